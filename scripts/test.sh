@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Tarvik and runs every test headless. Installs what is missing first.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+
+build="${TARVIK_BUILD_DIR:-$root/build}"
+jobs=$(nproc)
+
+export QT_QPA_PLATFORM=offscreen
+if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -w "${XDG_RUNTIME_DIR}" ]; then
+    export XDG_RUNTIME_DIR="$build/runtime"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_WERROR=ON >/dev/null
+cmake --build "$build" --parallel "$jobs"
+ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 600

@@ -1,0 +1,78 @@
+#include "tarvikaccountdata.h"
+
+#include "jsonfields.h"
+
+#include <QJsonArray>
+
+namespace
+{
+// The text fields in their declared order, shared by encoding and decoding.
+template<typename Account, typename Visit>
+void forEachText(Account &account, Visit visit)
+{
+    visit("accountNumber", account.accountNumber);
+    visit("balance", account.balance);
+    visit("daysToBlock", account.daysToBlock);
+    visit("tariffName", account.tariffName);
+    visit("tariffSpeed", account.tariffSpeed);
+    visit("tariffPrice", account.tariffPrice);
+    visit("bonusBalance", account.bonusBalance);
+    visit("fullName", account.fullName);
+    visit("address", account.address);
+    visit("homePhone", account.homePhone);
+    visit("mobilePhone", account.mobilePhone);
+    visit("email", account.email);
+    visit("additionalService", account.additionalService);
+    visit("additionalServicePrice", account.additionalServicePrice);
+    visit("monthlyCharges", account.monthlyCharges);
+}
+} // namespace
+
+QString TarvikAccountData::firstName() const
+{
+    const QStringList words = fullName.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return words.isEmpty() ? QStringLiteral("Абонент") : words.first();
+}
+
+QJsonObject TarvikAccountData::toJson() const
+{
+    QJsonObject object;
+    forEachText(*this, [&](const char *key, const QString &value) { object.insert(QLatin1String(key), value); });
+    object.insert(QStringLiteral("televisionConnected"), televisionConnected);
+    object.insert(QStringLiteral("hasPaymentHistory"), hasPaymentHistory);
+    QJsonArray operations;
+    for (const TarvikPaymentOperation &operation : paymentOperations)
+        operations.append(operation.toJson());
+    object.insert(QStringLiteral("paymentOperations"), operations);
+    return object;
+}
+
+std::optional<TarvikAccountData> TarvikAccountData::fromJson(const QJsonObject &object)
+{
+    TarvikAccountData account;
+    bool complete = true;
+    forEachText(account, [&](const char *key, QString &value) { complete = complete && JsonFields::read(object, key, value); });
+    complete = complete && JsonFields::read(object, "televisionConnected", account.televisionConnected)
+        && JsonFields::read(object, "hasPaymentHistory", account.hasPaymentHistory);
+    const QJsonValue operations = object.value(QStringLiteral("paymentOperations"));
+    if (!complete || !operations.isArray())
+        return std::nullopt;
+    for (const QJsonValue &element : operations.toArray()) {
+        if (!element.isObject())
+            return std::nullopt;
+        const auto operation = TarvikPaymentOperation::fromJson(element.toObject());
+        if (!operation)
+            return std::nullopt;
+        account.paymentOperations.append(*operation);
+    }
+    return account;
+}
+
+QVariantList TarvikAccountData::paymentOperationList() const
+{
+    QVariantList list;
+    list.reserve(paymentOperations.size());
+    for (const TarvikPaymentOperation &operation : paymentOperations)
+        list.append(QVariant::fromValue(operation));
+    return list;
+}

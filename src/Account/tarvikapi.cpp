@@ -1,0 +1,279 @@
+#include "tarvikapi.h"
+
+#include "logging.h"
+#include "networkaccess.h"
+#include "tarvikapierror.h"
+
+#include <QCoroNetworkReply>
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QStringDecoder>
+#include <QTimer>
+
+#include <memory>
+
+namespace
+{
+constexpr int maxRedirects = 16;
+constexpr int requestTimeoutMs = 60 * 1000;
+
+// What the platform's JSON parser says of a body it cannot read.
+TarvikError jsonError()
+{
+    return TarvikError::parse(QStringLiteral("Не удалось прочитать данные, так как они имеют неверный формат."));
+}
+
+// Parses any JSON value, scalars at the top level included (QJsonDocument takes only containers).
+std::optional<QJsonValue> parseJson(const QByteArray &body)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson("[" + body + "]", &error);
+    if (error.error != QJsonParseError::NoError || document.array().size() != 1)
+        return std::nullopt;
+    return document.array().first();
+}
+
+bool isTransportFailure(QNetworkReply::NetworkError error)
+{
+    // 1-199: connection, TLS and proxy failures; the others describe an HTTP status.
+    return error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
+}
+} // namespace
+
+TarvikAPI::TarvikAPI(const QUrl &baseUrl, NetworkAccess *network, QObject *parent)
+    : QObject(parent)
+    , m_baseUrl(baseUrl)
+    , m_network(network)
+    , m_manager(network->createManager(this))
+    , m_redirects(baseUrl.host())
+{
+}
+
+TarvikAPI::~TarvikAPI() = default;
+
+QByteArray TarvikAPI::form(const Form &fields)
+{
+    QByteArrayList pairs;
+    pairs.reserve(fields.size());
+    // QMap iterates in ascending key order.
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it)
+        pairs.append(QUrl::toPercentEncoding(it.key()) + '=' + QUrl::toPercentEncoding(it.value()));
+    return pairs.join('&');
+}
+
+QNetworkRequest TarvikAPI::request(const QString &path) const
+{
+    QNetworkRequest request(m_baseUrl.resolved(QUrl(path)));
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setTransferTimeout(requestTimeoutMs);
+    request.setRawHeader("User-Agent", "Tarvik iOS/1.0");
+    request.setRawHeader("Accept", "application/json");
+    request.setRawHeader("X-Requested-With", "XMLHttpRequest");
+    return request;
+}
+
+QNetworkRequest TarvikAPI::mobileRequest(const QString &action, Form parameters) const
+{
+    QNetworkRequest mobile = request(QStringLiteral("mobile.jsp"));
+    parameters.insert(QStringLiteral("action"), action);
+    QUrl url = mobile.url();
+    url.setQuery(QString::fromLatin1(form(parameters)), QUrl::StrictMode);
+    mobile.setUrl(url);
+    return mobile;
+}
+
+QCoro::Task<Result<QByteArray>> TarvikAPI::send(QNetworkRequest request, QByteArray verb, QByteArray body)
+{
+    const QDeadlineTimer deadline(resourceTimeout);
+    for (int redirects = 0;; ++redirects) {
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+        m_network->prepare(request);
+        std::unique_ptr<QNetworkReply> reply(m_manager->sendCustomRequest(request, verb, body));
+        bool timedOut = false;
+        QTimer limit;
+        limit.setSingleShot(true);
+        connect(&limit, &QTimer::timeout, reply.get(), [&timedOut, &reply] {
+            timedOut = true;
+            reply->abort();
+        });
+        limit.start(std::max<qint64>(deadline.remainingTime(), 0));
+
+        co_await reply.get();
+
+        const QNetworkReply::NetworkError error = reply->error();
+        if (timedOut)
+            co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));
+        if (error == QNetworkReply::OperationCanceledError)
+            co_return TarvikError::cancelled();
+        const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (isTransportFailure(error)) {
+            qCDebug(lcHttp) << "transport failure" << error << reply->url().path();
+            co_return TarvikError::transport(error, reply->errorString());
+        }
+        if (!statusAttribute.isValid())
+            co_return TarvikAPIErrors::invalidResponse();
+        const int status = statusAttribute.toInt();
+
+        if (status >= 300 && status < 400 && redirects < maxRedirects) {
+            const QUrl location = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+            const auto next = location.isEmpty() ? std::nullopt : m_redirects.follow(reply->url().resolved(location));
+            if (next) {
+                qCDebug(lcHttp) << "following redirect" << status << "to" << next->path();
+                request.setUrl(*next);
+                // As browsers do: a 303, or a 301/302 answering a POST, continues as a GET without a body.
+                if (status == 303 || ((status == 301 || status == 302) && verb == "POST")) {
+                    verb = "GET";
+                    body.clear();
+                    request.setRawHeader("Content-Type", QByteArray());
+                    request.setHeader(QNetworkRequest::ContentTypeHeader, QVariant());
+                }
+                continue;
+            }
+            qCDebug(lcHttp) << "refused redirect" << status;
+        }
+
+        if (status == 401 || status == 403)
+            co_return TarvikAPIErrors::sessionExpired();
+        if (status < 200 || status > 299)
+            co_return TarvikAPIErrors::http(status);
+        const QString finalPath = reply->url().path().toLower();
+        if (finalPath.contains(QLatin1String("login.jsp")) && !finalPath.startsWith(QLatin1String("/ajax/")))
+            co_return TarvikAPIErrors::sessionExpired();
+        co_return reply->readAll();
+    }
+}
+
+QCoro::Task<Result<QJsonDocument>> TarvikAPI::sendForJson(QNetworkRequest request)
+{
+    const auto body = co_await send(std::move(request));
+    if (!body)
+        co_return body.error();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(*body, &error);
+    if (error.error != QJsonParseError::NoError) {
+        // A lone scalar is valid JSON, just not the container the caller needs.
+        if (parseJson(*body))
+            co_return TarvikAPIErrors::invalidResponse();
+        co_return jsonError();
+    }
+    co_return document;
+}
+
+QCoro::Task<Result<void>> TarvikAPI::authenticate(QString login, QString password)
+{
+    QNetworkRequest signIn = request(QStringLiteral("ajax/login.jsp"));
+    signIn.setRawHeader("Content-Type", "application/x-www-form-urlencoded; charset=utf-8");
+    signIn.setRawHeader("Referer", m_baseUrl.resolved(QUrl(QStringLiteral("velmorlogin.jsp"))).toEncoded());
+    const QByteArray body = form({
+        {QStringLiteral("login"), login},
+        {QStringLiteral("password"), password},
+        {QStringLiteral("owner"), QStringLiteral("VELMOR")},
+    });
+    const auto reply = co_await send(signIn, "POST", body);
+    if (!reply)
+        co_return reply.error();
+    const auto value = parseJson(*reply);
+    if (!value)
+        co_return jsonError();
+    const QJsonObject object = value->toObject();
+    const QJsonValue res = object.value(QStringLiteral("res"));
+    if (!value->isObject() || object.isEmpty() || !res.isBool())
+        co_return TarvikAPIErrors::invalidResponse();
+    if (!res.toBool())
+        co_return TarvikAPIErrors::invalidCredentials();
+    co_return Result<void>();
+}
+
+QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::object(QString action, Form parameters)
+{
+    const auto document = co_await sendForJson(mobileRequest(action, std::move(parameters)));
+    if (!document)
+        co_return document.error();
+    if (!document->isObject())
+        co_return TarvikAPIErrors::invalidResponse();
+    TarvikAPIObject reply(document->object());
+    if (reply.text(QStringLiteral("result"), QString()) == QLatin1String("ok"))
+        co_return reply;
+    co_return TarvikAPIErrors::server(reply.text(QStringLiteral("reason"), QStringLiteral("Сервер не выполнил запрос")));
+}
+
+QCoro::Task<> TarvikAPI::logout()
+{
+    const auto ignored = co_await send(request(QStringLiteral("exit.jsp")));
+    Q_UNUSED(ignored);
+}
+
+QCoro::Task<Result<std::optional<QString>>> TarvikAPI::recommendedPayment()
+{
+    const auto reply = co_await object(QStringLiteral("recommendpay"));
+    if (!reply) {
+        const TarvikError &error = reply.error();
+        if (error.is(TarvikAPIError::SessionExpired) || error.isCancellation())
+            co_return error;
+        co_return std::optional<QString>();
+    }
+    const QString text = reply->text(QStringLiteral("recommendpay"), QString());
+    co_return text.isEmpty() ? std::optional<QString>() : std::optional<QString>(text);
+}
+
+QCoro::Task<Result<QUrl>> TarvikAPI::checkout(QString amount, bool sbp)
+{
+    QNetworkRequest page = sbp ? request(QStringLiteral("ajax/sbplink.jsp")) : request(QStringLiteral("payment_yookassa_velmor.jsp"));
+    QUrl url = page.url();
+    url.setQuery(QString::fromLatin1(form({{sbp ? QStringLiteral("payment") : QStringLiteral("amount"), amount}})), QUrl::StrictMode);
+    page.setUrl(url);
+    page.setRawHeader("Referer", m_baseUrl.resolved(QUrl(QStringLiteral("payment.jsp"))).toEncoded());
+
+    const auto body = co_await send(page);
+    if (!body)
+        co_return body.error();
+
+    QString text;
+    const auto json = parseJson(*body);
+    if (json && json->isObject())
+        co_return TarvikAPIErrors::server(TarvikAPIObject(json->toObject()).text(QStringLiteral("reason"), QStringLiteral("Не удалось создать платёж")));
+    if (json && json->isString()) {
+        text = json->toString();
+    } else {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        text = decoder.decode(*body);
+        if (decoder.hasError())
+            text.clear();
+    }
+
+    const QUrl address(text.trimmed(), QUrl::StrictMode);
+    if (!address.isValid() || address.isEmpty() || address.scheme().toLower() != QLatin1String("https")
+        || address.host().isEmpty() || !address.userName().isEmpty() || !address.password().isEmpty())
+        co_return TarvikAPIErrors::invalidResponse();
+    co_return address;
+}
+
+QCoro::Task<Result<bool>> TarvikAPI::tvAccountExists()
+{
+    const auto document = co_await sendForJson(mobileRequest(QStringLiteral("h42tv_account_info"), {}));
+    if (!document)
+        co_return document.error();
+    if (!document->isObject())
+        co_return TarvikAPIErrors::invalidResponse();
+    co_return !TarvikAPIObject(document->object()).text(QStringLiteral("login"), QString()).isEmpty();
+}
+
+QCoro::Task<Result<QList<TarvikAPIObject>>> TarvikAPI::tvPackages()
+{
+    const auto document = co_await sendForJson(mobileRequest(QStringLiteral("h42tv_channels"), {}));
+    if (!document)
+        co_return document.error();
+    if (!document->isArray())
+        co_return TarvikAPIErrors::invalidResponse();
+    QList<TarvikAPIObject> packages;
+    for (const QJsonValue &element : document->array()) {
+        if (!element.isObject())
+            co_return TarvikAPIErrors::invalidResponse();
+        packages.append(TarvikAPIObject(element.toObject()));
+    }
+    co_return packages;
+}

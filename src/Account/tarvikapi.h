@@ -1,0 +1,61 @@
+#pragma once
+
+#include "result.h"
+#include "tarvikapiobject.h"
+#include "tarvikapiredirectdelegate.h"
+
+#include <QCoroTask>
+#include <QMap>
+#include <QNetworkRequest>
+#include <QObject>
+#include <QUrl>
+
+#include <chrono>
+
+class NetworkAccess;
+class QNetworkAccessManager;
+
+// The app's only client of the personal-account site: a form sign-in, then numbered actions
+// of "mobile.jsp" answered with JSON, with the site's cookies in the shared cookie store.
+class TarvikAPI : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Form = QMap<QString, QString>;
+
+    TarvikAPI(const QUrl &baseUrl, NetworkAccess *network, QObject *parent = nullptr);
+    ~TarvikAPI() override;
+
+    QUrl baseUrl() const { return m_baseUrl; }
+
+    // Signs in; success means the session cookies are set.
+    QCoro::Task<Result<void>> authenticate(QString login, QString password);
+    // A numbered action whose reply's "result" is "ok".
+    QCoro::Task<Result<TarvikAPIObject>> object(QString action, Form parameters = {});
+    // Signs out of the site; never fails.
+    QCoro::Task<> logout();
+    // The recommended payment, or nothing; fails only on an expired session or a cancellation.
+    QCoro::Task<Result<std::optional<QString>>> recommendedPayment();
+    // The address of a checkout page for `amount`, a plain decimal text ("500", "500.5").
+    QCoro::Task<Result<QUrl>> checkout(QString amount, bool sbp);
+    QCoro::Task<Result<bool>> tvAccountExists();
+    QCoro::Task<Result<QList<TarvikAPIObject>>> tvPackages();
+
+    // The URL-encoded form of `fields`: sorted by key, RFC 3986 unreserved characters kept.
+    static QByteArray form(const Form &fields);
+
+    // Total time one operation may take, redirects included.
+    static constexpr std::chrono::seconds resourceTimeout{45};
+
+private:
+    QNetworkRequest request(const QString &path) const;
+    QNetworkRequest mobileRequest(const QString &action, Form parameters) const;
+    QCoro::Task<Result<QByteArray>> send(QNetworkRequest request, QByteArray verb = "GET", QByteArray body = {});
+    QCoro::Task<Result<QJsonDocument>> sendForJson(QNetworkRequest request);
+
+    QUrl m_baseUrl;
+    NetworkAccess *m_network;
+    QNetworkAccessManager *m_manager;
+    TarvikAPIRedirectDelegate m_redirects;
+};

@@ -1,0 +1,48 @@
+#include "appconfig.h"
+
+#include <QtGlobal>
+
+#ifndef TARVIK_BASE_URL
+#error "TARVIK_BASE_URL must be defined by the build"
+#endif
+
+QUrl AppConfig::compiledBaseUrl()
+{
+    return QUrl(QStringLiteral(TARVIK_BASE_URL));
+}
+
+QString AppConfig::host() const
+{
+    return baseUrl.host().toLower();
+}
+
+AppConfig AppConfig::fromEnvironment()
+{
+    AppConfig config;
+    const QString base = qEnvironmentVariable("TARVIK_BASE_URL");
+    config.baseUrl = base.isEmpty() ? compiledBaseUrl() : QUrl(base);
+    config.extraCaFile = qEnvironmentVariable("TARVIK_EXTRA_CA");
+    return config;
+}
+
+AppConfig AppConfig::fromArguments(const QStringList &arguments)
+{
+    AppConfig config = fromEnvironment();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        const auto takeValue = [&](const QString &option) -> std::optional<QString> {
+            if (argument.startsWith(option + QLatin1Char('=')))
+                return argument.mid(option.size() + 1);
+            if (argument == option && i + 1 < arguments.size())
+                return arguments.at(++i);
+            return std::nullopt;
+        };
+        if (const auto base = takeValue(QStringLiteral("--base-url")))
+            config.baseUrl = QUrl(*base);
+        else if (const auto ca = takeValue(QStringLiteral("--ca-file")))
+            config.extraCaFile = *ca;
+    }
+    if (!config.baseUrl.path().endsWith(QLatin1Char('/')))
+        config.baseUrl.setPath(config.baseUrl.path() + QLatin1Char('/'));
+    return config;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+// Settings fixed for one run: the personal-account site and an extra CA to trust.
+// The compiled-in defaults are overridden by TARVIK_BASE_URL / TARVIK_EXTRA_CA in the
+// environment, and those by --base-url / --ca-file on the command line.
+struct AppConfig {
+    QUrl baseUrl;
+    QString extraCaFile;
+
+    static QUrl compiledBaseUrl();
+    // The personal-account host name, lower-cased (names stored items of the session).
+    QString host() const;
+
+    static AppConfig fromEnvironment();
+    // Reads the environment, then the known options of `arguments`, leaving others alone.
+    static AppConfig fromArguments(const QStringList &arguments);
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QNetworkRequest>
+#include <QObject>
+#include <QSslConfiguration>
+
+class QNetworkAccessManager;
+class SharedCookieStore;
+
+// URL loading for the whole app: the shared cookie store, and TLS that trusts the system's CAs
+// plus, optionally, one extra CA (the stand-in site's). Verification is never relaxed.
+class NetworkAccess : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NetworkAccess(const QString &extraCaFile = {}, QObject *parent = nullptr);
+    ~NetworkAccess() override;
+
+    SharedCookieStore *cookieStore() const { return m_cookieStore; }
+    QSslConfiguration sslConfiguration() const { return m_ssl; }
+    // Certificates of the extra CA (empty when none was given).
+    QList<QSslCertificate> extraCaCertificates() const { return m_extraCa; }
+
+    // A manager sharing the cookie store; the caller owns it.
+    QNetworkAccessManager *createManager(QObject *parent = nullptr) const;
+    // Applies the app's TLS configuration to a request.
+    void prepare(QNetworkRequest &request) const;
+
+private:
+    SharedCookieStore *m_cookieStore;
+    QSslConfiguration m_ssl;
+    QList<QSslCertificate> m_extraCa;
+};

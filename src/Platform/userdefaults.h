@@ -1,0 +1,45 @@
+#pragma once
+
+#include "defaultskeys.h"
+
+#include <QObject>
+#include <QSettings>
+
+#include <memory>
+
+// The app's user-defaults store: small typed values kept between runs in one settings file.
+// Every key and its default is declared in defaultskeys.h.
+class UserDefaults : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Stores in `filePath`; by default the app's configuration folder (test mode honoured).
+    explicit UserDefaults(const QString &filePath = defaultFilePath(), QObject *parent = nullptr);
+    ~UserDefaults() override;
+
+    static QString defaultFilePath();
+    QString filePath() const;
+
+    bool value(const BoolKey &key) const;
+    QString value(const StringKey &key) const;
+    QByteArray value(const DataKey &key) const;
+    void setValue(const BoolKey &key, bool value);
+    void setValue(const StringKey &key, const QString &value);
+    void setValue(const DataKey &key, const QByteArray &value);
+
+    // Untyped access, for keys built at run time (the account cache) and for QML.
+    QVariant value(const QString &key, const QVariant &fallback = {}) const;
+    void setValue(const QString &key, const QVariant &value);
+    bool contains(const QString &key) const;
+    void remove(const QString &key);
+
+    // Writes pending changes to disk.
+    void sync();
+
+Q_SIGNALS:
+    void valueChanged(const QString &key);
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};

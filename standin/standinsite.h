@@ -1,0 +1,141 @@
+#pragma once
+
+#include "standincertificates.h"
+
+#include <QAbstractHttpServer>
+#include <QDateTime>
+#include <QHash>
+#include <QHostAddress>
+#include <QJsonObject>
+#include <QPointer>
+#include <QSet>
+#include <QUrl>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <optional>
+
+class QHttpServerResponder;
+class QTcpSocket;
+
+// A stand-in of the operator's personal-account site over HTTPS on loopback, serving one demo
+// subscriber. Tests use it as a library; the `tarvik-standin` program serves it for the demo run.
+class StandinSite : public QAbstractHttpServer
+{
+    Q_OBJECT
+
+public:
+    // One request as it arrived.
+    struct Request {
+        QByteArray method;
+        QString path;
+        QByteArray query; // as received, still percent-encoded
+        QList<QPair<QByteArray, QByteArray>> headers; // in the order received
+        QByteArray body;
+        QMap<QByteArray, QByteArray> cookies;
+
+        QByteArray header(const QByteArray &name) const;
+        QString queryValue(const QString &key) const;
+        // The routing key: the action of a "mobile.jsp" request, else the path.
+        QString key() const;
+    };
+
+    struct Reply {
+        int status = 200;
+        QByteArray body;
+        QByteArray contentType = "application/json; charset=utf-8";
+        QList<QPair<QByteArray, QByteArray>> headers;
+    };
+
+    // A test's replacement of what one key answers.
+    struct Override {
+        std::optional<int> status;
+        std::optional<QByteArray> body;
+        std::optional<QByteArray> location; // sent as "Location"
+        std::chrono::milliseconds delay{0};
+    };
+
+    explicit StandinSite(QObject *parent = nullptr);
+    ~StandinSite() override;
+
+    // Listens on `address`:`port` (0: a free port) with a freshly issued certificate.
+    bool start(const QHostAddress &address = QHostAddress(QHostAddress::LocalHost), quint16 port = 0);
+    QString errorString() const { return m_error; }
+
+    QHostAddress address() const { return m_address; }
+    quint16 port() const { return m_port; }
+    // "https://address[:port]/" (no port when it is 443).
+    QUrl baseUrl() const;
+    QString caFile() const { return m_certificates.caFile(); }
+    QSslCertificate caCertificate() const { return m_certificates.caCertificate(); }
+
+    QString login() const;
+    QString password() const;
+    // The demo subscriber's data, as served; tests may change a reply.
+    QJsonObject actionReply(const QString &action) const;
+    void setActionReply(const QString &action, const QJsonValue &reply);
+    void setTvPackagesReply(const QByteArray &body);
+
+    // Switches for tests; keys are paths ("/exit.jsp") or actions of "mobile.jsp" ("action2").
+    void setOverride(const QString &key, const Override &override);
+    void clearOverrides();
+    void setRejectCredentials(bool reject) { m_rejectCredentials = reject; }
+    // Delay added to every reply.
+    void setLatency(std::chrono::milliseconds latency) { m_latency = latency; }
+    // Requests for `key` wait until releaseHeld().
+    void hold(const QString &key);
+    void releaseHeld();
+    // Drops every session, as if they had expired on the site.
+    void expireSessions() { m_sessions.clear(); }
+
+    QList<Request> requests() const { return m_requests; }
+    QStringList requestKeys() const;
+    void clearRequests() { m_requests.clear(); }
+
+Q_SIGNALS:
+    void requestReceived(const StandinSite::Request &request);
+    void requestHeld(const QString &key);
+
+protected:
+    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
+    void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
+
+private:
+    struct Pending {
+        QPointer<QTcpSocket> socket;
+        std::unique_ptr<QHttpServerResponder> responder;
+        Reply reply;
+    };
+
+    Reply route(const Request &request);
+    Reply login(const Request &request);
+    Reply mobile(const Request &request);
+    Reply checkoutAddress(const Request &request, const QString &kind, const QString &amount);
+    Reply passwordRecovery(const Request &request);
+    Reply page(const QString &title, const QString &body) const;
+    Reply redirectToLogin(const Request &request) const;
+    bool hasSession(const Request &request) const;
+    QByteArray origin(const Request &request) const;
+    void deliver(quint64 id);
+
+    StandinCertificates m_certificates;
+    QString m_error;
+    QHostAddress m_address;
+    quint16 m_port = 0;
+    QJsonObject m_fixture;
+    QByteArray m_tvPackagesOverride;
+    QSet<QByteArray> m_sessions;
+    QHash<QString, Override> m_overrides;
+    QSet<QString> m_held;
+    QList<quint64> m_heldIds;
+    std::map<quint64, Pending> m_pending;
+    quint64 m_nextId = 1;
+    bool m_rejectCredentials = false;
+    std::chrono::milliseconds m_latency{0};
+    QDateTime m_lastRecovery;
+    QList<Request> m_requests;
+};
+
+Q_DECLARE_METATYPE(StandinSite::Override)
+Q_DECLARE_METATYPE(StandinSite::Request)

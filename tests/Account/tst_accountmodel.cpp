@@ -1,0 +1,191 @@
+#include "tarvikaccountdata.h"
+#include "tarvikapierror.h"
+#include "tarvikapiobject.h"
+#include "tarvikapiredirectdelegate.h"
+#include "tarvikstoredrecords.h"
+
+#include <QJsonDocument>
+#include <QTest>
+
+class AccountModelTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void placeholderAccount()
+    {
+        const TarvikAccountData account;
+        QVERIFY(account.accountNumber.isEmpty());
+        QCOMPARE(account.fullName, QStringLiteral("Абонент Tarvik"));
+        QCOMPARE(account.balance, QStringLiteral("—"));
+        QCOMPARE(account.monthlyCharges, QStringLiteral("—"));
+        QCOMPARE(account.firstName(), QStringLiteral("Абонент"));
+    }
+
+    void firstName_data()
+    {
+        QTest::addColumn<QString>("fullName");
+        QTest::addColumn<QString>("firstName");
+        QTest::newRow("three words") << QStringLiteral("Смирнова Анна Сергеевна") << QStringLiteral("Смирнова");
+        QTest::newRow("leading and double spaces") << QStringLiteral("  Анна  Смирнова") << QStringLiteral("Анна");
+        QTest::newRow("one word") << QStringLiteral("Анна") << QStringLiteral("Анна");
+        QTest::newRow("only spaces") << QStringLiteral("   ") << QStringLiteral("Абонент");
+        QTest::newRow("empty") << QString() << QStringLiteral("Абонент");
+    }
+    void firstName()
+    {
+        QFETCH(QString, fullName);
+        TarvikAccountData account;
+        account.fullName = fullName;
+        QTEST(account.firstName(), "firstName");
+    }
+
+    void cachedAccountRoundTrip()
+    {
+        TarvikAccountData account;
+        account.accountNumber = QStringLiteral("684782");
+        account.balance = QStringLiteral("1250.50");
+        account.televisionConnected = true;
+        account.hasPaymentHistory = true;
+        account.paymentOperations = {{QStringLiteral("01.12.2026-СБП-1000 ₽"), QStringLiteral("СБП"), QStringLiteral("01.12.2026"),
+                                      QStringLiteral("1000 ₽"), true}};
+        const QDateTime when = QDateTime(QDate(2026, 12, 7), QTime(10, 5, 30, 250), Qt::UTC);
+        const QByteArray json = TarvikCachedAccount{account, when}.toJson();
+
+        const auto decoded = TarvikCachedAccount::fromJson(json);
+        QVERIFY(decoded);
+        QCOMPARE(decoded->account, account);
+        QCOMPARE(decoded->lastUpdated, when);
+
+        const QJsonObject object = QJsonDocument::fromJson(json).object();
+        QCOMPARE(object.value(QStringLiteral("account")).toObject().size(), 18);
+
+        // Keys the app does not know are ignored.
+        QJsonObject extended = account.toJson();
+        extended.insert(QStringLiteral("loyaltyLevel"), 3);
+        const auto decodedExtended = TarvikAccountData::fromJson(extended);
+        QVERIFY(decodedExtended);
+        QCOMPARE(*decodedExtended, account);
+    }
+
+    void referenceDateIsZero()
+    {
+        const QByteArray json = TarvikCachedAccount{TarvikAccountData(), QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC)}.toJson();
+        QCOMPARE(QJsonDocument::fromJson(json).object().value(QStringLiteral("lastUpdated")).toDouble(), 0.0);
+    }
+
+    void strictDecoding_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonValue>("replacement"); // undefined: remove the key
+        QTest::newRow("bonusBalance missing") << QStringLiteral("bonusBalance") << QJsonValue(QJsonValue::Undefined);
+        QTest::newRow("balance a number") << QStringLiteral("balance") << QJsonValue(5);
+        QTest::newRow("flag a string") << QStringLiteral("hasPaymentHistory") << QJsonValue(QStringLiteral("true"));
+        QTest::newRow("operations missing") << QStringLiteral("paymentOperations") << QJsonValue(QJsonValue::Undefined);
+        QTest::newRow("operation without isPositive") << QStringLiteral("paymentOperations")
+                                                     << QJsonValue(QJsonArray{QJsonObject{{QStringLiteral("id"), QStringLiteral("a")},
+                                                                                          {QStringLiteral("title"), QStringLiteral("b")},
+                                                                                          {QStringLiteral("date"), QStringLiteral("c")},
+                                                                                          {QStringLiteral("amount"), QStringLiteral("d")}}});
+    }
+    void strictDecoding()
+    {
+        QFETCH(QString, key);
+        QFETCH(QJsonValue, replacement);
+        QJsonObject account = TarvikAccountData().toJson();
+        QVERIFY(TarvikAccountData::fromJson(account));
+        if (replacement.isUndefined())
+            account.remove(key);
+        else
+            account.insert(key, replacement);
+        QVERIFY(!TarvikAccountData::fromJson(account));
+    }
+
+    void storedCredentials()
+    {
+        QCOMPARE(TarvikStoredCredentials::fromJson(TarvikStoredCredentials{QStringLiteral("demo"), QStringLiteral(" p ")}.toJson()),
+                 (TarvikStoredCredentials{QStringLiteral("demo"), QStringLiteral(" p ")}));
+        QVERIFY(!TarvikStoredCredentials::fromJson("{\"login\":\"demo\"}"));
+        QVERIFY(!TarvikStoredCredentials::fromJson("not json"));
+    }
+
+    void paymentOperationIdentity()
+    {
+        const TarvikPaymentOperation a{QStringLiteral("id"), QStringLiteral("t"), QStringLiteral("d"), QStringLiteral("-5 ₽"), false};
+        TarvikPaymentOperation b = a;
+        QCOMPARE(a, b);
+        QCOMPARE(qHash(a), qHash(b));
+        b.isPositive = true;
+        QVERIFY(a != b);
+    }
+
+    void lenientText_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("string") << QByteArray(R"({"k":"Тариф"})") << QStringLiteral("Тариф");
+        QTest::newRow("padded string") << QByteArray(R"({"k":" \n ok \t"})") << QStringLiteral("ok");
+        QTest::newRow("integer") << QByteArray(R"({"k":1500})") << QStringLiteral("1500");
+        QTest::newRow("fraction") << QByteArray(R"({"k":1250.5})") << QStringLiteral("1250.5");
+        QTest::newRow("negative") << QByteArray(R"({"k":-500})") << QStringLiteral("-500");
+        QTest::newRow("true") << QByteArray(R"({"k":true})") << QStringLiteral("1");
+        QTest::newRow("false") << QByteArray(R"({"k":false})") << QStringLiteral("0");
+        QTest::newRow("blanks") << QByteArray(R"({"k":"   "})") << QStringLiteral("—");
+        QTest::newRow("null") << QByteArray(R"({"k":null})") << QStringLiteral("—");
+        QTest::newRow("array") << QByteArray(R"({"k":[1]})") << QStringLiteral("—");
+        QTest::newRow("missing") << QByteArray(R"({"x":"1"})") << QStringLiteral("—");
+        QTest::newRow("empty object") << QByteArray("{}") << QStringLiteral("—");
+    }
+    void lenientText()
+    {
+        QFETCH(QByteArray, json);
+        const TarvikAPIObject object(QJsonDocument::fromJson(json).object());
+        QTEST(object.text(QStringLiteral("k")), "text");
+        // The fallback is returned as given, untrimmed.
+        if (object.text(QStringLiteral("k")) == QStringLiteral("—"))
+            QCOMPARE(object.text(QStringLiteral("k"), QStringLiteral(" x ")), QStringLiteral(" x "));
+    }
+
+    void objectLists()
+    {
+        const auto read = [](const QByteArray &json) {
+            return TarvikAPIObject(QJsonDocument::fromJson(json).object()).objects(QStringLiteral("list"));
+        };
+        QCOMPARE(read(R"({"list":[{"a":1},{"a":2}]})")->size(), 2);
+        QCOMPARE(read(R"({"list":[]})")->size(), 0);
+        for (const QByteArray &bad : {QByteArray(R"({"list":[{"a":1},2]})"), QByteArray(R"({"list":{}})"), QByteArray("{}")}) {
+            const auto result = read(bad);
+            QVERIFY2(!result && result.error().is(TarvikAPIError::InvalidResponse), bad.constData());
+        }
+    }
+
+    void redirectRule_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("followed"); // empty: refused
+        QTest::newRow("https same host") << "https://lk.tarvik.ru/velmorlogin.jsp" << "https://lk.tarvik.ru/velmorlogin.jsp";
+        QTest::newRow("https host in capitals") << "https://LK.TARVIK.RU/a" << "https://lk.tarvik.ru/a";
+        QTest::newRow("https port 443") << "https://lk.tarvik.ru:443/a" << "https://lk.tarvik.ru:443/a";
+        QTest::newRow("https port 8443") << "https://lk.tarvik.ru:8443/a" << "";
+        QTest::newRow("http without port") << "http://lk.tarvik.ru/a" << "";
+        QTest::newRow("http port 443 upgraded") << "http://lk.tarvik.ru:443/a?x=1" << "https://lk.tarvik.ru/a?x=1";
+        QTest::newRow("http port 80") << "http://lk.tarvik.ru:80/a" << "";
+        QTest::newRow("other host") << "https://evil.example/a" << "";
+        QTest::newRow("sub-domain") << "https://pay.lk.tarvik.ru/a" << "";
+        QTest::newRow("user info") << "https://user@lk.tarvik.ru/a" << "";
+        QTest::newRow("password") << "https://:pw@lk.tarvik.ru/a" << "";
+        QTest::newRow("other scheme") << "ftp://lk.tarvik.ru/a" << "";
+    }
+    void redirectRule()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, followed);
+        const TarvikAPIRedirectDelegate rule(QStringLiteral("LK.Tarvik.ru"));
+        QCOMPARE(rule.host(), QStringLiteral("lk.tarvik.ru"));
+        const auto result = rule.follow(QUrl(target));
+        QCOMPARE(result ? result->toString() : QString(), followed);
+    }
+};
+
+QTEST_GUILESS_MAIN(AccountModelTest)
+#include "tst_accountmodel.moc"

@@ -1,0 +1,72 @@
+#include "appconfig.h"
+#include "userdefaults.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class UserDefaultsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    void defaultsUntilWritten()
+    {
+        QTemporaryDir dir;
+        UserDefaults defaults(dir.filePath(QStringLiteral("d.ini")));
+        QCOMPARE(defaults.value(Defaults::signedIn), false);
+        QCOMPARE(defaults.value(Defaults::cachedFirstName), QStringLiteral("Абонент"));
+        QCOMPARE(defaults.value(Defaults::unreadNotificationIds), QStringLiteral("0,1"));
+        QVERIFY(defaults.value(Defaults::shopCart).isEmpty());
+    }
+
+    void valuesSurviveANewInstance()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("d.ini"));
+        const QByteArray data("{\"items\":[]}\x00\xff", 14);
+        {
+            UserDefaults defaults(path);
+            QSignalSpy changed(&defaults, &UserDefaults::valueChanged);
+            defaults.setValue(Defaults::signedIn, true);
+            defaults.setValue(Defaults::cachedFirstName, QStringLiteral("Анна"));
+            defaults.setValue(Defaults::unreadNotificationIds, QString());
+            defaults.setValue(Defaults::shopCart, data);
+            defaults.setValue(Defaults::cachedFirstName, QStringLiteral("Анна"));
+            QCOMPARE(changed.count(), 4); // an unchanged value is not announced again
+        }
+        UserDefaults reopened(path);
+        QCOMPARE(reopened.value(Defaults::signedIn), true);
+        QCOMPARE(reopened.value(Defaults::cachedFirstName), QStringLiteral("Анна"));
+        // An empty text is a stored value, not a missing one.
+        QCOMPARE(reopened.value(Defaults::unreadNotificationIds), QString());
+        QCOMPARE(reopened.value(Defaults::shopCart), data);
+
+        reopened.remove(QLatin1String(Defaults::signedIn.name));
+        QCOMPARE(UserDefaults(path).value(Defaults::signedIn), false);
+    }
+
+    void configOverrides()
+    {
+        qputenv("TARVIK_BASE_URL", "https://127.0.0.1:4443");
+        const AppConfig fromEnv = AppConfig::fromArguments({QStringLiteral("app")});
+        QCOMPARE(fromEnv.baseUrl, QUrl(QStringLiteral("https://127.0.0.1:4443/")));
+        QCOMPARE(fromEnv.host(), QStringLiteral("127.0.0.1"));
+
+        const AppConfig fromArgs = AppConfig::fromArguments(
+            {QStringLiteral("app"), QStringLiteral("--base-url"), QStringLiteral("https://LK.Example.ru/"), QStringLiteral("--ca-file=/tmp/ca.pem")});
+        QCOMPARE(fromArgs.host(), QStringLiteral("lk.example.ru"));
+        QCOMPARE(fromArgs.extraCaFile, QStringLiteral("/tmp/ca.pem"));
+        qunsetenv("TARVIK_BASE_URL");
+        QCOMPARE(AppConfig::fromArguments({QStringLiteral("app")}).baseUrl, AppConfig::compiledBaseUrl());
+    }
+};
+
+QTEST_GUILESS_MAIN(UserDefaultsTest)
+#include "tst_userdefaults.moc"
