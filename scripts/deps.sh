@@ -13,7 +13,7 @@ packages=(
     qml6-module-qt5compat-graphicaleffects qml6-module-qtpositioning qml6-module-qtquick-dialogs
     qml6-module-qtqml qml6-module-qtqml-models
     dbus-daemon dbus-x11 gnome-keyring xvfb xauth
-    fonts-inter fonts-noto-color-emoji fonts-dejavu-core
+    fonts-inter fonts-noto-color-emoji fonts-dejavu-core fonts-material-design-icons-iconfont
 )
 
 missing=()
