@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrlQuery>
@@ -117,6 +118,12 @@ bool StandinSite::start(const QHostAddress &address, quint16 port)
     return true;
 }
 
+void StandinSite::stop()
+{
+    for (QTcpServer *server : servers())
+        server->close();
+}
+
 QUrl StandinSite::baseUrl() const
 {
     QUrl url;
@@ -165,15 +172,31 @@ void StandinSite::clearOverrides()
     m_overrides.clear();
 }
 
-void StandinSite::hold(const QString &key)
+void StandinSite::hold(const QString &key, int times)
 {
-    m_held.insert(key);
+    m_held.insert(key, times);
 }
 
 void StandinSite::releaseHeld()
 {
     m_held.clear();
-    const QList<quint64> ids = std::exchange(m_heldIds, {});
+    const auto held = std::exchange(m_heldIds, {});
+    for (const auto &[key, id] : held)
+        deliver(id);
+}
+
+void StandinSite::release(const QString &key)
+{
+    m_held.remove(key);
+    QList<quint64> ids;
+    for (auto it = m_heldIds.begin(); it != m_heldIds.end();) {
+        if (it->first == key) {
+            ids.append(it->second);
+            it = m_heldIds.erase(it);
+        } else {
+            ++it;
+        }
+    }
     for (quint64 id : ids)
         deliver(id);
 }
@@ -218,8 +241,10 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
 
     const quint64 id = m_nextId++;
     m_pending.emplace(id, Pending{socket, std::make_unique<QHttpServerResponder>(makeResponder(incoming, socket)), reply});
-    if (m_held.contains(key)) {
-        m_heldIds.append(id);
+    if (const auto held = m_held.find(key); held != m_held.end()) {
+        if (*held > 0 && --*held == 0)
+            m_held.erase(held);
+        m_heldIds.append({key, id});
         Q_EMIT requestHeld(key);
     } else if (delay.count() > 0) {
         QTimer::singleShot(delay, this, [this, id] { deliver(id); });

@@ -83,9 +83,14 @@ public:
     void setRejectCredentials(bool reject) { m_rejectCredentials = reject; }
     // Delay added to every reply.
     void setLatency(std::chrono::milliseconds latency) { m_latency = latency; }
-    // Requests for `key` wait until releaseHeld().
-    void hold(const QString &key);
+    // Requests for `key` wait until released; with `times`, only the next that many requests.
+    void hold(const QString &key, int times = -1);
     void releaseHeld();
+    // Answers the held requests for `key` and stops holding it; others stay held.
+    void release(const QString &key);
+    int heldCount() const { return int(m_heldIds.size()); }
+    // Stops accepting connections, as if the site were unreachable.
+    void stop();
     // Drops every session, as if they had expired on the site.
     void expireSessions() { m_sessions.clear(); }
 
@@ -127,8 +132,8 @@ private:
     QByteArray m_tvPackagesOverride;
     QSet<QByteArray> m_sessions;
     QHash<QString, Override> m_overrides;
-    QSet<QString> m_held;
-    QList<quint64> m_heldIds;
+    QHash<QString, int> m_held; // key -> requests still to hold (-1: all)
+    QList<std::pair<QString, quint64>> m_heldIds;
     std::map<quint64, Pending> m_pending;
     quint64 m_nextId = 1;
     bool m_rejectCredentials = false;

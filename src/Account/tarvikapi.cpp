@@ -201,9 +201,16 @@ QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::object(QString action, Form para
     co_return TarvikAPIErrors::server(reply.text(QStringLiteral("reason"), QStringLiteral("Сервер не выполнил запрос")));
 }
 
-QCoro::Task<> TarvikAPI::logout()
+QCoro::Task<> TarvikAPI::logout(QList<QNetworkCookie> session)
 {
-    const auto ignored = co_await send(request(QStringLiteral("exit.jsp")));
+    QNetworkRequest exit = request(QStringLiteral("exit.jsp"));
+    // A late reply must not touch the jar: its expired cookie would end a newer session.
+    exit.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    if (!session.isEmpty()) {
+        exit.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+        exit.setHeader(QNetworkRequest::CookieHeader, QVariant::fromValue(session));
+    }
+    const auto ignored = co_await send(exit);
     Q_UNUSED(ignored);
 }
 

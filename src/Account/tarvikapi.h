@@ -6,6 +6,7 @@
 
 #include <QCoroTask>
 #include <QMap>
+#include <QNetworkCookie>
 #include <QNetworkRequest>
 #include <QObject>
 #include <QUrl>
@@ -33,8 +34,9 @@ public:
     QCoro::Task<Result<void>> authenticate(QString login, QString password);
     // A numbered action whose reply's "result" is "ok".
     QCoro::Task<Result<TarvikAPIObject>> object(QString action, Form parameters = {});
-    // Signs out of the site; never fails.
-    QCoro::Task<> logout();
+    // Signs out of the site; never fails. `session`, when given, is sent instead of the jar's cookies
+    // (the caller may have cleared the jar already); the reply's cookies are never stored.
+    QCoro::Task<> logout(QList<QNetworkCookie> session = {});
     // The recommended payment, or nothing; fails only on an expired session or a cancellation.
     QCoro::Task<Result<std::optional<QString>>> recommendedPayment();
     // The address of a checkout page for `amount`, a plain decimal text ("500", "500.5").

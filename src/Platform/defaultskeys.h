@@ -27,7 +27,7 @@ inline constexpr StringKey unreadNotificationIds{"tarvikUnreadNotificationIDs", 
 inline constexpr StringKey deletedNotificationIds{"tarvikDeletedNotificationIDs", [] { return QString(); }};
 inline constexpr StringKey verifiedEmail{"tarvikVerifiedEmail", [] { return QString(); }};
 inline constexpr BoolKey twoFactorEnabled{"tarvikTwoFactorEnabled", [] { return false; }};
-inline constexpr BoolKey notificationsEnabled{"tarvikNotificationsEnabled", [] { return true; }};
+inline constexpr BoolKey notificationsEnabled{"tarvikNotificationsEnabled", [] { return false; }};
 inline constexpr StringKey profileAvatarJpeg{"tarvikProfileAvatarJPEG", [] { return QString(); }};
 inline constexpr BoolKey testMessageScheduled{"tarvik-test-message-2026-09-02-v2", [] { return false; }};
 

@@ -20,6 +20,7 @@ public:
         Recovery,  // PasswordRecoveryError
         Transport, // network failure of the platform, passed through unchanged
         Parse,     // JSON parser failure, passed through unchanged
+        Secrets,   // failure of the platform's secret storage, passed through unchanged
         Cancelled, // an operation overtaken or cancelled; carries no description
     };
     Q_ENUM(Domain)

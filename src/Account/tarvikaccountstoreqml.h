@@ -1,0 +1,73 @@
+#pragma once
+
+#include "tarvikaccountdata.h"
+#include "tarvikpaymentmethod.h"
+#include "tarviktrustpaymentstatus.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+class QJSEngine;
+class QQmlEngine;
+class TarvikAccountStore;
+
+// The account store as QML's "AccountStore" singleton: its properties, and verbs that start the
+// store's operations and report their outcome through the *Finished signals.
+class TarvikAccountStoreQml : public QObject
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(AccountStore)
+    QML_SINGLETON
+    Q_PROPERTY(TarvikAccountData account READ account NOTIFY accountChanged)
+    Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
+    Q_PROPERTY(QDateTime lastUpdated READ lastUpdated NOTIFY lastUpdatedChanged)
+    Q_PROPERTY(bool isFinanciallyBlocked READ isFinanciallyBlocked NOTIFY isFinanciallyBlockedChanged)
+    Q_PROPERTY(QString recommendedPayment READ recommendedPayment NOTIFY recommendedPaymentChanged)
+    Q_PROPERTY(QVariantList tvPackages READ tvPackages NOTIFY tvPackagesChanged)
+
+public:
+    explicit TarvikAccountStoreQml(TarvikAccountStore *store, QObject *parent = nullptr);
+
+    // The instance QML gets; set by main() or a test before the first engine asks.
+    static void setInstance(TarvikAccountStoreQml *instance);
+    static TarvikAccountStoreQml *create(QQmlEngine *, QJSEngine *);
+
+    TarvikAccountData account() const;
+    bool isLoading() const;
+    QDateTime lastUpdated() const;
+    bool isFinanciallyBlocked() const;
+    QString recommendedPayment() const;
+    QVariantList tvPackages() const;
+
+    // `error` is the failure's text for the user; empty on success and when overtaken.
+    Q_INVOKABLE void refresh();
+    Q_INVOKABLE void signIn(const QString &login, const QString &password);
+    Q_INVOKABLE void signOut();
+    Q_INVOKABLE void createCheckout(const QString &amount, TarvikPaymentMethod::Method method);
+    Q_INVOKABLE void trustPaymentStatus();
+    Q_INVOKABLE void activateTrustPayment();
+    Q_INVOKABLE void create24TVAccount(const QString &phoneNumber);
+
+Q_SIGNALS:
+    void accountChanged();
+    void isLoadingChanged();
+    void lastUpdatedChanged();
+    void isFinanciallyBlockedChanged();
+    void recommendedPaymentChanged();
+    void tvPackagesChanged();
+
+    // `invalidCredentials`: the site refused the stored login (the local session is gone).
+    void refreshFinished(bool ok, bool invalidCredentials, const QString &error);
+    void signInFinished(bool ok, const QString &error);
+    void signOutFinished();
+    void checkoutFinished(bool ok, const QUrl &url, const QString &error);
+    void trustPaymentStatusFinished(bool ok, const TarvikTrustPaymentStatus &status, const QString &error);
+    void trustPaymentActivated(bool ok, const QString &message, const QString &error);
+    void tvAccountCreated(bool ok, const QString &message, const QString &error);
+
+private:
+    TarvikAccountStore *m_store;
+};

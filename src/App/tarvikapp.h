@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QCoroTask>
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+#include <QtQml/qqmlregistration.h>
+
+#include <chrono>
+#include <functional>
+
+class Clock;
+class TarvikAccountStore;
+class TarvikCredentialVault;
+class UserDefaults;
+
+// The session's life for the whole app: the sign-in flag and the cached first name (stored
+// preferences), the launch restore, a session check every 900 s and on becoming active again,
+// and the end of start-up that lets the root screen leave the session-loading screen.
+class TarvikApp : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool signedIn READ signedIn WRITE setSignedIn NOTIFY signedInChanged)
+    Q_PROPERTY(QString cachedFirstName READ cachedFirstName NOTIFY cachedFirstNameChanged)
+    Q_PROPERTY(bool startupFinished READ startupFinished NOTIFY startupFinishedChanged)
+
+public:
+    struct Collaborators {
+        UserDefaults *defaults;
+        TarvikAccountStore *store;
+        TarvikCredentialVault *credentials;
+        const Clock *clock;
+        // The launch task's first step (asks for notification permission, schedules the test message).
+        std::function<void()> scheduleTestMessage;
+    };
+
+    explicit TarvikApp(const Collaborators &collaborators, QObject *parent = nullptr);
+    ~TarvikApp() override;
+
+    static constexpr std::chrono::seconds sessionCheckInterval{900};
+
+    bool signedIn() const;
+    void setSignedIn(bool signedIn);
+    QString cachedFirstName() const;
+    bool startupFinished() const { return m_startupFinished; }
+    QDateTime lastSessionCheck() const { return m_lastSessionCheck; }
+
+    // The launch task: the test message, the restore, then the forced check every interval.
+    void start();
+    // Interval of the forced checks (tests shorten it).
+    void setCheckInterval(std::chrono::milliseconds interval);
+
+    QCoro::Task<> restoreSessionAtLaunch();
+    QCoro::Task<> checkSessionIfNeeded(bool force);
+
+Q_SIGNALS:
+    void signedInChanged();
+    void cachedFirstNameChanged();
+    void startupFinishedChanged();
+    // A check or the restore has finished (for tests and diagnostics).
+    void sessionChecked();
+
+private:
+    void setCachedFirstName(const QString &name);
+    void onAccountChanged();
+    void onApplicationStateChanged(Qt::ApplicationState state);
+
+    UserDefaults *m_defaults;
+    TarvikAccountStore *m_store;
+    TarvikCredentialVault *m_credentials;
+    const Clock *m_clock;
+    std::function<void()> m_scheduleTestMessage;
+
+    bool m_startupFinished = false;
+    QDateTime m_lastSessionCheck; // invalid: the distant past
+    QTimer m_checkTimer;
+};

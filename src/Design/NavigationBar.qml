@@ -1,0 +1,79 @@
+import QtQuick
+import Tarvik.Design
+
+// The inline navigation bar of a NavigationPage: centred title, a back button when the page
+// can go back, the page's leading and trailing items. Built by NavigationPage; not used alone.
+Item {
+    id: bar
+
+    property string title
+    property bool showsBackButton: false
+    property list<Item> leadingItems
+    property list<Item> trailingItems
+
+    signal backClicked()
+
+    implicitHeight: 44
+
+    Row {
+        id: leading
+        anchors.left: parent.left
+        anchors.leftMargin: bar.showsBackButton ? 8 : 16
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 16
+
+        TarvikButton {
+            id: back
+            visible: bar.showsBackButton
+            text: "Назад"
+            implicitHeight: 44
+            onClicked: bar.backClicked()
+
+            contentItem: Row {
+                spacing: 3
+                opacity: back.down ? 0.45 : 1
+
+                SymbolImage {
+                    anchors.verticalCenter: parent.verticalCenter
+                    name: "chevron.left"
+                    size: 20
+                    weight: Font.DemiBold
+                    color: back.foreground
+                }
+
+                StyledText {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: back.text
+                    color: back.foreground
+                    Accessible.ignored: true
+                }
+            }
+        }
+
+        Row {
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 16
+            children: bar.leadingItems
+        }
+    }
+
+    Row {
+        id: trailing
+        anchors.right: parent.right
+        anchors.rightMargin: 16
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 16
+        children: bar.trailingItems
+    }
+
+    StyledText {
+        readonly property real side: Math.max(leading.x + leading.width, bar.width - trailing.x) + 8
+        anchors.centerIn: parent
+        width: Math.max(0, bar.width - 2 * side)
+        text: bar.title
+        textStyle: Theme.Headline
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideRight
+        Accessible.role: Accessible.Heading
+    }
+}

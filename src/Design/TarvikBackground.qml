@@ -1,0 +1,70 @@
+import QtQuick
+import Tarvik.Design
+import Tarvik.Platform
+
+// The animated brand background of the signed-out screens: paper with two blurred glows. A tap
+// that reaches it (place it under the content) moves to the next of three palettes, animated,
+// and plays one light haptic. A scroll view laid over it takes the taps itself: give it a
+// TapHandler that calls cyclePalette().
+//   reduceMotion: bool (false) — a short ease-out instead of the spring
+//   paletteIndex: int, read-only in practice (starts at 0); cyclePalette(): what a tap does
+Item {
+    id: root
+
+    property bool reduceMotion: false
+    property int paletteIndex: 0
+    readonly property var palettes: [
+        [Theme.withOpacity(Theme.tarPink, 0.24), Theme.withOpacity(Theme.tarOrange, 0.18)],
+        [Qt.rgba(0.48, 0.34, 1.0, 0.22), Theme.withOpacity(Theme.tarPink, 0.2)],
+        [Qt.rgba(0.15, 0.68, 0.94, 0.2), Qt.rgba(1.0, 0.72, 0.25, 0.18)]
+    ]
+    readonly property int paletteAnimationDuration: reduceMotion ? 150 : 450
+
+    function cyclePalette() {
+        paletteIndex = (paletteIndex + 1) % palettes.length
+        Haptics.play(Haptics.ImpactLight)
+    }
+
+    Accessible.role: Accessible.Button
+    Accessible.name: "Сменить цвет фона"
+    Accessible.onPressAction: cyclePalette()
+
+    Rectangle {
+        anchors.fill: parent
+        color: Theme.tarPaper
+    }
+
+    SoftRectangle {
+        width: 330 + 2 * overhang
+        height: width
+        x: (root.width - width) / 2 + 160
+        y: (root.height - height) / 2 - 280
+        radius: 165
+        blur: 45
+        color: root.palettes[root.paletteIndex][0]
+        Behavior on color { ColorAnimation { duration: root.paletteAnimationDuration; easing: paletteEasing.easing } }
+    }
+
+    SoftRectangle {
+        width: 280 + 2 * overhang
+        height: width
+        x: (root.width - width) / 2 - 170
+        y: (root.height - height) / 2 + 330
+        radius: 140
+        blur: 50
+        color: root.palettes[root.paletteIndex][1]
+        Behavior on color { ColorAnimation { duration: root.paletteAnimationDuration; easing: paletteEasing.easing } }
+    }
+
+    PropertyAnimation {
+        id: paletteEasing
+        // Ease-out with reduce motion; otherwise the curve of a critically damped spring.
+        easing.type: root.reduceMotion ? Easing.OutQuad : Easing.BezierSpline
+        easing.bezierCurve: [0.25, 0.2, 0.2, 0.95, 1, 1]
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: root.cyclePalette()
+    }
+}

@@ -1,0 +1,43 @@
+#include "assetcatalogue.h"
+
+namespace
+{
+const QStringList &assetNames()
+{
+    static const QStringList names{
+        QStringLiteral("AutopayBackground"),
+        QStringLiteral("ReferralFriendHero"),
+        QStringLiteral("ReferralGiftBackground"),
+        QStringLiteral("RelocationPromo"),
+        QStringLiteral("StaticIPHero"),
+        QStringLiteral("StoryBonus"),
+        QStringLiteral("StoryReferral"),
+        QStringLiteral("StorySpeed"),
+        QStringLiteral("StoryTV"),
+        QStringLiteral("SupportMaria"),
+        QStringLiteral("TarvikOfficialLogo"),
+        QStringLiteral("TrustPaymentBackground"),
+        QStringLiteral("TrustPaymentCoins"),
+        QStringLiteral("TwentyFourTVLogo"),
+        QStringLiteral("VoluntaryBlockHero"),
+    };
+    return names;
+}
+} // namespace
+
+bool AssetCatalogue::contains(const QString &name)
+{
+    return assetNames().contains(name);
+}
+
+QStringList AssetCatalogue::names()
+{
+    return assetNames();
+}
+
+QString AssetCatalogue::path(const QString &name)
+{
+    if (!contains(name))
+        return {};
+    return QStringLiteral(":/qt/qml/Tarvik/Design/assets/%1.svg").arg(name);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The app's own pictures, reached by asset name ("TarvikOfficialLogo", "StoryTV", ...).
+class AssetCatalogue
+{
+public:
+    static bool contains(const QString &name);
+    static QStringList names();
+    // Resource path of the picture, empty for an unknown name.
+    static QString path(const QString &name);
+};

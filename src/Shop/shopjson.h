@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <cmath>
+#include <optional>
+
+// Strict readers for the shop's stored records: a key must be present with the expected JSON type;
+// a missing key, null or a wrong type fails the whole record.
+namespace ShopJson
+{
+inline bool read(const QJsonObject &object, const char *key, QString &out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isString())
+        return false;
+    out = value.toString();
+    return true;
+}
+
+// A JSON number holding a whole value within the 64-bit range (3.0 reads as 3, 3.5 fails).
+inline bool read(const QJsonObject &object, const char *key, qint64 &out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isDouble())
+        return false;
+    const QVariant number = value.toVariant();
+    if (number.typeId() == QMetaType::LongLong) {
+        out = number.toLongLong();
+        return true;
+    }
+    const double real = value.toDouble();
+    // 2^63 itself is out of range; every double below it converts exactly.
+    if (std::trunc(real) != real || real < -9223372036854775808.0 || real >= 9223372036854775808.0)
+        return false;
+    out = qint64(real);
+    return true;
+}
+
+inline bool read(const QJsonObject &object, const char *key, QStringList &out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isArray())
+        return false;
+    out.clear();
+    for (const QJsonValue &element : value.toArray()) {
+        if (!element.isString())
+            return false;
+        out.append(element.toString());
+    }
+    return true;
+}
+
+// A list of records, each decoded by T::fromJson; one bad element fails the list.
+template<typename T>
+bool read(const QJsonObject &object, const char *key, QList<T> &out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isArray())
+        return false;
+    out.clear();
+    for (const QJsonValue &element : value.toArray()) {
+        std::optional<T> decoded = T::fromJson(element);
+        if (!decoded)
+            return false;
+        out.append(std::move(*decoded));
+    }
+    return true;
+}
+
+template<typename T>
+QJsonArray toArray(const QList<T> &list)
+{
+    QJsonArray array;
+    for (const T &element : list)
+        array.append(element.toJson());
+    return array;
+}
+} // namespace ShopJson

@@ -1,0 +1,24 @@
+#include "tarvikshopspecification.h"
+
+#include "shopjson.h"
+
+#include <QHashFunctions>
+
+QJsonObject TarvikShopSpecification::toJson() const
+{
+    return {{QStringLiteral("title"), title}, {QStringLiteral("value"), value}};
+}
+
+std::optional<TarvikShopSpecification> TarvikShopSpecification::fromJson(const QJsonValue &json)
+{
+    const QJsonObject object = json.toObject();
+    TarvikShopSpecification specification;
+    if (!json.isObject() || !ShopJson::read(object, "title", specification.title) || !ShopJson::read(object, "value", specification.value))
+        return std::nullopt;
+    return specification;
+}
+
+size_t qHash(const TarvikShopSpecification &specification, size_t seed)
+{
+    return qHashMulti(seed, specification.title, specification.value);
+}
