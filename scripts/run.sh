@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Tarvik and starts the stand-in personal-account site. Installs what is missing first.
+# Builds Tarvik, starts the stand-in personal-account site and opens the app against it.
+# Installs what is missing first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -10,7 +11,26 @@ cmake --build "$build" --parallel "$(nproc)"
 
 # On 443 of a loopback address of its own where allowed (as the real site, so that its redirects
 # are followed); otherwise on a free port.
+address=127.0.0.1
+port=0
 if [ "$(id -u)" -eq 0 ]; then
-    exec "$build/standin/tarvik-standin" --address 127.0.0.77 --port 443
+    address=127.0.0.77
+    port=443
 fi
-exec "$build/standin/tarvik-standin" --address 127.0.0.1 --port 0
+runtime=$(mktemp -d)
+standin=""
+trap '[ -n "$standin" ] && kill "$standin" 2>/dev/null; rm -rf "$runtime"' EXIT
+"$build/standin/tarvik-standin" --address "$address" --port "$port" --write-ca "$runtime/ca.pem" >"$runtime/standin.txt" &
+standin=$!
+for _ in $(seq 100); do
+    grep -q 'Demo password' "$runtime/standin.txt" 2>/dev/null && break
+    sleep 0.1
+done
+cat "$runtime/standin.txt"
+base_url=$(sed -n 's/^Tarvik stand-in site: *//p' "$runtime/standin.txt")
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found: the app runs offscreen (set DISPLAY to see its window)."
+    export QT_QPA_PLATFORM=offscreen
+fi
+"$build/src/App/tarvik" --base-url "$base_url" --ca-file "$runtime/ca.pem"

@@ -1,5 +1,7 @@
 #include "standinsite.h"
 
+#include "standincheckoutpages.h"
+
 #include <QFile>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
@@ -228,8 +230,20 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
     const QString key = request.key();
     Reply reply = route(request);
     std::chrono::milliseconds delay = m_latency;
+    // The server is still reading from the socket: it breaks on the next turn of the loop.
+    const auto dropConnection = [socket] { QTimer::singleShot(0, socket, [socket] { socket->abort(); }); };
+    if (key == QLatin1String("/checkout/broken")) {
+        dropConnection();
+        return true;
+    }
+    if (key == QLatin1String("/checkout/slow"))
+        delay += m_slowPageDelay;
     if (const auto it = m_overrides.constFind(key); it != m_overrides.constEnd()) {
         const Override &switched = *it;
+        if (switched.dropConnection) {
+            dropConnection();
+            return true;
+        }
         if (switched.status)
             reply.status = *switched.status;
         if (switched.body)
@@ -241,6 +255,8 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
 
     const quint64 id = m_nextId++;
     m_pending.emplace(id, Pending{socket, std::make_unique<QHttpServerResponder>(makeResponder(incoming, socket)), reply});
+    if (key == QLatin1String("/checkout/never"))
+        return true; // stays pending for as long as the site lives
     if (const auto held = m_held.find(key); held != m_held.end()) {
         if (*held > 0 && --*held == 0)
             m_held.erase(held);
@@ -302,7 +318,7 @@ StandinSite::Reply StandinSite::route(const Request &request)
     if (path == QLatin1String("/velmorlogin.jsp"))
         return page(QStringLiteral("Вход в личный кабинет"), QStringLiteral("<form method=\"post\" action=\"ajax/login.jsp\"></form>"));
     if (path.startsWith(QLatin1String("/checkout/")))
-        return page(QStringLiteral("Оплата"), QStringLiteral("<p>Сумма: %1 ₽</p>").arg(request.queryValue(QStringLiteral("amount")).toHtmlEscaped()));
+        return checkoutPage(request);
     Reply missing = page(QStringLiteral("Не найдено"), QStringLiteral("<p>Страница не найдена.</p>"));
     missing.status = 404;
     return missing;
@@ -361,6 +377,24 @@ StandinSite::Reply StandinSite::checkoutAddress(const Request &request, const QS
     } else {
         reply.body = QJsonDocument(QJsonArray{QString::fromLatin1(address.toEncoded())}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
     }
+    return reply;
+}
+
+StandinSite::Reply StandinSite::checkoutPage(const Request &request) const
+{
+    const QString origin = QString::fromLatin1(this->origin(request));
+    const QString plainOrigin = QStringLiteral("http") + origin.mid(5);
+    const QByteArray html = StandinCheckoutPages::page(request.path, origin, plainOrigin, request.queryValue(QStringLiteral("amount")));
+    if (html.isEmpty()) {
+        Reply missing = page(QStringLiteral("Не найдено"), QStringLiteral("<p>Страница не найдена.</p>"));
+        missing.status = 404;
+        return missing;
+    }
+    Reply reply;
+    reply.contentType = "text/html; charset=utf-8";
+    reply.body = html;
+    // Every visit of a payment page is a fresh one.
+    reply.headers.append({QByteArray("Cache-Control"), QByteArray("no-store")});
     return reply;
 }
 

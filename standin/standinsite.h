@@ -54,6 +54,8 @@ public:
         std::optional<QByteArray> body;
         std::optional<QByteArray> location; // sent as "Location"
         std::chrono::milliseconds delay{0};
+        // Closes the connection without an answer, as a broken network would.
+        bool dropConnection = false;
     };
 
     explicit StandinSite(QObject *parent = nullptr);
@@ -83,6 +85,9 @@ public:
     void setRejectCredentials(bool reject) { m_rejectCredentials = reject; }
     // Delay added to every reply.
     void setLatency(std::chrono::milliseconds latency) { m_latency = latency; }
+    // How long the checkout's slow page ("/checkout/slow") takes; its never-ending page
+    // ("/checkout/never") is not answered at all.
+    void setSlowPageDelay(std::chrono::milliseconds delay) { m_slowPageDelay = delay; }
     // Requests for `key` wait until released; with `times`, only the next that many requests.
     void hold(const QString &key, int times = -1);
     void releaseHeld();
@@ -117,6 +122,7 @@ private:
     Reply login(const Request &request);
     Reply mobile(const Request &request);
     Reply checkoutAddress(const Request &request, const QString &kind, const QString &amount);
+    Reply checkoutPage(const Request &request) const;
     Reply passwordRecovery(const Request &request);
     Reply page(const QString &title, const QString &body) const;
     Reply redirectToLogin(const Request &request) const;
@@ -138,6 +144,7 @@ private:
     quint64 m_nextId = 1;
     bool m_rejectCredentials = false;
     std::chrono::milliseconds m_latency{0};
+    std::chrono::milliseconds m_slowPageDelay{1500};
     QDateTime m_lastRecovery;
     QList<Request> m_requests;
 };

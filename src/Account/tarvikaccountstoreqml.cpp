@@ -115,3 +115,27 @@ void TarvikAccountStoreQml::create24TVAccount(const QString &phoneNumber)
         Q_EMIT tvAccountCreated(result.ok(), result ? *result : QString(), result ? QString() : result.error().description());
     });
 }
+
+int TarvikAccountStoreQml::requestRefresh()
+{
+    const int request = ++m_lastRequest;
+    QCoro::connect(m_store->refresh(), this, [this, request](const Result<void> &result) {
+        RefreshFailure failure = NoFailure;
+        if (!result) {
+            const TarvikError &error = result.error();
+            if (error.is(TarvikAccountError::InvalidCredentials))
+                failure = InvalidCredentials;
+            else if (error.is(TarvikAccountError::Unavailable))
+                failure = Unavailable;
+            else if (error.isCancellation())
+                failure = Cancelled;
+            else
+                failure = OtherFailure;
+        }
+        const QString error = result ? QString() : result.error().description();
+        // A refusal finishes at once, inside this call: report it only after the caller has the number.
+        QMetaObject::invokeMethod(
+            this, [this, request, failure, error] { Q_EMIT refreshRequestFinished(request, failure, error); }, Qt::QueuedConnection);
+    });
+    return request;
+}

@@ -29,11 +29,23 @@ class TarvikAccountStoreQml : public QObject
     Q_PROPERTY(QVariantList tvPackages READ tvPackages NOTIFY tvPackagesChanged)
 
 public:
+    // Why a refresh failed, for screens that treat the cases differently.
+    enum RefreshFailure {
+        NoFailure,
+        InvalidCredentials, // wrong or missing credentials: the local session is gone
+        Unavailable,        // refused because another load was running
+        Cancelled,          // overtaken by a sign-in or sign-out
+        OtherFailure,       // the site, the network or the reply failed
+    };
+    Q_ENUM(RefreshFailure)
+
     explicit TarvikAccountStoreQml(TarvikAccountStore *store, QObject *parent = nullptr);
 
     // The instance QML gets; set by main() or a test before the first engine asks.
     static void setInstance(TarvikAccountStoreQml *instance);
     static TarvikAccountStoreQml *create(QQmlEngine *, QJSEngine *);
+    // The store behind it, for C++ objects that QML hands the singleton to.
+    TarvikAccountStore *store() const { return m_store; }
 
     TarvikAccountData account() const;
     bool isLoading() const;
@@ -50,6 +62,9 @@ public:
     Q_INVOKABLE void trustPaymentStatus();
     Q_INVOKABLE void activateTrustPayment();
     Q_INVOKABLE void create24TVAccount(const QString &phoneNumber);
+    // A refresh whose outcome goes only to refreshRequestFinished(), under the returned number, so
+    // that a screen hears its own load and not another screen's.
+    Q_INVOKABLE int requestRefresh();
 
 Q_SIGNALS:
     void accountChanged();
@@ -67,7 +82,9 @@ Q_SIGNALS:
     void trustPaymentStatusFinished(bool ok, const TarvikTrustPaymentStatus &status, const QString &error);
     void trustPaymentActivated(bool ok, const QString &message, const QString &error);
     void tvAccountCreated(bool ok, const QString &message, const QString &error);
+    void refreshRequestFinished(int request, TarvikAccountStoreQml::RefreshFailure failure, const QString &error);
 
 private:
     TarvikAccountStore *m_store;
+    int m_lastRequest = 0;
 };

@@ -8,18 +8,16 @@
 #include "userdefaults.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 
 TarvikApp::TarvikApp(const Collaborators &collaborators, QObject *parent)
     : QObject(parent)
     , m_defaults(collaborators.defaults)
-    , m_store(collaborators.store)
-    , m_credentials(collaborators.credentials)
     , m_clock(collaborators.clock)
     , m_scheduleTestMessage(collaborators.scheduleTestMessage)
 {
     m_checkTimer.setInterval(sessionCheckInterval);
     connect(&m_checkTimer, &QTimer::timeout, this, [this] { checkSessionIfNeeded(true); });
-    connect(m_store, &TarvikAccountStore::accountChanged, this, &TarvikApp::onAccountChanged);
     connect(m_defaults, &UserDefaults::valueChanged, this, [this](const QString &key) {
         if (key == QLatin1String(Defaults::signedIn.name))
             Q_EMIT signedInChanged();
@@ -57,8 +55,12 @@ void TarvikApp::setCheckInterval(std::chrono::milliseconds interval)
     m_checkTimer.setInterval(interval);
 }
 
-void TarvikApp::start()
+void TarvikApp::start(TarvikAccountStore *store, TarvikCredentialVault *credentials)
 {
+    Q_ASSERT(!m_store);
+    m_store = store;
+    m_credentials = credentials;
+    connect(m_store, &TarvikAccountStore::accountChanged, this, &TarvikApp::onAccountChanged);
     if (m_scheduleTestMessage)
         m_scheduleTestMessage();
     QCoro::connect(restoreSessionAtLaunch(), this, [this] { m_checkTimer.start(); });
@@ -95,7 +97,7 @@ QCoro::Task<> TarvikApp::restoreSessionAtLaunch()
 
 QCoro::Task<> TarvikApp::checkSessionIfNeeded(bool force)
 {
-    if (!m_startupFinished || !signedIn())
+    if (!m_startupFinished || !signedIn() || !m_store)
         co_return;
     const QDateTime now = m_clock->now();
     if (!force && m_lastSessionCheck.isValid()
@@ -112,6 +114,21 @@ QCoro::Task<> TarvikApp::checkSessionIfNeeded(bool force)
     else if (refreshed.error().is(TarvikAccountError::InvalidCredentials))
         setSignedIn(false);
     Q_EMIT sessionChecked();
+}
+
+QString TarvikApp::greeting(int hour)
+{
+    if (hour >= 5 && hour <= 11)
+        return QStringLiteral("ДОБРОЕ\nУТРО");
+    if (hour >= 12 && hour <= 17)
+        return QStringLiteral("ДОБРЫЙ\nДЕНЬ");
+    return QStringLiteral("ДОБРЫЙ\nВЕЧЕР");
+}
+
+QString TarvikApp::greetingName(const QString &firstName)
+{
+    const QString name = firstName.trimmed();
+    return name.isEmpty() ? QStringLiteral("АБОНЕНТ") : QLocale(QLocale::Russian, QLocale::Russia).toUpper(name);
 }
 
 void TarvikApp::onAccountChanged()

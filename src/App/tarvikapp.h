@@ -27,8 +27,6 @@ class TarvikApp : public QObject
 public:
     struct Collaborators {
         UserDefaults *defaults;
-        TarvikAccountStore *store;
-        TarvikCredentialVault *credentials;
         const Clock *clock;
         // The launch task's first step (asks for notification permission, schedules the test message).
         std::function<void()> scheduleTestMessage;
@@ -45,13 +43,19 @@ public:
     bool startupFinished() const { return m_startupFinished; }
     QDateTime lastSessionCheck() const { return m_lastSessionCheck; }
 
-    // The launch task: the test message, the restore, then the forced check every interval.
-    void start();
+    // The launch task, once the store exists: the test message, the restore, then the forced check
+    // every interval. Until then the session-loading screen shows.
+    void start(TarvikAccountStore *store, TarvikCredentialVault *credentials);
     // Interval of the forced checks (tests shorten it).
     void setCheckInterval(std::chrono::milliseconds interval);
 
     QCoro::Task<> restoreSessionAtLaunch();
     QCoro::Task<> checkSessionIfNeeded(bool force);
+
+    // The session-loading screen's greeting for an hour of the day, two words on two lines.
+    Q_INVOKABLE static QString greeting(int hour);
+    // The session-loading screen's name: the first name upper-cased, or "АБОНЕНТ" when blank.
+    Q_INVOKABLE static QString greetingName(const QString &firstName);
 
 Q_SIGNALS:
     void signedInChanged();
@@ -66,8 +70,8 @@ private:
     void onApplicationStateChanged(Qt::ApplicationState state);
 
     UserDefaults *m_defaults;
-    TarvikAccountStore *m_store;
-    TarvikCredentialVault *m_credentials;
+    TarvikAccountStore *m_store = nullptr;
+    TarvikCredentialVault *m_credentials = nullptr;
     const Clock *m_clock;
     std::function<void()> m_scheduleTestMessage;
 

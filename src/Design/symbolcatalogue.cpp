@@ -80,6 +80,7 @@ constexpr Entry entries[] = {
     {"mappin.and.ellipse", 0xe55e}, // pin_drop
     {"message.fill", 0xe0ca}, // chat_bubble
     {"minus", 0xe15b}, // remove
+    {"network", 0xeb2f}, // lan
     {"pause.circle", 0xe036}, // pause_circle_outline
     {"pencil", 0xe3c9}, // edit
     {"person.badge.plus", 0xe7fe}, // person_add

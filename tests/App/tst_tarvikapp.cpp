@@ -21,8 +21,6 @@ private:
     {
         m_app = std::make_unique<TarvikApp>(TarvikApp::Collaborators{
             .defaults = m_fixture->defaults.get(),
-            .store = m_fixture->store.get(),
-            .credentials = m_fixture->credentials.get(),
             .clock = &m_fixture->clock,
             .scheduleTestMessage = [this] { ++m_testMessages; },
         });
@@ -35,7 +33,7 @@ private:
         m_fixture->reopen();
         makeApp();
         QSignalSpy checked(m_app.get(), &TarvikApp::sessionChecked);
-        m_app->start();
+        m_app->start(m_fixture->store.get(), m_fixture->credentials.get());
         QVERIFY(checked.count() > 0 || checked.wait());
         QVERIFY(m_app->startupFinished());
     }
@@ -59,6 +57,44 @@ private Q_SLOTS:
     {
         m_app.reset();
         m_fixture.reset();
+    }
+
+    void greetingByHour_data()
+    {
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<QString>("greeting");
+        const QString morning = QStringLiteral("ДОБРОЕ\nУТРО");
+        const QString day = QStringLiteral("ДОБРЫЙ\nДЕНЬ");
+        const QString evening = QStringLiteral("ДОБРЫЙ\nВЕЧЕР");
+        QTest::newRow("00") << 0 << evening;
+        QTest::newRow("04") << 4 << evening;
+        QTest::newRow("05") << 5 << morning;
+        QTest::newRow("11") << 11 << morning;
+        QTest::newRow("12") << 12 << day;
+        QTest::newRow("17") << 17 << day;
+        QTest::newRow("18") << 18 << evening;
+        QTest::newRow("23") << 23 << evening;
+    }
+    void greetingByHour()
+    {
+        QFETCH(int, hour);
+        QTEST(TarvikApp::greeting(hour), "greeting");
+    }
+
+    void greetingName_data()
+    {
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("default") << QStringLiteral("Абонент") << QStringLiteral("АБОНЕНТ");
+        QTest::newRow("lower case") << QStringLiteral("анна") << QStringLiteral("АННА");
+        QTest::newRow("with ё") << QStringLiteral("Алёна") << QStringLiteral("АЛЁНА");
+        QTest::newRow("blanks") << QStringLiteral(" \n ") << QStringLiteral("АБОНЕНТ");
+        QTest::newRow("padded") << QStringLiteral("  Пётр ") << QStringLiteral("ПЁТР");
+    }
+    void greetingName()
+    {
+        QFETCH(QString, firstName);
+        QTEST(TarvikApp::greetingName(firstName), "shown");
     }
 
     void firstLaunchSendsNothing()
@@ -137,7 +173,7 @@ private Q_SLOTS:
         makeApp();
         m_app->setCheckInterval(50ms);
         QSignalSpy checked(m_app.get(), &TarvikApp::sessionChecked);
-        m_app->start();
+        m_app->start(m_fixture->store.get(), m_fixture->credentials.get());
         QVERIFY(checked.wait()); // the launch restore
         m_fixture->site->clearRequests();
         QVERIFY(checked.wait()); // a forced check from the loop
@@ -163,7 +199,7 @@ private Q_SLOTS:
 
     void cachedFirstNameFollowsLoadedAccounts()
     {
-        makeApp();
+        relaunch();
         QSignalSpy changed(m_app.get(), &TarvikApp::cachedFirstNameChanged);
         QVERIFY(m_fixture->signIn());
         QCOMPARE(m_app->cachedFirstName(), QStringLiteral("Смирнова"));

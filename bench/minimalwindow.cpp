@@ -1,0 +1,25 @@
+// The reference for the start-up benchmark: the smallest Qt Quick window, built like the app
+// (QGuiApplication, QQmlApplicationEngine, a compiled QML module), reporting its first frame.
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Bench/Minimal/Main.qml")));
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [] {
+        std::printf("frame greeting\n");
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
+    return app.exec();
+}

@@ -1,0 +1,25 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tarvik.Design
+
+// The thin vertical scroll indicator of the account screens' scroll views: shown while the view
+// moves. Attach it as `T.ScrollIndicator.vertical: AccountScrollIndicator {}` to a Flickable.
+T.ScrollIndicator {
+    id: indicator
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
+    padding: 3
+
+    contentItem: Rectangle {
+        implicitWidth: 3
+        implicitHeight: 3
+        radius: 1.5
+        color: Theme.withOpacity(Theme.black, 0.35)
+        opacity: indicator.active && indicator.size < 1 ? 1 : 0
+
+        Behavior on opacity {
+            NumberAnimation { duration: 300 }
+        }
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvik.Design
+
+// A one-line summary pair: `title` (secondary) at the leading edge, `value` (bold) at the trailing
+// edge, in the subheadline font; a long title wraps. Spans the width of its layout.
+//   required title, value: string
+Item {
+    id: line
+
+    required property string title
+    required property string value
+
+    Layout.fillWidth: true
+    implicitWidth: Math.ceil(titleMetrics.advanceWidth) + 8 + Math.ceil(valueMetrics.advanceWidth)
+    implicitHeight: Math.max(titleText.implicitHeight, valueText.implicitHeight)
+
+    StyledText {
+        id: titleText
+
+        anchors.left: parent.left
+        anchors.right: valueText.left
+        anchors.rightMargin: 8
+        anchors.verticalCenter: parent.verticalCenter
+        text: line.title
+        textStyle: Theme.Subheadline
+        color: Theme.secondaryLabel
+        wrapMode: Text.Wrap
+    }
+
+    StyledText {
+        id: valueText
+
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        // The value keeps its one-line width, up to 60 % of the line.
+        width: Math.min(Math.ceil(valueMetrics.advanceWidth), line.width * 0.6)
+        text: line.value
+        textStyle: Theme.Subheadline
+        weight: Font.Bold
+        horizontalAlignment: Text.AlignRight
+        wrapMode: Text.Wrap
+    }
+
+    TextMetrics {
+        id: titleMetrics
+        font: titleText.font
+        text: line.title
+    }
+
+    TextMetrics {
+        id: valueMetrics
+        font: valueText.font
+        text: line.value
+    }
+}

@@ -1,0 +1,75 @@
+#include "passwordrecoveryrules.h"
+
+namespace
+{
+constexpr qsizetype nationalLength = 10;
+}
+
+PasswordRecoveryRules::PasswordRecoveryRules(QObject *parent)
+    : QObject(parent)
+{
+}
+
+// Only ASCII digits count: pasted "²", "½" or other scripts' digits would otherwise pass the
+// checks and reach the site's "bill" and "phone" parameters.
+QString PasswordRecoveryRules::digits(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            result.append(c);
+    }
+    return result;
+}
+
+QString PasswordRecoveryRules::accountInput(const QString &text)
+{
+    return digits(text).left(accountLength);
+}
+
+QString PasswordRecoveryRules::phoneInput(const QString &text)
+{
+    QString national = digits(text);
+    if (national.startsWith(QLatin1Char('7')) || national.startsWith(QLatin1Char('8')))
+        national.remove(0, 1);
+    national.truncate(nationalLength);
+    const qsizetype n = national.size();
+    if (n == 0)
+        return QStringLiteral("+7 ");
+
+    QString result = QStringLiteral("+7 (") + national.left(3);
+    if (n >= 3)
+        result += QStringLiteral(") ");
+    if (n > 3)
+        result += national.mid(3, 3);
+    if (n >= 7)
+        result += QLatin1Char('-') + national.mid(6, 2);
+    if (n >= 9)
+        result += QLatin1Char('-') + national.mid(8, 2);
+    return result;
+}
+
+QString PasswordRecoveryRules::refusal(const QString &accountText, const QString &phoneText)
+{
+    return submission(accountText, phoneText).refusal;
+}
+
+PasswordRecoveryRules::Submission PasswordRecoveryRules::submission(const QString &accountText, const QString &phoneText)
+{
+    const QString accountDigits = digits(accountText);
+    Submission result{.account = accountDigits.left(accountLength), .phone = digits(phoneText)};
+    QString &phone = result.phone;
+    if (phone.size() == 10 && phone.startsWith(QLatin1Char('9')))
+        phone.prepend(QLatin1Char('7'));
+    if (phone.size() == 11 && phone.startsWith(QLatin1Char('8')))
+        phone[0] = QLatin1Char('7');
+
+    if (result.account.isEmpty() || phone.isEmpty())
+        result.refusal = QStringLiteral("Заполните оба поля");
+    else if (accountDigits.size() > accountLength)
+        result.refusal = QStringLiteral("Лицевой счёт должен содержать не более 7 цифр");
+    else if (phone.size() != 11 || !phone.startsWith(QLatin1String("79")))
+        result.refusal = QStringLiteral("Введите мобильный номер, начинающийся с +7 9");
+    return result;
+}

@@ -1,0 +1,109 @@
+#include "passwordrecoveryservice.h"
+
+#include "logging.h"
+#include "networkaccess.h"
+#include "passwordrecoveryerror.h"
+
+#include <QCoroNetworkReply>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <memory>
+
+const QString PasswordRecoveryService::successText = QStringLiteral("На указанный телефон отправлено SMS-сообщение с авторизационными данными.");
+
+PasswordRecoveryService::PasswordRecoveryService(const QUrl &baseUrl, NetworkAccess *network, QObject *parent)
+    : QObject(parent)
+    , m_baseUrl(baseUrl)
+    , m_network(network)
+    , m_manager(network->createManager(this))
+{
+}
+
+PasswordRecoveryService::~PasswordRecoveryService() = default;
+
+QUrl PasswordRecoveryService::address(const QUrl &baseUrl, const QString &accountNumber, const QString &phoneNumber)
+{
+    if (!baseUrl.isValid() || baseUrl.host().isEmpty())
+        return {};
+    QUrl url = baseUrl.resolved(QUrl(QStringLiteral("/pass_recovery_send.jsp")));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("bill"), accountNumber);
+    query.addQueryItem(QStringLiteral("phone"), phoneNumber);
+    url.setQuery(query);
+    return url.isValid() ? url : QUrl();
+}
+
+Result<QString> PasswordRecoveryService::interpret(int status, const QByteArray &body)
+{
+    if (status != 200)
+        return PasswordRecoveryErrors::invalidResponse();
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject())
+        return PasswordRecoveryErrors::invalidResponse();
+    const QJsonObject reply = document.object();
+    const QJsonValue res = reply.value(QLatin1String("res"));
+    const QJsonValue error = reply.value(QLatin1String("error"));
+    if (!res.isBool() || !(error.isUndefined() || error.isNull() || error.isString()))
+        return PasswordRecoveryErrors::invalidResponse();
+
+    if (res.toBool())
+        return successText;
+    const QString reason = error.toString().trimmed();
+    if (reason.isEmpty())
+        return PasswordRecoveryErrors::server(QStringLiteral("Соответствие лицевого счёта и телефона не найдено. Обратитесь в поддержку Tarvik."));
+    // The site reports a cooldown as the bare number of seconds to wait.
+    static const QRegularExpression integer(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
+    if (integer.match(reason).hasMatch()) {
+        bool inRange = false;
+        const qint64 seconds = reason.toLongLong(&inRange);
+        if (inRange)
+            return PasswordRecoveryErrors::cooldown(seconds);
+    }
+    return PasswordRecoveryErrors::server(reason);
+}
+
+QCoro::Task<Result<QString>> PasswordRecoveryService::send(QString accountNumber, QString phoneNumber)
+{
+    const QUrl url = address(m_baseUrl, accountNumber, phoneNumber);
+    if (!url.isValid())
+        co_return PasswordRecoveryErrors::invalidResponse();
+
+    QNetworkRequest request(url);
+    request.setRawHeader("X-Requested-With", "XMLHttpRequest");
+    request.setRawHeader("User-Agent", "Tarvik iOS/1.0");
+    m_network->prepare(request);
+    std::unique_ptr<QNetworkReply> reply(m_manager->get(request));
+
+    bool timedOut = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, reply.get(), [&timedOut, &reply] {
+        timedOut = true;
+        reply->abort();
+    });
+    limit.start(timeout);
+
+    co_await reply.get();
+
+    const QNetworkReply::NetworkError error = reply->error();
+    if (timedOut)
+        co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));
+    if (error == QNetworkReply::OperationCanceledError)
+        co_return TarvikError::cancelled();
+    // 1-199: connection, TLS and proxy failures; the others describe an HTTP status.
+    if (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied) {
+        qCDebug(lcHttp) << "recovery request failed in transport" << error;
+        co_return TarvikError::transport(error, reply->errorString());
+    }
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid())
+        co_return PasswordRecoveryErrors::invalidResponse();
+    co_return interpret(status.toInt(), reply->readAll());
+}

@@ -1,0 +1,175 @@
+#include "appconfig.h"
+#include "checkoutcertificatetrust.h"
+#include "clock.h"
+#include "haptics.h"
+#include "hapticssingleton.h"
+#include "localnotificationservice.h"
+#include "networkaccess.h"
+#include "passwordrecoveryservice.h"
+#include "passwordrecoveryserviceqml.h"
+#include "secretstore.h"
+#include "shopcartsingleton.h"
+#include "storedpreference.h"
+#include "tarvikaccountcache.h"
+#include "tarvikaccountstore.h"
+#include "tarvikaccountstoreqml.h"
+#include "tarvikapi.h"
+#include "tarvikapp.h"
+#include "tarvikappsingleton.h"
+#include "tarvikcookievault.h"
+#include "tarvikcredentialvault.h"
+#include "tarvikshopcart.h"
+#include "theme.h"
+#include "urlopenersingleton.h"
+#include "userdefaults.h"
+#include "usernotificationcenter.h"
+#include "xdgurlopener.h"
+
+#include <QCoroTask>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QTranslator>
+#include <QtQml/QQmlExtensionPlugin>
+#include <QtWebEngineQuick/qtwebenginequickglobal.h>
+
+#include <cstdio>
+#include <unistd.h>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ProfilePlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AppPlugin)
+
+namespace
+{
+// What needs the secret storage: made once it has answered, while the greeting shows.
+struct Session {
+    std::unique_ptr<SecretStore> secrets;
+    std::unique_ptr<TarvikCredentialVault> credentials;
+    std::unique_ptr<TarvikCookieVault> cookies;
+    std::unique_ptr<TarvikAccountStore> store;
+    std::unique_ptr<TarvikAccountStoreQml> storeQml;
+
+    QCoro::Task<> open(QString host, TarvikAccountStore::Collaborators collaborators, TarvikApp *app)
+    {
+        secrets = co_await SecretStore::open(TarvikCredentialVault::service());
+        credentials = std::make_unique<TarvikCredentialVault>(secrets.get(), host);
+        co_await credentials->load();
+        cookies = std::make_unique<TarvikCookieVault>(secrets.get(), host);
+        collaborators.credentials = credentials.get();
+        collaborators.cookies = cookies.get();
+        store = std::make_unique<TarvikAccountStore>(collaborators);
+        storeQml = std::make_unique<TarvikAccountStoreQml>(store.get());
+        TarvikAccountStoreQml::setInstance(storeQml.get());
+        app->start(store.get(), credentials.get());
+    }
+};
+
+// --self-test: the whole app loads offscreen, finishes start-up and quits; any warning fails it.
+int s_warnings = 0;
+QtMessageHandler s_previousHandler = nullptr;
+
+void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // Qt WebEngine 6.4 warns about its own QML value types whenever its module loads.
+    const bool webEngineRegistration = message.contains(QLatin1String("is neither a QObject, nor default- and copy-constructible"));
+    if ((type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) && !webEngineRegistration)
+        ++s_warnings;
+    s_previousHandler(type, context, message);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The web engine's sandbox cannot run as root (CI, containers).
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarvik"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tarvik"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
+    QtWebEngineQuick::initialize();
+    QGuiApplication app(argc, argv);
+
+    const bool selfTest = app.arguments().contains(QStringLiteral("--self-test"));
+    if (selfTest)
+        s_previousHandler = qInstallMessageHandler(countWarnings);
+
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTranslations);
+    app.setFont(Theme::applicationFont());
+
+    const AppConfig config = AppConfig::fromArguments(app.arguments());
+    NetworkAccess network(config.extraCaFile);
+    UserDefaults defaults;
+    StoredPreference::setDefaults(&defaults);
+    SystemClock clock;
+    Haptics haptics;
+    HapticsSingleton::setInstance(&haptics);
+    UserNotificationCenter notifications(&clock);
+    TarvikShopCart cart(&defaults, &notifications);
+    ShopCartSingleton::setInstance(&cart);
+    TarvikAPI api(config.baseUrl, &network);
+    TarvikAccountCache cache(&defaults, config.host());
+    PasswordRecoveryService recovery(config.baseUrl, &network);
+    PasswordRecoveryServiceQml recoveryQml(&recovery, &haptics);
+    PasswordRecoveryServiceQml::setInstance(&recoveryQml);
+    XdgUrlOpener urlOpener;
+    UrlOpenerSingleton::setInstance(&urlOpener);
+    CheckoutCertificateTrust::setExtraAuthorities(network.extraCaCertificates());
+
+    TarvikApp tarvikApp({
+        .defaults = &defaults,
+        .clock = &clock,
+        .scheduleTestMessage = [&] { LocalNotificationService::scheduleOneTimeTestMessage(&defaults, &notifications); },
+    });
+    TarvikAppSingleton::setInstance(&tarvikApp);
+
+    // Declared before the engine, so that QML lets go of the store before the store goes.
+    Session session;
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
+
+    // The secret storage answers over D-Bus; the greeting is on screen meanwhile.
+    session.open(config.host(),
+                 {.api = &api, .credentials = nullptr, .cookies = nullptr, .cache = &cache, .cookieJar = network.cookieStore(), .clock = &clock},
+                 &tarvikApp);
+
+    // For the start-up benchmark: report the first frame, and the first frame after start-up, then quit.
+    if (qEnvironmentVariableIsSet("TARVIK_REPORT_FRAMES") && !engine.rootObjects().isEmpty()) {
+        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&tarvikApp, reported = 0]() mutable {
+            if (reported == 0) {
+                std::printf("frame greeting\n");
+                std::fflush(stdout);
+                reported = 1;
+            } else if (reported == 1 && tarvikApp.startupFinished()) {
+                std::printf("frame %s\n", tarvikApp.signedIn() ? "signed-in" : "sign-in");
+                std::fflush(stdout);
+                reported = 2;
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            }
+        });
+    }
+
+    if (selfTest) {
+        QObject::connect(&tarvikApp, &TarvikApp::startupFinishedChanged, &app, [] {
+            // Let the first screen after the greeting load and draw before judging.
+            QTimer::singleShot(1500, qApp, [] { QCoreApplication::exit(s_warnings == 0 ? 0 : 2); });
+        });
+        QTimer::singleShot(60000, &app, [] { QCoreApplication::exit(3); });
+    }
+
+    return app.exec();
+}

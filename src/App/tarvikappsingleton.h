@@ -1,0 +1,26 @@
+#pragma once
+
+#include "tarvikapp.h"
+
+#include <QQmlEngine>
+#include <QtQml/qqmlregistration.h>
+
+// TarvikApp as QML's "TarvikApp" singleton: the instance main() (or a test) set, owned by C++.
+struct TarvikAppSingleton {
+    Q_GADGET
+    QML_FOREIGN(TarvikApp)
+    QML_NAMED_ELEMENT(TarvikApp)
+    QML_SINGLETON
+
+public:
+    static void setInstance(TarvikApp *app) { s_instance = app; }
+    static TarvikApp *create(QQmlEngine *, QJSEngine *)
+    {
+        Q_ASSERT_X(s_instance, "TarvikApp", "set the instance before QML asks for it");
+        QQmlEngine::setObjectOwnership(s_instance, QQmlEngine::CppOwnership);
+        return s_instance;
+    }
+
+private:
+    static inline TarvikApp *s_instance = nullptr;
+};

@@ -1,0 +1,41 @@
+import QtQuick
+import Tarvik.Design
+
+// The frosted card of the checkout sheet's overlays: the regular material in a rounded rectangle
+// of radius 16. Nothing behind it is blurred on this platform, so a soft shadow and a hairline
+// keep it apart from the page.
+//   contentItem: what the card holds, centred; padding (24)
+Item {
+    id: card
+
+    property Item contentItem
+    property real padding: 24
+
+    implicitWidth: (contentItem ? contentItem.implicitWidth : 0) + 2 * padding
+    implicitHeight: (contentItem ? contentItem.implicitHeight : 0) + 2 * padding
+
+    onContentItemChanged: {
+        if (contentItem) {
+            contentItem.parent = card
+            contentItem.anchors.centerIn = card
+        }
+    }
+
+    SoftRectangle {
+        x: -overhang
+        y: 6 - overhang
+        width: parent.width + 2 * overhang
+        height: parent.height + 2 * overhang
+        radius: 16
+        blur: 18
+        color: Theme.withOpacity(Theme.black, 0.12)
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 16
+        color: Theme.regularMaterial
+        border.width: 0.5
+        border.color: Theme.separator
+    }
+}

@@ -1,0 +1,6 @@
+#include "checkoutdestination.h"
+
+CheckoutDestination CheckoutDestination::make(const QUrl &url)
+{
+    return CheckoutDestination{.id = QUuid::createUuid(), .url = url};
+}

@@ -1,0 +1,150 @@
+import QtQuick
+import Tarvik.Design
+import Tarvik.Shell
+
+// The signed-in app: the four tabs "Главная", "Оплата", "Сервисы" and "Поддержка", each keeping
+// its own screens while another tab shows, and the story viewer laid over them. It owns the
+// promotional stories; openStory(index) shows them from that story on. No inputs: the sign-in
+// flag is the stored preference the screens inside clear.
+//   selectedTab: int (0..3); readonly stories; openStory(index), closeStory(); tabItem(index)
+//   readonly storyViewer; storyViewerPresented, selectedStoryIndex: read-only in practice
+Item {
+    id: shell
+
+    property int selectedTab: 0
+    property bool storyViewerPresented: false
+    property int selectedStoryIndex: 0
+    readonly property var stories: StoryCatalogue.promotionalStories()
+    readonly property var tabs: [
+        { title: "Главная", symbol: "house.fill" },
+        { title: "Оплата", symbol: "wallet.bifold.fill" },
+        { title: "Сервисы", symbol: "square.grid.2x2.fill" },
+        { title: "Поддержка", symbol: "message.fill" }
+    ]
+    // The open story viewer, if any.
+    readonly property alias storyViewer: viewerLoader.item
+
+    // The root item of a tab once it has been shown.
+    function tabItem(index) {
+        return pages.itemAt(index) ? pages.itemAt(index).item : null
+    }
+
+    // The index is not checked here: the viewer clamps it.
+    function openStory(index) {
+        selectedStoryIndex = index
+        // A viewer still fading out is done; the story opens in a fresh one.
+        if (!storyViewerPresented)
+            viewerLoader.active = false
+        viewerLoader.active = true
+        storyViewerPresented = true
+    }
+
+    function closeStory() {
+        storyViewerPresented = false
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: Theme.tarPaper
+    }
+
+    Item {
+        id: content
+
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: tabBar.top
+
+        Repeater {
+            id: pages
+
+            model: [homeTab, Destinations.paymentsTab, servicesTab, supportTab]
+
+            // A tab is built the first time it shows and then kept, with whatever it has pushed.
+            Loader {
+                required property var modelData
+                required property int index
+                readonly property bool current: index === shell.selectedTab
+                property bool built: false
+
+                anchors.fill: parent
+                active: current || built
+                visible: current
+                sourceComponent: modelData
+                onLoaded: built = true
+            }
+        }
+    }
+
+    ShellTabBar {
+        id: tabBar
+
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        tabs: shell.tabs
+        currentIndex: shell.selectedTab
+        onTabClicked: index => shell.selectedTab = index
+    }
+
+    Loader {
+        id: viewerLoader
+
+        anchors.fill: parent
+        z: 100
+        active: false
+        visible: opacity > 0
+        opacity: shell.storyViewerPresented ? 1 : 0
+        onOpacityChanged: if (opacity === 0 && !shell.storyViewerPresented) active = false
+
+        Behavior on opacity {
+            NumberAnimation { duration: 160; easing.type: Easing.OutQuad }
+        }
+
+        sourceComponent: StoryViewer {
+            stories: shell.stories
+            initialIndex: shell.selectedStoryIndex
+            onDismiss: shell.closeStory()
+        }
+    }
+
+    Component {
+        id: homeTab
+
+        HomeView {
+            stories: shell.stories
+            onOpenStory: index => shell.openStory(index)
+        }
+    }
+
+    Component {
+        id: servicesTab
+
+        ServicesView {}
+    }
+
+    Component {
+        id: supportTab
+
+        Loader {
+            id: support
+
+            sourceComponent: Destinations.supportTab
+
+            // The support screen may switch tabs: its selected tab and the shell's are one.
+            Binding {
+                target: support.item
+                property: "selectedTab"
+                value: shell.selectedTab
+                when: support.item !== null
+            }
+            Connections {
+                target: support.item
+                function onSelectedTabChanged() {
+                    shell.selectedTab = support.item.selectedTab
+                }
+            }
+        }
+    }
+}

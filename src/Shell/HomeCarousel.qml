@@ -1,0 +1,131 @@
+import QtQuick
+import Tarvik.Design
+import Tarvik.Shell
+
+// A paged strip of the home dashboard: 1000 virtual pages, even ones from `evenPage`, odd ones
+// from `oddPage`, built only while near the view. While `running`, it turns to the next page every
+// `interval` ms; near the end of the strip it first jumps back to the middle, to a page of the
+// same kind, so the jump does not show. A swipe moves one page; the next turn goes on from there.
+// The corners are rounded by painting `cornerColor` over them (the colour behind the strip).
+//   currentIndex: int (starts at 500); interval: ms; running: bool
+//   required evenPage, oddPage: Component (each page is the size of the strip)
+//   cornerRadius: real (24); cornerColor: color (white)
+//   advance(): one turn, as the timer does it
+Item {
+    id: carousel
+
+    property int currentIndex: HomeDashboard.carouselStartIndex
+    property int interval: 5400
+    property bool running: true
+    property real cornerRadius: 24
+    property color cornerColor: Theme.white
+    required property Component evenPage
+    required property Component oddPage
+    readonly property alias view: list
+    // Set while show() moves the index itself.
+    property bool positioning: false
+
+    function advance() {
+        // A turn never fights a finger on the strip.
+        if (list.dragging || list.flicking)
+            return
+        const start = HomeDashboard.carouselTickStart(currentIndex)
+        if (start !== currentIndex)
+            show(start, false)
+        show(start + 1, true)
+    }
+
+    function show(index, animated) {
+        slide.stop()
+        const shown = list.itemAtIndex(currentIndex)
+        positioning = true
+        currentIndex = index
+        positioning = false
+        if (animated && shown) {
+            // Pages are equally wide: the target lies whole pages away from the page shown.
+            slide.from = list.contentX
+            slide.to = shown.x + (index - shown.index) * list.width
+            slide.start()
+        } else {
+            list.positionViewAtIndex(index, ListView.Beginning)
+        }
+    }
+
+    onCurrentIndexChanged: {
+        if (!positioning && !list.moving)
+            show(currentIndex, false)
+    }
+    Component.onCompleted: list.rebuild()
+
+    clip: true
+
+    ListView {
+        id: list
+
+        anchors.fill: parent
+        orientation: ListView.Horizontal
+        snapMode: ListView.SnapOneItem
+        boundsBehavior: Flickable.StopAtBounds
+        // Pages are built when they come near the view, never all thousand. They are built again
+        // whenever the strip's width changes (pages of an earlier width would be placed at the
+        // wrong distances), and none while it has no width (pages of no width would all fit).
+        function rebuild() {
+            model = 0
+            if (width > 0)
+                model = HomeDashboard.carouselPageCount
+            carousel.show(carousel.currentIndex, false)
+        }
+
+        cacheBuffer: 0
+        // The strip keeps its own index; a current item would keep page 0 alive.
+        currentIndex: -1
+
+        delegate: Loader {
+            required property int index
+            width: list.width
+            height: list.height
+            sourceComponent: index % 2 === 0 ? carousel.evenPage : carousel.oddPage
+        }
+
+        onCountChanged: currentIndex = -1
+        onWidthChanged: rebuild()
+        onDraggingChanged: if (dragging) slide.stop()
+
+        onMovementEnded: {
+            const shown = indexAt(contentX + width / 2, height / 2)
+            if (shown < 0)
+                return
+            carousel.positioning = true
+            carousel.currentIndex = shown
+            carousel.positioning = false
+        }
+    }
+
+    NumberAnimation {
+        id: slide
+        target: list
+        property: "contentX"
+        duration: 380
+        easing.type: Easing.InOutQuad
+    }
+
+    Timer {
+        interval: carousel.interval
+        repeat: true
+        running: carousel.running
+        onTriggered: carousel.advance()
+    }
+
+    // The square corners painted over in the colour behind: the inner edge of this thick border
+    // is the strip's outline rounded by cornerRadius.
+    Rectangle {
+        x: -carousel.cornerRadius
+        y: -carousel.cornerRadius
+        width: parent.width + 2 * carousel.cornerRadius
+        height: parent.height + 2 * carousel.cornerRadius
+        radius: 2 * carousel.cornerRadius
+        color: "transparent"
+        border.width: carousel.cornerRadius
+        border.color: carousel.cornerColor
+    }
+}

@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvik.Design
+
+// The relocation banner of the partner carousel: the moving picture under a dark-to-clear veil,
+// "Переезд", the promise, and a white "Оставить заявку" capsule at the bottom. Takes the width it
+// is given; 126 high. It draws only: make it the label of a link.
+Item {
+    id: banner
+
+    implicitWidth: 361
+    implicitHeight: 126
+
+    SoftRectangle {
+        x: -overhang
+        y: 7 - overhang
+        width: parent.width + 2 * overhang
+        height: parent.height + 2 * overhang
+        radius: 22
+        blur: 14
+        color: Theme.withOpacity(Theme.black, 0.1)
+    }
+
+    AssetImage {
+        anchors.fill: parent
+        name: "RelocationPromo"
+        fillMode: AssetImage.Fill
+        radius: 22
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 22
+        gradient: Gradient {
+            orientation: Gradient.Horizontal
+            GradientStop { position: 0; color: Theme.withOpacity(Theme.black, 0.5) }
+            GradientStop { position: 0.5; color: Theme.withOpacity(Theme.black, 0.16) }
+            GradientStop { position: 1; color: "transparent" }
+        }
+    }
+
+    Item {
+        anchors.fill: parent
+        clip: true
+
+        ColumnLayout {
+            x: 20
+            y: 14
+            width: Math.min(implicitWidth, parent.width - 40)
+            height: parent.height - 28
+            spacing: 5
+
+            StyledText {
+                text: "Переезд"
+                size: 24
+                weight: Font.Black
+                rounded: true
+                tracking: -0.45
+                color: Theme.white
+            }
+
+            StyledText {
+                Layout.maximumWidth: Math.min(210, banner.width - 40)
+                text: "Сохраним лицевой счёт и условия по договору"
+                size: 12
+                weight: Font.Bold
+                rounded: true
+                color: Theme.white
+                wrapMode: Text.Wrap
+                maximumLineCount: 3
+            }
+
+            Item {
+                Layout.fillHeight: true
+                Layout.minimumHeight: 8
+            }
+
+            Rectangle {
+                implicitWidth: capsuleLabel.implicitWidth + 24
+                implicitHeight: 28
+                radius: height / 2
+                color: Theme.white
+
+                StyledText {
+                    id: capsuleLabel
+                    anchors.centerIn: parent
+                    text: "Оставить заявку"
+                    size: 11
+                    weight: Font.Black
+                    rounded: true
+                    color: Theme.tarInk
+                }
+            }
+        }
+    }
+}

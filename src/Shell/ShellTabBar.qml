@@ -1,0 +1,80 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvik.Design
+
+// The shell's tab bar: a symbol over a short title per tab, the selected one in the tint. Its
+// look is the app's: translucent white (material plus white at 0.54) with a faint white hairline
+// on top. Nothing behind it is blurred on this platform; the material stands in for the blur.
+//   required tabs: list of { title, symbol }; currentIndex: int; tabClicked(index)
+Item {
+    id: bar
+
+    required property var tabs
+    property int currentIndex: 0
+
+    signal tabClicked(int index)
+
+    implicitHeight: 49
+
+    Rectangle {
+        anchors.fill: parent
+        color: Theme.ultraThinMaterial
+    }
+    Rectangle {
+        anchors.fill: parent
+        color: Theme.withOpacity(Theme.white, 0.54)
+    }
+    Rectangle {
+        width: parent.width
+        height: 1 / Screen.devicePixelRatio
+        color: Theme.withOpacity(Theme.white, 0.45)
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Repeater {
+            model: bar.tabs
+
+            TarvikButton {
+                id: tab
+
+                required property var modelData
+                required property int index
+                readonly property bool selected: index === bar.currentIndex
+                readonly property color labelColor: selected ? Theme.tarPink : Theme.systemGray
+
+                objectName: "tab" + index
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Layout.preferredWidth: 1
+                buttonStyle: TarvikButton.Plain
+                text: modelData.title
+                Accessible.role: Accessible.PageTab
+                Accessible.selected: selected
+                onClicked: bar.tabClicked(index)
+
+                contentItem: Column {
+                    topPadding: 2
+                    spacing: -1
+
+                    SymbolImage {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        name: tab.modelData.symbol
+                        size: 19
+                        color: tab.labelColor
+                    }
+                    StyledText {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: tab.modelData.title
+                        size: 10
+                        weight: Font.Medium
+                        color: tab.labelColor
+                        Accessible.ignored: true
+                    }
+                }
+            }
+        }
+    }
+}

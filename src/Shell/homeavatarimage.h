@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QQuickPaintedItem>
+#include <QtQml/qqmlregistration.h>
+
+// The subscriber's stored avatar (standard Base64 of a picture), drawn to fill a circle, cropped
+// and centred. Draws nothing when the text is no strict Base64 or the data is no picture.
+class HomeAvatarImage : public QQuickPaintedItem
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString base64 READ base64 WRITE setBase64 NOTIFY base64Changed)
+    // A picture was decoded: draw it instead of the letter.
+    Q_PROPERTY(bool hasImage READ hasImage NOTIFY base64Changed)
+
+public:
+    explicit HomeAvatarImage(QQuickItem *parent = nullptr);
+
+    QString base64() const { return m_base64; }
+    void setBase64(const QString &base64);
+    bool hasImage() const { return !m_image.isNull(); }
+
+    void paint(QPainter *painter) override;
+
+    // The picture in `base64`: standard alphabet, padded to whole groups of four, no white space or
+    // line breaks; anything else, or data no image reader accepts, gives a null image.
+    static QImage decode(const QString &base64);
+
+Q_SIGNALS:
+    void base64Changed();
+
+private:
+    QString m_base64;
+    QImage m_image;
+};

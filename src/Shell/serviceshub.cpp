@@ -1,0 +1,108 @@
+#include "serviceshub.h"
+
+namespace
+{
+ServiceListItem item(const char *title, const char *icon, const char *detail, const char *subtitle)
+{
+    const auto optional = [](const char *text) { return text ? std::optional(QString::fromUtf8(text)) : std::nullopt; };
+    return {
+        .title = QString::fromUtf8(title),
+        .icon = QString::fromUtf8(icon),
+        .detail = optional(detail),
+        .subtitle = optional(subtitle),
+    };
+}
+} // namespace
+
+ServicesHub::ServicesHub(QObject *parent)
+    : QObject(parent)
+    , m_primary(primaryCatalogue())
+    , m_services(serviceCatalogue())
+    , m_promo(promoCatalogue())
+    , m_shop(shopCatalogue())
+{
+}
+
+QList<ServiceListItem> ServicesHub::primaryCatalogue()
+{
+    return {
+        item("Мой тариф", "wifi", "Tarvik 500", "Интернет, телевидение и услуги"),
+        item("Умный домофон", "door.left.hand.open", nullptr, "Доступ и видеозвонки со смартфона"),
+        item("Телевидение", "play.tv", nullptr, "Пакеты 24ТВ и онлайн-кинотеатры"),
+    };
+}
+
+QList<ServiceListItem> ServicesHub::serviceCatalogue()
+{
+    return {
+        item("Мобильная связь", "phone", nullptr, "Гигабайты, минуты и перенос номера"),
+        item("Тарифы", "speedometer", "500 Мбит/с", "Выбрать скорость и дополнительные пакеты"),
+        item("Статические IP-адреса", "network", "0", "Постоянный адрес в интернете"),
+        item("Добровольная блокировка", "pause.circle", nullptr, "Приостановить услуги на выбранный срок"),
+        item("Статистика", "chart.pie", nullptr, "Расходы, списания и пополнения"),
+    };
+}
+
+QList<ServiceListItem> ServicesHub::promoCatalogue()
+{
+    return {item("Приведи друга", "gift", nullptr, "Скидка 100% вам и 50% другу на 30 дней")};
+}
+
+QList<ServiceListItem> ServicesHub::shopCatalogue()
+{
+    return {item("TarvikShop", "bag", nullptr, "Роутеры и оборудование для дома")};
+}
+
+QList<ServiceListItem> ServicesHub::filtered(const QList<ServiceListItem> &items, const QString &query)
+{
+    const QString trimmed = query.trimmed();
+    if (trimmed.isEmpty())
+        return items;
+    QList<ServiceListItem> kept;
+    for (const ServiceListItem &item : items) {
+        if (item.matches(trimmed))
+            kept.append(item);
+    }
+    return kept;
+}
+
+void ServicesHub::setSearchText(const QString &text)
+{
+    if (text == m_searchText)
+        return;
+    m_searchText = text;
+    Q_EMIT searchTextChanged();
+}
+
+QVariantList ServicesHub::visible(const QList<ServiceListItem> &items) const
+{
+    QVariantList list;
+    for (const ServiceListItem &item : filtered(items, m_searchText))
+        list.append(QVariant::fromValue(item));
+    return list;
+}
+
+QVariantList ServicesHub::primaryItems() const
+{
+    return visible(m_primary);
+}
+
+QVariantList ServicesHub::serviceItems() const
+{
+    return visible(m_services);
+}
+
+QVariantList ServicesHub::promoItems() const
+{
+    return visible(m_promo);
+}
+
+QVariantList ServicesHub::shopItems() const
+{
+    return visible(m_shop);
+}
+
+bool ServicesHub::isEmpty() const
+{
+    return primaryItems().isEmpty() && serviceItems().isEmpty() && promoItems().isEmpty() && shopItems().isEmpty();
+}

@@ -1,0 +1,11 @@
+#include "storycatalogue.h"
+
+#include "storycontent.h"
+
+QVariantList StoryCatalogue::promotionalStories()
+{
+    QVariantList stories;
+    for (const StoryContent &story : StoryContent::promotional())
+        stories.append(QVariant::fromValue(story));
+    return stories;
+}

@@ -1,0 +1,136 @@
+#include "accountfixture.h"
+#include "passwordrecoveryservice.h"
+#include "passwordrecoveryserviceqml.h"
+#include "qmlrender.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+
+namespace
+{
+const QByteArray imports = "import QtQuick\nimport QtQuick.Layouts\nimport Tarvik.Design\nimport Tarvik.Account\n";
+
+// Each document's act() brings the screen into the state worth looking at.
+const QByteArray signIn = imports + "LoginView { function act() { password = 'tarvik2026'; showPassword = true; signIn() } }";
+const QByteArray recovery = imports
+    + "Item {\n"
+      "    function act() { sheet.item.submitRecovery() }\n"
+      "    function actSent() { sheet.item.resultMessage = 'На указанный телефон отправлено SMS-сообщение с авторизационными данными.' }\n"
+      "    Sheet { id: sheet; presented: true; sourceComponent: Component { ForgotPasswordView {} } }\n"
+      "}";
+const QByteArray addAccount = imports
+    + "NavigationStack {\n"
+      "    function act() { push(form) }\n"
+      "    function actSent() { push(form).showAccepted = true }\n"
+      "    Component { id: form; AddAccountView {} }\n"
+      "    initialItem: NavigationPage { title: 'Главная' }\n"
+      "}";
+const QByteArray detailKit = imports
+    + "NavigationStack {\n"
+      "    function act() { push(detail) }\n"
+      "    initialItem: NavigationPage { title: 'Главная' }\n"
+      "    Component { id: detail; AccountDetailScreen { title: 'Интернет'\n"
+      "        CardSurface { Layout.fillWidth: true; padding: 18; contentItem: ColumnLayout { spacing: 12\n"
+      "            AccountValueLine { title: 'Тариф'; value: 'Домашний Турбо' }\n"
+      "            AccountValueLine { title: 'Абонентская плата за месяц с учётом скидок'; value: '890 ₽/мес.' } } }\n"
+      "        CardSurface { Layout.fillWidth: true; contentItem: ColumnLayout { spacing: 0\n"
+      "            AccountRow { icon: 'creditcard.fill'; title: 'Баланс'; value: '1 250 ₽' }\n"
+      "            AccountRow { icon: 'wifi'; title: 'Интернет'; value: '500 Мбит/с' } } }\n"
+      "        Repeater { model: 9; CardSurface { required property int index; Layout.fillWidth: true; padding: 18\n"
+      "            contentItem: AccountValueLine { title: 'Строка ' + (index + 1); value: '—' } } }\n"
+      "    } }\n"
+      "}";
+
+std::function<void(QQuickWindow *, QObject *)> calling(const char *function)
+{
+    return [function](QQuickWindow *, QObject *root) { QMetaObject::invokeMethod(root, function); };
+}
+
+// The last visible scroll view of the item tree: the frontmost screen's.
+QQuickItem *frontScrollView(QQuickItem *item)
+{
+    QQuickItem *found = item->inherits("QQuickFlickable") && item->isVisible() ? item : nullptr;
+    for (QQuickItem *child : item->childItems()) {
+        if (QQuickItem *inner = frontScrollView(child))
+            found = inner;
+    }
+    return found;
+}
+} // namespace
+
+// Renders the sign-in, recovery and add-account screens and the detail kit offscreen; the PNGs land
+// in <build>/screenshots/account-*.png.
+class AccountRenderTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    AccountFixture m_fixture;
+    std::unique_ptr<PasswordRecoveryService> m_recovery;
+    std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_fixture.start());
+        m_recovery = std::make_unique<PasswordRecoveryService>(m_fixture.site->baseUrl(), m_fixture.network.get());
+        m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), nullptr);
+        PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());
+    }
+
+    void cleanupTestCase()
+    {
+        PasswordRecoveryServiceQml::setInstance(nullptr);
+        TarvikAccountStoreQml::setInstance(nullptr);
+    }
+
+    void renders_data()
+    {
+        QTest::addColumn<QByteArray>("qml");
+        QTest::addColumn<QByteArray>("function");
+
+        QTest::newRow("account-signin") << signIn << QByteArray();
+        QTest::newRow("account-signin-message") << signIn << QByteArray("act");
+        QTest::newRow("account-recovery-message") << recovery << QByteArray("act");
+        QTest::newRow("account-recovery-sent") << recovery << QByteArray("actSent");
+        QTest::newRow("account-add") << addAccount << QByteArray("act");
+        QTest::newRow("account-add-accepted") << addAccount << QByteArray("actSent");
+    }
+
+    void renders()
+    {
+        QFETCH(QByteArray, qml);
+        QFETCH(QByteArray, function);
+        QmlRenderOptions options;
+        if (!function.isEmpty())
+            options.interact = calling(function.constData());
+        TARVIK_VERIFY_RENDER(renderQml(QString::fromLatin1(QTest::currentDataTag()), qml, options));
+    }
+
+    // Content taller than the screen scrolls under the bar, clipped, on paper to the bottom edge.
+    void rendersDetailKitScrolledToTheEnd()
+    {
+        QmlRenderOptions options;
+        options.interact = [](QQuickWindow *window, QObject *root) {
+            QMetaObject::invokeMethod(root, "act");
+            QTest::qWait(500);
+            QQuickItem *scroller = frontScrollView(window->contentItem());
+            QVERIFY(scroller);
+            const qreal end = scroller->property("contentHeight").toReal() - scroller->height();
+            QVERIFY(end > 0);
+            scroller->setProperty("contentY", end);
+        };
+        TARVIK_VERIFY_RENDER(renderQml(QStringLiteral("account-detail-kit"), detailKit, options));
+    }
+};
+
+QTEST_MAIN(AccountRenderTest)
+
+#include "tst_accountrender.moc"

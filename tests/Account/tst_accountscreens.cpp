@@ -1,0 +1,111 @@
+#include "accountfixture.h"
+#include "haptics.h"
+#include "hapticssingleton.h"
+#include "passwordrecoveryservice.h"
+#include "passwordrecoveryserviceqml.h"
+#include "quicktestsetup.h"
+
+#include <QQmlEngine>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+
+// What the screens' tests steer: the stand-in site and the session, as the QML singleton `Standin`.
+class StandinControl : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString login READ login CONSTANT)
+    Q_PROPERTY(QString password READ password CONSTANT)
+
+public:
+    StandinControl(AccountFixture *fixture, Haptics *haptics)
+        : m_fixture(fixture)
+        , m_haptics(haptics)
+    {
+    }
+
+    QString login() const { return m_fixture->site->login(); }
+    QString password() const { return m_fixture->site->password(); }
+
+    // Signed out, nothing held or overridden, no requests logged, the flag off, no haptics.
+    Q_INVOKABLE void reset()
+    {
+        StandinSite *site = m_fixture->site.get();
+        site->releaseHeld();
+        site->clearOverrides();
+        site->setRejectCredentials(false);
+        await(m_fixture->store->signOut());
+        site->clearRequests();
+        m_fixture->defaults->setValue(QStringLiteral("tarvikSignedIn"), false);
+        m_haptics->reset();
+    }
+
+    Q_INVOKABLE void hold(const QString &key) { m_fixture->site->hold(key); }
+    Q_INVOKABLE void release(const QString &key) { m_fixture->site->release(key); }
+
+    // Makes `key` answer with `status` and `body`.
+    Q_INVOKABLE void answer(const QString &key, int status, const QString &body)
+    {
+        m_fixture->site->setOverride(key, StandinSite::Override{.status = status, .body = body.toUtf8()});
+    }
+
+    Q_INVOKABLE int requestCount(const QString &key) const { return int(m_fixture->site->requestKeys().count(key)); }
+
+    // The query of the last request for `key`, as received.
+    Q_INVOKABLE QString lastQuery(const QString &key) const
+    {
+        const QList<StandinSite::Request> requests = m_fixture->site->requests();
+        const auto last = std::find_if(requests.crbegin(), requests.crend(), [&](const auto &request) { return request.key() == key; });
+        return last == requests.crend() ? QString() : QString::fromLatin1(last->query);
+    }
+
+private:
+    AccountFixture *m_fixture;
+    Haptics *m_haptics;
+};
+
+// The account screens over the store, the recovery service and the stand-in, wired as main() wires them.
+class AccountScreensSetup : public TarvikQuickTestSetup
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void applicationAvailable()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_fixture = std::make_unique<AccountFixture>();
+        if (!m_fixture->start())
+            qFatal("the stand-in did not start");
+        HapticsSingleton::setInstance(&m_haptics);
+        m_recovery = std::make_unique<PasswordRecoveryService>(m_fixture->site->baseUrl(), m_fixture->network.get());
+        m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), &m_haptics);
+        PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());
+        m_control = std::make_unique<StandinControl>(m_fixture.get(), &m_haptics);
+        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "Standin", m_control.get());
+    }
+
+    // Everything goes while the application still exists: network objects need it to close.
+    void cleanupTestCase()
+    {
+        m_fixture->site->releaseHeld();
+        PasswordRecoveryServiceQml::setInstance(nullptr);
+        TarvikAccountStoreQml::setInstance(nullptr);
+        m_control.reset();
+        m_recoveryQml.reset();
+        m_recovery.reset();
+        m_fixture.reset();
+    }
+
+private:
+    Haptics m_haptics;
+    std::unique_ptr<AccountFixture> m_fixture;
+    std::unique_ptr<PasswordRecoveryService> m_recovery;
+    std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
+    std::unique_ptr<StandinControl> m_control;
+};
+
+TARVIK_QUICK_TEST_MAIN(tst_accountscreens, AccountScreensSetup)
+
+#include "tst_accountscreens.moc"

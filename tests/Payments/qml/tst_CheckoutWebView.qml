@@ -1,0 +1,251 @@
+import QtQuick
+import QtTest
+import Tarvik.Platform
+import Tarvik.Payments
+import TarvikTest
+import "finder.js" as Finder
+
+// The checkout sheet with the stand-in's checkout page in the web engine: what loads inside, what
+// leaves for a bank app, what is refused, new windows, failures, the load limit and "Повторить".
+Item {
+    id: root
+    width: 393
+    height: 852
+
+    readonly property string bankText: "Не удалось открыть приложение банка. Выберите другой банк на странице оплаты."
+    readonly property string loadText: "Не удалось загрузить страницу оплаты. Проверьте подключение к интернету и повторите попытку."
+
+    Component {
+        id: checkoutComponent
+        EmbeddedCheckoutView {
+            anchors.fill: parent
+        }
+    }
+
+    TestCase {
+        name: "CheckoutWebView"
+        when: windowShown
+
+        property var view: null
+
+        function init() {
+            verify(Standin.reset())
+            UrlOpener.installedSchemes = []
+            UrlOpener.clear()
+        }
+
+        function find(item, name) {
+            if (item.objectName === name)
+                return item
+            for (let i = 0; i < item.children.length; ++i) {
+                const found = find(item.children[i], name)
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        function open(address, properties) {
+            const values = Object.assign({ url: address }, properties ?? {})
+            view = createTemporaryObject(checkoutComponent, root, values)
+            verify(view)
+            return view
+        }
+
+        function openCheckout() {
+            open(Standin.origin + "/checkout/sbp?amount=500")
+            tryCompare(view, "isLoading", false, 15000)
+            compare(view.errorMessage, "")
+            compare(pageUrl(), Standin.origin + "/checkout/sbp?amount=500")
+        }
+
+        function pageUrl() {
+            return view.webView.url.toString()
+        }
+
+        function run(script) {
+            let done = false
+            let result
+            view.webView.runJavaScript(script, function(value) { result = value; done = true })
+            tryVerify(() => done, 5000)
+            return result
+        }
+
+        function click(id) {
+            run("document.getElementById('" + id + "').click()")
+        }
+
+        // Refused navigations leave no trace to wait for: let the engine take its turn.
+        function settle() {
+            wait(400)
+        }
+
+        function test_opensWithTheOverlayUntilThePageIsShown() {
+            Standin.setSlowPageDelay(600)
+            open(Standin.origin + "/checkout/slow")
+            verify(view.isLoading)
+            verify(find(view, "loadingOverlay").visible)
+            verify(!find(view, "failureCard").visible)
+            Finder.shoot(this, root, "payments-checkout-loading", Standin)
+            tryCompare(view, "isLoading", false, 15000)
+            verify(!find(view, "loadingOverlay").visible)
+            compare(view.errorMessage, "")
+            compare(run("document.getElementById('title').textContent"), "Проверка платежа")
+        }
+
+        function test_httpsAndTheBlankDocumentLoadInside_data() {
+            return [
+                { tag: "https link", id: "next", path: "/checkout/next?order=TRV-500" },
+                { tag: "about:blank", id: "blank", address: "about:blank" }
+            ]
+        }
+
+        function test_httpsAndTheBlankDocumentLoadInside(data) {
+            openCheckout()
+            click(data.id)
+            const expected = data.address ?? Standin.origin + data.path
+            tryVerify(() => pageUrl() === expected, 10000)
+            tryCompare(view, "isLoading", false, 10000)
+            compare(view.errorMessage, "")
+            compare(UrlOpener.requestCount, 0)
+        }
+
+        function test_refusedLinksChangeNothing_data() {
+            return [{ tag: "http", id: "plain" }, { tag: "mailto", id: "mail" }]
+        }
+
+        function test_refusedLinksChangeNothing(data) {
+            openCheckout()
+            click(data.id)
+            settle()
+            compare(pageUrl(), Standin.origin + "/checkout/sbp?amount=500")
+            compare(view.isLoading, false)
+            compare(view.errorMessage, "")
+            compare(UrlOpener.requestCount, 0)
+            compare(Standin.requestCount("/checkout/next"), 0)
+        }
+
+        function test_bankLinksLeaveForTheBankApp_data() {
+            return [
+                { tag: "sberpay", id: "bank-sberpay", address: "sberpay://pay?order=TRV-500" },
+                { tag: "sberbankonline", id: "bank-sberbankonline", address: "sberbankonline://payments/sbp?order=TRV-500" },
+                { tag: "tinkoffbank", id: "bank-tinkoffbank", address: "tinkoffbank://pay?order=TRV-500" },
+                { tag: "alfabank", id: "bank-alfabank", address: "alfabank://sbp?order=TRV-500" },
+                { tag: "bank and digits", id: "bank-numbered", address: "bank100000000004://qr.nspk.ru/TRV-500" },
+                { tag: "from the embedded frame", frame: "frame-bank", address: "bank100000000004://qr.nspk.ru/frame" }
+            ]
+        }
+
+        function test_bankLinksLeaveForTheBankApp(data) {
+            UrlOpener.installedSchemes = ["sberpay", "sberbankonline", "tinkoffbank", "alfabank", "bank100000000004"]
+            openCheckout()
+            if (data.frame)
+                run("document.getElementById('frame').contentDocument.getElementById('" + data.frame + "').click()")
+            else
+                click(data.id)
+            tryCompare(UrlOpener, "requestCount", 1, 5000)
+            compare(UrlOpener.requestedUrls(), [data.address])
+            settle()
+            compare(pageUrl(), Standin.origin + "/checkout/sbp?amount=500")
+            compare(view.isLoading, false)
+            compare(view.errorMessage, "")
+        }
+
+        function test_aMissingBankAppShowsTheBankTextAndRetryStartsAgain() {
+            openCheckout()
+            click("bank-sberpay")
+            tryCompare(view, "errorMessage", root.bankText, 5000)
+            compare(view.isLoading, false)
+            compare(pageUrl(), Standin.origin + "/checkout/sbp?amount=500")
+            const card = find(view, "failureCard")
+            verify(card.visible)
+            compare(find(card, "failureMessage").text, root.bankText)
+            Finder.shoot(this, root, "payments-checkout-bank", Standin)
+
+            const requestsBefore = Standin.requestCount("/checkout/sbp")
+            mouseClick(find(card, "retryButton"))
+            compare(view.errorMessage, "")
+            verify(view.isLoading)
+            tryCompare(view, "isLoading", false, 10000)
+            compare(Standin.requestCount("/checkout/sbp"), requestsBefore + 1)
+            compare(view.errorMessage, "")
+            verify(!card.visible)
+        }
+
+        function test_newWindows_data() {
+            return [
+                { tag: "https loads here", id: "window-https", loads: true },
+                { tag: "http is dropped", id: "window-http", loads: false },
+                { tag: "a bank app is dropped", id: "window-bank", loads: false }
+            ]
+        }
+
+        function test_newWindows(data) {
+            UrlOpener.installedSchemes = ["sberpay"]
+            openCheckout()
+            click(data.id)
+            if (data.loads) {
+                tryVerify(() => pageUrl() === Standin.origin + "/checkout/window", 10000)
+                tryCompare(view, "isLoading", false, 10000)
+                // Back returns to the checkout page: the same view, with its history.
+                verify(view.webView.canGoBack)
+                view.webView.goBack()
+                tryVerify(() => pageUrl() === Standin.origin + "/checkout/sbp?amount=500", 10000)
+            } else {
+                settle()
+                compare(pageUrl(), Standin.origin + "/checkout/sbp?amount=500")
+                compare(Standin.requestCount("/checkout/window"), 0)
+            }
+            compare(UrlOpener.requestCount, 0)
+            compare(view.errorMessage, "")
+        }
+
+        function test_aFailedLoadShowsTheCardAndRetryLoadsAgain() {
+            Standin.dropConnections("/checkout/sbp")
+            open(Standin.origin + "/checkout/sbp?amount=500")
+            tryCompare(view, "errorMessage", root.loadText, 15000)
+            compare(view.isLoading, false)
+            verify(find(view, "failureCard").visible)
+            verify(!find(view, "loadingOverlay").visible)
+            Finder.shoot(this, root, "payments-checkout-failure", Standin)
+
+            Standin.clearOverrides()
+            mouseClick(find(view, "retryButton"))
+            verify(view.isLoading)
+            compare(view.errorMessage, "")
+            tryCompare(view, "isLoading", false, 15000)
+            compare(view.errorMessage, "")
+            compare(run("document.getElementById('sum').textContent"), "500 ₽")
+        }
+
+        function test_theLoadLimit_data() {
+            return [
+                { tag: "a page that never arrives fails", path: "/checkout/never", fails: true },
+                { tag: "a page that arrived stays", path: "/checkout/sbp?amount=500", fails: false }
+            ]
+        }
+
+        function test_theLoadLimit(data) {
+            open(Standin.origin + data.path, { loadTimeout: 1200 })
+            verify(view.isLoading)
+            if (data.fails) {
+                wait(600)
+                verify(view.isLoading)
+                tryCompare(view, "errorMessage", root.loadText, 5000)
+                compare(view.isLoading, false)
+            } else {
+                tryCompare(view, "isLoading", false, 10000)
+                wait(1500)
+                compare(view.errorMessage, "")
+            }
+        }
+
+        function test_anUntrustedCertificateIsRefused() {
+            const origin = Standin.untrustedOrigin()
+            verify(origin.length > 0)
+            open(origin + "/checkout/sbp?amount=500")
+            tryCompare(view, "errorMessage", root.loadText, 15000)
+            compare(view.isLoading, false)
+        }
+    }
+}

@@ -1,0 +1,149 @@
+#include "accountfixture.h"
+#include "checkoutcertificatetrust.h"
+#include "fakeurlopener.h"
+#include "quicktestsetup.h"
+#include "urlopenersingleton.h"
+
+#include <QDir>
+#include <QQmlEngine>
+#include <QUrlQuery>
+#include <QtQml/QQmlExtensionPlugin>
+#include <QtWebEngineQuick/qtwebenginequickglobal.h>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
+
+// What the payment screens' tests steer: the stand-in site and the session, as the QML singleton
+// `Standin`.
+class StandinControl : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString origin READ origin CONSTANT)
+
+public:
+    explicit StandinControl(AccountFixture *fixture)
+        : m_fixture(fixture)
+    {
+    }
+
+    // "https://127.0.0.1:port", without the closing slash.
+    QString origin() const { return originOf(m_fixture->site.get()); }
+
+    // Signed in afresh, nothing held or overridden, no requests logged.
+    Q_INVOKABLE bool reset()
+    {
+        StandinSite *site = m_fixture->site.get();
+        site->releaseHeld();
+        site->clearOverrides();
+        site->setSlowPageDelay(std::chrono::milliseconds(1500));
+        if (m_initialBalance.isEmpty())
+            m_initialBalance = site->actionReply(QStringLiteral("action2")).value(QStringLiteral("balance")).toString();
+        setBalance(m_initialBalance);
+        const bool signedIn = m_fixture->signIn();
+        site->clearRequests();
+        return signedIn;
+    }
+
+    Q_INVOKABLE void signOut() { await(m_fixture->store->signOut()); }
+    Q_INVOKABLE void hold(const QString &key) { m_fixture->site->hold(key); }
+    Q_INVOKABLE void release(const QString &key) { m_fixture->site->release(key); }
+    Q_INVOKABLE int heldCount() const { return m_fixture->site->heldCount(); }
+    Q_INVOKABLE void dropConnections(const QString &key) { m_fixture->site->setOverride(key, StandinSite::Override{.dropConnection = true}); }
+    Q_INVOKABLE void answer(const QString &key, const QString &body)
+    {
+        m_fixture->site->setOverride(key, StandinSite::Override{.body = body.toUtf8()});
+    }
+    Q_INVOKABLE void clearOverrides() { m_fixture->site->clearOverrides(); }
+    // The balance the site reports from now on ("1250.50" at first).
+    Q_INVOKABLE void setBalance(const QString &balance)
+    {
+        QJsonObject reply = m_fixture->site->actionReply(QStringLiteral("action2"));
+        reply.insert(QStringLiteral("balance"), balance);
+        m_fixture->site->setActionReply(QStringLiteral("action2"), reply);
+    }
+    Q_INVOKABLE void setSlowPageDelay(int milliseconds) { m_fixture->site->setSlowPageDelay(std::chrono::milliseconds(milliseconds)); }
+
+    Q_INVOKABLE int requestCount(const QString &key) const { return int(m_fixture->site->requestKeys().count(key)); }
+
+    // The decoded query of the last request for `key`.
+    Q_INVOKABLE QVariantMap lastQuery(const QString &key) const
+    {
+        const QList<StandinSite::Request> requests = m_fixture->site->requests();
+        for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
+            if (it->key() != key)
+                continue;
+            QVariantMap query;
+            for (const auto &[name, value] : QUrlQuery(QString::fromLatin1(it->query)).queryItems(QUrl::FullyDecoded))
+                query.insert(name, value);
+            return query;
+        }
+        return {};
+    }
+
+    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    Q_INVOKABLE QString screenshotPath(const QString &name) const
+    {
+        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
+        dir.mkpath(QStringLiteral("."));
+        return dir.filePath(name + QStringLiteral(".png"));
+    }
+
+    // A second site with a certificate authority the app does not trust.
+    Q_INVOKABLE QString untrustedOrigin()
+    {
+        if (!m_untrusted)
+            m_untrusted = startStandin();
+        return m_untrusted ? originOf(m_untrusted.get()) : QString();
+    }
+
+private:
+    static QString originOf(const StandinSite *site) { return site->baseUrl().toString(QUrl::RemovePath); }
+
+    AccountFixture *m_fixture;
+    std::unique_ptr<StandinSite> m_untrusted;
+    QString m_initialBalance;
+};
+
+// The payment screens over the store, the stand-in and a fake opener, wired as main() wires them.
+class PaymentScreensSetup : public TarvikQuickTestSetup
+{
+    Q_OBJECT
+
+public:
+    PaymentScreensSetup()
+    {
+        // Before the application object exists.
+        QtWebEngineQuick::initialize();
+    }
+
+public Q_SLOTS:
+    void applicationAvailable()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_fixture = std::make_unique<AccountFixture>();
+        if (!m_fixture->start())
+            qFatal("the stand-in did not start");
+        CheckoutCertificateTrust::setExtraAuthorities(m_fixture->network->extraCaCertificates());
+        UrlOpenerSingleton::setInstance(&m_opener);
+        m_control = std::make_unique<StandinControl>(m_fixture.get());
+        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "Standin", m_control.get());
+    }
+
+    void cleanupTestCase()
+    {
+        m_fixture->site->releaseHeld();
+        UrlOpenerSingleton::setInstance(nullptr);
+        TarvikAccountStoreQml::setInstance(nullptr);
+    }
+
+private:
+    FakeUrlOpener m_opener;
+    std::unique_ptr<AccountFixture> m_fixture;
+    std::unique_ptr<StandinControl> m_control;
+};
+
+TARVIK_QUICK_TEST_MAIN(tst_paymentscreens, PaymentScreensSetup)
+
+#include "tst_paymentscreens.moc"

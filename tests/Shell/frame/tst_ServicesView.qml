@@ -1,0 +1,123 @@
+import QtQuick
+import QtTest
+import Tarvik.Platform
+import Tarvik.Design
+import Tarvik.Shell
+
+Item {
+    id: root
+    width: 393
+    height: 852
+
+    Component {
+        id: servicesComponent
+        ServicesView { anchors.fill: parent }
+    }
+
+    TestCase {
+        name: "ServicesView"
+        when: windowShown
+
+        function makeView() {
+            const view = createTemporaryObject(servicesComponent, root)
+            verify(view)
+            waitForRendering(view)
+            return view
+        }
+
+        function visibleChildren(item, name) {
+            const found = []
+            const walk = node => {
+                for (let i = 0; i < node.children.length; ++i) {
+                    const child = node.children[i]
+                    if (child.objectName === name && child.visible)
+                        found.push(child)
+                    walk(child)
+                }
+            }
+            walk(item)
+            return found
+        }
+
+        function rowTitles(view) {
+            return visibleChildren(view, "serviceRow").map(row => row.text)
+        }
+
+        // Types into the search field: keys for Latin text and digits; Cyrillic goes in the way an
+        // input method commits it.
+        function type(view, text) {
+            const field = findChild(view, "serviceSearchField")
+            mouseClick(field)
+            verify(field.activeFocus)
+            if (/^[ -~]*$/.test(text)) {
+                for (let i = 0; i < text.length; ++i)
+                    keyClick(text[i])
+            } else {
+                field.insert(field.cursorPosition, text)
+            }
+            return field
+        }
+
+        function test_typingFiltersAndClearRestores() {
+            const view = makeView()
+            compare(visibleChildren(view, "serviceGroup").length, 4)
+            verify(!findChild(view, "clearSearchButton").visible)
+            type(view, "блок")
+            compare(rowTitles(view), ["Добровольная блокировка"])
+            compare(visibleChildren(view, "serviceGroup").length, 1)
+            const clear = findChild(view, "clearSearchButton")
+            verify(clear.visible)
+            mouseClick(clear)
+            compare(view.hub.searchText, "")
+            compare(findChild(view, "serviceSearchField").text, "")
+            verify(!clear.visible)
+            compare(rowTitles(view).length, 10)
+        }
+
+        function test_noMatchShowsOnlyTheEmptyState() {
+            const view = makeView()
+            type(view, "роуминг")
+            verify(findChild(view, "servicesEmptyState").visible)
+            compare(visibleChildren(view, "serviceGroup").length, 0)
+            verify(findChild(view, "serviceSearchField").visible)
+        }
+
+        // Dividers sit between rows only: none after a card's last row, none in a card of one.
+        function test_dividersBetweenRowsOnly() {
+            const view = makeView()
+            const groups = visibleChildren(view, "serviceGroup")
+            compare(groups.map(group => visibleChildren(group, "serviceDivider").length), [2, 4, 0, 0])
+            type(view, "500")
+            compare(visibleChildren(view, "serviceGroup").map(group => visibleChildren(group, "serviceDivider").length), [0, 0])
+        }
+
+        function test_rowOpensItsDestination_data() {
+            return ["Мой тариф", "Умный домофон", "Телевидение", "Мобильная связь", "Тарифы", "Статические IP-адреса",
+                    "Добровольная блокировка", "Статистика", "Приведи друга", "TarvikShop"].map(title => ({ tag: title, title: title }))
+        }
+        function test_rowOpensItsDestination(data) {
+            const view = makeView()
+            const row = visibleChildren(view, "serviceRow").find(row => row.text === data.title)
+            verify(row)
+            mouseClick(row)
+            tryCompare(view, "depth", 2)
+            tryCompare(view, "busy", false)
+            // The screen the registry holds for the title, whatever it is now.
+            const expected = createTemporaryObject(Destinations[ServiceDestinationView.entry(data.title)], root)
+            compare(view.currentItem.title, expected.title)
+            verify(view.currentItem.canGoBack)
+        }
+
+        // A title without a screen of its own, letter case included, opens the generic card.
+        function test_otherTitleOpensTheGenericCard() {
+            const view = makeView()
+            const item = view.hub.primaryItems[0]
+            item.title = "мой тариф"
+            view.currentItem.open(item)
+            tryCompare(view, "depth", 2)
+            compare(view.currentItem.title, "мой тариф")
+            compare(view.currentItem.subtitle, "Управление услугой Tarvik")
+            compare(view.currentItem.icon, "wifi")
+        }
+    }
+}

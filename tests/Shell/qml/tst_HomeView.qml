@@ -1,0 +1,280 @@
+import QtQuick
+import QtTest
+import Tarvik.Platform
+import Tarvik.Design
+import Tarvik.Account
+import Tarvik.Shell
+import TarvikTest
+
+// The home dashboard over the real store and the stand-in: its load on appearance, the header,
+// the carousels and every link.
+Item {
+    id: root
+    width: 393
+    height: 852
+
+    Component {
+        id: homeComponent
+
+        HomeView {
+            width: root.width
+            height: root.height
+        }
+    }
+
+    StoredPreference {
+        id: signedIn
+        key: "tarvikSignedIn"
+    }
+
+    StoredPreference {
+        id: unreadIds
+        key: "tarvikUnreadNotificationIDs"
+    }
+
+    TestCase {
+        name: "HomeView"
+        when: windowShown
+
+        property var home
+
+        function init() {
+            Standin.reset()
+            home = createTemporaryObject(homeComponent, root)
+            verify(home)
+            tryCompare(home, "onScreen", true)
+        }
+
+        // Items of the dashboard, of its pages and sheets (those live in the window's overlay).
+        function part(name) {
+            const found = findChild(root.parent, name)
+            verify(found, name)
+            return found
+        }
+
+        function carousel(name) {
+            const strip = part(name)
+            // Tests turn the strips themselves.
+            strip.running = false
+            return strip
+        }
+
+        // Scrolls the sheet until `item` is inside the window, so that a click reaches it.
+        function reveal(item) {
+            const sheet = part("homeSheet")
+            const top = item.mapToItem(sheet.contentItem, 0, 0).y
+            sheet.contentY = Math.max(0, Math.min(sheet.contentHeight - sheet.height, top - 40))
+            wait(0)
+        }
+
+        // Where the strip's content stands when `index` is shown.
+        function pagePosition(strip, index) {
+            const shown = strip.view.itemAtIndex(strip.currentIndex)
+            return shown.x + (index - strip.currentIndex) * strip.view.width
+        }
+
+        function test_bell_data() {
+            return [
+                { tag: "default", stored: undefined, symbol: "bell.badge.fill", text: "2", name: "Есть новые уведомления" },
+                { tag: "0,1", stored: "0,1", symbol: "bell.badge.fill", text: "2", name: "Есть новые уведомления" },
+                { tag: "empty", stored: "", symbol: "bell.fill", text: "0", name: "Уведомления" },
+                { tag: "comma", stored: ",", symbol: "bell.badge.fill", text: "0", name: "Есть новые уведомления" },
+                { tag: "3", stored: "3", symbol: "bell.badge.fill", text: "1", name: "Есть новые уведомления" },
+            ]
+        }
+
+        function test_bell(data) {
+            if (data.stored !== undefined)
+                unreadIds.value = data.stored
+            compare(part("bellSymbol").name, data.symbol)
+            compare(part("bellText").text, data.text)
+            compare(part("bellLink").Accessible.name, data.name)
+        }
+
+        function test_greetingFollowsTheAccount() {
+            compare(part("greeting").text, "Привет, Смирнова 👋")
+            compare(part("avatarLetter").text, "С")
+            verify(part("avatarLetter").visible)
+            // A signed-out store shows the placeholder account's name.
+            Standin.signOutStore()
+            compare(part("greeting").text, "Привет, Абонент 👋")
+            compare(part("avatarLetter").text, "А")
+        }
+
+        function test_searchFieldOnlyKeepsItsText() {
+            const clear = part("homeSearchClear")
+            verify(!clear.visible)
+            mouseClick(part("homeSearchField"))
+            keyClick("w")
+            keyClick("i")
+            compare(home.homeSearchQuery, "wi")
+            verify(clear.visible)
+            mouseClick(clear)
+            compare(home.homeSearchQuery, "")
+            verify(!clear.visible)
+            compare([home.productCarouselIndex, home.partnerCarouselIndex, home.stack.depth], [500, 500, 1])
+        }
+
+        function test_balanceCard() {
+            compare(part("productSubtitle").text, "1250,50 ₽")
+            compare(part("productFootnote").text, "Дней до блокировки 18")
+            const fill = part("progressFill")
+            fuzzyCompare(fill.width / fill.parent.width, 18 / 30, 0.001)
+            compare(part("tariffName").text, "Домашний Турбо")
+        }
+
+        function test_balanceCardOpensTheTopUp() {
+            mouseClick(part("balanceCard"))
+            verify(home.topUpPresented)
+            const sheet = part("topUpSheet")
+            tryVerify(() => sheet.item && sheet.item.item)
+            compare(sheet.item.item.initialAmount, "")
+            sheet.close()
+            tryCompare(home, "topUpPresented", false)
+        }
+
+        // Both strips turn by themselves, each at its own pace, and the dots follow.
+        function test_carouselsTurnByThemselves() {
+            const products = part("productsCarousel")
+            const partner = part("partnerCarousel")
+            compare([products.interval, partner.interval], [5400, 4200])
+            verify(products.running && partner.running)
+            products.interval = 60
+            partner.interval = 60
+            tryCompare(home, "productCarouselIndex", 501)
+            products.running = false
+            tryCompare(home, "partnerCarouselIndex", 501)
+            partner.running = false
+            tryCompare(products.view, "contentX", pagePosition(products, 501))
+            tryCompare(findChild(products.parent, "dot1"), "width", 18)
+            compare(findChild(products.parent, "dot0").width, 7)
+        }
+
+        function test_turnNearTheEnd_data() {
+            return [
+                { tag: "997 goes on", from: 997, to: 998, slideFrom: 997 },
+                { tag: "998 jumps back", from: 998, to: 501, slideFrom: 500 },
+                { tag: "999 jumps back", from: 999, to: 501, slideFrom: 500 },
+            ]
+        }
+
+        // The jump back is instant; what moves on screen is one page's slide and nothing more.
+        function test_turnNearTheEnd(data) {
+            const strip = carousel("productsCarousel")
+            home.productCarouselIndex = data.from
+            tryCompare(strip.view, "contentX", pagePosition(strip, data.from))
+            const start = pagePosition(strip, data.slideFrom)
+            const end = pagePosition(strip, data.to)
+            const seen = []
+            const record = () => seen.push(strip.view.contentX)
+            strip.view.contentXChanged.connect(record)
+            strip.advance()
+            compare(home.productCarouselIndex, data.to)
+            tryCompare(strip.view, "contentX", end)
+            strip.view.contentXChanged.disconnect(record)
+            verify(seen.length > 2, "the page slides")
+            // The first change may be the jump; every later position lies on the one slide.
+            for (const x of seen.slice(1))
+                verify(x >= start - 0.5 && x <= end + 0.5, "position " + x + " outside " + start + "…" + end)
+        }
+
+        function test_pagesAreBuiltOnlyNearTheView() {
+            const strip = carousel("partnerCarousel")
+            for (let i = 0; i < 6; ++i) {
+                strip.advance()
+                tryCompare(strip.view, "moving", false)
+                wait(420)
+            }
+            compare(home.partnerCarouselIndex, 506)
+            // The page shown and the two that touch its edges.
+            verify(strip.view.contentItem.children.length <= 4, "live pages: " + strip.view.contentItem.children.length)
+        }
+
+        function test_swipeMovesOnePageAndTheTurnGoesOn() {
+            const strip = carousel("productsCarousel")
+            mouseDrag(strip, 300, 70, -220, 0, Qt.LeftButton, Qt.NoModifier, 10)
+            tryCompare(home, "productCarouselIndex", 501)
+            tryCompare(strip.view, "moving", false)
+            strip.advance()
+            compare(home.productCarouselIndex, 502)
+        }
+
+        // The link on the page a strip shows (its neighbours may be built too).
+        function shownLink(stripName) {
+            const strip = part(stripName)
+            return strip.view.itemAtIndex(strip.currentIndex).item
+        }
+
+        function test_links_data() {
+            return [
+                { tag: "greeting", link: "profileLink", title: "Профиль" },
+                { tag: "bell", link: "bellLink", title: "Уведомления" },
+                { tag: "tariff card", link: "tariffLink", title: "Мой тариф" },
+                { tag: "add-address card", strip: "productsCarousel", products: 501, title: "Добавить счёт" },
+                { tag: "refer-a-friend banner", strip: "partnerCarousel", title: "Приведи друга" },
+                { tag: "relocation banner", strip: "partnerCarousel", partner: 501, title: "Переезд" },
+                { tag: "24ТВ card", link: "partnerCard24ТВ", title: "Телевидение" },
+                { tag: "mobile card", link: "partnerCardМоб. связь", title: "Мобильная связь" },
+                { tag: "shop card", link: "partnerCardShop", title: "TarvikShop" },
+                { tag: "speed test tile", link: "hubTileSpeedtest", title: "Speedtest" },
+                { tag: "services tile", link: "hubTileУслуги", title: "Ваши услуги" },
+                { tag: "statistics tile", link: "hubTileСтатистика", title: "Статистика" },
+                { tag: "support tile", link: "hubTileПоддержка", title: "Поддержка" },
+            ]
+        }
+
+        // Every card and tile pushes its screen; while it covers the dashboard, the strips stand still.
+        function test_links(data) {
+            carousel("productsCarousel")
+            carousel("partnerCarousel")
+            if (data.products)
+                home.productCarouselIndex = data.products
+            if (data.partner)
+                home.partnerCarouselIndex = data.partner
+            wait(0)
+            const link = data.strip ? shownLink(data.strip) : part(data.link)
+            reveal(link)
+            mouseClick(link)
+            tryCompare(home.stack, "depth", 2)
+            compare(home.stack.currentItem.title, data.title)
+            verify(!home.onScreen)
+            home.stack.pop()
+            tryCompare(home, "onScreen", true)
+        }
+
+        function test_servicesTileListsTheHomeServices() {
+            const link = part("hubTileУслуги")
+            reveal(link)
+            mouseClick(link)
+            tryCompare(home.stack, "depth", 2)
+            compare(home.stack.currentItem.services.map(s => s.title), ["24ТВ", "Кабельное телевидение", "Статический IP", "Антивирус"])
+        }
+
+        function test_placeholderAccountLoadsAndSignsOutWithoutCredentials() {
+            Standin.signOutStore()
+            signedIn.value = true
+            const again = createTemporaryObject(homeComponent, root)
+            tryCompare(signedIn, "value", false)
+            verify(again)
+        }
+
+        // Covered by a pushed screen the dashboard does not load; back on screen it does.
+        function test_loadRunsAgainWhenTheDashboardComesBack() {
+            home.open(Destinations.notifications, {})
+            tryCompare(home.stack, "depth", 2)
+            Standin.signOutStore()
+            wait(50)
+            verify(signedIn.value)
+            home.stack.pop()
+            tryCompare(signedIn, "value", false)
+        }
+
+        function test_profileSignsOut() {
+            home.open(Destinations.profile, {})
+            tryCompare(home.stack, "busy", false)
+            mouseClick(part("signOutButton"))
+            tryCompare(signedIn, "value", false)
+            compare(AccountStore.account.accountNumber, "")
+        }
+    }
+}

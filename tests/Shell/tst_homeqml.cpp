@@ -1,0 +1,91 @@
+#include "accountfixture.h"
+#include "quicktestsetup.h"
+
+#include <QJsonObject>
+#include <QQmlEngine>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+
+// What the dashboard's tests steer: the stand-in site and the session, as the QML singleton `Standin`.
+class HomeStandinControl : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit HomeStandinControl(AccountFixture *fixture)
+        : m_fixture(fixture)
+        , m_tvAccount(fixture->site->actionReply(QStringLiteral("h42tv_account_info")))
+    {
+    }
+
+    // The demo subscriber signed in, nothing held or overridden, no requests logged, the flag on,
+    // the stored preferences of the dashboard at their defaults.
+    Q_INVOKABLE void reset()
+    {
+        StandinSite *site = m_fixture->site.get();
+        site->releaseHeld();
+        site->clearOverrides();
+        site->setRejectCredentials(false);
+        setTvAccount(true);
+        if (m_fixture->store->account().accountNumber.isEmpty() && !m_fixture->signIn())
+            qWarning("the demo subscriber could not sign in");
+        site->clearRequests();
+        UserDefaults *defaults = m_fixture->defaults.get();
+        defaults->setValue(QStringLiteral("tarvikSignedIn"), true);
+        defaults->remove(QStringLiteral("tarvikUnreadNotificationIDs"));
+        defaults->remove(QStringLiteral("tarvikProfileAvatarJPEG"));
+    }
+
+    // Whether the site reports the partner TV account from the next load on.
+    Q_INVOKABLE void setTvAccount(bool exists)
+    {
+        m_fixture->site->setActionReply(QStringLiteral("h42tv_account_info"), exists ? m_tvAccount : QJsonObject{{"login", ""}});
+    }
+
+    // Signs the store out (the app's flag is left as it is).
+    Q_INVOKABLE void signOutStore() { await(m_fixture->store->signOut()); }
+    Q_INVOKABLE void signInStore() { m_fixture->signIn(); }
+    Q_INVOKABLE void hold(const QString &key) { m_fixture->site->hold(key); }
+    Q_INVOKABLE void releaseHeld() { m_fixture->site->releaseHeld(); }
+    Q_INVOKABLE int heldCount() const { return m_fixture->site->heldCount(); }
+    Q_INVOKABLE int requestCount(const QString &key) const { return int(m_fixture->site->requestKeys().count(key)); }
+
+private:
+    AccountFixture *m_fixture;
+    QJsonObject m_tvAccount;
+};
+
+// The dashboard and its screens over the store and the stand-in, wired as main() wires them.
+class HomeQmlSetup : public TarvikQuickTestSetup
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void applicationAvailable()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_fixture = std::make_unique<AccountFixture>();
+        if (!m_fixture->start())
+            qFatal("the stand-in did not start");
+        m_control = std::make_unique<HomeStandinControl>(m_fixture.get());
+        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "Standin", m_control.get());
+    }
+
+    void cleanupTestCase()
+    {
+        m_fixture->site->releaseHeld();
+        TarvikAccountStoreQml::setInstance(nullptr);
+    }
+
+private:
+    std::unique_ptr<AccountFixture> m_fixture;
+    std::unique_ptr<HomeStandinControl> m_control;
+};
+
+TARVIK_QUICK_TEST_MAIN(tst_homeqml, HomeQmlSetup)
+
+#include "tst_homeqml.moc"

@@ -1,0 +1,83 @@
+#include "accountfixture.h"
+#include "qmlrender.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+
+namespace
+{
+// The shell with the demo subscriber signed in, and a few steps a render can take on it.
+QByteArray shellDocument()
+{
+    return QByteArrayLiteral("import QtQuick\n"
+                             "import Tarvik.Shell\n"
+                             "AppShell {\n"
+                             "    function showPayments() { selectedTab = 1 }\n"
+                             "    function showServices() { selectedTab = 2 }\n"
+                             "    function showSupport() { selectedTab = 3 }\n"
+                             "    function searchNothing() { selectedTab = 2; tabItem(2).hub.searchText = 'роуминг' }\n"
+                             "    function openStory2() { openStory(2) }\n"
+                             "    function freezeStory(index, fraction, dismiss) {\n"
+                             "        openStory(index)\n"
+                             "        const c = storyViewer.controller\n"
+                             "        c.manualTime = true\n"
+                             "        c.shownDragOffset = fraction * c.cardWidth\n"
+                             "        storyViewer.shownDismissOffset = dismiss\n"
+                             "    }\n"
+                             "    function turningLeft() { freezeStory(1, -0.45, 0) }\n"
+                             "    function swipingDown() { freezeStory(0, 0, 120) }\n"
+                             "}\n");
+}
+} // namespace
+
+// Renders the shell on each tab and the story viewer; each PNG lands in <build>/screenshots/shell-*.png.
+class ShellRenderTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    AccountFixture m_fixture;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_fixture.start());
+        QVERIFY(m_fixture.signIn());
+    }
+
+    void renders_data()
+    {
+        QTest::addColumn<QString>("interaction");
+        QTest::newRow("home") << QString();
+        QTest::newRow("payments") << QStringLiteral("showPayments");
+        QTest::newRow("services") << QStringLiteral("showServices");
+        QTest::newRow("support") << QStringLiteral("showSupport");
+        QTest::newRow("services-no-match") << QStringLiteral("searchNothing");
+        QTest::newRow("story") << QStringLiteral("openStory2");
+        QTest::newRow("story-turning-left") << QStringLiteral("turningLeft");
+        QTest::newRow("story-swiping-down") << QStringLiteral("swipingDown");
+    }
+
+    void renders()
+    {
+        QFETCH(QString, interaction);
+        QmlRenderOptions options;
+        if (!interaction.isEmpty()) {
+            options.interact = [&](QQuickWindow *, QObject *root) {
+                QVERIFY(QMetaObject::invokeMethod(root, qPrintable(interaction)));
+            };
+        }
+        TARVIK_VERIFY_RENDER(renderQml(QStringLiteral("shell-") + QString::fromLatin1(QTest::currentDataTag()), shellDocument(), options));
+    }
+};
+
+QTEST_MAIN(ShellRenderTest)
+#include "tst_shellrender.moc"
