@@ -2,8 +2,6 @@ import QtQuick
 import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
-import Tarvik.Account
-import Tarvik.Shell
 import Tarvik.App
 
 // The app's one window: the session-loading screen until start-up has finished, then the signed-in
@@ -33,7 +31,8 @@ T.ApplicationWindow {
                 anchors.fill: parent
                 active: TarvikApp.startupFinished
                 opacity: 0
-                sourceComponent: TarvikApp.signedIn ? signedInScreen : signInScreen
+                // By address, so that the screens behind the greeting load only once it is shown.
+                source: TarvikApp.signedIn ? "qrc:/qt/qml/Tarvik/Shell/AppShell.qml" : "qrc:/qt/qml/Tarvik/Account/LoginView.qml"
 
                 // The end of start-up is a short fade from the greeting to the first real screen.
                 NumberAnimation on opacity {
@@ -60,17 +59,5 @@ T.ApplicationWindow {
 
     KeyboardToolbar {
         active: TarvikApp.signedIn
-    }
-
-    Component {
-        id: signedInScreen
-
-        AppShell {}
-    }
-
-    Component {
-        id: signInScreen
-
-        LoginView {}
     }
 }

@@ -1,0 +1,158 @@
+#include "accountfixture.h"
+#include "passwordrecoveryservice.h"
+#include "passwordrecoveryserviceqml.h"
+#include "tarvikapp.h"
+#include "tarvikappsingleton.h"
+
+#include <QDir>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AppPlugin)
+
+namespace
+{
+QQuickItem *findItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &matches)
+{
+    if (!root || !root->isVisible())
+        return nullptr;
+    if (matches(root))
+        return root;
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = findItem(child, matches))
+            return found;
+    }
+    return nullptr;
+}
+
+QQuickItem *findNamed(QQuickWindow *window, const QString &name)
+{
+    return findItem(window->contentItem(), [&](QQuickItem *item) { return item->objectName() == name; });
+}
+
+QQuickItem *findText(QQuickWindow *window, const QString &text)
+{
+    return findItem(window->contentItem(), [&](QQuickItem *item) { return item->property("text").toString() == text; });
+}
+
+void type(QQuickWindow *window, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(window, c.toLatin1());
+}
+
+void tap(QQuickWindow *window, QQuickItem *item)
+{
+    QTest::mouseClick(window, Qt::LeftButton, {}, item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+}
+} // namespace
+
+// The whole app as a subscriber meets it: the greeting, the sign-in screen, the home dashboard, and
+// a restart that signs in again without typing. Renders each step to <build>/screenshots/app-*.png.
+class AppFlowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AccountFixture> m_fixture;
+    std::unique_ptr<PasswordRecoveryService> m_recovery;
+    std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
+    std::unique_ptr<TarvikApp> m_app;
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+
+    QQuickWindow *launch()
+    {
+        m_engine.reset();
+        m_app.reset();
+        m_fixture->reopen();
+        m_app = std::make_unique<TarvikApp>(TarvikApp::Collaborators{.defaults = m_fixture->defaults.get(), .clock = &m_fixture->clock});
+        TarvikAppSingleton::setInstance(m_app.get());
+        m_engine = std::make_unique<QQmlApplicationEngine>();
+        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
+        if (m_engine->rootObjects().isEmpty())
+            return nullptr;
+        auto *window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
+        m_app->start(m_fixture->store.get(), m_fixture->credentials.get());
+        return window;
+    }
+
+    void save(QQuickWindow *window, const QString &name)
+    {
+        QDir().mkpath(QStringLiteral(TARVIK_SCREENSHOT_DIR));
+        window->grabWindow().save(QStringLiteral(TARVIK_SCREENSHOT_DIR "/app-%1.png").arg(name));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_fixture = std::make_unique<AccountFixture>();
+        QVERIFY(m_fixture->start(QHostAddress(QStringLiteral("127.0.0.24")), 443));
+        m_recovery = std::make_unique<PasswordRecoveryService>(m_fixture->site->baseUrl(), m_fixture->network.get());
+        m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), nullptr);
+        PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());
+    }
+
+    void cleanupTestCase()
+    {
+        m_engine.reset();
+        m_app.reset();
+        PasswordRecoveryServiceQml::setInstance(nullptr);
+        m_recoveryQml.reset();
+        m_recovery.reset();
+        m_fixture.reset();
+    }
+
+    void signInLandsOnTheDashboard()
+    {
+        QQuickWindow *window = launch();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        save(window, QStringLiteral("1-greeting"));
+
+        QTRY_VERIFY(m_app->startupFinished());
+        QTRY_VERIFY(findNamed(window, QStringLiteral("signInButton")));
+        QCOMPARE(m_fixture->site->requests().size(), 0); // nothing stored: nothing sent
+        QTest::qWait(300);
+        save(window, QStringLiteral("2-sign-in"));
+
+        tap(window, findNamed(window, QStringLiteral("loginField")));
+        type(window, m_fixture->site->login());
+        tap(window, findNamed(window, QStringLiteral("passwordField")));
+        type(window, m_fixture->site->password());
+        tap(window, findNamed(window, QStringLiteral("signInButton")));
+
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->signedIn(), 10000);
+        QTRY_VERIFY(findText(window, QStringLiteral("1250,50 ₽")));
+        QVERIFY(findText(window, QStringLiteral("Привет, Смирнова 👋")));
+        QVERIFY(findText(window, QStringLiteral("Дней до блокировки 18")));
+        QCOMPARE(m_app->cachedFirstName(), QStringLiteral("Смирнова"));
+        QTest::qWait(300);
+        save(window, QStringLiteral("3-home"));
+    }
+
+    void restartSignsInWithoutTyping()
+    {
+        m_fixture->site->clearRequests();
+        QQuickWindow *window = launch();
+        QVERIFY(window);
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->startupFinished(), 10000);
+        QVERIFY(m_app->signedIn());
+        QTRY_VERIFY(findText(window, QStringLiteral("1250,50 ₽")));
+        QVERIFY(!findNamed(window, QStringLiteral("signInButton")));
+        QCOMPARE(m_fixture->site->requestKeys().count(QStringLiteral("/ajax/login.jsp")), 1);
+    }
+};
+
+QTEST_MAIN(AppFlowTest)
+#include "tst_appflow.moc"
