@@ -10,7 +10,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QUrlQuery>
 
 #include <memory>
@@ -78,32 +77,11 @@ QCoro::Task<Result<QString>> PasswordRecoveryService::send(QString accountNumber
     QNetworkRequest request(url);
     request.setRawHeader("X-Requested-With", "XMLHttpRequest");
     request.setRawHeader("User-Agent", "Tarvik iOS/1.0");
-    m_network->prepare(request);
-    std::unique_ptr<QNetworkReply> reply(m_manager->get(request));
-
-    bool timedOut = false;
-    QTimer limit;
-    limit.setSingleShot(true);
-    connect(&limit, &QTimer::timeout, reply.get(), [&timedOut, &reply] {
-        timedOut = true;
-        reply->abort();
-    });
-    limit.start(timeout);
-
-    co_await reply.get();
-
-    const QNetworkReply::NetworkError error = reply->error();
-    if (timedOut)
-        co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));
-    if (error == QNetworkReply::OperationCanceledError)
-        co_return TarvikError::cancelled();
-    // 1-199: connection, TLS and proxy failures; the others describe an HTTP status.
-    if (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied) {
-        qCDebug(lcHttp) << "recovery request failed in transport" << error;
-        co_return TarvikError::transport(error, reply->errorString());
-    }
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const auto reply = co_await m_network->send(m_manager, request, "GET", {}, timeout);
+    if (!reply)
+        co_return reply.error();
+    const QVariant status = (*reply)->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         co_return PasswordRecoveryErrors::invalidResponse();
-    co_return interpret(status.toInt(), reply->readAll());
+    co_return interpret(status.toInt(), (*reply)->readAll());
 }

@@ -36,11 +36,6 @@ std::optional<QJsonValue> parseJson(const QByteArray &body)
     return document.array().first();
 }
 
-bool isTransportFailure(QNetworkReply::NetworkError error)
-{
-    // 1-199: connection, TLS and proxy failures; the others describe an HTTP status.
-    return error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
-}
 } // namespace
 
 TarvikAPI::TarvikAPI(const QUrl &baseUrl, NetworkAccess *network, QObject *parent)
@@ -91,29 +86,12 @@ QCoro::Task<Result<QByteArray>> TarvikAPI::send(QNetworkRequest request, QByteAr
     const QDeadlineTimer deadline(resourceTimeout);
     for (int redirects = 0;; ++redirects) {
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-        m_network->prepare(request);
-        std::unique_ptr<QNetworkReply> reply(m_manager->sendCustomRequest(request, verb, body));
-        bool timedOut = false;
-        QTimer limit;
-        limit.setSingleShot(true);
-        connect(&limit, &QTimer::timeout, reply.get(), [&timedOut, &reply] {
-            timedOut = true;
-            reply->abort();
-        });
-        limit.start(std::max<qint64>(deadline.remainingTime(), 0));
-
-        co_await reply.get();
-
-        const QNetworkReply::NetworkError error = reply->error();
-        if (timedOut)
-            co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));
-        if (error == QNetworkReply::OperationCanceledError)
-            co_return TarvikError::cancelled();
+        const auto sent = co_await m_network->send(m_manager, request, verb, body,
+                                                   std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0)));
+        if (!sent)
+            co_return sent.error();
+        const std::unique_ptr<QNetworkReply> &reply = *sent;
         const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (isTransportFailure(error)) {
-            qCDebug(lcHttp) << "transport failure" << error << reply->url().path();
-            co_return TarvikError::transport(error, reply->errorString());
-        }
         if (!statusAttribute.isValid())
             co_return TarvikAPIErrors::invalidResponse();
         const int status = statusAttribute.toInt();

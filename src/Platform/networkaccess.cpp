@@ -3,8 +3,10 @@
 #include "logging.h"
 #include "sharedcookiestore.h"
 
+#include <QCoroNetworkReply>
 #include <QNetworkAccessManager>
 #include <QSslCertificate>
+#include <QTimer>
 
 NetworkAccess::NetworkAccess(const QString &extraCaFile, QObject *parent)
     : QObject(parent)
@@ -33,4 +35,34 @@ QNetworkAccessManager *NetworkAccess::createManager(QObject *parent) const
 void NetworkAccess::prepare(QNetworkRequest &request) const
 {
     request.setSslConfiguration(m_ssl);
+}
+
+QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetworkAccessManager *manager, QNetworkRequest request,
+                                                                       QByteArray verb, QByteArray body,
+                                                                       std::chrono::milliseconds limit) const
+{
+    prepare(request);
+    std::unique_ptr<QNetworkReply> reply(manager->sendCustomRequest(request, verb, body));
+    bool timedOut = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, reply.get(), [&timedOut, &reply] {
+        timedOut = true;
+        reply->abort();
+    });
+    deadline.start(std::max(limit, std::chrono::milliseconds(0)));
+
+    co_await reply.get();
+
+    const QNetworkReply::NetworkError error = reply->error();
+    if (timedOut)
+        co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));
+    if (error == QNetworkReply::OperationCanceledError)
+        co_return TarvikError::cancelled();
+    // 1-199: connection, TLS and proxy failures; the errors from 200 on describe an HTTP status.
+    if (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied) {
+        qCDebug(lcHttp) << "transport failure" << error << reply->url().path();
+        co_return TarvikError::transport(error, reply->errorString());
+    }
+    co_return std::move(reply);
 }

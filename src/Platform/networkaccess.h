@@ -1,8 +1,15 @@
 #pragma once
 
+#include "result.h"
+
+#include <QCoroTask>
+#include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QObject>
 #include <QSslConfiguration>
+
+#include <chrono>
+#include <memory>
 
 class QNetworkAccessManager;
 class SharedCookieStore;
@@ -26,6 +33,12 @@ public:
     QNetworkAccessManager *createManager(QObject *parent = nullptr) const;
     // Applies the app's TLS configuration to a request.
     void prepare(QNetworkRequest &request) const;
+
+    // Sends `request` on `manager` within `limit`, and gives back the reply once it carries an HTTP
+    // answer. A failure below HTTP (time-out, connection, TLS) is a Transport error with the
+    // platform's text; an aborted request is a cancellation.
+    QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> send(QNetworkAccessManager *manager, QNetworkRequest request,
+                                                             QByteArray verb, QByteArray body, std::chrono::milliseconds limit) const;
 
 private:
     SharedCookieStore *m_cookieStore;

@@ -1,6 +1,6 @@
 #include "tarvikshopcartitem.h"
 
-#include "shopjson.h"
+#include "jsonfields.h"
 
 #include <QHashFunctions>
 #include <QJsonDocument>
@@ -15,7 +15,7 @@ std::optional<TarvikShopCartItem> TarvikShopCartItem::fromJson(const QJsonValue 
     const QJsonObject object = json.toObject();
     std::optional<TarvikShopProduct> product = TarvikShopProduct::fromJson(object.value(QStringLiteral("product")));
     TarvikShopCartItem item;
-    if (!json.isObject() || !product || !ShopJson::read(object, "quantity", item.quantity))
+    if (!json.isObject() || !product || !JsonFields::read(object, "quantity", item.quantity))
         return std::nullopt;
     item.product = std::move(*product);
     return item;
@@ -23,7 +23,7 @@ std::optional<TarvikShopCartItem> TarvikShopCartItem::fromJson(const QJsonValue 
 
 QByteArray TarvikShopCartItem::listToJson(const QList<TarvikShopCartItem> &items)
 {
-    return QJsonDocument(ShopJson::toArray(items)).toJson(QJsonDocument::Compact);
+    return QJsonDocument(JsonFields::toArray(items)).toJson(QJsonDocument::Compact);
 }
 
 std::optional<QList<TarvikShopCartItem>> TarvikShopCartItem::listFromJson(const QByteArray &json)

@@ -1,6 +1,6 @@
 #include "tarvikshopproduct.h"
 
-#include "shopjson.h"
+#include "jsonfields.h"
 
 #include <QHashFunctions>
 
@@ -134,14 +134,14 @@ QJsonObject TarvikShopProduct::toJson() const
         {QStringLiteral("description"), description},
         {QStringLiteral("price"), price},
         {QStringLiteral("imageURLs"), QJsonArray::fromStringList(imageURLs)},
-        {QStringLiteral("specifications"), ShopJson::toArray(specifications)},
-        {QStringLiteral("reviews"), ShopJson::toArray(reviews)},
+        {QStringLiteral("specifications"), JsonFields::toArray(specifications)},
+        {QStringLiteral("reviews"), JsonFields::toArray(reviews)},
     };
 }
 
 std::optional<TarvikShopProduct> TarvikShopProduct::fromJson(const QJsonValue &json)
 {
-    using ShopJson::read;
+    using JsonFields::read;
     const QJsonObject object = json.toObject();
     TarvikShopProduct product;
     if (!json.isObject() || !read(object, "id", product.id) || !read(object, "name", product.name)

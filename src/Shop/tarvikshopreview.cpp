@@ -1,6 +1,6 @@
 #include "tarvikshopreview.h"
 
-#include "shopjson.h"
+#include "jsonfields.h"
 
 #include <QHashFunctions>
 
@@ -16,7 +16,7 @@ QJsonObject TarvikShopReview::toJson() const
 
 std::optional<TarvikShopReview> TarvikShopReview::fromJson(const QJsonValue &json)
 {
-    using ShopJson::read;
+    using JsonFields::read;
     const QJsonObject object = json.toObject();
     TarvikShopReview review;
     if (!json.isObject() || !read(object, "id", review.id) || !read(object, "author", review.author) || !read(object, "rating", review.rating)

@@ -1,6 +1,6 @@
 #include "tarvikshopspecification.h"
 
-#include "shopjson.h"
+#include "jsonfields.h"
 
 #include <QHashFunctions>
 
@@ -13,7 +13,7 @@ std::optional<TarvikShopSpecification> TarvikShopSpecification::fromJson(const Q
 {
     const QJsonObject object = json.toObject();
     TarvikShopSpecification specification;
-    if (!json.isObject() || !ShopJson::read(object, "title", specification.title) || !ShopJson::read(object, "value", specification.value))
+    if (!json.isObject() || !JsonFields::read(object, "title", specification.title) || !JsonFields::read(object, "value", specification.value))
         return std::nullopt;
     return specification;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -10,9 +11,9 @@
 #include <cmath>
 #include <optional>
 
-// Strict readers for the shop's stored records: a key must be present with the expected JSON type;
+// Strict readers for the app's stored records: a key must be present with the expected JSON type;
 // a missing key, null or a wrong type fails the whole record.
-namespace ShopJson
+namespace JsonFields
 {
 inline bool read(const QJsonObject &object, const char *key, QString &out)
 {
@@ -22,6 +23,41 @@ inline bool read(const QJsonObject &object, const char *key, QString &out)
     out = value.toString();
     return true;
 }
+
+inline bool read(const QJsonObject &object, const char *key, bool &out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isBool())
+        return false;
+    out = value.toBool();
+    return true;
+}
+
+inline bool read(const QJsonObject &object, const char *key, double &out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isDouble())
+        return false;
+    out = value.toDouble();
+    return true;
+}
+
+// Dates are stored as seconds (with a fraction) since 1 January 2001 00:00:00 UTC.
+inline QDateTime referenceDate()
+{
+    return QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
+}
+
+inline double secondsSinceReferenceDate(const QDateTime &date)
+{
+    return double(referenceDate().msecsTo(date)) / 1000.0;
+}
+
+inline QDateTime dateFromReferenceSeconds(double seconds)
+{
+    return referenceDate().addMSecs(qRound64(seconds * 1000.0)).toLocalTime();
+}
+
 
 // A JSON number holding a whole value within the 64-bit range (3.0 reads as 3, 3.5 fails).
 inline bool read(const QJsonObject &object, const char *key, qint64 &out)
@@ -81,4 +117,4 @@ QJsonArray toArray(const QList<T> &list)
         array.append(element.toJson());
     return array;
 }
-} // namespace ShopJson
+} // namespace JsonFields
