@@ -66,10 +66,15 @@ Item {
         children: bar.trailingItems
     }
 
+    // Centred like the platform's inline title; a title too wide for that slides towards the free
+    // side and is cut only when it does not fit between the bar items at all.
     StyledText {
-        readonly property real side: Math.max(leading.x + leading.width, bar.width - trailing.x) + 8
-        anchors.centerIn: parent
-        width: Math.max(0, bar.width - 2 * side)
+        readonly property real leftEdge: leading.x + leading.width + 8
+        readonly property real rightEdge: trailing.x - 8
+        readonly property real centred: (bar.width - width) / 2
+        anchors.verticalCenter: parent.verticalCenter
+        x: Math.max(leftEdge, Math.min(centred, rightEdge - width))
+        width: Math.max(0, Math.min(implicitWidth, rightEdge - leftEdge))
         text: bar.title
         textStyle: Theme.Headline
         horizontalAlignment: Text.AlignHCenter
