@@ -1,5 +1,7 @@
 #include "passwordrecoveryserviceqml.h"
 
+#include "qmlsingleton.h"
+
 #include "haptics.h"
 #include "passwordrecoveryrules.h"
 #include "passwordrecoveryservice.h"
@@ -26,9 +28,7 @@ void PasswordRecoveryServiceQml::setInstance(PasswordRecoveryServiceQml *recover
 
 PasswordRecoveryServiceQml *PasswordRecoveryServiceQml::create(QQmlEngine *, QJSEngine *)
 {
-    Q_ASSERT_X(instance, "PasswordRecovery", "PasswordRecoveryServiceQml::setInstance() was not called");
-    QJSEngine::setObjectOwnership(instance, QJSEngine::CppOwnership);
-    return instance;
+    return provideQmlSingleton(instance.data(), "PasswordRecovery");
 }
 
 int PasswordRecoveryServiceQml::send(const QString &accountText, const QString &phoneText)

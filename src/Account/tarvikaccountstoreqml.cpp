@@ -1,5 +1,7 @@
 #include "tarvikaccountstoreqml.h"
 
+#include "qmlsingleton.h"
+
 #include "tarvikaccounterror.h"
 #include "tarvikaccountstore.h"
 
@@ -30,9 +32,7 @@ void TarvikAccountStoreQml::setInstance(TarvikAccountStoreQml *store)
 
 TarvikAccountStoreQml *TarvikAccountStoreQml::create(QQmlEngine *, QJSEngine *)
 {
-    Q_ASSERT_X(instance, "AccountStore", "TarvikAccountStoreQml::setInstance() was not called");
-    QJSEngine::setObjectOwnership(instance, QJSEngine::CppOwnership);
-    return instance;
+    return provideQmlSingleton(instance.data(), "AccountStore");
 }
 
 TarvikAccountData TarvikAccountStoreQml::account() const

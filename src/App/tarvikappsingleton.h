@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qmlsingleton.h"
 #include "tarvikapp.h"
 
 #include <QQmlEngine>
@@ -16,9 +17,7 @@ public:
     static void setInstance(TarvikApp *app) { s_instance = app; }
     static TarvikApp *create(QQmlEngine *, QJSEngine *)
     {
-        Q_ASSERT_X(s_instance, "TarvikApp", "set the instance before QML asks for it");
-        QQmlEngine::setObjectOwnership(s_instance, QQmlEngine::CppOwnership);
-        return s_instance;
+        return provideQmlSingleton(s_instance, "TarvikApp");
     }
 
 private:

@@ -61,7 +61,7 @@ Item {
             size: 16
             weight: Font.Bold
             rounded: true
-            wrapMode: Text.Wrap
+            wrapMode: Text.WordWrap
             maximumLineCount: 2
         }
 
@@ -73,7 +73,8 @@ Item {
             weight: Font.Bold
             rounded: true
             color: Theme.tarInk
-            wrapMode: Text.Wrap
+            // Whole words only: a word too long for the card shrinks the title instead of breaking.
+            wrapMode: Text.WordWrap
             fontSizeMode: Text.Fit
             minimumPixelSize: 11
             elide: Text.ElideRight

@@ -1,6 +1,6 @@
 #include "hapticssingleton.h"
 
-#include <QJSEngine>
+#include "qmlsingleton.h"
 
 void HapticsSingleton::setInstance(Haptics *haptics)
 {
@@ -9,9 +9,5 @@ void HapticsSingleton::setInstance(Haptics *haptics)
 
 Haptics *HapticsSingleton::create(QQmlEngine *, QJSEngine *jsEngine)
 {
-    if (s_instance) {
-        QJSEngine::setObjectOwnership(s_instance, QJSEngine::CppOwnership);
-        return s_instance;
-    }
-    return new Haptics(jsEngine); // owned by the engine
+    return provideQmlSingleton(s_instance.data(), [jsEngine] { return new Haptics(jsEngine); });
 }

@@ -2,7 +2,7 @@
 
 #include "fakeurlopener.h"
 
-#include <QJSEngine>
+#include "qmlsingleton.h"
 
 void UrlOpenerSingleton::setInstance(UrlOpener *opener)
 {
@@ -11,9 +11,5 @@ void UrlOpenerSingleton::setInstance(UrlOpener *opener)
 
 UrlOpener *UrlOpenerSingleton::create(QQmlEngine *, QJSEngine *jsEngine)
 {
-    if (s_instance) {
-        QJSEngine::setObjectOwnership(s_instance, QJSEngine::CppOwnership);
-        return s_instance;
-    }
-    return new FakeUrlOpener(jsEngine); // owned by the engine
+    return provideQmlSingleton<UrlOpener>(s_instance.data(), [jsEngine] { return new FakeUrlOpener(jsEngine); });
 }

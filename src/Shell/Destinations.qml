@@ -4,6 +4,7 @@ import QtQuick
 import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Account
+import Tarvik.Payments
 import Tarvik.Shell
 
 // Every screen the home dashboard and the services hub open, in one place. A section that is not
@@ -58,14 +59,12 @@ QtObject {
     readonly property Component relocationRequest: Component { PlaceholderView { title: "Переезд"; icon: "house.fill" } }
     readonly property Component shop: Component { PlaceholderView { title: "TarvikShop"; icon: "bag.fill" } }
     readonly property Component speedTest: Component { PlaceholderView { title: "Speedtest"; icon: "speedometer" } }
-    readonly property Component statistics: Component { PlaceholderView { title: "Статистика"; icon: "chart.bar.fill" } }
+    readonly property Component statistics: Component { StatisticsView {} }
     readonly property Component support: Component { PlaceholderView { title: "Поддержка"; icon: "message.fill" } }
 
-    // Tabs of the shell that stand in for their screens; each tab is a stack of its own. The
-    // support tab shares the shell's selected tab through `selectedTab`.
-    readonly property Component paymentsTab: Component {
-        NavigationStack { initialItem: PlaceholderView { title: "Оплата"; icon: "wallet.bifold.fill" } }
-    }
+    // Tabs of the shell; each tab is a stack of its own. The support tab stands in for its screen
+    // and shares the shell's selected tab through `selectedTab`.
+    readonly property Component paymentsTab: Component { PaymentView {} }
     readonly property Component supportTab: Component {
         NavigationStack {
             property int selectedTab: 3

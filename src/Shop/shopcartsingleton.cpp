@@ -1,5 +1,7 @@
 #include "shopcartsingleton.h"
 
+#include "qmlsingleton.h"
+
 void ShopCartSingleton::setInstance(TarvikShopCart *cart)
 {
     s_instance = cart;
@@ -7,9 +9,6 @@ void ShopCartSingleton::setInstance(TarvikShopCart *cart)
 
 TarvikShopCart *ShopCartSingleton::create(QQmlEngine *, QJSEngine *engine)
 {
-    Q_ASSERT_X(s_instance, "ShopCart", "the cart must be set before QML uses it");
-    Q_ASSERT(engine->thread() == s_instance->thread());
-    // The cart belongs to main(); the engine must not delete it.
-    QJSEngine::setObjectOwnership(s_instance, QJSEngine::CppOwnership);
-    return s_instance;
+    Q_UNUSED(engine);
+    return provideQmlSingleton(s_instance, "ShopCart");
 }

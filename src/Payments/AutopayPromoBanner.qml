@@ -1,0 +1,72 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvik.Design
+
+// The autopay promotion tile of the payments tab: the autopay picture under "Подключить
+// автоплатёж" and its one-line pitch, 128 high. It draws only: make it the label of a button.
+// It stands in until the banner itself is built. No inputs.
+Item {
+    implicitWidth: 320
+    implicitHeight: 128
+
+    AssetImage {
+        anchors.fill: parent
+        name: "AutopayBackground"
+        fillMode: AssetImage.Fill
+        radius: 24
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 24
+        gradient: Gradient {
+            orientation: Gradient.Horizontal
+            GradientStop { position: 0; color: Theme.withOpacity(Theme.black, 0.26) }
+            GradientStop { position: 0.5; color: Theme.withOpacity(Theme.black, 0.05) }
+            GradientStop { position: 1; color: "transparent" }
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        anchors.topMargin: 14
+        anchors.bottomMargin: 14
+        spacing: 6
+
+        Item {
+            Layout.fillHeight: true
+        }
+
+        StyledText {
+            text: "Подключить"
+            size: 23
+            weight: Font.Black
+            rounded: true
+            tracking: -0.4
+            color: Theme.white
+        }
+
+        StyledText {
+            text: "автоплатёж"
+            size: 23
+            weight: Font.Black
+            rounded: true
+            tracking: -0.4
+            color: Theme.white
+        }
+
+        StyledText {
+            Layout.maximumWidth: 184
+            text: "Раз в месяц на сумму абонентской платы"
+            size: 12
+            weight: Font.Bold
+            rounded: true
+            color: Theme.white
+            opacity: 0.9
+            wrapMode: Text.Wrap
+            maximumLineCount: 2
+        }
+    }
+}

@@ -1,0 +1,100 @@
+#include "paymentstatementform.h"
+
+PaymentStatementForm::PaymentStatementForm(QObject *parent)
+    : QObject(parent)
+{
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(sendingPause);
+    connect(&m_pause, &QTimer::timeout, this, &PaymentStatementForm::finishSubmission);
+}
+
+void PaymentStatementForm::setKind(PaymentStatementKind::Kind kind)
+{
+    if (m_kind == kind)
+        return;
+    m_kind = kind;
+    Q_EMIT kindChanged();
+    updateCanSubmit();
+}
+
+void PaymentStatementForm::setAmount(const QString &amount)
+{
+    if (m_amount == amount)
+        return;
+    m_amount = amount;
+    Q_EMIT amountChanged();
+    updateCanSubmit();
+}
+
+void PaymentStatementForm::setOperationDate(const QDateTime &date)
+{
+    if (m_operationDate == date)
+        return;
+    m_operationDate = date;
+    Q_EMIT operationDateChanged();
+}
+
+void PaymentStatementForm::setComment(const QString &comment)
+{
+    if (m_comment == comment)
+        return;
+    m_comment = comment;
+    Q_EMIT commentChanged();
+    updateCanSubmit();
+}
+
+bool PaymentStatementForm::canSubmit() const
+{
+    // The amount is neither parsed nor limited; the date is always accepted.
+    if (m_comment.trimmed().isEmpty())
+        return false;
+    return !showsAmountAndDate() || !m_amount.trimmed().isEmpty();
+}
+
+void PaymentStatementForm::setSuccessPresented(bool presented)
+{
+    if (m_successPresented == presented)
+        return;
+    m_successPresented = presented;
+    Q_EMIT successPresentedChanged();
+}
+
+void PaymentStatementForm::submit()
+{
+    if (m_isSubmitting || !canSubmit())
+        return;
+    setSubmitting(true);
+    m_pause.start();
+}
+
+void PaymentStatementForm::clearRequestError()
+{
+    if (!m_requestError)
+        return;
+    m_requestError.reset();
+    Q_EMIT requestErrorChanged();
+}
+
+void PaymentStatementForm::updateCanSubmit()
+{
+    const bool can = canSubmit();
+    if (m_canSubmit == can)
+        return;
+    m_canSubmit = can;
+    Q_EMIT canSubmitChanged();
+}
+
+void PaymentStatementForm::setSubmitting(bool submitting)
+{
+    if (m_isSubmitting == submitting)
+        return;
+    m_isSubmitting = submitting;
+    Q_EMIT isSubmittingChanged();
+}
+
+void PaymentStatementForm::finishSubmission()
+{
+    // The fields keep their values, so the same statement can be sent again at once.
+    setSuccessPresented(true);
+    setSubmitting(false);
+}

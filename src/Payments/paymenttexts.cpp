@@ -1,0 +1,41 @@
+#include "paymenttexts.h"
+
+#include "paymentstatementkind.h"
+
+#include <QVariantMap>
+
+namespace
+{
+const QString noValue = QStringLiteral("—");
+const QString roubleSuffix = QStringLiteral(" ₽");
+} // namespace
+
+QString PaymentTexts::balanceText(const QString &balance)
+{
+    if (balance == noValue)
+        return balance;
+    return QString(balance).replace(QLatin1Char('.'), QLatin1Char(',')) + roubleSuffix;
+}
+
+QString PaymentTexts::recommendedPaymentText(const QString &recommendedPayment)
+{
+    return recommendedPayment + roubleSuffix;
+}
+
+QString PaymentTexts::accountNumberLine(const QString &accountNumber)
+{
+    return QStringLiteral("Лицевой счёт ") + (accountNumber.isEmpty() ? noValue : accountNumber);
+}
+
+QVariantList PaymentTexts::statementKinds()
+{
+    QVariantList kinds;
+    for (const PaymentStatementKind::Kind kind : PaymentStatementKind::all()) {
+        kinds.append(QVariantMap{
+            {QStringLiteral("kind"), int(kind)},
+            {QStringLiteral("title"), PaymentStatementKind::title(kind)},
+            {QStringLiteral("subtitle"), PaymentStatementKind::listSubtitle(kind)},
+        });
+    }
+    return kinds;
+}

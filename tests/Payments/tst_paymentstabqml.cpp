@@ -1,0 +1,128 @@
+#include "accountfixture.h"
+#include "quicktestsetup.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QQmlEngine>
+#include <QtQml/QQmlExtensionPlugin>
+#include <QtWebEngineQuick/qtwebenginequickglobal.h>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
+
+// What the payments tab's tests steer: the account the stand-in serves and the store publishes,
+// as the QML singleton `Account`.
+class AccountControl : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AccountControl(AccountFixture *fixture)
+        : m_fixture(fixture)
+        , m_served{
+              {QStringLiteral("action2"), fixture->site->actionReply(QStringLiteral("action2"))},
+              {QStringLiteral("action4"), fixture->site->actionReply(QStringLiteral("action4"))},
+              {QStringLiteral("recommendpay"), fixture->site->actionReply(QStringLiteral("recommendpay"))},
+          }
+    {
+    }
+
+    // The demo subscriber as the fixture serves it, freshly signed in, no requests logged.
+    Q_INVOKABLE bool reset()
+    {
+        for (auto it = m_served.cbegin(); it != m_served.cend(); ++it)
+            m_fixture->site->setActionReply(it.key(), it.value());
+        m_fixture->site->clearOverrides();
+        const bool signedIn = m_fixture->signIn();
+        m_fixture->site->clearRequests();
+        return signedIn;
+    }
+
+    // Serves these payments ({pay_date, pay_sys, pay_summ} each) and publishes the account.
+    Q_INVOKABLE bool publishPayments(const QVariantList &payments)
+    {
+        QJsonObject reply = m_fixture->site->actionReply(QStringLiteral("action4"));
+        reply.insert(QStringLiteral("payments"), QJsonArray::fromVariantList(payments));
+        m_fixture->site->setActionReply(QStringLiteral("action4"), reply);
+        return refresh();
+    }
+
+    // Serves this balance and recommended payment (an empty text: none at all) and publishes them.
+    Q_INVOKABLE bool publishMoney(const QString &balance, const QString &recommended)
+    {
+        QJsonObject balanceReply = m_fixture->site->actionReply(QStringLiteral("action2"));
+        balanceReply.insert(QStringLiteral("balance"), balance);
+        m_fixture->site->setActionReply(QStringLiteral("action2"), balanceReply);
+        QJsonObject recommendedReply = m_fixture->site->actionReply(QStringLiteral("recommendpay"));
+        if (recommended.isEmpty())
+            recommendedReply.remove(QStringLiteral("recommendpay"));
+        else
+            recommendedReply.insert(QStringLiteral("recommendpay"), recommended);
+        m_fixture->site->setActionReply(QStringLiteral("recommendpay"), recommendedReply);
+        return refresh();
+    }
+
+    // Signed out: the store shows the placeholder account.
+    Q_INVOKABLE void signOut() { await(m_fixture->store->signOut()); }
+
+    // What reached the site since the last reset(), as paths or action names.
+    Q_INVOKABLE QStringList requestKeys() const { return m_fixture->site->requestKeys(); }
+
+    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    Q_INVOKABLE QString screenshotPath(const QString &name) const
+    {
+        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
+        dir.mkpath(QStringLiteral("."));
+        return dir.filePath(name + QStringLiteral(".png"));
+    }
+
+private:
+    bool refresh() { return bool(await(m_fixture->store->refresh())); }
+
+    AccountFixture *m_fixture;
+    const QHash<QString, QJsonObject> m_served;
+};
+
+// The payments tab, its tiles and the statements over the store and the stand-in, wired as
+// main() wires them.
+class PaymentsTabSetup : public TarvikQuickTestSetup
+{
+    Q_OBJECT
+
+public:
+    PaymentsTabSetup()
+    {
+        // Before the application object exists: the top-up flow brings the web engine along.
+        QtWebEngineQuick::initialize();
+    }
+
+public Q_SLOTS:
+    void applicationAvailable()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_fixture = std::make_unique<AccountFixture>();
+        if (!m_fixture->start())
+            qFatal("the stand-in did not start");
+        m_control = std::make_unique<AccountControl>(m_fixture.get());
+        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "Account", m_control.get());
+    }
+
+    // The network objects go while the application still exists.
+    void cleanupTestCase()
+    {
+        TarvikAccountStoreQml::setInstance(nullptr);
+        m_control.reset();
+        m_fixture.reset();
+    }
+
+private:
+    std::unique_ptr<AccountFixture> m_fixture;
+    std::unique_ptr<AccountControl> m_control;
+};
+
+TARVIK_QUICK_TEST_MAIN(tst_paymentstabqml, PaymentsTabSetup)
+
+#include "tst_paymentstabqml.moc"
