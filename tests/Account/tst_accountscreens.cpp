@@ -3,7 +3,7 @@
 #include "hapticssingleton.h"
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
-#include "quicktestsetup.h"
+#include "fixturequicktestsetup.h"
 
 #include <QQmlEngine>
 #include <QtQml/QQmlExtensionPlugin>
@@ -67,43 +67,31 @@ private:
 };
 
 // The account screens over the store, the recovery service and the stand-in, wired as main() wires them.
-class AccountScreensSetup : public TarvikQuickTestSetup
+class AccountScreensSetup : public FixtureQuickTestSetup
 {
     Q_OBJECT
 
-public Q_SLOTS:
-    void applicationAvailable()
+protected:
+    std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        m_fixture = std::make_unique<AccountFixture>();
-        if (!m_fixture->start())
-            qFatal("the stand-in did not start");
         HapticsSingleton::setInstance(&m_haptics);
-        m_recovery = std::make_unique<PasswordRecoveryService>(m_fixture->site->baseUrl(), m_fixture->network.get());
+        m_recovery = std::make_unique<PasswordRecoveryService>(fixture->site->baseUrl(), fixture->network.get());
         m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), &m_haptics);
         PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());
-        m_control = std::make_unique<StandinControl>(m_fixture.get(), &m_haptics);
-        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "Standin", m_control.get());
+        return std::make_unique<StandinControl>(fixture, &m_haptics);
     }
 
-    // Everything goes while the application still exists: network objects need it to close.
-    void cleanupTestCase()
+    void release() override
     {
-        m_fixture->site->releaseHeld();
         PasswordRecoveryServiceQml::setInstance(nullptr);
-        TarvikAccountStoreQml::setInstance(nullptr);
-        m_control.reset();
         m_recoveryQml.reset();
         m_recovery.reset();
-        m_fixture.reset();
     }
 
 private:
     Haptics m_haptics;
-    std::unique_ptr<AccountFixture> m_fixture;
     std::unique_ptr<PasswordRecoveryService> m_recovery;
     std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
-    std::unique_ptr<StandinControl> m_control;
 };
 
 TARVIK_QUICK_TEST_MAIN(tst_accountscreens, AccountScreensSetup)

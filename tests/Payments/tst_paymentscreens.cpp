@@ -1,7 +1,7 @@
 #include "accountfixture.h"
 #include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
-#include "quicktestsetup.h"
+#include "fixturequicktestsetup.h"
 #include "urlopenersingleton.h"
 
 #include <QDir>
@@ -107,7 +107,7 @@ private:
 };
 
 // The payment screens over the store, the stand-in and a fake opener, wired as main() wires them.
-class PaymentScreensSetup : public TarvikQuickTestSetup
+class PaymentScreensSetup : public FixtureQuickTestSetup
 {
     Q_OBJECT
 
@@ -118,30 +118,18 @@ public:
         QtWebEngineQuick::initialize();
     }
 
-public Q_SLOTS:
-    void applicationAvailable()
+protected:
+    std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        m_fixture = std::make_unique<AccountFixture>();
-        if (!m_fixture->start())
-            qFatal("the stand-in did not start");
-        CheckoutCertificateTrust::setExtraAuthorities(m_fixture->network->extraCaCertificates());
+        CheckoutCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
         UrlOpenerSingleton::setInstance(&m_opener);
-        m_control = std::make_unique<StandinControl>(m_fixture.get());
-        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "Standin", m_control.get());
+        return std::make_unique<StandinControl>(fixture);
     }
 
-    void cleanupTestCase()
-    {
-        m_fixture->site->releaseHeld();
-        UrlOpenerSingleton::setInstance(nullptr);
-        TarvikAccountStoreQml::setInstance(nullptr);
-    }
+    void release() override { UrlOpenerSingleton::setInstance(nullptr); }
 
 private:
     FakeUrlOpener m_opener;
-    std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<StandinControl> m_control;
 };
 
 TARVIK_QUICK_TEST_MAIN(tst_paymentscreens, PaymentScreensSetup)

@@ -1,5 +1,5 @@
 #include "accountfixture.h"
-#include "quicktestsetup.h"
+#include "fixturequicktestsetup.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -88,7 +88,7 @@ private:
 
 // The payments tab, its tiles and the statements over the store and the stand-in, wired as
 // main() wires them.
-class PaymentsTabSetup : public TarvikQuickTestSetup
+class PaymentsTabSetup : public FixtureQuickTestSetup
 {
     Q_OBJECT
 
@@ -99,28 +99,9 @@ public:
         QtWebEngineQuick::initialize();
     }
 
-public Q_SLOTS:
-    void applicationAvailable()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        m_fixture = std::make_unique<AccountFixture>();
-        if (!m_fixture->start())
-            qFatal("the stand-in did not start");
-        m_control = std::make_unique<AccountControl>(m_fixture.get());
-        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "Account", m_control.get());
-    }
-
-    // The network objects go while the application still exists.
-    void cleanupTestCase()
-    {
-        TarvikAccountStoreQml::setInstance(nullptr);
-        m_control.reset();
-        m_fixture.reset();
-    }
-
-private:
-    std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<AccountControl> m_control;
+protected:
+    std::unique_ptr<QObject> prepare(AccountFixture *fixture) override { return std::make_unique<AccountControl>(fixture); }
+    const char *controlName() const override { return "Account"; }
 };
 
 TARVIK_QUICK_TEST_MAIN(tst_paymentstabqml, PaymentsTabSetup)

@@ -1,5 +1,5 @@
 #include "accountfixture.h"
-#include "quicktestsetup.h"
+#include "fixturequicktestsetup.h"
 
 #include <QJsonObject>
 #include <QQmlEngine>
@@ -60,30 +60,12 @@ private:
 };
 
 // The dashboard and its screens over the store and the stand-in, wired as main() wires them.
-class HomeQmlSetup : public TarvikQuickTestSetup
+class HomeQmlSetup : public FixtureQuickTestSetup
 {
     Q_OBJECT
 
-public Q_SLOTS:
-    void applicationAvailable()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        m_fixture = std::make_unique<AccountFixture>();
-        if (!m_fixture->start())
-            qFatal("the stand-in did not start");
-        m_control = std::make_unique<HomeStandinControl>(m_fixture.get());
-        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "Standin", m_control.get());
-    }
-
-    void cleanupTestCase()
-    {
-        m_fixture->site->releaseHeld();
-        TarvikAccountStoreQml::setInstance(nullptr);
-    }
-
-private:
-    std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<HomeStandinControl> m_control;
+protected:
+    std::unique_ptr<QObject> prepare(AccountFixture *fixture) override { return std::make_unique<HomeStandinControl>(fixture); }
 };
 
 TARVIK_QUICK_TEST_MAIN(tst_homeqml, HomeQmlSetup)
