@@ -1,5 +1,7 @@
 #include "passwordrecoveryrules.h"
 
+#include "asciidigits.h"
+
 namespace
 {
 constexpr qsizetype nationalLength = 10;
@@ -10,17 +12,10 @@ PasswordRecoveryRules::PasswordRecoveryRules(QObject *parent)
 {
 }
 
-// Only ASCII digits count: pasted "²", "½" or other scripts' digits would otherwise pass the
-// checks and reach the site's "bill" and "phone" parameters.
+// Only ASCII digits count, so that nothing else reaches the site's "bill" and "phone" parameters.
 QString PasswordRecoveryRules::digits(const QString &text)
 {
-    QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            result.append(c);
-    }
-    return result;
+    return asciiDigits(text);
 }
 
 QString PasswordRecoveryRules::accountInput(const QString &text)

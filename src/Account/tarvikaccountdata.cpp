@@ -34,6 +34,13 @@ QString TarvikAccountData::firstName() const
     return words.isEmpty() ? QStringLiteral("Абонент") : words.first();
 }
 
+QString TarvikAccountData::balanceText(const QString &balance)
+{
+    if (balance == noValue)
+        return balance;
+    return QString(balance).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" ₽");
+}
+
 QJsonObject TarvikAccountData::toJson() const
 {
     QJsonObject object;

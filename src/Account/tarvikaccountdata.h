@@ -59,6 +59,8 @@ public:
 
     // The first word of the full name, or "Абонент" when it has none.
     QString firstName() const;
+    // The balance as screens show it: "—" as it is, else "." becomes "," and " ₽" follows.
+    static QString balanceText(const QString &balance);
 
     QJsonObject toJson() const;
     // Strict: every key present with its type, or nothing.

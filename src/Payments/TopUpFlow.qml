@@ -19,10 +19,7 @@ NavigationStack {
     property bool showMethods: false
     readonly property var presets: ["100", "250", "500", "1000"]
 
-    readonly property string balanceText: {
-        const balance = AccountStore.account.balance
-        return balance === "—" ? balance : balance.replace(/\./g, ",") + " ₽"
-    }
+    readonly property string balanceText: PaymentTexts.balanceText(AccountStore.account.balance)
 
     initialItem: NavigationPage {
         title: "Пополнение"

@@ -1,6 +1,7 @@
 #include "paymenttexts.h"
 
 #include "paymentstatementkind.h"
+#include "tarvikaccountdata.h"
 
 #include <QVariantMap>
 
@@ -12,9 +13,7 @@ const QString roubleSuffix = QStringLiteral(" ₽");
 
 QString PaymentTexts::balanceText(const QString &balance)
 {
-    if (balance == noValue)
-        return balance;
-    return QString(balance).replace(QLatin1Char('.'), QLatin1Char(',')) + roubleSuffix;
+    return TarvikAccountData::balanceText(balance);
 }
 
 QString PaymentTexts::recommendedPaymentText(const QString &recommendedPayment)

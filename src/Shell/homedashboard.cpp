@@ -1,5 +1,8 @@
 #include "homedashboard.h"
 
+#include "asciidigits.h"
+#include "tarvikaccountdata.h"
+
 #include <QTextBoundaryFinder>
 
 #include <cmath>
@@ -56,10 +59,7 @@ QString HomeDashboard::bellAccessibleName(const QString &storedIds)
 
 QString HomeDashboard::balanceText(const QString &balance)
 {
-    if (balance == noValue)
-        return balance;
-    QString text = balance;
-    return text.replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" ₽");
+    return TarvikAccountData::balanceText(balance);
 }
 
 QString HomeDashboard::daysToBlockText(const QString &daysToBlock)
@@ -75,12 +75,7 @@ QString HomeDashboard::daysFootnote(const QString &daysToBlock)
 
 double HomeDashboard::progressValue(const QString &daysToBlock, bool financiallyBlocked)
 {
-    // Only ASCII digits count: other scripts' digits and signs such as "²" or "½" are no day count.
-    QString digits;
-    for (const QChar c : daysToBlock) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
-    }
+    const QString digits = asciiDigits(daysToBlock);
     if (digits.isEmpty())
         return financiallyBlocked ? minimumProgress : 0.18;
     bool ok = false;
