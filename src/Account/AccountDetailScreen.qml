@@ -24,7 +24,7 @@ NavigationPage {
         contentHeight: column.implicitHeight + 40
         flickableDirection: Flickable.VerticalFlick
         clip: true
-        T.ScrollIndicator.vertical: AccountScrollIndicator {}
+        T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
         ColumnLayout {
             id: column

@@ -123,7 +123,7 @@ NavigationStack {
             contentHeight: Math.max(column.implicitHeight + 32, height)
             flickableDirection: Flickable.VerticalFlick
             clip: true
-            T.ScrollIndicator.vertical: AccountScrollIndicator {}
+            T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
             // Taps that reach the back of the form end editing.
             MouseArea {

@@ -78,7 +78,7 @@ Item {
         contentHeight: column.implicitHeight + 32
         flickableDirection: Flickable.VerticalFlick
         clip: true
-        T.ScrollIndicator.vertical: AccountScrollIndicator {}
+        T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
         ColumnLayout {
             id: column

@@ -46,7 +46,7 @@ NavigationStack {
             anchors.fill: parent
             contentHeight: column.implicitHeight + 40
             boundsBehavior: Flickable.StopAtBounds
-            T.ScrollIndicator.vertical: AccountScrollIndicator {}
+            T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
             ColumnLayout {
                 id: column

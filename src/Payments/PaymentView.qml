@@ -117,7 +117,7 @@ NavigationStack {
             contentWidth: width
             contentHeight: Math.max(height, panelColumn.implicitHeight + 22 + 26)
             flickableDirection: Flickable.VerticalFlick
-            T.ScrollIndicator.vertical: AccountScrollIndicator {}
+            T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
             RoundedCornerShape {
                 width: panel.width

@@ -43,7 +43,7 @@ NavigationStack {
             anchors.fill: parent
             contentHeight: column.implicitHeight + 40
             boundsBehavior: Flickable.StopAtBounds
-            T.ScrollIndicator.vertical: AccountScrollIndicator {}
+            T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
             ColumnLayout {
                 id: column

@@ -266,7 +266,7 @@ Item {
                 contentWidth: width
                 contentHeight: sections.implicitHeight + 24 + 28
                 flickableDirection: Flickable.VerticalFlick
-                T.ScrollIndicator.vertical: AccountScrollIndicator {}
+                T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
                 RoundedCornerShape {
                     width: sheet.width

@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Templates as T
 import Tarvik.Design
 
-// The thin vertical scroll indicator of the account screens' scroll views: shown while the view
-// moves. Attach it as `T.ScrollIndicator.vertical: AccountScrollIndicator {}` to a Flickable.
+// The app's thin vertical scroll indicator, shown while the view moves. Attach it to a Flickable
+// as `T.ScrollIndicator.vertical: TarvikScrollIndicator {}`.
 T.ScrollIndicator {
     id: indicator
 
