@@ -8,6 +8,7 @@
 #include "tarvikapi.h"
 #include "tarvikapierror.h"
 #include "tarvikcookievault.h"
+#include "theme.h"
 #include "tarvikcredentialvault.h"
 #include "tarvikpaymenterror.h"
 
@@ -48,7 +49,7 @@ std::optional<TVPackage> tvPackage(const TarvikAPIObject &element)
         .description = QStringLiteral("Пакет 24ТВ"),
         .channelCount = channels.isEmpty() ? QStringLiteral("Каналы 24ТВ") : channels + QStringLiteral(" каналов"),
         .price = withSuffix(element.text(QStringLiteral("cost")), QStringLiteral(" ₽/мес.")),
-        .color = TVPackage::tarPink,
+        .color = Theme::tarPink(),
     };
 }
 

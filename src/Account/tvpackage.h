@@ -19,9 +19,6 @@ class TVPackage
     Q_PROPERTY(qint64 monthlyPrice READ monthlyPrice)
 
 public:
-    // The palette's pink, the colour of the account's own packages.
-    static inline const QColor tarPink = QColor(0xE2, 0x54, 0x9B);
-
     QString id;
     QString title;
     QString description;
