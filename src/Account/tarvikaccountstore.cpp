@@ -8,9 +8,9 @@
 #include "tarvikapi.h"
 #include "tarvikapierror.h"
 #include "tarvikcookievault.h"
-#include "theme.h"
 #include "tarvikcredentialvault.h"
 #include "tarvikpaymenterror.h"
+#include "theme.h"
 
 #include <QRegularExpression>
 
