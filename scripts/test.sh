@@ -21,6 +21,6 @@ ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 600
 # lifetimes are where such faults hide), in a build of their own that builds only what they need.
 sanitize="$build-sanitize"
 cmake -S "$root" -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_WERROR=ON \
-    -DTARVIK_SANITIZE=ON -DTARVIK_BUILD_APP=OFF >/dev/null
+    -DTARVIK_SANITIZE=ON >/dev/null
 cmake --build "$sanitize" --parallel "$jobs" --target tst_accountstore tst_accountvaults tst_secretfallback
 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$sanitize" -L store --output-on-failure --parallel "$jobs" --timeout 600
