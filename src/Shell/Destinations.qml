@@ -5,6 +5,7 @@ import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
+import Tarvik.Services
 import Tarvik.Shell
 
 // Every screen the home dashboard and the services hub open, in one place. A section that is not
@@ -48,10 +49,10 @@ QtObject {
     }
 
     readonly property Component notifications: Component { PlaceholderView { title: "Уведомления"; icon: "bell.fill" } }
-    readonly property Component tariffManagement: Component { PlaceholderView { title: "Мой тариф"; icon: "wifi" } }
-    readonly property Component tariffSelection: Component { PlaceholderView { title: "Тарифы"; icon: "speedometer" } }
+    readonly property Component tariffManagement: Component { TariffManagementView {} }
+    readonly property Component tariffSelection: Component { TariffSelectionView {} }
     readonly property Component televisionService: Component { PlaceholderView { title: "Телевидение"; icon: "play.tv.fill" } }
-    readonly property Component mobileService: Component { PlaceholderView { title: "Мобильная связь"; icon: "simcard.2.fill" } }
+    readonly property Component mobileService: Component { MobileServiceView {} }
     readonly property Component smartIntercom: Component { PlaceholderView { title: "Умный домофон"; icon: "door.left.hand.open" } }
     readonly property Component staticIpOrder: Component { PlaceholderView { title: "Статические IP-адреса"; icon: "network" } }
     readonly property Component voluntaryBlocking: Component { PlaceholderView { title: "Добровольная блокировка"; icon: "pause.circle" } }

@@ -1,0 +1,325 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvik.Design
+import Tarvik.Account
+import Tarvik.Services
+
+// The mobile service: four offers, moving an existing number (free) or a new one, the summary
+// and the request. Sending shows a short sending state and the confirmation sheet, and keeps
+// everything entered. Nothing leaves the device.
+//   readonly order: the MobileServiceOrder behind it
+AccountDetailScreen {
+    id: screen
+
+    readonly property alias order: serviceOrder
+    readonly property var chosen: serviceOrder.selectedPackage
+    // Set as the screen goes: nothing is presented on a screen that is going away.
+    property bool leaving: false
+
+    title: "Мобильная связь"
+
+    // A send still waiting when the screen goes ends there, not in a screen that is gone.
+    Component.onDestruction: {
+        screen.leaving = true
+        serviceOrder.cancel()
+    }
+
+    MobileServiceOrder {
+        id: serviceOrder
+    }
+
+    MobileServiceHero {
+        objectName: "hero"
+        Layout.fillWidth: true
+        offer: screen.chosen
+        backdrop: screen.color
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 10
+
+        MobileServiceFeature {
+            objectName: "internetFeature"
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            icon: "antenna.radiowaves.left.and.right"
+            title: "Интернет"
+            value: screen.chosen.gigabytes
+            tint: Theme.systemBlue
+        }
+
+        MobileServiceFeature {
+            objectName: "callsFeature"
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            icon: "phone.fill"
+            title: "Звонки"
+            value: screen.chosen.minutes
+            tint: Theme.tarPink
+        }
+
+        MobileServiceFeature {
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            icon: "arrow.triangle.2.circlepath"
+            title: "Перенос"
+            value: "0 ₽"
+            tint: Theme.systemGreen
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: 12
+
+        StyledText {
+            text: "Выберите пакет"
+            size: 22
+            weight: Font.Black
+            rounded: true
+            color: Theme.tarInk
+        }
+
+        GridLayout {
+            Layout.fillWidth: true
+            columns: 2
+            columnSpacing: 10
+            rowSpacing: 10
+
+            Repeater {
+                model: serviceOrder.packages
+
+                delegate: MobilePackageCard {
+                    required property var modelData
+
+                    objectName: "packageCard_" + modelData.id
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    Layout.preferredWidth: 1
+                    offer: modelData
+                    selected: serviceOrder.selectedPackageId === modelData.id
+                    onClicked: serviceOrder.selectedPackageId = modelData.id
+                }
+            }
+        }
+    }
+
+    CardSurface {
+        objectName: "transferCard"
+        Layout.fillWidth: true
+        padding: 18
+
+        contentItem: ColumnLayout {
+            spacing: 14
+
+            ToggleSwitch {
+                objectName: "transferSwitch"
+                Layout.fillWidth: true
+                checked: serviceOrder.transferNumber
+                onToggled: serviceOrder.transferNumber = checked
+                Accessible.name: "Перенести свой номер"
+
+                contentItem: ColumnLayout {
+                    spacing: 3
+
+                    StyledText {
+                        Layout.fillWidth: true
+                        text: "Перенести свой номер"
+                        size: 18
+                        weight: Font.Black
+                        rounded: true
+                        color: Theme.tarInk
+                        Accessible.ignored: true
+                    }
+
+                    StyledText {
+                        text: "Бесплатно"
+                        textStyle: Theme.Caption
+                        weight: Font.Bold
+                        color: Theme.systemGreen
+                        Accessible.ignored: true
+                    }
+                }
+            }
+
+            Rectangle {
+                visible: serviceOrder.transferNumber
+                Layout.fillWidth: true
+                implicitHeight: 0.5
+                color: Theme.separator
+            }
+
+            Rectangle {
+                visible: serviceOrder.transferNumber
+                Layout.fillWidth: true
+                implicitHeight: Math.max(52, numberField.implicitHeight)
+                radius: 14
+                color: Theme.tarPaper
+
+                StyledText {
+                    id: prefix
+
+                    anchors.left: parent.left
+                    anchors.leftMargin: 14
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "+7"
+                    textStyle: Theme.Body
+                    weight: Font.Bold
+                    color: Theme.tarInk
+                }
+
+                TarvikTextField {
+                    id: numberField
+
+                    objectName: "numberField"
+                    anchors.left: prefix.right
+                    anchors.leftMargin: 10
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    leftPadding: 0
+                    rightPadding: 14
+                    outlined: false
+                    fillColor: "transparent"
+                    placeholderText: "999 123-45-67"
+                    inputMethodHints: Qt.ImhDialableCharactersOnly
+                    text: serviceOrder.phoneNumber
+                    Accessible.name: "Номер для переноса"
+                    onTextEdited: serviceOrder.phoneNumber = text
+                }
+            }
+
+            RowLayout {
+                objectName: "numberError"
+                visible: serviceOrder.showsNumberError
+                spacing: 5
+
+                SymbolImage {
+                    name: "exclamationmark.circle.fill"
+                    size: Theme.textStyleSize(Theme.Caption)
+                    color: Theme.systemRed
+                }
+
+                StyledText {
+                    text: "Введите 10 цифр после +7"
+                    textStyle: Theme.Caption
+                    color: Theme.systemRed
+                }
+            }
+
+            StyledText {
+                Layout.fillWidth: true
+                visible: serviceOrder.transferNumber
+                text: "После заявки специалист подтвердит данные владельца номера и согласует дату переноса."
+                textStyle: Theme.Caption
+                color: Theme.secondaryLabel
+                wrapMode: Text.Wrap
+            }
+
+            StyledText {
+                Layout.fillWidth: true
+                visible: !serviceOrder.transferNumber
+                text: "Для подключения будет выдан новый номер Tarvik."
+                textStyle: Theme.Subheadline
+                color: Theme.secondaryLabel
+                wrapMode: Text.Wrap
+            }
+        }
+    }
+
+    CardSurface {
+        objectName: "summaryCard"
+        Layout.fillWidth: true
+        padding: 18
+
+        contentItem: ColumnLayout {
+            spacing: 12
+
+            RowLayout {
+                Layout.fillWidth: true
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 4
+
+                    StyledText {
+                        text: "К подключению"
+                        textStyle: Theme.Caption
+                        weight: Font.Bold
+                        color: Theme.secondaryLabel
+                    }
+
+                    StyledText {
+                        id: chosenTitle
+
+                        objectName: "summaryTitle"
+                        text: screen.chosen.title
+                        size: 20
+                        weight: Font.Black
+                        rounded: true
+                        color: Theme.tarInk
+                    }
+                }
+
+                StyledText {
+                    objectName: "summaryPrice"
+                    Layout.alignment: Qt.AlignBottom
+                    text: screen.chosen.price + " ₽/мес"
+                    size: 24
+                    weight: Font.Black
+                    rounded: true
+                    color: Theme.tarPink
+                }
+            }
+
+            StyledText {
+                objectName: "summaryLine"
+                Layout.fillWidth: true
+                text: [screen.chosen.gigabytes, screen.chosen.minutes]
+                      .concat(serviceOrder.transferNumber ? [serviceOrder.numberText] : []).join("   ")
+                textStyle: Theme.Caption
+                weight: Font.Bold
+                color: Theme.withOpacity(Theme.tarInk, 0.66)
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: Math.floor(font.pixelSize * 0.72)
+                elide: Text.ElideRight
+            }
+        }
+    }
+
+    PrimaryGlassButton {
+        objectName: "submitButton"
+        buttonStyle: TarvikButton.PrimaryGlass
+        enabled: !serviceOrder.isSubmitting && !serviceOrder.numberInvalid
+        opacity: serviceOrder.numberInvalid ? 0.45 : 1
+        title: serviceOrder.isSubmitting ? "Отправляем…" : "Подключить"
+        icon: serviceOrder.isSubmitting ? "hourglass" : "checkmark"
+        onClicked: serviceOrder.submit()
+    }
+
+    Sheet {
+        objectName: "confirmationSheet"
+        presented: serviceOrder.confirmationPresented && !screen.leaving
+        onClosed: serviceOrder.confirmationPresented = false
+        sourceComponent: Component {
+            DemoActionSheet {
+                title: "Заявка принята"
+                message: serviceOrder.confirmationMessage
+            }
+        }
+    }
+
+    Alert {
+        objectName: "requestErrorAlert"
+        presented: serviceOrder.hasRequestError && !screen.leaving
+        title: "Не удалось отправить"
+        buttons: [
+            AlertButton {
+                text: "Закрыть"
+                role: AlertButton.Cancel
+            }
+        ]
+        onAboutToShow: message = serviceOrder.requestError.length > 0 ? serviceOrder.requestError : "Попробуйте позже"
+        onClosed: serviceOrder.clearRequestError()
+    }
+}

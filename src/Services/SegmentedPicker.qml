@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tarvik.Design
+
+// The platform's segmented picker: equal segments on a grey track, the chosen one raised white.
+//   required model: list of segment titles; currentIndex: int; required label: accessibility name
+//   activated(index): a segment was tapped (write currentIndex back there)
+Rectangle {
+    id: picker
+
+    required property var model
+    required property string label
+    property int currentIndex: 0
+
+    signal activated(int index)
+
+    implicitWidth: 300
+    implicitHeight: 32
+    radius: 9
+    color: Theme.tertiarySystemFill
+    Accessible.role: Accessible.PageTabList
+    Accessible.name: picker.label
+
+    Rectangle {
+        readonly property real segmentWidth: (picker.width - 4) / Math.max(1, picker.model.length)
+
+        x: 2 + picker.currentIndex * segmentWidth
+        y: 2
+        width: segmentWidth
+        height: picker.height - 4
+        radius: 7
+        color: Theme.white
+        border.width: 0.5
+        border.color: Theme.withOpacity(Theme.black, 0.04)
+
+        Behavior on x {
+            NumberAnimation { duration: 200; easing.type: Easing.OutCubic }
+        }
+    }
+
+    Row {
+        anchors.fill: parent
+        anchors.margins: 2
+
+        Repeater {
+            model: picker.model
+
+            delegate: T.AbstractButton {
+                id: segment
+
+                required property int index
+                required property string modelData
+
+                objectName: "segment" + index
+                width: (picker.width - 4) / Math.max(1, picker.model.length)
+                height: parent.height
+                text: modelData
+                checkable: false
+                Accessible.role: Accessible.PageTab
+                Accessible.name: modelData
+                onClicked: picker.activated(index)
+
+                contentItem: StyledText {
+                    text: segment.text
+                    textStyle: Theme.Footnote
+                    weight: segment.index === picker.currentIndex ? Font.DemiBold : Font.Medium
+                    color: Theme.label
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                    opacity: segment.down ? 0.5 : 1
+                    Accessible.ignored: true
+                }
+            }
+        }
+    }
+}

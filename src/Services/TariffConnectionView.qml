@@ -1,0 +1,330 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Tarvik.Design
+import Tarvik.Account
+import Tarvik.Services
+
+// The tariff change order for a plan from the chooser: partner TV and mobile packages added
+// through their sheets, the engineer's visit (today on), a comment, the running monthly total.
+// Sending shows a short sending state and the alert "Заявка принята"; its "Готово" goes back to
+// the chooser. Nothing leaves the device. Push it with the plan:
+//   page.push(component, { plan: chosenPlan })
+//   required plan: TariffPlan; readonly order: the TariffConnectionOrder behind it
+AccountDetailScreen {
+    id: screen
+
+    required property tariffPlan plan
+    readonly property alias order: connectionOrder
+    property bool tvSheetPresented: false
+    property bool mobileSheetPresented: false
+    // Set as the screen goes: nothing is presented on a screen that is going away.
+    property bool leaving: false
+
+    title: "Подключение тарифа"
+
+    // A send still waiting when the screen goes ends there, not in a screen that is gone.
+    Component.onDestruction: {
+        screen.leaving = true
+        connectionOrder.cancel()
+    }
+
+    TariffConnectionOrder {
+        id: connectionOrder
+        plan: screen.plan
+    }
+
+    CardSurface {
+        objectName: "planCard"
+        Layout.fillWidth: true
+        padding: 18
+
+        contentItem: ColumnLayout {
+            spacing: 14
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 14
+
+                Rectangle {
+                    Layout.alignment: Qt.AlignTop
+                    Layout.preferredWidth: 54
+                    Layout.preferredHeight: 54
+                    radius: 14
+                    color: Theme.withOpacity(Theme.tarPink, 0.12)
+
+                    SymbolImage {
+                        anchors.centerIn: parent
+                        name: "speedometer"
+                        size: Theme.textStyleSize(Theme.Title3)
+                        weight: Font.Bold
+                        color: Theme.tarPink
+                    }
+                }
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Layout.alignment: Qt.AlignTop
+                    spacing: 4
+
+                    StyledText {
+                        Layout.fillWidth: true
+                        text: screen.plan.name
+                        textStyle: Theme.Headline
+                        wrapMode: Text.Wrap
+                    }
+
+                    StyledText {
+                        Layout.fillWidth: true
+                        text: "до " + screen.plan.speed + " Мбит/с"
+                        textStyle: Theme.Subheadline
+                        color: Theme.secondaryLabel
+                    }
+
+                    StyledText {
+                        Layout.fillWidth: true
+                        text: screen.plan.features
+                        textStyle: Theme.Caption
+                        color: Theme.secondaryLabel
+                        wrapMode: Text.Wrap
+                    }
+                }
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                implicitHeight: 0.5
+                color: Theme.separator
+            }
+
+            AccountValueLine {
+                objectName: "totalLine"
+                title: "Итого"
+                value: connectionOrder.monthlyTotal + " ₽/мес."
+            }
+        }
+    }
+
+    StyledText {
+        Layout.fillWidth: true
+        text: "Добавить к тарифу"
+        textStyle: Theme.Title2
+        weight: Font.Bold
+    }
+
+    CardSurface {
+        Layout.fillWidth: true
+
+        contentItem: ColumnLayout {
+            spacing: 0
+
+            TariffOptionRow {
+                objectName: "tvOptionRow"
+                Layout.fillWidth: true
+                icon: "play.tv.fill"
+                title: "24ТВ"
+                subtitle: connectionOrder.tvSubtitle
+                tint: Theme.tarOrange
+                onClicked: screen.tvSheetPresented = true
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                Layout.leftMargin: 68
+                implicitHeight: 0.5
+                color: Theme.separator
+            }
+
+            TariffOptionRow {
+                objectName: "mobileOptionRow"
+                Layout.fillWidth: true
+                icon: "phone.fill"
+                title: "Мобильная связь"
+                subtitle: connectionOrder.mobileSubtitle
+                tint: Theme.tarPink
+                onClicked: screen.mobileSheetPresented = true
+            }
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: 6
+
+        StyledText {
+            Layout.fillWidth: true
+            text: "Визит специалиста"
+            textStyle: Theme.Title2
+            weight: Font.Bold
+        }
+
+        StyledText {
+            Layout.fillWidth: true
+            text: "Выберите удобное время. Специалист подтвердит заявку и при необходимости настроит оборудование."
+            textStyle: Theme.Subheadline
+            color: Theme.secondaryLabel
+            wrapMode: Text.Wrap
+        }
+    }
+
+    CardSurface {
+        Layout.fillWidth: true
+
+        contentItem: ColumnLayout {
+            spacing: 0
+
+            TarvikDatePicker {
+                objectName: "visitDatePicker"
+                Layout.fillWidth: true
+                color: "transparent"
+                label: "Дата"
+                date: connectionOrder.visitDate
+                minimumDate: connectionOrder.earliestVisitDate
+                onPicked: date => connectionOrder.visitDate = date
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                Layout.leftMargin: 16
+                implicitHeight: 0.5
+                color: Theme.separator
+            }
+
+            TarvikTimePicker {
+                objectName: "visitTimePicker"
+                Layout.fillWidth: true
+                color: "transparent"
+                label: "Время"
+                date: connectionOrder.visitTime
+                onPicked: date => connectionOrder.visitTime = date
+            }
+        }
+    }
+
+    CardSurface {
+        Layout.fillWidth: true
+        padding: 18
+
+        contentItem: ColumnLayout {
+            spacing: 10
+
+            StyledText {
+                Layout.fillWidth: true
+                text: "Комментарий для специалиста"
+                textStyle: Theme.Headline
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                implicitHeight: Math.max(92, commentEditor.implicitHeight)
+                radius: 14
+                color: Theme.tarPaper
+
+                T.TextArea {
+                    id: commentEditor
+
+                    objectName: "commentEditor"
+                    anchors.fill: parent
+                    padding: 10
+                    // The editor's own text inset lines the text up with the placeholder.
+                    leftPadding: 15
+                    topPadding: 18
+                    wrapMode: TextEdit.Wrap
+                    font: Theme.font(Theme.Body)
+                    color: Theme.label
+                    selectionColor: Theme.withOpacity(Theme.tarPink, 0.3)
+                    selectedTextColor: Theme.label
+                    text: connectionOrder.comment
+                    Accessible.name: "Комментарий для специалиста"
+                    onTextChanged: connectionOrder.comment = text
+                }
+
+                StyledText {
+                    x: 15
+                    y: 18
+                    width: parent.width - 30
+                    visible: commentEditor.text.length === 0
+                    text: "Например: позвонить за 30 минут"
+                    textStyle: Theme.Subheadline
+                    color: Theme.secondaryLabel
+                    Accessible.ignored: true
+                }
+            }
+
+            StyledText {
+                Layout.fillWidth: true
+                text: "Необязательно"
+                textStyle: Theme.Caption
+                color: Theme.secondaryLabel
+            }
+        }
+    }
+
+    PrimaryGlassButton {
+        objectName: "submitButton"
+        buttonStyle: TarvikButton.PrimaryGlass
+        enabled: !connectionOrder.isSubmitting
+        title: connectionOrder.isSubmitting ? "Отправляем…" : "Отправить заявку"
+        icon: connectionOrder.isSubmitting ? "hourglass" : "checkmark"
+        onClicked: connectionOrder.submit()
+    }
+
+    Sheet {
+        objectName: "tvSheet"
+        presented: screen.tvSheetPresented
+        onClosed: screen.tvSheetPresented = false
+        sourceComponent: Component {
+            TVPackageSelectionSheet {
+                order: connectionOrder
+            }
+        }
+    }
+
+    Sheet {
+        objectName: "mobileSheet"
+        presented: screen.mobileSheetPresented
+        onClosed: screen.mobileSheetPresented = false
+        sourceComponent: Component {
+            MobilePackageSelectionSheet {
+                order: connectionOrder
+            }
+        }
+    }
+
+    Alert {
+        id: acceptedAlert
+
+        property bool goesBack: false
+
+        objectName: "acceptedAlert"
+        presented: connectionOrder.requestAccepted
+        title: "Заявка принята"
+        buttons: [
+            AlertButton {
+                text: "Готово"
+                onTriggered: acceptedAlert.goesBack = true
+            }
+        ]
+        // The text stays as it was while the alert fades out.
+        onAboutToShow: message = connectionOrder.confirmationMessage
+        onClosed: {
+            connectionOrder.requestAccepted = false
+            if (goesBack && !screen.leaving)
+                screen.pop()
+        }
+    }
+
+    Alert {
+        objectName: "requestErrorAlert"
+        presented: connectionOrder.hasRequestError && !screen.leaving
+        title: "Не удалось отправить"
+        buttons: [
+            AlertButton {
+                text: "Закрыть"
+                role: AlertButton.Cancel
+            }
+        ]
+        onAboutToShow: message = connectionOrder.requestError.length > 0 ? connectionOrder.requestError : "Попробуйте позже"
+        onClosed: connectionOrder.clearRequestError()
+    }
+}

@@ -1,0 +1,110 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Tarvik.Design
+import Tarvik.Services
+
+// The tariff chooser: the plans of one category at a time, one plan to choose (not the current
+// one), and the button that opens the change order for it inside the same stack. "Закрыть"
+// dismisses the chooser: as a sheet's root page it closes the sheet, pushed it goes back.
+// Every chooser builds its plan table afresh.
+//   readonly selection: the TariffSelection behind it
+NavigationPage {
+    id: screen
+
+    readonly property alias selection: chooser
+
+    title: "Другой тариф"
+    color: Theme.tarPaper
+    trailingItems: [
+        BarButton {
+            objectName: "closeButton"
+            text: "Закрыть"
+            onClicked: Presentation.dismiss()
+        }
+    ]
+
+    TariffSelection {
+        id: chooser
+    }
+
+    Component {
+        id: connectionView
+        TariffConnectionView {}
+    }
+
+    Flickable {
+        id: scroller
+
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: column.implicitHeight + 40
+        flickableDirection: Flickable.VerticalFlick
+        clip: true
+        T.ScrollIndicator.vertical: TarvikScrollIndicator {}
+
+        ColumnLayout {
+            id: column
+
+            x: 20
+            y: 20
+            width: scroller.width - 40
+            spacing: 14
+
+            StyledText {
+                Layout.fillWidth: true
+                text: "Выберите тариф"
+                textStyle: Theme.Title2
+                weight: Font.Bold
+                color: Theme.tarInk
+            }
+
+            StyledText {
+                Layout.fillWidth: true
+                Layout.bottomMargin: 4
+                text: "Новый тариф начнёт действовать после подтверждения заявки специалистом."
+                textStyle: Theme.Subheadline
+                color: Theme.secondaryLabel
+                wrapMode: Text.Wrap
+            }
+
+            SegmentedPicker {
+                objectName: "categoryPicker"
+                Layout.fillWidth: true
+                Layout.bottomMargin: 4
+                label: "Категория тарифа"
+                model: chooser.categoryTitles
+                currentIndex: chooser.category
+                onActivated: index => chooser.category = index
+            }
+
+            Repeater {
+                model: chooser.visiblePlans
+
+                delegate: TariffPlanRow {
+                    required property var modelData
+
+                    objectName: "planRow_" + modelData.name
+                    Layout.fillWidth: true
+                    plan: modelData
+                    selected: chooser.selectedPlanId === modelData.id
+                    onClicked: chooser.select(modelData.id)
+                }
+            }
+
+            PrimaryGlassButton {
+                objectName: "connectButton"
+                Layout.topMargin: 6
+                buttonStyle: TarvikButton.PrimaryGlass
+                enabled: chooser.hasSelection
+                opacity: chooser.hasSelection ? 1 : 0.45
+                title: chooser.hasSelection ? "Подключить " + chooser.selectedPlan.name : "Выберите тариф"
+                icon: chooser.hasSelection ? "chevron.right" : "checkmark"
+                onClicked: {
+                    if (chooser.hasSelection)
+                        screen.push(connectionView, { plan: chooser.selectedPlan })
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tarvik.Design
+
+// The platform's switch with its label at the leading edge: a 51 × 31 track, tinted when on.
+//   checked: bool; tint: color (pink); contentItem: the label; toggled(): the user flipped it
+T.Switch {
+    id: control
+
+    property color tint: Theme.tarPink
+
+    implicitWidth: leftPadding + implicitContentWidth + spacing + indicator.width + rightPadding
+    implicitHeight: Math.max(implicitContentHeight, indicator.height) + topPadding + bottomPadding
+    padding: 0
+    spacing: 12
+
+    indicator: Rectangle {
+        x: control.width - width - control.rightPadding
+        y: (control.height - height) / 2
+        width: 51
+        height: 31
+        radius: 15.5
+        color: control.checked ? control.tint : Theme.secondarySystemFill
+
+        Behavior on color {
+            ColorAnimation { duration: 200; easing.type: Easing.OutCubic }
+        }
+
+        Rectangle {
+            x: control.checked ? parent.width - width - 2 : 2
+            y: 2
+            width: 27
+            height: 27
+            radius: 13.5
+            color: Theme.white
+            border.width: 0.5
+            border.color: Theme.withOpacity(Theme.black, 0.04)
+
+            Behavior on x {
+                NumberAnimation { duration: 200; easing.type: Easing.OutCubic }
+            }
+        }
+    }
+}
