@@ -20,9 +20,6 @@ T.AbstractButton {
     background: Rectangle {
         radius: 22
         color: card.selected ? card.offer.accent : Theme.withOpacity(Theme.tarPaper, 0.82)
-        Behavior on color {
-            ColorAnimation { duration: 200 }
-        }
     }
 
     contentItem: Item {

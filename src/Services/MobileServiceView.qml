@@ -237,9 +237,9 @@ AccountDetailScreen {
 
             RowLayout {
                 Layout.fillWidth: true
+                spacing: 8
 
                 ColumnLayout {
-                    Layout.fillWidth: true
                     spacing: 4
 
                     StyledText {
@@ -259,6 +259,10 @@ AccountDetailScreen {
                         rounded: true
                         color: Theme.tarInk
                     }
+                }
+
+                Item {
+                    Layout.fillWidth: true
                 }
 
                 StyledText {

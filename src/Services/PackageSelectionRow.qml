@@ -23,7 +23,7 @@ T.AbstractButton {
     Accessible.checked: selected
 
     background: Rectangle {
-        color: row.down ? Theme.systemFill : Theme.white
+        color: row.down ? Theme.systemFill : "transparent"
 
         // The hairline above every row but the first of its group, inset like the text.
         Rectangle {

@@ -121,7 +121,7 @@ AccountDetailScreen {
             TariffOptionRow {
                 objectName: "tvOptionRow"
                 Layout.fillWidth: true
-                icon: "play.tv.fill"
+                symbol: "play.tv.fill"
                 title: "24ТВ"
                 subtitle: connectionOrder.tvSubtitle
                 tint: Theme.tarOrange
@@ -138,7 +138,7 @@ AccountDetailScreen {
             TariffOptionRow {
                 objectName: "mobileOptionRow"
                 Layout.fillWidth: true
-                icon: "phone.fill"
+                symbol: "phone.fill"
                 title: "Мобильная связь"
                 subtitle: connectionOrder.mobileSubtitle
                 tint: Theme.tarPink

@@ -5,11 +5,11 @@ import Tarvik.Design
 
 // An addition of the tariff change order that opens its selection sheet: the tinted icon tile,
 // the title and the current choice, and the up-down chevrons. The whole padded row is tappable.
-//   required icon: symbol name; required title, subtitle: string; required tint: color; clicked()
+//   required symbol: symbol name; required title, subtitle: string; required tint: color; clicked()
 T.AbstractButton {
     id: row
 
-    required property string icon
+    required property string symbol
     required property string title
     required property string subtitle
     required property color tint
@@ -39,7 +39,7 @@ T.AbstractButton {
 
                 SymbolImage {
                     anchors.centerIn: parent
-                    name: row.icon
+                    name: row.symbol
                     size: Theme.textStyleSize(Theme.Headline)
                     weight: Font.DemiBold
                     color: row.tint

@@ -4,10 +4,12 @@ import Tarvik.Design
 
 // The platform's switch with its label at the leading edge: a 51 × 31 track, tinted when on.
 //   checked: bool; tint: color (pink); contentItem: the label; toggled(): the user flipped it
+//   readonly settled: the knob is at rest
 T.Switch {
     id: control
 
     property color tint: Theme.tarPink
+    readonly property bool settled: !trackAnimation.running && !knobAnimation.running
 
     implicitWidth: leftPadding + implicitContentWidth + spacing + indicator.width + rightPadding
     implicitHeight: Math.max(implicitContentHeight, indicator.height) + topPadding + bottomPadding
@@ -23,7 +25,7 @@ T.Switch {
         color: control.checked ? control.tint : Theme.secondarySystemFill
 
         Behavior on color {
-            ColorAnimation { duration: 200; easing.type: Easing.OutCubic }
+            ColorAnimation { id: trackAnimation; duration: 200; easing.type: Easing.OutCubic }
         }
 
         Rectangle {
@@ -37,7 +39,7 @@ T.Switch {
             border.color: Theme.withOpacity(Theme.black, 0.04)
 
             Behavior on x {
-                NumberAnimation { duration: 200; easing.type: Easing.OutCubic }
+                NumberAnimation { id: knobAnimation; duration: 200; easing.type: Easing.OutCubic }
             }
         }
     }
