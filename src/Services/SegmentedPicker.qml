@@ -53,7 +53,7 @@ Rectangle {
 
                 objectName: "segment" + index
                 width: (picker.width - 4) / Math.max(1, picker.model.length)
-                height: parent.height
+                height: picker.height - 4
                 text: modelData
                 checkable: false
                 Accessible.role: Accessible.PageTab

@@ -209,7 +209,7 @@ Item {
             return [
                 { tag: "greeting", link: "profileLink", title: "Профиль" },
                 { tag: "bell", link: "bellLink", title: "Уведомления" },
-                { tag: "tariff card", link: "tariffLink", title: "Мой тариф" },
+                { tag: "tariff card", link: "tariffLink", title: "", screen: "TariffManagementView" },
                 { tag: "add-address card", strip: "productsCarousel", products: 501, title: "Добавить счёт" },
                 { tag: "refer-a-friend banner", strip: "partnerCarousel", title: "Приведи друга" },
                 { tag: "relocation banner", strip: "partnerCarousel", partner: 501, title: "Переезд" },
@@ -237,6 +237,8 @@ Item {
             mouseClick(link)
             tryCompare(home.stack, "depth", 2)
             compare(home.stack.currentItem.title, data.title)
+            if (data.screen)
+                verify(String(home.stack.currentItem).startsWith(data.screen), String(home.stack.currentItem))
             verify(!home.onScreen)
             home.stack.pop()
             tryCompare(home, "onScreen", true)
