@@ -190,11 +190,18 @@ Item {
             tryVerify(() => timePicker.wheelsOpen)
             const wheels = Finder.find(timePicker, "timePopup")
             tryCompare(wheels, "opacity", 1)
-            form.order.visitTime = new Date(2026, 11, 8, 10, 30)
+            // The row under the band is the next hour (the one above it after 23).
+            const hours = Finder.find(wheels.contentItem, "hourWheel")
+            const before = form.order.visitTime.getHours()
+            const step = before < 23 ? 1 : -1
+            mouseClick(hours, hours.width / 2, hours.height / 2 + step * hours.rowHeight)
+            tryVerify(() => form.order.visitTime.getHours() === before + step)
             shoot("tariff-time-picker")
             mouseClick(Finder.find(wheels.contentItem, "doneButton"))
             tryCompare(wheels, "visible", false)
-            compare(Finder.find(timePicker, "timeButton").text, "10:30")
+            compare(Finder.find(timePicker, "timeButton").text,
+                    form.order.visitTime.toLocaleTimeString(Qt.locale("ru_RU"), "HH:mm"))
+            compare(form.order.visitDate.getDate(), 15)
 
             // Sending: one at a time, then the alert; "Готово" goes back to the chooser.
             const submit = Finder.find(form, "submitButton")
