@@ -175,6 +175,7 @@ NavigationPage {
         // footer's start (both are in the list's content coordinates, as the card is).
         CardSurface {
             objectName: "operationsCard"
+            parent: list.contentItem
             x: 20
             y: list.headerItem ? list.headerItem.y + list.headerItem.height : 0
             z: -1
