@@ -149,6 +149,11 @@ Item {
             StyledText {
                 objectName: "gaugeValue"
                 anchors.horizontalCenter: parent.horizontalCenter
+                // Between the "0" and "1k" labels; a long figure shrinks rather than covering them.
+                width: Math.min(implicitWidth, dial.width * 0.4)
+                horizontalAlignment: Text.AlignHCenter
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 20
                 text: SpeedometerScale.gaugeValue(gauge.value)
                 size: 40
                 weight: Font.Light
