@@ -9,7 +9,7 @@ namespace
 {
 constexpr qint64 chunkSize = 256 * 1024;
 // Written ahead of what the connection has sent: enough to keep it busy, never the whole body.
-constexpr qint64 writeAhead = 4 * chunkSize;
+constexpr qint64 writeAhead = 16 * chunkSize;
 constexpr qint64 largestBody = qint64(64) * 1024 * 1024 * 1024;
 
 qint64 pendingBytes(QTcpSocket *socket)

@@ -76,7 +76,8 @@ QCoro::Task<std::optional<SpeedTestLink::Exchange>> SpeedTestLink::exchange(std:
 
     Exchange result;
     const std::chrono::nanoseconds started = link->m_settings.clock->now();
-    std::unique_ptr<QNetworkReply, DeleteLater> reply(link->m_settings.manager->sendCustomRequest(request, verb, body));
+    QNetworkAccessManager *manager = link->m_settings.manager;
+    std::unique_ptr<QNetworkReply, DeleteLater> reply(verb == "POST" ? manager->post(request, body) : manager->get(request));
     link->m_reply = reply.get();
 
     // A transfer that moves nothing for the idle time fails. The timer belongs to the reply, so it
