@@ -3,6 +3,7 @@
 #include "networkaccess.h"
 
 #include <QCoroNetworkReply>
+#include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+Q_LOGGING_CATEGORY(lcSpeedTest, "tarvik.speedtest")
 
 namespace
 {
@@ -110,8 +113,10 @@ QCoro::Task<std::optional<SpeedTestLink::Exchange>> SpeedTestLink::exchange(std:
     if (link->m_cancelled)
         co_return std::nullopt;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299)
+    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299) {
+        qCDebug(lcSpeedTest) << "failed:" << request.url().path() << "status" << status << reply->error();
         co_return std::nullopt;
+    }
     result.elapsed = link->m_settings.clock->now() - started;
     co_return result;
 }
