@@ -88,7 +88,6 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the stand-in did not start\n");
         return 1;
     }
-    // --write-ca is written before the address is printed.
     std::printf("%lld bytes from %s, %d runs each, alternating\n", bytes, qPrintable(base.toString()), runs);
 
     // Throughput, and the processor time each client spent on the transfer (the stand-in's own
