@@ -53,15 +53,15 @@ Rectangle {
                 required property string modelData
                 required property int index
 
-                objectName: "segment" + index
+                objectName: "segment" + segment.index
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 Layout.preferredWidth: 1
-                text: modelData
+                text: segment.modelData
                 checkable: true
-                checked: picker.currentIndex === index
+                checked: picker.currentIndex === segment.index
                 Accessible.role: Accessible.PageTab
-                onClicked: picker.activated(index)
+                onClicked: picker.activated(segment.index)
 
                 contentItem: StyledText {
                     text: segment.text

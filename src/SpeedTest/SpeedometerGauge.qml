@@ -95,16 +95,18 @@ Item {
             model: SpeedometerScale.tickCount
 
             StyledText {
+                id: tick
+
                 required property int index
-                readonly property point centre: SpeedometerScale.tickPosition(index, dial.width)
+                readonly property point centre: SpeedometerScale.tickPosition(tick.index, dial.width)
 
                 objectName: "tickLabel"
-                x: centre.x - width / 2
-                y: centre.y - height / 2
-                text: SpeedometerScale.tickLabel(index)
+                x: tick.centre.x - width / 2
+                y: tick.centre.y - height / 2
+                text: SpeedometerScale.tickLabel(tick.index)
                 textStyle: Theme.Caption2
                 weight: Font.DemiBold
-                color: Theme.withOpacity(Theme.white, index <= gauge.litIndex ? 0.9 : 0.22)
+                color: Theme.withOpacity(Theme.white, tick.index <= gauge.litIndex ? 0.9 : 0.22)
                 Accessible.ignored: true
             }
         }
