@@ -10,8 +10,11 @@
 
 // What a run shares with its engine. `engine` goes null when the engine stops the run or is
 // destroyed; the run checks it after every wait and then ends without touching anything else.
+// The run owns its network manager: an aborted reply resumes the run on a later turn of the event
+// loop, and the reply must still exist then, whatever became of the engine.
 struct SpeedTestEngine::Run {
     SpeedTestEngine *engine = nullptr;
+    std::shared_ptr<QNetworkAccessManager> manager;
     std::shared_ptr<SpeedTestLink> link;
 };
 
@@ -31,9 +34,6 @@ void SpeedTestEngine::setEnvironment(SpeedTestEnvironment *environment)
         return;
     stop();
     m_environment = environment;
-    // A manager of the previous environment would keep its network access: start afresh.
-    delete m_manager;
-    m_manager = nullptr;
     Q_EMIT environmentChanged();
 }
 
@@ -55,12 +55,11 @@ void SpeedTestEngine::start()
         fail();
         return;
     }
-    if (!m_manager)
-        m_manager = m_environment->network()->createManager(this);
     auto run = std::make_shared<Run>();
     run->engine = this;
+    run->manager.reset(m_environment->network()->createManager(), [](QNetworkAccessManager *manager) { manager->deleteLater(); });
     run->link = std::make_shared<SpeedTestLink>(SpeedTestLink::Settings{
-        .manager = m_manager,
+        .manager = run->manager.get(),
         .network = m_environment->network(),
         .baseUrl = m_environment->baseUrl(),
         .clock = m_environment->clock(),

@@ -10,7 +10,6 @@
 
 #include <memory>
 
-class QNetworkAccessManager;
 class SpeedTestLink;
 
 // One speed test at a time against the speed-test host: four latency probes (ping and jitter),
@@ -87,7 +86,6 @@ private:
     void finish(double upload);
 
     QPointer<SpeedTestEnvironment> m_environment;
-    QNetworkAccessManager *m_manager = nullptr;
     std::shared_ptr<Run> m_run;
     QVariant m_ping;
     QVariant m_jitter;
