@@ -33,4 +33,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: the app runs offscreen (set DISPLAY to see its window)."
     export QT_QPA_PLATFORM=offscreen
 fi
-"$build/src/App/tarvik" --base-url "$base_url" --ca-file "$runtime/ca.pem"
+"$build/src/App/tarvik" --base-url "$base_url" --ca-file "$runtime/ca.pem" --speedtest-url "$base_url"

@@ -226,6 +226,10 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
     }
     m_requests.append(request);
     Q_EMIT requestReceived(request);
+    if (StandinSpeedTest::serves(request.path)) {
+        m_speedTest.respond(request.method, request.path, request.query, socket);
+        return true;
+    }
 
     const QString key = request.key();
     Reply reply = route(request);

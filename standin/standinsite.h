@@ -1,6 +1,7 @@
 #pragma once
 
 #include "standincertificates.h"
+#include "standinspeedtest.h"
 
 #include <QAbstractHttpServer>
 #include <QDateTime>
@@ -99,6 +100,9 @@ public:
     // Drops every session, as if they had expired on the site.
     void expireSessions() { m_sessions.clear(); }
 
+    // The speed-test host's routes "/__down" and "/__up", with their switches.
+    StandinSpeedTest *speedTest() { return &m_speedTest; }
+
     QList<Request> requests() const { return m_requests; }
     QStringList requestKeys() const;
     void clearRequests() { m_requests.clear(); }
@@ -147,6 +151,7 @@ private:
     std::chrono::milliseconds m_slowPageDelay{1500};
     QDateTime m_lastRecovery;
     QList<Request> m_requests;
+    StandinSpeedTest m_speedTest;
 };
 
 Q_DECLARE_METATYPE(StandinSite::Override)

@@ -9,6 +9,7 @@
 #include "passwordrecoveryserviceqml.h"
 #include "secretstore.h"
 #include "shopcartsingleton.h"
+#include "speedtestenvironment.h"
 #include "storedpreference.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccountstore.h"
@@ -130,6 +131,14 @@ int main(int argc, char *argv[])
     XdgUrlOpener urlOpener;
     UrlOpenerSingleton::setInstance(&urlOpener);
     CheckoutCertificateTrust::setExtraAuthorities(network.extraCaCertificates());
+    const ElapsedMonotonicClock monotonicClock;
+    SpeedTestEnvironment speedTest({
+        .network = &network,
+        .config = SpeedTestConfig::fromArguments(app.arguments()),
+        .haptics = &haptics,
+        .clock = &monotonicClock,
+    });
+    SpeedTestEnvironmentSingleton::setInstance(&speedTest);
 
     TarvikApp tarvikApp({
         .defaults = &defaults,

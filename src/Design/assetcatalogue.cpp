@@ -6,6 +6,7 @@ const QStringList &assetNames()
 {
     static const QStringList names{
         QStringLiteral("AutopayBackground"),
+        QStringLiteral("AutopayHeroBackground"),
         QStringLiteral("ReferralFriendHero"),
         QStringLiteral("ReferralGiftBackground"),
         QStringLiteral("RelocationPromo"),

@@ -6,6 +6,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
 import Tarvik.Services
+import Tarvik.SpeedTest
 import Tarvik.Shell
 
 // Every screen the home dashboard and the services hub open, in one place. A section that is not
@@ -59,7 +60,7 @@ QtObject {
     readonly property Component referralFriend: Component { PlaceholderView { title: "Приведи друга"; icon: "gift" } }
     readonly property Component relocationRequest: Component { PlaceholderView { title: "Переезд"; icon: "house.fill" } }
     readonly property Component shop: Component { PlaceholderView { title: "TarvikShop"; icon: "bag.fill" } }
-    readonly property Component speedTest: Component { PlaceholderView { title: "Speedtest"; icon: "speedometer" } }
+    readonly property Component speedTest: Component { InAppSpeedTestView {} }
     readonly property Component statistics: Component { StatisticsView {} }
     readonly property Component support: Component { PlaceholderView { title: "Поддержка"; icon: "message.fill" } }
 

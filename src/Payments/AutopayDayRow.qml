@@ -1,0 +1,84 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvik.Design
+
+// The editable line of the autopay summary: the day of the month on which the account is topped
+// up. The field shows `value` and reports every edit; the screen keeps the day within 1 to 28.
+//   required value: string; edited(text): the field's text after an edit
+Item {
+    id: row
+
+    required property string value
+
+    signal edited(string text)
+
+    implicitWidth: layout.implicitWidth + 28
+    implicitHeight: Math.max(54, layout.implicitHeight)
+
+    RowLayout {
+        id: layout
+
+        anchors.fill: parent
+        anchors.leftMargin: 14
+        anchors.rightMargin: 14
+        spacing: 12
+
+        AutopayIconTile {
+            icon: "calendar.badge.clock"
+        }
+
+        StyledText {
+            text: "День пополнения"
+            size: 14
+            weight: Font.DemiBold
+            rounded: true
+            color: Theme.withOpacity(Theme.tarInk, 0.56)
+            Accessible.ignored: true
+        }
+
+        Item {
+            Layout.fillWidth: true
+        }
+
+        RowLayout {
+            spacing: 4
+
+            TextInput {
+                id: field
+
+                objectName: "paymentDayField"
+                Layout.preferredWidth: 38
+                text: row.value
+                font: Theme.systemFont(14, Font.Black, true)
+                color: Theme.tarInk
+                selectionColor: Theme.withOpacity(Theme.tarPink, 0.3)
+                selectedTextColor: Theme.tarInk
+                horizontalAlignment: TextInput.AlignRight
+                inputMethodHints: Qt.ImhDigitsOnly
+                clip: true
+                Accessible.role: Accessible.EditableText
+                Accessible.name: "День пополнения"
+                onTextEdited: row.edited(text)
+
+                StyledText {
+                    anchors.fill: parent
+                    text: "0"
+                    font: field.font
+                    color: Theme.placeholderText
+                    horizontalAlignment: Text.AlignRight
+                    visible: field.length === 0 && field.preeditText.length === 0
+                    Accessible.ignored: true
+                }
+            }
+
+            StyledText {
+                text: "числа"
+                size: 14
+                weight: Font.Black
+                rounded: true
+                color: Theme.tarInk
+                Accessible.ignored: true
+            }
+        }
+    }
+}

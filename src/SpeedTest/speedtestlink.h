@@ -1,0 +1,73 @@
+#pragma once
+
+#include "monotonicclock.h"
+
+#include <QCoroTask>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QUrl>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class NetworkAccess;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// The speed-test protocol against one host: latency probes, a download and an upload, issued one
+// at a time and timed on a monotonic clock from just before a request leaves until its reply has
+// been accepted (an HTTP status from 200 to 299). Any other outcome is a failure and gives no
+// value. cancel() aborts the request in flight; every measurement awaited then ends without a
+// value, and the link issues nothing more.
+class SpeedTestLink
+{
+public:
+    struct Settings {
+        QNetworkAccessManager *manager = nullptr;
+        const NetworkAccess *network = nullptr;
+        QUrl baseUrl;
+        const MonotonicClock *clock = nullptr;
+        std::chrono::milliseconds idleTimeout{60000};
+    };
+
+    struct Latency {
+        double ping = 0;   // ms
+        double jitter = 0; // ms
+    };
+
+    static constexpr int probeCount = 4;
+    static constexpr qint64 downloadBytes = 10'000'000;
+    static constexpr qint64 uploadBytes = 2'000'000;
+    static constexpr char uploadByte = 0x5A;
+
+    explicit SpeedTestLink(const Settings &settings);
+
+    void cancel();
+    bool isCancelled() const { return m_cancelled; }
+
+    // Coroutines take the link by value: it lives until they end, whoever else lets go of it.
+    static QCoro::Task<std::optional<Latency>> measurePing(std::shared_ptr<SpeedTestLink> link);
+    // Mbit/s of a download of `bytes`; the body is counted as it arrives, not kept.
+    static QCoro::Task<std::optional<double>> measureDownload(std::shared_ptr<SpeedTestLink> link, qint64 bytes = downloadBytes);
+    static QCoro::Task<std::optional<double>> measureUpload(std::shared_ptr<SpeedTestLink> link);
+
+    // The figures, from probe times in ms; from a byte count and the seconds it took (at least 1 ms).
+    static Latency latencyOf(const QList<double> &samplesMs);
+    static double megabitsPerSecond(qint64 bytes, double seconds);
+
+private:
+    struct Exchange {
+        std::chrono::nanoseconds elapsed{0};
+        qint64 bytesReceived = 0;
+    };
+
+    QUrl address(const QString &path, const QString &query) const;
+    // Sends one request and awaits its accepted reply; no value on any failure or a cancel.
+    static QCoro::Task<std::optional<Exchange>> exchange(std::shared_ptr<SpeedTestLink> link, QNetworkRequest request,
+                                                         QByteArray verb, QByteArray body);
+
+    Settings m_settings;
+    QPointer<QNetworkReply> m_reply;
+    bool m_cancelled = false;
+};

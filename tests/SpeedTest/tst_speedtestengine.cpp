@@ -1,0 +1,285 @@
+#include "speedtestfixture.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace std::chrono_literals;
+using Phase = StandinSpeedTest::Phase;
+
+namespace
+{
+const QStringList fullRun{
+    QStringLiteral("GET /__down?bytes=0&sample=0"),
+    QStringLiteral("GET /__down?bytes=0&sample=1"),
+    QStringLiteral("GET /__down?bytes=0&sample=2"),
+    QStringLiteral("GET /__down?bytes=0&sample=3"),
+    QStringLiteral("GET /__down?bytes=10000000"),
+    QStringLiteral("POST /__up"),
+};
+
+bool waitUntilIdle(SpeedTestEngine &engine)
+{
+    if (!engine.isRunning())
+        return true;
+    QSignalSpy ended(&engine, &SpeedTestEngine::runningChanged);
+    return ended.wait(30000) && !engine.isRunning();
+}
+
+// Waits for the stand-in to receive a request of `phase`.
+bool waitForRequest(StandinSpeedTest *host, Phase phase)
+{
+    QSignalSpy arrived(host, &StandinSpeedTest::requestArrived);
+    while (arrived.wait(30000)) {
+        for (const QList<QVariant> &call : std::as_const(arrived)) {
+            if (call.constFirst().value<Phase>() == phase)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool near(double actual, double expected)
+{
+    return std::abs(actual - expected) < 1e-6 * std::max(1.0, std::abs(expected));
+}
+} // namespace
+
+// The engine against the stand-in's speed-test routes: the requests it makes, the figures it
+// computes, how failures and stops end a run, and that an engine going away is never called back.
+class SpeedTestEngineTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<StandinSpeedTest::Phase>(); }
+
+    // One run: the six requests in order, one at a time, and the upload's body and header.
+    void requestsAsTheHostSeesThem()
+    {
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start());
+        SpeedTestEngine engine;
+        engine.setEnvironment(fixture.environment.get());
+        QStringList statuses;
+        connect(&engine, &SpeedTestEngine::statusChanged, this, [&] { statuses.append(engine.status()); });
+        engine.start();
+        QVERIFY(engine.isRunning());
+        QVERIFY(waitUntilIdle(engine));
+
+        QCOMPARE(fixture.speedTestRequests(), fullRun);
+        QCOMPARE(fixture.host()->maxInFlight(), 1);
+        const StandinSite::Request upload = fixture.site->requests().constLast();
+        QCOMPARE(upload.body.size(), 2'000'000);
+        QCOMPARE(upload.body.count('Z'), 2'000'000);
+        QCOMPARE(upload.header("Content-Type"), QByteArray("application/octet-stream"));
+
+        QCOMPARE(statuses, (QStringList{SpeedTestEngine::probingStatus, SpeedTestEngine::downloadingStatus,
+                                        SpeedTestEngine::uploadingStatus, SpeedTestEngine::finishedStatus}));
+        QCOMPARE(engine.progress(), 1.0);
+        QVERIFY(engine.errorMessage().isEmpty());
+        for (const QVariant &figure : {engine.ping(), engine.jitter(), engine.download(), engine.upload()})
+            QVERIFY(figure.isValid());
+        QVERIFY(engine.download().toDouble() > 0);
+        QCOMPARE(fixture.haptics.count(Haptics::NotificationSuccess), 1);
+        QCOMPARE(fixture.haptics.count(Haptics::NotificationError), 0);
+    }
+
+    // A second start while running changes nothing and sends nothing more.
+    void secondStartIsIgnored()
+    {
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start());
+        fixture.host()->setSwitch(Phase::Download, {.delay = 200ms});
+        SpeedTestEngine engine;
+        engine.setEnvironment(fixture.environment.get());
+        engine.start();
+        QVERIFY(waitForRequest(fixture.host(), Phase::Download));
+        const QVariant ping = engine.ping();
+        QSignalSpy changes(&engine, &SpeedTestEngine::resultsChanged);
+        engine.start();
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(engine.ping(), ping);
+        QCOMPARE(engine.status(), SpeedTestEngine::downloadingStatus);
+        QVERIFY(waitUntilIdle(engine));
+        QCOMPARE(fixture.speedTestRequests(), fullRun);
+    }
+
+    // With the stand-in slowed down by a known delay the figures stay within what it allows.
+    void figuresFromKnownDelays()
+    {
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start());
+        fixture.host()->setSwitch(Phase::Probe, {.delay = 120ms});
+        fixture.host()->setSwitch(Phase::Download, {.delay = 300ms});
+        fixture.host()->setSwitch(Phase::Upload, {.delay = 300ms});
+        SpeedTestEngine engine;
+        engine.setEnvironment(fixture.environment.get());
+        engine.start();
+        QVERIFY(waitUntilIdle(engine));
+        QCOMPARE(engine.status(), SpeedTestEngine::finishedStatus);
+        const double ping = engine.ping().toDouble();
+        QVERIFY2(ping >= 120 && ping < 120 + 5000, qPrintable(QString::number(ping)));
+        QVERIFY(engine.jitter().toDouble() >= 0 && engine.jitter().toDouble() < 5000);
+        QVERIFY(engine.download().toDouble() > 0 && engine.download().toDouble() <= 10'000'000 * 8 / 0.3 / 1e6);
+        QVERIFY(engine.upload().toDouble() > 0 && engine.upload().toDouble() <= 2'000'000 * 8 / 0.3 / 1e6);
+    }
+
+    // On a clock moved by hand: the mean and jitter of the probes, the speeds, the 1 ms floor.
+    void figuresOnAControlledClock_data()
+    {
+        QTest::addColumn<QList<int>>("microsecondsPerRequest");
+        QTest::addColumn<double>("ping");
+        QTest::addColumn<double>("jitter");
+        QTest::addColumn<double>("download");
+        QTest::addColumn<double>("upload");
+        QTest::newRow("measured") << QList<int>{10'000, 20'000, 15'000, 15'000, 2'000'000, 1'000'000} << 15.0 << 5.0 << 40.0 << 16.0;
+        // Half a millisecond counts as the floor of one.
+        QTest::newRow("below the floor") << QList<int>{500, 500, 500, 500, 500, 500} << 0.5 << 0.0 << 80'000.0 << 16'000.0;
+    }
+
+    void figuresOnAControlledClock()
+    {
+        QFETCH(QList<int>, microsecondsPerRequest);
+        QFETCH(double, ping);
+        QFETCH(double, jitter);
+        QFETCH(double, download);
+        QFETCH(double, upload);
+        ManualMonotonicClock clock;
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start(&clock));
+        int request = 0;
+        // Time passes while the host has the request: between the clock's two readings.
+        connect(fixture.host(), &StandinSpeedTest::requestArrived, this,
+                [&] { clock.advance(std::chrono::microseconds(microsecondsPerRequest.value(request++))); });
+        SpeedTestEngine engine;
+        engine.setEnvironment(fixture.environment.get());
+        engine.start();
+        QVERIFY(waitUntilIdle(engine));
+        QCOMPARE(engine.status(), SpeedTestEngine::finishedStatus);
+        QVERIFY2(near(engine.ping().toDouble(), ping), qPrintable(engine.ping().toString()));
+        QVERIFY2(near(engine.jitter().toDouble(), jitter), qPrintable(engine.jitter().toString()));
+        QVERIFY2(near(engine.download().toDouble(), download), qPrintable(engine.download().toString()));
+        QVERIFY2(near(engine.upload().toDouble(), upload), qPrintable(engine.upload().toString()));
+    }
+
+    // Whatever breaks in a phase ends the run as failed there, with what came before kept.
+    void failures_data()
+    {
+        QTest::addColumn<Phase>("phase");
+        QTest::addColumn<QString>("kind");
+        for (const Phase phase : {Phase::Probe, Phase::Download, Phase::Upload}) {
+            const char *name = phase == Phase::Probe ? "probe" : phase == Phase::Download ? "download" : "upload";
+            for (const char *kind : {"status 404", "status 503", "dropped", "stalled"})
+                QTest::addRow("%s %s", name, kind) << phase << QString::fromLatin1(kind);
+        }
+    }
+
+    void failures()
+    {
+        QFETCH(Phase, phase);
+        QFETCH(QString, kind);
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start(nullptr, 800ms));
+        StandinSpeedTest::Switch broken;
+        if (kind.startsWith(QLatin1String("status")))
+            broken.status = kind.mid(7).toInt();
+        broken.dropConnection = kind == QLatin1String("dropped");
+        broken.stall = kind == QLatin1String("stalled");
+        fixture.host()->setSwitch(phase, broken);
+        SpeedTestEngine engine;
+        engine.setEnvironment(fixture.environment.get());
+        engine.start();
+        QVERIFY(waitUntilIdle(engine));
+
+        QCOMPARE(engine.status(), SpeedTestEngine::failedStatus);
+        QCOMPARE(engine.errorMessage(), SpeedTestEngine::failureMessage);
+        QCOMPARE(fixture.haptics.count(Haptics::NotificationError), 1);
+        QCOMPARE(fixture.haptics.count(Haptics::NotificationSuccess), 0);
+        QCOMPARE(engine.ping().isValid(), phase != Phase::Probe);
+        QCOMPARE(engine.jitter().isValid(), phase != Phase::Probe);
+        QCOMPARE(engine.download().isValid(), phase == Phase::Upload);
+        QVERIFY(!engine.upload().isValid());
+        QCOMPARE(engine.progress(), phase == Phase::Probe ? 0.0 : phase == Phase::Download ? 0.28 : 0.68);
+        // Nothing is tried after the first failure. (Qt's HTTP layer itself sends a request again,
+        // up to three times, when the connection drops before the answer's head is complete.)
+        const qsizetype sent = phase == Phase::Probe ? 1 : phase == Phase::Download ? 5 : 6;
+        QStringList requests = fixture.speedTestRequests();
+        requests.erase(std::unique(requests.begin(), requests.end()), requests.end());
+        QCOMPARE(requests, fullRun.first(sent));
+
+        // A new start clears the failure and the old figures before its first probe.
+        fixture.host()->clearSwitches();
+        engine.start();
+        QVERIFY(engine.errorMessage().isEmpty());
+        QVERIFY(!engine.ping().isValid());
+        QCOMPARE(engine.progress(), 0.0);
+        QCOMPARE(engine.status(), SpeedTestEngine::probingStatus);
+        QVERIFY(waitUntilIdle(engine));
+        QCOMPARE(engine.status(), SpeedTestEngine::finishedStatus);
+    }
+
+    // Stopping while a request is out aborts it and ends the run as stopped: no error, no haptic.
+    void stopDuringEachPhase_data()
+    {
+        QTest::addColumn<Phase>("phase");
+        QTest::newRow("probe") << Phase::Probe;
+        QTest::newRow("download") << Phase::Download;
+        QTest::newRow("upload") << Phase::Upload;
+    }
+
+    void stopDuringEachPhase()
+    {
+        QFETCH(Phase, phase);
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start());
+        fixture.host()->setSwitch(phase, {.delay = 60s});
+        SpeedTestEngine engine;
+        engine.setEnvironment(fixture.environment.get());
+        engine.start();
+        QVERIFY(waitForRequest(fixture.host(), phase));
+        QCOMPARE(fixture.host()->inFlight(), 1);
+        engine.stop();
+
+        QVERIFY(!engine.isRunning());
+        QCOMPARE(engine.status(), SpeedTestEngine::stoppedStatus);
+        QVERIFY(engine.errorMessage().isEmpty());
+        QCOMPARE(engine.ping().isValid(), phase != Phase::Probe);
+        QCOMPARE(engine.download().isValid(), phase == Phase::Upload);
+        // The host sees the request go away, and nothing follows it.
+        QTRY_COMPARE(fixture.host()->inFlight(), 0);
+        const QStringList sent = fixture.speedTestRequests();
+        QCoreApplication::processEvents();
+        QCOMPARE(fixture.speedTestRequests(), sent);
+        QCOMPARE(engine.status(), SpeedTestEngine::stoppedStatus);
+        QCOMPARE(fixture.haptics.total(), 0);
+
+        // The engine starts again afresh.
+        fixture.host()->clearSwitches();
+        engine.start();
+        QVERIFY(waitUntilIdle(engine));
+        QCOMPARE(engine.status(), SpeedTestEngine::finishedStatus);
+    }
+
+    // An engine destroyed mid-run (its screen left) aborts the request and is never called back.
+    void destroyedWhileRunning()
+    {
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start());
+        fixture.host()->setSwitch(Phase::Download, {.delay = 60s});
+        auto engine = std::make_unique<SpeedTestEngine>();
+        engine->setEnvironment(fixture.environment.get());
+        engine->start();
+        QVERIFY(waitForRequest(fixture.host(), Phase::Download));
+        engine.reset();
+        QTRY_COMPARE(fixture.host()->inFlight(), 0);
+        QCOMPARE(fixture.speedTestRequests(), fullRun.first(5));
+        QCOMPARE(fixture.haptics.total(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(SpeedTestEngineTest)
+
+#include "tst_speedtestengine.moc"
