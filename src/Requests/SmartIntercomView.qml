@@ -30,50 +30,61 @@ AccountDetailScreen {
 
     title: "Умный домофон"
 
-    component Divider: Rectangle {
-        property real indent: 0
-        Layout.fillWidth: true
-        Layout.leftMargin: indent
-        implicitHeight: 0.5
-        color: Theme.separator
-    }
-
     component SectionHeading: StyledText {
         textStyle: Theme.Title2
         weight: Font.Bold
     }
 
-    // A row of a card: a tile on the leading side, then the title over the subtitle.
-    component TileRow: RowLayout {
+    // A row of a card: a tile on the leading side, then the title over the subtitle, padded 16;
+    // a divider indented by `indent` under every row but the last.
+    component TileRow: Item {
         id: tileRow
         default property alias tile: tileHolder.data
         property string title
         property string subtitle
+        property real indent: 0
+        property bool last: false
         Layout.fillWidth: true
-        Layout.margins: 16
-        spacing: 14
+        implicitHeight: rowContent.implicitHeight + 32
 
-        Item {
-            id: tileHolder
-            implicitWidth: childrenRect.width
-            implicitHeight: childrenRect.height
+        RowLayout {
+            id: rowContent
+            x: 16
+            y: 16
+            width: parent.width - 32
+            spacing: 14
+
+            Item {
+                id: tileHolder
+                implicitWidth: childrenRect.width
+                implicitHeight: childrenRect.height
+            }
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 3
+                StyledText {
+                    Layout.fillWidth: true
+                    text: tileRow.title
+                    weight: Font.DemiBold
+                    wrapMode: Text.Wrap
+                }
+                StyledText {
+                    Layout.fillWidth: true
+                    text: tileRow.subtitle
+                    textStyle: Theme.Caption
+                    color: Theme.secondaryLabel
+                    wrapMode: Text.Wrap
+                }
+            }
         }
-        ColumnLayout {
-            Layout.fillWidth: true
-            spacing: 3
-            StyledText {
-                Layout.fillWidth: true
-                text: tileRow.title
-                weight: Font.DemiBold
-                wrapMode: Text.Wrap
-            }
-            StyledText {
-                Layout.fillWidth: true
-                text: tileRow.subtitle
-                textStyle: Theme.Caption
-                color: Theme.secondaryLabel
-                wrapMode: Text.Wrap
-            }
+        Rectangle {
+            objectName: "divider"
+            visible: !tileRow.last
+            x: tileRow.indent
+            y: parent.height - height
+            width: parent.width - tileRow.indent
+            height: 0.5
+            color: Theme.separator
         }
     }
 
@@ -135,16 +146,14 @@ AccountDetailScreen {
             Repeater {
                 model: screen.steps
 
-                ColumnLayout {
+                TileRow {
                     id: step
                     required property var modelData
                     required property int index
-                    Layout.fillWidth: true
-                    spacing: 0
-
-                    TileRow {
-                        title: step.modelData.title
-                        subtitle: step.modelData.subtitle
+                    title: modelData.title
+                    subtitle: modelData.subtitle
+                    indent: 66
+                    last: index === screen.steps.length - 1
 
                         Rectangle {
                             width: 36
@@ -160,12 +169,6 @@ AccountDetailScreen {
                                 color: Theme.white
                             }
                         }
-                    }
-                    Divider {
-                        objectName: "divider"
-                        visible: step.index < screen.steps.length - 1
-                        indent: 66
-                    }
                 }
             }
         }
@@ -183,16 +186,14 @@ AccountDetailScreen {
             Repeater {
                 model: screen.benefits
 
-                ColumnLayout {
+                TileRow {
                     id: benefit
                     required property var modelData
                     required property int index
-                    Layout.fillWidth: true
-                    spacing: 0
-
-                    TileRow {
-                        title: benefit.modelData.title
-                        subtitle: benefit.modelData.subtitle
+                    title: modelData.title
+                    subtitle: modelData.subtitle
+                    indent: 68
+                    last: index === screen.benefits.length - 1
 
                         Rectangle {
                             width: 38
@@ -207,12 +208,6 @@ AccountDetailScreen {
                                 color: Theme.tarPink
                             }
                         }
-                    }
-                    Divider {
-                        objectName: "divider"
-                        visible: benefit.index < screen.benefits.length - 1
-                        indent: 68
-                    }
                 }
             }
         }
@@ -306,16 +301,18 @@ AccountDetailScreen {
             Repeater {
                 model: screen.help
 
-                ColumnLayout {
+                Item {
                     id: answer
                     required property var modelData
                     required property int index
                     Layout.fillWidth: true
-                    spacing: 0
+                    implicitHeight: answerText.implicitHeight + 32
 
                     ColumnLayout {
-                        Layout.fillWidth: true
-                        Layout.margins: 16
+                        id: answerText
+                        x: 16
+                        y: 16
+                        width: parent.width - 32
                         spacing: 7
                         StyledText {
                             Layout.fillWidth: true
@@ -331,10 +328,14 @@ AccountDetailScreen {
                             wrapMode: Text.Wrap
                         }
                     }
-                    Divider {
+                    Rectangle {
                         objectName: "divider"
                         visible: answer.index < screen.help.length - 1
-                        indent: 16
+                        x: 16
+                        y: parent.height - height
+                        width: parent.width - 16
+                        height: 0.5
+                        color: Theme.separator
                     }
                 }
             }

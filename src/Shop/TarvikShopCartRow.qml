@@ -104,7 +104,6 @@ Item {
                             textStyle: Theme.Subheadline
                             weight: Font.Bold
                             color: Theme.tarInk
-                            font.features: { "tnum": 1 }
                         }
                         SymbolButton {
                             objectName: "plusButton"

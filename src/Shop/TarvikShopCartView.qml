@@ -74,23 +74,20 @@ AccountDetailScreen {
             Repeater {
                 model: screen.items
 
-                ColumnLayout {
+                TarvikShopCartRow {
                     id: line
                     required property var modelData
                     required property int index
                     Layout.fillWidth: true
-                    spacing: 0
+                    item: modelData
 
-                    TarvikShopCartRow {
-                        Layout.fillWidth: true
-                        item: line.modelData
-                    }
                     Rectangle {
                         objectName: "rowDivider"
                         visible: line.index < screen.items.length - 1
-                        Layout.fillWidth: true
-                        Layout.leftMargin: 98
-                        implicitHeight: 0.5
+                        x: 98
+                        y: parent.height - height
+                        width: parent.width - 98
+                        height: 0.5
                         color: Theme.separator
                     }
                 }
@@ -133,12 +130,12 @@ AccountDetailScreen {
         objectName: "checkoutLink"
         visible: screen.items.length > 0
         Layout.fillWidth: true
+        Layout.minimumHeight: 54
         buttonStyle: TarvikButton.PrimaryGlass
         text: "Перейти к оформлению"
         onClicked: screen.openCheckout()
 
         contentItem: StyledText {
-            implicitHeight: 40
             text: "Перейти к оформлению"
             size: 16
             weight: Font.Black

@@ -93,16 +93,18 @@ AccountDetailScreen {
             Repeater {
                 model: screen.items
 
-                ColumnLayout {
+                Item {
                     id: line
                     required property var modelData
                     required property int index
                     Layout.fillWidth: true
-                    spacing: 0
+                    implicitHeight: lineRow.implicitHeight + 28
 
                     RowLayout {
-                        Layout.fillWidth: true
-                        Layout.margins: 14
+                        id: lineRow
+                        x: 14
+                        y: 14
+                        width: parent.width - 28
                         spacing: 14
 
                         Rectangle {
@@ -139,9 +141,10 @@ AccountDetailScreen {
                     }
                     Rectangle {
                         visible: line.index < screen.items.length - 1
-                        Layout.fillWidth: true
-                        Layout.leftMargin: 86
-                        implicitHeight: 0.5
+                        x: 86
+                        y: parent.height - height
+                        width: parent.width - 86
+                        height: 0.5
                         color: Theme.separator
                     }
                 }
