@@ -17,8 +17,10 @@ AccountDetailScreen {
 
     title: "Корзина"
 
-    // Loaded by name when the checkout first opens.
-    readonly property Component orderPage: Qt.createComponent("TarvikShopOrderView.qml", Component.Asynchronous)
+    Component {
+        id: orderPage
+        TarvikShopOrderView {}
+    }
 
     ColumnLayout {
         objectName: "emptyState"

@@ -320,7 +320,10 @@ AccountDetailScreen {
         padding: 18
         visible: opacity > 0
         opacity: shown ? 1 : 0
-        transform: Translate { y: changeCard.shown ? 0 : -24 }
+        transform: Translate {
+            y: changeCard.shown ? 0 : -24
+            Behavior on y { NumberAnimation { duration: 200; easing.type: Easing.OutQuad } }
+        }
         Behavior on opacity { NumberAnimation { duration: 200; easing.type: Easing.OutQuad } }
 
         contentItem: ColumnLayout {

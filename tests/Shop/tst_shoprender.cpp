@@ -73,6 +73,11 @@ private Q_SLOTS:
                                             << QByteArray("buy");
         QTest::newRow("shop_cart_empty") << stackWith("TarvikShopCartView {}") << QByteArray();
         QTest::newRow("shop_cart") << stackWith("TarvikShopCartView {}") << QByteArray("fill");
+        const QByteArray order = "TarvikShopOrderView { items: ShopCart.items; visitDate: new Date(2026, 11, 8); visitTime: new Date(2026, 11, 7, 10, 5) }";
+        QTest::newRow("shop_order") << stackWith(order) << QByteArray("fill");
+        QTest::newRow("shop_order_cash") << stackWith(QByteArray(order).replace(" }", "; paymentMethod: 'cash'; cashAmount: '5000'; comment: 'Позвонить за 30 минут' }"))
+                                         << QByteArray("fill scroll 520");
+        QTest::newRow("shop_order_confirmed") << stackWith(order) << QByteArray("fill confirm");
         QTest::newRow("smart_intercom") << stackWith("SmartIntercomView {}") << QByteArray();
         QTest::newRow("smart_intercom_bottom") << stackWith("SmartIntercomView {}") << QByteArray("scroll 700");
     }
@@ -83,7 +88,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, step);
         m_shop.cart->setItems({});
         m_shop.cart->persist();
-        if (step == "fill") {
+        if (step.startsWith("fill")) {
             m_shop.cart->add(m_shop.product(1));
             m_shop.cart->add(m_shop.product(101));
             m_shop.cart->add(m_shop.product(101));
@@ -91,9 +96,14 @@ private Q_SLOTS:
         }
         QmlRenderOptions options;
         options.settleMs = 1200;
-        if (step.startsWith("scroll ")) {
-            const qreal y = step.mid(7).toDouble();
+        if (step.contains("scroll ")) {
+            const qreal y = step.mid(step.indexOf("scroll ") + 7).toDouble();
             options.interact = [y](QQuickWindow *, QObject *root) { scrollTo(root, y); };
+        } else if (step.endsWith("confirm")) {
+            options.interact = [](QQuickWindow *, QObject *root) {
+                auto *screen = qobject_cast<QQuickItem *>(root)->property("currentItem").value<QObject *>();
+                QMetaObject::invokeMethod(screen->property("request").value<QObject *>(), "send");
+            };
         } else if (step == "buy") {
             options.settleMs = 300;
             options.interact = [](QQuickWindow *window, QObject *root) {
