@@ -153,6 +153,7 @@ AccountDetailScreen {
 
                         StyledText {
                             id: badgeText
+                            objectName: "cartBadgeText"
                             anchors.centerIn: parent
                             text: String(ShopCart.itemCount)
                             textStyle: Theme.Caption2
@@ -197,7 +198,7 @@ AccountDetailScreen {
                 inputMethodHints: Qt.ImhNoAutoUppercase
                 EnterKey.type: Qt.EnterKeySearch
                 text: screen.searchText
-                onTextEdited: screen.searchText = text
+                onTextChanged: screen.searchText = text
             }
 
             SymbolButton {
