@@ -5,7 +5,6 @@
 #include "shopcartsingleton.h"
 #include "shopimagessingleton.h"
 #include "standinfixture.h"
-#include "storedpreference.h"
 #include "tarvikshopcart.h"
 #include "tarvikshopimagecache.h"
 #include "tarvikshopproduct.h"
@@ -35,7 +34,6 @@ struct ShopFixture {
         network = std::make_unique<NetworkAccess>(site->caFile());
         images = std::make_unique<TarvikShopImageCache>(network.get(), dir.filePath(QStringLiteral("TarvikShopImages")));
         defaults = std::make_unique<UserDefaults>(dir.filePath(QStringLiteral("defaults.ini")));
-        StoredPreference::setDefaults(defaults.get());
         notifications = std::make_unique<UserNotificationCenter>(&clock, dir.filePath(QStringLiteral("notifications.json")));
         cart = std::make_unique<TarvikShopCart>(defaults.get(), notifications.get());
         ShopCartSingleton::setInstance(cart.get());
