@@ -67,6 +67,7 @@ Item {
                     }
 
                     TarvikCachedRemoteImage {
+                        objectName: "cardPhoto"
                         anchors.fill: parent
                         anchors.margins: 12
                         url: card.product.imageURLs.length > 0 ? card.product.imageURLs[0] : ""

@@ -123,6 +123,20 @@ Item {
             compare(stack.currentItem.title, "Корзина")
         }
 
+        // Pulling the list down refreshes it; the indicator stays until the refresh is over.
+        function test_pullToRefresh() {
+            tryCompare(shop, "isRefreshing", false)
+            const flickable = shop.flickable
+            mousePress(flickable, 200, 200)
+            for (let step = 1; step <= 12; ++step)
+                mouseMove(flickable, 200, 200 + step * 20)
+            mouseRelease(flickable, 200, 440)
+            verify(shop.pullRefreshing)
+            verify(shop.isRefreshing)
+            tryCompare(shop, "pullRefreshing", false)
+            tryCompare(shop, "isRefreshing", false)
+        }
+
         // A refresh while one waits returns at once; the catalogue is the same afterwards.
         function test_refresh() {
             tryCompare(shop, "isRefreshing", false)
