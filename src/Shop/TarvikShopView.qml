@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Shop
@@ -34,7 +35,8 @@ AccountDetailScreen {
 
     title: "TarvikShop"
 
-    Component.onCompleted: refreshCatalog()
+    // Each time the screen shows, also when the user comes back to it.
+    T.StackView.onActivated: refreshCatalog()
 
     Timer {
         id: refreshWait

@@ -28,6 +28,11 @@ Item {
         property var stack
         property var shop
 
+        SignalSpy {
+            id: refreshed
+            signalName: "productsChanged"
+        }
+
         function init() {
             ShopTest.reset()
             stack = createTemporaryObject(stackComponent, root)
@@ -118,9 +123,15 @@ Item {
         }
 
         function test_cartButtonOpensCart() {
+            tryCompare(shop, "isRefreshing", false)
             mouseClick(part("cartButton"))
             tryCompare(stack, "busy", false)
             compare(stack.currentItem.title, "Корзина")
+            // Coming back refreshes the catalogue again.
+            refreshed.target = shop
+            refreshed.clear()
+            stack.pop()
+            refreshed.wait(3000)
         }
 
         // Pulling the list down refreshes it; the indicator stays until the refresh is over.
