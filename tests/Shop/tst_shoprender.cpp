@@ -63,6 +63,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("qml");
         QTest::addColumn<QByteArray>("step"); // what to do before the picture
         QTest::newRow("shop_catalogue") << stackWith("TarvikShopView {}") << QByteArray();
+        QTest::newRow("shop_catalogue_badge") << stackWith("TarvikShopView {}") << QByteArray("fill");
         QTest::newRow("shop_catalogue_search") << stackWith("TarvikShopView { searchText: 'gpon' }") << QByteArray();
         QTest::newRow("shop_catalogue_nothing_found") << stackWith("TarvikShopView { searchText: 'холодильник' }") << QByteArray();
         QTest::newRow("shop_product") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[0]; selectedImage: 2 }")
