@@ -5,6 +5,8 @@
 
 #include <QCryptographicHash>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPointer>
 #include <QStandardPaths>
 
 TarvikShopImageCache::TarvikShopImageCache(NetworkAccess *network, const QString &directory, QObject *parent)
@@ -17,7 +19,18 @@ TarvikShopImageCache::TarvikShopImageCache(NetworkAccess *network, const QString
 {
 }
 
-TarvikShopImageCache::~TarvikShopImageCache() = default;
+TarvikShopImageCache::~TarvikShopImageCache()
+{
+    // Downloads still running end as failures now, while their replies still have a manager:
+    // each one's coroutine owns its reply and deletes it as it ends.
+    QList<QPointer<QNetworkReply>> running;
+    for (QNetworkReply *reply : m_manager->findChildren<QNetworkReply *>())
+        running.append(reply);
+    for (const QPointer<QNetworkReply> &reply : std::as_const(running)) {
+        if (reply)
+            reply->abort();
+    }
+}
 
 QString TarvikShopImageCache::fileName(const QString &url)
 {

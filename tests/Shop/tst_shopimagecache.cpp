@@ -59,6 +59,8 @@ private Q_SLOTS:
     void cleanup()
     {
         m_cache.reset();
+        // Let the slow photo of a test that did not wait for it go by.
+        QTest::qWait(0);
         m_dir.reset();
     }
 
@@ -170,6 +172,19 @@ private Q_SLOTS:
         m_cache->loader(address).reset();
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_cache->filePath(address)), 10000);
         QCOMPARE(cacheFiles().size(), 1);
+    }
+
+    // The app quitting mid-download: the loader fails and nothing is left half written.
+    void cacheGoneWhileLoading()
+    {
+        const QString address = url(QStringLiteral("slow.jpg"));
+        auto loader = m_cache->loader(address);
+        QSignalSpy held(m_site.get(), &StandinSite::requestReceived);
+        QVERIFY(held.wait(5000));
+        const QString folder = m_cache->directory();
+        m_cache.reset();
+        QCOMPARE(loader->state(), State::Failed);
+        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void damagedFileIsReplaced()
