@@ -42,7 +42,10 @@ AccountDetailScreen {
         id: refreshWait
         interval: 200
         onTriggered: {
-            screen.products = ShopCatalogue.products()
+            // An unchanged catalogue keeps its cards (and their states) as they are.
+            const fresh = ShopCatalogue.products()
+            if (!ShopCatalogue.sameProducts(screen.products, fresh))
+                screen.products = fresh
             screen.isRefreshing = false
             screen.pullRefreshing = false
         }

@@ -15,6 +15,18 @@ QVariantList TarvikShopCatalogue::products()
     return list;
 }
 
+bool TarvikShopCatalogue::sameProducts(const QVariantList &first, const QVariantList &second)
+{
+    if (first.size() != second.size())
+        return false;
+    for (qsizetype i = 0; i < first.size(); ++i) {
+        if (!first.at(i).canConvert<TarvikShopProduct>() || !second.at(i).canConvert<TarvikShopProduct>()
+            || first.at(i).value<TarvikShopProduct>() != second.at(i).value<TarvikShopProduct>())
+            return false;
+    }
+    return true;
+}
+
 QList<TarvikShopProduct> TarvikShopCatalogue::filtered(const QList<TarvikShopProduct> &products, const QString &text)
 {
     if (text.isEmpty())

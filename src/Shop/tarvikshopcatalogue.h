@@ -21,6 +21,8 @@ public:
     Q_INVOKABLE static QVariantList products();
     // The products whose name or description contains `text`, ignoring case (Russian rules);
     // all of them for an empty text. The text is taken as typed.
+    // Whether two QML lists hold equal products in the same order.
+    Q_INVOKABLE static bool sameProducts(const QVariantList &first, const QVariantList &second);
     static QList<TarvikShopProduct> filtered(const QList<TarvikShopProduct> &products, const QString &text);
     Q_INVOKABLE static QVariantList filtered(const QVariantList &products, const QString &text);
 
