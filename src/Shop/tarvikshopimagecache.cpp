@@ -46,6 +46,7 @@ std::shared_ptr<TarvikCachedImageLoader> TarvikShopImageCache::loader(const QStr
 {
     if (const auto live = m_loaders.value(url).lock(); live && !live->failed())
         return live;
+    m_loaders.removeIf([](const auto &entry) { return entry.value().expired(); });
     auto made = std::make_shared<TarvikCachedImageLoader>(this, url);
     m_loaders.insert(url, made);
     made->start();
