@@ -28,9 +28,11 @@ for _ in $(seq 100); do
 done
 cat "$runtime/standin.txt"
 base_url=$(sed -n 's/^Tarvik stand-in site: *//p' "$runtime/standin.txt")
+image_host=$(sed -n 's/^Shop image host: *//p' "$runtime/standin.txt")
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: the app runs offscreen (set DISPLAY to see its window)."
     export QT_QPA_PLATFORM=offscreen
 fi
-"$build/src/App/tarvik" --base-url "$base_url" --ca-file "$runtime/ca.pem" --speedtest-url "$base_url"
+"$build/src/App/tarvik" --base-url "$base_url" --ca-file "$runtime/ca.pem" --speedtest-url "$base_url" \
+    --shop-image-host "$image_host"

@@ -17,12 +17,12 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK
 cmake --build "$build" --parallel "$jobs"
 ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 600
 
-# The account store's and the speed-test engine's tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (coroutine lifetimes are where such faults hide), in a build of their
-# own that builds only what they need.
+# Tests of coroutine-heavy code again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (coroutine lifetimes are where such faults hide): the account store, the speed-test engine and the
+# shop's photo downloads, in a build of their own that builds only what they need.
 sanitize="$build-sanitize"
 cmake -S "$root" -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_WERROR=ON \
     -DTARVIK_SANITIZE=ON >/dev/null
 cmake --build "$sanitize" --parallel "$jobs" --target tst_accountstore tst_accountvaults tst_secretfallback \
-    tst_speedtestengine
+    tst_speedtestengine tst_shopimagecache
 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$sanitize" -L "store|coroutines" --output-on-failure --parallel "$jobs" --timeout 600

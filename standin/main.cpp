@@ -40,7 +40,8 @@ int main(int argc, char *argv[])
     out << "Tarvik stand-in site: " << site.baseUrl().toString() << '\n'
         << "CA certificate:       " << site.caFile() << '\n'
         << "Demo login:           " << site.login() << '\n'
-        << "Demo password:        " << site.password() << '\n';
+        << "Demo password:        " << site.password() << '\n'
+        << "Shop image host:      " << site.baseUrl().authority() << '\n';
     out.flush();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "standinsite.h"
 
 #include "standincheckoutpages.h"
+#include "standinshop.h"
 
 #include <QFile>
 #include <QHttpServerRequest>
@@ -233,7 +234,7 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
 
     const QString key = request.key();
     Reply reply = route(request);
-    std::chrono::milliseconds delay = m_latency;
+    std::chrono::milliseconds delay = m_latency + reply.delay;
     // The server is still reading from the socket: it breaks on the next turn of the loop.
     const auto dropConnection = [socket] { QTimer::singleShot(0, socket, [socket] { socket->abort(); }); };
     if (key == QLatin1String("/checkout/broken")) {
@@ -323,6 +324,8 @@ StandinSite::Reply StandinSite::route(const Request &request)
         return page(QStringLiteral("Вход в личный кабинет"), QStringLiteral("<form method=\"post\" action=\"ajax/login.jsp\"></form>"));
     if (path.startsWith(QLatin1String("/checkout/")))
         return checkoutPage(request);
+    if (StandinShop::handles(path))
+        return StandinShop::reply(path);
     Reply missing = page(QStringLiteral("Не найдено"), QStringLiteral("<p>Страница не найдена.</p>"));
     missing.status = 404;
     return missing;

@@ -47,6 +47,7 @@ public:
         QByteArray body;
         QByteArray contentType = "application/json; charset=utf-8";
         QList<QPair<QByteArray, QByteArray>> headers;
+        std::chrono::milliseconds delay{0};
     };
 
     // A test's replacement of what one key answers.

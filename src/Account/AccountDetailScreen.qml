@@ -8,10 +8,13 @@ import Tarvik.Account
 // and a scrolling column (leading-aligned, spacing 18, padded 20) that holds the children.
 // Push it, or a screen built on it, onto the presenter's NavigationStack.
 //   title: string; default property: the column's children (give them Layout.fillWidth to span it)
+//   readonly flickable: the scrolling Flickable
 NavigationPage {
     id: screen
 
     default property alias content: column.data
+    // The scrolling view, for screens that react to it (pull to refresh).
+    readonly property alias flickable: scroller
 
     color: Theme.tarPaper
     navigationBarHidden: false

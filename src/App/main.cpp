@@ -9,6 +9,7 @@
 #include "passwordrecoveryserviceqml.h"
 #include "secretstore.h"
 #include "shopcartsingleton.h"
+#include "shopimagessingleton.h"
 #include "speedtestenvironment.h"
 #include "storedpreference.h"
 #include "tarvikaccountcache.h"
@@ -20,6 +21,8 @@
 #include "tarvikcookievault.h"
 #include "tarvikcredentialvault.h"
 #include "tarvikshopcart.h"
+#include "tarvikshopimagecache.h"
+#include "tarvikshopproduct.h"
 #include "theme.h"
 #include "urlopenersingleton.h"
 #include "userdefaults.h"
@@ -115,6 +118,10 @@ int main(int argc, char *argv[])
 
     const AppConfig config = AppConfig::fromArguments(app.arguments());
     NetworkAccess network(config.extraCaFile);
+    if (!config.shopImageHost.isEmpty())
+        TarvikShopProduct::setImageHost(config.shopImageHost);
+    TarvikShopImageCache shopImages(&network);
+    ShopImagesSingleton::setInstance(&shopImages);
     UserDefaults defaults;
     StoredPreference::setDefaults(&defaults);
     SystemClock clock;

@@ -22,6 +22,7 @@ AppConfig AppConfig::fromEnvironment()
     const QString base = qEnvironmentVariable("TARVIK_BASE_URL");
     config.baseUrl = base.isEmpty() ? compiledBaseUrl() : QUrl(base);
     config.extraCaFile = qEnvironmentVariable("TARVIK_EXTRA_CA");
+    config.shopImageHost = qEnvironmentVariable("TARVIK_SHOP_IMAGE_HOST");
     return config;
 }
 
@@ -41,6 +42,8 @@ AppConfig AppConfig::fromArguments(const QStringList &arguments)
             config.baseUrl = QUrl(*base);
         else if (const auto ca = takeValue(QStringLiteral("--ca-file")))
             config.extraCaFile = *ca;
+        else if (const auto imageHost = takeValue(QStringLiteral("--shop-image-host")))
+            config.shopImageHost = *imageHost;
     }
     if (!config.baseUrl.path().endsWith(QLatin1Char('/')))
         config.baseUrl.setPath(config.baseUrl.path() + QLatin1Char('/'));

@@ -4,12 +4,15 @@
 #include <QStringList>
 #include <QUrl>
 
-// Settings fixed for one run: the personal-account site and an extra CA to trust.
-// The compiled-in defaults are overridden by TARVIK_BASE_URL / TARVIK_EXTRA_CA in the
-// environment, and those by --base-url / --ca-file on the command line.
+// Settings fixed for one run: the personal-account site, an extra CA to trust and the host of
+// the shop's photos. The compiled-in defaults are overridden by TARVIK_BASE_URL / TARVIK_EXTRA_CA /
+// TARVIK_SHOP_IMAGE_HOST in the environment, and those by --base-url / --ca-file /
+// --shop-image-host on the command line.
 struct AppConfig {
     QUrl baseUrl;
     QString extraCaFile;
+    // "host" or "host:port"; empty keeps the shop's compiled-in host.
+    QString shopImageHost;
 
     static QUrl compiledBaseUrl();
     // The personal-account host name, lower-cased (names stored items of the session).

@@ -14,6 +14,7 @@ public:
         NotificationSuccess,
         NotificationError,
         ImpactLight,
+        ImpactSoft,
         SelectionChanged,
     };
     Q_ENUM(Kind)

@@ -7,6 +7,7 @@ import Tarvik.Account
 import Tarvik.Payments
 import Tarvik.Services
 import Tarvik.SpeedTest
+import Tarvik.Requests
 import Tarvik.Shell
 
 // Every screen the home dashboard and the services hub open, in one place. A section that is not
@@ -54,12 +55,13 @@ QtObject {
     readonly property Component tariffSelection: Component { TariffSelectionView {} }
     readonly property Component televisionService: Component { PlaceholderView { title: "Телевидение"; icon: "play.tv.fill" } }
     readonly property Component mobileService: Component { MobileServiceView {} }
-    readonly property Component smartIntercom: Component { PlaceholderView { title: "Умный домофон"; icon: "door.left.hand.open" } }
+    readonly property Component smartIntercom: Component { SmartIntercomView { shopDestination: Destinations.shop } }
     readonly property Component staticIpOrder: Component { PlaceholderView { title: "Статические IP-адреса"; icon: "network" } }
     readonly property Component voluntaryBlocking: Component { PlaceholderView { title: "Добровольная блокировка"; icon: "pause.circle" } }
     readonly property Component referralFriend: Component { PlaceholderView { title: "Приведи друга"; icon: "gift" } }
     readonly property Component relocationRequest: Component { PlaceholderView { title: "Переезд"; icon: "house.fill" } }
-    readonly property Component shop: Component { PlaceholderView { title: "TarvikShop"; icon: "bag.fill" } }
+    // The shop's screens load with it, by name.
+    readonly property Component shop: Qt.createComponent("qrc:/qt/qml/Tarvik/Shop/TarvikShopView.qml")
     readonly property Component speedTest: Component { InAppSpeedTestView {} }
     readonly property Component statistics: Component { StatisticsView {} }
     readonly property Component support: Component { PlaceholderView { title: "Поддержка"; icon: "message.fill" } }

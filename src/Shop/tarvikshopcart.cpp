@@ -120,6 +120,32 @@ void TarvikShopCart::persist()
     m_reminders->sync(!m_items.isEmpty());
 }
 
+void TarvikShopCart::removeOrdered(const QList<TarvikShopCartItem> &ordered)
+{
+    for (const TarvikShopCartItem &line : ordered) {
+        const qsizetype index = indexOf(line.id());
+        if (index < 0)
+            continue;
+        qint64 left = 0;
+        if (qSubOverflow(m_items[index].quantity, line.quantity, &left) || left <= 0)
+            m_items.removeAt(index);
+        else
+            m_items[index].quantity = left;
+    }
+    Q_EMIT itemsChanged();
+    persist();
+}
+
+void TarvikShopCart::removeOrdered(const QVariantList &ordered)
+{
+    QList<TarvikShopCartItem> lines;
+    for (const QVariant &item : ordered) {
+        if (item.canConvert<TarvikShopCartItem>())
+            lines.append(item.value<TarvikShopCartItem>());
+    }
+    removeOrdered(lines);
+}
+
 qint64 TarvikShopCart::unitPrice(const QString &price)
 {
     QString digits;

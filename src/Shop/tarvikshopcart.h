@@ -44,6 +44,10 @@ public:
     Q_INVOKABLE void remove(qint64 productId);
     // Stores the lines and brings the reminders in step.
     Q_INVOKABLE void persist();
+    // After a confirmed order: takes the ordered quantity of each product off its line (lines at
+    // zero or below go), leaving whatever was added meanwhile; then persists.
+    void removeOrdered(const QList<TarvikShopCartItem> &ordered);
+    Q_INVOKABLE void removeOrdered(const QVariantList &ordered);
 
     // Whole roubles of a price text: its number characters read as a decimal integer, or 0.
     static qint64 unitPrice(const QString &price);

@@ -10,12 +10,24 @@
 
 namespace
 {
+QString &imageHostSetting()
+{
+    static QString host = QStringLiteral(TARVIK_SHOP_IMAGE_HOST);
+    return host;
+}
+
+bool &catalogBuilt()
+{
+    static bool built = false;
+    return built;
+}
+
 TarvikShopProduct product(qint64 id, QString name, QString price, QString description, const QStringList &imagePaths,
                           QList<TarvikShopSpecification> specifications, QList<TarvikShopReview> reviews)
 {
     QStringList imageURLs;
     for (const QString &path : imagePaths)
-        imageURLs.append(QStringLiteral("https://" TARVIK_SHOP_IMAGE_HOST) + path);
+        imageURLs.append(QStringLiteral("https://") + imageHostSetting() + path);
     return {
         .id = id,
         .name = std::move(name),
@@ -122,8 +134,24 @@ QList<TarvikShopProduct> buildCatalog()
 
 const QList<TarvikShopProduct> &TarvikShopProduct::catalog()
 {
-    static const QList<TarvikShopProduct> products = buildCatalog();
+    static const QList<TarvikShopProduct> products = [] {
+        catalogBuilt() = true;
+        return buildCatalog();
+    }();
     return products;
+}
+
+QString TarvikShopProduct::imageHost()
+{
+    return imageHostSetting();
+}
+
+bool TarvikShopProduct::setImageHost(const QString &host)
+{
+    if (catalogBuilt())
+        return false;
+    imageHostSetting() = host;
+    return true;
 }
 
 QJsonObject TarvikShopProduct::toJson() const

@@ -38,6 +38,10 @@ public:
 
     // The four products the shop sells, in display order; built once.
     static const QList<TarvikShopProduct> &catalog();
+    // Host (and port, if any) of the photo addresses: the build's setting unless replaced at start.
+    static QString imageHost();
+    // Replaces the photo host; only before the catalogue is first built (false afterwards).
+    static bool setImageHost(const QString &host);
 
     QJsonObject toJson() const;
     static std::optional<TarvikShopProduct> fromJson(const QJsonValue &json);

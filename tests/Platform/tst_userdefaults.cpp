@@ -65,6 +65,14 @@ private Q_SLOTS:
         QCOMPARE(fromArgs.extraCaFile, QStringLiteral("/tmp/ca.pem"));
         qunsetenv("TARVIK_BASE_URL");
         QCOMPARE(AppConfig::fromArguments({QStringLiteral("app")}).baseUrl, AppConfig::compiledBaseUrl());
+
+        // The shop's photo host: the build's unless the environment or the command line names one.
+        QVERIFY(AppConfig::fromArguments({QStringLiteral("app")}).shopImageHost.isEmpty());
+        qputenv("TARVIK_SHOP_IMAGE_HOST", "127.0.0.1:4443");
+        QCOMPARE(AppConfig::fromArguments({QStringLiteral("app")}).shopImageHost, QStringLiteral("127.0.0.1:4443"));
+        QCOMPARE(AppConfig::fromArguments({QStringLiteral("app"), QStringLiteral("--shop-image-host"), QStringLiteral("127.0.0.77")}).shopImageHost,
+                 QStringLiteral("127.0.0.77"));
+        qunsetenv("TARVIK_SHOP_IMAGE_HOST");
     }
 };
 

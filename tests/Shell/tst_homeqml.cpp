@@ -1,5 +1,6 @@
 #include "accountfixture.h"
 #include "fixturequicktestsetup.h"
+#include "shopfixture.h"
 
 #include <QJsonObject>
 #include <QQmlEngine>
@@ -65,7 +66,18 @@ class HomeQmlSetup : public FixtureQuickTestSetup
     Q_OBJECT
 
 protected:
-    std::unique_ptr<QObject> prepare(AccountFixture *fixture) override { return std::make_unique<HomeStandinControl>(fixture); }
+    std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
+    {
+        // The shop card opens the shop, which needs its cart and photos.
+        m_shop = std::make_unique<ShopFixture>();
+        if (!m_shop->start())
+            qFatal("the shop did not start");
+        return std::make_unique<HomeStandinControl>(fixture);
+    }
+    void release() override { m_shop.reset(); }
+
+private:
+    std::unique_ptr<ShopFixture> m_shop;
 };
 
 TARVIK_QUICK_TEST_MAIN(tst_homeqml, HomeQmlSetup)

@@ -1,5 +1,6 @@
 #include "accountfixture.h"
 #include "quicktestsetup.h"
+#include "shopfixture.h"
 
 #include <QtQml/QQmlExtensionPlugin>
 
@@ -16,7 +17,11 @@ class ShellFrameSetup : public TarvikQuickTestSetup
 
 public Q_SLOTS:
     // The network objects go while the application still exists.
-    void cleanupTestCase() { m_fixture.reset(); }
+    void cleanupTestCase()
+    {
+        m_shop.reset();
+        m_fixture.reset();
+    }
 
 protected:
     void prepareEngine(QQmlEngine *) override
@@ -27,10 +32,15 @@ protected:
         m_fixture = std::make_unique<AccountFixture>();
         if (!m_fixture->start() || !m_fixture->signIn())
             qFatal("the stand-in did not start or refused the demo subscriber");
+        // The services hub opens the shop, which needs its cart and photos.
+        m_shop = std::make_unique<ShopFixture>();
+        if (!m_shop->start())
+            qFatal("the shop did not start");
     }
 
 private:
     std::unique_ptr<AccountFixture> m_fixture;
+    std::unique_ptr<ShopFixture> m_shop;
 };
 
 TARVIK_QUICK_TEST_MAIN(tst_shellframeqml, ShellFrameSetup)

@@ -260,8 +260,7 @@ private Q_SLOTS:
         QCOMPARE(m_center->nextTriggerDate(pendingIdentifiers().at(0)), filledAt.addSecs(3600));
 
         if (emptiedBy == QLatin1String("order")) {
-            cart->setItems({});
-            cart->persist();
+            cart->removeOrdered(cart->items());
         } else {
             QVERIFY(QMetaObject::invokeMethod(cart.get(), qPrintable(emptiedBy), Q_ARG(qint64, 101)));
             cart->remove(2);
@@ -274,6 +273,47 @@ private Q_SLOTS:
         cart->add(product(1));
         QTRY_VERIFY(flagSet());
         QCOMPARE(pendingIdentifiers().size(), 3);
+    }
+
+    // A confirmed order takes off what it ordered, per product, and leaves the rest: lines added
+    // while the checkout was open, and pieces beyond the ordered quantity.
+    void removeOrdered_data()
+    {
+        QTest::addColumn<QString>("cart");
+        QTest::addColumn<QString>("ordered");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("everything ordered") << "1:1 101:2" << "1:1 101:2" << "";
+        QTest::newRow("added on another tab meanwhile") << "1:1 101:3 2:1" << "1:1 101:2" << "101:1 2:1";
+        QTest::newRow("lowered meanwhile") << "101:1 2:2" << "101:2" << "2:2";
+        QTest::newRow("removed meanwhile") << "2:1" << "1:1 101:2" << "2:1";
+        QTest::newRow("nothing ordered") << "1:2" << "" << "1:2";
+    }
+
+    void removeOrdered()
+    {
+        QFETCH(QString, cart);
+        QFETCH(QString, ordered);
+        QFETCH(QString, left);
+        const auto lines = [](const QString &text) {
+            QList<TarvikShopCartItem> items;
+            for (const QString &line : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                items.append({.product = product(line.section(QLatin1Char(':'), 0, 0).toLongLong()),
+                              .quantity = line.section(QLatin1Char(':'), 1, 1).toLongLong()});
+            return items;
+        };
+        auto shop = newCart();
+        shop->setItems(lines(cart));
+        shop->persist();
+        QVariantList fromQml;
+        for (const TarvikShopCartItem &item : lines(ordered))
+            fromQml.append(QVariant::fromValue(item));
+        QVERIFY(QMetaObject::invokeMethod(shop.get(), "removeOrdered", Q_ARG(QVariantList, fromQml)));
+        QCOMPARE(describe(shop->items()), left);
+        // Stored: a restart sees the same cart.
+        shop.reset();
+        QCOMPARE(describe(newCart()->items()), left);
+        if (left.isEmpty())
+            QVERIFY(!m_defaults->contains(flagKey));
     }
 
     void notArmed_data()

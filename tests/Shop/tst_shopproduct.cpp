@@ -32,6 +32,16 @@ class ShopProductTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The photo host can be replaced at start, before the catalogue is first built, not later.
+    void imageHost()
+    {
+        QVERIFY(TarvikShopProduct::setImageHost(QStringLiteral("127.0.0.1:4443")));
+        const QString first = TarvikShopProduct::catalog().constFirst().imageURLs.constFirst();
+        QCOMPARE(first, QStringLiteral("https://127.0.0.1:4443/kestrabay-shop-bucket/SNR-RT622-G41_1-01M0FHA8793WYPY8AKYD3RYAN6.webp"));
+        QVERIFY(!TarvikShopProduct::setImageHost(QStringLiteral("static.tarvik.ru")));
+        QCOMPARE(TarvikShopProduct::catalog().constFirst().imageURLs.constFirst(), first);
+    }
+
     void catalog()
     {
         const QList<TarvikShopProduct> &products = TarvikShopProduct::catalog();

@@ -1,0 +1,37 @@
+import QtQuick
+import Tarvik.Platform
+
+// The "added" state of a shop button: confirm() turns it on, plays the soft haptic and ends it
+// 900 ms later. Every press gets its own 900 ms; the first to end turns the label back, so after
+// quick presses it returns 900 ms after the first.
+//   readonly added: bool; confirm()
+QtObject {
+    id: confirmation
+
+    property bool added: false
+    // End times (ms) of the presses still running, earliest first.
+    property var pending: []
+
+    function confirm() {
+        added = true
+        Haptics.play(Haptics.ImpactSoft)
+        pending.push(Date.now() + 900)
+        if (!timer.running)
+            schedule()
+    }
+
+    function schedule() {
+        if (pending.length === 0)
+            return
+        timer.interval = Math.max(1, pending[0] - Date.now())
+        timer.start()
+    }
+
+    readonly property Timer timer: Timer {
+        onTriggered: {
+            confirmation.added = false
+            confirmation.pending.shift()
+            confirmation.schedule()
+        }
+    }
+}

@@ -1,0 +1,151 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvik.Design
+import Tarvik.Account
+import Tarvik.Shop
+
+// The cart: its lines with steppers and trash, the totals and the way to the checkout; or the
+// empty state. Everything shown comes from the shared cart.
+AccountDetailScreen {
+    id: screen
+
+    readonly property var items: ShopCart.items
+
+    function openCheckout() {
+        screen.push(orderPage, { items: ShopCart.items })
+    }
+
+    title: "Корзина"
+
+    Component {
+        id: orderPage
+        TarvikShopOrderView {}
+    }
+
+    ColumnLayout {
+        objectName: "emptyState"
+        visible: screen.items.length === 0
+        Layout.fillWidth: true
+        Layout.minimumHeight: 280
+        spacing: 16
+        Accessible.role: Accessible.StaticText
+        Accessible.name: "Корзина пуста. Добавьте оборудование из магазина — оно появится здесь."
+
+        Item { Layout.fillHeight: true }
+        SymbolImage {
+            Layout.alignment: Qt.AlignHCenter
+            name: "cart"
+            size: 42
+            weight: Font.Medium
+            color: Theme.tarPink
+        }
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 5
+            StyledText {
+                Layout.alignment: Qt.AlignHCenter
+                text: "Корзина пуста"
+                textStyle: Theme.Title2
+                weight: Font.Bold
+            }
+            StyledText {
+                Layout.fillWidth: true
+                text: "Добавьте оборудование из магазина — оно появится здесь."
+                textStyle: Theme.Subheadline
+                color: Theme.secondaryLabel
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+            }
+        }
+        Item { Layout.fillHeight: true }
+    }
+
+    Rectangle {
+        objectName: "cartList"
+        visible: screen.items.length > 0
+        Layout.fillWidth: true
+        implicitHeight: list.implicitHeight
+        radius: 16
+        color: Theme.white
+
+        ColumnLayout {
+            id: list
+            width: parent.width
+            spacing: 0
+
+            Repeater {
+                model: screen.items
+
+                TarvikShopCartRow {
+                    id: line
+                    required property var modelData
+                    required property int index
+                    Layout.fillWidth: true
+                    item: modelData
+
+                    Rectangle {
+                        objectName: "rowDivider"
+                        visible: line.index < screen.items.length - 1
+                        x: 98
+                        y: parent.height - height
+                        width: parent.width - 98
+                        height: 0.5
+                        color: Theme.separator
+                    }
+                }
+            }
+        }
+    }
+
+    CardSurface {
+        visible: screen.items.length > 0
+        Layout.fillWidth: true
+        padding: 18
+
+        contentItem: RowLayout {
+            ColumnLayout {
+                spacing: 3
+                StyledText {
+                    text: "Итого"
+                    textStyle: Theme.Subheadline
+                    color: Theme.secondaryLabel
+                }
+                StyledText {
+                    objectName: "pieceCount"
+                    text: ShopCart.itemCount + " шт."
+                    textStyle: Theme.Caption
+                    color: Theme.secondaryLabel
+                }
+            }
+            Item { Layout.fillWidth: true }
+            StyledText {
+                objectName: "cartTotal"
+                text: ShopCart.formattedTotal
+                textStyle: Theme.Title2
+                weight: Font.Bold
+                color: Theme.tarInk
+            }
+        }
+    }
+
+    TarvikButton {
+        objectName: "checkoutLink"
+        visible: screen.items.length > 0
+        Layout.fillWidth: true
+        Layout.minimumHeight: 54
+        buttonStyle: TarvikButton.PrimaryGlass
+        text: "Перейти к оформлению"
+        onClicked: screen.openCheckout()
+
+        contentItem: StyledText {
+            text: "Перейти к оформлению"
+            size: 16
+            weight: Font.Black
+            rounded: true
+            color: Theme.white
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            Accessible.ignored: true
+        }
+    }
+}

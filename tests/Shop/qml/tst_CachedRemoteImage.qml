@@ -1,0 +1,54 @@
+import QtQuick
+import QtTest
+import Tarvik.Shop
+import TarvikTest
+
+// The photo view: the photo from the cache on the first frame, the placeholder for a host that
+// does not answer and for no address, and the spinner while loading.
+Item {
+    id: root
+    width: 393
+    height: 852
+
+    Component {
+        id: imageComponent
+        TarvikCachedRemoteImage { width: 120; height: 120 }
+    }
+
+    TestCase {
+        name: "CachedRemoteImage"
+        when: windowShown
+
+        function test_cachedPhotoShowsAtOnce() {
+            verify(ShopTest.preload(ShopTest.photo(3)))
+            const requests = ShopTest.photoRequests()
+            const image = createTemporaryObject(imageComponent, root, { url: ShopTest.photo(3) })
+            compare(image.status, CachedImageItem.Shown)
+            compare(ShopTest.photoRequests(), requests)
+        }
+
+        function test_placeholder_data() {
+            return [
+                { tag: "host offline", url: ShopTest.unreachablePhoto() },
+                { tag: "no address", url: "" },
+            ]
+        }
+
+        function test_placeholder(data) {
+            const image = createTemporaryObject(imageComponent, root, { url: data.url })
+            tryCompare(image, "status", CachedImageItem.Failed, 10000)
+            const placeholder = image.children[1]
+            verify(placeholder.visible)
+            compare(placeholder.name, "shippingbox.fill")
+            verify(!image.children[2].visible)
+        }
+
+        function test_spinnerWhileLoading() {
+            const image = createTemporaryObject(imageComponent, root, { url: ShopTest.photo(4) + "?fresh" })
+            compare(image.status, CachedImageItem.Loading)
+            verify(image.children[2].visible)
+            tryCompare(image, "status", CachedImageItem.Shown, 10000)
+            verify(!image.children[2].visible)
+        }
+    }
+}

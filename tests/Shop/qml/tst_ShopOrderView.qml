@@ -1,0 +1,174 @@
+import QtQuick
+import QtTest
+import Tarvik.Design
+import Tarvik.Shop
+import TarvikTest
+
+// The order checkout: its defaults, captions and amount due, the payment choice, and what a
+// confirmation does to the shared cart.
+Item {
+    id: root
+    width: 393
+    height: 852
+
+    Component {
+        id: stackComponent
+        ShopTestStack {}
+    }
+
+    Component {
+        id: orderComponent
+        TarvikShopOrderView {}
+    }
+
+    TestCase {
+        name: "ShopOrderView"
+        when: windowShown
+
+        property var stack
+        property var order
+
+        function init() {
+            ShopTest.reset()
+            ShopTest.add(1)
+            ShopTest.add(101, 2)
+            stack = createTemporaryObject(stackComponent, root)
+            stack.push(orderComponent, { items: ShopCart.items })
+            tryCompare(stack, "busy", false)
+            order = stack.currentItem
+        }
+
+        function part(name) {
+            const found = findChild(order, name)
+            verify(found, name)
+            return found
+        }
+
+        // Scrolls `item` into view and taps it.
+        function tap(item, x, y) {
+            const top = item.mapToItem(order.flickable.contentItem, 0, 0).y
+            order.flickable.contentY = Math.max(0, Math.min(top - 300, order.flickable.contentHeight - order.flickable.height))
+            wait(20)
+            mouseClick(item, x ?? item.width / 2, y ?? item.height / 2)
+        }
+
+        function captions() {
+            const items = part("orderItems").children[0].children
+            const found = []
+            for (let i = 0; i < items.length; ++i) {
+                const caption = findChild(items[i], "itemCaption")
+                if (caption)
+                    found.push(caption.text)
+            }
+            return found
+        }
+
+        function confirm() {
+            tap(part("submitButton"))
+            tryCompare(order.request, "confirmed", true)
+            const sheet = part("confirmationSheet")
+            tryCompare(sheet, "opened", true)
+            return sheet
+        }
+
+        function closeSheet(sheet) {
+            sheet.close()
+            tryCompare(order.request, "confirmed", false)
+        }
+
+        function test_defaults() {
+            compare(order.paymentMethod, "sbp")
+            compare(part("submitLabel").text, "Перейти к оплате")
+            verify(!part("changeCard").visible)
+            verify(part("commentPlaceholder").visible)
+            const tomorrow = new Date()
+            tomorrow.setDate(tomorrow.getDate() + 1)
+            compare(order.visitDate.toDateString(), tomorrow.toDateString())
+            verify(Math.abs(order.visitTime.getTime() - Date.now()) < 60000)
+            // No day before today can be picked.
+            compare(part("visitDatePicker").minimumDate.toDateString(), new Date().toDateString())
+        }
+
+        function test_totals() {
+            compare(captions(), ["1 шт. · 4 500 ₽", "2 шт. · 2 300 ₽"])
+            compare(part("amountDue").text, "9 100 ₽")
+            // The checkout keeps its copy: the cart changing does not change the amount due.
+            ShopTest.add(2)
+            compare(part("amountDue").text, "9 100 ₽")
+        }
+
+        function test_paymentMethods() {
+            tap(part("payment_cash"))
+            compare(order.paymentMethod, "cash")
+            compare(part("submitLabel").text, "Подтвердить заказ")
+            tryCompare(part("changeCard"), "visible", true)
+            tap(part("cashField"))
+            keyClick(Qt.Key_5)
+            compare(order.cashAmount, "5")
+            tap(part("payment_card"))
+            compare(part("submitLabel").text, "Перейти к оплате")
+            tryCompare(part("changeCard"), "visible", false)
+            compare(order.cashAmount, "5")
+        }
+
+        function test_commentPlaceholder() {
+            const editor = part("commentEditor")
+            mouseClick(editor)
+            keyClick(Qt.Key_A)
+            verify(!part("commentPlaceholder").visible)
+            keyClick(Qt.Key_Backspace)
+            compare(order.comment, "")
+            verify(part("commentPlaceholder").visible)
+        }
+
+        function test_confirmation() {
+            tap(part("payment_cash"))
+            tap(part("submitButton"))
+            compare(part("submitLabel").text, "Отправляем…")
+            verify(!part("submitButton").enabled)
+            const sheet = confirm()
+            compare(sheet.item.title, "Заказ оформлен")
+            compare(sheet.item.message, "Сервисный инженер придёт в выбранные дату и время. Способ оплаты: Наличные.")
+            compare(part("submitLabel").text, "Подтвердить заказ")
+            compare(ShopTest.lines(), "")
+            // The screen still lists what it ordered.
+            compare(captions().length, 2)
+            compare(part("amountDue").text, "9 100 ₽")
+            closeSheet(sheet)
+        }
+
+        // Only what the checkout ordered leaves the cart, and only once.
+        function test_cartKeepsWhatCameMeanwhile() {
+            ShopTest.add(2)
+            ShopTest.add(101)
+            compare(ShopTest.lines(), "1:1 101:3 2:1")
+            const sheet = confirm()
+            compare(ShopTest.lines(), "101:1 2:1")
+            closeSheet(sheet)
+            ShopTest.add(1)
+            const again = confirm()
+            compare(ShopTest.lines(), "101:1 2:1 1:1")
+            closeSheet(again)
+        }
+
+        function test_cartEmptiedElsewhere() {
+            ShopTest.reset()
+            ShopTest.add(101)
+            closeSheet(confirm())
+            compare(ShopTest.lines(), "")
+        }
+
+        function test_cancelledSend() {
+            tap(part("submitButton"))
+            verify(order.request.cancel())
+            const alert = part("orderErrorAlert")
+            tryCompare(alert, "opened", true)
+            compare(alert.title, "Не удалось оформить заказ")
+            verify(alert.message.length > 0)
+            compare(ShopTest.lines(), "1:1 101:2")
+            alert.trigger(alert.buttons[0])
+            tryCompare(order.request, "hasError", false)
+            compare(part("submitLabel").text, "Перейти к оплате")
+        }
+    }
+}
