@@ -78,6 +78,9 @@ private:
     std::unique_ptr<SecretStore> m_secrets;
     std::unique_ptr<UserDefaults> m_defaults;
     ManualClock m_clock{QDateTime(QDate(2026, 12, 7), QTime(10, 5), Qt::UTC)};
+
+    // The loopback address the site was given at start.
+    QString host() const { return m_site->address().toString(); }
     std::unique_ptr<TarvikCredentialVault> m_credentials;
     std::unique_ptr<TarvikCookieVault> m_cookies;
     std::unique_ptr<TarvikAccountCache> m_cache;
@@ -174,7 +177,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        m_site = startStandin(QHostAddress(QStringLiteral("127.0.0.22")), 443);
+        m_site = startStandinOn443();
         QVERIFY(m_site);
     }
 
@@ -250,10 +253,10 @@ private Q_SLOTS:
         const auto cached = m_cache->load();
         QVERIFY(cached && cached->account == m_store->account());
         QCOMPARE(cached->lastUpdated, m_clock.now());
-        QCOMPARE(m_cache->key(), QStringLiteral("tarvikLastGoodAccountData.api.v1.127.0.0.22"));
-        QCOMPARE(TarvikStoredCredentials::fromJson(secret(QStringLiteral("127.0.0.22")).value_or("")).value_or(TarvikStoredCredentials()),
+        QCOMPARE(m_cache->key(), QStringLiteral("tarvikLastGoodAccountData.api.v1.") + host());
+        QCOMPARE(TarvikStoredCredentials::fromJson(secret(host()).value_or("")).value_or(TarvikStoredCredentials()),
             (TarvikStoredCredentials{QStringLiteral("demo"), m_site->password()}));
-        const auto cookies = TarvikStoredCookie::listFromJson(secret(QStringLiteral("127.0.0.22.cookies")).value_or(""));
+        const auto cookies = TarvikStoredCookie::listFromJson(secret(host() + QStringLiteral(".cookies")).value_or(""));
         QVERIFY(cookies && cookies->size() == 1);
         QCOMPARE(cookies->first().properties.value(QStringLiteral("Value")).toLatin1(), sessionCookie());
         QCOMPARE(TarvikCredentialVault::service(), QStringLiteral("ru.tarvik.app.account-session"));
@@ -778,7 +781,7 @@ private Q_SLOTS:
         QFile file(m_defaults->filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray stored = file.readAll();
-        QVERIFY(stored.contains("tarvikLastGoodAccountData.api.v1.127.0.0.22"));
+        QVERIFY(stored.contains("tarvikLastGoodAccountData.api.v1." + host().toLatin1()));
         QVERIFY(!stored.contains(m_site->password().toUtf8()));
         QVERIFY(!stored.contains(session));
 

@@ -2,6 +2,7 @@
 #include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
+#include "testpaths.h"
 #include "urlopenersingleton.h"
 
 #include <QDir>
@@ -82,10 +83,10 @@ public:
         return {};
     }
 
-    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    // Where a test saves the picture of a screen: screenshots/<name>.png in the folder the test runs in.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
-        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
+        const QDir dir(screenshotDir());
         dir.mkpath(QStringLiteral("."));
         return dir.filePath(name + QStringLiteral(".png"));
     }
