@@ -606,6 +606,40 @@ private Q_SLOTS:
         QVERIFY(m_credentials->credentials());
     }
 
+    // The late answer of a replaced session's sign-in must not hand the next sign-in its cookie.
+    void lateCookieOfAReplacedSessionIsIgnored()
+    {
+        signIn();
+        QSignalSpy held(m_site.get(), &StandinSite::requestHeld);
+        m_site->hold(QStringLiteral("/ajax/login.jsp"), 1);
+        auto refresh = m_store->refresh();
+        QVERIFY(held.wait());
+        await(m_store->signOut());
+        m_site->hold(QStringLiteral("action1"), 1);
+        auto next = m_store->signIn(m_site->login(), m_site->password());
+        QVERIFY(held.wait());
+        const QByteArray session = sessionCookie();
+        QVERIFY(!session.isEmpty());
+        const qsizetype firstOfTheLoad = m_site->requests().size() - 1;
+
+        m_site->release(QStringLiteral("/ajax/login.jsp"));
+        const auto refreshed = await(std::move(refresh));
+        QVERIFY(!refreshed && refreshed.error().isCancellation());
+        QCOMPARE(sessionCookie(), session);
+        m_site->releaseHeld();
+        QVERIFY(await(std::move(next)));
+
+        QCOMPARE(sessionCookie(), session);
+        const QList<StandinSite::Request> requests = m_site->requests();
+        for (qsizetype i = firstOfTheLoad; i < requests.size(); ++i) {
+            if (requests.at(i).path != QLatin1String("/ajax/login.jsp"))
+                QCOMPARE(requests.at(i).cookies.value("JSESSIONID"), session);
+        }
+        const auto stored = TarvikStoredCookie::listFromJson(secret(host() + QStringLiteral(".cookies")).value_or(""));
+        QVERIFY(stored && !stored->isEmpty());
+        QCOMPARE(stored->first().properties.value(QStringLiteral("Value")).toLatin1(), session);
+    }
+
     void checkoutAmounts_data()
     {
         QTest::addColumn<QString>("amount");
@@ -769,7 +803,9 @@ private Q_SLOTS:
         QSignalSpy loading(m_store.get(), &TarvikAccountStore::isLoadingChanged);
         const auto result = await(m_store->refresh());
         QVERIFY(!result && result.error().is(TarvikAccountError::InvalidCredentials));
-        QVERIFY(m_site->requests().isEmpty() && m_cache->load());
+        QVERIFY(m_site->requests().isEmpty());
+        // Nor does the cache of a session that cannot be restored stay on disk.
+        QVERIFY(!m_defaults->contains(m_cache->key()));
         QCOMPARE(loading.count(), 0);
     }
 

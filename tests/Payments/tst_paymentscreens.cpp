@@ -57,6 +57,11 @@ public:
         m_fixture->site->setOverride(key, StandinSite::Override{.body = body.toUtf8()});
     }
     Q_INVOKABLE void clearOverrides() { m_fixture->site->clearOverrides(); }
+    // `key` answers 302 to `location` from now on.
+    Q_INVOKABLE void redirect(const QString &key, const QString &location)
+    {
+        m_fixture->site->setOverride(key, StandinSite::Override{.status = 302, .location = location.toUtf8()});
+    }
     // The balance the site reports from now on ("1250.50" at first).
     Q_INVOKABLE void setBalance(const QString &balance)
     {
