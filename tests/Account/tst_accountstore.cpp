@@ -15,7 +15,9 @@
 #include "userdefaults.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlExtensionPlugin>
@@ -638,6 +640,41 @@ private Q_SLOTS:
         const auto stored = TarvikStoredCookie::listFromJson(secret(host() + QStringLiteral(".cookies")).value_or(""));
         QVERIFY(stored && !stored->isEmpty());
         QCOMPARE(stored->first().properties.value(QStringLiteral("Value")).toLatin1(), session);
+    }
+
+    // What a hostile site sends is bounded: the newest payments only, no checkout address of any
+    // length; and a cached date no clock reaches does not decode.
+    void hostileAnswersAreBounded()
+    {
+        QJsonArray payments;
+        for (int i = 0; i < TarvikAccountStore::maxPaymentOperations + 100; ++i)
+            payments.append(QJsonObject{{QStringLiteral("pay_date"), QStringLiteral("%1").arg(i)},
+                                        {QStringLiteral("pay_summ"), QStringLiteral("10")}, {QStringLiteral("pay_sys"), QStringLiteral("Касса")}});
+        const QJsonObject served = m_site->actionReply(QStringLiteral("action4"));
+        QJsonObject history = served;
+        history.insert(QStringLiteral("payments"), payments);
+        m_site->setActionReply(QStringLiteral("action4"), history);
+        signIn();
+        m_site->setActionReply(QStringLiteral("action4"), served);
+        const QList<TarvikPaymentOperation> kept = m_store->account().paymentOperations;
+        QCOMPARE(kept.size(), TarvikAccountStore::maxPaymentOperations);
+        QCOMPARE(kept.constFirst().date, QStringLiteral("0"));
+        QCOMPARE(kept.constLast().date, QString::number(TarvikAccountStore::maxPaymentOperations - 1));
+
+        const QByteArray address = "https://" + host().toLatin1() + "/pay?order=";
+        m_site->setOverride(QStringLiteral("/ajax/sbplink.jsp"),
+                            {.body = address + QByteArray(TarvikAPI::maxCheckoutAddressLength - address.size(), 'a')});
+        QVERIFY(await(m_store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp)));
+        m_site->setOverride(QStringLiteral("/ajax/sbplink.jsp"),
+                            {.body = address + QByteArray(TarvikAPI::maxCheckoutAddressLength - address.size() + 1, 'a')});
+        const auto tooLong = await(m_store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp));
+        QVERIFY(!tooLong && tooLong.error().is(TarvikAPIError::InvalidResponse));
+
+        for (const double lastUpdated : {7.89e30, -7.89e30, 1e11}) {
+            QJsonObject cached = QJsonDocument::fromJson(TarvikCachedAccount{m_store->account(), m_clock.now()}.toJson()).object();
+            cached.insert(QStringLiteral("lastUpdated"), lastUpdated);
+            QVERIFY(!TarvikCachedAccount::fromJson(QJsonDocument(cached).toJson()));
+        }
     }
 
     void checkoutAmounts_data()
