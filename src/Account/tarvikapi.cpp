@@ -239,7 +239,7 @@ Result<QUrl> TarvikAPI::checkoutAddress(const QByteArray &body)
         return TarvikAPIErrors::invalidResponse();
     const QUrl address(text, QUrl::StrictMode);
     if (!address.isValid() || address.isEmpty() || address.scheme().toLower() != QLatin1String("https")
-        || address.host().isEmpty() || !address.userName().isEmpty() || !address.password().isEmpty())
+        || address.host().isEmpty() || !address.userInfo().isEmpty() || address.authority().contains(QLatin1Char('@')))
         return TarvikAPIErrors::invalidResponse();
     return address;
 }

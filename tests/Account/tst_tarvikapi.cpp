@@ -294,6 +294,7 @@ private Q_SLOTS:
         QTest::newRow("capital scheme") << QByteArray("HTTPS://pay.example/c") << QStringLiteral("https://pay.example/c");
         QTest::newRow("http") << QByteArray("http://pay.example/c") << QString();
         QTest::newRow("user name") << QByteArray("https://user@pay.example/c") << QString();
+        QTest::newRow("empty user info") << QByteArray("https://:@pay.example/c") << QString();
         QTest::newRow("no host") << QByteArray("https:///c") << QString();
         QTest::newRow("not a URL") << QByteArray("платёж") << QString();
         QTest::newRow("not UTF-8") << QByteArray("\xff\xfe") << QString();
