@@ -20,7 +20,7 @@ void readObject(const TarvikAPIObject &object, int depth)
             }
         }
     }
-    for (const char *key : {"result", "reason", "ab_id", "balance", "payments", "services", "recommendpay", "login", "code"}) {
+    for (const char *key : { "result", "reason", "ab_id", "balance", "payments", "services", "recommendpay", "login", "code" }) {
         Q_UNUSED(object.text(QLatin1String(key), QString()));
         Q_UNUSED(object.objects(QLatin1String(key)));
     }

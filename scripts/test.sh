@@ -22,7 +22,7 @@ ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 600
 sanitize="$build-sanitize"
 cmake -S "$root" -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_WERROR=ON \
     -DTARVIK_SANITIZE=ON >/dev/null
-cmake --build "$sanitize" --parallel "$jobs" --target tst_accountstore tst_accountvaults tst_secretfallback
+cmake --build "$sanitize" --parallel "$jobs" --target tst_accountstore tst_accountvaults tst_secretfallback tst_networkaccess
 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$sanitize" -L store --output-on-failure --parallel "$jobs" --timeout 600
 
 # The fuzz targets (clang, libFuzzer) once over their committed seed corpus: a regression run of

@@ -3,7 +3,6 @@
 #include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 
@@ -61,14 +60,14 @@ void serve(StandinFault fault, QTcpSocket *socket, const QByteArray &body, const
     case StandinFault::None:
         return;
     case StandinFault::SlowBody: {
-        socket->write(head(200, "OK", {json, "Content-Length: " + QByteArray::number(body.size() + 100000)}));
+        socket->write(head(200, "OK", { json, "Content-Length: " + QByteArray::number(body.size() + 100000) }));
         auto *drip = new QTimer(socket);
         QObject::connect(drip, &QTimer::timeout, socket, [socket] { socket->write("          "); });
         drip->start(100);
         return;
     }
     case StandinFault::EndlessBody: {
-        socket->write(head(200, "OK", {json, "Transfer-Encoding: chunked"}));
+        socket->write(head(200, "OK", { json, "Transfer-Encoding: chunked" }));
         const QByteArray chunk = QByteArray::number(piece, 16) + "\r\n" + QByteArray(piece, ' ') + "\r\n";
         // Endless for any client that keeps a limit; one that does not fails its test rather than
         // take the machine's memory.
@@ -82,7 +81,7 @@ void serve(StandinFault fault, QTcpSocket *socket, const QByteArray &body, const
         return;
     }
     case StandinFault::OversizedBody: {
-        socket->write(head(200, "OK", {json, "Content-Length: " + QByteArray::number(oversizedBytes)}));
+        socket->write(head(200, "OK", { json, "Content-Length: " + QByteArray::number(oversizedBytes) }));
         auto left = std::make_shared<qint64>(oversizedBytes);
         stream(socket, [left] {
             const qint64 size = std::min(piece, *left);
@@ -93,7 +92,7 @@ void serve(StandinFault fault, QTcpSocket *socket, const QByteArray &body, const
         return;
     }
     case StandinFault::TruncatedBody:
-        socket->write(head(200, "OK", {json, "Content-Length: " + QByteArray::number(body.size() * 2 + 100)}));
+        socket->write(head(200, "OK", { json, "Content-Length: " + QByteArray::number(body.size() * 2 + 100) }));
         socket->write(body.left(body.size() / 2));
         socket->disconnectFromHost();
         return;
@@ -102,13 +101,13 @@ void serve(StandinFault fault, QTcpSocket *socket, const QByteArray &body, const
         QTimer::singleShot(0, socket, [socket] { socket->abort(); });
         return;
     case StandinFault::RedirectLoop:
-        socket->write(head(302, "Found", {"Location: " + url, "Content-Length: 0"}));
+        socket->write(head(302, "Found", { "Location: " + url, "Content-Length: 0" }));
         return;
     case StandinFault::RedirectToHttp: {
         QByteArray plain = url;
         if (plain.startsWith("https:"))
             plain.remove(4, 1);
-        socket->write(head(302, "Found", {"Location: " + plain, "Content-Length: 0"}));
+        socket->write(head(302, "Found", { "Location: " + plain, "Content-Length: 0" }));
         return;
     }
     }

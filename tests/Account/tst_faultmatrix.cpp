@@ -20,23 +20,23 @@ struct FaultInfo {
     StandinFault served;
 };
 const FaultInfo faults[] = {
-    {Fault::Hang, "hang", StandinFault::None},
-    {Fault::SlowBody, "slow body", StandinFault::SlowBody},
-    {Fault::EndlessBody, "endless", StandinFault::EndlessBody},
-    {Fault::OversizedBody, "oversized", StandinFault::OversizedBody},
-    {Fault::TruncatedBody, "truncated", StandinFault::TruncatedBody},
-    {Fault::Reset, "reset", StandinFault::Reset},
-    {Fault::WrongTypes, "wrong types", StandinFault::None},
-    {Fault::RedirectLoop, "redirect loop", StandinFault::RedirectLoop},
-    {Fault::RedirectToHttp, "to http", StandinFault::RedirectToHttp},
+    { Fault::Hang, "hang", StandinFault::None },
+    { Fault::SlowBody, "slow body", StandinFault::SlowBody },
+    { Fault::EndlessBody, "endless", StandinFault::EndlessBody },
+    { Fault::OversizedBody, "oversized", StandinFault::OversizedBody },
+    { Fault::TruncatedBody, "truncated", StandinFault::TruncatedBody },
+    { Fault::Reset, "reset", StandinFault::Reset },
+    { Fault::WrongTypes, "wrong types", StandinFault::None },
+    { Fault::RedirectLoop, "redirect loop", StandinFault::RedirectLoop },
+    { Fault::RedirectToHttp, "to http", StandinFault::RedirectToHttp },
 };
 
 const QString checkoutKey = QStringLiteral("/ajax/sbplink.jsp");
-const QStringList requiredKeys{QStringLiteral("/ajax/login.jsp"), QStringLiteral("action1"), QStringLiteral("action11"),
-                               QStringLiteral("action3"), QStringLiteral("action2"), QStringLiteral("action4"), checkoutKey};
+const QStringList requiredKeys { QStringLiteral("/ajax/login.jsp"), QStringLiteral("action1"), QStringLiteral("action11"),
+    QStringLiteral("action3"), QStringLiteral("action2"), QStringLiteral("action4"), checkoutKey };
 // What a refresh can do without: their failures leave defaults.
-const QStringList optionalKeys{QStringLiteral("recommendpay"), QStringLiteral("action6"), QStringLiteral("h42tv_account_info"),
-                               QStringLiteral("h42tv_channels")};
+const QStringList optionalKeys { QStringLiteral("recommendpay"), QStringLiteral("action6"), QStringLiteral("h42tv_account_info"),
+    QStringLiteral("h42tv_channels") };
 
 const QString timeoutText = QStringLiteral("Превышено время ожидания ответа сервера.");
 
@@ -102,20 +102,20 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         // The matrix, for the record: one row per request, one column per fault.
-        QStringList header{QStringLiteral("%1").arg(QStringLiteral("request"), -20)};
+        QStringList header { QStringLiteral("%1").arg(QStringLiteral("request"), -20) };
         for (const FaultInfo &info : faults)
             header.append(QStringLiteral("%1").arg(QLatin1String(info.name), -14));
         qInfo().noquote() << header.join(QLatin1Char('|'));
         for (const QString &key : requiredKeys + optionalKeys) {
-            QStringList row{QStringLiteral("%1").arg(key, -20)};
+            QStringList row { QStringLiteral("%1").arg(key, -20) };
             for (const FaultInfo &info : faults)
                 row.append(QStringLiteral("%1").arg(m_cells.value(key).value(int(info.fault), QStringLiteral("?")), -14));
             qInfo().noquote() << row.join(QLatin1Char('|'));
         }
         qInfo("legend: timeout = \"%s\"; size = \"%s\"; format = \"%s\"; site = \"%s\"; net = the network layer's text; "
               "kept = the refresh succeeded without that part; then the seconds taken",
-              qPrintable(timeoutText), qPrintable(NetworkAccess::oversizedReplyText),
-              qPrintable(TarvikAPIErrors::invalidResponse().description()), qPrintable(TarvikAPIErrors::http(302).description()));
+            qPrintable(timeoutText), qPrintable(NetworkAccess::oversizedReplyText),
+            qPrintable(TarvikAPIErrors::invalidResponse().description()), qPrintable(TarvikAPIErrors::http(302).description()));
         qInfo("peak memory grew by %lld kB over the matrix", peakMemoryKb() - m_peakBefore);
         m_fixture.reset();
     }
@@ -152,9 +152,9 @@ private Q_SLOTS:
         if (fault == Fault::Hang)
             site.hold(key);
         else if (fault == Fault::WrongTypes)
-            site.setOverride(key, {.body = QByteArrayLiteral("[1, \"2\", {\"result\": []}]")});
+            site.setOverride(key, { .body = QByteArrayLiteral("[1, \"2\", {\"result\": []}]") });
         else
-            site.setOverride(key, {.fault = StandinFault(served)});
+            site.setOverride(key, { .fault = StandinFault(served) });
 
         QElapsedTimer clock;
         clock.start();

@@ -36,8 +36,8 @@ private:
     std::unique_ptr<NetworkAccess> m_network;
     QNetworkAccessManager *m_manager = nullptr;
 
-    Result<std::unique_ptr<QNetworkReply>> get(const QString &key, std::chrono::milliseconds limit = 10s,
-                                               qint64 bodyLimit = NetworkAccess::defaultBodyLimit)
+    Result<std::unique_ptr<QNetworkReply>> get(
+        const QString &key, std::chrono::milliseconds limit = 10s, qint64 bodyLimit = NetworkAccess::defaultBodyLimit)
     {
         const QUrl url = m_site->baseUrl().resolved(QUrl(QStringLiteral("mobile.jsp?action=") + key));
         return await(m_network->send(m_manager, QNetworkRequest(url), "GET", {}, limit, bodyLimit));
@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, bodyStarted);
         if (bodyStarted)
-            m_site->setOverride(QStringLiteral("action2"), {.fault = StandinFault::SlowBody});
+            m_site->setOverride(QStringLiteral("action2"), { .fault = StandinFault::SlowBody });
         else
             m_site->hold(QStringLiteral("action2"));
         for (int run = 0; run < 5; ++run) {
@@ -91,7 +91,7 @@ private Q_SLOTS:
     void bodiesPastTheLimitAreRefusedWhileReading()
     {
         QFETCH(StandinFault, fault);
-        m_site->setOverride(QStringLiteral("action4"), {.fault = fault});
+        m_site->setOverride(QStringLiteral("action4"), { .fault = fault });
         const qint64 before = peakMemoryKb();
         const auto result = get(QStringLiteral("action4"), 30s);
         qInfo("%lld body bytes streamed so far", StandinFaults::bytesStreamed());
@@ -135,7 +135,7 @@ private Q_SLOTS:
         jar->beginEpoch();
         m_site->releaseHeld();
         QVERIFY(await(std::move(late)));
-        QCOMPARE(jar->cookies(login), QList<QNetworkCookie>{first});
+        QCOMPARE(jar->cookies(login), QList<QNetworkCookie> { first });
 
         QVERIFY(await(m_network->send(m_manager, request, "POST", form, 10s)));
         QVERIFY(jar->cookies(login).constFirst().value() != first.value());
