@@ -32,8 +32,12 @@ const FaultInfo faults[] = {
 };
 
 const QString checkoutKey = QStringLiteral("/ajax/sbplink.jsp");
-const QStringList requiredKeys { QStringLiteral("/ajax/login.jsp"), QStringLiteral("action1"), QStringLiteral("action11"),
-    QStringLiteral("action3"), QStringLiteral("action2"), QStringLiteral("action4"), checkoutKey };
+const QString trustKey = QStringLiteral("set1");
+const QString tvAccountKey = QStringLiteral("h42tv_add_account");
+// Each fails the operation that sends it: a refresh, the checkout, the trust payment, the 24TV account.
+const QStringList requiredKeys{QStringLiteral("/ajax/login.jsp"), QStringLiteral("action1"), QStringLiteral("action11"),
+                               QStringLiteral("action3"), QStringLiteral("action2"), QStringLiteral("action4"), checkoutKey, trustKey,
+                               tvAccountKey};
 // What a refresh can do without: their failures leave defaults.
 const QStringList optionalKeys { QStringLiteral("recommendpay"), QStringLiteral("action6"), QStringLiteral("h42tv_account_info"),
     QStringLiteral("h42tv_channels") };
@@ -161,21 +165,21 @@ private Q_SLOTS:
         QString description;
         bool ok = false;
         TarvikError::Domain domain = TarvikError::Domain::None;
-        if (key == checkoutKey) {
-            const auto result = await(m_fixture->store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp));
+        const auto outcome = [&](const auto &result) {
             ok = bool(result);
             if (!ok) {
                 description = result.error().description();
                 domain = result.error().domain();
             }
-        } else {
-            const auto result = await(m_fixture->store->refresh());
-            ok = bool(result);
-            if (!ok) {
-                description = result.error().description();
-                domain = result.error().domain();
-            }
-        }
+        };
+        if (key == checkoutKey)
+            outcome(await(m_fixture->store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp)));
+        else if (key == trustKey)
+            outcome(await(m_fixture->store->activateTrustPayment()));
+        else if (key == tvAccountKey)
+            outcome(await(m_fixture->store->create24TVAccount(QStringLiteral("79991234567"))));
+        else
+            outcome(await(m_fixture->store->refresh()));
         const qint64 elapsed = clock.elapsed();
 
         QString cell;
