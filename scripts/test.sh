@@ -24,5 +24,9 @@ sanitize="$build-sanitize"
 cmake -S "$root" -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_WERROR=ON \
     -DTARVIK_SANITIZE=ON >/dev/null
 cmake --build "$sanitize" --parallel "$jobs" --target tst_accountstore tst_accountvaults tst_secretfallback \
-    tst_speedtestengine tst_shopimagecache
+    tst_networkaccess tst_speedtestengine tst_shopimagecache
 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$sanitize" -L "store|coroutines" --output-on-failure --parallel "$jobs" --timeout 600
+
+# The fuzz targets (clang, libFuzzer) once over their committed seed corpus: a regression run of
+# seconds. scripts/fuzz.sh without --regress fuzzes for as long as asked.
+TARVIK_FUZZ_BUILD_DIR="$build-fuzz" "$root/scripts/fuzz.sh" --regress

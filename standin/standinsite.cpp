@@ -249,6 +249,11 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
             dropConnection();
             return true;
         }
+        if (switched.fault != StandinFault::None) {
+            const QByteArray query = request.query.isEmpty() ? QByteArray() : '?' + request.query;
+            StandinFaults::serve(switched.fault, socket, reply.body, origin(request) + request.path.toLatin1() + query);
+            return true;
+        }
         if (switched.status)
             reply.status = *switched.status;
         if (switched.body)

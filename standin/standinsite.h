@@ -1,6 +1,7 @@
 #pragma once
 
 #include "standincertificates.h"
+#include "standinfaults.h"
 #include "standinspeedtest.h"
 
 #include <QAbstractHttpServer>
@@ -58,6 +59,8 @@ public:
         std::chrono::milliseconds delay{0};
         // Closes the connection without an answer, as a broken network would.
         bool dropConnection = false;
+        // Answers as a broken or hostile server would (standinfaults.h).
+        StandinFault fault = StandinFault::None;
     };
 
     explicit StandinSite(QObject *parent = nullptr);

@@ -93,6 +93,10 @@ TarvikAccountStore::TarvikAccountStore(const Collaborators &collaborators, QObje
             m_account = cached->account;
             m_lastUpdated = cached->lastUpdated;
         }
+    } else {
+        // No session can be restored (it ended, or no Secret Service kept it): the personal data
+        // of the last one does not stay on disk.
+        m_cache->remove();
     }
 }
 
@@ -273,7 +277,8 @@ QCoro::Task<Result<void>> TarvikAccountStore::loadAccount(quint64 generation)
     const auto rows = payments.objects(QStringLiteral("payments"));
     if (!rows)
         co_return rows.error();
-    for (const TarvikAPIObject &row : *rows)
+    // The site lists the newest first.
+    for (const TarvikAPIObject &row : rows->mid(0, maxPaymentOperations))
         account.paymentOperations.append(paymentRow(row));
     account.hasPaymentHistory = !account.paymentOperations.isEmpty();
 
@@ -318,6 +323,8 @@ QCoro::Task<> TarvikAccountStore::clearLocalSession()
     QCoro::Task<> cookies = m_cookies->remove();
     m_cache->remove();
     clearCookies();
+    // Answers still on their way belong to the session put away here: they set no more cookies.
+    m_cookieJar->beginEpoch();
     co_await credentials;
     co_await cookies;
 }

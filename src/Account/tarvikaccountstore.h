@@ -43,6 +43,10 @@ public:
         const Clock *clock;
     };
 
+    // The most payments kept of a history, the newest. Years of monthly payments fit; a site
+    // that sends millions does not fill memory, the screen and the cache with them.
+    static constexpr qsizetype maxPaymentOperations = 500;
+
     explicit TarvikAccountStore(const Collaborators &collaborators, QObject *parent = nullptr);
     ~TarvikAccountStore() override;
 

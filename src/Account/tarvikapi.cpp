@@ -83,7 +83,7 @@ QNetworkRequest TarvikAPI::mobileRequest(const QString &action, Form parameters)
 
 QCoro::Task<Result<QByteArray>> TarvikAPI::send(QNetworkRequest request, QByteArray verb, QByteArray body)
 {
-    const QDeadlineTimer deadline(resourceTimeout);
+    const QDeadlineTimer deadline(m_timeout);
     for (int redirects = 0;; ++redirects) {
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         const auto sent = co_await m_network->send(m_manager, request, verb, body,
@@ -216,25 +216,32 @@ QCoro::Task<Result<QUrl>> TarvikAPI::checkout(QString amount, bool sbp)
     const auto body = co_await send(page);
     if (!body)
         co_return body.error();
+    co_return checkoutAddress(*body);
+}
 
+Result<QUrl> TarvikAPI::checkoutAddress(const QByteArray &body)
+{
     QString text;
-    const auto json = parseJson(*body);
+    const auto json = parseJson(body);
     if (json && json->isObject())
-        co_return TarvikAPIErrors::server(TarvikAPIObject(json->toObject()).text(QStringLiteral("reason"), QStringLiteral("Не удалось создать платёж")));
+        return TarvikAPIErrors::server(TarvikAPIObject(json->toObject()).text(QStringLiteral("reason"), QStringLiteral("Не удалось создать платёж")));
     if (json && json->isString()) {
         text = json->toString();
     } else {
         QStringDecoder decoder(QStringDecoder::Utf8);
-        text = decoder.decode(*body);
+        text = decoder.decode(body);
         if (decoder.hasError())
             text.clear();
     }
 
-    const QUrl address(text.trimmed(), QUrl::StrictMode);
+    text = text.trimmed();
+    if (text.size() > maxCheckoutAddressLength)
+        return TarvikAPIErrors::invalidResponse();
+    const QUrl address(text, QUrl::StrictMode);
     if (!address.isValid() || address.isEmpty() || address.scheme().toLower() != QLatin1String("https")
-        || address.host().isEmpty() || !address.userName().isEmpty() || !address.password().isEmpty())
-        co_return TarvikAPIErrors::invalidResponse();
-    co_return address;
+        || address.host().isEmpty() || !address.userInfo().isEmpty() || address.authority().contains(QLatin1Char('@')))
+        return TarvikAPIErrors::invalidResponse();
+    return address;
 }
 
 QCoro::Task<Result<bool>> TarvikAPI::tvAccountExists()

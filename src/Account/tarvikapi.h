@@ -44,11 +44,19 @@ public:
     QCoro::Task<Result<bool>> tvAccountExists();
     QCoro::Task<Result<QList<TarvikAPIObject>>> tvPackages();
 
+    // The checkout address a reply of the checkout request gives, or why it gives none.
+    static Result<QUrl> checkoutAddress(const QByteArray &body);
+    // The longest checkout address taken. The payment provider's addresses are some hundred
+    // characters; a longer one is no address the site meant to give.
+    static constexpr qsizetype maxCheckoutAddressLength = 4096;
+
     // The URL-encoded form of `fields`: sorted by key, RFC 3986 unreserved characters kept.
     static QByteArray form(const Form &fields);
 
     // Total time one operation may take, redirects included.
     static constexpr std::chrono::seconds resourceTimeout{45};
+    // A shorter limit than resourceTimeout, for tests that wait for it to pass.
+    void setTimeout(std::chrono::milliseconds limit) { m_timeout = limit; }
 
 private:
     QNetworkRequest request(const QString &path) const;
@@ -60,4 +68,5 @@ private:
     NetworkAccess *m_network;
     QNetworkAccessManager *m_manager;
     TarvikAPIRedirectDelegate m_redirects;
+    std::chrono::milliseconds m_timeout = resourceTimeout;
 };

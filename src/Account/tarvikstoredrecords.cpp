@@ -34,10 +34,11 @@ std::optional<TarvikCachedAccount> TarvikCachedAccount::fromJson(const QByteArra
     double seconds = 0;
     if (!account.isObject() || !JsonFields::read(*object, "lastUpdated", seconds))
         return std::nullopt;
+    const auto lastUpdated = JsonFields::dateFromReferenceSeconds(seconds);
     auto data = TarvikAccountData::fromJson(account.toObject());
-    if (!data)
+    if (!data || !lastUpdated)
         return std::nullopt;
-    return TarvikCachedAccount{std::move(*data), JsonFields::dateFromReferenceSeconds(seconds)};
+    return TarvikCachedAccount{std::move(*data), *lastUpdated};
 }
 
 QByteArray TarvikStoredCredentials::toJson() const

@@ -41,6 +41,7 @@
 #include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
@@ -97,6 +98,9 @@ void countWarnings(QtMsgType type, const QMessageLogContext &context, const QStr
 
 int main(int argc, char *argv[])
 {
+    // Whatever the app or its libraries write (settings, notifications, the web profile) holds
+    // personal data: no one but the user reads it.
+    umask(S_IRWXG | S_IRWXO);
     // The web engine's sandbox cannot run as root (CI, containers).
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -95,8 +95,14 @@ void PaymentWebViewCoordinator::loadingChanged(const QUrl &url, QWebEngineLoadin
         failed(errorCode);
         break;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
-        // A load given up for a newer one, or refused: the newer one reports for itself.
-        m_refused.removeOne(url);
+        // A load given up for a newer one, or refused: the newer one reports for itself. But when
+        // the server sent the started load to a refused address, nothing else will end that load:
+        // it ends here, with the page underneath still shown.
+        if (m_refused.removeOne(url) && m_beforeStart && m_startedUrl != url) {
+            m_beforeStart.reset();
+            setIsLoading(false);
+            setErrorMessage(QString());
+        }
         break;
     }
 }

@@ -53,8 +53,23 @@ inline double secondsSinceReferenceDate(const QDateTime &date)
     return double(referenceDate().msecsTo(date)) / 1000.0;
 }
 
-inline QDateTime dateFromReferenceSeconds(double seconds)
+// The dates a record of ours may hold: from 1970 up to 2200. A number outside (or not a number at
+// all) is damage, not a date, and fails its record like any other bad field.
+constexpr double earliestReferenceSeconds = -978307200.0; // 1970-01-01 00:00:00 UTC
+constexpr double latestReferenceSeconds = 6279811200.0; // 2200-01-01 00:00:00 UTC
+
+inline bool isStorableDate(const QDateTime &date)
 {
+    if (!date.isValid())
+        return false;
+    const qint64 msecs = referenceDate().msecsTo(date);
+    return msecs >= qint64(earliestReferenceSeconds) * 1000 && msecs <= qint64(latestReferenceSeconds) * 1000;
+}
+
+inline std::optional<QDateTime> dateFromReferenceSeconds(double seconds)
+{
+    if (!(seconds >= earliestReferenceSeconds && seconds <= latestReferenceSeconds))
+        return std::nullopt;
     return referenceDate().addMSecs(qRound64(seconds * 1000.0)).toLocalTime();
 }
 

@@ -8,6 +8,39 @@
 #include <QSslCertificate>
 #include <QTimer>
 
+#include <coroutine>
+
+namespace
+{
+// Resumes the awaiting coroutine once `reply` has finished, from the event loop and never inside
+// the reply's own emission of `finished`: abort() emits it synchronously and then still uses the
+// reply, while the coroutine, run to its end, deletes the reply with its frame.
+class FinishedLater
+{
+public:
+    explicit FinishedLater(QNetworkReply *reply)
+        : m_reply(reply)
+    {
+    }
+    bool await_ready() const { return m_reply->isFinished(); }
+    void await_suspend(std::coroutine_handle<> handle)
+    {
+        QObject::connect(
+            m_reply, &QNetworkReply::finished, m_reply, [handle] { handle.resume(); },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
+    void await_resume() const {}
+
+private:
+    QNetworkReply *m_reply;
+};
+
+// Why a request was stopped before its answer was in.
+enum class Stop { None, Deadline, Oversized };
+} // namespace
+
+const QString NetworkAccess::oversizedReplyText = QStringLiteral("Ответ сервера слишком велик. Повторите попытку позже.");
+
 NetworkAccess::NetworkAccess(const QString &extraCaFile, QObject *parent)
     : QObject(parent)
     , m_cookieStore(new SharedCookieStore(this))
@@ -38,25 +71,48 @@ void NetworkAccess::prepare(QNetworkRequest &request) const
 }
 
 QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetworkAccessManager *manager, QNetworkRequest request,
-                                                                       QByteArray verb, QByteArray body,
-                                                                       std::chrono::milliseconds limit) const
+                                                                       QByteArray verb, QByteArray body, std::chrono::milliseconds limit,
+                                                                       qint64 bodyLimit) const
 {
     prepare(request);
+    // Cookies are taken below, and only while the session the request was sent for lasts.
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    const quint64 epoch = m_cookieStore->epoch();
+    auto stop = std::make_shared<Stop>(Stop::None);
     std::unique_ptr<QNetworkReply> reply(manager->sendCustomRequest(request, verb, body));
-    bool timedOut = false;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, reply.get(), [&timedOut, &reply] {
-        timedOut = true;
-        reply->abort();
-    });
-    deadline.start(std::max(limit, std::chrono::milliseconds(0)));
+    QNetworkReply *raw = reply.get();
 
-    co_await reply.get();
+    // The timer belongs to the reply: it cannot outlive it, and never fires into a finished frame.
+    QTimer::singleShot(std::max(limit, std::chrono::milliseconds(0)), raw, [raw, stop] {
+        *stop = Stop::Deadline;
+        raw->abort();
+    });
+    // The body is held in memory: past the limit the request ends, whatever is still on its way.
+    const auto checkSize = [raw, stop, bodyLimit] {
+        const QVariant announced = raw->header(QNetworkRequest::ContentLengthHeader);
+        if (raw->bytesAvailable() <= bodyLimit && !(announced.isValid() && announced.toLongLong() > bodyLimit))
+            return;
+        if (*stop == Stop::None)
+            *stop = Stop::Oversized;
+        raw->abort();
+    };
+    connect(raw, &QNetworkReply::metaDataChanged, raw, checkSize);
+    connect(raw, &QNetworkReply::readyRead, raw, checkSize);
+
+    co_await FinishedLater(raw);
 
     const QNetworkReply::NetworkError error = reply->error();
-    if (timedOut)
+    if (*stop == Stop::Deadline)
         co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));
+    if (*stop == Stop::Oversized) {
+        qCWarning(lcHttp) << "reply larger than" << bodyLimit << "bytes refused" << reply->url().path();
+        co_return TarvikError::transport(QNetworkReply::UnknownContentError, oversizedReplyText);
+    }
+    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
+        const auto cookies = reply->header(QNetworkRequest::SetCookieHeader).value<QList<QNetworkCookie>>();
+        if (!cookies.isEmpty() && !m_cookieStore->setCookiesFromReply(epoch, cookies, reply->url()))
+            qCDebug(lcHttp) << "cookies of a replaced session ignored";
+    }
     if (error == QNetworkReply::OperationCanceledError)
         co_return TarvikError::cancelled();
     // 1-199: connection, TLS and proxy failures; the errors from 200 on describe an HTTP status.

@@ -34,11 +34,20 @@ public:
     // Applies the app's TLS configuration to a request.
     void prepare(QNetworkRequest &request) const;
 
+    // The most of a reply's body held in memory by default. The site's largest answer, a long
+    // payment history, is some tens of kilobytes; a few megabytes leave room and bound what a
+    // broken or hostile server can make the app hold.
+    static constexpr qint64 defaultBodyLimit = 4 * 1024 * 1024;
+    // The text of a reply refused for its size.
+    static const QString oversizedReplyText;
+
     // Sends `request` on `manager` within `limit`, and gives back the reply once it carries an HTTP
-    // answer. A failure below HTTP (time-out, connection, TLS) is a Transport error with the
-    // platform's text; an aborted request is a cancellation.
+    // answer, its body of at most `bodyLimit` bytes read. A failure below HTTP (time-out,
+    // connection, TLS, a body past the limit) is a Transport error; an aborted request is a
+    // cancellation. The reply's cookies go to the cookie store unless its epoch ended meanwhile.
     QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> send(QNetworkAccessManager *manager, QNetworkRequest request,
-                                                             QByteArray verb, QByteArray body, std::chrono::milliseconds limit) const;
+                                                             QByteArray verb, QByteArray body, std::chrono::milliseconds limit,
+                                                             qint64 bodyLimit = defaultBodyLimit) const;
 
 private:
     SharedCookieStore *m_cookieStore;

@@ -16,4 +16,18 @@ public:
     QList<QNetworkCookie> cookies(const QUrl &url) const { return cookiesForUrl(url); }
     bool remove(const QNetworkCookie &cookie) { return deleteCookie(cookie); }
     bool insert(const QNetworkCookie &cookie) { return insertCookie(cookie); }
+
+    // The session epoch: replies to requests sent in an earlier epoch no longer set cookies, so
+    // that a late answer of a replaced session cannot overwrite the current session's cookie.
+    quint64 epoch() const { return m_epoch; }
+    void beginEpoch() { ++m_epoch; }
+    // Takes the cookies a reply to a request sent in `epoch` set; false (and nothing taken) when
+    // that epoch is over.
+    bool setCookiesFromReply(quint64 epoch, const QList<QNetworkCookie> &cookies, const QUrl &url)
+    {
+        return epoch == m_epoch && setCookiesFromUrl(cookies, url);
+    }
+
+private:
+    quint64 m_epoch = 0;
 };

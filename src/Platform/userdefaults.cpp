@@ -1,12 +1,18 @@
 #include "userdefaults.h"
 
+#include "logging.h"
+#include "privatefiles.h"
+
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 UserDefaults::UserDefaults(const QString &filePath, QObject *parent)
     : QObject(parent)
     , m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
+    if (!PrivateFiles::prepare(filePath))
+        qCWarning(lcSettings) << "cannot make" << filePath << "private";
 }
 
 UserDefaults::~UserDefaults() = default;
@@ -60,13 +66,19 @@ QVariant UserDefaults::value(const QString &key, const QVariant &fallback) const
     return m_settings->value(key, fallback);
 }
 
-void UserDefaults::setValue(const QString &key, const QVariant &value)
+bool UserDefaults::setValue(const QString &key, const QVariant &value)
 {
     if (m_settings->contains(key) && m_settings->value(key) == value)
-        return;
+        return true;
+    const qsizetype size = value.typeId() == QMetaType::QString ? value.toString().size() * 2 : value.toByteArray().size();
+    if (size > maxValueBytes) {
+        qCWarning(lcSettings) << "value of" << size << "bytes for" << key << "not stored";
+        return false;
+    }
     m_settings->setValue(key, value);
-    m_settings->sync();
+    sync();
     Q_EMIT valueChanged(key);
+    return true;
 }
 
 bool UserDefaults::contains(const QString &key) const
@@ -79,11 +91,14 @@ void UserDefaults::remove(const QString &key)
     if (!m_settings->contains(key))
         return;
     m_settings->remove(key);
-    m_settings->sync();
+    sync();
     Q_EMIT valueChanged(key);
 }
 
 void UserDefaults::sync()
 {
     m_settings->sync();
+    // QSettings writes a new file and renames it over the old one, with the umask's permissions
+    // (main() sets an owner-only umask for the app; tests and tools may not).
+    QFile::setPermissions(m_settings->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

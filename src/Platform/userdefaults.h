@@ -28,9 +28,14 @@ public:
     void setValue(const StringKey &key, const QString &value);
     void setValue(const DataKey &key, const QByteArray &value);
 
-    // Untyped access, for keys built at run time (the account cache) and for QML.
+    // The largest value stored. The settings file is read whole at every start; the largest value
+    // of the app, the cached account, is some tens of kilobytes.
+    static constexpr qsizetype maxValueBytes = 512 * 1024;
+
+    // Untyped access, for keys built at run time (the account cache) and for QML. A value larger
+    // than maxValueBytes is not stored (false), and the stored one stays.
     QVariant value(const QString &key, const QVariant &fallback = {}) const;
-    void setValue(const QString &key, const QVariant &value);
+    bool setValue(const QString &key, const QVariant &value);
     bool contains(const QString &key) const;
     void remove(const QString &key);
 

@@ -1,6 +1,8 @@
 #include "usernotificationcenter.h"
 
 #include "clock.h"
+#include "jsonfields.h"
+#include "privatefiles.h"
 #include "logging.h"
 
 #include <QCoroDBusPendingCall>
@@ -18,6 +20,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace
@@ -31,6 +34,9 @@ const QString appName = QStringLiteral("Tarvik");
 constexpr int probeTimeoutMs = 10000;
 // QTimer counts in int milliseconds; farther fire dates are reached in steps.
 constexpr qint64 longestWaitMs = std::numeric_limits<int>::max();
+// The most the notifications file may hold; it is read whole at start. The app keeps a handful
+// of notifications of a few hundred bytes each.
+constexpr qsizetype maxStorageBytes = 256 * 1024;
 
 const QDateTime referenceDate(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
 
@@ -94,7 +100,7 @@ QCoro::Task<Result<void>> UserNotificationCenter::add(NotificationRequest reques
     if (request.identifier.isEmpty() || !(request.timeInterval > 0))
         co_return failure(QStringLiteral("Уведомление без идентификатора или срока"));
     const QDateTime fireDate = m_clock->now().addMSecs(qint64(std::min(request.timeInterval, 1e12) * 1000.0));
-    if (!fireDate.isValid())
+    if (!JsonFields::isStorableDate(fireDate))
         co_return failure(QStringLiteral("Срок уведомления вне допустимого диапазона"));
 
     const QList<Pending> before = m_pending;
@@ -260,9 +266,10 @@ void UserNotificationCenter::load()
         pending.request.threadIdentifier = object.value(QStringLiteral("threadIdentifier")).toString();
         pending.request.timeInterval = object.value(QStringLiteral("timeInterval")).toDouble();
         const QJsonValue fireDate = object.value(QStringLiteral("fireDate"));
-        if (pending.request.identifier.isEmpty() || !fireDate.isDouble())
+        const auto due = JsonFields::dateFromReferenceSeconds(fireDate.toDouble(std::nan("")));
+        if (pending.request.identifier.isEmpty() || !fireDate.isDouble() || !due)
             continue;
-        pending.fireDate = referenceDate.addMSecs(qRound64(fireDate.toDouble() * 1000.0)).toLocalTime();
+        pending.fireDate = *due;
         m_pending.removeIf([&](const Pending &other) { return other.request.identifier == pending.request.identifier; });
         m_pending.append(pending);
     }
@@ -303,12 +310,19 @@ QJsonObject UserNotificationCenter::toJson() const
 bool UserNotificationCenter::save() const
 {
     const QFileInfo info(m_storagePath);
-    if (!QDir().mkpath(info.absolutePath())) {
+    if (!PrivateFiles::makeFolders(info.absolutePath())) {
         qCWarning(lcNotifications) << "cannot create" << info.absolutePath();
         return false;
     }
+    const QByteArray json = QJsonDocument(toJson()).toJson(QJsonDocument::Compact);
+    if (json.size() > maxStorageBytes) {
+        qCWarning(lcNotifications) << "not writing" << json.size() << "bytes of notifications";
+        return false;
+    }
     QSaveFile file(m_storagePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(toJson()).toJson(QJsonDocument::Compact)) < 0 || !file.commit()) {
+    // The new file is owner-only before a byte is in it; the rename keeps that.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(json) < 0 || !file.commit()) {
         qCWarning(lcNotifications) << "cannot write" << m_storagePath << file.errorString();
         return false;
     }

@@ -65,7 +65,7 @@ QQuickItem *frontScrollView(QQuickItem *item)
 } // namespace
 
 // Renders the sign-in, recovery and add-account screens and the detail kit offscreen; the PNGs land
-// in <build>/screenshots/account-*.png.
+// in screenshots/account-*.png in the test's build folder.
 class AccountRenderTest : public QObject
 {
     Q_OBJECT

@@ -15,7 +15,9 @@
 #include "userdefaults.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlExtensionPlugin>
@@ -78,6 +80,9 @@ private:
     std::unique_ptr<SecretStore> m_secrets;
     std::unique_ptr<UserDefaults> m_defaults;
     ManualClock m_clock{QDateTime(QDate(2026, 12, 7), QTime(10, 5), Qt::UTC)};
+
+    // The loopback address the site was given at start.
+    QString host() const { return m_site->address().toString(); }
     std::unique_ptr<TarvikCredentialVault> m_credentials;
     std::unique_ptr<TarvikCookieVault> m_cookies;
     std::unique_ptr<TarvikAccountCache> m_cache;
@@ -174,7 +179,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        m_site = startStandin(QHostAddress(QStringLiteral("127.0.0.22")), 443);
+        m_site = startStandinOn443();
         QVERIFY(m_site);
     }
 
@@ -250,10 +255,10 @@ private Q_SLOTS:
         const auto cached = m_cache->load();
         QVERIFY(cached && cached->account == m_store->account());
         QCOMPARE(cached->lastUpdated, m_clock.now());
-        QCOMPARE(m_cache->key(), QStringLiteral("tarvikLastGoodAccountData.api.v1.127.0.0.22"));
-        QCOMPARE(TarvikStoredCredentials::fromJson(secret(QStringLiteral("127.0.0.22")).value_or("")).value_or(TarvikStoredCredentials()),
+        QCOMPARE(m_cache->key(), QStringLiteral("tarvikLastGoodAccountData.api.v1.") + host());
+        QCOMPARE(TarvikStoredCredentials::fromJson(secret(host()).value_or("")).value_or(TarvikStoredCredentials()),
             (TarvikStoredCredentials{QStringLiteral("demo"), m_site->password()}));
-        const auto cookies = TarvikStoredCookie::listFromJson(secret(QStringLiteral("127.0.0.22.cookies")).value_or(""));
+        const auto cookies = TarvikStoredCookie::listFromJson(secret(host() + QStringLiteral(".cookies")).value_or(""));
         QVERIFY(cookies && cookies->size() == 1);
         QCOMPARE(cookies->first().properties.value(QStringLiteral("Value")).toLatin1(), sessionCookie());
         QCOMPARE(TarvikCredentialVault::service(), QStringLiteral("ru.tarvik.app.account-session"));
@@ -603,6 +608,75 @@ private Q_SLOTS:
         QVERIFY(m_credentials->credentials());
     }
 
+    // The late answer of a replaced session's sign-in must not hand the next sign-in its cookie.
+    void lateCookieOfAReplacedSessionIsIgnored()
+    {
+        signIn();
+        QSignalSpy held(m_site.get(), &StandinSite::requestHeld);
+        m_site->hold(QStringLiteral("/ajax/login.jsp"), 1);
+        auto refresh = m_store->refresh();
+        QVERIFY(held.wait());
+        await(m_store->signOut());
+        m_site->hold(QStringLiteral("action1"), 1);
+        auto next = m_store->signIn(m_site->login(), m_site->password());
+        QVERIFY(held.wait());
+        const QByteArray session = sessionCookie();
+        QVERIFY(!session.isEmpty());
+        const qsizetype firstOfTheLoad = m_site->requests().size() - 1;
+
+        m_site->release(QStringLiteral("/ajax/login.jsp"));
+        const auto refreshed = await(std::move(refresh));
+        QVERIFY(!refreshed && refreshed.error().isCancellation());
+        QCOMPARE(sessionCookie(), session);
+        m_site->releaseHeld();
+        QVERIFY(await(std::move(next)));
+
+        QCOMPARE(sessionCookie(), session);
+        const QList<StandinSite::Request> requests = m_site->requests();
+        for (qsizetype i = firstOfTheLoad; i < requests.size(); ++i) {
+            if (requests.at(i).path != QLatin1String("/ajax/login.jsp"))
+                QCOMPARE(requests.at(i).cookies.value("JSESSIONID"), session);
+        }
+        const auto stored = TarvikStoredCookie::listFromJson(secret(host() + QStringLiteral(".cookies")).value_or(""));
+        QVERIFY(stored && !stored->isEmpty());
+        QCOMPARE(stored->first().properties.value(QStringLiteral("Value")).toLatin1(), session);
+    }
+
+    // What a hostile site sends is bounded: the newest payments only, no checkout address of any
+    // length; and a cached date no clock reaches does not decode.
+    void hostileAnswersAreBounded()
+    {
+        QJsonArray payments;
+        for (int i = 0; i < TarvikAccountStore::maxPaymentOperations + 100; ++i)
+            payments.append(QJsonObject{{QStringLiteral("pay_date"), QStringLiteral("%1").arg(i)},
+                                        {QStringLiteral("pay_summ"), QStringLiteral("10")}, {QStringLiteral("pay_sys"), QStringLiteral("Касса")}});
+        const QJsonObject served = m_site->actionReply(QStringLiteral("action4"));
+        QJsonObject history = served;
+        history.insert(QStringLiteral("payments"), payments);
+        m_site->setActionReply(QStringLiteral("action4"), history);
+        signIn();
+        m_site->setActionReply(QStringLiteral("action4"), served);
+        const QList<TarvikPaymentOperation> kept = m_store->account().paymentOperations;
+        QCOMPARE(kept.size(), TarvikAccountStore::maxPaymentOperations);
+        QCOMPARE(kept.constFirst().date, QStringLiteral("0"));
+        QCOMPARE(kept.constLast().date, QString::number(TarvikAccountStore::maxPaymentOperations - 1));
+
+        const QByteArray address = "https://" + host().toLatin1() + "/pay?order=";
+        m_site->setOverride(QStringLiteral("/ajax/sbplink.jsp"),
+                            {.body = address + QByteArray(TarvikAPI::maxCheckoutAddressLength - address.size(), 'a')});
+        QVERIFY(await(m_store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp)));
+        m_site->setOverride(QStringLiteral("/ajax/sbplink.jsp"),
+                            {.body = address + QByteArray(TarvikAPI::maxCheckoutAddressLength - address.size() + 1, 'a')});
+        const auto tooLong = await(m_store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp));
+        QVERIFY(!tooLong && tooLong.error().is(TarvikAPIError::InvalidResponse));
+
+        for (const double lastUpdated : {7.89e30, -7.89e30, 1e11}) {
+            QJsonObject cached = QJsonDocument::fromJson(TarvikCachedAccount{m_store->account(), m_clock.now()}.toJson()).object();
+            cached.insert(QStringLiteral("lastUpdated"), lastUpdated);
+            QVERIFY(!TarvikCachedAccount::fromJson(QJsonDocument(cached).toJson()));
+        }
+    }
+
     void checkoutAmounts_data()
     {
         QTest::addColumn<QString>("amount");
@@ -766,7 +840,9 @@ private Q_SLOTS:
         QSignalSpy loading(m_store.get(), &TarvikAccountStore::isLoadingChanged);
         const auto result = await(m_store->refresh());
         QVERIFY(!result && result.error().is(TarvikAccountError::InvalidCredentials));
-        QVERIFY(m_site->requests().isEmpty() && m_cache->load());
+        QVERIFY(m_site->requests().isEmpty());
+        // Nor does the cache of a session that cannot be restored stay on disk.
+        QVERIFY(!m_defaults->contains(m_cache->key()));
         QCOMPARE(loading.count(), 0);
     }
 
@@ -778,7 +854,7 @@ private Q_SLOTS:
         QFile file(m_defaults->filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray stored = file.readAll();
-        QVERIFY(stored.contains("tarvikLastGoodAccountData.api.v1.127.0.0.22"));
+        QVERIFY(stored.contains("tarvikLastGoodAccountData.api.v1." + host().toLatin1()));
         QVERIFY(!stored.contains(m_site->password().toUtf8()));
         QVERIFY(!stored.contains(session));
 

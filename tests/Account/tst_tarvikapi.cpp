@@ -19,7 +19,8 @@ private:
     std::unique_ptr<StandinSite> m_site;
     std::unique_ptr<NetworkAccess> m_network;
     std::unique_ptr<TarvikAPI> m_api;
-    const QString m_host = QStringLiteral("127.0.0.21");
+    QString m_host; // the loopback address picked at start
+    QString m_otherHost; // another loopback address, never served
 
     void signIn()
     {
@@ -40,8 +41,11 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        m_site = startStandin(QHostAddress(m_host), 443);
+        m_site = startStandinOn443();
         QVERIFY(m_site);
+        m_host = m_site->address().toString();
+        const quint32 last = m_site->address().toIPv4Address() & 0xffu;
+        m_otherHost = QStringLiteral("127.0.0.%1").arg(last >= 254 ? 2 : last + 1);
     }
 
     void init()
@@ -191,10 +195,10 @@ private Q_SLOTS:
         QTest::newRow("500") << 500 << QString() << http << 500;
         QTest::newRow("204 is fine, empty body is not JSON") << 204 << QString() << -1 << 0;
         QTest::newRow("302 without Location") << 302 << QString() << http << 302;
-        QTest::newRow("302 to http without port") << 302 << QStringLiteral("http://127.0.0.21/mobile.jsp?action=action11") << http << 302;
-        QTest::newRow("302 to port 8443") << 302 << QStringLiteral("https://127.0.0.21:8443/mobile.jsp?action=action11") << http << 302;
-        QTest::newRow("302 to another host") << 302 << QStringLiteral("https://127.0.0.22/mobile.jsp?action=action11") << http << 302;
-        QTest::newRow("301 to user info") << 301 << QStringLiteral("https://u:p@127.0.0.21/mobile.jsp?action=action11") << http << 301;
+        QTest::newRow("302 to http without port") << 302 << QStringLiteral("http://%1/mobile.jsp?action=action11").arg(m_host) << http << 302;
+        QTest::newRow("302 to port 8443") << 302 << QStringLiteral("https://%1:8443/mobile.jsp?action=action11").arg(m_host) << http << 302;
+        QTest::newRow("302 to another host") << 302 << QStringLiteral("https://%1/mobile.jsp?action=action11").arg(m_otherHost) << http << 302;
+        QTest::newRow("301 to user info") << 301 << QStringLiteral("https://u:p@%1/mobile.jsp?action=action11").arg(m_host) << http << 301;
         QTest::newRow("302 to the login page") << 302 << QStringLiteral("/velmorlogin.jsp") << expired << 0;
         QTest::newRow("302 to the capitalised login page") << 302 << QStringLiteral("/VelmorLogin.JSP") << expired << 0;
     }
@@ -224,9 +228,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("location");
         QTest::addColumn<QString>("finalPath");
-        QTest::newRow("https, no port") << QStringLiteral("https://127.0.0.21/mobile.jsp?action=action11") << QStringLiteral("/mobile.jsp");
-        QTest::newRow("https, port 443") << QStringLiteral("https://127.0.0.21:443/mobile.jsp?action=action11") << QStringLiteral("/mobile.jsp");
-        QTest::newRow("http, port 443, upgraded") << QStringLiteral("http://127.0.0.21:443/mobile.jsp?action=action11")
+        QTest::newRow("https, no port") << QStringLiteral("https://%1/mobile.jsp?action=action11").arg(m_host) << QStringLiteral("/mobile.jsp");
+        QTest::newRow("https, port 443") << QStringLiteral("https://%1:443/mobile.jsp?action=action11").arg(m_host) << QStringLiteral("/mobile.jsp");
+        QTest::newRow("http, port 443, upgraded") << QStringLiteral("http://%1:443/mobile.jsp?action=action11").arg(m_host)
                                                   << QStringLiteral("/mobile.jsp");
         QTest::newRow("relative") << QStringLiteral("mobile.jsp?action=action11") << QStringLiteral("/mobile.jsp");
         QTest::newRow("ajax login page is no login page") << QStringLiteral("/ajax/login.jsp") << QStringLiteral("/ajax/login.jsp");
@@ -290,6 +294,7 @@ private Q_SLOTS:
         QTest::newRow("capital scheme") << QByteArray("HTTPS://pay.example/c") << QStringLiteral("https://pay.example/c");
         QTest::newRow("http") << QByteArray("http://pay.example/c") << QString();
         QTest::newRow("user name") << QByteArray("https://user@pay.example/c") << QString();
+        QTest::newRow("empty user info") << QByteArray("https://:@pay.example/c") << QString();
         QTest::newRow("no host") << QByteArray("https:///c") << QString();
         QTest::newRow("not a URL") << QByteArray("платёж") << QString();
         QTest::newRow("not UTF-8") << QByteArray("\xff\xfe") << QString();
@@ -367,7 +372,7 @@ private Q_SLOTS:
         QCOMPARE(result.error().domain(), TarvikError::Domain::Transport);
         QVERIFY(result.error().hasDescription());
 
-        TarvikAPI closed(QUrl(QStringLiteral("https://127.0.0.21:1/")), m_network.get());
+        TarvikAPI closed(QUrl(QStringLiteral("https://%1:1/").arg(m_host)), m_network.get());
         const auto refused = await(closed.object(QStringLiteral("action1")));
         QVERIFY(!refused && refused.error().domain() == TarvikError::Domain::Transport);
     }

@@ -3,6 +3,7 @@
 #include "passwordrecoveryserviceqml.h"
 #include "tarvikapp.h"
 #include "tarvikappsingleton.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QQmlApplicationEngine>
@@ -57,7 +58,7 @@ void tap(QQuickWindow *window, QQuickItem *item)
 } // namespace
 
 // The whole app as a subscriber meets it: the greeting, the sign-in screen, the home dashboard, and
-// a restart that signs in again without typing. Renders each step to <build>/screenshots/app-*.png.
+// a restart that signs in again without typing. Renders each step to screenshots/app-*.png in the test's build folder.
 class AppFlowTest : public QObject
 {
     Q_OBJECT
@@ -88,8 +89,7 @@ private:
 
     void save(QQuickWindow *window, const QString &name)
     {
-        QDir().mkpath(QStringLiteral(TARVIK_SCREENSHOT_DIR));
-        window->grabWindow().save(QStringLiteral(TARVIK_SCREENSHOT_DIR "/app-%1.png").arg(name));
+        window->grabWindow().save(QDir(screenshotDir()).filePath(QStringLiteral("app-%1.png").arg(name)));
     }
 
 private Q_SLOTS:
@@ -97,7 +97,7 @@ private Q_SLOTS:
     {
         QStandardPaths::setTestModeEnabled(true);
         m_fixture = std::make_unique<AccountFixture>();
-        QVERIFY(m_fixture->start(QHostAddress(QStringLiteral("127.0.0.24")), 443));
+        QVERIFY(m_fixture->start(AccountFixture::Port::Https));
         m_recovery = std::make_unique<PasswordRecoveryService>(m_fixture->site->baseUrl(), m_fixture->network.get());
         m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), nullptr);
         PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());

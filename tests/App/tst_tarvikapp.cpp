@@ -49,7 +49,7 @@ private Q_SLOTS:
     void init()
     {
         m_fixture = std::make_unique<AccountFixture>();
-        QVERIFY(m_fixture->start(QHostAddress(QStringLiteral("127.0.0.23")), 443));
+        QVERIFY(m_fixture->start(AccountFixture::Port::Https));
         m_testMessages = 0;
     }
 

@@ -26,7 +26,7 @@ void call(QObject *root, const char *function)
 }
 } // namespace
 
-// Renders every piece of the kit offscreen; each PNG lands in <build>/screenshots/design-*.png.
+// Renders every piece of the kit offscreen; each PNG lands in screenshots/design-*.png in the folder the test runs in.
 class DesignRenderTest : public QObject
 {
     Q_OBJECT

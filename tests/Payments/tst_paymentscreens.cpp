@@ -2,6 +2,7 @@
 #include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
+#include "testpaths.h"
 #include "urlopenersingleton.h"
 
 #include <QDir>
@@ -56,6 +57,11 @@ public:
         m_fixture->site->setOverride(key, StandinSite::Override{.body = body.toUtf8()});
     }
     Q_INVOKABLE void clearOverrides() { m_fixture->site->clearOverrides(); }
+    // `key` answers 302 to `location` from now on.
+    Q_INVOKABLE void redirect(const QString &key, const QString &location)
+    {
+        m_fixture->site->setOverride(key, StandinSite::Override{.status = 302, .location = location.toUtf8()});
+    }
     // The balance the site reports from now on ("1250.50" at first).
     Q_INVOKABLE void setBalance(const QString &balance)
     {
@@ -82,10 +88,10 @@ public:
         return {};
     }
 
-    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    // Where a test saves the picture of a screen: screenshots/<name>.png in the folder the test runs in.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
-        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
+        const QDir dir(screenshotDir());
         dir.mkpath(QStringLiteral("."));
         return dir.filePath(name + QStringLiteral(".png"));
     }

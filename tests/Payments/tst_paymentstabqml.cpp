@@ -1,5 +1,6 @@
 #include "accountfixture.h"
 #include "fixturequicktestsetup.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -71,10 +72,10 @@ public:
     // What reached the site since the last reset(), as paths or action names.
     Q_INVOKABLE QStringList requestKeys() const { return m_fixture->site->requestKeys(); }
 
-    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    // Where a test saves the picture of a screen: screenshots/<name>.png in the folder the test runs in.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
-        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
+        const QDir dir(screenshotDir());
         dir.mkpath(QStringLiteral("."));
         return dir.filePath(name + QStringLiteral(".png"));
     }

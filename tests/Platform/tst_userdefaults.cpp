@@ -1,6 +1,8 @@
 #include "appconfig.h"
 #include "userdefaults.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -73,6 +75,37 @@ private Q_SLOTS:
         QCOMPARE(AppConfig::fromArguments({QStringLiteral("app"), QStringLiteral("--shop-image-host"), QStringLiteral("127.0.0.77")}).shopImageHost,
                  QStringLiteral("127.0.0.77"));
         qunsetenv("TARVIK_SHOP_IMAGE_HOST");
+    }
+
+    // The file holds personal data: it and the folders made for it are the user's alone.
+    void fileAndFoldersAreOwnerOnly()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("made/for/it/d.ini"));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        UserDefaults defaults(path);
+        defaults.setValue(Defaults::cachedFirstName, QStringLiteral("Анна"));
+        defaults.setValue(Defaults::shopCart, QByteArray(1000, 'x'));
+        QCOMPARE(QFileInfo(path).permissions() & others, QFileDevice::Permissions());
+        for (const char *folder : {"made", "made/for", "made/for/it"})
+            QCOMPARE(QFileInfo(dir.filePath(QLatin1String(folder))).permissions() & others, QFileDevice::Permissions());
+        QCOMPARE(UserDefaults(path).value(Defaults::cachedFirstName), QStringLiteral("Анна"));
+    }
+
+    // A value past the limit is not written, and the one stored stays.
+    void oversizedValuesAreRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("d.ini"));
+        UserDefaults defaults(path);
+        QVERIFY(defaults.setValue(QStringLiteral("k"), QByteArray(UserDefaults::maxValueBytes, 'a')));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not stored")));
+        QVERIFY(!defaults.setValue(QStringLiteral("k"), QByteArray(UserDefaults::maxValueBytes + 1, 'b')));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not stored")));
+        QVERIFY(!defaults.setValue(QStringLiteral("k"), QString(UserDefaults::maxValueBytes, QLatin1Char('c'))));
+        QCOMPARE(UserDefaults(path).value(QStringLiteral("k")).toByteArray(), QByteArray(UserDefaults::maxValueBytes, 'a'));
+        QVERIFY(QFileInfo(path).size() < 2 * UserDefaults::maxValueBytes);
     }
 };
 

@@ -1,9 +1,15 @@
 #include "clock.h"
 #include "fakenotificationdaemon.h"
+#include "jsonfields.h"
 #include "usernotificationcenter.h"
 
 #include <QCoroTask>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -215,6 +221,41 @@ private Q_SLOTS:
             QVERIFY(add(center, request(QStringLiteral("a"), 10)));
         }
         QCOMPARE(pending(UserNotificationCenter(&m_clock, m_path)), QStringList{QStringLiteral("a")});
+    }
+
+    // A date no clock reaches is damage: that entry is dropped like one of a wrong type.
+    void outOfRangeDatesAreDropped()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).absolutePath()));
+        const auto entry = [](const char *identifier, double fireDate) {
+            return QJsonObject{{QStringLiteral("identifier"), QLatin1String(identifier)}, {QStringLiteral("fireDate"), fireDate},
+                               {QStringLiteral("title"), QStringLiteral("t")}, {QStringLiteral("body"), QStringLiteral("b")}};
+        };
+        const QJsonArray entries{entry("far", 123456789012345678901234567890123456789012.0), entry("before", -1e300),
+                                 entry("kept", JsonFields::secondsSinceReferenceDate(m_clock.now().addSecs(60))),
+                                 entry("next millennium", 1e11)};
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(QJsonObject{{QStringLiteral("pending"), entries}}).toJson());
+        file.close();
+        UserNotificationCenter center(&m_clock, m_path);
+        QCOMPARE(pending(center), QStringList{QStringLiteral("kept")});
+        QCOMPARE(center.nextTriggerDate(QStringLiteral("kept")), m_clock.now().addSecs(60));
+
+        // Nor is such a date taken from a request.
+        QVERIFY(!add(center, request(QStringLiteral("too far"), 1e10)));
+    }
+
+    void storageIsOwnerOnly()
+    {
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        UserNotificationCenter center(&m_clock, m_path);
+        QVERIFY(add(center, request(QStringLiteral("a"), 10)));
+        QCOMPARE(QFileInfo(m_path).permissions() & others, QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(QFileInfo(m_path).absolutePath()).permissions() & others, QFileDevice::Permissions());
+        QVERIFY(add(center, request(QStringLiteral("b"), 10)));
+        QCOMPARE(QFileInfo(m_path).permissions() & others, QFileDevice::Permissions());
     }
 };
 

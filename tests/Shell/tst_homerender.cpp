@@ -93,7 +93,7 @@ QString avatarBase64()
 }
 } // namespace
 
-// Renders the home dashboard and what it opens; each PNG lands in <build>/screenshots/home-*.png.
+// Renders the home dashboard and what it opens; each PNG lands in screenshots/home-*.png in the test's build folder.
 class HomeRenderTest : public QObject
 {
     Q_OBJECT

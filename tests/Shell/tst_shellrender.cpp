@@ -37,7 +37,7 @@ QByteArray shellDocument()
 }
 } // namespace
 
-// Renders the shell on each tab and the story viewer; each PNG lands in <build>/screenshots/shell-*.png.
+// Renders the shell on each tab and the story viewer; each PNG lands in screenshots/shell-*.png in the test's build folder.
 class ShellRenderTest : public QObject
 {
     Q_OBJECT

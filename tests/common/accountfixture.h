@@ -33,10 +33,12 @@ struct AccountFixture {
     std::unique_ptr<TarvikAccountStore> store;
     std::unique_ptr<TarvikAccountStoreQml> storeQml;
 
-    // Starts the stand-in (on 443 of `address` when given) and builds everything.
-    bool start(const QHostAddress &address = QHostAddress(QHostAddress::LocalHost), quint16 port = 0)
+    // Starts the stand-in on a free port of 127.0.0.1 (or on 443 of a free loopback address) and
+    // builds everything.
+    enum class Port { Any, Https };
+    bool start(Port port = Port::Any)
     {
-        site = startStandin(address, port);
+        site = port == Port::Https ? startStandinOn443() : startStandin();
         if (!site)
             return false;
         defaults = std::make_unique<UserDefaults>(dir.filePath(QStringLiteral("defaults.ini")));

@@ -1,4 +1,5 @@
 #include "qmlrender.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QQmlComponent>
@@ -94,7 +95,7 @@ QmlRender renderQml(const QString &name, const QByteArray &qml, const QmlRenderO
     }
 
     render.image = window->grabWindow();
-    const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
+    const QDir dir(screenshotDir());
     dir.mkpath(QStringLiteral("."));
     render.pngPath = dir.filePath(name + QStringLiteral(".png"));
     if (!render.image.save(render.pngPath))

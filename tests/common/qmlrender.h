@@ -29,7 +29,7 @@ struct QmlRenderOptions {
 };
 
 // Loads `qml` (a whole QML document; our modules import from qrc:/qt/qml) in an offscreen window,
-// grabs it and saves <build>/screenshots/<name>.png. A root that is an Item gets a window of
+// grabs it and saves screenshots/<name>.png in the folder the test runs in. A root that is an Item gets a window of
 // options.size; a root Window is used as it is.
 QmlRender renderQml(const QString &name, const QByteArray &qml, const QmlRenderOptions &options = {});
 

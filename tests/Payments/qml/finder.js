@@ -29,7 +29,7 @@ function button(object, text) {
     return find(object, candidate => candidate.text === text && candidate.clicked !== undefined && candidate.visible)
 }
 
-// Saves what the window shows under `item` as <build>/screenshots/<name>.png.
+// Saves what the window shows under `item` as screenshots/<name>.png in the folder the test runs in.
 function shoot(testCase, item, name, standin) {
     testCase.grabImage(item).save(standin.screenshotPath(name))
 }

@@ -240,6 +240,34 @@ Item {
             }
         }
 
+        // A server redirect to an address the view does not load ends that load: no overlay, no
+        // card, the page stays; a bank app's address still goes to the bank app.
+        function test_aRefusedRedirectEndsTheLoad_data() {
+            return [
+                { tag: "to http", location: "http:" + Standin.origin.substring(6) + "/checkout/next", handedOff: false },
+                { tag: "to a bank app", location: "sberpay://pay?order=TRV-500", handedOff: true },
+                { tag: "to another scheme", location: "tarvikunknown://pay", handedOff: false }
+            ]
+        }
+
+        function test_aRefusedRedirectEndsTheLoad(data) {
+            UrlOpener.installedSchemes = ["sberpay"]
+            openCheckout()
+            Standin.redirect("/checkout/hop", data.location)
+            run("window.location.href = '" + Standin.origin + "/checkout/hop'")
+            tryVerify(() => Standin.requestCount("/checkout/hop") === 1, 5000)
+            tryCompare(view, "isLoading", false, 5000)
+            settle()
+            compare(view.isLoading, false)
+            compare(view.errorMessage, "")
+            verify(!find(view, "loadingOverlay").visible)
+            verify(!find(view, "failureCard").visible)
+            compare(pageUrl(), Standin.origin + "/checkout/sbp?amount=500")
+            compare(UrlOpener.requestCount, data.handedOff ? 1 : 0)
+            if (data.handedOff)
+                compare(UrlOpener.requestedUrls(), [data.location])
+        }
+
         function test_anUntrustedCertificateIsRefused() {
             const origin = Standin.untrustedOrigin()
             verify(origin.length > 0)

@@ -1,0 +1,228 @@
+#include "accountfixture.h"
+#include "tarvikapierror.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+namespace
+{
+// How long one request may take here: the app's 45 s would make the matrix take an hour.
+constexpr auto limit = 1500ms;
+
+enum class Fault { Hang, SlowBody, EndlessBody, OversizedBody, TruncatedBody, Reset, WrongTypes, RedirectLoop, RedirectToHttp };
+
+struct FaultInfo {
+    Fault fault;
+    const char *name;
+    StandinFault served;
+};
+const FaultInfo faults[] = {
+    { Fault::Hang, "hang", StandinFault::None },
+    { Fault::SlowBody, "slow body", StandinFault::SlowBody },
+    { Fault::EndlessBody, "endless", StandinFault::EndlessBody },
+    { Fault::OversizedBody, "oversized", StandinFault::OversizedBody },
+    { Fault::TruncatedBody, "truncated", StandinFault::TruncatedBody },
+    { Fault::Reset, "reset", StandinFault::Reset },
+    { Fault::WrongTypes, "wrong types", StandinFault::None },
+    { Fault::RedirectLoop, "redirect loop", StandinFault::RedirectLoop },
+    { Fault::RedirectToHttp, "to http", StandinFault::RedirectToHttp },
+};
+
+const QString checkoutKey = QStringLiteral("/ajax/sbplink.jsp");
+const QString trustKey = QStringLiteral("set1");
+const QString tvAccountKey = QStringLiteral("h42tv_add_account");
+// Each fails the operation that sends it: a refresh, the checkout, the trust payment, the 24TV account.
+const QStringList requiredKeys{QStringLiteral("/ajax/login.jsp"), QStringLiteral("action1"), QStringLiteral("action11"),
+                               QStringLiteral("action3"), QStringLiteral("action2"), QStringLiteral("action4"), checkoutKey, trustKey,
+                               tvAccountKey};
+// What a refresh can do without: their failures leave defaults.
+const QStringList optionalKeys { QStringLiteral("recommendpay"), QStringLiteral("action6"), QStringLiteral("h42tv_account_info"),
+    QStringLiteral("h42tv_channels") };
+
+const QString timeoutText = QStringLiteral("Превышено время ожидания ответа сервера.");
+
+// The text a required request ends with, or empty where the platform's own text is right (a
+// broken connection is described by the network layer, translated in the app).
+QString expectedText(Fault fault)
+{
+    switch (fault) {
+    case Fault::Hang:
+    case Fault::SlowBody:
+        return timeoutText;
+    case Fault::EndlessBody:
+    case Fault::OversizedBody:
+        return NetworkAccess::oversizedReplyText;
+    case Fault::TruncatedBody:
+    case Fault::Reset:
+        return {};
+    case Fault::WrongTypes:
+        return TarvikAPIErrors::invalidResponse().description();
+    case Fault::RedirectLoop:
+    case Fault::RedirectToHttp:
+        return TarvikAPIErrors::http(302).description();
+    }
+    return {};
+}
+
+qint64 peakMemoryKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
+    }
+    return 0;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Fault)
+
+// Every request of a refresh, and the checkout's, against each way a broken or hostile server can
+// answer: each ends within the limit, with its error text (or, for what a refresh can do without,
+// with the rest of the account), memory bounded, the last good account and its cache kept.
+class FaultMatrixTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AccountFixture> m_fixture;
+    QMap<QString, QMap<int, QString>> m_cells;
+    qint64 m_peakBefore = 0;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_fixture = std::make_unique<AccountFixture>();
+        QVERIFY(m_fixture->start());
+        m_peakBefore = peakMemoryKb();
+    }
+
+    void cleanupTestCase()
+    {
+        // The matrix, for the record: one row per request, one column per fault.
+        QStringList header { QStringLiteral("%1").arg(QStringLiteral("request"), -20) };
+        for (const FaultInfo &info : faults)
+            header.append(QStringLiteral("%1").arg(QLatin1String(info.name), -14));
+        qInfo().noquote() << header.join(QLatin1Char('|'));
+        for (const QString &key : requiredKeys + optionalKeys) {
+            QStringList row { QStringLiteral("%1").arg(key, -20) };
+            for (const FaultInfo &info : faults)
+                row.append(QStringLiteral("%1").arg(m_cells.value(key).value(int(info.fault), QStringLiteral("?")), -14));
+            qInfo().noquote() << row.join(QLatin1Char('|'));
+        }
+        qInfo("legend: timeout = \"%s\"; size = \"%s\"; format = \"%s\"; site = \"%s\"; net = the network layer's text; "
+              "kept = the refresh succeeded without that part; then the seconds taken",
+            qPrintable(timeoutText), qPrintable(NetworkAccess::oversizedReplyText),
+            qPrintable(TarvikAPIErrors::invalidResponse().description()), qPrintable(TarvikAPIErrors::http(302).description()));
+        qInfo("peak memory grew by %lld kB over the matrix", peakMemoryKb() - m_peakBefore);
+        m_fixture.reset();
+    }
+
+    void cleanup()
+    {
+        m_fixture->site->clearOverrides();
+        m_fixture->site->releaseHeld();
+    }
+
+    void matrix_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("served");
+        for (const QString &key : requiredKeys + optionalKeys) {
+            for (const FaultInfo &info : faults)
+                QTest::addRow("%s, %s", qPrintable(key), info.name) << key << info.fault << int(info.served);
+        }
+    }
+    void matrix()
+    {
+        QFETCH(QString, key);
+        QFETCH(Fault, fault);
+        QFETCH(int, served);
+        StandinSite &site = *m_fixture->site;
+        m_fixture->reopen();
+        m_fixture->api->setTimeout(limit);
+        QVERIFY(m_fixture->signIn());
+        const TarvikAccountData lastGood = m_fixture->store->account();
+        const QVariant cached = m_fixture->defaults->value(m_fixture->cache->key());
+        QVERIFY(!lastGood.accountNumber.isEmpty() && cached.isValid());
+
+        if (fault == Fault::Hang)
+            site.hold(key);
+        else if (fault == Fault::WrongTypes)
+            site.setOverride(key, { .body = QByteArrayLiteral("[1, \"2\", {\"result\": []}]") });
+        else
+            site.setOverride(key, { .fault = StandinFault(served) });
+
+        QElapsedTimer clock;
+        clock.start();
+        QString description;
+        bool ok = false;
+        TarvikError::Domain domain = TarvikError::Domain::None;
+        const auto outcome = [&](const auto &result) {
+            ok = bool(result);
+            if (!ok) {
+                description = result.error().description();
+                domain = result.error().domain();
+            }
+        };
+        if (key == checkoutKey)
+            outcome(await(m_fixture->store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp)));
+        else if (key == trustKey)
+            outcome(await(m_fixture->store->activateTrustPayment()));
+        else if (key == tvAccountKey)
+            outcome(await(m_fixture->store->create24TVAccount(QStringLiteral("79991234567"))));
+        else
+            outcome(await(m_fixture->store->refresh()));
+        const qint64 elapsed = clock.elapsed();
+
+        QString cell;
+        if (ok)
+            cell = QStringLiteral("kept");
+        else if (description == timeoutText)
+            cell = QStringLiteral("timeout");
+        else if (description == NetworkAccess::oversizedReplyText)
+            cell = QStringLiteral("size");
+        else if (description == TarvikAPIErrors::invalidResponse().description())
+            cell = QStringLiteral("format");
+        else if (description == TarvikAPIErrors::http(302).description())
+            cell = QStringLiteral("site");
+        else if (domain == TarvikError::Domain::Transport)
+            cell = QStringLiteral("net");
+        else
+            cell = description;
+        m_cells[key][int(fault)] = QStringLiteral("%1 %2s").arg(cell).arg(double(elapsed) / 1000.0, 0, 'f', 1);
+
+        // Within the limit: one request ran out of it at most, the rest answered at once.
+        QVERIFY2(elapsed < 2 * limit.count() + 8000, qPrintable(QString::number(elapsed)));
+        QVERIFY(!m_fixture->store->isLoading());
+        if (requiredKeys.contains(key)) {
+            QVERIFY2(!ok, "a required request failed and the operation succeeded");
+            const QString expected = expectedText(fault);
+            if (expected.isEmpty())
+                QCOMPARE(domain, TarvikError::Domain::Transport);
+            else
+                QCOMPARE(description, expected);
+            QVERIFY(!description.isEmpty());
+        } else {
+            QVERIFY2(ok, qPrintable(description));
+        }
+        // The last good account stays, shown and cached (a refresh without an optional part
+        // publishes the same account again).
+        QCOMPARE(m_fixture->store->account().accountNumber, lastGood.accountNumber);
+        QCOMPARE(m_fixture->store->account().balance, lastGood.balance);
+        QCOMPARE(m_fixture->store->account().paymentOperations, lastGood.paymentOperations);
+        if (!ok)
+            QCOMPARE(m_fixture->defaults->value(m_fixture->cache->key()), cached);
+        QVERIFY(peakMemoryKb() - m_peakBefore < 256 * 1024);
+    }
+};
+
+QTEST_GUILESS_MAIN(FaultMatrixTest)
+#include "tst_faultmatrix.moc"
