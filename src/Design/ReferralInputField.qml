@@ -2,9 +2,10 @@ import QtQuick
 import Tarvik.Design
 
 // A one-line form field on translucent paper (radius 18, at least 54 high, padded 16 at the
-// sides) whose placeholder is its title; no word suggestions.
+// sides) whose placeholder is its title. An e-mail field neither capitalises nor corrects words.
 //   required title: string; text: string (write back from onTextEdited for a two-way field)
-//   keyboard: input method hints of the keyboard (Qt.ImhNone; Qt.ImhDigitsOnly for a number pad)
+//   keyboard: input method hints of the keyboard (Qt.ImhNone; Qt.ImhDigitsOnly for a number pad,
+//   Qt.ImhEmailCharactersOnly for an e-mail address)
 TarvikTextField {
     id: field
 
@@ -12,7 +13,8 @@ TarvikTextField {
     property int keyboard: Qt.ImhNone
 
     placeholderText: title
-    inputMethodHints: keyboard | Qt.ImhNoPredictiveText
+    inputMethodHints: (keyboard & Qt.ImhEmailCharactersOnly) ? keyboard | Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+                                                         : keyboard
     radius: 18
     fillColor: Theme.withOpacity(Theme.tarPaper, 0.78)
     outlined: false

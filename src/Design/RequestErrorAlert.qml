@@ -1,0 +1,24 @@
+import QtQuick
+import Tarvik.Design
+
+// The alert of a request form whose send failed: "Не удалось отправить", the failure's text
+// ("Попробуйте позже" when there is none) and "Закрыть", which clears the failure.
+//   required request: ConfirmationSend
+Alert {
+    id: alert
+
+    required property ConfirmationSend request
+
+    objectName: "requestErrorAlert"
+    presented: request.hasError
+    title: "Не удалось отправить"
+    buttons: [
+        AlertButton {
+            text: "Закрыть"
+            role: AlertButton.Cancel
+        }
+    ]
+    // The text stays as it was while the alert fades out.
+    onAboutToShow: message = request.hasError ? request.errorText : "Попробуйте позже"
+    onClosed: request.clearError()
+}
