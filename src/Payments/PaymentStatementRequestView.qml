@@ -67,7 +67,7 @@ AccountDetailScreen {
                 onTextEdited: statementForm.amount = text
             }
 
-            PaymentDatePicker {
+            TarvikDatePicker {
                 objectName: "datePicker"
                 Layout.fillWidth: true
                 visible: statementForm.showsAmountAndDate

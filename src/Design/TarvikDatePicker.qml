@@ -3,16 +3,26 @@ import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
 
-// A date field: `label` at the leading edge and the chosen date in a grey capsule at the trailing
-// edge; a tap on the capsule opens a month calendar over the window, any date allowed. Picking a
-// day keeps the time of day of `date` and closes the calendar.
-//   required label: string; date: the shown date (a JS Date); picked(date): a day was chosen
+// The app's one date field: `label` at the leading edge and the chosen date ("dd.MM.yyyy") in a
+// grey capsule at the trailing edge; a tap on the capsule opens a month calendar over the window
+// with Russian month and weekday names, Monday first. Picking a day keeps the time of day of
+// `date` and closes the calendar. The picker never changes `date` itself: bind `date` to the
+// form's value and write it back in `onPicked`.
+//   required label: string
+//   date: the shown date (a JS Date), today by default
+//   minimumDate: a JS Date or null (default); days before its day cannot be picked and the
+//       calendar does not page back past its month. A form that asks for "today on" passes
+//       `new Date()` taken when the form opens.
+//   picked(date): a day was chosen (a new Date; `date`'s time of day kept)
 //   open(), close(): the calendar; readonly calendarOpen: bool
+// Test hooks (objectName): "dateButton", "calendarPopup", "calendarTitle", "previousMonthButton",
+// "nextMonthButton", "monthGrid", "day<N>" for the days of the month on show.
 Rectangle {
     id: picker
 
     required property string label
     property date date: new Date()
+    property var minimumDate: null
     readonly property alias calendarOpen: calendar.opened
     readonly property var locale: Qt.locale("ru_RU")
 
@@ -28,7 +38,17 @@ Rectangle {
         calendar.close()
     }
 
+    // Whether the day is before the minimum date's day (time of day does not count).
+    function beforeMinimum(year, month, day) {
+        if (!picker.minimumDate)
+            return false
+        const min = picker.minimumDate
+        return new Date(year, month, day) < new Date(min.getFullYear(), min.getMonth(), min.getDate())
+    }
+
     function pick(year, month, day) {
+        if (picker.beforeMinimum(year, month, day))
+            return
         const chosen = new Date(picker.date.getTime())
         chosen.setFullYear(year, month, day)
         calendar.close()
@@ -96,6 +116,9 @@ Rectangle {
         // The month on show, which the chevrons change without touching the date.
         property int shownMonth: 0
         property int shownYear: 2000
+
+        readonly property bool atMinimumMonth: !!picker.minimumDate
+            && shownYear * 12 + shownMonth <= picker.minimumDate.getFullYear() * 12 + picker.minimumDate.getMonth()
 
         function step(months) {
             const total = shownYear * 12 + shownMonth + months
@@ -165,6 +188,8 @@ Rectangle {
                     symbol: "chevron.left"
                     text: "Предыдущий месяц"
                     weight: Font.DemiBold
+                    enabled: !calendar.atMinimumMonth
+                    opacity: enabled ? 1 : 0.35
                     onClicked: calendar.step(-1)
                 }
 
@@ -218,6 +243,7 @@ Rectangle {
 
                     required property var model
                     readonly property bool inMonth: model.month === grid.month
+                    readonly property bool allowed: inMonth && !picker.beforeMinimum(model.year, model.month, model.day)
                     readonly property bool selected: inMonth && model.year === picker.date.getFullYear()
                                                      && model.month === picker.date.getMonth()
                                                      && model.day === picker.date.getDate()
@@ -225,7 +251,7 @@ Rectangle {
                     objectName: inMonth ? "day" + model.day : ""
                     // Days of the neighbouring months keep their cells, so the weekdays line up.
                     opacity: inMonth ? 1 : 0
-                    enabled: inMonth
+                    enabled: allowed
                     text: model.day
                     Accessible.name: model.day + " " + picker.locale.monthName(model.month) + " " + model.year
                     onClicked: picker.pick(model.year, model.month, model.day)
@@ -242,7 +268,8 @@ Rectangle {
                         text: day.text
                         size: 19
                         weight: day.selected || day.model.today ? Font.DemiBold : Font.Normal
-                        color: day.selected ? Theme.white : day.model.today ? Theme.tarPink : Theme.label
+                        color: day.selected ? Theme.white : !day.allowed ? Theme.tertiaryLabel
+                                                          : day.model.today ? Theme.tarPink : Theme.label
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         Accessible.ignored: true
