@@ -5,19 +5,19 @@ import Tarvik.Design
 // closing it resets the flag and leaves the form as it was.
 //   required request: ConfirmationSend; required title, message: the sheet's texts
 Sheet {
-    id: sheet
+    id: confirmationSheet
 
     required property ConfirmationSend request
     required property string title
     required property string message
 
     objectName: "confirmationSheet"
-    presented: request.confirmed
-    onClosed: request.confirmed = false
+    presented: confirmationSheet.request.confirmed
+    onClosed: confirmationSheet.request.confirmed = false
     sourceComponent: Component {
         DemoActionSheet {
-            title: sheet.title
-            message: sheet.message
+            title: confirmationSheet.title
+            message: confirmationSheet.message
         }
     }
 }

@@ -10,7 +10,7 @@ Alert {
     required property ConfirmationSend request
 
     objectName: "requestErrorAlert"
-    presented: request.hasError
+    presented: alert.request.hasError
     title: "Не удалось отправить"
     buttons: [
         AlertButton {
@@ -19,6 +19,6 @@ Alert {
         }
     ]
     // The text stays as it was while the alert fades out.
-    onAboutToShow: message = request.hasError ? request.errorText : "Попробуйте позже"
-    onClosed: request.clearError()
+    onAboutToShow: message = alert.request.hasError ? alert.request.errorText : "Попробуйте позже"
+    onClosed: alert.request.clearError()
 }

@@ -53,10 +53,11 @@ QtObject {
     readonly property Component televisionService: Component { PlaceholderView { title: "Телевидение"; icon: "play.tv.fill" } }
     readonly property Component mobileService: Component { PlaceholderView { title: "Мобильная связь"; icon: "simcard.2.fill" } }
     readonly property Component smartIntercom: Component { PlaceholderView { title: "Умный домофон"; icon: "door.left.hand.open" } }
-    readonly property Component staticIpOrder: Component { PlaceholderView { title: "Статические IP-адреса"; icon: "network" } }
-    readonly property Component voluntaryBlocking: Component { PlaceholderView { title: "Добровольная блокировка"; icon: "pause.circle" } }
-    readonly property Component referralFriend: Component { PlaceholderView { title: "Приведи друга"; icon: "gift" } }
-    readonly property Component relocationRequest: Component { PlaceholderView { title: "Переезд"; icon: "house.fill" } }
+    // Service request forms, by address like the two home screens below.
+    readonly property Component staticIpOrder: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/StaticIPOrderView.qml")
+    readonly property Component voluntaryBlocking: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/VoluntaryBlockingView.qml")
+    readonly property Component referralFriend: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/ReferralFriendView.qml")
+    readonly property Component relocationRequest: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/RelocationRequestView.qml")
     readonly property Component shop: Component { PlaceholderView { title: "TarvikShop"; icon: "bag.fill" } }
     readonly property Component speedTest: Component { PlaceholderView { title: "Speedtest"; icon: "speedometer" } }
     readonly property Component statistics: Component { StatisticsView {} }
