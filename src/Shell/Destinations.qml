@@ -12,42 +12,9 @@ import Tarvik.Shell
 //   push with: page.push(Destinations.shop) or page.push(Destinations.homeServiceDetail, { title, subtitle, icon })
 //   sheets (topUpFlow, twentyFourTVAccountSheet) are a Sheet's sourceComponent
 QtObject {
-    // The profile stands in with a working sign-out: it awaits the store's sign-out, then signs the app out.
-    readonly property Component profile: Component {
-        PlaceholderView {
-            id: profilePage
-
-            property bool signingOut: false
-
-            title: "Профиль"
-            icon: "person.crop.circle.fill"
-
-            StoredPreference {
-                id: signedIn
-                key: "tarvikSignedIn"
-            }
-            Connections {
-                target: AccountStore
-                enabled: profilePage.signingOut
-                function onSignOutFinished() {
-                    profilePage.signingOut = false
-                    signedIn.value = false
-                }
-            }
-            PrimaryGlassButton {
-                objectName: "signOutButton"
-                title: "Выйти из аккаунта"
-                icon: "rectangle.portrait.and.arrow.right"
-                enabled: !profilePage.signingOut
-                onClicked: {
-                    profilePage.signingOut = true
-                    AccountStore.signOut()
-                }
-            }
-        }
-    }
-
-    readonly property Component notifications: Component { PlaceholderView { title: "Уведомления"; icon: "bell.fill" } }
+    // The profile (its sign-out signs the app out once the store has signed out) and the inbox.
+    readonly property Component profile: Qt.createComponent("qrc:/qt/qml/Tarvik/Profile/ProfileView.qml")
+    readonly property Component notifications: Qt.createComponent("qrc:/qt/qml/Tarvik/Profile/NotificationsView.qml")
     readonly property Component tariffManagement: Component { PlaceholderView { title: "Мой тариф"; icon: "wifi" } }
     readonly property Component tariffSelection: Component { PlaceholderView { title: "Тарифы"; icon: "speedometer" } }
     readonly property Component televisionService: Component { PlaceholderView { title: "Телевидение"; icon: "play.tv.fill" } }

@@ -6,7 +6,7 @@
 
 // The subscriber's stored avatar (standard Base64 of a picture), drawn to fill a circle, cropped
 // and centred. Draws nothing when the text is no strict Base64 or the data is no picture.
-class HomeAvatarImage : public QQuickPaintedItem
+class AvatarImage : public QQuickPaintedItem
 {
     Q_OBJECT
     QML_ELEMENT
@@ -15,7 +15,7 @@ class HomeAvatarImage : public QQuickPaintedItem
     Q_PROPERTY(bool hasImage READ hasImage NOTIFY base64Changed)
 
 public:
-    explicit HomeAvatarImage(QQuickItem *parent = nullptr);
+    explicit AvatarImage(QQuickItem *parent = nullptr);
 
     QString base64() const { return m_base64; }
     void setBase64(const QString &base64);

@@ -1,15 +1,15 @@
-#include "homeavatarimage.h"
+#include "avatarimage.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-HomeAvatarImage::HomeAvatarImage(QQuickItem *parent)
+AvatarImage::AvatarImage(QQuickItem *parent)
     : QQuickPaintedItem(parent)
 {
     setAntialiasing(true);
 }
 
-void HomeAvatarImage::setBase64(const QString &base64)
+void AvatarImage::setBase64(const QString &base64)
 {
     if (base64 == m_base64)
         return;
@@ -19,7 +19,7 @@ void HomeAvatarImage::setBase64(const QString &base64)
     update();
 }
 
-QImage HomeAvatarImage::decode(const QString &base64)
+QImage AvatarImage::decode(const QString &base64)
 {
     if (base64.isEmpty() || base64.size() % 4 != 0)
         return {};
@@ -39,7 +39,7 @@ QImage HomeAvatarImage::decode(const QString &base64)
     return QImage::fromData(decoded.decoded);
 }
 
-void HomeAvatarImage::paint(QPainter *painter)
+void AvatarImage::paint(QPainter *painter)
 {
     if (m_image.isNull() || width() <= 0 || height() <= 0)
         return;

@@ -1,0 +1,90 @@
+import QtQuick
+import Tarvik.Design
+
+// The profile's avatar: the stored picture (strict Base64) cropped to a circle on white, or a
+// grey silhouette when there is none or it does not decode; a faint ink shadow under both. Fills
+// the frame its parent gives it.
+//   avatarJPEG: string (Base64 of the picture); fallbackLetter: string (kept for readers only)
+Item {
+    id: avatar
+
+    property string avatarJPEG
+    property string fallbackLetter
+
+    implicitWidth: 62
+    implicitHeight: 62
+    Accessible.role: Accessible.Graphic
+    Accessible.name: "Аватар профиля"
+
+    SoftRectangle {
+        x: -overhang
+        y: 10 - overhang
+        width: parent.width + 2 * overhang
+        height: parent.height + 2 * overhang
+        radius: width / 2
+        blur: 18
+        color: Theme.withOpacity(Theme.tarInk, 0.04)
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: width / 2
+        color: Theme.white
+    }
+
+    // The silhouette is sized for a large frame and cut to the circle: a head and shoulders.
+    Item {
+        objectName: "silhouette"
+        anchors.fill: parent
+        visible: !picture.hasImage
+        clip: true
+
+        Rectangle {
+            anchors.fill: parent
+            radius: width / 2
+            color: Theme.white
+            clip: true
+
+            Rectangle {
+                width: 74 * avatar.width / 170
+                height: width
+                radius: width / 2
+                anchors.centerIn: parent
+                anchors.verticalCenterOffset: -34 * avatar.width / 170
+                color: Qt.rgba(0.86, 0.89, 0.94, 1)
+            }
+            Rectangle {
+                width: avatar.width
+                height: 102 * avatar.width / 170
+                radius: height / 2
+                anchors.centerIn: parent
+                anchors.verticalCenterOffset: 68 * avatar.width / 170 + height * 0.18
+                color: Qt.rgba(0.86, 0.89, 0.94, 1)
+            }
+        }
+
+        StyledText {
+            anchors.centerIn: parent
+            text: avatar.fallbackLetter
+            size: 1
+            opacity: 0.01
+            Accessible.ignored: true
+        }
+    }
+
+    AvatarImage {
+        id: picture
+        objectName: "avatarPicture"
+        anchors.fill: parent
+        base64: avatar.avatarJPEG
+        opacity: hasImage ? 1 : 0
+        scale: hasImage ? 1 : 0.98
+
+        Behavior on opacity {
+            NumberAnimation { duration: 180; easing.type: Easing.OutCubic }
+        }
+        Behavior on scale {
+            NumberAnimation { duration: 180; easing.type: Easing.OutCubic }
+        }
+    }
+}
