@@ -17,7 +17,10 @@ TarvikButton {
 
     buttonStyle: TarvikButton.Plain
     text: note.title
-    padding: 16
+    leftPadding: 16
+    rightPadding: 16
+    topPadding: 16
+    bottomPadding: 16
     onPressAndHold: menu.open()
 
     TapHandler {

@@ -13,7 +13,6 @@ Rectangle {
     implicitHeight: 128
     radius: 16
     color: dark ? Theme.black : Qt.rgba(0.93, 0.94, 0.96, 1)
-    clip: true
 
     Column {
         anchors.fill: parent
@@ -34,12 +33,14 @@ Rectangle {
         }
     }
 
-    // The trailing half darkened; the clip keeps the tile's rounded corners.
-    Rectangle {
+    // The trailing half darkened, rounded like the tile on its outer side.
+    RoundedCornerShape {
         visible: preview.theme === TarvikAppearanceTheme.System
         x: parent.width / 2
         width: parent.width / 2
         height: parent.height
+        radius: preview.radius
+        corners: RoundedCornerShape.TopRight | RoundedCornerShape.BottomRight
         color: Theme.withOpacity(Theme.black, 0.72)
     }
 }
