@@ -27,7 +27,6 @@ NavigationPage {
     required property string confirmationTitle
     required property string confirmationMessage
     readonly property alias request: confirmation
-    readonly property alias flickable: scroller
     default property alias content: cardColumn.data
 
     navigationBarHidden: true

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 AvatarImage::AvatarImage(QQuickItem *parent)
     : QQuickPaintedItem(parent)
 {
@@ -16,6 +18,15 @@ void AvatarImage::setBase64(const QString &base64)
     m_base64 = base64;
     m_image = decode(base64);
     Q_EMIT base64Changed();
+    update();
+}
+
+void AvatarImage::setSilhouetteColor(const QColor &color)
+{
+    if (color == m_silhouetteColor)
+        return;
+    m_silhouetteColor = color;
+    Q_EMIT silhouetteColorChanged();
     update();
 }
 
@@ -41,9 +52,25 @@ QImage AvatarImage::decode(const QString &base64)
 
 void AvatarImage::paint(QPainter *painter)
 {
-    if (m_image.isNull() || width() <= 0 || height() <= 0)
+    if (width() <= 0 || height() <= 0)
         return;
     const QRectF box(0, 0, width(), height());
+    if (m_image.isNull()) {
+        if (!m_silhouetteColor.isValid())
+            return;
+        QPainterPath circle;
+        circle.addEllipse(box);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setClipPath(circle);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(m_silhouetteColor);
+        // A head over shoulders, in proportion to the circle; the shoulders run out of it.
+        const qreal d = std::min(box.width(), box.height());
+        const QPointF c = box.center();
+        painter->drawEllipse(QPointF(c.x(), c.y() - 0.14 * d), 0.2 * d, 0.2 * d);
+        painter->drawEllipse(QPointF(c.x(), c.y() + 0.5 * d), 0.45 * d, 0.3 * d);
+        return;
+    }
     // Scaled to fill: the shorter side fits, the longer one is cropped around the centre.
     const QSizeF source = m_image.size();
     const qreal scale = std::max(box.width() / source.width(), box.height() / source.height());

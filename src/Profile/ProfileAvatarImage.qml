@@ -32,44 +32,20 @@ Item {
         color: Theme.white
     }
 
-    // The silhouette is sized for a large frame and cut to the circle: a head and shoulders.
-    Item {
+    AvatarImage {
         objectName: "silhouette"
         anchors.fill: parent
         visible: !picture.hasImage
-        clip: true
+        silhouetteColor: Qt.rgba(0.86, 0.89, 0.94, 1)
+    }
 
-        Rectangle {
-            anchors.fill: parent
-            radius: width / 2
-            color: Theme.white
-            clip: true
-
-            Rectangle {
-                width: 74 * avatar.width / 170
-                height: width
-                radius: width / 2
-                anchors.centerIn: parent
-                anchors.verticalCenterOffset: -34 * avatar.width / 170
-                color: Qt.rgba(0.86, 0.89, 0.94, 1)
-            }
-            Rectangle {
-                width: avatar.width
-                height: 102 * avatar.width / 170
-                radius: height / 2
-                anchors.centerIn: parent
-                anchors.verticalCenterOffset: 68 * avatar.width / 170 + height * 0.18
-                color: Qt.rgba(0.86, 0.89, 0.94, 1)
-            }
-        }
-
-        StyledText {
-            anchors.centerIn: parent
-            text: avatar.fallbackLetter
-            size: 1
-            opacity: 0.01
-            Accessible.ignored: true
-        }
+    StyledText {
+        anchors.centerIn: parent
+        visible: !picture.hasImage
+        text: avatar.fallbackLetter
+        size: 1
+        opacity: 0.01
+        Accessible.ignored: true
     }
 
     AvatarImage {
