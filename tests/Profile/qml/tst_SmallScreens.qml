@@ -33,9 +33,34 @@ Item {
         }
     }
 
+    Component {
+        id: valueRowComponent
+        SettingsValueRow {
+            width: 353
+            icon: "tag.fill"
+            tint: Theme.withOpacity(Theme.tarOrange, 0.5)
+            title: "Промокоды"
+            subtitle: "Коды акций"
+            value: "2"
+        }
+    }
+
     TestCase {
         name: "SmallScreens"
         when: windowShown
+
+        function test_settingsRows() {
+            const row = createTemporaryObject(valueRowComponent, root)
+            verify(row)
+            compare(row.implicitHeight, 72)
+            // Long texts wrap, and the row grows past its minimum.
+            row.subtitle = "Очень длинное описание строки настроек, которое не помещается в одну строку и переносится"
+            tryVerify(() => row.implicitHeight > 72)
+            let clicks = 0
+            row.clicked.connect(() => ++clicks)
+            mouseClick(row)
+            compare(clicks, 1)
+        }
 
         function test_promoCodes() {
             const page = stack.push(promoComponent, {}, 1)
