@@ -1,18 +1,20 @@
 import QtQuick
 import Tarvik.Design
 
-// The confirmation of a request form: a sheet with DemoActionSheet, up while `request.confirmed`;
-// closing it resets the flag and leaves the form as it was.
+// The confirmation of a request form: a sheet with DemoActionSheet, up while `request.confirmed`
+// (and `allowed`); closing it resets the flag and leaves the form as it was.
 //   required request: ConfirmationSend; required title, message: the sheet's texts
+//   allowed: bool (true); false holds the sheet back, e.g. while its screen is leaving
 Sheet {
     id: confirmationSheet
 
     required property ConfirmationSend request
     required property string title
     required property string message
+    property bool allowed: true
 
     objectName: "confirmationSheet"
-    presented: confirmationSheet.request.confirmed
+    presented: allowed && confirmationSheet.request.confirmed
     onClosed: confirmationSheet.request.confirmed = false
     sourceComponent: Component {
         DemoActionSheet {

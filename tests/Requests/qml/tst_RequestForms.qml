@@ -27,6 +27,11 @@ Item {
         visible: false
     }
 
+    SignalSpy {
+        id: openedSpy
+        signalName: "aboutToShow"
+    }
+
     ConfirmationSend {
         id: sentinel
         delay: 600
@@ -217,6 +222,8 @@ Item {
             const form = open(root.referral)
             const back = findChild(form, "roundBackButton")
             verify(back.visible)
+            openedSpy.target = findChild(form, "confirmationSheet")
+            openedSpy.clear()
             form.request.send()
             mouseClick(back)
             tryCompare(stack, "depth", 1)
@@ -225,6 +232,8 @@ Item {
             tryCompare(sentinel, "confirmed", true)
             sentinel.confirmed = false
             compare(stack.depth, 1)
+            // The wait ended during the slide away at the latest: no sheet came up over the list.
+            compare(openedSpy.count, 0)
         }
     }
 }
