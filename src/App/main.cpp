@@ -5,6 +5,7 @@
 #include "hapticssingleton.h"
 #include "localnotificationservice.h"
 #include "networkaccess.h"
+#include "notificationpermission.h"
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
 #include "secretstore.h"
@@ -132,6 +133,7 @@ int main(int argc, char *argv[])
     Haptics haptics;
     HapticsSingleton::setInstance(&haptics);
     UserNotificationCenter notifications(&clock);
+    NotificationPermission::setCenter(&notifications);
     TarvikShopCart cart(&defaults, &notifications);
     ShopCartSingleton::setInstance(&cart);
     TarvikAPI api(config.baseUrl, &network);

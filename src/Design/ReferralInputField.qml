@@ -2,7 +2,8 @@ import QtQuick
 import Tarvik.Design
 
 // A one-line form field on translucent paper (radius 18, at least 54 high, padded 16 at the
-// sides) whose placeholder is its title. An e-mail field neither capitalises nor corrects words.
+// sides) whose placeholder is its title, in 15-pt semibold rounded ink. An e-mail field neither
+// capitalises nor corrects words.
 //   required title: string; text: string (write back from onTextEdited for a two-way field)
 //   keyboard: input method hints of the keyboard (Qt.ImhNone; Qt.ImhDigitsOnly for a number pad,
 //   Qt.ImhEmailCharactersOnly for an e-mail address)
@@ -13,6 +14,8 @@ TarvikTextField {
     property int keyboard: Qt.ImhNone
 
     placeholderText: title
+    font: Theme.systemFont(15, Font.DemiBold, true)
+    color: Theme.tarInk
     inputMethodHints: (keyboard & Qt.ImhEmailCharactersOnly) ? keyboard | Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
                                                          : keyboard
     radius: 18

@@ -1,23 +1,25 @@
 import QtQuick
 import Tarvik.Design
 
-// The confirmation of a request form: a sheet with DemoActionSheet, up while `request.confirmed`;
-// closing it resets the flag and leaves the form as it was.
+// The confirmation of a request form: a sheet with DemoActionSheet, up while `request.confirmed`
+// (and `allowed`); closing it resets the flag and leaves the form as it was.
 //   required request: ConfirmationSend; required title, message: the sheet's texts
+//   allowed: bool (true); false holds the sheet back, e.g. while its screen is leaving
 Sheet {
-    id: sheet
+    id: confirmationSheet
 
     required property ConfirmationSend request
     required property string title
     required property string message
+    property bool allowed: true
 
     objectName: "confirmationSheet"
-    presented: request.confirmed
-    onClosed: request.confirmed = false
+    presented: allowed && confirmationSheet.request.confirmed
+    onClosed: confirmationSheet.request.confirmed = false
     sourceComponent: Component {
         DemoActionSheet {
-            title: sheet.title
-            message: sheet.message
+            title: confirmationSheet.title
+            message: confirmationSheet.message
         }
     }
 }

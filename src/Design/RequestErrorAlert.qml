@@ -3,14 +3,15 @@ import Tarvik.Design
 
 // The alert of a request form whose send failed: "Не удалось отправить", the failure's text
 // ("Попробуйте позже" when there is none) and "Закрыть", which clears the failure.
-//   required request: ConfirmationSend
+//   required request: ConfirmationSend; allowed: bool (true), as RequestConfirmationSheet's
 Alert {
     id: alert
 
     required property ConfirmationSend request
+    property bool allowed: true
 
     objectName: "requestErrorAlert"
-    presented: request.hasError
+    presented: allowed && alert.request.hasError
     title: "Не удалось отправить"
     buttons: [
         AlertButton {
@@ -19,6 +20,6 @@ Alert {
         }
     ]
     // The text stays as it was while the alert fades out.
-    onAboutToShow: message = request.hasError ? request.errorText : "Попробуйте позже"
-    onClosed: request.clearError()
+    onAboutToShow: message = alert.request.hasError ? alert.request.errorText : "Попробуйте позже"
+    onClosed: alert.request.clearError()
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Tarvik.Design
 
 // The screen of a confirmation-only request form: paper background, no navigation bar, a white
@@ -27,8 +28,14 @@ NavigationPage {
     required property string confirmationTitle
     required property string confirmationMessage
     readonly property alias request: confirmation
-    readonly property alias flickable: scroller
     default property alias content: cardColumn.data
+
+    // A wait that ends while the screen slides away (or is covered) shows nothing over the screen
+    // that comes next; an outcome kept for later shows when the screen is back on top.
+    // A screen outside any stack counts as on top.
+    property bool stacked: false
+    readonly property bool onTop: !stacked || T.StackView.status === T.StackView.Active
+    T.StackView.onStatusChanged: stacked = true
 
     navigationBarHidden: true
     color: Theme.tarPaper
@@ -107,11 +114,13 @@ NavigationPage {
 
     RequestConfirmationSheet {
         request: confirmation
+        allowed: screen.onTop
         title: screen.confirmationTitle
         message: screen.confirmationMessage
     }
 
     RequestErrorAlert {
         request: confirmation
+        allowed: screen.onTop
     }
 }

@@ -15,51 +15,19 @@ import Tarvik.Shell
 //   push with: page.push(Destinations.shop) or page.push(Destinations.homeServiceDetail, { title, subtitle, icon })
 //   sheets (topUpFlow, twentyFourTVAccountSheet) are a Sheet's sourceComponent
 QtObject {
-    // The profile stands in with a working sign-out: it awaits the store's sign-out, then signs the app out.
-    readonly property Component profile: Component {
-        PlaceholderView {
-            id: profilePage
-
-            property bool signingOut: false
-
-            title: "Профиль"
-            icon: "person.crop.circle.fill"
-
-            StoredPreference {
-                id: signedIn
-                key: "tarvikSignedIn"
-            }
-            Connections {
-                target: AccountStore
-                enabled: profilePage.signingOut
-                function onSignOutFinished() {
-                    profilePage.signingOut = false
-                    signedIn.value = false
-                }
-            }
-            PrimaryGlassButton {
-                objectName: "signOutButton"
-                title: "Выйти из аккаунта"
-                icon: "rectangle.portrait.and.arrow.right"
-                enabled: !profilePage.signingOut
-                onClicked: {
-                    profilePage.signingOut = true
-                    AccountStore.signOut()
-                }
-            }
-        }
-    }
-
-    readonly property Component notifications: Component { PlaceholderView { title: "Уведомления"; icon: "bell.fill" } }
+    // The profile (its sign-out signs the app out once the store has signed out) and the inbox.
+    readonly property Component profile: Qt.createComponent("qrc:/qt/qml/Tarvik/Profile/ProfileView.qml")
+    readonly property Component notifications: Qt.createComponent("qrc:/qt/qml/Tarvik/Profile/NotificationsView.qml")
     readonly property Component tariffManagement: Component { TariffManagementView {} }
     readonly property Component tariffSelection: Component { TariffSelectionView {} }
     readonly property Component televisionService: Component { PlaceholderView { title: "Телевидение"; icon: "play.tv.fill" } }
     readonly property Component mobileService: Component { MobileServiceView {} }
     readonly property Component smartIntercom: Component { SmartIntercomView { shopDestination: Destinations.shop } }
-    readonly property Component staticIpOrder: Component { PlaceholderView { title: "Статические IP-адреса"; icon: "network" } }
-    readonly property Component voluntaryBlocking: Component { PlaceholderView { title: "Добровольная блокировка"; icon: "pause.circle" } }
-    readonly property Component referralFriend: Component { PlaceholderView { title: "Приведи друга"; icon: "gift" } }
-    readonly property Component relocationRequest: Component { PlaceholderView { title: "Переезд"; icon: "house.fill" } }
+    // Service request forms, by address like the two home screens below.
+    readonly property Component staticIpOrder: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/StaticIPOrderView.qml")
+    readonly property Component voluntaryBlocking: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/VoluntaryBlockingView.qml")
+    readonly property Component referralFriend: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/ReferralFriendView.qml")
+    readonly property Component relocationRequest: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/RelocationRequestView.qml")
     // The shop's screens load with it, by name.
     readonly property Component shop: Qt.createComponent("qrc:/qt/qml/Tarvik/Shop/TarvikShopView.qml")
     readonly property Component speedTest: Component { InAppSpeedTestView {} }

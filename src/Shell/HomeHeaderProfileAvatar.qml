@@ -26,7 +26,7 @@ Item {
         color: Theme.withOpacity(Theme.white, 0.16)
     }
 
-    HomeAvatarImage {
+    AvatarImage {
         id: picture
         objectName: "avatarImage"
         anchors.fill: parent

@@ -4,6 +4,7 @@ import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Account
+import Tarvik.Profile
 import Tarvik.Shell
 
 // The home dashboard, the content of the shell's first tab, with its own navigation stack: a dark
@@ -41,9 +42,9 @@ Item {
         key: "tarvikSignedIn"
     }
 
-    StoredPreference {
-        id: unreadIds
-        key: "tarvikUnreadNotificationIDs"
+    // The bell counts what the inbox keeps, and follows it the moment a note is read.
+    NotificationInbox {
+        id: inbox
     }
 
     HomeAccountLoad {
@@ -197,7 +198,7 @@ Item {
 
                             objectName: "bellLink"
                             buttonStyle: TarvikButton.Plain
-                            text: HomeDashboard.bellAccessibleName(unreadIds.value)
+                            text: HomeDashboard.bellAccessibleName(inbox.unreadCount)
                             Accessible.name: text
                             onClicked: home.open(Destinations.notifications, {})
 
@@ -232,7 +233,7 @@ Item {
                                     SymbolImage {
                                         objectName: "bellSymbol"
                                         anchors.verticalCenter: parent.verticalCenter
-                                        name: HomeDashboard.bellSymbol(unreadIds.value)
+                                        name: HomeDashboard.bellSymbol(inbox.unreadCount)
                                         size: Theme.textStyleSize(Theme.Subheadline)
                                         weight: Font.Bold
                                         color: Theme.white
@@ -241,7 +242,7 @@ Item {
                                     StyledText {
                                         objectName: "bellText"
                                         anchors.verticalCenter: parent.verticalCenter
-                                        text: HomeDashboard.bellText(unreadIds.value)
+                                        text: HomeDashboard.bellText(inbox.unreadCount)
                                         textStyle: Theme.Subheadline
                                         weight: Font.Bold
                                         color: Theme.white

@@ -32,29 +32,19 @@ QString HomeDashboard::avatarLetter(const QString &firstName)
     return firstName.left(end > 0 ? end : 1).toUpper();
 }
 
-bool HomeDashboard::hasUnread(const QString &storedIds)
+QString HomeDashboard::bellSymbol(int unreadCount)
 {
-    return !storedIds.isEmpty();
+    return unreadCount > 0 ? QStringLiteral("bell.badge.fill") : QStringLiteral("bell.fill");
 }
 
-int HomeDashboard::unreadCount(const QString &storedIds)
+QString HomeDashboard::bellText(int unreadCount)
 {
-    return int(storedIds.split(QLatin1Char(','), Qt::SkipEmptyParts).size());
+    return QString::number(qMax(unreadCount, 0));
 }
 
-QString HomeDashboard::bellSymbol(const QString &storedIds)
+QString HomeDashboard::bellAccessibleName(int unreadCount)
 {
-    return hasUnread(storedIds) ? QStringLiteral("bell.badge.fill") : QStringLiteral("bell.fill");
-}
-
-QString HomeDashboard::bellText(const QString &storedIds)
-{
-    return hasUnread(storedIds) ? QString::number(unreadCount(storedIds)) : QStringLiteral("0");
-}
-
-QString HomeDashboard::bellAccessibleName(const QString &storedIds)
-{
-    return hasUnread(storedIds) ? QStringLiteral("Есть новые уведомления") : QStringLiteral("Уведомления");
+    return unreadCount > 0 ? QStringLiteral("Есть новые уведомления") : QStringLiteral("Уведомления");
 }
 
 QString HomeDashboard::balanceText(const QString &balance)

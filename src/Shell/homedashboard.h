@@ -37,13 +37,10 @@ public:
     // The first character of the first name, upper-cased; empty for an empty name.
     Q_INVOKABLE static QString avatarLetter(const QString &firstName);
 
-    // The bell, from the stored unread ids ("0,1"): any stored text, even "," alone, counts as
-    // unread; the count is the number of non-empty pieces between the commas.
-    Q_INVOKABLE static bool hasUnread(const QString &storedIds);
-    Q_INVOKABLE static int unreadCount(const QString &storedIds);
-    Q_INVOKABLE static QString bellSymbol(const QString &storedIds);
-    Q_INVOKABLE static QString bellText(const QString &storedIds);
-    Q_INVOKABLE static QString bellAccessibleName(const QString &storedIds);
+    // The bell, from the number of unread notes the inbox keeps (NotificationInbox.unreadCount).
+    Q_INVOKABLE static QString bellSymbol(int unreadCount);
+    Q_INVOKABLE static QString bellText(int unreadCount);
+    Q_INVOKABLE static QString bellAccessibleName(int unreadCount);
 
     // The balance card: "1234,56 ₽" (or "—"), "Дней до блокировки 18", and the bar's share.
     Q_INVOKABLE static QString balanceText(const QString &balance);

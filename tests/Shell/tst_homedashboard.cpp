@@ -1,4 +1,4 @@
-#include "homeavatarimage.h"
+#include "avatarimage.h"
 #include "homedashboard.h"
 
 #include <QBuffer>
@@ -26,28 +26,25 @@ class HomeDashboardTest : public QObject
 private Q_SLOTS:
     void bell_data()
     {
-        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("unread");
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("accessibleName");
 
-        QTest::newRow("default") << "0,1" << "bell.badge.fill" << "2" << "Есть новые уведомления";
-        QTest::newRow("empty") << "" << "bell.fill" << "0" << "Уведомления";
-        QTest::newRow("only a comma") << "," << "bell.badge.fill" << "0" << "Есть новые уведомления";
-        QTest::newRow("one id") << "3" << "bell.badge.fill" << "1" << "Есть новые уведомления";
-        QTest::newRow("gaps") << ",,4,,7," << "bell.badge.fill" << "2" << "Есть новые уведомления";
-        QTest::newRow("blank is not empty") << " " << "bell.badge.fill" << "1" << "Есть новые уведомления";
+        QTest::newRow("two") << 2 << "bell.badge.fill" << "2" << "Есть новые уведомления";
+        QTest::newRow("none") << 0 << "bell.fill" << "0" << "Уведомления";
+        QTest::newRow("one") << 1 << "bell.badge.fill" << "1" << "Есть новые уведомления";
     }
 
     void bell()
     {
-        QFETCH(QString, stored);
+        QFETCH(int, unread);
         QFETCH(QString, symbol);
         QFETCH(QString, text);
         QFETCH(QString, accessibleName);
-        QCOMPARE(HomeDashboard::bellSymbol(stored), symbol);
-        QCOMPARE(HomeDashboard::bellText(stored), text);
-        QCOMPARE(HomeDashboard::bellAccessibleName(stored), accessibleName);
+        QCOMPARE(HomeDashboard::bellSymbol(unread), symbol);
+        QCOMPARE(HomeDashboard::bellText(unread), text);
+        QCOMPARE(HomeDashboard::bellAccessibleName(unread), accessibleName);
     }
 
     void greeting_data()
@@ -99,8 +96,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, stored);
         QFETCH(bool, image);
-        QCOMPARE(!HomeAvatarImage::decode(stored).isNull(), image);
-        HomeAvatarImage item;
+        QCOMPARE(!AvatarImage::decode(stored).isNull(), image);
+        AvatarImage item;
         item.setBase64(stored);
         QCOMPARE(item.hasImage(), image);
     }

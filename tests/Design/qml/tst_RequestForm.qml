@@ -49,6 +49,11 @@ Item {
         initialItem: Item {}
     }
 
+    SignalSpy {
+        id: openedSpy
+        signalName: "aboutToShow"
+    }
+
     ConfirmationSend {
         id: sentinel
         delay: 600
@@ -125,6 +130,7 @@ Item {
 
         function test_backButtonAndClosedWhileWaiting() {
             const form = openForm()
+            openedSpy.target = findChild(form, "confirmationSheet")
             form.request.send()
             const back = findChild(form, "roundBackButton")
             verify(back.visible)
@@ -136,6 +142,7 @@ Item {
             sentinel.send()
             tryCompare(sentinel, "confirmed", true)
             compare(stack.depth, 1)
+            compare(openedSpy.count, 0)
         }
     }
 }

@@ -78,8 +78,10 @@ Item {
                 { tag: "default", stored: undefined, symbol: "bell.badge.fill", text: "2", name: "Есть новые уведомления" },
                 { tag: "0,1", stored: "0,1", symbol: "bell.badge.fill", text: "2", name: "Есть новые уведомления" },
                 { tag: "empty", stored: "", symbol: "bell.fill", text: "0", name: "Уведомления" },
-                { tag: "comma", stored: ",", symbol: "bell.badge.fill", text: "0", name: "Есть новые уведомления" },
+                // What the inbox keeps: stray commas and pieces that are no id count for nothing.
+                { tag: "comma", stored: ",", symbol: "bell.fill", text: "0", name: "Уведомления" },
                 { tag: "3", stored: "3", symbol: "bell.badge.fill", text: "1", name: "Есть новые уведомления" },
+                { tag: "junk", stored: " 1,x,,2,", symbol: "bell.badge.fill", text: "1", name: "Есть новые уведомления" },
             ]
         }
 
@@ -290,6 +292,11 @@ Item {
             home.open(Destinations.profile, {})
             tryCompare(home.stack, "busy", false)
             mouseClick(part("signOutButton"))
+            // It asks first.
+            const alert = part("logoutAlert")
+            tryCompare(alert, "opened", true)
+            verify(signedIn.value)
+            alert.trigger(alert.buttons[1])
             tryCompare(signedIn, "value", false)
             compare(AccountStore.account.accountNumber, "")
         }

@@ -1,25 +1,31 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
 
 // The subscriber's stored avatar (standard Base64 of a picture), drawn to fill a circle, cropped
-// and centred. Draws nothing when the text is no strict Base64 or the data is no picture.
-class HomeAvatarImage : public QQuickPaintedItem
+// and centred; the home header and the profile share it. Without a picture (the text is no strict
+// Base64 or the data no picture) it draws nothing, or a head-and-shoulders silhouette in
+// `silhouetteColor` when that is set.
+class AvatarImage : public QQuickPaintedItem
 {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(QString base64 READ base64 WRITE setBase64 NOTIFY base64Changed)
     // A picture was decoded: draw it instead of the letter.
     Q_PROPERTY(bool hasImage READ hasImage NOTIFY base64Changed)
+    Q_PROPERTY(QColor silhouetteColor READ silhouetteColor WRITE setSilhouetteColor NOTIFY silhouetteColorChanged)
 
 public:
-    explicit HomeAvatarImage(QQuickItem *parent = nullptr);
+    explicit AvatarImage(QQuickItem *parent = nullptr);
 
     QString base64() const { return m_base64; }
     void setBase64(const QString &base64);
     bool hasImage() const { return !m_image.isNull(); }
+    QColor silhouetteColor() const { return m_silhouetteColor; }
+    void setSilhouetteColor(const QColor &color);
 
     void paint(QPainter *painter) override;
 
@@ -29,8 +35,10 @@ public:
 
 Q_SIGNALS:
     void base64Changed();
+    void silhouetteColorChanged();
 
 private:
     QString m_base64;
     QImage m_image;
+    QColor m_silhouetteColor;
 };

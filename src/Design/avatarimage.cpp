@@ -1,15 +1,17 @@
-#include "homeavatarimage.h"
+#include "avatarimage.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-HomeAvatarImage::HomeAvatarImage(QQuickItem *parent)
+#include <algorithm>
+
+AvatarImage::AvatarImage(QQuickItem *parent)
     : QQuickPaintedItem(parent)
 {
     setAntialiasing(true);
 }
 
-void HomeAvatarImage::setBase64(const QString &base64)
+void AvatarImage::setBase64(const QString &base64)
 {
     if (base64 == m_base64)
         return;
@@ -19,7 +21,16 @@ void HomeAvatarImage::setBase64(const QString &base64)
     update();
 }
 
-QImage HomeAvatarImage::decode(const QString &base64)
+void AvatarImage::setSilhouetteColor(const QColor &color)
+{
+    if (color == m_silhouetteColor)
+        return;
+    m_silhouetteColor = color;
+    Q_EMIT silhouetteColorChanged();
+    update();
+}
+
+QImage AvatarImage::decode(const QString &base64)
 {
     if (base64.isEmpty() || base64.size() % 4 != 0)
         return {};
@@ -39,11 +50,27 @@ QImage HomeAvatarImage::decode(const QString &base64)
     return QImage::fromData(decoded.decoded);
 }
 
-void HomeAvatarImage::paint(QPainter *painter)
+void AvatarImage::paint(QPainter *painter)
 {
-    if (m_image.isNull() || width() <= 0 || height() <= 0)
+    if (width() <= 0 || height() <= 0)
         return;
     const QRectF box(0, 0, width(), height());
+    if (m_image.isNull()) {
+        if (!m_silhouetteColor.isValid())
+            return;
+        QPainterPath circle;
+        circle.addEllipse(box);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setClipPath(circle);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(m_silhouetteColor);
+        // A head over shoulders, in proportion to the circle; the shoulders run out of it.
+        const qreal d = std::min(box.width(), box.height());
+        const QPointF c = box.center();
+        painter->drawEllipse(QPointF(c.x(), c.y() - 0.14 * d), 0.2 * d, 0.2 * d);
+        painter->drawEllipse(QPointF(c.x(), c.y() + 0.5 * d), 0.45 * d, 0.3 * d);
+        return;
+    }
     // Scaled to fill: the shorter side fits, the longer one is cropped around the centre.
     const QSizeF source = m_image.size();
     const qreal scale = std::max(box.width() / source.width(), box.height() / source.height());

@@ -1,0 +1,138 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Tarvik.Platform
+import Tarvik.Design
+import Tarvik.Account
+import Tarvik.Profile
+
+// The settings: security, the notification switch (read-only: it mirrors whether the app may show
+// notifications, refreshed each time the screen comes on screen; the row opens the notification
+// layer's own page) and the about screen.
+//   no inputs
+AccountDetailScreen {
+    id: screen
+
+    objectName: "settingsView"
+    title: "Настройки"
+
+    // Each time the screen is shown, also on coming back to it.
+    readonly property bool shown: visible && T.StackView.status === T.StackView.Active
+    onShownChanged: if (shown) permission.refresh()
+    Component.onCompleted: permission.refresh()
+
+    NotificationPermission {
+        id: permission
+    }
+
+    StoredPreference {
+        id: notificationsEnabled
+        key: "tarvikNotificationsEnabled"
+    }
+
+    CardSurface {
+        Layout.fillWidth: true
+
+        contentItem: ColumnLayout {
+            spacing: 0
+
+            SettingsNavigationRow {
+                objectName: "securityRow"
+                Layout.fillWidth: true
+                icon: "lock.fill"
+                tint: Theme.tarPink
+                title: "Безопасность"
+                subtitle: "Вход и двухфакторная аутентификация"
+                onClicked: screen.push(Qt.resolvedUrl("SecuritySettingsView.qml"))
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                Layout.leftMargin: 72
+                implicitHeight: 0.5
+                color: Theme.separator
+            }
+
+            TarvikButton {
+                id: notificationsRow
+
+                objectName: "notificationsRow"
+                Layout.fillWidth: true
+                buttonStyle: TarvikButton.Plain
+                text: "Уведомления"
+                leftPadding: 16
+                rightPadding: 16
+                implicitHeight: Math.max(72, implicitContentHeight + 20)
+                onClicked: screen.push(Qt.resolvedUrl("NotificationLayerView.qml"))
+
+                background: Rectangle {
+                    color: notificationsRow.down ? Theme.withOpacity(Theme.black, 0.04) : "transparent"
+                }
+
+                contentItem: RowLayout {
+                    spacing: 14
+
+                    SettingsIcon {
+                        systemName: "bell.fill"
+                        tint: Theme.tarOrange
+                    }
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        spacing: 3
+
+                        StyledText {
+                            Layout.fillWidth: true
+                            text: "Уведомления"
+                            weight: Font.DemiBold
+                            wrapMode: Text.Wrap
+                        }
+                        StyledText {
+                            Layout.fillWidth: true
+                            text: "Получать push-уведомления"
+                            textStyle: Theme.Caption
+                            color: Theme.secondaryLabel
+                            wrapMode: Text.Wrap
+                        }
+                    }
+                    // A picture of a switch: a tap lands on the row.
+                    Rectangle {
+                        id: toggle
+
+                        objectName: "notificationsSwitch"
+                        readonly property bool checked: notificationsEnabled.value === true
+
+                        implicitWidth: 51
+                        implicitHeight: 31
+                        radius: height / 2
+                        color: checked ? Theme.systemGreen : Theme.withOpacity(Theme.systemGray, 0.35)
+                        Accessible.role: Accessible.CheckBox
+                        Accessible.checked: checked
+                        Accessible.name: "Уведомления"
+
+                        Rectangle {
+                            x: toggle.checked ? parent.width - width - 2 : 2
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: 27
+                            height: 27
+                            radius: height / 2
+                            color: Theme.white
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    CardSurface {
+        Layout.fillWidth: true
+
+        contentItem: SettingsNavigationRow {
+            objectName: "aboutRow"
+            icon: "info.circle.fill"
+            tint: Theme.tarInk
+            title: "О приложении"
+            subtitle: "Версия, документы и контакты"
+            onClicked: screen.push(Qt.resolvedUrl("AboutAppView.qml"))
+        }
+    }
+}

@@ -1,0 +1,235 @@
+import QtQuick
+import QtTest
+import Tarvik.Platform
+import Tarvik.Design
+import Tarvik.Account
+import Tarvik.Profile
+import TarvikTest
+
+Item {
+    id: root
+    width: 393
+    height: 852
+
+    NavigationStack {
+        id: stack
+        anchors.fill: parent
+        initialItem: NavigationPage { title: "Главная" }
+    }
+
+    Component {
+        id: profileComponent
+        ProfileView {}
+    }
+
+    StoredPreference {
+        id: signedIn
+        key: "tarvikSignedIn"
+    }
+    StoredPreference {
+        id: verifiedEmail
+        key: "tarvikVerifiedEmail"
+    }
+    StoredPreference {
+        id: avatar
+        key: "tarvikProfileAvatarJPEG"
+    }
+    StoredPreference {
+        id: notificationsEnabled
+        key: "tarvikNotificationsEnabled"
+    }
+    StoredPreference {
+        id: twoFactor
+        key: "tarvikTwoFactorEnabled"
+    }
+
+    TestCase {
+        name: "ProfileView"
+        when: windowShown
+
+        function init() {
+            verify(Account.reset())
+        }
+
+        function cleanup() {
+            Account.releaseHeld()
+            stack.popToRoot()
+            tryCompare(stack, "busy", false)
+        }
+
+        function open() {
+            const page = stack.push(profileComponent, {}, 1)
+            tryCompare(stack, "busy", false)
+            return page
+        }
+
+        function push(page, button) {
+            mouseClick(findChild(page, button))
+            tryCompare(stack, "busy", false)
+            return stack.currentItem
+        }
+
+        function save(name) {
+            grabImage(root).save(Account.screenshotPath("profile-" + name))
+        }
+
+        function test_headerAndContacts() {
+            const page = open()
+            const account = AccountStore.account
+            compare(page.title, "Профиль")
+            compare(findChild(page, "profileName").text, account.fullName)
+            compare(findChild(page, "profileHeroTitle").text,
+                    ProfileTexts.heroTitle(account.mobilePhone, account.homePhone, account.fullName))
+            compare(findChild(findChild(page, "emailRow"), "rowValue").text, "Подключить")
+            compare(findChild(findChild(page, "addressRow"), "rowValue").text, account.address)
+            verify(!findChild(page, "avatarPicture").hasImage)
+            verify(findChild(page, "silhouette").visible)
+            save("profile")
+
+            verifiedEmail.value = "anna@mail.ru"
+            compare(findChild(findChild(page, "emailRow"), "rowValue").text, "anna@mail.ru")
+            avatar.value = "не картинка"
+            verify(findChild(page, "silhouette").visible)
+            avatar.value = Account.jpegBase64()
+            verify(findChild(page, "avatarPicture").hasImage)
+            verify(!findChild(page, "silhouette").visible)
+            tryCompare(findChild(page, "avatarPicture"), "opacity", 1)
+            save("profile-avatar")
+        }
+
+        function test_cancelKeepsTheUserSignedIn() {
+            const page = open()
+            mouseClick(findChild(page, "signOutButton"))
+            const alert = findChild(page, "logoutAlert")
+            tryCompare(alert, "opened", true)
+            compare(alert.title, "Выйти из приложения?")
+            save("signout-alert")
+            alert.trigger(alert.buttons[0])
+            tryCompare(alert, "visible", false)
+            verify(signedIn.value)
+            compare(Account.requestCount("/exit.jsp"), 0)
+        }
+
+        // The flag turns false only once the store's sign-out has finished, and twice is once.
+        function test_signOutAwaitsTheStore() {
+            const page = open()
+            Account.hold("/exit.jsp")
+            const alert = findChild(page, "logoutAlert")
+            mouseClick(findChild(page, "signOutButton"))
+            tryCompare(alert, "opened", true)
+            alert.trigger(alert.buttons[1])
+            tryCompare(alert, "visible", false)
+            tryVerify(() => Account.heldCount() === 1)
+            verify(page.signingOut)
+            verify(signedIn.value)
+            // The local session is gone already; the flag waits for the site.
+            compare(AccountStore.account.accountNumber, "")
+            mouseClick(findChild(page, "signOutButton"))
+            tryCompare(alert, "opened", true)
+            alert.trigger(alert.buttons[1])
+            tryCompare(alert, "visible", false)
+            verify(signedIn.value)
+            Account.releaseHeld()
+            tryCompare(signedIn, "value", false)
+            compare(Account.requestCount("/exit.jsp"), 1)
+        }
+
+        function test_settings() {
+            notificationsEnabled.value = true
+            const page = open()
+            const settings = push(page, "settingsButton")
+            compare(settings.title, "Настройки")
+            // No notification service answers in this test: the switch keeps what it showed.
+            verify(findChild(settings, "notificationsSwitch").checked)
+            save("settings")
+            notificationsEnabled.value = false
+            verify(!findChild(settings, "notificationsSwitch").checked)
+
+            const layer = push(settings, "notificationsRow")
+            compare(layer.objectName, "notificationLayerView")
+            compare(findChild(layer, "statusText").text, "Не запрошены")
+            save("notification-layer")
+            stack.pop()
+            tryCompare(stack, "busy", false)
+
+            const about = push(settings, "aboutRow")
+            verify(findChild(about, "versionLine").text.startsWith("Версия "))
+            save("about")
+            UrlOpener.clear()
+            mouseClick(findChild(about, "policyRow"))
+            mouseClick(findChild(about, "siteRow"))
+            compare(UrlOpener.requestedUrls(), [AboutInfo.policyUrl.toString(), AboutInfo.siteUrl.toString()])
+        }
+
+        function test_twoFactorVerification() {
+            const page = open()
+            const settings = push(page, "settingsButton")
+            const security = push(settings, "securityRow")
+            const row = findChild(security, "twoFactorRow")
+            compare(row.subtitle, "Подтверждение входа по e-mail")
+            const verification = push(security, "twoFactorRow")
+            compare(verification.title, "Двухфакторная аутентификация")
+
+            const email = findChild(verification, "emailField")
+            email.forceActiveFocus()
+            for (const c of "anna@mail.ru  ")
+                keyClick(c)
+            const button = findChild(verification, "mainButton")
+            compare(button.text, "Получить код")
+            verify(!findChild(verification, "codeField").visible)
+            mouseClick(button)
+            verify(findChild(verification, "codeField").visible)
+            compare(button.text, "Подключить защиту")
+            save("email-verification")
+
+            const code = findChild(verification, "codeField")
+            code.forceActiveFocus()
+            for (const c of "1234")
+                keyClick(c)
+            mouseClick(button)
+            const alert = findChild(verification, "messageAlert")
+            tryCompare(alert, "opened", true)
+            compare(alert.message, "Неверный код. Для макета используйте 8806.")
+            verify(!Account.isStored("tarvikVerifiedEmail"))
+            alert.trigger(alert.buttons[0])
+            tryCompare(alert, "visible", false)
+            compare(verification.verification.message, "")
+
+            code.forceActiveFocus()
+            code.selectAll()
+            for (const c of "8806")
+                keyClick(c)
+            mouseClick(button)
+            tryCompare(alert, "opened", true)
+            compare(alert.message, "Двухфакторная аутентификация подключена.")
+            compare(verifiedEmail.value, "anna@mail.ru")
+            compare(twoFactor.value, true)
+            alert.trigger(alert.buttons[0])
+            tryCompare(alert, "visible", false)
+
+            stack.pop()
+            tryCompare(stack, "busy", false)
+            compare(row.subtitle, "Подключена · anna@mail.ru")
+            // Coming back offers the stored address in the address step.
+            const again = push(security, "twoFactorRow")
+            compare(findChild(again, "emailField").text, "anna@mail.ru")
+            verify(!findChild(again, "codeField").visible)
+        }
+
+        function test_profileEmailLeavesTwoFactorAlone() {
+            const page = open()
+            const verification = push(page, "emailRow")
+            compare(verification.title, "Подключить e-mail")
+            verification.verification.email = "anna@mail.ru"
+            verification.verification.press()
+            verification.verification.code = "8806"
+            verification.verification.press()
+            compare(verification.verification.message, "E-mail подтверждён и добавлен в профиль.")
+            verify(!Account.isStored("tarvikTwoFactorEnabled"))
+            verification.verification.clearMessage()
+            stack.pop()
+            tryCompare(stack, "busy", false)
+            compare(findChild(findChild(page, "emailRow"), "rowValue").text, "anna@mail.ru")
+        }
+    }
+}

@@ -1,0 +1,79 @@
+#include "fixturequicktestsetup.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ProfilePlugin)
+
+// What the profile screens' tests reach as the singleton `Account`: the session and the site.
+class ProfileControl : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ProfileControl(AccountFixture *fixture)
+        : m_fixture(fixture)
+    {
+    }
+
+    // Signed in afresh with nothing held and a fresh inbox and profile.
+    Q_INVOKABLE bool reset()
+    {
+        m_fixture->site->releaseHeld();
+        UserDefaults *defaults = m_fixture->defaults.get();
+        for (const char *key : {"tarvikUnreadNotificationIDs", "tarvikDeletedNotificationIDs", "tarvikVerifiedEmail",
+                                "tarvikTwoFactorEnabled", "tarvikProfileAvatarJPEG", "tarvikNotificationsEnabled"})
+            defaults->remove(QLatin1String(key));
+        defaults->setValue(QStringLiteral("tarvikSignedIn"), true);
+        const bool signedIn = m_fixture->signIn();
+        m_fixture->site->clearRequests();
+        return signedIn;
+    }
+    Q_INVOKABLE bool isStored(const QString &key) const { return m_fixture->defaults->contains(key); }
+    Q_INVOKABLE void hold(const QString &key) { m_fixture->site->hold(key); }
+    Q_INVOKABLE void releaseHeld() { m_fixture->site->releaseHeld(); }
+    Q_INVOKABLE int heldCount() const { return m_fixture->site->heldCount(); }
+    Q_INVOKABLE int requestCount(const QString &key) const { return int(m_fixture->site->requestKeys().count(key)); }
+    // A picture as the profile stores it: standard Base64 of JPEG bytes.
+    Q_INVOKABLE QString jpegBase64() const
+    {
+        QImage image(QSize(96, 96), QImage::Format_RGB32);
+        image.fill(QColor(226, 84, 155));
+        QPainter painter(&image);
+        painter.fillRect(QRect(0, 48, 96, 48), QColor(240, 128, 48));
+        painter.end();
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG");
+        return QString::fromLatin1(jpeg.toBase64());
+    }
+    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    Q_INVOKABLE QString screenshotPath(const QString &name) const
+    {
+        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
+        dir.mkpath(QStringLiteral("."));
+        return dir.filePath(name + QStringLiteral(".png"));
+    }
+
+private:
+    AccountFixture *m_fixture;
+};
+
+class ProfileSetup : public FixtureQuickTestSetup
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<QObject> prepare(AccountFixture *fixture) override { return std::make_unique<ProfileControl>(fixture); }
+    const char *controlName() const override { return "Account"; }
+};
+
+TARVIK_QUICK_TEST_MAIN(tst_profileqml, ProfileSetup)
+#include "tst_profileqml.moc"
