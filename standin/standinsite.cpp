@@ -1,6 +1,7 @@
 #include "standinsite.h"
 
 #include "standincheckoutpages.h"
+#include "standinpartnertv.h"
 
 #include <QFile>
 #include <QHttpServerRequest>
@@ -238,6 +239,7 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
     }
     if (key == QLatin1String("/checkout/slow"))
         delay += m_slowPageDelay;
+    delay += StandinPartnerTV::delay(key);
     if (const auto it = m_overrides.constFind(key); it != m_overrides.constEnd()) {
         const Override &switched = *it;
         if (switched.dropConnection) {
@@ -319,6 +321,8 @@ StandinSite::Reply StandinSite::route(const Request &request)
         return page(QStringLiteral("Вход в личный кабинет"), QStringLiteral("<form method=\"post\" action=\"ajax/login.jsp\"></form>"));
     if (path.startsWith(QLatin1String("/checkout/")))
         return checkoutPage(request);
+    if (auto partnerTV = StandinPartnerTV::reply(path))
+        return *partnerTV;
     Reply missing = page(QStringLiteral("Не найдено"), QStringLiteral("<p>Страница не найдена.</p>"));
     missing.status = 404;
     return missing;

@@ -5,6 +5,7 @@ import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
+import Tarvik.Services
 import Tarvik.Shell
 
 // Every screen the home dashboard and the services hub open, in one place. A section that is not
@@ -50,7 +51,7 @@ QtObject {
     readonly property Component notifications: Component { PlaceholderView { title: "Уведомления"; icon: "bell.fill" } }
     readonly property Component tariffManagement: Component { PlaceholderView { title: "Мой тариф"; icon: "wifi" } }
     readonly property Component tariffSelection: Component { PlaceholderView { title: "Тарифы"; icon: "speedometer" } }
-    readonly property Component televisionService: Component { PlaceholderView { title: "Телевидение"; icon: "play.tv.fill" } }
+    readonly property Component televisionService: Component { TelevisionServiceView {} }
     readonly property Component mobileService: Component { PlaceholderView { title: "Мобильная связь"; icon: "simcard.2.fill" } }
     readonly property Component smartIntercom: Component { PlaceholderView { title: "Умный домофон"; icon: "door.left.hand.open" } }
     readonly property Component staticIpOrder: Component { PlaceholderView { title: "Статические IP-адреса"; icon: "network" } }
@@ -86,18 +87,5 @@ QtObject {
             Component.onCompleted: setSource("qrc:/qt/qml/Tarvik/Payments/TopUpFlow.qml", { initialAmount: "" })
         }
     }
-    readonly property Component twentyFourTVAccountSheet: Component {
-        NavigationStack {
-            initialItem: PlaceholderView {
-                title: "Аккаунт 24ТВ"
-                icon: "person.badge.plus"
-                leadingItems: [
-                    BarButton {
-                        text: "Закрыть"
-                        onClicked: Presentation.dismiss()
-                    }
-                ]
-            }
-        }
-    }
+    readonly property Component twentyFourTVAccountSheet: Component { TwentyFourTVAccountSheet {} }
 }
