@@ -19,6 +19,7 @@ QJsonObject constants(const PartnerTVConfig &config)
         {QStringLiteral("productPhoneLink"), QStringLiteral("tel:+74953184277")},
         {QStringLiteral("sisterPhone"), QStringLiteral("8 (495) 907-31-31")},
         {QStringLiteral("sisterPhoneTail"), QStringLiteral("907-31-31")},
+        {QStringLiteral("sisterPhoneDigits"), QStringLiteral("4959073131")},
         {QStringLiteral("sisterAccountHost"), config.sisterAccountHost},
         {QStringLiteral("sisterDomain"), config.sisterDomain},
         {QStringLiteral("productDomain"), config.productDomain},

@@ -63,7 +63,10 @@
             } else if (sisterDomain.test(href)) {
                 link.setAttribute("href", href.replace(sisterDomainEverywhere, config.productDomain));
             }
-            if (text.indexOf(config.sisterPhoneTail) !== -1) {
+            // The texts above already show our phone, so the sister's number is also known by the
+            // link it dials: otherwise a link reading our number would still call theirs.
+            var dialsSister = /^tel:/i.test(href) && href.replace(/[^0-9]/g, "").slice(-10) === config.sisterPhoneDigits;
+            if (text.indexOf(config.sisterPhoneTail) !== -1 || dialsSister) {
                 link.textContent = config.productPhone;
                 link.setAttribute("href", config.productPhoneLink);
             }
