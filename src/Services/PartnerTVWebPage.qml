@@ -2,6 +2,7 @@ import QtQuick
 import QtWebEngine
 import Tarvik.Payments
 import Tarvik.Services
+import "partnertvwebprofile.js" as SharedProfile
 
 // One partner TV web page: loads `url` once with `script` injected when the document is ready (main
 // frame only) and hands every navigation to the page's coordinator. A load that takes longer than
@@ -42,7 +43,7 @@ Item {
 
         objectName: "partnerTVWebView"
         anchors.fill: parent
-        profile: PartnerTVWebProfile
+        profile: SharedProfile.shared(Qt.resolvedUrl("PartnerTVWebProfile.qml"))
         settings.javascriptEnabled: true
         settings.errorPageEnabled: false
         // The pages' own links (tarvik-account, tarvik-package) are followed from scripts too: let

@@ -1,9 +1,7 @@
-pragma Singleton
-
 import QtWebEngine
 
-// The one persistent web profile of the partner TV pages: the catalog page and the package pages
-// share its cookies and storage, and keep them between screens and launches.
+// The persistent web profile of the partner TV pages: their cookies and storage survive screens
+// and launches. Made once per run through partnertvwebprofile.js and shared by every partner page.
 WebEngineProfile {
     storageName: "TarvikPartnerTV"
     offTheRecord: false

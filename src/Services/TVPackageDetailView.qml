@@ -62,10 +62,12 @@ NavigationPage {
         objectName: "channelGrid"
         readonly property real gap: 10
 
-        x: 20
-        width: parent.width - 40 + gap
-        height: parent.height
-        cellWidth: width / 3
+        anchors.fill: parent
+        // Margins rather than an inset view, so that the cards' shadows are not cut off.
+        leftMargin: 20
+        rightMargin: 20 - gap
+        bottomMargin: 20
+        cellWidth: (width - leftMargin - rightMargin) / 3
         cellHeight: 116 + gap
         clip: true
         model: channelModel
@@ -73,7 +75,7 @@ NavigationPage {
         T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
         header: ColumnLayout {
-            width: grid.width - grid.gap
+            width: grid.width - 40
             spacing: 18
 
             Item { Layout.preferredHeight: 2 }
@@ -245,7 +247,7 @@ NavigationPage {
 
         footer: StyledText {
             objectName: "sourceNote"
-            width: grid.width - grid.gap
+            width: grid.width - 40
             visible: view.hasChannels
             height: visible ? implicitHeight + 12 + 20 : 20
             topPadding: 6

@@ -63,7 +63,8 @@ NavigationStack {
                     Layout.preferredHeight: 18
                     name: "TarvikOfficialLogo"
                     fillMode: AssetImage.Fit
-                    tint: Theme.white
+                    // Ink, not white: the brand background here is light.
+                    tint: Theme.tarInk
                     Accessible.role: Accessible.Graphic
                     Accessible.name: "Tarvik"
                 }
@@ -71,7 +72,7 @@ NavigationStack {
                     text: "×"
                     size: 17
                     rounded: true
-                    color: Theme.white
+                    color: Theme.tarInk
                     Accessible.ignored: true
                 }
                 AssetImage {
@@ -79,7 +80,7 @@ NavigationStack {
                     Layout.preferredHeight: 30
                     name: "TwentyFourTVLogo"
                     fillMode: AssetImage.Fit
-                    tint: Theme.white
+                    tint: Theme.tarInk
                     Accessible.role: Accessible.Graphic
                     Accessible.name: "24ТВ"
                 }
