@@ -1,5 +1,5 @@
 import QtQuick
-import Tarvik.Platform
+import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Services
@@ -28,7 +28,8 @@ NavigationPage {
 
     title: "24ТВ"
 
-    Component.onCompleted: {
+    // Each time the screen comes into view, the first time included.
+    T.StackView.onActivated: {
         if (AccountStore.tvPackages.length === 0)
             AccountStore.refresh()
     }

@@ -111,7 +111,9 @@ Item {
             compare(Standin.lastQuery("h42tv_add_account").logname, "79991234567")
             compare(Haptics.count(Haptics.NotificationSuccess), 1)
             tryVerify(() => button.enabled)
-            Finder.shoot(this, root, "partnertv-account-sheet-done", Standin)
+            tryCompare(alert, "opacity", 1)
+            // The alert lives in the window's overlay.
+            Finder.shoot(this, root.Window.window.contentItem, "partnertv-account-sheet-done", Standin)
             // "Закрыть" closes the alert and the sheet.
             alert.trigger(alert.buttons[0])
             tryVerify(() => sheet.item === null)
