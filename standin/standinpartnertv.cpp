@@ -125,8 +125,9 @@ QByteArray sisterLogo()
     return R"(<svg xmlns="http://www.w3.org/2000/svg" width="120" height="30" viewBox="0 0 120 30"><text x="0" y="22" font-family="sans-serif" font-size="20" font-weight="700" fill="#3fb6ff">Kestra Bay</text></svg>)";
 }
 
-// A small picture drawn without fonts: a rounded tile in `colour` with a play mark.
-QImage picture(QSize size, QColor colour)
+// A small picture drawn without fonts: a rounded tile in `colour` with a play mark, white or cut
+// out (the touch icon, which the pages turn white, keeps its shape that way).
+QImage picture(QSize size, QColor colour, bool cutOut = false)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -137,6 +138,8 @@ QImage picture(QSize size, QColor colour)
     const QRectF tile = QRectF(image.rect()).adjusted(size.width() * 0.1, size.height() * 0.1, -size.width() * 0.1, -size.height() * 0.1);
     painter.drawRoundedRect(tile, tile.height() * 0.2, tile.height() * 0.2);
     painter.setBrush(Qt::white);
+    if (cutOut)
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
     const QPointF c = tile.center();
     const qreal r = tile.height() * 0.25;
     painter.drawPolygon(QPolygonF{{c.x() - r * 0.6, c.y() - r}, {c.x() - r * 0.6, c.y() + r}, {c.x() + r, c.y()}});
@@ -185,7 +188,7 @@ std::optional<StandinSite::Reply> reply(const QString &path)
         return html(packagePage(match.captured(1)));
     }
     if (path == QLatin1String("/images/24tv/apple-touch-icon-180x180.png"))
-        return imageReply(picture({180, 180}, QColor(0xff, 0x4f, 0x00)), "PNG", "image/png");
+        return imageReply(picture({180, 180}, QColor(0xff, 0x4f, 0x00), true), "PNG", "image/png");
     if (path == QLatin1String("/images/tarvik-logo.svg") || path == QLatin1String("/images/24tv/logo.svg")
         || path == QLatin1String("/images/kestrabay-logo.svg")) {
         StandinSite::Reply svg;

@@ -57,7 +57,11 @@ NavigationPage {
         Branded24TVPackageView {
             onConnect: view.showAccountCreation = true
             // Going back clears the selection, so that the same title can be chosen again.
-            Component.onDestruction: view.selectedPackage = null
+            Component.onDestruction: {
+                // Also runs when the whole screen goes, after the screen itself.
+                if (view)
+                    view.selectedPackage = null
+            }
         }
     }
 

@@ -19,6 +19,7 @@ Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
 
 // What the partner TV screens' tests steer: the stand-in site and the session, as the QML singleton
 // `Standin`.
@@ -45,7 +46,9 @@ public:
         site->releaseHeld();
         site->clearOverrides();
         site->setTvPackagesReply({});
-        const bool signedIn = m_fixture->signIn();
+        // A refresh a screen started at its end must not refuse the sign-in.
+        const bool idle = QTest::qWaitFor([this] { return !m_fixture->store->isLoading(); }, 15000);
+        const bool signedIn = idle && m_fixture->signIn();
         site->clearRequests();
         m_haptics->reset();
         return signedIn;
