@@ -29,7 +29,7 @@ h1{font-size:24px;margin:8px 0}
 .items{display:grid;gap:12px}
 .item{background:#fff;border-radius:16px;padding:14px}
 .item h3{margin:0 0 6px}
-.item a,.cta{display:inline-block;margin-top:8px;padding:10px 14px;border-radius:12px;background:#ff2d78;color:#fff;text-decoration:none;border:0;font-size:15px}
+.item a,.cta{display:inline-block;margin-top:8px;padding:10px 14px;border-radius:12px;background:#ff2d78;color:#fff;text-decoration:none;border:0;font:inherit;font-size:15px}
 .contacts a{display:block;margin:6px 0;color:#ff2d78}
 </style>)";
 
