@@ -100,7 +100,8 @@ QByteArray packagePage(const QString &digits)
   </nav>
 </header>
 <main>
-  <h1 id="packet">Пакет №)" + digits.toUtf8() + R"(</h1>
+  <h1 id="packet">Пакет №)"
+        + digits.toUtf8() + R"(</h1>
   <p>Каналы и онлайн-кинотеатры в одной подписке.</p>
   <button class="cta" id="connect" onclick="document.getElementById('state').textContent='page-connect'">Подключить пакет</button>
   <a href="/watch" class="cta" id="watch-free">Смотреть бесплатно</a>
@@ -142,7 +143,7 @@ QImage picture(QSize size, QColor colour, bool cutOut = false)
         painter.setCompositionMode(QPainter::CompositionMode_Clear);
     const QPointF c = tile.center();
     const qreal r = tile.height() * 0.25;
-    painter.drawPolygon(QPolygonF{{c.x() - r * 0.6, c.y() - r}, {c.x() - r * 0.6, c.y() + r}, {c.x() + r, c.y()}});
+    painter.drawPolygon(QPolygonF { { c.x() - r * 0.6, c.y() - r }, { c.x() - r * 0.6, c.y() + r }, { c.x() + r, c.y() } });
     painter.end();
     return image;
 }
@@ -153,7 +154,7 @@ StandinSite::Reply imageReply(const QImage &image, const char *format, const QBy
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     StandinSite::Reply reply;
-    reply.headers.append({QByteArray("Cache-Control"), QByteArray("max-age=3600")});
+    reply.headers.append({ QByteArray("Cache-Control"), QByteArray("max-age=3600") });
     if (image.save(&buffer, format)) {
         reply.contentType = contentType;
     } else {
@@ -172,7 +173,7 @@ StandinSite::Reply channelLogo(const QString &path)
     // The colour follows the file name, so that neighbouring tiles differ.
     const QByteArray digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Md5);
     const QColor colour = QColor::fromHsv(quint8(digest.at(0)) * 360 / 256, 150, 200);
-    return imageReply(picture({120, 68}, colour), "WEBP", "image/webp");
+    return imageReply(picture({ 120, 68 }, colour), "WEBP", "image/webp");
 }
 } // namespace
 
@@ -188,14 +189,14 @@ std::optional<StandinSite::Reply> reply(const QString &path)
         return html(packagePage(match.captured(1)));
     }
     if (path == QLatin1String("/images/24tv/apple-touch-icon-180x180.png"))
-        return imageReply(picture({180, 180}, QColor(0xff, 0x4f, 0x00), true), "PNG", "image/png");
+        return imageReply(picture({ 180, 180 }, QColor(0xff, 0x4f, 0x00), true), "PNG", "image/png");
     if (path == QLatin1String("/images/tarvik-logo.svg") || path == QLatin1String("/images/24tv/logo.svg")
         || path == QLatin1String("/images/kestrabay-logo.svg")) {
         StandinSite::Reply svg;
         svg.contentType = "image/svg+xml";
         svg.body = path.endsWith(QLatin1String("tarvik-logo.svg")) ? productLogo()
-            : path.contains(QLatin1String("24tv"))                  ? partnerLogo()
-                                                                     : sisterLogo();
+            : path.contains(QLatin1String("24tv"))                 ? partnerLogo()
+                                                                   : sisterLogo();
         return svg;
     }
     if (path == QLatin1String(missingLogoPath)) {
@@ -212,6 +213,6 @@ std::optional<StandinSite::Reply> reply(const QString &path)
 
 std::chrono::milliseconds delay(const QString &path)
 {
-    return path == QLatin1String(slowLogoPath) ? slowLogoDelay : std::chrono::milliseconds{0};
+    return path == QLatin1String(slowLogoPath) ? slowLogoDelay : std::chrono::milliseconds { 0 };
 }
 } // namespace StandinPartnerTV

@@ -10,10 +10,11 @@
 // pages show it, and channel logos (small WebP pictures; one is missing, one comes slowly).
 namespace StandinPartnerTV
 {
-// Path of a channel logo that answers 404 ("МАТЧ Премьер HD"), and of one ("СТС") that answers after `slowLogoDelay`.
+// Path of a channel logo that answers 404 ("МАТЧ Премьер HD"), and of one ("СТС") that answers
+// after `slowLogoDelay`.
 inline constexpr auto missingLogoPath = "/img/ch/16/67/1667ca3df9849aaae0dfc15c83b3fa50.png";
 inline constexpr auto slowLogoPath = "/img/ch/91/39/91398795d2c104d4645ad624c95f5c01.png";
-inline constexpr std::chrono::milliseconds slowLogoDelay{1500};
+inline constexpr std::chrono::milliseconds slowLogoDelay { 1500 };
 
 // The answer for `path`, or nothing when the path is not a partner TV one.
 std::optional<StandinSite::Reply> reply(const QString &path);

@@ -4,8 +4,7 @@
 
 WebCertificateTrust::WebCertificateTrust(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 bool WebCertificateTrust::accepts(const QWebEngineCertificateError &error)
 {

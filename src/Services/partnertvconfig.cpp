@@ -37,7 +37,7 @@ QUrl PartnerTVConfig::touchIconUrl() const
 
 PartnerTVConfig PartnerTVConfig::compiled()
 {
-    return PartnerTVConfig{
+    return PartnerTVConfig {
         .catalogHost = QStringLiteral(TARVIK_TV_CATALOG_HOST),
         .sisterAccountHost = QStringLiteral(TARVIK_TV_SISTER_ACCOUNT_HOST),
         .sisterDomain = QStringLiteral(TARVIK_TV_SISTER_DOMAIN),

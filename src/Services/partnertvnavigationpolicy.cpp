@@ -32,10 +32,10 @@ Decision decide(Page page, const QUrl &url)
         return {};
     const QString scheme = url.scheme();
     if (scheme == accountScheme)
-        return {page == Page::Catalog ? Action::CreateAccount : Action::Connect, {}};
+        return { page == Page::Catalog ? Action::CreateAccount : Action::Connect, {} };
     if (page == Page::Catalog && scheme == packageScheme) {
         if (const std::optional<QString> title = titleItem(url))
-            return {Action::SelectPackage, *title};
+            return { Action::SelectPackage, *title };
     }
     return {};
 }

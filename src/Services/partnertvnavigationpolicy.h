@@ -17,7 +17,7 @@ enum class Action {
     Allow,
     CreateAccount, // catalog page: cancel and open the account sheet
     SelectPackage, // catalog page: cancel and show the package titled `title`
-    Connect,       // package page: cancel and open the account sheet
+    Connect, // package page: cancel and open the account sheet
 };
 
 struct Decision {

@@ -4,8 +4,7 @@
 
 PartnerTVPageCoordinator::PartnerTVPageCoordinator(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void PartnerTVPageCoordinator::setPage(Page page)
 {
@@ -18,7 +17,8 @@ void PartnerTVPageCoordinator::setPage(Page page)
 bool PartnerTVPageCoordinator::allowsNavigation(const QUrl &url)
 {
     using namespace PartnerTVNavigationPolicy;
-    const Decision decision = decide(m_page == CatalogPage ? PartnerTVNavigationPolicy::Page::Catalog : PartnerTVNavigationPolicy::Page::Package, url);
+    const Decision decision
+        = decide(m_page == CatalogPage ? PartnerTVNavigationPolicy::Page::Catalog : PartnerTVNavigationPolicy::Page::Package, url);
     switch (decision.action) {
     case Action::Allow:
         return !isOwnScheme(url);

@@ -12,20 +12,20 @@ namespace
 {
 QJsonObject constants(const PartnerTVConfig &config)
 {
-    return QJsonObject{
-        {QStringLiteral("productName"), PartnerTVPages::productName},
-        {QStringLiteral("productCompany"), PartnerTVPages::productCompany},
-        {QStringLiteral("productPhone"), PartnerTVPages::productPhone},
-        {QStringLiteral("productPhoneLink"), QStringLiteral("tel:+74953184277")},
-        {QStringLiteral("sisterPhone"), QStringLiteral("8 (495) 907-31-31")},
-        {QStringLiteral("sisterPhoneTail"), QStringLiteral("907-31-31")},
-        {QStringLiteral("sisterPhoneDigits"), QStringLiteral("4959073131")},
-        {QStringLiteral("sisterAccountHost"), config.sisterAccountHost},
-        {QStringLiteral("sisterDomain"), config.sisterDomain},
-        {QStringLiteral("productDomain"), config.productDomain},
-        {QStringLiteral("productLogoUrl"), config.productLogoUrl.toString(QUrl::FullyEncoded)},
-        {QStringLiteral("touchIconUrl"), config.touchIconUrl().toString(QUrl::FullyEncoded)},
-        {QStringLiteral("partnerRoot"), QStringLiteral("https://") + config.partnerHost + QLatin1Char('/')},
+    return QJsonObject {
+        { QStringLiteral("productName"), PartnerTVPages::productName },
+        { QStringLiteral("productCompany"), PartnerTVPages::productCompany },
+        { QStringLiteral("productPhone"), PartnerTVPages::productPhone },
+        { QStringLiteral("productPhoneLink"), QStringLiteral("tel:+74953184277") },
+        { QStringLiteral("sisterPhone"), QStringLiteral("8 (495) 907-31-31") },
+        { QStringLiteral("sisterPhoneTail"), QStringLiteral("907-31-31") },
+        { QStringLiteral("sisterPhoneDigits"), QStringLiteral("4959073131") },
+        { QStringLiteral("sisterAccountHost"), config.sisterAccountHost },
+        { QStringLiteral("sisterDomain"), config.sisterDomain },
+        { QStringLiteral("productDomain"), config.productDomain },
+        { QStringLiteral("productLogoUrl"), config.productLogoUrl.toString(QUrl::FullyEncoded) },
+        { QStringLiteral("touchIconUrl"), config.touchIconUrl().toString(QUrl::FullyEncoded) },
+        { QStringLiteral("partnerRoot"), QStringLiteral("https://") + config.partnerHost + QLatin1Char('/') },
     };
 }
 
@@ -42,8 +42,7 @@ QString script(const QString &resource, const PartnerTVConfig &config)
 
 PartnerTVPages::PartnerTVPages(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 QUrl PartnerTVPages::catalogPageUrl()
 {

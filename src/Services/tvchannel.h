@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
-
 #include <optional>
 
 // A channel of the partner TV service: its name and the address of its logo on the partner's image

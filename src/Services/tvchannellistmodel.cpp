@@ -2,8 +2,7 @@
 
 TVChannelListModel::TVChannelListModel(QObject *parent)
     : QAbstractListModel(parent)
-{
-}
+{ }
 
 void TVChannelListModel::setPackageID(const QString &packageID)
 {
@@ -46,7 +45,7 @@ QVariant TVChannelListModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> TVChannelListModel::roleNames() const
 {
-    return {{NameRole, "name"}, {LogoRole, "logo"}};
+    return { { NameRole, "name" }, { LogoRole, "logo" } };
 }
 
 void TVChannelListModel::rebuild()

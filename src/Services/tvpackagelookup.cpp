@@ -5,8 +5,7 @@
 
 TVPackageLookup::TVPackageLookup(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 QVariant TVPackageLookup::resolvedPackage(const QString &name, const QVariantList &accountPackages)
 {

@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 // Finds the package a partner page means by its title: an alias of the personal-account site's

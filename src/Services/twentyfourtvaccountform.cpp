@@ -10,8 +10,7 @@ const QString TwentyFourTVAccountForm::fallbackErrorText = QStringLiteral("Не 
 
 TwentyFourTVAccountForm::TwentyFourTVAccountForm(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 QString TwentyFourTVAccountForm::formatted(const QString &text)
 {

@@ -29,12 +29,11 @@ private Q_SLOTS:
         const Page package = Page::Package;
         QTest::newRow("catalog: account") << catalog << "tarvik-account://create" << Action::CreateAccount << "";
         QTest::newRow("catalog: account, any host") << catalog << "tarvik-account://x/y?z" << Action::CreateAccount << "";
-        QTest::newRow("catalog: title") << catalog << "tarvik-package://select?title=%D0%9B%D0%B0%D0%B9%D1%82%2B"
-                                        << Action::SelectPackage << "Лайт+";
+        QTest::newRow("catalog: title") << catalog << "tarvik-package://select?title=%D0%9B%D0%B0%D0%B9%D1%82%2B" << Action::SelectPackage
+                                        << "Лайт+";
         QTest::newRow("catalog: plus stays") << catalog << "tarvik-package://select?title=a+b" << Action::SelectPackage << "a+b";
         QTest::newRow("catalog: empty title") << catalog << "tarvik-package://select?title=" << Action::SelectPackage << "";
-        QTest::newRow("catalog: first title") << catalog << "tarvik-package://select?x=1&title=A&title=B"
-                                              << Action::SelectPackage << "A";
+        QTest::newRow("catalog: first title") << catalog << "tarvik-package://select?x=1&title=A&title=B" << Action::SelectPackage << "A";
         QTest::newRow("catalog: no query") << catalog << "tarvik-package://select" << Action::Allow << "";
         QTest::newRow("catalog: title without =") << catalog << "tarvik-package://select?title" << Action::Allow << "";
         QTest::newRow("catalog: other items") << catalog << "tarvik-package://select?name=A" << Action::Allow << "";
@@ -113,17 +112,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("field");
-        QTest::newRow("cleared") << "" << "+7 ";
-        QTest::newRow("prefix only") << "+7 (" << "+7 ";
-        QTest::newRow("one") << "+7 9" << "+7 (9";
-        QTest::newRow("three") << "+7 999" << "+7 (999) ";
-        QTest::newRow("bracket deleted") << "+7 (999" << "+7 (999) ";
-        QTest::newRow("seven") << "+7 (999) 1234" << "+7 (999) 123-4";
-        QTest::newRow("pasted with 8") << "8 999 123 45 67" << "+7 (999) 123-45-67";
-        QTest::newRow("typed 8 after prefix") << "+7 8" << "+7 (8";
-        QTest::newRow("cut at ten") << "+7 (999) 123-45-6789" << "+7 (999) 123-45-67";
-        QTest::newRow("other scripts' digits dropped") << "+7 ٩٩٩١٢٣٤٥٦٧" << "+7 ";
-        QTest::newRow("full-width digits dropped") << "+7 (999) １２３" << "+7 (999) ";
+        QTest::newRow("cleared") << ""
+                                 << "+7 ";
+        QTest::newRow("prefix only") << "+7 ("
+                                     << "+7 ";
+        QTest::newRow("one") << "+7 9"
+                             << "+7 (9";
+        QTest::newRow("three") << "+7 999"
+                               << "+7 (999) ";
+        QTest::newRow("bracket deleted") << "+7 (999"
+                                         << "+7 (999) ";
+        QTest::newRow("seven") << "+7 (999) 1234"
+                               << "+7 (999) 123-4";
+        QTest::newRow("pasted with 8") << "8 999 123 45 67"
+                                       << "+7 (999) 123-45-67";
+        QTest::newRow("typed 8 after prefix") << "+7 8"
+                                              << "+7 (8";
+        QTest::newRow("cut at ten") << "+7 (999) 123-45-6789"
+                                    << "+7 (999) 123-45-67";
+        QTest::newRow("other scripts' digits dropped") << "+7 ٩٩٩١٢٣٤٥٦٧"
+                                                       << "+7 ";
+        QTest::newRow("full-width digits dropped") << "+7 (999) １２３"
+                                                   << "+7 (999) ";
     }
 
     void phoneMask()
@@ -138,11 +148,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("digits");
-        QTest::newRow("valid") << "+7 (999) 123-45-67" << "79991234567";
-        QTest::newRow("not mobile") << "+7 (495) 000-00-00" << "";
-        QTest::newRow("short") << "+7 (999) 123-45-6" << "";
-        QTest::newRow("arabic-indic") << "+7 (999) 123-45-6٧" << "";
-        QTest::newRow("long") << "+7 (999) 123-45-678" << "";
+        QTest::newRow("valid") << "+7 (999) 123-45-67"
+                               << "79991234567";
+        QTest::newRow("not mobile") << "+7 (495) 000-00-00"
+                                    << "";
+        QTest::newRow("short") << "+7 (999) 123-45-6"
+                               << "";
+        QTest::newRow("arabic-indic") << "+7 (999) 123-45-6٧"
+                                      << "";
+        QTest::newRow("long") << "+7 (999) 123-45-678"
+                              << "";
     }
 
     void mobileCheck()

@@ -33,8 +33,7 @@ public:
     StandinControl(AccountFixture *fixture, Haptics *haptics)
         : m_fixture(fixture)
         , m_haptics(haptics)
-    {
-    }
+    { }
 
     QString origin() const { return m_fixture->site->baseUrl().toString(QUrl::RemovePath); }
     QString missingLogoPath() const { return QString::fromLatin1(StandinPartnerTV::missingLogoPath); }
@@ -67,7 +66,7 @@ public:
     Q_INVOKABLE int heldCount() const { return m_fixture->site->heldCount(); }
     Q_INVOKABLE void answer(const QString &key, const QString &body)
     {
-        m_fixture->site->setOverride(key, StandinSite::Override{.body = body.toUtf8()});
+        m_fixture->site->setOverride(key, StandinSite::Override { .body = body.toUtf8() });
     }
     Q_INVOKABLE int requestCount(const QString &key) const { return int(m_fixture->site->requestKeys().count(key)); }
     Q_INVOKABLE QStringList requestKeys() const { return m_fixture->site->requestKeys(); }
@@ -104,8 +103,7 @@ public:
     TrustingNetworkAccessManager(QList<QSslCertificate> authorities, QObject *parent)
         : QNetworkAccessManager(parent)
         , m_authorities(std::move(authorities))
-    {
-    }
+    { }
 
 protected:
     QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *data) override
@@ -126,8 +124,7 @@ class TrustingNetworkFactory : public QQmlNetworkAccessManagerFactory
 public:
     explicit TrustingNetworkFactory(QList<QSslCertificate> authorities)
         : m_authorities(std::move(authorities))
-    {
-    }
+    { }
 
     QNetworkAccessManager *create(QObject *parent) override { return new TrustingNetworkAccessManager(m_authorities, parent); }
 
