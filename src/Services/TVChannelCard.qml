@@ -33,7 +33,8 @@ Rectangle {
             source: card.logo
             asynchronous: true
             fillMode: Image.PreserveAspectFit
-            sourceSize.width: 2 * width
+            // Decoded at twice the tile's logo size at most, whatever the picture's own size.
+            sourceSize: Qt.size(240, 132)
             visible: status === Image.Ready
         }
         SymbolImage {

@@ -61,9 +61,11 @@ NavigationPage {
 
         objectName: "channelGrid"
         readonly property real gap: 10
+        property bool scrolledByUser: false
 
         anchors.fill: parent
         // Margins rather than an inset view, so that the cards' shadows are not cut off.
+        topMargin: 20
         leftMargin: 20
         rightMargin: 20 - gap
         bottomMargin: 20
@@ -71,14 +73,21 @@ NavigationPage {
         cellHeight: 116 + gap
         clip: true
         model: channelModel
+        // No current tile: the view would otherwise scroll to keep one in sight.
+        currentIndex: -1
         cacheBuffer: 240
         T.ScrollIndicator.vertical: TarvikScrollIndicator {}
+        onMovementStarted: scrolledByUser = true
 
         header: ColumnLayout {
             width: grid.width - 40
             spacing: 18
-
-            Item { Layout.preferredHeight: 2 }
+            // The header settles its wrapped texts after the first layout; until the user scrolls,
+            // the screen stays at its top.
+            onHeightChanged: {
+                if (!grid.scrolledByUser)
+                    grid.contentY = grid.originY - grid.topMargin
+            }
 
             CardSurface {
                 Layout.fillWidth: true
@@ -227,6 +236,7 @@ NavigationPage {
                 Item { Layout.fillHeight: true }
             }
 
+            // The grid's first row keeps the layout's spacing below the header.
             Item { Layout.preferredHeight: 0 }
         }
 

@@ -56,7 +56,6 @@ Item {
             const catalog = tv.catalogView.webView
             tryVerify(() => String(run(catalog, "(function(){var h=document.getElementById('headline');return h?h.textContent:''})()")) === "24ТВ от Tarvik", 20000)
             tryVerify(() => String(run(catalog, "document.getElementById('packet-optimum').getAttribute('href')")).indexOf("tarvik-package:") === 0, 10000)
-            wait(300)
             Finder.shoot(this, root, "partnertv-home-catalog", Standin)
 
             run(catalog, "document.getElementById('packet-optimum').click()")

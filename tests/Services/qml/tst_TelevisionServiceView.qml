@@ -21,6 +21,8 @@ Item {
         }
     }
 
+    SignalSpy { id: selectSpy; signalName: "selectPackage" }
+
     TestCase {
         name: "TelevisionServiceView"
         when: windowShown
@@ -70,8 +72,7 @@ Item {
             compare(packagePage.title, "Лайт+")
             tryVerify(() => packagePage.pageView !== null, 10000)
             tryVerify(() => packagePage.pageView.webView.url.toString().endsWith("/packets/1_514"), 10000)
-            tryCompare(packagePage.pageView.webView, "loading", false, 20000)
-            wait(300)
+            tryVerify(() => String(run(packagePage.pageView.webView, "document.querySelectorAll('[data-tarvik-lockup]').length")) === "1", 20000)
             Finder.shoot(this, root, "partnertv-tv-package", Standin)
 
             // The page's connect control opens the account sheet.
@@ -79,7 +80,7 @@ Item {
             tryVerify(() => view.showAccountCreation, 10000)
             const sheet = Finder.find(view, "accountCreationSheet")
             tryVerify(() => sheet.item !== null)
-            wait(500)
+            tryCompare(sheet, "slide", 0)
             Finder.shoot(this, root, "partnertv-tv-account-sheet", Standin)
             const logins = Standin.requestCount("/ajax/login.jsp")
             sheet.close()
@@ -96,8 +97,10 @@ Item {
 
         function test_unknownTitleDoesNothing() {
             const web = open()
+            selectSpy.target = view.catalogView
             run(web, "document.getElementById('packet-untitled').click()")
-            wait(300)
+            tryCompare(selectSpy, "count", 1)
+            compare(selectSpy.signalArguments[0][0], "")
             compare(stack.depth, 1)
             compare(view.selectedPackage, null)
         }
