@@ -29,6 +29,10 @@ done
 cat "$runtime/standin.txt"
 base_url=$(sed -n 's/^Tarvik stand-in site: *//p' "$runtime/standin.txt")
 image_host=$(sed -n 's/^Shop image host: *//p' "$runtime/standin.txt")
+# The partner TV pages and pictures come from the stand-in as well.
+standin_host=$(printf %s "$base_url" | sed -E 's#^https://([^/]+).*#\1#')
+export TARVIK_TV_CATALOG_HOST="$standin_host" TARVIK_TV_PARTNER_HOST="$standin_host" TARVIK_TV_IMAGE_HOST="$standin_host"
+export TARVIK_TV_PRODUCT_LOGO_URL="https://$standin_host/images/tarvik-logo.svg"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: the app runs offscreen (set DISPLAY to see its window)."

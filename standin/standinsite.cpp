@@ -2,6 +2,7 @@
 
 #include "standincheckoutpages.h"
 #include "standinshop.h"
+#include "standinpartnertv.h"
 
 #include <QFile>
 #include <QHttpServerRequest>
@@ -243,6 +244,7 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
     }
     if (key == QLatin1String("/checkout/slow"))
         delay += m_slowPageDelay;
+    delay += StandinPartnerTV::delay(key);
     if (const auto it = m_overrides.constFind(key); it != m_overrides.constEnd()) {
         const Override &switched = *it;
         if (switched.dropConnection) {
@@ -331,6 +333,8 @@ StandinSite::Reply StandinSite::route(const Request &request)
         return checkoutPage(request);
     if (StandinShop::handles(path))
         return StandinShop::reply(path);
+    if (auto partnerTV = StandinPartnerTV::reply(path))
+        return *partnerTV;
     Reply missing = page(QStringLiteral("Не найдено"), QStringLiteral("<p>Страница не найдена.</p>"));
     missing.status = 404;
     return missing;

@@ -20,7 +20,7 @@ QtObject {
     readonly property Component notifications: Qt.createComponent("qrc:/qt/qml/Tarvik/Profile/NotificationsView.qml")
     readonly property Component tariffManagement: Component { TariffManagementView {} }
     readonly property Component tariffSelection: Component { TariffSelectionView {} }
-    readonly property Component televisionService: Component { PlaceholderView { title: "Телевидение"; icon: "play.tv.fill" } }
+    readonly property Component televisionService: Component { TelevisionServiceView {} }
     readonly property Component mobileService: Component { MobileServiceView {} }
     readonly property Component smartIntercom: Component { SmartIntercomView { shopDestination: Destinations.shop } }
     // Service request forms, by address like the two home screens below.
@@ -58,18 +58,5 @@ QtObject {
             Component.onCompleted: setSource("qrc:/qt/qml/Tarvik/Payments/TopUpFlow.qml", { initialAmount: "" })
         }
     }
-    readonly property Component twentyFourTVAccountSheet: Component {
-        NavigationStack {
-            initialItem: PlaceholderView {
-                title: "Аккаунт 24ТВ"
-                icon: "person.badge.plus"
-                leadingItems: [
-                    BarButton {
-                        text: "Закрыть"
-                        onClicked: Presentation.dismiss()
-                    }
-                ]
-            }
-        }
-    }
+    readonly property Component twentyFourTVAccountSheet: Component { TwentyFourTVAccountSheet {} }
 }

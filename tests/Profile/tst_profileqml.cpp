@@ -1,4 +1,5 @@
 #include "fixturequicktestsetup.h"
+#include "testpaths.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -54,12 +55,10 @@ public:
         image.save(&buffer, "JPEG");
         return QString::fromLatin1(jpeg.toBase64());
     }
-    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    // Where a test saves the picture of a screen: screenshots/<name>.png in the folder the test runs in.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
-        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
-        dir.mkpath(QStringLiteral("."));
-        return dir.filePath(name + QStringLiteral(".png"));
+        return QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "fixturequicktestsetup.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QtQml/QQmlExtensionPlugin>
@@ -27,12 +28,10 @@ public:
         m_fixture->site->clearRequests();
         return keys;
     }
-    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    // Where a test saves the picture of a screen: screenshots/<name>.png in the folder the test runs in.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
-        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
-        dir.mkpath(QStringLiteral("."));
-        return dir.filePath(name + QStringLiteral(".png"));
+        return QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
     }
 
 private:

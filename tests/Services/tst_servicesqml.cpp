@@ -1,5 +1,6 @@
 #include "accountfixture.h"
 #include "fixturequicktestsetup.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QJsonObject>
@@ -48,12 +49,10 @@ public:
         return bool(await(m_fixture->store->refresh()));
     }
 
-    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    // Where a test saves the picture of a screen: screenshots/<name>.png in the folder the test runs in.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
-        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
-        dir.mkpath(QStringLiteral("."));
-        return dir.filePath(name + QStringLiteral(".png"));
+        return QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "quicktestsetup.h"
 #include "speedtestfixture.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QQmlEngine>
@@ -39,12 +40,10 @@ public:
     Q_INVOKABLE int hapticCount(int kind) const { return m_fixture->haptics.count(Haptics::Kind(kind)); }
     Q_INVOKABLE void resetHaptics() { m_fixture->haptics.reset(); }
 
-    // Where a test saves the picture of a screen: <build>/screenshots/<name>.png.
+    // Where a test saves the picture of a screen: screenshots/<name>.png in the folder the test runs in.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
-        const QDir dir(QStringLiteral(TARVIK_SCREENSHOT_DIR));
-        dir.mkpath(QStringLiteral("."));
-        return dir.filePath(name + QStringLiteral(".png"));
+        return QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
     }
 
 private:

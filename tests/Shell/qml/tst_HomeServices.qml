@@ -72,7 +72,7 @@ Item {
 
         function test_rows_data() {
             return [
-                { tag: "24ТВ", row: 0, title: "Телевидение", card: false },
+                { tag: "24ТВ", row: 0, title: "24ТВ", card: false },
                 { tag: "cable", row: 1, title: "Кабельное телевидение", card: true },
                 { tag: "static IP", row: 2, title: "Статический IP", card: true },
                 { tag: "antivirus", row: 3, title: "Антивирус", card: true },

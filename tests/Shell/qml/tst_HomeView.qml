@@ -230,7 +230,7 @@ Item {
                 { tag: "add-address card", strip: "productsCarousel", products: 501, title: "Добавить счёт" },
                 { tag: "refer-a-friend banner", strip: "partnerCarousel", title: "Приведи друга" },
                 { tag: "relocation banner", strip: "partnerCarousel", partner: 501, title: "Переезд" },
-                { tag: "24ТВ card", link: "partnerCard24ТВ", title: "Телевидение" },
+                { tag: "24ТВ card", link: "partnerCard24ТВ", title: "24ТВ" },
                 { tag: "mobile card", link: "partnerCardМоб. связь", title: "Мобильная связь" },
                 { tag: "shop card", link: "partnerCardShop", title: "TarvikShop" },
                 { tag: "speed test tile", link: "hubTileSpeedtest", title: "Speedtest" },

@@ -1,0 +1,81 @@
+import QtQuick
+import QtWebEngine
+import Tarvik.Payments
+import Tarvik.Services
+import "partnertvwebprofile.js" as SharedProfile
+
+// One partner TV web page: loads `url` once with `script` injected when the document is ready (main
+// frame only) and hands every navigation to the page's coordinator. A load that takes longer than
+// `loadTimeout` is stopped; a page that fails to load stays blank.
+//   required url, script, page (PartnerTVPageCoordinator.Page); loadTimeout: ms (60 s)
+//   signals: createAccountRequested(), packageSelected(title), connectRequested()
+Item {
+    id: root
+
+    required property url url
+    required property string script
+    required property int page
+    property int loadTimeout: 60000
+    readonly property alias webView: webView
+
+    signal createAccountRequested()
+    signal packageSelected(string title)
+    signal connectRequested()
+
+    PartnerTVPageCoordinator {
+        id: coordinator
+
+        page: root.page
+        onCreateAccountRequested: root.createAccountRequested()
+        onPackageSelected: title => root.packageSelected(title)
+        onConnectRequested: root.connectRequested()
+    }
+
+    Timer {
+        id: loadLimit
+
+        interval: root.loadTimeout
+        onTriggered: webView.stop()
+    }
+
+    WebEngineView {
+        id: webView
+
+        objectName: "partnerTVWebView"
+        anchors.fill: parent
+        profile: SharedProfile.shared(Qt.resolvedUrl("PartnerTVWebProfile.qml"))
+        settings.javascriptEnabled: true
+        settings.errorPageEnabled: false
+        // The pages' own links (tarvik-account, tarvik-package) are followed from scripts too: let
+        // them reach the coordinator, which refuses every one of them.
+        settings.unknownUrlSchemePolicy: WebEngineSettings.AllowAllUnknownUrlSchemes
+
+        onNavigationRequested: function(request) {
+            if (!coordinator.allowsNavigation(request.url))
+                request.reject()
+        }
+        onLoadingChanged: function(loadingInfo) {
+            if (loadingInfo.status === WebEngineView.LoadStartedStatus)
+                loadLimit.restart()
+            else
+                loadLimit.stop()
+        }
+        onCertificateError: function(error) {
+            if (WebCertificateTrust.accepts(error))
+                error.acceptCertificate()
+            else
+                error.rejectCertificate()
+        }
+
+        Component.onCompleted: {
+            const injected = WebEngine.script()
+            injected.name = "tarvik-partner-tv"
+            injected.sourceCode = root.script
+            injected.injectionPoint = WebEngineScript.DocumentReady
+            injected.worldId = WebEngineScript.ApplicationWorld
+            injected.runsOnSubFrames = false
+            webView.userScripts.insert(injected)
+            webView.url = root.url
+        }
+    }
+}

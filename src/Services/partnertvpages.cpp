@@ -1,0 +1,77 @@
+#include "partnertvpages.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+const QString PartnerTVPages::productName = QStringLiteral("Tarvik");
+const QString PartnerTVPages::productCompany = QStringLiteral("ООО «ВЕЛМОР ТЕЛЕКОМ»");
+const QString PartnerTVPages::productPhone = QStringLiteral("+7 (495) 318-42-77");
+
+namespace
+{
+QJsonObject constants(const PartnerTVConfig &config)
+{
+    return QJsonObject {
+        { QStringLiteral("productName"), PartnerTVPages::productName },
+        { QStringLiteral("productCompany"), PartnerTVPages::productCompany },
+        { QStringLiteral("productPhone"), PartnerTVPages::productPhone },
+        { QStringLiteral("productPhoneLink"), QStringLiteral("tel:+74953184277") },
+        { QStringLiteral("sisterPhone"), QStringLiteral("8 (495) 907-31-31") },
+        { QStringLiteral("sisterPhoneTail"), QStringLiteral("907-31-31") },
+        { QStringLiteral("sisterPhoneDigits"), QStringLiteral("4959073131") },
+        { QStringLiteral("sisterAccountHost"), config.sisterAccountHost },
+        { QStringLiteral("sisterDomain"), config.sisterDomain },
+        { QStringLiteral("productDomain"), config.productDomain },
+        { QStringLiteral("productLogoUrl"), config.productLogoUrl.toString(QUrl::FullyEncoded) },
+        { QStringLiteral("touchIconUrl"), config.touchIconUrl().toString(QUrl::FullyEncoded) },
+        { QStringLiteral("partnerRoot"), QStringLiteral("https://") + config.partnerHost + QLatin1Char('/') },
+    };
+}
+
+QString script(const QString &resource, const PartnerTVConfig &config)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing partner TV script %s", qPrintable(resource));
+    // Constants go in as JSON, never spliced into the source as text.
+    const QByteArray json = QJsonDocument(constants(config)).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(file.readAll()).trimmed() + QLatin1Char('(') + QString::fromUtf8(json) + QStringLiteral(");\n");
+}
+} // namespace
+
+PartnerTVPages::PartnerTVPages(QObject *parent)
+    : QObject(parent)
+{ }
+
+QUrl PartnerTVPages::catalogPageUrl()
+{
+    return PartnerTVConfig::current().catalogPageUrl();
+}
+
+QUrl PartnerTVPages::packagePageUrl(const QString &packageID)
+{
+    return PartnerTVConfig::current().packagePageUrl(packageID);
+}
+
+QString PartnerTVPages::catalogScript()
+{
+    static const QString source = catalogScript(PartnerTVConfig::current());
+    return source;
+}
+
+QString PartnerTVPages::packageScript()
+{
+    static const QString source = packageScript(PartnerTVConfig::current());
+    return source;
+}
+
+QString PartnerTVPages::catalogScript(const PartnerTVConfig &config)
+{
+    return script(QStringLiteral(":/qt/qml/Tarvik/Services/scripts/catalogpage.js"), config);
+}
+
+QString PartnerTVPages::packageScript(const PartnerTVConfig &config)
+{
+    return script(QStringLiteral(":/qt/qml/Tarvik/Services/scripts/packagepage.js"), config);
+}

@@ -1,0 +1,184 @@
+#include "partnertvconfig.h"
+#include "partnertvnavigationpolicy.h"
+#include "partnertvpagecoordinator.h"
+#include "partnertvpages.h"
+#include "twentyfourtvaccountform.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace PartnerTVNavigationPolicy;
+
+Q_DECLARE_METATYPE(PartnerTVNavigationPolicy::Page)
+Q_DECLARE_METATYPE(PartnerTVNavigationPolicy::Action)
+
+class TestPartnerTV : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void navigation_data()
+    {
+        QTest::addColumn<Page>("page");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("title");
+        const Page catalog = Page::Catalog;
+        const Page package = Page::Package;
+        QTest::newRow("catalog: account") << catalog << "tarvik-account://create" << Action::CreateAccount << "";
+        QTest::newRow("catalog: account, any host") << catalog << "tarvik-account://x/y?z" << Action::CreateAccount << "";
+        QTest::newRow("catalog: title") << catalog << "tarvik-package://select?title=%D0%9B%D0%B0%D0%B9%D1%82%2B" << Action::SelectPackage
+                                        << "Лайт+";
+        QTest::newRow("catalog: plus stays") << catalog << "tarvik-package://select?title=a+b" << Action::SelectPackage << "a+b";
+        QTest::newRow("catalog: empty title") << catalog << "tarvik-package://select?title=" << Action::SelectPackage << "";
+        QTest::newRow("catalog: first title") << catalog << "tarvik-package://select?x=1&title=A&title=B" << Action::SelectPackage << "A";
+        QTest::newRow("catalog: no query") << catalog << "tarvik-package://select" << Action::Allow << "";
+        QTest::newRow("catalog: title without =") << catalog << "tarvik-package://select?title" << Action::Allow << "";
+        QTest::newRow("catalog: other items") << catalog << "tarvik-package://select?name=A" << Action::Allow << "";
+        QTest::newRow("catalog: scheme case") << catalog << "TARVIK-ACCOUNT://create" << Action::CreateAccount << "";
+        QTest::newRow("catalog: https") << catalog << "https://kestrabay.ru/24tv/index.html" << Action::Allow << "";
+        QTest::newRow("catalog: empty") << catalog << "" << Action::Allow << "";
+        QTest::newRow("package: account") << package << "tarvik-account://create" << Action::Connect << "";
+        QTest::newRow("package: package link") << package << "tarvik-package://select?title=A" << Action::Allow << "";
+        QTest::newRow("package: https") << package << "https://24tv.ru/packets/1_514" << Action::Allow << "";
+    }
+
+    void navigation()
+    {
+        QFETCH(Page, page);
+        QFETCH(QString, url);
+        QFETCH(Action, action);
+        QFETCH(QString, title);
+        const Decision decision = decide(page, QUrl(url));
+        QCOMPARE(decision.action, action);
+        QCOMPARE(decision.title, title);
+    }
+
+    // Allowed addresses of our own schemes are still refused by the view, so that the engine never
+    // hands them to the desktop; callbacks fire once per refused link.
+    void coordinatorRefusesOwnSchemes()
+    {
+        PartnerTVPageCoordinator catalog;
+        QSignalSpy created(&catalog, &PartnerTVPageCoordinator::createAccountRequested);
+        QSignalSpy selected(&catalog, &PartnerTVPageCoordinator::packageSelected);
+        QVERIFY(catalog.allowsNavigation(QUrl(QStringLiteral("https://kestrabay.ru/"))));
+        QVERIFY(!catalog.allowsNavigation(QUrl(QStringLiteral("tarvik-package://select"))));
+        QVERIFY(!catalog.allowsNavigation(QUrl(QStringLiteral("tarvik-account://create"))));
+        QVERIFY(!catalog.allowsNavigation(QUrl(QStringLiteral("tarvik-package://select?title=%D0%9A"))));
+        QCOMPARE(created.size(), 1);
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.at(0).at(0).toString(), QStringLiteral("К"));
+
+        PartnerTVPageCoordinator packagePage;
+        packagePage.setPage(PartnerTVPageCoordinator::PackagePage);
+        QSignalSpy connected(&packagePage, &PartnerTVPageCoordinator::connectRequested);
+        QVERIFY(!packagePage.allowsNavigation(QUrl(QStringLiteral("tarvik-package://select?title=A"))));
+        QVERIFY(!packagePage.allowsNavigation(QUrl(QStringLiteral("tarvik-account://create"))));
+        QCOMPARE(connected.size(), 1);
+    }
+
+    void pageAddresses()
+    {
+        PartnerTVConfig config = PartnerTVConfig::compiled();
+        config.catalogHost = QStringLiteral("127.0.0.1:8443");
+        config.partnerHost = QStringLiteral("partner.test");
+        QCOMPARE(config.catalogPageUrl(), QUrl(QStringLiteral("https://127.0.0.1:8443/24tv/index.html")));
+        QCOMPARE(config.packagePageUrl(QStringLiteral("690")), QUrl(QStringLiteral("https://partner.test/packets/1_690")));
+        QCOMPARE(config.packagePageUrl(QStringLiteral("lk-premium")), QUrl(QStringLiteral("https://partner.test/packets/1_")));
+        // Only ASCII digits make the path.
+        QCOMPARE(config.packagePageUrl(QStringLiteral("5١4")), QUrl(QStringLiteral("https://partner.test/packets/1_54")));
+    }
+
+    // Hosts reach the scripts as JSON: a quote or a backslash in a setting cannot end the string.
+    void scriptConstantsAreJson()
+    {
+        PartnerTVConfig config = PartnerTVConfig::compiled();
+        config.sisterDomain = QStringLiteral("evil\"); alert(1); (\"");
+        const QString script = PartnerTVPages::catalogScript(config);
+        const qsizetype open = script.lastIndexOf(QStringLiteral("})({"));
+        QVERIFY(open > 0);
+        QVERIFY(script.endsWith(QStringLiteral(");\n")));
+        const QString json = script.mid(open + 3).chopped(3);
+        QJsonParseError error;
+        const QJsonObject constants = QJsonDocument::fromJson(json.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(constants.value(QStringLiteral("sisterDomain")).toString(), config.sisterDomain);
+        QVERIFY(PartnerTVPages::packageScript(config).startsWith(QStringLiteral("// ")));
+    }
+
+    void phoneMask_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("cleared") << ""
+                                 << "+7 ";
+        QTest::newRow("prefix only") << "+7 ("
+                                     << "+7 ";
+        QTest::newRow("one") << "+7 9"
+                             << "+7 (9";
+        QTest::newRow("three") << "+7 999"
+                               << "+7 (999) ";
+        QTest::newRow("bracket deleted") << "+7 (999"
+                                         << "+7 (999) ";
+        QTest::newRow("seven") << "+7 (999) 1234"
+                               << "+7 (999) 123-4";
+        QTest::newRow("pasted with 8") << "8 999 123 45 67"
+                                       << "+7 (999) 123-45-67";
+        QTest::newRow("typed 8 after prefix") << "+7 8"
+                                              << "+7 (8";
+        QTest::newRow("cut at ten") << "+7 (999) 123-45-6789"
+                                    << "+7 (999) 123-45-67";
+        QTest::newRow("other scripts' digits dropped") << "+7 ٩٩٩١٢٣٤٥٦٧"
+                                                       << "+7 ";
+        QTest::newRow("full-width digits dropped") << "+7 (999) １２３"
+                                                   << "+7 (999) ";
+    }
+
+    void phoneMask()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, field);
+        QCOMPARE(TwentyFourTVAccountForm::formatted(input), field);
+        QCOMPARE(TwentyFourTVAccountForm::formatted(field), field);
+    }
+
+    void mobileCheck_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("digits");
+        QTest::newRow("valid") << "+7 (999) 123-45-67"
+                               << "79991234567";
+        QTest::newRow("not mobile") << "+7 (495) 000-00-00"
+                                    << "";
+        QTest::newRow("short") << "+7 (999) 123-45-6"
+                               << "";
+        QTest::newRow("arabic-indic") << "+7 (999) 123-45-6٧"
+                                      << "";
+        QTest::newRow("long") << "+7 (999) 123-45-678"
+                              << "";
+    }
+
+    void mobileCheck()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, digits);
+        QCOMPARE(TwentyFourTVAccountForm::mobileDigits(field), digits);
+    }
+
+    // An invalid number never reaches the store: the form has none here, and says why.
+    void invalidNumberStaysLocal()
+    {
+        TwentyFourTVAccountForm form;
+        form.setPhoneNumber(QStringLiteral("+7 (495) 000-00-00"));
+        form.createAccount();
+        QCOMPARE(form.error(), TwentyFourTVAccountForm::invalidNumberText);
+        QVERIFY(!form.isLoading());
+        form.setPhoneNumber(QStringLiteral("+7 (495) 000-00-0"));
+        QVERIFY(form.error().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPartnerTV)
+#include "tst_partnertv.moc"

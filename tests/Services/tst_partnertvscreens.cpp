@@ -1,0 +1,192 @@
+#include "accountfixture.h"
+#include "checkoutcertificatetrust.h"
+#include "fixturequicktestsetup.h"
+#include "haptics.h"
+#include "hapticssingleton.h"
+#include "partnertvconfig.h"
+#include "standinpartnertv.h"
+#include "testpaths.h"
+
+#include <QDir>
+#include <QNetworkAccessManager>
+#include <QQmlEngine>
+#include <QQmlNetworkAccessManagerFactory>
+#include <QUrlQuery>
+#include <QtQml/QQmlExtensionPlugin>
+#include <QtWebEngineQuick/qtwebenginequickglobal.h>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
+
+// What the partner TV screens' tests steer: the stand-in site and the session, as the QML singleton
+// `Standin`.
+class StandinControl : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString origin READ origin CONSTANT)
+    Q_PROPERTY(QString missingLogoPath READ missingLogoPath CONSTANT)
+
+public:
+    StandinControl(AccountFixture *fixture, Haptics *haptics)
+        : m_fixture(fixture)
+        , m_haptics(haptics)
+    { }
+
+    QString origin() const { return m_fixture->site->baseUrl().toString(QUrl::RemovePath); }
+    QString missingLogoPath() const { return QString::fromLatin1(StandinPartnerTV::missingLogoPath); }
+
+    // Signed in afresh, nothing held or overridden, no requests logged, no haptics played.
+    Q_INVOKABLE bool reset()
+    {
+        StandinSite *site = m_fixture->site.get();
+        site->releaseHeld();
+        site->clearOverrides();
+        site->setTvPackagesReply({});
+        // A refresh a screen started at its end must not refuse the sign-in.
+        const bool idle = QTest::qWaitFor([this] { return !m_fixture->store->isLoading(); }, 15000);
+        const bool signedIn = idle && m_fixture->signIn();
+        site->clearRequests();
+        m_haptics->reset();
+        return signedIn;
+    }
+    // The site lists no partner TV packages, and the store has loaded that.
+    Q_INVOKABLE bool loadNoTvPackages()
+    {
+        m_fixture->site->setTvPackagesReply("[]");
+        const bool loaded = bool(await(m_fixture->store->refresh()));
+        m_fixture->site->clearRequests();
+        return loaded && m_fixture->store->tvPackages().isEmpty();
+    }
+    Q_INVOKABLE void signOut() { await(m_fixture->store->signOut()); }
+    Q_INVOKABLE void hold(const QString &key) { m_fixture->site->hold(key); }
+    Q_INVOKABLE void release(const QString &key) { m_fixture->site->release(key); }
+    Q_INVOKABLE int heldCount() const { return m_fixture->site->heldCount(); }
+    Q_INVOKABLE void answer(const QString &key, const QString &body)
+    {
+        m_fixture->site->setOverride(key, StandinSite::Override { .body = body.toUtf8() });
+    }
+    Q_INVOKABLE int requestCount(const QString &key) const { return int(m_fixture->site->requestKeys().count(key)); }
+    Q_INVOKABLE QStringList requestKeys() const { return m_fixture->site->requestKeys(); }
+    // The decoded query of the last request for `key`.
+    Q_INVOKABLE QVariantMap lastQuery(const QString &key) const
+    {
+        const QList<StandinSite::Request> requests = m_fixture->site->requests();
+        for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
+            if (it->key() != key)
+                continue;
+            QVariantMap query;
+            for (const auto &[name, value] : QUrlQuery(QString::fromLatin1(it->query)).queryItems(QUrl::FullyDecoded))
+                query.insert(name, value);
+            return query;
+        }
+        return {};
+    }
+    Q_INVOKABLE QString screenshotPath(const QString &name) const
+    {
+        return QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
+    }
+
+private:
+    AccountFixture *m_fixture;
+    Haptics *m_haptics;
+};
+
+// Qt Quick's own image loads (the channel logos) trusting the stand-in's CA, as the app's requests do.
+class TrustingNetworkAccessManager : public QNetworkAccessManager
+{
+public:
+    TrustingNetworkAccessManager(QList<QSslCertificate> authorities, QObject *parent)
+        : QNetworkAccessManager(parent)
+        , m_authorities(std::move(authorities))
+    { }
+
+protected:
+    QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *data) override
+    {
+        QNetworkRequest trusting(request);
+        QSslConfiguration ssl = trusting.sslConfiguration();
+        ssl.addCaCertificates(m_authorities);
+        trusting.setSslConfiguration(ssl);
+        return QNetworkAccessManager::createRequest(operation, trusting, data);
+    }
+
+private:
+    QList<QSslCertificate> m_authorities;
+};
+
+class TrustingNetworkFactory : public QQmlNetworkAccessManagerFactory
+{
+public:
+    explicit TrustingNetworkFactory(QList<QSslCertificate> authorities)
+        : m_authorities(std::move(authorities))
+    { }
+
+    QNetworkAccessManager *create(QObject *parent) override { return new TrustingNetworkAccessManager(m_authorities, parent); }
+
+private:
+    QList<QSslCertificate> m_authorities;
+};
+
+// The partner TV screens over the store and the stand-in, every partner host on the stand-in (the
+// catalog and the images by address, the partner's pages by the name "localhost").
+class PartnerTVScreensSetup : public FixtureQuickTestSetup
+{
+    Q_OBJECT
+
+public:
+    PartnerTVScreensSetup()
+    {
+        // Before the application object exists.
+        QtWebEngineQuick::initialize();
+    }
+
+protected:
+    void prepareEngine(QQmlEngine *engine) override
+    {
+        engine->setNetworkAccessManagerFactory(m_factory.get());
+        // Every QML warning fails the test, except Qt Quick's report of the logo the stand-in lacks
+        // on purpose.
+        QObject::disconnect(engine, &QQmlEngine::warnings, engine, nullptr);
+        QObject::connect(engine, &QQmlEngine::warnings, engine, [](const QList<QQmlError> &warnings) {
+            for (const QQmlError &warning : warnings) {
+                if (warning.description().contains(QLatin1String(StandinPartnerTV::missingLogoPath))
+                    && warning.description().contains(QLatin1String("Not Found")))
+                    continue;
+                const QByteArray text = "QML warning: " + warning.toString().toUtf8();
+                QTest::qFail(text.constData(), __FILE__, __LINE__);
+            }
+        });
+    }
+
+    std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
+    {
+        const QList<QSslCertificate> authorities = fixture->network->extraCaCertificates();
+        CheckoutCertificateTrust::setExtraAuthorities(authorities);
+        m_factory = std::make_unique<TrustingNetworkFactory>(authorities);
+        HapticsSingleton::setInstance(&m_haptics);
+        const QUrl base = fixture->site->baseUrl();
+        const QString address = base.authority();
+        const QString named = QStringLiteral("localhost:%1").arg(base.port(443));
+        PartnerTVConfig config = PartnerTVConfig::compiled();
+        config.catalogHost = address;
+        config.partnerHost = named;
+        config.imageHost = address;
+        config.productLogoUrl = QUrl(QStringLiteral("https://%1/images/tarvik-logo.svg").arg(named));
+        PartnerTVConfig::setCurrent(config);
+        return std::make_unique<StandinControl>(fixture, &m_haptics);
+    }
+
+    void release() override { HapticsSingleton::setInstance(nullptr); }
+
+private:
+    Haptics m_haptics;
+    std::unique_ptr<TrustingNetworkFactory> m_factory;
+};
+
+TARVIK_QUICK_TEST_MAIN(tst_partnertvscreens, PartnerTVScreensSetup)
+
+#include "tst_partnertvscreens.moc"
