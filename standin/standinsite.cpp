@@ -1,6 +1,7 @@
 #include "standinsite.h"
 
 #include "standincheckoutpages.h"
+#include "standinsupport.h"
 
 #include <QFile>
 #include <QHttpServerRequest>
@@ -319,6 +320,8 @@ StandinSite::Reply StandinSite::route(const Request &request)
         return page(QStringLiteral("Вход в личный кабинет"), QStringLiteral("<form method=\"post\" action=\"ajax/login.jsp\"></form>"));
     if (path.startsWith(QLatin1String("/checkout/")))
         return checkoutPage(request);
+    if (const auto support = StandinSupport::answer(path, request.queryValue(QStringLiteral("q"))))
+        return Reply{.status = support->status, .body = support->body, .contentType = support->contentType};
     Reply missing = page(QStringLiteral("Не найдено"), QStringLiteral("<p>Страница не найдена.</p>"));
     missing.status = 404;
     return missing;

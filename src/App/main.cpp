@@ -8,8 +8,12 @@
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
 #include "secretstore.h"
+#include "officegeocoder.h"
 #include "shopcartsingleton.h"
 #include "storedpreference.h"
+#include "supportchatsingleton.h"
+#include "supportchatstore.h"
+#include "supportmap.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccountstore.h"
 #include "tarvikaccountstoreqml.h"
@@ -19,6 +23,7 @@
 #include "tarvikcookievault.h"
 #include "tarvikcredentialvault.h"
 #include "tarvikshopcart.h"
+#include "tarviktilecache.h"
 #include "theme.h"
 #include "urlopenersingleton.h"
 #include "userdefaults.h"
@@ -122,6 +127,13 @@ int main(int argc, char *argv[])
     UserNotificationCenter notifications(&clock);
     TarvikShopCart cart(&defaults, &notifications);
     ShopCartSingleton::setInstance(&cart);
+    // The chat history is read when a support screen first shows, not here.
+    SupportChatStore supportChat(&defaults, &clock);
+    SupportChatSingleton::setInstance(&supportChat);
+    TarvikTileCache mapTiles(config.tileUrlTemplate, &network);
+    HttpsOfficeGeocoder officeGeocoder(config.geocoderUrl, &network);
+    SupportMap supportMap(&mapTiles, &officeGeocoder, config.tileAttribution);
+    SupportMap::setInstance(&supportMap);
     TarvikAPI api(config.baseUrl, &network);
     TarvikAccountCache cache(&defaults, config.host());
     PasswordRecoveryService recovery(config.baseUrl, &network);

@@ -22,6 +22,9 @@ AppConfig AppConfig::fromEnvironment()
     const QString base = qEnvironmentVariable("TARVIK_BASE_URL");
     config.baseUrl = base.isEmpty() ? compiledBaseUrl() : QUrl(base);
     config.extraCaFile = qEnvironmentVariable("TARVIK_EXTRA_CA");
+    config.tileUrlTemplate = qEnvironmentVariable("TARVIK_TILE_URL", QStringLiteral(TARVIK_TILE_URL));
+    config.tileAttribution = qEnvironmentVariable("TARVIK_TILE_ATTRIBUTION", QStringLiteral(TARVIK_TILE_ATTRIBUTION));
+    config.geocoderUrl = QUrl(qEnvironmentVariable("TARVIK_GEOCODER_URL", QStringLiteral(TARVIK_GEOCODER_URL)));
     return config;
 }
 
@@ -41,6 +44,12 @@ AppConfig AppConfig::fromArguments(const QStringList &arguments)
             config.baseUrl = QUrl(*base);
         else if (const auto ca = takeValue(QStringLiteral("--ca-file")))
             config.extraCaFile = *ca;
+        else if (const auto tiles = takeValue(QStringLiteral("--tile-url")))
+            config.tileUrlTemplate = *tiles;
+        else if (const auto attribution = takeValue(QStringLiteral("--tile-attribution")))
+            config.tileAttribution = *attribution;
+        else if (const auto geocoder = takeValue(QStringLiteral("--geocoder-url")))
+            config.geocoderUrl = QUrl(*geocoder);
     }
     if (!config.baseUrl.path().endsWith(QLatin1Char('/')))
         config.baseUrl.setPath(config.baseUrl.path() + QLatin1Char('/'));

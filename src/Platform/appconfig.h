@@ -4,12 +4,18 @@
 #include <QStringList>
 #include <QUrl>
 
-// Settings fixed for one run: the personal-account site and an extra CA to trust.
-// The compiled-in defaults are overridden by TARVIK_BASE_URL / TARVIK_EXTRA_CA in the
-// environment, and those by --base-url / --ca-file on the command line.
+// Settings fixed for one run: the personal-account site and an extra CA to trust, and the
+// office map's tile server (with its attribution) and geocoder.
+// The compiled-in defaults are overridden by TARVIK_BASE_URL / TARVIK_EXTRA_CA /
+// TARVIK_TILE_URL / TARVIK_TILE_ATTRIBUTION / TARVIK_GEOCODER_URL in the environment, and those by
+// --base-url / --ca-file / --tile-url / --tile-attribution / --geocoder-url on the command line.
 struct AppConfig {
     QUrl baseUrl;
     QString extraCaFile;
+    // Holds "{z}", "{x}" and "{y}".
+    QString tileUrlTemplate;
+    QString tileAttribution;
+    QUrl geocoderUrl;
 
     static QUrl compiledBaseUrl();
     // The personal-account host name, lower-cased (names stored items of the session).
