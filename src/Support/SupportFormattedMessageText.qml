@@ -14,7 +14,7 @@ Column {
     property color foregroundColor: Theme.tarInk
     property color accentColor: Theme.tarPink
     property color codeBackground: Theme.tarPaper
-    readonly property var blocks: SupportText.blocks(text, codeBackground)
+    readonly property var blocks: SupportText.blocks(text, codeBackground, foregroundColor)
     readonly property real naturalWidth: {
         let widest = 0
         for (let i = 0; i < children.length; ++i) {

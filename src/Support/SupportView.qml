@@ -27,6 +27,8 @@ NavigationPage {
     property string pendingCall: ""
     readonly property alias conversation: conversation
     readonly property alias office: office
+    // The chat's message list while the chat section shows.
+    readonly property Item messageList: sectionLoader.item && screen.section === 0 ? sectionLoader.item.list : null
     // On screen: shown, and no pushed screen covers it.
     readonly property bool onScreen: visible && T.StackView.status === T.StackView.Active
     readonly property string supportPhone: "tel:+74953184277"
@@ -252,6 +254,8 @@ NavigationPage {
         id: chatSection
 
         ColumnLayout {
+            readonly property alias list: list
+
             spacing: 0
 
             ListView {
@@ -282,8 +286,13 @@ NavigationPage {
                 leftMargin: 16
                 rightMargin: 16
                 boundsBehavior: Flickable.StopAtBounds
+                // Until the user scrolls, the list opens and stays at its end while delegates settle.
+                property bool userScrolled: false
+
                 onCountChanged: scrollToEnd()
-                Component.onCompleted: positionViewAtEnd()
+                onMovementStarted: userScrolled = true
+                onContentHeightChanged: if (!userScrolled && !scroller.running) positionViewAtEnd()
+                Component.onCompleted: Qt.callLater(positionViewAtEnd)
 
                 NumberAnimation {
                     id: scroller

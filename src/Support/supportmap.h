@@ -27,7 +27,7 @@ class SupportMap : public QObject
 
 public:
     // A map without tile server or geocoder: only tiles already on disk, no address lookup.
-    explicit SupportMap(QObject *parent = nullptr);
+    explicit SupportMap(QObject *parent);
     SupportMap(TarvikTileCache *tiles, OfficeGeocoder *geocoder, QString attribution, QObject *parent = nullptr);
 
     static void setInstance(SupportMap *map);

@@ -96,7 +96,7 @@ QString rewriteInlineMarks(const QString &text)
     return out;
 }
 
-QString inlineRichText(const QString &text, const QColor &codeBackground)
+QString inlineRichText(const QString &text, const QColor &codeBackground, const QColor &linkColour)
 {
     QTextDocument document;
     document.setMarkdown(rewriteInlineMarks(text), QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub | QTextDocument::MarkdownNoHTML));
@@ -128,7 +128,7 @@ QString inlineRichText(const QString &text, const QColor &codeBackground)
             if (heading || format.fontWeight() > QFont::Normal)
                 piece = QStringLiteral("<b>") + piece + QStringLiteral("</b>");
             if (format.isAnchor() && !format.anchorHref().isEmpty())
-                piece = QStringLiteral("<a href=\"") + format.anchorHref().toHtmlEscaped() + QStringLiteral("\">") + piece + QStringLiteral("</a>");
+                piece = QStringLiteral("<a href=\"%1\" style=\"color:%2\">%3</a>").arg(format.anchorHref().toHtmlEscaped(), cssColour(linkColour), piece);
             html += piece;
         }
     }

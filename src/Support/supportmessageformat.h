@@ -31,8 +31,8 @@ QList<Block> parseBlocks(const QString &text);
 QString rewriteInlineMarks(const QString &text);
 
 // The block text's Markdown (after the rewrites) as rich text for a QML Text: only bold, italic,
-// strikethrough, inline code (on `codeBackground`) and links. Raw HTML is never interpreted and
+// strikethrough, inline code (on `codeBackground`) and links (in `linkColour`). Raw HTML is never interpreted and
 // images are shown as their address in plain text, so a message cannot inject markup or make
 // the view load anything.
-QString inlineRichText(const QString &text, const QColor &codeBackground);
+QString inlineRichText(const QString &text, const QColor &codeBackground, const QColor &linkColour);
 } // namespace SupportMessageFormat

@@ -7,7 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-QVariantList SupportText::blocks(const QString &text, const QColor &codeBackground)
+QVariantList SupportText::blocks(const QString &text, const QColor &codeBackground, const QColor &linkColor)
 {
     QVariantList list;
     for (const SupportMessageFormat::Block &block : SupportMessageFormat::parseBlocks(text)) {
@@ -16,7 +16,7 @@ QVariantList SupportText::blocks(const QString &text, const QColor &codeBackgrou
             {QStringLiteral("kind"), int(block.kind)},
             {QStringLiteral("text"), block.text},
             {QStringLiteral("marker"), block.marker},
-            {QStringLiteral("richText"), rich ? SupportMessageFormat::inlineRichText(block.text, codeBackground) : QString()},
+            {QStringLiteral("richText"), rich ? SupportMessageFormat::inlineRichText(block.text, codeBackground, linkColor) : QString()},
         });
     }
     return list;

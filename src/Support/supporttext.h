@@ -22,7 +22,7 @@ public:
     using QObject::QObject;
 
     // [{ kind, text, marker, richText }] in order; richText for every kind but code and spacer.
-    Q_INVOKABLE static QVariantList blocks(const QString &text, const QColor &codeBackground);
+    Q_INVOKABLE static QVariantList blocks(const QString &text, const QColor &codeBackground, const QColor &linkColor);
     Q_INVOKABLE static QUrl phoneUrl(const QString &text);
     Q_INVOKABLE static QUrl webUrl(const QString &text);
     Q_INVOKABLE static bool isOpenable(const QUrl &url);
