@@ -123,6 +123,9 @@ QString inlineRichText(const QString &text, const QColor &codeBackground, const 
                 piece = QStringLiteral("<span style=\"font-family:monospace;background-color:%1\">&nbsp;%2&nbsp;</span>").arg(cssColour(codeBackground), piece);
             if (format.fontStrikeOut())
                 piece = QStringLiteral("<s>") + piece + QStringLiteral("</s>");
+            // The GitHub dialect reads "_text_" as underlined.
+            if (format.fontUnderline() && !format.isAnchor())
+                piece = QStringLiteral("<u>") + piece + QStringLiteral("</u>");
             if (format.fontItalic())
                 piece = QStringLiteral("<i>") + piece + QStringLiteral("</i>");
             if (heading || format.fontWeight() > QFont::Normal)

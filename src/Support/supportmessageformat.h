@@ -31,6 +31,7 @@ QList<Block> parseBlocks(const QString &text);
 QString rewriteInlineMarks(const QString &text);
 
 // The block text's Markdown (after the rewrites) as rich text for a QML Text: only bold, italic,
+// underline ("_text_"),
 // strikethrough, inline code (on `codeBackground`) and links (in `linkColour`). Raw HTML is never interpreted and
 // images are shown as their address in plain text, so a message cannot inject markup or make
 // the view load anything.
