@@ -32,6 +32,8 @@ public:
 
     // Keys of every tile requested from the server so far, oldest first.
     QStringList requestedKeys() const { return m_requested; }
+    // Requests still under way.
+    int pendingCount() const { return int(m_inFlight.size()); }
 
 Q_SIGNALS:
     void tileReady(const QString &key);
