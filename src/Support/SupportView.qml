@@ -261,11 +261,17 @@ NavigationPage {
             ListView {
                 id: list
 
-                // Brings the end of the list into view with a short ease-out.
+                // Puts the end of the list, its bottom margin included, at the bottom.
+                function jumpToEnd() {
+                    positionViewAtEnd()
+                    contentY = Math.max(originY - topMargin, originY + contentHeight - height + bottomMargin)
+                }
+
+                // The same with a short ease-out.
                 function scrollToEnd() {
                     Qt.callLater(() => {
                         const from = list.contentY
-                        list.positionViewAtEnd()
+                        list.jumpToEnd()
                         const to = list.contentY
                         if (Math.abs(to - from) < 1)
                             return
@@ -291,8 +297,8 @@ NavigationPage {
 
                 onCountChanged: scrollToEnd()
                 onMovementStarted: userScrolled = true
-                onContentHeightChanged: if (!userScrolled && !scroller.running) positionViewAtEnd()
-                Component.onCompleted: Qt.callLater(positionViewAtEnd)
+                onContentHeightChanged: if (!userScrolled && !scroller.running) jumpToEnd()
+                Component.onCompleted: Qt.callLater(jumpToEnd)
 
                 NumberAnimation {
                     id: scroller
@@ -564,6 +570,7 @@ NavigationPage {
     SupportMessageMenu {
         id: menu
 
+        objectName: "messageMenu"
         property string messageId
         property string messageText
 

@@ -35,7 +35,8 @@ QByteArray screenDocument()
                              "    function showOffice() { currentItem.section = 1 }\n"
                              "    function replyToLast() { currentItem.conversation.beginReply(SupportChat.get(SupportChat.count - 1).messageId) }\n"
                              "    function showInfo() { currentItem.infoMessage = SupportChat.get(1) }\n"
-                             "    function scrollToEnd() { currentItem.messageList.positionViewAtEnd() }\n"
+                             "    function scrollToTop() { currentItem.messageList.userScrolled = true; currentItem.messageList.positionViewAtBeginning() }\n"
+                             "    function scrollToEnd() { currentItem.messageList.jumpToEnd() }\n"
                              "}\n");
 }
 
@@ -119,7 +120,7 @@ private Q_SLOTS:
     void renders_data()
     {
         QTest::addColumn<QString>("interaction");
-        QTest::newRow("chat") << QString();
+        QTest::newRow("chat") << QStringLiteral("scrollToTop");
         QTest::newRow("end") << QStringLiteral("scrollToEnd");
         QTest::newRow("reply") << QStringLiteral("replyToLast");
         QTest::newRow("info") << QStringLiteral("showInfo");
