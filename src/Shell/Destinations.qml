@@ -62,7 +62,7 @@ QtObject {
     readonly property Component speedTest: Component { PlaceholderView { title: "Speedtest"; icon: "speedometer" } }
     readonly property Component statistics: Component { StatisticsView {} }
     // The support screen loads when it is first opened, not with the dashboard.
-    readonly property url support: "qrc:/qt/qml/Tarvik/Support/SupportView.qml"
+    readonly property string support: "qrc:/qt/qml/Tarvik/Support/SupportView.qml"
 
     // Tabs of the shell; each tab is a stack of its own. The support tab shares the shell's
     // selected tab through `selectedTab`, which its screen sets to go home.

@@ -296,6 +296,18 @@ NavigationPage {
                 property bool userScrolled: false
 
                 onCountChanged: scrollToEnd()
+
+                // New messages rise into place; deleted ones fade.
+                add: Transition {
+                    NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 240; easing.type: Easing.OutCubic }
+                    NumberAnimation { property: "scale"; from: 0.96; to: 1; duration: 240; easing.type: Easing.OutCubic }
+                }
+                remove: Transition {
+                    NumberAnimation { property: "opacity"; to: 0; duration: 200; easing.type: Easing.OutQuad }
+                }
+                displaced: Transition {
+                    NumberAnimation { property: "y"; duration: 200; easing.type: Easing.OutQuad }
+                }
                 onMovementStarted: userScrolled = true
                 onContentHeightChanged: if (!userScrolled && !scroller.running) jumpToEnd()
                 Component.onCompleted: Qt.callLater(jumpToEnd)
@@ -386,12 +398,23 @@ NavigationPage {
                     width: list.width - 32
                     height: conversation.pendingResponses > 0 ? typing.height + 12 + 1 : 1
 
+                    // Comes up from below with a fade while an answer is awaited.
                     SupportTypingIndicator {
                         id: typing
 
+                        readonly property bool shown: conversation.pendingResponses > 0
+
                         objectName: "typingIndicator"
-                        y: 12
-                        visible: conversation.pendingResponses > 0
+                        y: shown ? 12 : 30
+                        visible: shown
+                        opacity: shown ? 1 : 0
+
+                        Behavior on y {
+                            NumberAnimation { duration: 220; easing.type: Easing.OutCubic }
+                        }
+                        Behavior on opacity {
+                            NumberAnimation { duration: 220 }
+                        }
                     }
                 }
 
