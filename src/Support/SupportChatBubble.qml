@@ -193,7 +193,7 @@ Item {
                 Layout.topMargin: 2
                 implicitHeight: 44
                 buttonStyle: TarvikButton.Plain
-                text: modelData.title
+                text: linkButton.modelData.title
                 onClicked: row.linkRequested(linkButton.modelData.link)
 
                 background: Rectangle {
@@ -242,7 +242,7 @@ Item {
                     id: rate
 
                     required property var modelData
-                    readonly property bool selected: row.reaction === modelData.reaction
+                    readonly property bool selected: row.reaction === rate.modelData.reaction
 
                     objectName: rate.modelData.reaction + "Button"
                     implicitWidth: 30

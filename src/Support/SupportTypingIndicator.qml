@@ -39,10 +39,12 @@ Item {
                 model: 3
 
                 Rectangle {
-                    required property int index
-                    readonly property bool lit: indicator.phase === index
+                    id: dot
 
-                    objectName: "typingDot" + index
+                    required property int index
+                    readonly property bool lit: indicator.phase === dot.index
+
+                    objectName: "typingDot" + dot.index
                     width: 7
                     height: 7
                     radius: 3.5

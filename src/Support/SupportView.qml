@@ -208,14 +208,14 @@ NavigationPage {
                         required property string modelData
                         required property int index
 
-                        objectName: "section" + index
+                        objectName: "section" + segment.index
                         width: picker.width / 2
                         height: picker.height
-                        text: modelData
+                        text: segment.modelData
                         checkable: true
-                        checked: screen.section === index
+                        checked: screen.section === segment.index
                         Accessible.role: Accessible.PageTab
-                        onClicked: screen.section = index
+                        onClicked: screen.section = segment.index
 
                         contentItem: StyledText {
                             text: segment.text
