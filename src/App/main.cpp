@@ -8,7 +8,7 @@
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
 #include "secretstore.h"
-#include "officegeocoder.h"
+#include "httpsofficegeocoder.h"
 #include "shopcartsingleton.h"
 #include "storedpreference.h"
 #include "supportchatsingleton.h"

@@ -1,5 +1,6 @@
 #include "networkaccess.h"
-#include "officegeocoder.h"
+#include "fakeofficegeocoder.h"
+#include "httpsofficegeocoder.h"
 #include "standinfixture.h"
 #include "standinsupport.h"
 #include "supportmap.h"

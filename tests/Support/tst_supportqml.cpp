@@ -1,5 +1,5 @@
 #include "fakeurlopener.h"
-#include "officegeocoder.h"
+#include "fakeofficegeocoder.h"
 #include "quicktestsetup.h"
 #include "supportmap.h"
 #include "tarviktilecache.h"

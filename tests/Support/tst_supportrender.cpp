@@ -1,5 +1,5 @@
 #include "networkaccess.h"
-#include "officegeocoder.h"
+#include "httpsofficegeocoder.h"
 #include "qmlrender.h"
 #include "standinfixture.h"
 #include "supportchatmessage.h"

@@ -1,8 +1,7 @@
-#include "officegeocoder.h"
+#include "httpsofficegeocoder.h"
 
 #include "networkaccess.h"
 
-#include <QCoroSignal>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,19 +72,4 @@ QCoro::Task<std::optional<WebMercator::Coordinate>> HttpsOfficeGeocoder::geocode
     if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200 || reply->bytesAvailable() > maxReplyBytes)
         co_return std::nullopt;
     co_return parseReply(reply->read(maxReplyBytes));
-}
-
-QCoro::Task<std::optional<WebMercator::Coordinate>> FakeOfficeGeocoder::geocode(QString address)
-{
-    ++requestCount;
-    addresses.append(address);
-    if (held)
-        co_await qCoro(this, &FakeOfficeGeocoder::released);
-    co_return answer;
-}
-
-void FakeOfficeGeocoder::release()
-{
-    held = false;
-    Q_EMIT released();
 }
