@@ -17,10 +17,11 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK
 cmake --build "$build" --parallel "$jobs"
 ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 600
 
-# The account store's tests again under AddressSanitizer and UndefinedBehaviorSanitizer (coroutine
+# The account store's and the chat store's tests again under AddressSanitizer and UndefinedBehaviorSanitizer (coroutine
 # lifetimes are where such faults hide), in a build of their own that builds only what they need.
 sanitize="$build-sanitize"
 cmake -S "$root" -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_WERROR=ON \
     -DTARVIK_SANITIZE=ON >/dev/null
-cmake --build "$sanitize" --parallel "$jobs" --target tst_accountstore tst_accountvaults tst_secretfallback
+cmake --build "$sanitize" --parallel "$jobs" --target tst_accountstore tst_accountvaults tst_secretfallback \
+    tst_supportchatstore tst_supportconversation
 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$sanitize" -L store --output-on-failure --parallel "$jobs" --timeout 600
