@@ -18,7 +18,6 @@ namespace
 {
 const QString storeKey = QLatin1String(Defaults::supportChatMessages.name);
 const QString greeting = QString::fromUtf16(SupportChatCodec::greeting);
-const QByteArray oneMessage = fx::r0;
 } // namespace
 
 // The chat history: its stored form, the strict loader with its rewrites, the backup of a history
@@ -74,7 +73,7 @@ private Q_SLOTS:
         full.reaction = SupportChatReaction::Dislike;
         const QByteArray json = SupportChatCodec::encode({plain, full});
         QCOMPARE(json,
-                 fx::r1 + fx::r2 + fx::r3);
+                 ChatFixtures::plainAndFull);
         const auto back = SupportChatCodec::decode(json);
         QVERIFY(back);
         QCOMPARE(back->size(), 2);
@@ -98,7 +97,7 @@ private Q_SLOTS:
 
     void readsKeysInAnyOrderWithNullOptionals()
     {
-        const QByteArray json = fx::r4 + fx::r5;
+        const QByteArray json = ChatFixtures::shuffledWithNulls;
         const auto messages = SupportChatCodec::decode(json);
         QVERIFY(messages);
         QCOMPARE(messages->first().pinned, std::nullopt);
@@ -112,14 +111,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("stored");
         QTest::newRow("not json") << QByteArray("[{\"id\":");
-        QTest::newRow("an object") << QByteArray(fx::r6);
-        QTest::newRow("missing sentAt") << QByteArray(fx::r7);
-        QTest::newRow("sentAt as text") << QByteArray(fx::r8);
-        QTest::newRow("bad id") << QByteArray(fx::r9);
-        QTest::newRow("outgoing as number") << QByteArray(fx::r10);
-        QTest::newRow("unknown reaction") << QByteArray(fx::r11);
-        QTest::newRow("reply without text") << QByteArray(fx::r12);
-        QTest::newRow("one bad among good") << QByteArray(fx::r13) + oneMessage.mid(1).chopped(1) + QByteArray(fx::r14);
+        QTest::newRow("an object") << ChatFixtures::anObject;
+        QTest::newRow("missing sentAt") << ChatFixtures::missingSentAt;
+        QTest::newRow("sentAt as text") << ChatFixtures::sentAtAsText;
+        QTest::newRow("bad id") << ChatFixtures::badId;
+        QTest::newRow("outgoing as number") << ChatFixtures::outgoingAsNumber;
+        QTest::newRow("unknown reaction") << ChatFixtures::unknownReaction;
+        QTest::newRow("reply without text") << ChatFixtures::replyWithoutText;
+        QTest::newRow("one bad among good") << ChatFixtures::oneBadAmongGood;
     }
 
     // One malformed message fails the whole history: the greeting alone shows, and the unreadable
@@ -170,7 +169,7 @@ private Q_SLOTS:
     // Older persona texts: the old greeting of an incoming message and the old reply author.
     void rewritesTheOldPersona()
     {
-        const QByteArray stored = fx::r15 + fx::r16 + fx::r17 + fx::r18 + fx::r19 + fx::r20;
+        const QByteArray stored = ChatFixtures::oldPersona;
         auto store = storeOver(stored);
         const QList<SupportChatMessage> &messages = store->messages();
         QCOMPARE(messages.size(), 3);
@@ -190,7 +189,7 @@ private Q_SLOTS:
     // of two pinned in edited data.
     void pinsOneAtATime()
     {
-        const QByteArray stored = fx::r21 + fx::r22 + fx::r23;
+        const QByteArray stored = ChatFixtures::twoPinned;
         auto store = storeOver(stored);
         QAbstractItemModelTester tester(store.get());
         QCOMPARE(store->pinnedText(), QStringLiteral("B"));
