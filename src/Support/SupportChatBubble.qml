@@ -170,6 +170,11 @@ Item {
             TapHandler {
                 onLongPressed: row.menuRequested(bubble)
             }
+            // With a mouse, the secondary button opens the menu too.
+            TapHandler {
+                acceptedButtons: Qt.RightButton
+                onTapped: row.menuRequested(bubble)
+            }
         }
 
         // Call and link buttons of an assistant message.
