@@ -3,6 +3,7 @@
 #include "supportmap.h"
 #include "tarviktilecache.h"
 
+#include <QSet>
 #include <QTimer>
 
 #include <algorithm>
@@ -132,11 +133,26 @@ void TarvikMapLayout::refreshTiles()
 {
     QList<TarvikMapTileModel::Entry> entries;
     if (TarvikTileCache *tileCache = cache()) {
+        QList<TarvikMapTileModel::Entry> exact;
+        QSet<QString> parents;
         for (const WebMercator::Tile &tile : WebMercator::visibleTiles(m_center, m_zoom, m_size)) {
             const QUrl source = tileCache->source(tile.z, tile.x, tile.y);
-            if (!source.isEmpty())
-                entries.append({TarvikTileCache::key(tile.z, tile.x, tile.y), source, tile.rect});
+            if (!source.isEmpty()) {
+                exact.append({TarvikTileCache::key(tile.z, tile.x, tile.y), source, tile.rect});
+                continue;
+            }
+            // Until it arrives, the tile one zoom out (already on disk) stands in, drawn underneath.
+            if (tile.z == 0)
+                continue;
+            const QString parentKey = TarvikTileCache::key(tile.z - 1, tile.x / 2, tile.y / 2);
+            const QUrl parent = tileCache->cachedSource(tile.z - 1, tile.x / 2, tile.y / 2);
+            if (parent.isEmpty() || parents.contains(parentKey))
+                continue;
+            parents.insert(parentKey);
+            const double size = tile.rect.width();
+            entries.append({parentKey, parent, QRectF(tile.rect.x() - (tile.x % 2) * size, tile.rect.y() - (tile.y % 2) * size, 2 * size, 2 * size)});
         }
+        entries += exact;
     }
     m_tiles->setEntries(entries);
 }

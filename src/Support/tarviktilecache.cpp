@@ -81,6 +81,12 @@ QUrl TarvikTileCache::source(int z, int x, int y)
     return {};
 }
 
+QUrl TarvikTileCache::cachedSource(int z, int x, int y) const
+{
+    const QString path = filePath(z, x, y);
+    return QFileInfo::exists(path) ? QUrl::fromLocalFile(path) : QUrl();
+}
+
 void TarvikTileCache::fetch(int z, int x, int y)
 {
     const QString tile = key(z, x, y);

@@ -29,6 +29,8 @@ public:
 
     // The tile's file as a URL when it is on disk; otherwise empty, and the tile is requested.
     QUrl source(int z, int x, int y);
+    // The same without requesting anything.
+    QUrl cachedSource(int z, int x, int y) const;
 
     // Keys of every tile requested from the server so far, oldest first.
     QStringList requestedKeys() const { return m_requested; }

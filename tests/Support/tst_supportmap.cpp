@@ -156,6 +156,36 @@ private Q_SLOTS:
         QVERIFY(nextRun.requestedKeys().isEmpty());
     }
 
+    // Zooming in, the tiles of the zoom before stand in until the new ones arrive.
+    void parentTilesStandIn()
+    {
+        QTemporaryDir dir;
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        TarvikMapLayout layout;
+        layout.setTileCache(&cache);
+        layout.setWidth(300);
+        layout.setHeight(300);
+        layout.setCenterLatitude(55.7579);
+        layout.setCenterLongitude(37.6125);
+        layout.setZoom(15);
+        const int visibleAt15 = int(WebMercator::visibleTiles({55.7579, 37.6125}, 15, QSizeF(300, 300)).size());
+        QTRY_COMPARE(layout.tiles()->rowCount(), visibleAt15);
+        QSet<QString> shownAt15;
+        for (int row = 0; row < layout.tiles()->rowCount(); ++row)
+            shownAt15.insert(layout.tiles()->index(row).data(Qt::UserRole).toString());
+
+        // Nothing can be fetched for zoom 16 here: the same folder without a server.
+        TarvikTileCache offline(tileTemplate(), nullptr, dir.path());
+        layout.setTileCache(&offline);
+        layout.setZoom(16);
+        QTRY_COMPARE(layout.tiles()->index(0).data(Qt::UserRole + 4).toDouble(), 512.0);
+        for (int row = 0; row < layout.tiles()->rowCount(); ++row) {
+            const QModelIndex index = layout.tiles()->index(row);
+            QVERIFY(shownAt15.contains(index.data(Qt::UserRole).toString()));
+            QCOMPARE(index.data(Qt::UserRole + 4).toDouble(), 512.0);
+        }
+    }
+
     // Something that is not a picture never enters the cache.
     void keepsOnlyPictures()
     {
