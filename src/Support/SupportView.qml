@@ -310,6 +310,7 @@ NavigationPage {
                 }
                 onMovementStarted: userScrolled = true
                 onContentHeightChanged: if (!userScrolled && !scroller.running) jumpToEnd()
+                onHeightChanged: if (!userScrolled && !scroller.running) jumpToEnd()
                 Component.onCompleted: Qt.callLater(jumpToEnd)
 
                 NumberAnimation {
@@ -491,15 +492,27 @@ NavigationPage {
                         }
                     }
 
+                    // Rises in and fades while a reply or an edit is open.
                     RowLayout {
                         id: contextBar
 
+                        readonly property bool shown: conversation.composerContextTitle.length > 0
+
                         objectName: "contextBar"
-                        visible: conversation.composerContextTitle.length > 0
+                        visible: Layout.preferredHeight > 0
+                        opacity: shown ? 1 : 0
+                        clip: true
                         Layout.fillWidth: true
                         Layout.leftMargin: 10
-                        Layout.preferredHeight: 30
+                        Layout.preferredHeight: shown ? 30 : 0
                         spacing: 8
+
+                        Behavior on Layout.preferredHeight {
+                            NumberAnimation { duration: 180; easing.type: Easing.OutQuad }
+                        }
+                        Behavior on opacity {
+                            NumberAnimation { duration: 180; easing.type: Easing.OutQuad }
+                        }
 
                         Rectangle {
                             Layout.fillHeight: true
