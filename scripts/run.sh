@@ -38,5 +38,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: the app runs offscreen (set DISPLAY to see its window)."
     export QT_QPA_PLATFORM=offscreen
 fi
+# The office map draws the stand-in's generated tiles and asks it for the office's place.
+origin=${base_url%/}
 "$build/src/App/tarvik" --base-url "$base_url" --ca-file "$runtime/ca.pem" --speedtest-url "$base_url" \
-    --shop-image-host "$image_host"
+    --shop-image-host "$image_host" \
+    --tile-url "$origin/tiles/{z}/{x}/{y}.png" --tile-attribution "Карта: стенд Tarvik" --geocoder-url "$origin/geocode"

@@ -1,8 +1,9 @@
 #include "standinsite.h"
 
 #include "standincheckoutpages.h"
-#include "standinshop.h"
 #include "standinpartnertv.h"
+#include "standinshop.h"
+#include "standinsupport.h"
 
 #include <QFile>
 #include <QHttpServerRequest>
@@ -335,6 +336,8 @@ StandinSite::Reply StandinSite::route(const Request &request)
         return StandinShop::reply(path);
     if (auto partnerTV = StandinPartnerTV::reply(path))
         return *partnerTV;
+    if (const auto support = StandinSupport::answer(path, request.queryValue(QStringLiteral("q"))))
+        return Reply{.status = support->status, .body = support->body, .contentType = support->contentType};
     Reply missing = page(QStringLiteral("Не найдено"), QStringLiteral("<p>Страница не найдена.</p>"));
     missing.status = 404;
     return missing;

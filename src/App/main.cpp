@@ -9,10 +9,14 @@
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
 #include "secretstore.h"
+#include "httpsofficegeocoder.h"
 #include "shopcartsingleton.h"
 #include "shopimagessingleton.h"
 #include "speedtestenvironment.h"
 #include "storedpreference.h"
+#include "supportchatsingleton.h"
+#include "supportchatstore.h"
+#include "supportmap.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccountstore.h"
 #include "tarvikaccountstoreqml.h"
@@ -24,6 +28,7 @@
 #include "tarvikshopcart.h"
 #include "tarvikshopimagecache.h"
 #include "tarvikshopproduct.h"
+#include "tarviktilecache.h"
 #include "theme.h"
 #include "urlopenersingleton.h"
 #include "userdefaults.h"
@@ -136,6 +141,13 @@ int main(int argc, char *argv[])
     NotificationPermission::setCenter(&notifications);
     TarvikShopCart cart(&defaults, &notifications);
     ShopCartSingleton::setInstance(&cart);
+    // The chat history is read when a support screen first shows, not here.
+    SupportChatStore supportChat(&defaults, &clock);
+    SupportChatSingleton::setInstance(&supportChat);
+    TarvikTileCache mapTiles(config.tileUrlTemplate, &network);
+    HttpsOfficeGeocoder officeGeocoder(config.geocoderUrl, &network);
+    SupportMap supportMap(&mapTiles, &officeGeocoder, config.tileAttribution);
+    SupportMap::setInstance(&supportMap);
     TarvikAPI api(config.baseUrl, &network);
     TarvikAccountCache cache(&defaults, config.host());
     PasswordRecoveryService recovery(config.baseUrl, &network);

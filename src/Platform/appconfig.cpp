@@ -23,6 +23,9 @@ AppConfig AppConfig::fromEnvironment()
     config.baseUrl = base.isEmpty() ? compiledBaseUrl() : QUrl(base);
     config.extraCaFile = qEnvironmentVariable("TARVIK_EXTRA_CA");
     config.shopImageHost = qEnvironmentVariable("TARVIK_SHOP_IMAGE_HOST");
+    config.tileUrlTemplate = qEnvironmentVariable("TARVIK_TILE_URL", QStringLiteral(TARVIK_TILE_URL));
+    config.tileAttribution = qEnvironmentVariable("TARVIK_TILE_ATTRIBUTION", QStringLiteral(TARVIK_TILE_ATTRIBUTION));
+    config.geocoderUrl = QUrl(qEnvironmentVariable("TARVIK_GEOCODER_URL", QStringLiteral(TARVIK_GEOCODER_URL)));
     return config;
 }
 
@@ -44,6 +47,12 @@ AppConfig AppConfig::fromArguments(const QStringList &arguments)
             config.extraCaFile = *ca;
         else if (const auto imageHost = takeValue(QStringLiteral("--shop-image-host")))
             config.shopImageHost = *imageHost;
+        else if (const auto tiles = takeValue(QStringLiteral("--tile-url")))
+            config.tileUrlTemplate = *tiles;
+        else if (const auto attribution = takeValue(QStringLiteral("--tile-attribution")))
+            config.tileAttribution = *attribution;
+        else if (const auto geocoder = takeValue(QStringLiteral("--geocoder-url")))
+            config.geocoderUrl = QUrl(*geocoder);
     }
     if (!config.baseUrl.path().endsWith(QLatin1Char('/')))
         config.baseUrl.setPath(config.baseUrl.path() + QLatin1Char('/'));

@@ -1,6 +1,7 @@
 pragma Singleton
 
 import QtQuick
+import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Account
@@ -32,15 +33,17 @@ QtObject {
     readonly property Component shop: Qt.createComponent("qrc:/qt/qml/Tarvik/Shop/TarvikShopView.qml")
     readonly property Component speedTest: Component { InAppSpeedTestView {} }
     readonly property Component statistics: Component { StatisticsView {} }
-    readonly property Component support: Component { PlaceholderView { title: "Поддержка"; icon: "message.fill" } }
+    // The support screen loads when it is first opened, not with the dashboard.
+    readonly property string support: "qrc:/qt/qml/Tarvik/Support/SupportView.qml"
 
-    // Tabs of the shell; each tab is a stack of its own. The support tab stands in for its screen
-    // and shares the shell's selected tab through `selectedTab`.
+    // Tabs of the shell; each tab is a stack of its own. The support tab shares the shell's
+    // selected tab through `selectedTab`, which its screen sets to go home.
     readonly property Component paymentsTab: Component { PaymentView {} }
     readonly property Component supportTab: Component {
         NavigationStack {
+            id: supportStack
             property int selectedTab: 3
-            initialItem: PlaceholderView { title: "Поддержка"; icon: "message.fill" }
+            Component.onCompleted: push(Destinations.support, { tabHost: supportStack }, T.StackView.Immediate)
         }
     }
 

@@ -16,7 +16,8 @@ ColumnLayout {
         { title: "Антивирус", subtitle: "Защита всех устройств", icon: "checkmark.shield.fill" }
     ]
 
-    signal open(Component destination, var properties)
+    // A destination is a Component or the address of a screen loaded when first opened.
+    signal open(var destination, var properties)
 
     spacing: 12
 

@@ -107,6 +107,27 @@ private Q_SLOTS:
         QCOMPARE(UserDefaults(path).value(QStringLiteral("k")).toByteArray(), QByteArray(UserDefaults::maxValueBytes, 'a'));
         QVERIFY(QFileInfo(path).size() < 2 * UserDefaults::maxValueBytes);
     }
+
+    // The office map's tile server and geocoder: built in, overridden by the environment, then by options.
+    void mapConfigOverrides()
+    {
+        const AppConfig compiled = AppConfig::fromArguments({QStringLiteral("app")});
+        QVERIFY(compiled.tileUrlTemplate.contains(QLatin1String("{z}")));
+        QVERIFY(!compiled.tileAttribution.isEmpty());
+        QCOMPARE(compiled.geocoderUrl.scheme(), QStringLiteral("https"));
+
+        qputenv("TARVIK_TILE_URL", "https://127.0.0.1:4443/tiles/{z}/{x}/{y}.png");
+        const AppConfig fromEnv = AppConfig::fromArguments({QStringLiteral("app")});
+        QCOMPARE(fromEnv.tileUrlTemplate, QStringLiteral("https://127.0.0.1:4443/tiles/{z}/{x}/{y}.png"));
+        const AppConfig fromArgs = AppConfig::fromArguments({QStringLiteral("app"), QStringLiteral("--tile-url=https://t/{z}/{x}/{y}"),
+                                                             QStringLiteral("--tile-attribution"), QStringLiteral("Карта: стенд"),
+                                                             QStringLiteral("--geocoder-url"), QStringLiteral("https://g/search")});
+        qunsetenv("TARVIK_TILE_URL");
+        QCOMPARE(fromArgs.tileUrlTemplate, QStringLiteral("https://t/{z}/{x}/{y}"));
+        QCOMPARE(fromArgs.tileAttribution, QStringLiteral("Карта: стенд"));
+        QCOMPARE(fromArgs.geocoderUrl, QUrl(QStringLiteral("https://g/search")));
+        QCOMPARE(fromArgs.baseUrl, AppConfig::compiledBaseUrl());
+    }
 };
 
 QTEST_GUILESS_MAIN(UserDefaultsTest)

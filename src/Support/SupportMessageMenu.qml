@@ -1,0 +1,132 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tarvik.Design
+
+// The menu of one chat message, opened by a long press on its bubble: reply, edit (own messages
+// only), copy, share, pin or unpin, information, delete. Choosing closes it, then triggers.
+//   outgoing, pinned: of the message; popup(bubble): opens beside that bubble
+//   replyChosen(), editChosen(), copyChosen(), shareChosen(), pinChosen(), infoChosen(), deleteChosen()
+T.Popup {
+    id: menu
+
+    property bool outgoing: false
+    property bool pinned: false
+    readonly property var entries: [
+        { key: "reply", title: "Ответить", symbol: "arrowshape.turn.up.left.fill", shown: true },
+        { key: "edit", title: "Редактировать", symbol: "pencil", shown: outgoing },
+        { key: "copy", title: "Скопировать", symbol: "doc.on.doc", shown: true },
+        { key: "share", title: "Отправить", symbol: "square.and.arrow.up", shown: true },
+        { key: "pin", title: pinned ? "Открепить" : "Закрепить", symbol: pinned ? "pin.slash" : "pin", shown: true },
+        { key: "info", title: "Информация", symbol: "info.circle", shown: true },
+        { key: "delete", title: "Удалить", symbol: "trash", shown: true, destructive: true }
+    ].filter(entry => entry.shown)
+
+    signal replyChosen()
+    signal editChosen()
+    signal copyChosen()
+    signal shareChosen()
+    signal pinChosen()
+    signal infoChosen()
+    signal deleteChosen()
+
+    function popup(bubble) {
+        const overlay = T.Overlay.overlay
+        const place = bubble.mapToItem(overlay, 0, 0)
+        const below = place.y + bubble.height + 8
+        x = Math.max(16, Math.min(overlay.width - width - 16, outgoing ? place.x + bubble.width - width : place.x))
+        y = below + implicitHeight < overlay.height - 16 ? below : Math.max(16, place.y - implicitHeight - 8)
+        open()
+    }
+
+    function choose(key) {
+        close()
+        switch (key) {
+        case "reply": replyChosen(); break
+        case "edit": editChosen(); break
+        case "copy": copyChosen(); break
+        case "share": shareChosen(); break
+        case "pin": pinChosen(); break
+        case "info": infoChosen(); break
+        case "delete": deleteChosen(); break
+        }
+    }
+
+    parent: T.Overlay.overlay
+    width: 250
+    implicitHeight: entriesColumn.implicitHeight
+    padding: 0
+    modal: true
+    dim: true
+    focus: true
+    closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
+
+    enter: Transition {
+        NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 160 }
+        NumberAnimation { property: "scale"; from: 0.9; to: 1; duration: 160; easing.type: Easing.OutCubic }
+    }
+    exit: Transition {
+        NumberAnimation { property: "opacity"; to: 0; duration: 120 }
+    }
+
+    T.Overlay.modal: Rectangle {
+        color: Theme.withOpacity(Theme.black, 0.12)
+    }
+
+    background: Rectangle {
+        radius: 14
+        color: Qt.rgba(0.98, 0.98, 0.98, 0.98)
+        border.width: 0.5
+        border.color: Theme.separator
+    }
+
+    contentItem: Column {
+        id: entriesColumn
+
+        Repeater {
+            model: menu.entries
+
+            T.AbstractButton {
+                id: entry
+
+                required property var modelData
+                required property int index
+                readonly property color tint: modelData.destructive ? Theme.systemRed : Theme.label
+
+                objectName: "menu_" + modelData.key
+                width: menu.width
+                implicitHeight: 44
+                text: modelData.title
+                onClicked: menu.choose(modelData.key)
+
+                background: Rectangle {
+                    color: entry.down ? Theme.withOpacity(Theme.black, 0.06) : "transparent"
+                    radius: 14
+
+                    Rectangle {
+                        visible: entry.index > 0
+                        width: parent.width
+                        height: 0.5
+                        color: Theme.separator
+                    }
+                }
+                contentItem: Item {
+                    StyledText {
+                        anchors.left: parent.left
+                        anchors.leftMargin: 16
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: entry.text
+                        color: entry.tint
+                        Accessible.ignored: true
+                    }
+                    SymbolImage {
+                        anchors.right: parent.right
+                        anchors.rightMargin: 14
+                        anchors.verticalCenter: parent.verticalCenter
+                        name: entry.modelData.symbol
+                        color: entry.tint
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "supportchatstore.h"
+
+#include <QPointer>
+#include <QtQml/qqml.h>
+
+class QJSEngine;
+class QQmlEngine;
+
+// Hands QML the app's one chat history as the singleton `SupportChat`. main() (or a test) sets
+// it; an engine that finds none gets a history kept in memory only, so screens work in isolation.
+struct SupportChatSingleton {
+    Q_GADGET
+    QML_FOREIGN(SupportChatStore)
+    QML_NAMED_ELEMENT(SupportChat)
+    QML_SINGLETON
+
+public:
+    static void setInstance(SupportChatStore *store);
+    static SupportChatStore *create(QQmlEngine *qmlEngine, QJSEngine *jsEngine);
+
+private:
+    static inline QPointer<SupportChatStore> s_instance;
+};

@@ -1,0 +1,94 @@
+import QtQuick
+import QtTest
+import Tarvik.Design
+import Tarvik.Support
+
+Item {
+    id: root
+    width: 393
+    height: 852
+
+    Component {
+        id: typingComponent
+        SupportTypingIndicator {}
+    }
+
+    Component {
+        id: infoComponent
+        SupportMessageInfoSheet { anchors.fill: parent }
+    }
+
+    Component {
+        id: bubbleComponent
+        SupportChatBubble {
+            width: 361
+            messageId: "A"
+            timeText: "10:05"
+            edited: false
+            pinned: false
+            reaction: ""
+            hasReply: false
+            replyAuthor: ""
+            replyText: ""
+        }
+    }
+
+    TestCase {
+        name: "SupportParts"
+        when: windowShown
+
+        // One dot lit at a time, walking 0, 1, 2 and back to 0.
+        function test_typingDotsWalk() {
+            const typing = createTemporaryObject(typingComponent, root)
+            compare(typing.Accessible.name, "Поддержка печатает")
+            const lit = () => [0, 1, 2].filter(i => findChild(typing, "typingDot" + i).lit)
+            compare(lit(), [0])
+            for (const expected of [1, 2, 0]) {
+                tryCompare(typing, "phase", expected)
+                compare(lit(), [expected])
+            }
+        }
+
+        function test_infoSheetReadState_data() {
+            return [
+                { tag: "outgoing, not yet read", message: { text: "Вопрос", outgoing: true, sentAt: 818244000, edited: false },
+                  tick: "checkmark", readTime: "Ещё не прочитано", edited: false },
+                { tag: "outgoing, read", message: { text: "Вопрос", outgoing: true, sentAt: 818244000, readAt: 818244060, edited: true, editedAt: 818244030 },
+                  tick: "checkmark.circle.fill", readTime: SupportText.details(818244060), edited: true },
+                { tag: "incoming, read when sent", message: { text: "Ответ", outgoing: false, sentAt: 818244000, edited: false },
+                  tick: "checkmark.circle.fill", readTime: SupportText.details(818244000), edited: false }
+            ]
+        }
+
+        function test_infoSheetReadState(data) {
+            const sheet = createTemporaryObject(infoComponent, root, { message: data.message })
+            compare(findChild(sheet, "infoTick").name, data.tick)
+            compare(findChild(sheet, "infoReadTime").text, data.readTime)
+            compare(findChild(sheet, "infoEdited").visible, data.edited)
+        }
+
+        // Assistant messages carry the rating row and the link buttons (number first); the user's
+        // own messages neither.
+        function test_bubbleButtons() {
+            const text = "Звоните 8 800 555-35-35 или https://tarvik.ru/help."
+            const incoming = createTemporaryObject(bubbleComponent, root, { text: text, outgoing: false })
+            const links = []
+            for (let i = 0; i < incoming.children[1].children.length; ++i) {
+                const child = incoming.children[1].children[i]
+                if (child.objectName === "linkButton")
+                    links.push(child.text)
+            }
+            compare(links, ["Позвонить по номеру", "Перейти по ссылке"])
+            verify(findChild(incoming, "likeButton").visible)
+            compare(findChild(incoming, "likeButton").Accessible.description, "Не выбрано")
+            const requested = []
+            incoming.linkRequested.connect(link => requested.push(link.toString()))
+            mouseClick(findChild(incoming, "linkButton"))
+            compare(requested, ["tel:88005553535"])
+
+            const outgoing = createTemporaryObject(bubbleComponent, root, { text: text, outgoing: true })
+            compare(findChild(outgoing, "linkButton"), null)
+            verify(!findChild(outgoing, "likeButton").visible)
+        }
+    }
+}

@@ -1,0 +1,231 @@
+import QtQuick
+import QtTest
+import Tarvik.Platform
+import Tarvik.Design
+import Tarvik.Support
+import TarvikTest
+
+Item {
+    id: root
+    width: 393
+    height: 852
+
+    Component {
+        id: tabComponent
+        NavigationStack {
+            id: tab
+            property int selectedTab: 3
+            anchors.fill: parent
+            initialItem: SupportView { tabHost: tab }
+        }
+    }
+
+    Component {
+        id: homeComponent
+        NavigationStack {
+            anchors.fill: parent
+            initialItem: NavigationPage { title: "Главная" }
+        }
+    }
+
+    TestCase {
+        name: "SupportView"
+        when: windowShown
+
+        function makeTab() {
+            const stack = createTemporaryObject(tabComponent, root)
+            verify(stack)
+            tryCompare(stack, "busy", false)
+            return stack
+        }
+
+        function list(screen) {
+            tryVerify(() => screen.messageList !== null)
+            return screen.messageList
+        }
+
+        function bubbleAt(screen, row) {
+            const view = list(screen)
+            view.positionViewAtIndex(row, ListView.Contain)
+            const item = view.itemAtIndex(row)
+            verify(item)
+            return item
+        }
+
+        function typeDraft(screen, text) {
+            const field = findChild(screen, "composerField")
+            field.forceActiveFocus()
+            field.selectAll()
+            keyClick(Qt.Key_Backspace)
+            // Latin letters and spaces only: what the test keyboard can type.
+            for (const character of text)
+                keyClick(character === " " ? Qt.Key_Space : character)
+            return field
+        }
+
+        function openMenu(screen, row, entry) {
+            const item = bubbleAt(screen, row)
+            item.menuRequested(item.bubble)
+            const menu = findChild(screen, "messageMenu")
+            tryCompare(menu, "opened", true)
+            const choice = findChild(menu.contentItem, "menu_" + entry)
+            verify(choice, "menu entry " + entry)
+            mouseClick(choice)
+            tryCompare(menu, "visible", false)
+        }
+
+        // Pushed from the home dashboard, "Назад" closes the screen; as the tab it goes home.
+        function test_backClosesAPushedScreen() {
+            const home = createTemporaryObject(homeComponent, root)
+            home.push("qrc:/qt/qml/Tarvik/Support/SupportView.qml")
+            tryCompare(home, "busy", false)
+            compare(home.depth, 2)
+            mouseClick(findChild(home.currentItem, "supportBackButton"))
+            tryCompare(home, "depth", 1)
+
+            const tab = makeTab()
+            mouseClick(findChild(tab.currentItem, "supportBackButton"))
+            compare(tab.selectedTab, 0)
+            compare(tab.depth, 1)
+        }
+
+        function test_sendsAndTheAssistantAnswers() {
+            const screen = makeTab().currentItem
+            const send = findChild(screen, "sendButton")
+            const start = SupportChat.count
+            typeDraft(screen, "  ")
+            verify(!send.enabled)
+            compare(send.opacity, 0.45)
+            typeDraft(screen, "No network ")
+            verify(send.enabled)
+            compare(send.opacity, 1)
+            mouseClick(send)
+            compare(SupportChat.count, start + 1)
+            compare(SupportChat.get(start).text, "No network")
+            compare(findChild(screen, "composerField").text, "")
+            tryVerify(() => findChild(screen, "typingIndicator") && findChild(screen, "typingIndicator").visible)
+            tryCompare(SupportChat, "count", start + 2)
+            tryCompare(screen.conversation, "pendingResponses", 0)
+            // The end of the list is in view.
+            tryVerify(() => list(screen).atYEnd)
+        }
+
+        function test_quickTopicSendsItsMessage() {
+            const screen = makeTab().currentItem
+            const start = SupportChat.count
+            const topics = findChild(screen, "quickTopics")
+            topics.positionViewAtIndex(2, ListView.Contain)
+            tryVerify(() => topics.itemAtIndex(2) !== null)
+            mouseClick(topics.itemAtIndex(2))
+            compare(SupportChat.get(start).text, "Как пополнить баланс лицевого счёта?")
+            tryCompare(SupportChat, "count", start + 2)
+        }
+
+        // Edit from the menu: the field holds the text, the send button shows a tick, the close
+        // button empties the field.
+        function test_editsThroughTheMenu() {
+            const screen = makeTab().currentItem
+            screen.conversation.sendText("Черновик")
+            const row = SupportChat.count - 1
+            openMenu(screen, row, "edit")
+            const field = findChild(screen, "composerField")
+            compare(field.text, "Черновик")
+            compare(findChild(screen, "contextTitle").text, "Редактирование сообщения")
+            verify(screen.conversation.editing)
+            mouseClick(findChild(screen, "contextCloseButton"))
+            compare(field.text, "")
+            tryCompare(findChild(screen, "contextBar"), "visible", false)
+
+            openMenu(screen, row, "edit")
+            typeDraft(screen, "Done")
+            mouseClick(findChild(screen, "sendButton"))
+            compare(SupportChat.get(row).text, "Done")
+            verify(SupportChat.get(row).edited)
+        }
+
+        function test_deleteAsksFirst() {
+            const screen = makeTab().currentItem
+            screen.conversation.sendText("Удалить меня")
+            tryCompare(screen.conversation, "pendingResponses", 0)
+            const answer = SupportChat.count - 1
+            openMenu(screen, answer, "delete")
+            const alert = findChild(screen, "deleteAlert")
+            tryCompare(alert, "opened", true)
+            compare(alert.buttons.length, 2) // incoming: "Удалить только у меня" and "Отмена"
+            alert.trigger(alert.buttons[1])
+            tryCompare(alert, "visible", false)
+            const start = SupportChat.count
+
+            openMenu(screen, answer - 1, "delete")
+            tryCompare(alert, "opened", true)
+            compare(alert.buttons.length, 3)
+            compare(alert.buttons[1].text, "Удалить у всех")
+            alert.trigger(alert.buttons[0])
+            compare(SupportChat.count, start - 1)
+            tryCompare(screen, "deleteCandidate", null)
+        }
+
+        function test_reactionsAndPinBanner() {
+            const screen = makeTab().currentItem
+            const greeting = bubbleAt(screen, 0)
+            mouseClick(findChild(greeting, "likeButton"))
+            compare(SupportChat.get(0).reaction, "like")
+            mouseClick(findChild(greeting, "dislikeButton"))
+            compare(SupportChat.get(0).reaction, "dislike")
+            mouseClick(findChild(greeting, "dislikeButton"))
+            compare(SupportChat.get(0).reaction, "")
+            openMenu(screen, 0, "pin")
+            verify(SupportChat.hasPinned)
+            tryVerify(() => findChild(screen, "pinnedBanner") && findChild(screen, "pinnedBanner").visible)
+            openMenu(screen, 0, "pin")
+            verify(!SupportChat.hasPinned)
+        }
+
+        // Two screens, one history: what the pushed one sends, the tab shows.
+        function test_twoScreensShareTheHistory() {
+            const tab = makeTab().currentItem
+            const home = createTemporaryObject(homeComponent, root)
+            home.push("qrc:/qt/qml/Tarvik/Support/SupportView.qml")
+            tryCompare(home, "busy", false)
+            const before = list(tab).count
+            home.currentItem.conversation.sendText("С главной")
+            compare(list(tab).count, before + 1)
+            home.pop()
+            tryCompare(home, "busy", false)
+            // The pushed screen went before its answer: none comes.
+            compare(SupportChat.get(SupportChat.count - 1).text, "С главной")
+        }
+
+        // No dialer here: the call button shows the number with a copy button.
+        function test_callWithoutDialerShowsTheNumber() {
+            const screen = makeTab().currentItem
+            mouseClick(findChild(screen, "supportCallButton"))
+            tryCompare(screen, "callPresented", true)
+            compare(SupportTest.openedUrls[SupportTest.openedUrls.length - 1], "tel:+74953184277")
+            const sheet = findChild(screen, "callSheet")
+            tryCompare(sheet, "opened", true)
+            compare(findChild(sheet.contentItem, "callNumber").text, "+7 (495) 318-42-77")
+            mouseClick(findChild(sheet.contentItem, "callCopyButton"))
+            tryCompare(screen, "callPresented", false)
+        }
+
+        // The office section looks the address up once per screen, however often it shows.
+        function test_officeLooksUpOnce() {
+            const screen = makeTab().currentItem
+            const before = SupportTest.geocodeCount
+            mouseClick(findChild(screen, "section1"))
+            tryVerify(() => findChild(screen, "officeMap") !== null)
+            compare(SupportTest.geocodeCount, before + 1)
+            tryCompare(screen.office, "latitude", 55.76)
+            const map = findChild(screen, "officeMap")
+            compare(map.Accessible.name, "Интерактивная карта с адресом")
+            mouseClick(findChild(screen, "section0"))
+            mouseClick(findChild(screen, "section1"))
+            tryVerify(() => findChild(screen, "officeMap") !== null)
+            compare(SupportTest.geocodeCount, before + 1)
+            // The map shows the found place: the pin's anchor is in the middle of the view.
+            const office = findChild(screen, "officeMap")
+            tryVerify(() => Math.abs(office.officePoint.x - office.width / 2) < 1 && Math.abs(office.officePoint.y - office.height / 2) < 1)
+        }
+    }
+}

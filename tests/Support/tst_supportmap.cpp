@@ -1,0 +1,326 @@
+#include "networkaccess.h"
+#include "fakeofficegeocoder.h"
+#include "httpsofficegeocoder.h"
+#include "standinfixture.h"
+#include "standinsupport.h"
+#include "supportmap.h"
+#include "supportofficelocation.h"
+#include "tarvikmaplayout.h"
+#include "tarviktilecache.h"
+#include "webmercator.h"
+
+#include <QAbstractItemModelTester>
+#include <QSet>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using WebMercator::Coordinate;
+
+// The office map: the projection, the tiles a view needs and their disk cache against the
+// stand-in's tile server, and the office lookup (once per screen, silent on failure).
+class SupportMapTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<StandinSite> m_site;
+    std::unique_ptr<NetworkAccess> m_network;
+    QString tileTemplate() const { return m_site->baseUrl().toString(QUrl::RemovePath) + QStringLiteral("/tiles/{z}/{x}/{y}.png"); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_site = startStandin();
+        QVERIFY(m_site);
+        m_network = std::make_unique<NetworkAccess>(m_site->caFile());
+    }
+
+    void cleanupTestCase()
+    {
+        m_network.reset();
+        m_site.reset();
+    }
+
+    void projectsBackAndForth_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::newRow("office") << 55.7579 << 37.6125;
+        QTest::newRow("origin") << 0.0 << 0.0;
+        QTest::newRow("south west") << -33.86 << -151.2;
+        QTest::newRow("near the edge") << 85.0 << 179.9;
+    }
+
+    void projectsBackAndForth()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        const Coordinate back = WebMercator::unproject(WebMercator::project({latitude, longitude}));
+        QVERIFY(std::abs(back.latitude - latitude) < 1e-9);
+        QVERIFY(std::abs(back.longitude - longitude) < 1e-9);
+
+        // A viewport point and its coordinate agree both ways, at any zoom.
+        const QSizeF size(393, 700);
+        const Coordinate center{55.75, 37.61};
+        for (double zoom : {3.0, 12.4, 17.0}) {
+            const QPointF point = WebMercator::pointFor({latitude, longitude}, center, zoom, size);
+            const Coordinate under = WebMercator::coordinateAt(point, center, zoom, size);
+            if (std::abs(point.x()) < 1e6 && std::abs(point.y()) < 1e6) {
+                QVERIFY2(std::abs(under.latitude - latitude) < 1e-6, qPrintable(QString::number(under.latitude)));
+                QVERIFY(std::abs(std::remainder(under.longitude - longitude, 360.0)) < 1e-6);
+            }
+        }
+    }
+
+    void knownTiles()
+    {
+        // The tile of the origin at zoom 1 is (1, 1); Moscow at zoom 10 is (619, 320).
+        QCOMPARE(WebMercator::project({0, 0}), QPointF(0.5, 0.5));
+        const QPointF moscow = WebMercator::project({55.7558, 37.6173}) * 1024;
+        QCOMPARE(int(moscow.x()), 619);
+        QCOMPARE(int(moscow.y()), 320);
+    }
+
+    // A region fits the viewport at the zoom found for it, and the region shown there gives back
+    // the same zoom.
+    void regionsAndZooms()
+    {
+        const QSizeF size(393, 700);
+        const WebMercator::Region wanted{{55.7579, 37.6125}, 0.012, 0.012};
+        const double zoom = WebMercator::zoomFor(wanted, size);
+        const WebMercator::Region shown = WebMercator::regionFor(wanted.center, zoom, size);
+        QVERIFY(shown.longitudeSpan >= 0.012 - 1e-9);
+        QVERIFY(shown.latitudeSpan >= 0.012 - 1e-9);
+        QVERIFY(std::abs(std::min(shown.longitudeSpan, shown.latitudeSpan) - 0.012) < 1e-6);
+        QVERIFY(std::abs(WebMercator::zoomFor(shown, size) - zoom) < 1e-6);
+    }
+
+    // The tiles cover the viewport exactly, and no tile lies wholly outside it.
+    void visibleTilesCoverTheView()
+    {
+        const QSizeF size(393, 700);
+        for (double zoom : {15.49, 16.0, 16.51}) {
+            const QList<WebMercator::Tile> tiles = WebMercator::visibleTiles({55.7579, 37.6125}, zoom, size);
+            QVERIFY(!tiles.isEmpty());
+            QRectF covered;
+            for (const WebMercator::Tile &tile : tiles) {
+                QVERIFY(tile.rect.intersects(QRectF(QPointF(0, 0), size)));
+                QCOMPARE(tile.z, int(std::lround(zoom)));
+                covered = covered.united(tile.rect);
+            }
+            QVERIFY(covered.contains(QRectF(QPointF(0, 0), size)));
+        }
+    }
+
+    // Only the visible tiles are fetched, once each; a second cache over the same folder (the next
+    // run) fetches nothing; the view lists every tile once it has arrived.
+    void fetchesVisibleTilesOnce()
+    {
+        QTemporaryDir dir;
+        const Coordinate center{55.7579, 37.6125};
+        const double zoom = 15.6;
+        const QSizeF size(393, 600);
+        QSet<QString> visible;
+        for (const WebMercator::Tile &tile : WebMercator::visibleTiles(center, zoom, size))
+            visible.insert(TarvikTileCache::key(tile.z, tile.x, tile.y));
+
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        TarvikMapLayout layout;
+        QAbstractItemModelTester tester(layout.tiles());
+        layout.setTileCache(&cache);
+        layout.setWidth(size.width());
+        layout.setHeight(size.height());
+        layout.setCenterLatitude(center.latitude);
+        layout.setCenterLongitude(center.longitude);
+        layout.setZoom(zoom);
+        QTRY_COMPARE(layout.tiles()->rowCount(), int(visible.size()));
+        const QStringList requested = cache.requestedKeys();
+        QCOMPARE(QSet<QString>(requested.cbegin(), requested.cend()), visible);
+        QCOMPARE(requested.size(), visible.size());
+
+        // Panning a little keeps the same tiles: nothing new is asked for.
+        layout.panBy(3, -2);
+        QTest::qWait(0);
+        QCOMPARE(cache.requestedKeys().size(), visible.size());
+
+        TarvikTileCache nextRun(tileTemplate(), m_network.get(), dir.path());
+        for (const QString &key : visible) {
+            const QStringList zxy = key.split(QLatin1Char('/'));
+            QVERIFY(!nextRun.source(zxy.at(0).toInt(), zxy.at(1).toInt(), zxy.at(2).toInt()).isEmpty());
+        }
+        QVERIFY(nextRun.requestedKeys().isEmpty());
+    }
+
+    // Zooming in, the tiles of the zoom before stand in until the new ones arrive.
+    void parentTilesStandIn()
+    {
+        QTemporaryDir dir;
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        TarvikMapLayout layout;
+        layout.setTileCache(&cache);
+        layout.setWidth(300);
+        layout.setHeight(300);
+        layout.setCenterLatitude(55.7579);
+        layout.setCenterLongitude(37.6125);
+        layout.setZoom(15);
+        const int visibleAt15 = int(WebMercator::visibleTiles({55.7579, 37.6125}, 15, QSizeF(300, 300)).size());
+        QTRY_COMPARE(layout.tiles()->rowCount(), visibleAt15);
+        QSet<QString> shownAt15;
+        for (int row = 0; row < layout.tiles()->rowCount(); ++row)
+            shownAt15.insert(layout.tiles()->index(row).data(Qt::UserRole).toString());
+
+        // Nothing can be fetched for zoom 16 here: the same folder without a server.
+        TarvikTileCache offline(tileTemplate(), nullptr, dir.path());
+        layout.setTileCache(&offline);
+        layout.setZoom(16);
+        QTRY_COMPARE(layout.tiles()->index(0).data(Qt::UserRole + 4).toDouble(), 512.0);
+        for (int row = 0; row < layout.tiles()->rowCount(); ++row) {
+            const QModelIndex index = layout.tiles()->index(row);
+            QVERIFY(shownAt15.contains(index.data(Qt::UserRole).toString()));
+            QCOMPARE(index.data(Qt::UserRole + 4).toDouble(), 512.0);
+        }
+    }
+
+    // Something that is not a picture never enters the cache.
+    void keepsOnlyPictures()
+    {
+        QTemporaryDir dir;
+        TarvikTileCache cache(m_site->baseUrl().toString(QUrl::RemovePath) + QStringLiteral("/geocode?q={z}"), m_network.get(), dir.path());
+        QSignalSpy ready(&cache, &TarvikTileCache::tileReady);
+        QVERIFY(cache.source(3, 1, 1).isEmpty());
+        QTRY_COMPARE(cache.pendingCount(), 0);
+        QCOMPARE(m_site->requestKeys().count(QStringLiteral("/geocode")), 1);
+        QCOMPARE(ready.size(), 0);
+        QVERIFY(cache.source(3, 1, 1).isEmpty());
+        QCOMPARE(cache.requestedKeys().size(), 1); // a failed tile is not asked for again
+        m_site->clearRequests();
+    }
+
+    void zoomsAroundAPoint()
+    {
+        TarvikMapLayout layout;
+        layout.setWidth(400);
+        layout.setHeight(400);
+        layout.setCenterLatitude(55.75);
+        layout.setCenterLongitude(37.61);
+        layout.setZoom(14);
+        const QPointF anchor(100, 300);
+        const Coordinate before = WebMercator::coordinateAt(anchor, {55.75, 37.61}, 14, QSizeF(400, 400));
+        layout.zoomAround(1.5, anchor.x(), anchor.y());
+        QCOMPARE(layout.zoom(), 15.5);
+        const QPointF after = layout.pointFor(before.latitude, before.longitude);
+        QVERIFY(std::abs(after.x() - anchor.x()) < 1e-6 && std::abs(after.y() - anchor.y()) < 1e-6);
+    }
+
+    void parsesGeocodingReplies_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("numbers as text") << QByteArray("[{\"lat\":\"55.76\",\"lon\":\"37.61\"}]") << true;
+        QTest::newRow("numbers") << QByteArray("[{\"lat\":55.76,\"lon\":37.61},{\"lat\":1,\"lon\":2}]") << true;
+        QTest::newRow("empty") << QByteArray("[]") << false;
+        QTest::newRow("out of range") << QByteArray("[{\"lat\":\"95\",\"lon\":\"37\"}]") << false;
+        QTest::newRow("not a number") << QByteArray("[{\"lat\":\"north\",\"lon\":\"37\"}]") << false;
+        QTest::newRow("object") << QByteArray("{\"lat\":1,\"lon\":2}") << false;
+        QTest::newRow("garbage") << QByteArray("<html>") << false;
+    }
+
+    void parsesGeocodingReplies()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, found);
+        const auto coordinate = HttpsOfficeGeocoder::parseReply(body);
+        QCOMPARE(coordinate.has_value(), found);
+        if (found) {
+            QCOMPARE(coordinate->latitude, 55.76);
+            QCOMPARE(coordinate->longitude, 37.61);
+        }
+    }
+
+    void geocodesOverHttps()
+    {
+        HttpsOfficeGeocoder geocoder(QUrl(m_site->baseUrl().toString(QUrl::RemovePath) + QStringLiteral("/geocode")), m_network.get());
+        const auto found = await(geocoder.geocode(SupportMap::officeAddress()));
+        QVERIFY(found);
+        QCOMPARE(found->latitude, StandinSupport::officeLatitude);
+        QCOMPARE(found->longitude, StandinSupport::officeLongitude);
+        const auto lastQuery = m_site->requests().constLast();
+        QCOMPARE(lastQuery.queryValue(QStringLiteral("q")), SupportMap::officeAddress());
+
+        // Only over HTTPS.
+        HttpsOfficeGeocoder plain(QUrl(QStringLiteral("http://127.0.0.1:1/geocode")), m_network.get());
+        QVERIFY(!await(plain.geocode(SupportMap::officeAddress())));
+    }
+
+    // Two appearances, one lookup; the answer moves marker and region, also while the section is
+    // hidden (the location lives with the screen, not the section).
+    void locatesOncePerScreen()
+    {
+        FakeOfficeGeocoder geocoder;
+        geocoder.held = true;
+        geocoder.answer = Coordinate{55.76, 37.62};
+        SupportOfficeLocation location;
+        location.setGeocoder(&geocoder);
+        QCOMPARE(location.latitude(), SupportMap::officeLatitude());
+        QCOMPARE(location.regionLatitudeSpan(), 0.012);
+        QSignalSpy moved(&location, &SupportOfficeLocation::moveRequested);
+        location.locate();
+        location.locate();
+        QCOMPARE(geocoder.requestCount, 1);
+        QCOMPARE(geocoder.addresses, QStringList{SupportMap::officeAddress()});
+        // The user pans meanwhile; the answer still moves the region.
+        location.setRegion(10, 10, 1, 1);
+        geocoder.release();
+        QTRY_COMPARE(moved.size(), 1);
+        QCOMPARE(location.latitude(), 55.76);
+        QCOMPARE(location.longitude(), 37.62);
+        QCOMPARE(location.regionLatitude(), 55.76);
+        QCOMPARE(location.regionLongitude(), 37.62);
+        QCOMPARE(location.regionLatitudeSpan(), 0.009);
+        QCOMPARE(location.regionLongitudeSpan(), 0.009);
+        location.locate();
+        QCOMPARE(geocoder.requestCount, 1);
+
+        // A new screen looks up again.
+        SupportOfficeLocation another;
+        another.setGeocoder(&geocoder);
+        another.locate();
+        QCOMPARE(geocoder.requestCount, 2);
+    }
+
+    void failsSilently()
+    {
+        FakeOfficeGeocoder geocoder; // answers nothing
+        SupportOfficeLocation location;
+        location.setGeocoder(&geocoder);
+        QSignalSpy moved(&location, &SupportOfficeLocation::moveRequested);
+        location.locate();
+        QCoreApplication::processEvents();
+        QCOMPARE(moved.size(), 0);
+        QVERIFY(location.isLocated());
+        QCOMPARE(location.latitude(), SupportMap::officeLatitude());
+        QCOMPARE(location.regionLatitudeSpan(), 0.012);
+    }
+
+    // An answer that arrives after the screen has gone touches nothing.
+    void aClosedScreenGetsNoAnswer()
+    {
+        FakeOfficeGeocoder geocoder;
+        geocoder.held = true;
+        geocoder.answer = Coordinate{1, 2};
+        auto location = std::make_unique<SupportOfficeLocation>();
+        location->setGeocoder(&geocoder);
+        location->locate();
+        location.reset();
+        geocoder.release();
+        QCoreApplication::processEvents();
+    }
+};
+
+QTEST_MAIN(SupportMapTest)
+#include "tst_supportmap.moc"

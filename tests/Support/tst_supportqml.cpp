@@ -1,0 +1,70 @@
+#include "fakeurlopener.h"
+#include "fakeofficegeocoder.h"
+#include "quicktestsetup.h"
+#include "supportmap.h"
+#include "tarviktilecache.h"
+#include "urlopenersingleton.h"
+
+#include <QQmlEngine>
+#include <QStandardPaths>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+
+// What the support screen's QML tests observe: the office lookups and the addresses handed on.
+class SupportTestControl : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int geocodeCount READ geocodeCount)
+    Q_PROPERTY(QStringList openedUrls READ openedUrls)
+
+public:
+    SupportTestControl(FakeOfficeGeocoder *geocoder, FakeUrlOpener *opener)
+        : m_geocoder(geocoder)
+        , m_opener(opener)
+    {
+    }
+    int geocodeCount() const { return m_geocoder->requestCount; }
+    QStringList openedUrls() const { return m_opener->requestedUrls(); }
+
+private:
+    FakeOfficeGeocoder *m_geocoder;
+    FakeUrlOpener *m_opener;
+};
+
+// The support screen with a history kept in memory, a geocoder that answers at once, no tile
+// server and an opener that knows no application (so telephone links are not taken).
+class SupportQmlSetup : public TarvikQuickTestSetup
+{
+    Q_OBJECT
+
+protected:
+    void prepareEngine(QQmlEngine *engine) override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        if (!m_map) {
+            m_geocoder.answer = WebMercator::Coordinate{55.76, 37.62};
+            m_tiles = std::make_unique<TarvikTileCache>(QString(), nullptr);
+            m_map = std::make_unique<SupportMap>(m_tiles.get(), &m_geocoder, QStringLiteral("Тайлы: тест"));
+            SupportMap::setInstance(m_map.get());
+            UrlOpenerSingleton::setInstance(&m_opener);
+        }
+        m_control = std::make_unique<SupportTestControl>(&m_geocoder, &m_opener);
+        QJSEngine::setObjectOwnership(m_control.get(), QJSEngine::CppOwnership);
+        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "SupportTest", m_control.get());
+        Q_UNUSED(engine);
+    }
+
+private:
+    FakeOfficeGeocoder m_geocoder;
+    FakeUrlOpener m_opener;
+    std::unique_ptr<TarvikTileCache> m_tiles;
+    std::unique_ptr<SupportMap> m_map;
+    std::unique_ptr<SupportTestControl> m_control;
+};
+
+TARVIK_QUICK_TEST_MAIN(tst_supportqml, SupportQmlSetup)
+#include "tst_supportqml.moc"
