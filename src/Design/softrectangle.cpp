@@ -1,12 +1,43 @@
 #include "softrectangle.h"
 
-#include <QPainter>
+#include <QCache>
+#include <QQuickWindow>
+#include <QSGImageNode>
+#include <QSGTexture>
 
 #include <cmath>
+#include <memory>
+
+namespace
+{
+// The pictures already made, by size, shape and colour; the cost is the pixel count.
+QCache<QString, QImage> &pictures()
+{
+    static QCache<QString, QImage> cache(4 * 1024 * 1024);
+    return cache;
+}
+
+// The scene-graph side of an item: the nine pieces share one texture, made from the picture.
+class SoftNode : public QSGNode
+{
+public:
+    ~SoftNode() override
+    {
+        // The pieces go with the texture.
+        removeAllChildNodes();
+        qDeleteAll(pieces);
+    }
+
+    QString key;
+    std::unique_ptr<QSGTexture> texture;
+    QList<QSGImageNode *> pieces;
+};
+} // namespace
 
 SoftRectangle::SoftRectangle(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : QQuickItem(parent)
 {
+    setFlag(ItemHasContents);
 }
 
 void SoftRectangle::setColor(const QColor &color)
@@ -55,50 +86,104 @@ qreal SoftRectangle::coverage(const QPointF &point, const QSizeF &size, qreal ra
     return 0.5 * std::erfc(distance / (blur * M_SQRT2));
 }
 
-QImage SoftRectangle::mask(const QSize &pixels, qreal dpr) const
+int SoftRectangle::cornerExtent(qreal inset, qreal radius, qreal blur)
 {
-    const QString key = QStringLiteral("%1x%2/%3/%4/%5").arg(pixels.width()).arg(pixels.height()).arg(m_radius).arg(m_blur).arg(dpr);
-    if (key == m_maskKey)
-        return m_mask;
+    // Three deviations inside the shape's edge the coverage rounds to full.
+    return int(std::ceil(inset + radius + 3 * blur)) + 1;
+}
 
-    QImage image(pixels, QImage::Format_Alpha8);
-    image.fill(0);
-    const qreal inset = overhang() * dpr;
+QImage SoftRectangle::picture(const QSize &pixels, qreal inset, qreal radius, qreal blur, const QColor &color)
+{
+    const QString key =
+        QStringLiteral("%1x%2/%3/%4/%5/%6").arg(pixels.width()).arg(pixels.height()).arg(inset).arg(radius).arg(blur).arg(color.rgba(), 0, 16);
+    if (const QImage *made = pictures().object(key))
+        return *made;
+
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     const QSizeF shape(pixels.width() - 2 * inset, pixels.height() - 2 * inset);
     if (!shape.isEmpty()) {
         const QPointF centre(pixels.width() / 2.0, pixels.height() / 2.0);
+        const QRgb opaque = color.rgba();
         // The shape is symmetric: compute one quadrant and mirror it.
         const int halfWidth = (pixels.width() + 1) / 2;
         const int halfHeight = (pixels.height() + 1) / 2;
         for (int y = 0; y < halfHeight; ++y) {
-            uchar *top = image.scanLine(y);
-            uchar *bottom = image.scanLine(pixels.height() - 1 - y);
+            auto *top = reinterpret_cast<QRgb *>(image.scanLine(y));
+            auto *bottom = reinterpret_cast<QRgb *>(image.scanLine(pixels.height() - 1 - y));
             for (int x = 0; x < halfWidth; ++x) {
                 const QPointF point(x + 0.5 - centre.x(), y + 0.5 - centre.y());
-                const auto alpha = static_cast<uchar>(qRound(255 * coverage(point, shape, m_radius * dpr, m_blur * dpr)));
-                top[x] = top[pixels.width() - 1 - x] = alpha;
-                bottom[x] = bottom[pixels.width() - 1 - x] = alpha;
+                const int alpha = qRound(255 * coverage(point, shape, radius, blur));
+                const QRgb pixel = qPremultiply(qRgba(qRed(opaque), qGreen(opaque), qBlue(opaque), qAlpha(opaque) * alpha / 255));
+                top[x] = top[pixels.width() - 1 - x] = pixel;
+                bottom[x] = bottom[pixels.width() - 1 - x] = pixel;
             }
         }
     }
-    m_mask = image;
-    m_maskKey = key;
-    return m_mask;
+    pictures().insert(key, new QImage(image), qMax<qsizetype>(1, qsizetype(pixels.width()) * pixels.height()));
+    return image;
 }
 
-void SoftRectangle::paint(QPainter *painter)
+void SoftRectangle::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
-    const qreal dpr = painter->device()->devicePixelRatioF();
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        update();
+}
+
+QSGNode *SoftRectangle::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    auto *node = static_cast<SoftNode *>(oldNode);
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1;
     const QSize pixels = (boundingRect().size() * dpr).toSize();
-    if (pixels.isEmpty() || m_color.alpha() == 0)
-        return;
-    QImage coloured(pixels, QImage::Format_ARGB32_Premultiplied);
-    coloured.fill(m_color);
-    {
-        QPainter tint(&coloured);
-        tint.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        tint.drawImage(0, 0, mask(pixels, dpr));
+    if (pixels.isEmpty() || m_color.alpha() == 0) {
+        delete node;
+        return nullptr;
     }
-    coloured.setDevicePixelRatio(dpr);
-    painter->drawImage(QPointF(0, 0), coloured);
+
+    const qreal inset = overhang() * dpr;
+    const qreal radius = m_radius * dpr;
+    const qreal blur = m_blur * dpr;
+    // A shape large enough has corners that do not meet: one corner's worth on each side, and a
+    // single column and row between them, stand for the whole.
+    const int corner = cornerExtent(inset, radius, blur);
+    const bool nine = pixels.width() > 2 * corner && pixels.height() > 2 * corner;
+    const QSize source = nine ? QSize(2 * corner + 1, 2 * corner + 1) : pixels;
+    const QString key = QStringLiteral("%1x%2/%3/%4/%5/%6").arg(source.width()).arg(source.height()).arg(inset).arg(radius).arg(blur).arg(m_color.rgba());
+
+    if (!node)
+        node = new SoftNode;
+    if (node->key != key) {
+        node->removeAllChildNodes();
+        qDeleteAll(node->pieces);
+        node->pieces.clear();
+        node->texture.reset(window()->createTextureFromImage(picture(source, inset, radius, blur, m_color)));
+        node->key = key;
+        for (int i = 0; i < (nine ? 9 : 1); ++i) {
+            QSGImageNode *piece = window()->createImageNode();
+            piece->setTexture(node->texture.get());
+            piece->setFiltering(QSGTexture::Nearest);
+            node->pieces.append(piece);
+            node->appendChildNode(piece);
+        }
+    }
+
+    if (!nine) {
+        node->pieces.constFirst()->setSourceRect(QRectF(QPointF(0, 0), source));
+        node->pieces.constFirst()->setRect(QRectF(QPointF(0, 0), QSizeF(pixels) / dpr));
+        return node;
+    }
+    // Source and target edges along one axis, in pixels: corner, middle, corner.
+    const int xs[] = {0, corner, corner + 1, source.width()};
+    const int ys[] = {0, corner, corner + 1, source.height()};
+    const int xt[] = {0, corner, pixels.width() - corner, pixels.width()};
+    const int yt[] = {0, corner, pixels.height() - corner, pixels.height()};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            QSGImageNode *piece = node->pieces.at(row * 3 + column);
+            piece->setSourceRect(QRectF(xs[column], ys[row], xs[column + 1] - xs[column], ys[row + 1] - ys[row]));
+            piece->setRect(QRectF(xt[column] / dpr, yt[row] / dpr, (xt[column + 1] - xt[column]) / dpr, (yt[row + 1] - yt[row]) / dpr));
+        }
+    }
+    return node;
 }

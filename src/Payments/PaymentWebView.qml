@@ -2,6 +2,7 @@ import QtQuick
 import QtWebEngine
 import Tarvik.Platform
 import Tarvik.Payments
+import Tarvik.Web
 
 // The checkout page in a web view whose every navigation passes the payment policy: https pages
 // and the blank document load here, bank-app links leave for the bank app, everything else is
@@ -51,7 +52,8 @@ Item {
             coordinator.loadingChanged(loadingInfo.url, loadingInfo.status, loadingInfo.errorCode)
         }
         onCertificateError: function(error) {
-            if (coordinator.acceptsCertificate(error))
+            const unknownAuthority = error.type === WebEngineCertificateError.CertificateAuthorityInvalid
+            if (coordinator.acceptsCertificate(error.url, unknownAuthority, WebCertificates.chain(error)))
                 error.acceptCertificate()
             else
                 error.rejectCertificate()

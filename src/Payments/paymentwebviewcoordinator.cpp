@@ -5,6 +5,7 @@
 #include "urlopener.h"
 
 #include <QCoroTask>
+#include <QSslCertificate>
 
 const QString PaymentWebViewCoordinator::loadFailureText =
     QStringLiteral("Не удалось загрузить страницу оплаты. Проверьте подключение к интернету и повторите попытку.");
@@ -74,10 +75,10 @@ QUrl PaymentWebViewCoordinator::newWindowTarget(const QUrl &url) const
     return PaymentNavigationPolicy::newWindowTarget(url);
 }
 
-void PaymentWebViewCoordinator::loadingChanged(const QUrl &url, QWebEngineLoadingInfo::LoadStatus status, int errorCode)
+void PaymentWebViewCoordinator::loadingChanged(const QUrl &url, int status, int errorCode)
 {
     switch (status) {
-    case QWebEngineLoadingInfo::LoadStartedStatus:
+    case LoadStartedStatus:
         if (m_refused.contains(url))
             return;
         m_startedUrl = url;
@@ -86,24 +87,27 @@ void PaymentWebViewCoordinator::loadingChanged(const QUrl &url, QWebEngineLoadin
         setErrorMessage(QString());
         m_limit.start();
         break;
-    case QWebEngineLoadingInfo::LoadSucceededStatus:
+    case LoadSucceededStatus:
         m_beforeStart.reset();
         setIsLoading(false);
         break;
-    case QWebEngineLoadingInfo::LoadFailedStatus:
+    case LoadFailedStatus:
         m_beforeStart.reset();
         failed(errorCode);
         break;
-    case QWebEngineLoadingInfo::LoadStoppedStatus:
+    case LoadStoppedStatus:
         // A load given up for a newer one, or refused: the newer one reports for itself.
         m_refused.removeOne(url);
         break;
     }
 }
 
-bool PaymentWebViewCoordinator::acceptsCertificate(const QWebEngineCertificateError &error) const
+bool PaymentWebViewCoordinator::acceptsCertificate(const QUrl &url, bool unknownAuthority, const QStringList &chain) const
 {
-    return CheckoutCertificateTrust::accepts(error);
+    QList<QSslCertificate> certificates;
+    for (const QString &pem : chain)
+        certificates.append(QSslCertificate(pem.toLatin1()));
+    return CheckoutCertificateTrust::accepts(unknownAuthority, certificates, url.host(), CheckoutCertificateTrust::extraAuthorities());
 }
 
 void PaymentWebViewCoordinator::setIsLoading(bool loading)

@@ -6,8 +6,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
-#include <QWebEngineCertificateError>
-#include <QWebEngineLoadingInfo>
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
@@ -34,6 +32,7 @@ public:
     static constexpr int defaultLoadTimeout = 45000;
     // The network's code of a load cancelled by a newer one; such a failure is no failure.
     static constexpr int cancelledLoadCode = -3;
+    enum LoadStatus { LoadStartedStatus, LoadStoppedStatus, LoadSucceededStatus, LoadFailedStatus };
 
     explicit PaymentWebViewCoordinator(QObject *parent = nullptr);
 
@@ -49,9 +48,11 @@ public:
     Q_INVOKABLE bool allowsNavigation(const QUrl &url, bool isMainFrame);
     // Where a new-window request goes instead: the address to load here, or empty to drop it.
     Q_INVOKABLE QUrl newWindowTarget(const QUrl &url) const;
-    // The view's load events of the main frame.
-    Q_INVOKABLE void loadingChanged(const QUrl &url, QWebEngineLoadingInfo::LoadStatus status, int errorCode);
-    Q_INVOKABLE bool acceptsCertificate(const QWebEngineCertificateError &error) const;
+    // The view's load events of the main frame; `status` is WebEngineLoadingInfo's, whose values
+    // LoadStatus repeats (this library does not link the web engine).
+    Q_INVOKABLE void loadingChanged(const QUrl &url, int status, int errorCode);
+    // A certificate error of `url`: whether it is an unknown authority, and the chain in PEM.
+    Q_INVOKABLE bool acceptsCertificate(const QUrl &url, bool unknownAuthority, const QStringList &chain) const;
 
 Q_SIGNALS:
     void isLoadingChanged();

@@ -2,13 +2,13 @@
 #include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
+#include "lazywebengine.h"
 #include "urlopenersingleton.h"
 
 #include <QDir>
 #include <QQmlEngine>
 #include <QUrlQuery>
 #include <QtQml/QQmlExtensionPlugin>
-#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
@@ -115,7 +115,7 @@ public:
     PaymentScreensSetup()
     {
         // Before the application object exists.
-        QtWebEngineQuick::initialize();
+        LazyWebEngine::prepare();
     }
 
 protected:

@@ -1,12 +1,12 @@
 #include "accountfixture.h"
 #include "fixturequicktestsetup.h"
+#include "lazywebengine.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QQmlEngine>
 #include <QtQml/QQmlExtensionPlugin>
-#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
@@ -96,7 +96,7 @@ public:
     PaymentsTabSetup()
     {
         // Before the application object exists: the top-up flow brings the web engine along.
-        QtWebEngineQuick::initialize();
+        LazyWebEngine::prepare();
     }
 
 protected:
