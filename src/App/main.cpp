@@ -11,6 +11,7 @@
 #include "secretstore.h"
 #include "shopcartsingleton.h"
 #include "storedpreference.h"
+#include "symbolimage.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccountstore.h"
 #include "tarvikaccountstoreqml.h"
@@ -67,7 +68,7 @@ struct Session {
 
     QCoro::Task<> open(QString host, TarvikAccountStore::Collaborators collaborators, TarvikApp *app)
     {
-        secrets = co_await SecretStore::open(TarvikCredentialVault::service());
+        secrets = co_await SecretStore::open(TarvikCredentialVault::service(), host);
         credentials = std::make_unique<TarvikCredentialVault>(secrets.get(), host);
         co_await credentials->load();
         cookies = std::make_unique<TarvikCookieVault>(secrets.get(), host);
@@ -160,6 +161,7 @@ int main(int argc, char *argv[])
     if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslations);
     app.setFont(Theme::applicationFont());
+    SymbolImage::preloadOutlines();
 
     const AppConfig config = AppConfig::fromArguments(app.arguments());
     NetworkAccess network(config.extraCaFile);
@@ -178,7 +180,7 @@ int main(int argc, char *argv[])
     PasswordRecoveryServiceQml::setInstance(&recoveryQml);
     XdgUrlOpener urlOpener;
     UrlOpenerSingleton::setInstance(&urlOpener);
-    CheckoutCertificateTrust::setExtraAuthorities(network.extraCaCertificates());
+    CheckoutCertificateTrust::setExtraAuthorities([&network] { return network.extraCaCertificates(); });
 
     TarvikApp tarvikApp({
         .defaults = &defaults,

@@ -1,6 +1,7 @@
 #include "softrectangle.h"
 
 #include <QCache>
+#include <QVarLengthArray>
 #include <QQuickWindow>
 #include <QSGImageNode>
 #include <QSGTexture>
@@ -92,12 +93,43 @@ int SoftRectangle::cornerExtent(qreal inset, qreal radius, qreal blur)
     return int(std::ceil(inset + radius + 3 * blur)) + 1;
 }
 
+int SoftRectangle::pictureScale(qreal blur)
+{
+    // A wide blur holds no detail finer than a fraction of its deviation: its picture is made
+    // smaller and scaled up by the renderer.
+    return qMax(1, int(blur / 6));
+}
+
 QImage SoftRectangle::picture(const QSize &pixels, qreal inset, qreal radius, qreal blur, const QColor &color)
 {
     const QString key =
         QStringLiteral("%1x%2/%3/%4/%5/%6").arg(pixels.width()).arg(pixels.height()).arg(inset).arg(radius).arg(blur).arg(color.rgba(), 0, 16);
     if (const QImage *made = pictures().object(key))
         return *made;
+
+    // The edge's profile across the blur, sampled every 1/8 pixel from -4 to +4 deviations.
+    constexpr int steps = 8;
+    const qreal reach = 4 * blur;
+    const int samples = int(std::ceil(2 * reach * steps)) + 1;
+    QVarLengthArray<uchar, 1024> profile(qMax(samples, 1));
+    for (int i = 0; i < samples; ++i)
+        profile[i] = uchar(qRound(255 * 0.5 * std::erfc((i / qreal(steps) - reach) / (blur * M_SQRT2))));
+    const auto alphaAt = [&](const QPointF &point, const QSizeF &shape) -> int {
+        if (blur <= 0)
+            return coverage(point, shape, radius, 0) > 0 ? 255 : 0;
+        // The signed distance, as coverage() takes it.
+        const qreal r = qBound<qreal>(0, radius, qMin(shape.width(), shape.height()) / 2);
+        const qreal qx = std::abs(point.x()) - (shape.width() / 2 - r);
+        const qreal qy = std::abs(point.y()) - (shape.height() / 2 - r);
+        const qreal ox = qMax<qreal>(qx, 0);
+        const qreal oy = qMax<qreal>(qy, 0);
+        const qreal distance = std::sqrt(ox * ox + oy * oy) + qMin<qreal>(qMax(qx, qy), 0) - r;
+        if (distance <= -reach)
+            return 255;
+        if (distance >= reach)
+            return 0;
+        return profile[qRound((distance + reach) * steps)];
+    };
 
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -112,8 +144,7 @@ QImage SoftRectangle::picture(const QSize &pixels, qreal inset, qreal radius, qr
             auto *top = reinterpret_cast<QRgb *>(image.scanLine(y));
             auto *bottom = reinterpret_cast<QRgb *>(image.scanLine(pixels.height() - 1 - y));
             for (int x = 0; x < halfWidth; ++x) {
-                const QPointF point(x + 0.5 - centre.x(), y + 0.5 - centre.y());
-                const int alpha = qRound(255 * coverage(point, shape, radius, blur));
+                const int alpha = alphaAt(QPointF(x + 0.5 - centre.x(), y + 0.5 - centre.y()), shape);
                 const QRgb pixel = qPremultiply(qRgba(qRed(opaque), qGreen(opaque), qBlue(opaque), qAlpha(opaque) * alpha / 255));
                 top[x] = top[pixels.width() - 1 - x] = pixel;
                 bottom[x] = bottom[pixels.width() - 1 - x] = pixel;
@@ -122,6 +153,13 @@ QImage SoftRectangle::picture(const QSize &pixels, qreal inset, qreal radius, qr
     }
     pictures().insert(key, new QImage(image), qMax<qsizetype>(1, qsizetype(pixels.width()) * pixels.height()));
     return image;
+}
+
+void SoftRectangle::itemChange(ItemChange change, const ItemChangeData &value)
+{
+    QQuickItem::itemChange(change, value);
+    if (change == ItemVisibleHasChanged)
+        update();
 }
 
 void SoftRectangle::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
@@ -135,21 +173,26 @@ QSGNode *SoftRectangle::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
     auto *node = static_cast<SoftNode *>(oldNode);
     const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1;
-    const QSize pixels = (boundingRect().size() * dpr).toSize();
-    if (pixels.isEmpty() || m_color.alpha() == 0) {
+    const QSizeF pixels = boundingRect().size() * dpr;
+    // Nothing is made for what is not shown (yet).
+    if (pixels.toSize().isEmpty() || m_color.alpha() == 0 || !isVisible()) {
         delete node;
         return nullptr;
     }
 
-    const qreal inset = overhang() * dpr;
-    const qreal radius = m_radius * dpr;
-    const qreal blur = m_blur * dpr;
+    // The picture's units: `scale` device pixels each.
+    const int scale = pictureScale(m_blur * dpr);
+    const qreal inset = overhang() * dpr / scale;
+    const qreal radius = m_radius * dpr / scale;
+    const qreal blur = m_blur * dpr / scale;
+    const QSize units(int(std::ceil(pixels.width() / scale)), int(std::ceil(pixels.height() / scale)));
     // A shape large enough has corners that do not meet: one corner's worth on each side, and a
     // single column and row between them, stand for the whole.
     const int corner = cornerExtent(inset, radius, blur);
-    const bool nine = pixels.width() > 2 * corner && pixels.height() > 2 * corner;
-    const QSize source = nine ? QSize(2 * corner + 1, 2 * corner + 1) : pixels;
-    const QString key = QStringLiteral("%1x%2/%3/%4/%5/%6").arg(source.width()).arg(source.height()).arg(inset).arg(radius).arg(blur).arg(m_color.rgba());
+    const bool nine = units.width() > 2 * corner && units.height() > 2 * corner;
+    const QSize source = nine ? QSize(2 * corner + 1, 2 * corner + 1) : units;
+    const QString key =
+        QStringLiteral("%1x%2/%3/%4/%5/%6").arg(source.width()).arg(source.height()).arg(inset).arg(radius).arg(blur).arg(m_color.rgba());
 
     if (!node)
         node = new SoftNode;
@@ -162,27 +205,30 @@ QSGNode *SoftRectangle::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         for (int i = 0; i < (nine ? 9 : 1); ++i) {
             QSGImageNode *piece = window()->createImageNode();
             piece->setTexture(node->texture.get());
-            piece->setFiltering(QSGTexture::Nearest);
+            piece->setFiltering(scale > 1 ? QSGTexture::Linear : QSGTexture::Nearest);
             node->pieces.append(piece);
             node->appendChildNode(piece);
         }
     }
 
+    const QSizeF size = boundingRect().size();
     if (!nine) {
         node->pieces.constFirst()->setSourceRect(QRectF(QPointF(0, 0), source));
-        node->pieces.constFirst()->setRect(QRectF(QPointF(0, 0), QSizeF(pixels) / dpr));
+        node->pieces.constFirst()->setRect(QRectF(QPointF(0, 0), size));
         return node;
     }
-    // Source and target edges along one axis, in pixels: corner, middle, corner.
+    // Source edges (picture units) and target edges (item units) along each axis: corner, middle,
+    // corner.
+    const qreal cornerSize = qreal(corner) * scale / dpr;
     const int xs[] = {0, corner, corner + 1, source.width()};
     const int ys[] = {0, corner, corner + 1, source.height()};
-    const int xt[] = {0, corner, pixels.width() - corner, pixels.width()};
-    const int yt[] = {0, corner, pixels.height() - corner, pixels.height()};
+    const qreal xt[] = {0, cornerSize, size.width() - cornerSize, size.width()};
+    const qreal yt[] = {0, cornerSize, size.height() - cornerSize, size.height()};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             QSGImageNode *piece = node->pieces.at(row * 3 + column);
             piece->setSourceRect(QRectF(xs[column], ys[row], xs[column + 1] - xs[column], ys[row + 1] - ys[row]));
-            piece->setRect(QRectF(xt[column] / dpr, yt[row] / dpr, (xt[column + 1] - xt[column]) / dpr, (yt[row + 1] - yt[row]) / dpr));
+            piece->setRect(QRectF(xt[column], yt[row], xt[column + 1] - xt[column], yt[row + 1] - yt[row]));
         }
     }
     return node;

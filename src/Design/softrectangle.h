@@ -38,6 +38,8 @@ public:
     static QImage picture(const QSize &pixels, qreal inset, qreal radius, qreal blur, const QColor &color);
     // The side of the corner pieces, in pixels: past it the edges no longer change along the edge.
     static int cornerExtent(qreal inset, qreal radius, qreal blur);
+    // How many device pixels one pixel of the picture of a blur of `blur` device pixels covers.
+    static int pictureScale(qreal blur);
 
 Q_SIGNALS:
     void colorChanged();
@@ -47,6 +49,7 @@ Q_SIGNALS:
 protected:
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData &value) override;
 
 private:
     QColor m_color = Qt::black;

@@ -5,9 +5,9 @@
 
 namespace
 {
-QList<QSslCertificate> &configuredAuthorities()
+std::function<QList<QSslCertificate>()> &configuredAuthorities()
 {
-    static QList<QSslCertificate> authorities;
+    static std::function<QList<QSslCertificate>()> authorities;
     return authorities;
 }
 
@@ -28,12 +28,17 @@ QList<QSslError> verifyTrusting(const QList<QSslCertificate> &extra, const QList
 
 void CheckoutCertificateTrust::setExtraAuthorities(const QList<QSslCertificate> &authorities)
 {
-    configuredAuthorities() = authorities;
+    configuredAuthorities() = [authorities] { return authorities; };
+}
+
+void CheckoutCertificateTrust::setExtraAuthorities(std::function<QList<QSslCertificate>()> authorities)
+{
+    configuredAuthorities() = std::move(authorities);
 }
 
 QList<QSslCertificate> CheckoutCertificateTrust::extraAuthorities()
 {
-    return configuredAuthorities();
+    return configuredAuthorities() ? configuredAuthorities()() : QList<QSslCertificate>{};
 }
 
 bool CheckoutCertificateTrust::accepts(bool unknownAuthority, const QList<QSslCertificate> &chain, const QString &host,

@@ -26,6 +26,8 @@ public:
     virtual bool isPersistent() const = 0;
 
     // The Secret Service when it takes a write for `service`; otherwise a store that keeps the
-    // items in memory for this process only (said once on stderr).
-    static QCoro::Task<std::unique_ptr<SecretStore>> open(QString service);
+    // items in memory for this process only (said once on stderr). An item found under
+    // `knownAccount` proves the service usable without the write (which costs the service a save
+    // to disk at every launch).
+    static QCoro::Task<std::unique_ptr<SecretStore>> open(QString service, QString knownAccount = {});
 };
