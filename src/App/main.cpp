@@ -5,6 +5,8 @@
 #include "lazywebengine.h"
 #include "hapticssingleton.h"
 #include "localnotificationservice.h"
+#include "motionpreference.h"
+#include "motionpreferencesingleton.h"
 #include "networkaccess.h"
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
@@ -170,6 +172,9 @@ int main(int argc, char *argv[])
     SystemClock clock;
     Haptics haptics;
     HapticsSingleton::setInstance(&haptics);
+    MotionPreference motion;
+    MotionPreferenceSingleton::setInstance(&motion);
+    motion.start();
     UserNotificationCenter notifications(&clock);
     TarvikShopCart cart(&defaults, &notifications);
     ShopCartSingleton::setInstance(&cart);

@@ -6,12 +6,12 @@ import Tarvik.Platform
 // that reaches it (place it under the content) moves to the next of three palettes, animated,
 // and plays one light haptic. A scroll view laid over it takes the taps itself: give it a
 // TapHandler that calls cyclePalette().
-//   reduceMotion: bool (false) — a short ease-out instead of the spring
+//   reduceMotion: bool (the desktop's preference) — a short ease-out instead of the spring
 //   paletteIndex: int, read-only in practice (starts at 0); cyclePalette(): what a tap does
 Item {
     id: root
 
-    property bool reduceMotion: false
+    property bool reduceMotion: MotionPreference.reduceMotion
     property int paletteIndex: 0
     readonly property var palettes: [
         [Theme.withOpacity(Theme.tarPink, 0.24), Theme.withOpacity(Theme.tarOrange, 0.18)],

@@ -204,6 +204,37 @@ void SymbolImage::paint(QPainter *painter)
         painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
         break;
     }
+    case Decoration::Filled: {
+        // Each contour filled on its own: the glyph's hollows (a screen, a window) fill in.
+        const QPainterPath path = glyphPath(glyph->codepoint, em, centre);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(m_color);
+        for (const QPolygonF &contour : path.toSubpathPolygons())
+            painter->drawPolygon(contour, Qt::WindingFill);
+        if (stroke > 0)
+            painter->strokePath(path, QPen(m_color, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        break;
+    }
+    case Decoration::Outline: {
+        // The glyph's contours only, drawn as lines: the outline of a filled glyph.
+        const qreal line = em * 0.055 + stroke;
+        painter->strokePath(glyphPath(glyph->codepoint, em * 0.92, centre), QPen(m_color, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        break;
+    }
+    case Decoration::Badge: {
+        // The glyph with a dot at its top trailing corner, a gap cut around it.
+        drawGlyph(painter, glyphPath(glyph->codepoint, em, centre), stroke, m_color);
+        const QPointF dot = centre + QPointF(em * 0.3, -em * 0.3);
+        const qreal radius = em * 0.16;
+        painter->setPen(Qt::NoPen);
+        painter->setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        painter->setBrush(Qt::black);
+        painter->drawEllipse(dot, radius * 1.45, radius * 1.45);
+        painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter->setBrush(m_color);
+        painter->drawEllipse(dot, radius, radius);
+        break;
+    }
     case Decoration::Slash: {
         drawGlyph(painter, glyphPath(glyph->codepoint, em, centre), stroke, m_color);
         const qreal line = em * 0.085 + stroke;

@@ -70,6 +70,14 @@ bool PaymentWebViewCoordinator::allowsNavigation(const QUrl &url, bool isMainFra
     return false;
 }
 
+void PaymentWebViewCoordinator::linkFollowed(const QString &address)
+{
+    m_followedLinks.append(address.trimmed());
+    // Only the latest few can still be on their way.
+    while (m_followedLinks.size() > 8)
+        m_followedLinks.removeFirst();
+}
+
 QUrl PaymentWebViewCoordinator::newWindowTarget(const QUrl &url) const
 {
     return PaymentNavigationPolicy::newWindowTarget(url);
@@ -143,7 +151,12 @@ void PaymentWebViewCoordinator::handOff(const QUrl &url)
         return;
     }
     // The loading flag is left as it is: the page underneath has not changed.
-    QCoro::connect(m_opener->open(url), this, [this](bool opened) {
+    QString address = url.toString(QUrl::FullyEncoded);
+    for (const QString &followed : std::as_const(m_followedLinks)) {
+        if (QUrl(followed) == url)
+            address = followed;
+    }
+    QCoro::connect(m_opener->openAddress(address), this, [this](bool opened) {
         if (!opened)
             setErrorMessage(bankAppFailureText);
     });

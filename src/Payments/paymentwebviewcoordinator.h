@@ -46,6 +46,9 @@ public:
     // Whether the view may load `url` in the main frame or an embedded one; a refused bank-app
     // address is handed to the opener.
     Q_INVOKABLE bool allowsNavigation(const QUrl &url, bool isMainFrame);
+    // A link the page is following, as the page wrote it: when its navigation is handed on, this
+    // text goes, not the parsed address (which has its scheme and host lower-cased).
+    Q_INVOKABLE void linkFollowed(const QString &address);
     // Where a new-window request goes instead: the address to load here, or empty to drop it.
     Q_INVOKABLE QUrl newWindowTarget(const QUrl &url) const;
     // The view's load events of the main frame; `status` is WebEngineLoadingInfo's, whose values
@@ -85,4 +88,5 @@ private:
     QUrl m_startedUrl;
     std::optional<Shown> m_beforeStart;
     QList<QUrl> m_refused;
+    QStringList m_followedLinks;
 };

@@ -60,7 +60,8 @@ Item {
             }
 
             StyledText {
-                Layout.maximumWidth: Math.min(210, banner.width - 40)
+                // Within the picture's plain left part.
+                Layout.maximumWidth: Math.min(180, banner.width - 40)
                 text: "Сохраним лицевой счёт и условия по договору"
                 size: 12
                 weight: Font.Bold

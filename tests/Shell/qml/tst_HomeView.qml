@@ -269,6 +269,26 @@ Item {
             tryCompare(signedIn, "value", false)
         }
 
+        // Hidden behind another tab the dashboard does not load; shown again by a tab switch, it does.
+        function test_loadRunsAgainWhenTheUserSwitchesBackToTheTab() {
+            home.visible = false
+            Standin.signOutStore()
+            wait(50)
+            verify(signedIn.value)
+            home.visible = true
+            tryCompare(signedIn, "value", false)
+        }
+
+        // The three partner cards are as tall as the tallest, so their titles and subtitles line up.
+        function test_partnerCardsLineUp() {
+            const cards = ["partnerCard24ТВ", "partnerCardМоб. связь", "partnerCardShop"].map(name => part(name))
+            for (const card of cards) {
+                compare(card.height, cards[0].height)
+                compare(card.contentItem.height, cards[0].contentItem.height)
+                compare(card.mapToItem(root, 0, card.height).y, cards[0].mapToItem(root, 0, cards[0].height).y)
+            }
+        }
+
         function test_profileSignsOut() {
             home.open(Destinations.profile, {})
             tryCompare(home.stack, "busy", false)
