@@ -1,5 +1,6 @@
 #include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
+#include "paymentmethodscontroller.h"
 #include "paymentnavigationpolicy.h"
 #include "paymentwebviewcoordinator.h"
 #include "standincertificates.h"
@@ -211,6 +212,15 @@ private Q_SLOTS:
             QTest::qWait(20);
         QCOMPARE(coordinator.errorMessage(), error);
         QVERIFY(!coordinator.isLoading()); // the page underneath has not changed
+    }
+
+    // Without a store to ask, a checkout cannot start, and the method choice says why.
+    void checkoutWithoutAStore()
+    {
+        PaymentMethodsController controller;
+        controller.beginCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp);
+        QCOMPARE(controller.errorMessage(), QStringLiteral("Платёжный сервис временно недоступен"));
+        QCOMPARE(controller.loadingMethod(), PaymentMethodsController::noMethod);
     }
 
     void certificate_data()
