@@ -1,9 +1,11 @@
 #include "appconfig.h"
 #include "checkoutcertificatetrust.h"
 #include "clock.h"
+#include "fallbacksecretstore.h"
 #include "haptics.h"
 #include "lazywebengine.h"
 #include "hapticssingleton.h"
+#include "keychainsecretstore.h"
 #include "localnotificationservice.h"
 #include "motionpreference.h"
 #include "motionpreferencesingleton.h"
@@ -70,7 +72,8 @@ struct Session {
 
     QCoro::Task<> open(QString host, TarvikAccountStore::Collaborators collaborators, TarvikApp *app)
     {
-        secrets = co_await SecretStore::open(TarvikCredentialVault::service(), host);
+        // No probe write: the launch only reads, and a refused write later falls back to memory.
+        secrets = std::make_unique<FallbackSecretStore>(std::make_unique<KeychainSecretStore>());
         credentials = std::make_unique<TarvikCredentialVault>(secrets.get(), host);
         co_await credentials->load();
         cookies = std::make_unique<TarvikCookieVault>(secrets.get(), host);

@@ -6,17 +6,12 @@
 
 #include <QtGlobal>
 
-QCoro::Task<std::unique_ptr<SecretStore>> SecretStore::open(QString service, QString knownAccount)
+QCoro::Task<std::unique_ptr<SecretStore>> SecretStore::open(QString service)
 {
     // Reading proves little: a Secret Service started on demand without a usable collection
     // answers "not found" to reads and refuses every write. So try a write.
     const QString probe = QStringLiteral("secret-store-probe");
     auto keychain = std::make_unique<KeychainSecretStore>();
-    if (!knownAccount.isEmpty()) {
-        const Result<std::optional<QByteArray>> known = co_await keychain->read(service, knownAccount);
-        if (known && known->has_value())
-            co_return std::unique_ptr<SecretStore>(std::move(keychain));
-    }
     const Result<void> written = co_await keychain->write(service, probe, QByteArrayLiteral("1"));
     if (written) {
         const Result<void> removed = co_await keychain->remove(service, probe);
