@@ -45,6 +45,7 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
+#include <utility>
 #include <unistd.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
@@ -205,10 +206,19 @@ int main(int argc, char *argv[])
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
 
-    // The secret storage answers over D-Bus; the greeting is on screen meanwhile.
-    session.open(config.host(),
-                 {.api = &api, .credentials = nullptr, .cookies = nullptr, .cache = &cache, .cookieJar = network.cookieStore(), .clock = &clock},
-                 &tarvikApp);
+    // The secret storage answers over D-Bus while the greeting is on screen. Its client library
+    // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).
+    bool sessionOpened = false;
+    const auto openSession = [&] {
+        if (std::exchange(sessionOpened, true))
+            return;
+        session.open(config.host(),
+                     {.api = &api, .credentials = nullptr, .cookies = nullptr, .cache = &cache, .cookieJar = network.cookieStore(), .clock = &clock},
+                     &tarvikApp);
+    };
+    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst()))
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, openSession, Qt::QueuedConnection);
+    QTimer::singleShot(250, &app, openSession);
 
     // For the start-up benchmark: report the first frame, and the first frame after start-up, then quit.
     if (qEnvironmentVariableIsSet("TARVIK_REPORT_FRAMES") && !engine.rootObjects().isEmpty()) {
