@@ -3,7 +3,8 @@ import Tarvik.Design
 
 // The background of a panel of material: where the renderer can (OpenGL), a real blur of what
 // `backdrop` shows behind the panel under a translucent tint; where it cannot (the software
-// renderer), and without a backdrop, a fill opaque enough that nothing behind it is legible.
+// renderer, or a renderer that has not said what it is), and without a backdrop, a fill opaque
+// enough that nothing behind it is legible.
 //   backdrop: Item (the content behind, not an ancestor of the panel); radius; tint (regular material)
 Item {
     id: panel
@@ -11,7 +12,8 @@ Item {
     property Item backdrop: null
     property real radius: 16
     property color tint: Theme.regularMaterial
-    readonly property bool blurs: GraphicsInfo.api !== GraphicsInfo.Software && backdrop !== null
+    // Only a renderer known to run shaders blurs; an unknown one (not told yet) gets the fill.
+    readonly property bool blurs: GraphicsInfo.api === GraphicsInfo.OpenGL && backdrop !== null
 
     // By address: the effects module loads only where it is used.
     Loader {
