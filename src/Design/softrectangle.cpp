@@ -1,6 +1,7 @@
 #include "softrectangle.h"
 
 #include <QCache>
+#include <QMutex>
 #include <QVarLengthArray>
 #include <QQuickWindow>
 #include <QSGImageNode>
@@ -11,11 +12,18 @@
 
 namespace
 {
-// The pictures already made, by size, shape and colour; the cost is the pixel count.
+// The pictures already made, by size, shape and colour; the cost is the pixel count. Render
+// threads (one per window) share it.
 QCache<QString, QImage> &pictures()
 {
     static QCache<QString, QImage> cache(4 * 1024 * 1024);
     return cache;
+}
+
+QMutex &picturesLock()
+{
+    static QMutex lock;
+    return lock;
 }
 
 // The scene-graph side of an item: the nine pieces share one texture, made from the picture.
@@ -104,8 +112,11 @@ QImage SoftRectangle::picture(const QSize &pixels, qreal inset, qreal radius, qr
 {
     const QString key =
         QStringLiteral("%1x%2/%3/%4/%5/%6").arg(pixels.width()).arg(pixels.height()).arg(inset).arg(radius).arg(blur).arg(color.rgba(), 0, 16);
-    if (const QImage *made = pictures().object(key))
-        return *made;
+    {
+        const QMutexLocker locker(&picturesLock());
+        if (const QImage *made = pictures().object(key))
+            return *made;
+    }
 
     // The edge's profile across the blur, sampled every 1/8 pixel from -4 to +4 deviations.
     constexpr int steps = 8;
@@ -151,6 +162,7 @@ QImage SoftRectangle::picture(const QSize &pixels, qreal inset, qreal radius, qr
             }
         }
     }
+    const QMutexLocker locker(&picturesLock());
     pictures().insert(key, new QImage(image), qMax<qsizetype>(1, qsizetype(pixels.width()) * pixels.height()));
     return image;
 }
