@@ -1,11 +1,24 @@
-// Start-up benchmark: time from process start to the app's first frame (the greeting) and to the
-// first frame of the sign-in screen (nothing stored), median of 10 runs, next to the first frame of
-// a minimal Qt Quick window built the same way.
-//   bench/startup <path to tarvik> <path to bench-minimal-window>
+// Start-up benchmark, next to a minimal Qt Quick window built the same way: time from process start
+// to the app's first frame (the greeting), to the first frame of the sign-in screen (nothing
+// stored), and to the first frame of the signed-in dashboard (credentials stored, the session
+// restored against the stand-in site, no delay added, the sign-in flag stored as a returning
+// subscriber has it), with the peak resident memory at each.
+// Runs alternate (app without credentials, app with, minimal window); medians of 15.
+//   scripts/with-session-bus.sh --keyring build/bench/startup build/src/App/tarvik build/bench/minimal-window
+// Without a Secret Service the app cannot find stored credentials: the dashboard row is left out.
+#include "defaultskeys.h"
+#include "secretstore.h"
+#include "standinsite.h"
+#include "tarvikcredentialvault.h"
+#include "userdefaults.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,34 +26,64 @@
 
 namespace
 {
-constexpr int runs = 10;
+constexpr int runs = 15;
 
-// Milliseconds from start to each "frame <name>" line the program prints.
-std::map<QByteArray, double> measure(const QString &program)
+struct Frame {
+    double milliseconds = 0;
+    double peakMiB = 0;
+};
+
+// The peak resident memory of a running process, from its status file.
+double peakMiBOf(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toDouble() / 1024;
+    }
+    return 0;
+}
+
+// Each "frame <name> [<peak KiB>]" line the program prints, with the time since its start. A
+// program that does not report its peak is read from outside when the line arrives.
+std::map<QByteArray, Frame> measure(const QString &program, const QStringList &arguments, bool returning = false)
 {
     QTemporaryDir home;
+    // A returning subscriber's app has its sign-in flag stored.
+    if (returning) {
+        UserDefaults defaults(home.filePath(QStringLiteral("config/Tarvik/Tarvik/userdefaults.ini")));
+        defaults.setValue(Defaults::signedIn, true);
+    }
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
     environment.insert(QStringLiteral("TARVIK_REPORT_FRAMES"), QStringLiteral("1"));
     if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 
-    std::map<QByteArray, double> frames;
+    std::map<QByteArray, Frame> frames;
     QElapsedTimer clock;
     clock.start();
-    process.start(program, {});
+    process.start(program, arguments);
+    process.waitForStarted();
+    const qint64 pid = process.processId();
     while (process.state() != QProcess::NotRunning || process.canReadLine()) {
         if (!process.canReadLine() && !process.waitForReadyRead(30000))
             break;
         while (process.canReadLine()) {
-            const QByteArray line = process.readLine().trimmed();
-            if (line.startsWith("frame "))
-                frames.emplace(line.mid(6), double(clock.nsecsElapsed()) / 1e6);
+            const double elapsed = double(clock.nsecsElapsed()) / 1e6;
+            const QList<QByteArray> words = process.readLine().trimmed().split(' ');
+            if (words.size() < 2 || words.constFirst() != "frame")
+                continue;
+            const double peak = words.size() > 2 ? words.at(2).toDouble() / 1024 : peakMiBOf(pid);
+            frames.emplace(words.at(1), Frame{elapsed, peak});
         }
     }
     process.waitForFinished(30000);
@@ -55,6 +98,16 @@ double median(std::vector<double> values)
         return 0;
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
+
+struct Series {
+    std::vector<double> milliseconds;
+    std::vector<double> peakMiB;
+    void add(const Frame &frame)
+    {
+        milliseconds.push_back(frame.milliseconds);
+        peakMiB.push_back(frame.peakMiB);
+    }
+};
 } // namespace
 
 int main(int argc, char *argv[])
@@ -64,21 +117,85 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s <tarvik> <bench-minimal-window>\n", argv[0]);
         return 2;
     }
-    std::vector<double> greeting, signIn, minimal;
+    const QString tarvik = QString::fromLocal8Bit(argv[1]);
+    const QString minimalWindow = QString::fromLocal8Bit(argv[2]);
+
+    // The site answers from a thread of its own: the runs below block this one.
+    QThread siteThread;
+    siteThread.start();
+    auto *standin = new StandinSite;
+    standin->moveToThread(&siteThread);
+    bool started = false;
+    QMetaObject::invokeMethod(standin, [standin, &started] { started = standin->start(); }, Qt::BlockingQueuedConnection);
+    const auto stopSite = qScopeGuard([&] {
+        QMetaObject::invokeMethod(standin, [standin] { delete standin; }, Qt::BlockingQueuedConnection);
+        siteThread.quit();
+        siteThread.wait();
+    });
+    if (!started) {
+        std::fprintf(stderr, "stand-in: %s\n", qPrintable(standin->errorString()));
+        return 1;
+    }
+    const StandinSite &site = *standin;
+    // Credentials are stored per host: the dashboard runs use the site by address, the sign-in runs
+    // by name, for which nothing is stored.
+    const QUrl storedSite = site.baseUrl();
+    QUrl emptySite = storedSite;
+    emptySite.setHost(QStringLiteral("localhost"));
+    const std::unique_ptr<SecretStore> secrets = QCoro::waitFor(SecretStore::open(TarvikCredentialVault::service()));
+    const bool withDashboard = secrets->isPersistent();
+    if (withDashboard) {
+        TarvikCredentialVault credentials(secrets.get(), storedSite.host());
+        QCoro::waitFor(credentials.load());
+        if (!QCoro::waitFor(credentials.save(site.login(), site.password()))) {
+            std::fprintf(stderr, "could not store the credentials\n");
+            return 1;
+        }
+    } else {
+        std::fprintf(stderr, "no Secret Service: the signed-in dashboard is left out\n");
+    }
+    const auto siteArguments = [&site](const QUrl &base) {
+        return QStringList{QStringLiteral("--base-url"), base.toString(), QStringLiteral("--ca-file"), site.caFile()};
+    };
+
+    Series greeting, signIn, dashboard, minimal;
     for (int i = 0; i < runs; ++i) {
-        const auto app = measure(QString::fromLocal8Bit(argv[1]));
-        const auto reference = measure(QString::fromLocal8Bit(argv[2]));
-        if (!app.count("greeting") || !app.count("sign-in") || !reference.count("greeting")) {
+        const auto signInRun = measure(tarvik, siteArguments(emptySite));
+        const auto reference = measure(minimalWindow, {});
+        if (!signInRun.count("greeting") || !signInRun.count("sign-in") || !reference.count("greeting")) {
             std::fprintf(stderr, "a run reported no frame\n");
             return 1;
         }
-        greeting.push_back(app.at("greeting"));
-        signIn.push_back(app.at("sign-in"));
-        minimal.push_back(reference.at("greeting"));
+        greeting.add(signInRun.at("greeting"));
+        signIn.add(signInRun.at("sign-in"));
+        minimal.add(reference.at("greeting"));
+        if (withDashboard) {
+            const auto dashboardRun = measure(tarvik, siteArguments(storedSite), true);
+            if (!dashboardRun.count("signed-in")) {
+                std::fprintf(stderr, "the run with stored credentials did not reach the dashboard\n");
+                return 1;
+            }
+            dashboard.add(dashboardRun.at("signed-in"));
+        }
     }
-    const double reference = median(minimal);
-    std::printf("minimal Qt Quick window, first frame:   %7.1f ms\n", reference);
-    std::printf("Tarvik, first frame (greeting):         %7.1f ms  (%.2f x)\n", median(greeting), median(greeting) / reference);
-    std::printf("Tarvik, first frame of the sign-in screen: %4.1f ms  (%.2f x)\n", median(signIn), median(signIn) / reference);
+
+    const double referenceTime = median(minimal.milliseconds);
+    const double referencePeak = median(minimal.peakMiB);
+    std::printf("medians of %d runs                    first frame            peak memory\n", runs);
+    std::printf("minimal Qt Quick window               %7.1f ms             %6.1f MiB\n", referenceTime, referencePeak);
+    const auto row = [&](const char *name, const Series &series) {
+        const double time = median(series.milliseconds);
+        const double peak = median(series.peakMiB);
+        std::printf("%-37s %7.1f ms (%.2f x)    %6.1f MiB (%.2f x)\n", name, time, time / referenceTime, peak, peak / referencePeak);
+    };
+    row("Tarvik, greeting", greeting);
+    row("Tarvik, sign-in screen", signIn);
+    if (withDashboard)
+        row("Tarvik, signed-in dashboard", dashboard);
+    if (withDashboard) {
+        TarvikCredentialVault credentials(secrets.get(), storedSite.host());
+        QCoro::waitFor(credentials.load());
+        QCoro::waitFor(credentials.remove());
+    }
     return 0;
 }

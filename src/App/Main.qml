@@ -1,12 +1,13 @@
 import QtQuick
-import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.App
 
 // The app's one window: the session-loading screen until start-up has finished, then the signed-in
-// screens or the sign-in screen, as the stored sign-in flag says.
-T.ApplicationWindow {
+// screens or the sign-in screen, as the stored sign-in flag says. A plain window: the controls
+// module loads with the first screen that has controls, not for the greeting. Text takes the
+// application's font, which main() sets.
+Window {
     id: window
 
     width: 393
@@ -16,8 +17,18 @@ T.ApplicationWindow {
     visible: true
     title: "Tarvik"
     color: Theme.tarPaper
-    font: Theme.font(Theme.Body)
-    locale: Qt.locale("ru_RU")
+
+    // The screen that start-up will most likely end on, by the stored sign-in flag.
+    readonly property url expectedScreen: TarvikApp.signedIn ? "qrc:/qt/qml/Tarvik/Shell/AppShell.qml"
+                                                             : "qrc:/qt/qml/Tarvik/Account/LoginView.qml"
+    property Component compiledScreen: null
+
+    // Once the greeting is on screen, and while the session is restored, that screen is compiled
+    // in the background: at the end of start-up it only has to be built.
+    onFrameSwapped: {
+        if (compiledScreen === null && !TarvikApp.startupFinished)
+            compiledScreen = Qt.createComponent(expectedScreen, Component.Asynchronous)
+    }
 
     KeyboardDismissModifier {
         anchors.fill: parent
@@ -57,7 +68,9 @@ T.ApplicationWindow {
         }
     }
 
-    KeyboardToolbar {
-        active: TarvikApp.signedIn
+    // By address, with the signed-in screens.
+    Loader {
+        active: TarvikApp.signedIn && TarvikApp.startupFinished
+        source: "qrc:/qt/qml/Tarvik/Design/KeyboardToolbar.qml"
     }
 }

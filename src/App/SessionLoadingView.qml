@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import Tarvik.Design
 import Tarvik.App
 
@@ -20,56 +19,76 @@ Item {
         anchors.fill: parent
     }
 
-    ColumnLayout {
+    // Plain anchors rather than a layout: this screen is the first frame, and the layouts module
+    // need not load for it.
+    Item {
         id: column
 
         anchors.fill: parent
         anchors.leftMargin: 28
         anchors.rightMargin: 28
-        spacing: 0
         scale: 0.985
         opacity: 0.7
 
         BrandMark {
-            Layout.alignment: Qt.AlignHCenter
-            Layout.topMargin: Math.max(view.topInset + 8, 18)
+            id: brand
+
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.top: parent.top
+            anchors.topMargin: Math.max(view.topInset + 8, 18)
         }
 
+        // The room between the brand mark and the heart; the greeting sits in its middle.
         Item {
-            Layout.fillHeight: true
+            id: middle
+
+            anchors.top: brand.bottom
+            anchors.bottom: heart.top
+            width: parent.width
         }
 
+        // The text at full size, to measure its widest line.
+        StyledText {
+            id: fullSize
+
+            visible: false
+            text: greetingText.text
+            size: 52
+            weight: Font.Black
+            tracking: -2
+            lineHeight: 0.92
+        }
+
+        // Shrinks to fit its widest line, down to 0.68 of its size; past that the name wraps and
+        // the third line ends in an ellipsis.
         StyledText {
             id: greetingText
 
             objectName: "greeting"
-            Layout.fillWidth: true
-            Layout.preferredHeight: implicitHeight
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.verticalCenter: middle.verticalCenter
             text: view.greeting + ",\n" + view.name + "!"
-            size: 52
+            size: 52 * Math.max(0.68, Math.min(1, width / Math.max(1, fullSize.implicitWidth)))
             weight: Font.Black
-            tracking: -2
+            tracking: -2 * size / 52
             color: Theme.tarInk
             lineHeight: 0.92
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
             maximumLineCount: 3
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: Math.round(52 * 0.68)
             elide: Text.ElideRight
             horizontalAlignment: Text.AlignLeft
             Accessible.name: view.greeting.replace("\n", " ") + ", " + view.name
         }
 
-        Item {
-            Layout.fillHeight: true
-        }
-
         PixelHeart {
             id: heart
 
-            Layout.alignment: Qt.AlignHCenter
-            Layout.preferredWidth: 24
-            Layout.preferredHeight: 24
-            Layout.bottomMargin: Math.max(view.bottomInset + 20, 28)
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: Math.max(view.bottomInset + 20, 28)
+            width: 24
+            height: 24
             color: Theme.tarPink
             opacity: 0.34
         }

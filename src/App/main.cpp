@@ -1,9 +1,14 @@
 #include "appconfig.h"
 #include "checkoutcertificatetrust.h"
 #include "clock.h"
+#include "fallbacksecretstore.h"
 #include "haptics.h"
+#include "lazywebengine.h"
 #include "hapticssingleton.h"
+#include "keychainsecretstore.h"
 #include "localnotificationservice.h"
+#include "motionpreference.h"
+#include "motionpreferencesingleton.h"
 #include "networkaccess.h"
 #include "notificationpermission.h"
 #include "passwordrecoveryservice.h"
@@ -17,6 +22,7 @@
 #include "supportchatsingleton.h"
 #include "supportchatstore.h"
 #include "supportmap.h"
+#include "symbolimage.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccountstore.h"
 #include "tarvikaccountstoreqml.h"
@@ -36,18 +42,21 @@
 #include "xdgurlopener.h"
 
 #include <QCoroTask>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
 #include <QTranslator>
 #include <QtQml/QQmlExtensionPlugin>
-#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 #include <cstdio>
 #include <sys/stat.h>
+#include <utility>
 #include <unistd.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
@@ -75,7 +84,8 @@ struct Session {
 
     QCoro::Task<> open(QString host, TarvikAccountStore::Collaborators collaborators, TarvikApp *app)
     {
-        secrets = co_await SecretStore::open(TarvikCredentialVault::service());
+        // No probe write: the launch only reads, and a refused write later falls back to memory.
+        secrets = std::make_unique<FallbackSecretStore>(std::make_unique<KeychainSecretStore>());
         credentials = std::make_unique<TarvikCredentialVault>(secrets.get(), host);
         co_await credentials->load();
         cookies = std::make_unique<TarvikCookieVault>(secrets.get(), host);
@@ -94,11 +104,57 @@ QtMessageHandler s_previousHandler = nullptr;
 
 void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    // Qt WebEngine 6.4 warns about its own QML value types whenever its module loads.
-    const bool webEngineRegistration = message.contains(QLatin1String("is neither a QObject, nor default- and copy-constructible"));
-    if ((type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) && !webEngineRegistration)
+    // Qt WebEngine 6.4 warns about its own QML value types whenever its module loads, and, on a
+    // platform without OpenGL (offscreen), that it draws without it.
+    const bool webEngineNoise = message.contains(QLatin1String("is neither a QObject, nor default- and copy-constructible"))
+        || message.startsWith(QLatin1String("No suitable graphics backend found"));
+    if ((type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) && !webEngineNoise)
         ++s_warnings;
     s_previousHandler(type, context, message);
+}
+// The process's peak resident memory so far, in KiB (0 where the system does not tell).
+long peakResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLong();
+    }
+    return 0;
+}
+
+// --self-test, once start-up has finished: the web engine must not be in the process yet; then a
+// web page opens as the checkout opens it, and must load.
+void selfTestWebPage(QQmlApplicationEngine *engine)
+{
+    if (LazyWebEngine::isLoaded()) {
+        std::fprintf(stderr, "self-test: the web engine was loaded before any web page opened\n");
+        QCoreApplication::exit(4);
+        return;
+    }
+    auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().constFirst());
+    QQmlComponent component(engine, QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/Payments/PaymentWebView.qml")));
+    QObject *page = component.createWithInitialProperties({{QStringLiteral("url"), QUrl(QStringLiteral("about:blank"))}});
+    if (!page) {
+        std::fprintf(stderr, "self-test: %s\n", qPrintable(component.errorString()));
+        QCoreApplication::exit(5);
+        return;
+    }
+    page->setParent(window);
+    page->setProperty("parent", QVariant::fromValue(window->contentItem()));
+    // The page's isLoading is a QML alias: watch it rather than connect to it.
+    auto *watch = new QTimer(page);
+    QObject::connect(watch, &QTimer::timeout, page, [page] {
+        if (page->property("isLoading").toBool())
+            return;
+        const bool loaded = LazyWebEngine::isLoaded() && page->property("errorMessage").toString().isEmpty();
+        if (!loaded)
+            std::fprintf(stderr, "self-test: the web page did not load\n");
+        QCoreApplication::exit(!loaded ? 6 : s_warnings == 0 ? 0 : 2);
+    });
+    watch->start(50);
 }
 } // namespace
 
@@ -113,7 +169,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Tarvik"));
     QCoreApplication::setApplicationName(QStringLiteral("Tarvik"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
-    QtWebEngineQuick::initialize();
+    LazyWebEngine::prepare();
     QGuiApplication app(argc, argv);
 
     const bool selfTest = app.arguments().contains(QStringLiteral("--self-test"));
@@ -125,6 +181,7 @@ int main(int argc, char *argv[])
     if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslations);
     app.setFont(Theme::applicationFont());
+    SymbolImage::preloadOutlines();
 
     const AppConfig config = AppConfig::fromArguments(app.arguments());
     NetworkAccess network(config.extraCaFile);
@@ -137,6 +194,9 @@ int main(int argc, char *argv[])
     SystemClock clock;
     Haptics haptics;
     HapticsSingleton::setInstance(&haptics);
+    MotionPreference motion;
+    MotionPreferenceSingleton::setInstance(&motion);
+    motion.start();
     UserNotificationCenter notifications(&clock);
     NotificationPermission::setCenter(&notifications);
     TarvikShopCart cart(&defaults, &notifications);
@@ -155,7 +215,7 @@ int main(int argc, char *argv[])
     PasswordRecoveryServiceQml::setInstance(&recoveryQml);
     XdgUrlOpener urlOpener;
     UrlOpenerSingleton::setInstance(&urlOpener);
-    CheckoutCertificateTrust::setExtraAuthorities(network.extraCaCertificates());
+    CheckoutCertificateTrust::setExtraAuthorities([&network] { return network.extraCaCertificates(); });
     const ElapsedMonotonicClock monotonicClock;
     SpeedTestEnvironment speedTest({
         .network = &network,
@@ -176,24 +236,34 @@ int main(int argc, char *argv[])
     Session session;
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    LazyWebEngine::addImportPaths(&engine);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
 
-    // The secret storage answers over D-Bus; the greeting is on screen meanwhile.
-    session.open(config.host(),
-                 {.api = &api, .credentials = nullptr, .cookies = nullptr, .cache = &cache, .cookieJar = network.cookieStore(), .clock = &clock},
-                 &tarvikApp);
+    // The secret storage answers over D-Bus while the greeting is on screen. Its client library
+    // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).
+    bool sessionOpened = false;
+    const auto openSession = [&] {
+        if (std::exchange(sessionOpened, true))
+            return;
+        session.open(config.host(),
+                     {.api = &api, .credentials = nullptr, .cookies = nullptr, .cache = &cache, .cookieJar = network.cookieStore(), .clock = &clock},
+                     &tarvikApp);
+    };
+    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst()))
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, openSession, Qt::QueuedConnection);
+    QTimer::singleShot(250, &app, openSession);
 
     // For the start-up benchmark: report the first frame, and the first frame after start-up, then quit.
     if (qEnvironmentVariableIsSet("TARVIK_REPORT_FRAMES") && !engine.rootObjects().isEmpty()) {
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
         QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&tarvikApp, reported = 0]() mutable {
             if (reported == 0) {
-                std::printf("frame greeting\n");
+                std::printf("frame greeting %ld\n", peakResidentKiB());
                 std::fflush(stdout);
                 reported = 1;
             } else if (reported == 1 && tarvikApp.startupFinished()) {
-                std::printf("frame %s\n", tarvikApp.signedIn() ? "signed-in" : "sign-in");
+                std::printf("frame %s %ld\n", tarvikApp.signedIn() ? "signed-in" : "sign-in", peakResidentKiB());
                 std::fflush(stdout);
                 reported = 2;
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -202,9 +272,9 @@ int main(int argc, char *argv[])
     }
 
     if (selfTest) {
-        QObject::connect(&tarvikApp, &TarvikApp::startupFinishedChanged, &app, [] {
+        QObject::connect(&tarvikApp, &TarvikApp::startupFinishedChanged, &app, [&engine] {
             // Let the first screen after the greeting load and draw before judging.
-            QTimer::singleShot(1500, qApp, [] { QCoreApplication::exit(s_warnings == 0 ? 0 : 2); });
+            QTimer::singleShot(1500, qApp, [&engine] { selfTestWebPage(&engine); });
         });
         QTimer::singleShot(60000, &app, [] { QCoreApplication::exit(3); });
     }

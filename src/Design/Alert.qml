@@ -57,9 +57,10 @@ T.Popup {
         color: Theme.withOpacity(Theme.black, 0.2)
     }
 
+    // Opaque: nothing of the screen behind may read through the alert's text.
     background: Rectangle {
         radius: 14
-        color: Qt.rgba(0.97, 0.97, 0.97, 0.98)
+        color: Qt.rgba(0.97, 0.97, 0.97, 1)
     }
 
     contentItem: ColumnLayout {

@@ -2,14 +2,17 @@ import QtQuick
 import QtQuick.Templates as T
 import Tarvik.Design
 
-// The keyboard's "Готово" bar: while `active` and an editable field has the focus, a small bar
-// floats just above that field (below it when there is no room), over sheets too; "Готово" ends
-// editing. The app window hosts one; place it anywhere in the window.
-//   active: bool (true); readonly shown: bool
+// The keyboard's "Готово" bar: while `active` and an editable field has the focus, a small capsule
+// sits at the bottom trailing corner of the window, above the tab bar, where the phone's keyboard
+// toolbar would be; over sheets too. When the focused field's row reaches down there, it sits just
+// above that row instead, so that it never covers what the user is editing. "Готово" ends editing.
+// The app window hosts one; place it anywhere in the window.
+//   active: bool (true); bottomMargin: room kept free at the bottom (the tab bar); readonly shown
 Item {
     id: toolbar
 
     property bool active: true
+    property real bottomMargin: 49 + 8
     readonly property Item field: Window.activeFocusItem && TextEditing.isEditable(Window.activeFocusItem)
                                   ? Window.activeFocusItem : null
     readonly property bool shown: active && field !== null
@@ -17,10 +20,14 @@ Item {
     function reposition() {
         if (!field || !bar.parent)
             return
-        const rect = field.mapToItem(bar.parent, 0, 0, field.width, field.height)
-        const above = rect.y - bar.height - 6
-        bar.y = above >= 0 ? above : rect.y + rect.height + 6
-        bar.x = Math.max(8, Math.min(bar.parent.width - bar.width - 8, rect.x + rect.width - bar.width))
+        const area = bar.parent
+        // The field's row: its height across the whole width.
+        const rect = field.mapToItem(area, 0, 0, field.width, field.height)
+        const rowTop = rect.y - 6
+        const rowBottom = rect.y + rect.height + 6
+        const bottom = area.height - toolbar.bottomMargin - bar.height
+        bar.x = area.width - bar.width - 12
+        bar.y = rowBottom <= bottom || rowTop >= bottom + bar.height ? bottom : Math.max(8, rowTop - bar.height)
     }
 
     onShownChanged: reposition()

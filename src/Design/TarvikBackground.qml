@@ -6,12 +6,12 @@ import Tarvik.Platform
 // that reaches it (place it under the content) moves to the next of three palettes, animated,
 // and plays one light haptic. A scroll view laid over it takes the taps itself: give it a
 // TapHandler that calls cyclePalette().
-//   reduceMotion: bool (false) — a short ease-out instead of the spring
+//   reduceMotion: bool (the desktop's preference) — a short ease-out instead of the spring
 //   paletteIndex: int, read-only in practice (starts at 0); cyclePalette(): what a tap does
 Item {
     id: root
 
-    property bool reduceMotion: false
+    property bool reduceMotion: MotionPreference.reduceMotion
     property int paletteIndex: 0
     readonly property var palettes: [
         [Theme.withOpacity(Theme.tarPink, 0.24), Theme.withOpacity(Theme.tarOrange, 0.18)],
@@ -34,26 +34,39 @@ Item {
         color: Theme.tarPaper
     }
 
-    SoftRectangle {
-        width: 330 + 2 * overhang
-        height: width
-        x: (root.width - width) / 2 + 160
-        y: (root.height - height) / 2 - 280
-        radius: 165
-        blur: 45
-        color: root.palettes[root.paletteIndex][0]
-        Behavior on color { ColorAnimation { duration: root.paletteAnimationDuration; easing: paletteEasing.easing } }
-    }
+    // Each palette's glows are drawn once, when first shown; a change of palette fades from one
+    // pair to the next, which the renderer does without drawing them again.
+    Repeater {
+        model: root.palettes.length
 
-    SoftRectangle {
-        width: 280 + 2 * overhang
-        height: width
-        x: (root.width - width) / 2 - 170
-        y: (root.height - height) / 2 + 330
-        radius: 140
-        blur: 50
-        color: root.palettes[root.paletteIndex][1]
-        Behavior on color { ColorAnimation { duration: root.paletteAnimationDuration; easing: paletteEasing.easing } }
+        Item {
+            required property int index
+
+            anchors.fill: parent
+            opacity: index === root.paletteIndex ? 1 : 0
+            visible: opacity > 0
+            Behavior on opacity { NumberAnimation { duration: root.paletteAnimationDuration; easing: paletteEasing.easing } }
+
+            SoftRectangle {
+                width: 330 + 2 * overhang
+                height: width
+                x: (root.width - width) / 2 + 160
+                y: (root.height - height) / 2 - 280
+                radius: 165
+                blur: 45
+                color: root.palettes[parent.index][0]
+            }
+
+            SoftRectangle {
+                width: 280 + 2 * overhang
+                height: width
+                x: (root.width - width) / 2 - 170
+                y: (root.height - height) / 2 + 330
+                radius: 140
+                blur: 50
+                color: root.palettes[parent.index][1]
+            }
+        }
     }
 
     PropertyAnimation {

@@ -23,9 +23,9 @@ constexpr Entry entries[] = {
     {"arrow.up.right", 0xf1e1}, // north_east
     {"arrowshape.turn.up.left.fill", 0xe15e}, // reply
     {"arrowshape.turn.up.right", 0xf060}, // shortcut
-    {"bag", 0xf1cc}, // shopping_bag
+    {"bag", 0xf1cc, Decoration::Outline}, // shopping_bag
     {"bag.fill", 0xf1cc},
-    {"bell.badge.fill", 0xe7f7}, // notifications_active
+    {"bell.badge.fill", 0xe7f4, Decoration::Badge}, // notifications
     {"bell.fill", 0xe7f4}, // notifications
     {"bell.slash.fill", 0xe7f6}, // notifications_off
     {"bolt.circle", 0xea0b, Decoration::Ring}, // bolt
@@ -97,7 +97,7 @@ constexpr Entry entries[] = {
     {"play.tv", 0xe639}, // live_tv
     {"play.tv.fill", 0xe639},
     {"plus", 0xe145}, // add
-    {"qrcode", 0xe00a}, // qr_code_2
+    {"qrcode", 0xef6b}, // qr_code: qr_code_2's fine pattern smears at the sizes shown
     {"rectangle.portrait.and.arrow.right", 0xe9ba}, // logout
     {"repeat", 0xe040},
     {"rublesign", 0xeaec}, // currency_ruble
@@ -115,7 +115,7 @@ constexpr Entry entries[] = {
     {"tag.fill", 0xf05b}, // sell
     {"trash", 0xe872}, // delete
     {"tv", 0xe333},
-    {"tv.fill", 0xe333},
+    {"tv.fill", 0xe333, Decoration::Filled},
     {"tv.slash", 0xe647}, // tv_off
     {"video.fill", 0xe04b}, // videocam
     {"wallet.bifold.fill", 0xe850}, // account_balance_wallet

@@ -15,6 +15,9 @@ public:
         Ring,  // the glyph, smaller, inside a stroked circle
         Disc,  // the glyph, smaller, cut out of a filled circle
         Slash, // the glyph crossed by a diagonal stroke
+        Filled,  // the glyph with its hollows filled (".fill" of an outline glyph)
+        Outline, // the glyph's contours as lines (the outline of a filled glyph)
+        Badge,   // the glyph with a dot at its top trailing corner
     };
 
     struct Glyph {

@@ -3,6 +3,11 @@
 #include "symbolcatalogue.h"
 
 #include <QFontDatabase>
+#include <QHash>
+#include <QMutex>
+#include <QRawFont>
+#include <QThreadPool>
+#include <QTransform>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtQml/qqmlinfo.h>
@@ -17,16 +22,6 @@ constexpr qreal boxPerPoint = 1.5;
 // Decorated glyphs sit smaller inside their circle.
 constexpr qreal decoratedScale = 0.6;
 
-QString iconFamily()
-{
-    static const QString family = [] {
-        if (!QFontDatabase::hasFamily(SymbolCatalogue::fontFamily()))
-            QFontDatabase::addApplicationFont(SymbolCatalogue::fontFile());
-        return SymbolCatalogue::fontFamily();
-    }();
-    return family;
-}
-
 // Extra outline that thickens the single-weight icon font towards the requested weight.
 qreal strokeForWeight(int weight, qreal em)
 {
@@ -35,16 +30,46 @@ qreal strokeForWeight(int weight, qreal em)
     return em * 0.08 * (qMin(weight, 900) - QFont::Normal) / 500.0;
 }
 
+// Outlines at one size, read straight from the font (laying text out would load the font's large
+// ligature tables) and scaled where drawn. Items paint on the render thread; preloadOutlines()
+// fills the table on a thread of its own.
+constexpr qreal designSize = 100;
+
+struct Outlines {
+    QMutex lock;
+    QHash<char16_t, QPainterPath> paths;
+};
+
+Outlines &outlines()
+{
+    static Outlines table;
+    return table;
+}
+
+QPainterPath readOutline(const QRawFont &font, char16_t codepoint)
+{
+    const QList<quint32> glyphs = font.glyphIndexesForString(QString(QChar(codepoint)));
+    return glyphs.isEmpty() ? QPainterPath() : font.pathForGlyph(glyphs.constFirst());
+}
+
 QPainterPath glyphPath(char16_t codepoint, qreal em, const QPointF &centre)
 {
-    QFont font(iconFamily());
-    font.setPixelSize(qMax(1, qRound(em)));
-    font.setStyleStrategy(QFont::NoFontMerging);
-    QPainterPath path;
-    path.addText(0, 0, font, QString(QChar(codepoint)));
+    QPainterPath outline;
+    {
+        Outlines &table = outlines();
+        const QMutexLocker locker(&table.lock);
+        auto found = table.paths.constFind(codepoint);
+        if (found == table.paths.constEnd()) {
+            const QRawFont font(SymbolCatalogue::fontFile(), designSize);
+            found = table.paths.insert(codepoint, readOutline(font, codepoint));
+        }
+        outline = *found;
+    }
     // Centre the glyph's design box, not its ink, so arrows and chevrons keep their optical position.
-    path.translate(centre.x() - em / 2, centre.y() + em / 2);
-    return path;
+    QTransform placement;
+    placement.translate(centre.x() - em / 2, centre.y() + em / 2);
+    placement.scale(em / designSize, em / designSize);
+    return placement.map(outline);
 }
 
 void drawGlyph(QPainter *painter, const QPainterPath &path, qreal stroke, const QColor &color)
@@ -56,6 +81,20 @@ void drawGlyph(QPainter *painter, const QPainterPath &path, qreal stroke, const 
     }
 }
 } // namespace
+
+void SymbolImage::preloadOutlines()
+{
+    QThreadPool::globalInstance()->start([] {
+        const QRawFont font(SymbolCatalogue::fontFile(), designSize);
+        Outlines &table = outlines();
+        const QMutexLocker locker(&table.lock);
+        for (const QString &name : SymbolCatalogue::names()) {
+            const char16_t codepoint = SymbolCatalogue::glyph(name)->codepoint;
+            if (!table.paths.contains(codepoint))
+                table.paths.insert(codepoint, readOutline(font, codepoint));
+        }
+    });
+}
 
 SymbolImage::SymbolImage(QQuickItem *parent)
     : QQuickPaintedItem(parent)
@@ -163,6 +202,37 @@ void SymbolImage::paint(QPainter *painter)
         painter->setCompositionMode(QPainter::CompositionMode_DestinationOut);
         drawGlyph(painter, glyphPath(glyph->codepoint, em * decoratedScale, centre), stroke * decoratedScale, Qt::black);
         painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
+    }
+    case Decoration::Filled: {
+        // Each contour filled on its own: the glyph's hollows (a screen, a window) fill in.
+        const QPainterPath path = glyphPath(glyph->codepoint, em, centre);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(m_color);
+        for (const QPolygonF &contour : path.toSubpathPolygons())
+            painter->drawPolygon(contour, Qt::WindingFill);
+        if (stroke > 0)
+            painter->strokePath(path, QPen(m_color, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        break;
+    }
+    case Decoration::Outline: {
+        // The glyph's contours only, drawn as lines: the outline of a filled glyph.
+        const qreal line = em * 0.055 + stroke;
+        painter->strokePath(glyphPath(glyph->codepoint, em * 0.92, centre), QPen(m_color, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        break;
+    }
+    case Decoration::Badge: {
+        // The glyph with a dot at its top trailing corner, a gap cut around it.
+        drawGlyph(painter, glyphPath(glyph->codepoint, em, centre), stroke, m_color);
+        const QPointF dot = centre + QPointF(em * 0.3, -em * 0.3);
+        const qreal radius = em * 0.16;
+        painter->setPen(Qt::NoPen);
+        painter->setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        painter->setBrush(Qt::black);
+        painter->drawEllipse(dot, radius * 1.45, radius * 1.45);
+        painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter->setBrush(m_color);
+        painter->drawEllipse(dot, radius, radius);
         break;
     }
     case Decoration::Slash: {

@@ -35,6 +35,10 @@ public:
 
     void paint(QPainter *painter) override;
 
+    // Reads every symbol's outline on a worker thread, so that the first screens with symbols do
+    // not wait for the icon font. Call once at start.
+    static void preloadOutlines();
+
     // Side of the square box a symbol of point size `size` is laid out in.
     static qreal boxSide(qreal size);
 

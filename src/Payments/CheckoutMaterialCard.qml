@@ -2,14 +2,15 @@ import QtQuick
 import Tarvik.Design
 
 // The frosted card of the checkout sheet's overlays: the regular material in a rounded rectangle
-// of radius 16. Nothing behind it is blurred on this platform, so a soft shadow and a hairline
+// of radius 16, blurring the page behind it where the renderer can; a soft shadow and a hairline
 // keep it apart from the page.
-//   contentItem: what the card holds, centred; padding (24)
+//   contentItem: what the card holds, centred; padding (24); backdrop: the page behind
 Item {
     id: card
 
     property Item contentItem
     property real padding: 24
+    property Item backdrop: null
 
     implicitWidth: (contentItem ? contentItem.implicitWidth : 0) + 2 * padding
     implicitHeight: (contentItem ? contentItem.implicitHeight : 0) + 2 * padding
@@ -31,11 +32,9 @@ Item {
         color: Theme.withOpacity(Theme.black, 0.12)
     }
 
-    Rectangle {
+    MaterialPanel {
         anchors.fill: parent
         radius: 16
-        color: Theme.regularMaterial
-        border.width: 0.5
-        border.color: Theme.separator
+        backdrop: card.backdrop
     }
 }

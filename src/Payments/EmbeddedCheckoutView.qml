@@ -61,6 +61,7 @@ NavigationStack {
         CheckoutMaterialCard {
             objectName: "loadingOverlay"
             anchors.centerIn: parent
+            backdrop: webViewLoader
             visible: view.isLoading
             padding: 20
 
@@ -82,6 +83,7 @@ NavigationStack {
         CheckoutMaterialCard {
             objectName: "failureCard"
             anchors.centerIn: parent
+            backdrop: webViewLoader
             // Clear of the sheet's edges.
             width: parent.width - 32
             visible: view.errorMessage.length > 0

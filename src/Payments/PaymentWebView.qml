@@ -2,12 +2,14 @@ import QtQuick
 import QtWebEngine
 import Tarvik.Platform
 import Tarvik.Payments
+import Tarvik.Web
 
 // The checkout page in a web view whose every navigation passes the payment policy: https pages
 // and the blank document load here, bank-app links leave for the bank app, everything else is
 // refused without a word; a page's new window loads here when it is https. `isLoading` and
 // `errorMessage` are what the checkout sheet shows. The address is loaded once, when the view is
-// made; a later change of `url` does not reload (a retry makes a new view).
+// made; a later change of `url` does not reload (a retry makes a new view). A drag from the left
+// or right edge, or Alt+Left / Alt+Right, goes back or forward in the view's history.
 //   required url: the checkout page; loadTimeout: ms a page may take (45 s)
 //   readonly isLoading: bool; readonly errorMessage: string ("" while none)
 Item {
@@ -18,6 +20,54 @@ Item {
     readonly property alias isLoading: coordinator.isLoading
     readonly property alias errorMessage: coordinator.errorMessage
     readonly property alias webView: webView
+    readonly property string linkMarker: "tarvik-followed-link "
+
+    // Back and forward as on the phone: a horizontal drag that starts at the left edge goes back,
+    // one from the right edge forward (touch or mouse); the desktop's Alt+Left and Alt+Right too.
+    component EdgeSwipe: MouseArea {
+        // 1: from the left edge, back; -1: from the right edge, forward.
+        required property int direction
+        property real startX: 0
+
+        width: 16
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        z: 1
+        preventStealing: true
+        onPressed: mouse => startX = mouse.x
+        onReleased: mouse => {
+            if ((mouse.x - startX) * direction < 48)
+                return
+            if (direction > 0)
+                webView.goBack()
+            else
+                webView.goForward()
+        }
+    }
+
+    EdgeSwipe {
+        objectName: "backSwipe"
+        anchors.left: parent.left
+        direction: 1
+    }
+
+    EdgeSwipe {
+        objectName: "forwardSwipe"
+        anchors.right: parent.right
+        direction: -1
+    }
+
+    Shortcut {
+        sequences: [StandardKey.Back]
+        enabled: root.visible
+        onActivated: webView.goBack()
+    }
+
+    Shortcut {
+        sequences: [StandardKey.Forward]
+        enabled: root.visible
+        onActivated: webView.goForward()
+    }
 
     PaymentWebViewCoordinator {
         id: coordinator
@@ -51,12 +101,32 @@ Item {
             coordinator.loadingChanged(loadingInfo.url, loadingInfo.status, loadingInfo.errorCode)
         }
         onCertificateError: function(error) {
-            if (coordinator.acceptsCertificate(error))
+            const unknownAuthority = error.type === WebEngineCertificateError.CertificateAuthorityInvalid
+            if (coordinator.acceptsCertificate(error.url, unknownAuthority, WebCertificates.chain(error)))
                 error.acceptCertificate()
             else
                 error.rejectCertificate()
         }
 
-        Component.onCompleted: webView.url = root.url
+        // A followed link's address reaches the policy parsed, its scheme and host lower-cased; a
+        // script of ours tells the exact text of each clicked link, which is what a bank app gets.
+        onJavaScriptConsoleMessage: function(level, message, lineNumber, sourceID) {
+            if (message.startsWith(root.linkMarker))
+                coordinator.linkFollowed(message.substring(root.linkMarker.length))
+        }
+
+        Component.onCompleted: {
+            const links = WebEngine.script()
+            links.name = "tarvik-followed-links"
+            links.injectionPoint = WebEngineScript.DocumentCreation
+            links.worldId = WebEngineScript.ApplicationWorld
+            links.runsOnSubFrames = true
+            links.sourceCode = "document.addEventListener('click', function (event) {"
+                    + " var link = event.target && event.target.closest ? event.target.closest('a[href]') : null;"
+                    + " if (link) console.info('" + root.linkMarker + "' + link.getAttribute('href'));"
+                    + " }, true);"
+            webView.userScripts.insert(links)
+            webView.url = root.url
+        }
     }
 }

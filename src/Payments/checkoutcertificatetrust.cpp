@@ -5,9 +5,9 @@
 
 namespace
 {
-QList<QSslCertificate> &configuredAuthorities()
+std::function<QList<QSslCertificate>()> &configuredAuthorities()
 {
-    static QList<QSslCertificate> authorities;
+    static std::function<QList<QSslCertificate>()> authorities;
     return authorities;
 }
 
@@ -28,20 +28,25 @@ QList<QSslError> verifyTrusting(const QList<QSslCertificate> &extra, const QList
 
 void CheckoutCertificateTrust::setExtraAuthorities(const QList<QSslCertificate> &authorities)
 {
-    configuredAuthorities() = authorities;
+    configuredAuthorities() = [authorities] { return authorities; };
+}
+
+void CheckoutCertificateTrust::setExtraAuthorities(std::function<QList<QSslCertificate>()> authorities)
+{
+    configuredAuthorities() = std::move(authorities);
 }
 
 QList<QSslCertificate> CheckoutCertificateTrust::extraAuthorities()
 {
-    return configuredAuthorities();
+    return configuredAuthorities() ? configuredAuthorities()() : QList<QSslCertificate>{};
 }
 
-bool CheckoutCertificateTrust::accepts(QWebEngineCertificateError::Type type, const QList<QSslCertificate> &chain,
-                                       const QString &host, const QList<QSslCertificate> &authorities)
+bool CheckoutCertificateTrust::accepts(bool unknownAuthority, const QList<QSslCertificate> &chain, const QString &host,
+                                       const QList<QSslCertificate> &authorities)
 {
     // An unknown authority may hide a wrong name or date (the engine reports one error only):
     // the checks below repeat all of them.
-    if (type != QWebEngineCertificateError::CertificateAuthorityInvalid || authorities.isEmpty() || host.isEmpty())
+    if (!unknownAuthority || authorities.isEmpty() || host.isEmpty())
         return false;
     // The verifier looks the root up itself; a served copy of it is left out.
     QList<QSslCertificate> path;
@@ -56,9 +61,4 @@ bool CheckoutCertificateTrust::accepts(QWebEngineCertificateError::Type type, co
     // Valid only because of the extra CA: a chain the engine refused for its own reasons, but that
     // some other authority vouches for, stays refused.
     return !QSslCertificate::verify(path, host).isEmpty();
-}
-
-bool CheckoutCertificateTrust::accepts(const QWebEngineCertificateError &error)
-{
-    return accepts(error.type(), error.certificateChain(), error.url().host(), configuredAuthorities());
 }

@@ -2,7 +2,8 @@
 
 #include <QList>
 #include <QSslCertificate>
-#include <QWebEngineCertificateError>
+
+#include <functional>
 
 // The certificate errors the checkout page may get past. Only one: an unknown authority, when the
 // chain leads to the extra CA the app was configured with (the stand-in site's) and only through
@@ -11,11 +12,13 @@
 class CheckoutCertificateTrust
 {
 public:
-    // Set once by main() from NetworkAccess::extraCaCertificates().
+    // Set once, by main() from NetworkAccess::extraCaCertificates() or by a test.
     static void setExtraAuthorities(const QList<QSslCertificate> &authorities);
+    // The same, read when first needed (main(): reading them loads TLS).
+    static void setExtraAuthorities(std::function<QList<QSslCertificate>()> authorities);
     static QList<QSslCertificate> extraAuthorities();
 
-    static bool accepts(QWebEngineCertificateError::Type type, const QList<QSslCertificate> &chain, const QString &host,
+    // `unknownAuthority`: the engine's error is CertificateAuthorityInvalid (its only report).
+    static bool accepts(bool unknownAuthority, const QList<QSslCertificate> &chain, const QString &host,
                         const QList<QSslCertificate> &authorities);
-    static bool accepts(const QWebEngineCertificateError &error);
 };

@@ -1,8 +1,8 @@
 #include "paymentwebviewcoordinator.h"
 
-#include "checkoutcertificatetrust.h"
 #include "paymentnavigationpolicy.h"
 #include "urlopener.h"
+#include "webcertificatetrust.h"
 
 #include <QCoroTask>
 
@@ -69,15 +69,23 @@ bool PaymentWebViewCoordinator::allowsNavigation(const QUrl &url, bool isMainFra
     return false;
 }
 
+void PaymentWebViewCoordinator::linkFollowed(const QString &address)
+{
+    m_followedLinks.append(address.trimmed());
+    // Only the latest few can still be on their way.
+    while (m_followedLinks.size() > 8)
+        m_followedLinks.removeFirst();
+}
+
 QUrl PaymentWebViewCoordinator::newWindowTarget(const QUrl &url) const
 {
     return PaymentNavigationPolicy::newWindowTarget(url);
 }
 
-void PaymentWebViewCoordinator::loadingChanged(const QUrl &url, QWebEngineLoadingInfo::LoadStatus status, int errorCode)
+void PaymentWebViewCoordinator::loadingChanged(const QUrl &url, int status, int errorCode)
 {
     switch (status) {
-    case QWebEngineLoadingInfo::LoadStartedStatus:
+    case LoadStartedStatus:
         if (m_refused.contains(url))
             return;
         m_startedUrl = url;
@@ -86,15 +94,15 @@ void PaymentWebViewCoordinator::loadingChanged(const QUrl &url, QWebEngineLoadin
         setErrorMessage(QString());
         m_limit.start();
         break;
-    case QWebEngineLoadingInfo::LoadSucceededStatus:
+    case LoadSucceededStatus:
         m_beforeStart.reset();
         setIsLoading(false);
         break;
-    case QWebEngineLoadingInfo::LoadFailedStatus:
+    case LoadFailedStatus:
         m_beforeStart.reset();
         failed(errorCode);
         break;
-    case QWebEngineLoadingInfo::LoadStoppedStatus:
+    case LoadStoppedStatus:
         // A load given up for a newer one, or refused: the newer one reports for itself. But when
         // the server sent the started load to a refused address, nothing else will end that load:
         // it ends here, with the page underneath still shown.
@@ -107,9 +115,9 @@ void PaymentWebViewCoordinator::loadingChanged(const QUrl &url, QWebEngineLoadin
     }
 }
 
-bool PaymentWebViewCoordinator::acceptsCertificate(const QWebEngineCertificateError &error) const
+bool PaymentWebViewCoordinator::acceptsCertificate(const QUrl &url, bool unknownAuthority, const QStringList &chain) const
 {
-    return CheckoutCertificateTrust::accepts(error);
+    return WebCertificateTrust::accepts(url, unknownAuthority, chain);
 }
 
 void PaymentWebViewCoordinator::setIsLoading(bool loading)
@@ -145,7 +153,12 @@ void PaymentWebViewCoordinator::handOff(const QUrl &url)
         return;
     }
     // The loading flag is left as it is: the page underneath has not changed.
-    QCoro::connect(m_opener->open(url), this, [this](bool opened) {
+    QString address = url.toString(QUrl::FullyEncoded);
+    for (const QString &followed : std::as_const(m_followedLinks)) {
+        if (QUrl(followed) == url)
+            address = followed;
+    }
+    QCoro::connect(m_opener->openAddress(address), this, [this](bool opened) {
         if (!opened)
             setErrorMessage(bankAppFailureText);
     });

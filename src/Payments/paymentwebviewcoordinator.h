@@ -6,8 +6,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
-#include <QWebEngineCertificateError>
-#include <QWebEngineLoadingInfo>
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
@@ -34,6 +32,7 @@ public:
     static constexpr int defaultLoadTimeout = 45000;
     // The network's code of a load cancelled by a newer one; such a failure is no failure.
     static constexpr int cancelledLoadCode = -3;
+    enum LoadStatus { LoadStartedStatus, LoadStoppedStatus, LoadSucceededStatus, LoadFailedStatus };
 
     explicit PaymentWebViewCoordinator(QObject *parent = nullptr);
 
@@ -47,11 +46,16 @@ public:
     // Whether the view may load `url` in the main frame or an embedded one; a refused bank-app
     // address is handed to the opener.
     Q_INVOKABLE bool allowsNavigation(const QUrl &url, bool isMainFrame);
+    // A link the page is following, as the page wrote it: when its navigation is handed on, this
+    // text goes, not the parsed address (which has its scheme and host lower-cased).
+    Q_INVOKABLE void linkFollowed(const QString &address);
     // Where a new-window request goes instead: the address to load here, or empty to drop it.
     Q_INVOKABLE QUrl newWindowTarget(const QUrl &url) const;
-    // The view's load events of the main frame.
-    Q_INVOKABLE void loadingChanged(const QUrl &url, QWebEngineLoadingInfo::LoadStatus status, int errorCode);
-    Q_INVOKABLE bool acceptsCertificate(const QWebEngineCertificateError &error) const;
+    // The view's load events of the main frame; `status` is WebEngineLoadingInfo's, whose values
+    // LoadStatus repeats (this library does not link the web engine).
+    Q_INVOKABLE void loadingChanged(const QUrl &url, int status, int errorCode);
+    // A certificate error of `url`: whether it is an unknown authority, and the chain in PEM.
+    Q_INVOKABLE bool acceptsCertificate(const QUrl &url, bool unknownAuthority, const QStringList &chain) const;
 
 Q_SIGNALS:
     void isLoadingChanged();
@@ -84,4 +88,5 @@ private:
     QUrl m_startedUrl;
     std::optional<Shown> m_beforeStart;
     QList<QUrl> m_refused;
+    QStringList m_followedLinks;
 };

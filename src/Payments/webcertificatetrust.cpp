@@ -2,11 +2,16 @@
 
 #include "checkoutcertificatetrust.h"
 
+#include <QSslCertificate>
+
 WebCertificateTrust::WebCertificateTrust(QObject *parent)
     : QObject(parent)
 { }
 
-bool WebCertificateTrust::accepts(const QWebEngineCertificateError &error)
+bool WebCertificateTrust::accepts(const QUrl &url, bool unknownAuthority, const QStringList &pemChain)
 {
-    return CheckoutCertificateTrust::accepts(error);
+    QList<QSslCertificate> certificates;
+    for (const QString &pem : pemChain)
+        certificates.append(QSslCertificate(pem.toLatin1()));
+    return CheckoutCertificateTrust::accepts(unknownAuthority, certificates, url.host(), CheckoutCertificateTrust::extraAuthorities());
 }

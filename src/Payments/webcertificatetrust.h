@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QObject>
-#include <QWebEngineCertificateError>
+#include <QStringList>
+#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 // The checkout page's certificate rule for any web view of the app, as the QML singleton
 // `WebCertificateTrust`: only the configured extra CA's own chains get past an unknown authority.
+// A web view hands over what its certificate error tells (the chain through `WebCertificates` of
+// Tarvik.Web), so that nothing here needs the web engine.
 class WebCertificateTrust : public QObject
 {
     Q_OBJECT
@@ -15,5 +18,7 @@ class WebCertificateTrust : public QObject
 public:
     explicit WebCertificateTrust(QObject *parent = nullptr);
 
-    Q_INVOKABLE static bool accepts(const QWebEngineCertificateError &error);
+    // `unknownAuthority`: the engine's error is CertificateAuthorityInvalid; `pemChain`: the chain
+    // the site sent, server certificate first, each in PEM.
+    Q_INVOKABLE static bool accepts(const QUrl &url, bool unknownAuthority, const QStringList &pemChain);
 };

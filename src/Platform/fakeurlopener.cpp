@@ -2,9 +2,11 @@
 
 #include <QCoroTimer>
 
-QCoro::Task<bool> FakeUrlOpener::open(QUrl url)
+QCoro::Task<bool> FakeUrlOpener::openAddress(QString address)
 {
+    const QUrl url(address);
     m_requests.append(url);
+    m_addresses.append(address);
     Q_EMIT requested(url);
     const bool installed = m_installedSchemes.contains(url.scheme().toLower());
     // The system answers later, never from inside the request.
@@ -20,15 +22,8 @@ void FakeUrlOpener::setInstalledSchemes(const QStringList &schemes)
     Q_EMIT installedSchemesChanged();
 }
 
-QStringList FakeUrlOpener::requestedUrls() const
-{
-    QStringList urls;
-    for (const QUrl &url : m_requests)
-        urls.append(url.toString());
-    return urls;
-}
-
 void FakeUrlOpener::clear()
 {
     m_requests.clear();
+    m_addresses.clear();
 }

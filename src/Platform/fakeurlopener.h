@@ -15,7 +15,7 @@ class FakeUrlOpener : public UrlOpener
 public:
     using UrlOpener::UrlOpener;
 
-    QCoro::Task<bool> open(QUrl url) override;
+    QCoro::Task<bool> openAddress(QString address) override;
 
     QStringList installedSchemes() const { return m_installedSchemes; }
     // Lower-case schemes.
@@ -23,8 +23,8 @@ public:
 
     int requestCount() const { return int(m_requests.size()); }
     QList<QUrl> requests() const { return m_requests; }
-    // The addresses asked for, as text, oldest first.
-    Q_INVOKABLE QStringList requestedUrls() const;
+    // The addresses asked for, as text exactly as handed on, oldest first.
+    Q_INVOKABLE QStringList requestedUrls() const { return m_addresses; }
     Q_INVOKABLE void clear();
 
 Q_SIGNALS:
@@ -34,4 +34,5 @@ Q_SIGNALS:
 private:
     QStringList m_installedSchemes;
     QList<QUrl> m_requests;
+    QStringList m_addresses;
 };

@@ -44,14 +44,33 @@ const QString NetworkAccess::oversizedReplyText = QStringLiteral("Ответ с�
 NetworkAccess::NetworkAccess(const QString &extraCaFile, QObject *parent)
     : QObject(parent)
     , m_cookieStore(new SharedCookieStore(this))
-    , m_ssl(QSslConfiguration::defaultConfiguration())
+    , m_extraCaFile(extraCaFile)
 {
-    if (!extraCaFile.isEmpty()) {
-        m_extraCa = QSslCertificate::fromPath(extraCaFile, QSsl::Pem);
+}
+
+void NetworkAccess::loadTls() const
+{
+    if (m_ssl)
+        return;
+    m_ssl = QSslConfiguration::defaultConfiguration();
+    if (!m_extraCaFile.isEmpty()) {
+        m_extraCa = QSslCertificate::fromPath(m_extraCaFile, QSsl::Pem);
         if (m_extraCa.isEmpty())
-            qCWarning(lcHttp) << "No certificate could be read from" << extraCaFile;
-        m_ssl.addCaCertificates(m_extraCa);
+            qCWarning(lcHttp) << "No certificate could be read from" << m_extraCaFile;
+        m_ssl->addCaCertificates(m_extraCa);
     }
+}
+
+QSslConfiguration NetworkAccess::sslConfiguration() const
+{
+    loadTls();
+    return *m_ssl;
+}
+
+QList<QSslCertificate> NetworkAccess::extraCaCertificates() const
+{
+    loadTls();
+    return m_extraCa;
 }
 
 NetworkAccess::~NetworkAccess() = default;
@@ -67,7 +86,7 @@ QNetworkAccessManager *NetworkAccess::createManager(QObject *parent) const
 
 void NetworkAccess::prepare(QNetworkRequest &request) const
 {
-    request.setSslConfiguration(m_ssl);
+    request.setSslConfiguration(sslConfiguration());
 }
 
 QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetworkAccessManager *manager, QNetworkRequest request,

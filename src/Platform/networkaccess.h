@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 class QNetworkAccessManager;
 class SharedCookieStore;
@@ -25,9 +26,9 @@ public:
     ~NetworkAccess() override;
 
     SharedCookieStore *cookieStore() const { return m_cookieStore; }
-    QSslConfiguration sslConfiguration() const { return m_ssl; }
+    QSslConfiguration sslConfiguration() const;
     // Certificates of the extra CA (empty when none was given).
-    QList<QSslCertificate> extraCaCertificates() const { return m_extraCa; }
+    QList<QSslCertificate> extraCaCertificates() const;
 
     // A manager sharing the cookie store; the caller owns it.
     QNetworkAccessManager *createManager(QObject *parent = nullptr) const;
@@ -50,7 +51,11 @@ public:
                                                              qint64 bodyLimit = defaultBodyLimit) const;
 
 private:
+    // TLS loads with the first use, not with the app's first frame.
+    void loadTls() const;
+
     SharedCookieStore *m_cookieStore;
-    QSslConfiguration m_ssl;
-    QList<QSslCertificate> m_extraCa;
+    QString m_extraCaFile;
+    mutable std::optional<QSslConfiguration> m_ssl;
+    mutable QList<QSslCertificate> m_extraCa;
 };

@@ -26,6 +26,7 @@ public:
     virtual bool isPersistent() const = 0;
 
     // The Secret Service when it takes a write for `service`; otherwise a store that keeps the
-    // items in memory for this process only (said once on stderr).
+    // items in memory for this process only (said once on stderr). (The app itself starts with a
+    // FallbackSecretStore, which spares the service the probe write.)
     static QCoro::Task<std::unique_ptr<SecretStore>> open(QString service);
 };

@@ -13,7 +13,10 @@ class UrlOpener : public QObject
 public:
     using QObject::QObject;
 
-    virtual QCoro::Task<bool> open(QUrl url) = 0;
+    // `address` is handed on exactly as given: a page's link may hold capitals that a parsed URL
+    // lower-cases (its scheme and host).
+    virtual QCoro::Task<bool> openAddress(QString address) = 0;
+    QCoro::Task<bool> open(QUrl url) { return openAddress(url.toString(QUrl::FullyEncoded)); }
 
     // For QML: starts open() and reports through openFinished().
     Q_INVOKABLE void openUrl(const QUrl &url);

@@ -2,22 +2,28 @@
 
 #include "urlopener.h"
 
-// Opens addresses through the desktop's scheme handlers: asks xdg-mime which application is the
-// default for the address's scheme, and starts xdg-open only when there is one.
+#include <optional>
+
+// Opens addresses through the desktop: the desktop portal's OpenURI where a portal runs on the
+// session bus, otherwise `gio open`. Either way the answer is the real outcome (the portal's
+// response, the program's exit status), not the fact that a request went out. xdg-open is no
+// route: Debian's refuses schemes that contain digits (the numbered bank schemes).
 class XdgUrlOpener : public UrlOpener
 {
     Q_OBJECT
 
 public:
-    // The two programs can be replaced (tests put stand-ins of their own on the path).
-    explicit XdgUrlOpener(QObject *parent = nullptr, QString queryProgram = QStringLiteral("xdg-mime"),
-                          QString openProgram = QStringLiteral("xdg-open"));
+    // The program and the use of the portal can be changed (tests use a program of their own, or
+    // a portal on a private bus).
+    explicit XdgUrlOpener(QObject *parent = nullptr, QString openProgram = QStringLiteral("gio"), bool usePortal = true);
 
-    QCoro::Task<bool> open(QUrl url) override;
+    QCoro::Task<bool> openAddress(QString address) override;
 
 private:
-    QCoro::Task<bool> hasHandler(QString scheme);
+    // Nothing when no portal runs.
+    QCoro::Task<std::optional<bool>> openWithPortal(QString address);
+    QCoro::Task<bool> openWithProgram(QString address);
 
-    QString m_queryProgram;
     QString m_openProgram;
+    bool m_usePortal;
 };

@@ -2,6 +2,7 @@ import QtQuick
 import QtWebEngine
 import Tarvik.Payments
 import Tarvik.Services
+import Tarvik.Web
 import "partnertvwebprofile.js" as SharedProfile
 
 // One partner TV web page: loads `url` once with `script` injected when the document is ready (main
@@ -61,7 +62,8 @@ Item {
                 loadLimit.stop()
         }
         onCertificateError: function(error) {
-            if (WebCertificateTrust.accepts(error))
+            const unknownAuthority = error.type === WebEngineCertificateError.CertificateAuthorityInvalid
+            if (WebCertificateTrust.accepts(error.url, unknownAuthority, WebCertificates.chain(error)))
                 error.acceptCertificate()
             else
                 error.rejectCertificate()

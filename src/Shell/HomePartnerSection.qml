@@ -81,6 +81,8 @@ ColumnLayout {
                 objectName: "partnerCard" + modelData.title
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
+                // Every card as tall as the tallest: their titles and subtitles line up.
+                Layout.fillHeight: true
                 buttonStyle: TarvikButton.Plain
                 text: modelData.title
                 contentItem: HomeMiniPartnerCard {

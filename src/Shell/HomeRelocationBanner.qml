@@ -60,7 +60,9 @@ Item {
             }
 
             StyledText {
-                Layout.maximumWidth: Math.min(210, banner.width - 40)
+                // Within the picture's plain left part: the picture is cropped to the banner's
+                // centre, which puts the house about 57 + width / 2 from the left.
+                Layout.maximumWidth: Math.min(180, 29 + banner.width / 2, banner.width - 40)
                 text: "Сохраним лицевой счёт и условия по договору"
                 size: 12
                 weight: Font.Bold

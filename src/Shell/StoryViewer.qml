@@ -9,14 +9,14 @@ import Tarvik.Shell
 // turns the cube, a finger held on the card pauses, a swipe down closes. Likes last as long as
 // the viewer.
 //   required stories: list of storyContent (not empty); required initialIndex: int
-//   reduceMotion: bool (false) — fades instead of turning; dismiss(): the viewer is done (once)
+//   reduceMotion: bool (the desktop's preference) — fades instead of turning; dismiss(): the viewer is done (once)
 //   readonly controller: its StoryViewerController
 Item {
     id: viewer
 
     required property var stories
     required property int initialIndex
-    property bool reduceMotion: false
+    property bool reduceMotion: MotionPreference.reduceMotion
     readonly property alias controller: logic
 
     // The swipe down as shown: it follows the controller's offset as its motion says.

@@ -8,7 +8,8 @@
 
 // The home dashboard's own account load: each time the dashboard comes on screen without a loaded
 // account (no account number), it refreshes the store, and asks to sign out when that load shows
-// the session cannot go on.
+// the session cannot go on. A load refused because another one runs is started again when that
+// one ends without an account.
 //   HomeAccountLoad { store: AccountStore; onSignOutRequested: signedIn.value = false }
 class HomeAccountLoad : public QObject
 {
@@ -39,8 +40,12 @@ Q_SIGNALS:
 
 private:
     void onRefreshFinished(int request, TarvikAccountStoreQml::RefreshFailure failure);
+    void onStoreLoadingChanged();
 
     QPointer<TarvikAccountStoreQml> m_store;
     QMetaObject::Connection m_connection;
+    QMetaObject::Connection m_idleConnection;
     int m_request = 0;
+    // Refused while another load ran: load once the store is idle.
+    bool m_loadWhenIdle = false;
 };

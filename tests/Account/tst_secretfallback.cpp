@@ -1,4 +1,6 @@
 #include "clock.h"
+#include "fallbacksecretstore.h"
+#include "keychainsecretstore.h"
 #include "networkaccess.h"
 #include "secretstore.h"
 #include "sharedcookiestore.h"
@@ -23,6 +25,23 @@ class SecretFallbackTest : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // The app's store reads from the service without a probe, and the first refused write moves
+    // it, that write included, to memory.
+    void theAppsStoreFallsBackOnTheFirstRefusedWrite()
+    {
+        FallbackSecretStore secrets(std::make_unique<KeychainSecretStore>());
+        QVERIFY(secrets.isPersistent());
+        const auto before = await(secrets.read(TarvikCredentialVault::service(), QStringLiteral("fallback-test")));
+        QVERIFY(!before || !before->has_value());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^No usable Secret Service .*will not survive a restart")));
+        QVERIFY(await(secrets.write(TarvikCredentialVault::service(), QStringLiteral("fallback-test"), "secret")));
+        QVERIFY(!secrets.isPersistent());
+        const auto after = await(secrets.read(TarvikCredentialVault::service(), QStringLiteral("fallback-test")));
+        QVERIFY(after && after->has_value());
+        QCOMPARE(after->value(), QByteArray("secret"));
+        QVERIFY(await(secrets.remove(TarvikCredentialVault::service(), QStringLiteral("fallback-test"))));
+    }
 
     void signInStillWorks()
     {

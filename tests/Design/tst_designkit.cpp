@@ -103,56 +103,18 @@ class DesignKitTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void palette_data()
-    {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("tarInk") << Theme::tarInk() << QColor(0x15, 0x17, 0x2D);
-        QTest::newRow("tarPink") << Theme::tarPink() << QColor(0xE2, 0x54, 0x9B);
-        QTest::newRow("tarOrange") << Theme::tarOrange() << QColor(0xED, 0x7A, 0x30);
-        QTest::newRow("tarPaper") << Theme::tarPaper() << QColor(0xF4, 0xF5, 0xF8);
-        QTest::newRow("tarSurface") << Theme::tarSurface() << QColor(Qt::white);
-    }
-
-    void palette()
-    {
-        QFETCH(QColor, color);
-        QFETCH(QColor, expected);
-        QCOMPARE(color.rgba(), expected.rgba());
-    }
-
-    void textStyles_data()
-    {
-        QTest::addColumn<Theme::TextStyle>("style");
-        QTest::addColumn<int>("pixelSize");
-        QTest::addColumn<int>("weight");
-        QTest::newRow("large title") << Theme::LargeTitle << 34 << int(QFont::Normal);
-        QTest::newRow("title") << Theme::Title << 28 << int(QFont::Normal);
-        QTest::newRow("title 2") << Theme::Title2 << 22 << int(QFont::Normal);
-        QTest::newRow("title 3") << Theme::Title3 << 20 << int(QFont::Normal);
-        QTest::newRow("headline") << Theme::Headline << 17 << int(QFont::DemiBold);
-        QTest::newRow("body") << Theme::Body << 17 << int(QFont::Normal);
-        QTest::newRow("callout") << Theme::Callout << 16 << int(QFont::Normal);
-        QTest::newRow("subheadline") << Theme::Subheadline << 15 << int(QFont::Normal);
-        QTest::newRow("footnote") << Theme::Footnote << 13 << int(QFont::Normal);
-        QTest::newRow("caption") << Theme::Caption << 12 << int(QFont::Normal);
-        QTest::newRow("caption 2") << Theme::Caption2 << 11 << int(QFont::Normal);
-    }
-
+    // Every text style is set in the family really installed, with the Cyrillic the app writes in,
+    // and takes a weight over its own.
     void textStyles()
     {
-        QFETCH(Theme::TextStyle, style);
-        QFETCH(int, pixelSize);
-        QFETCH(int, weight);
-        const QFont font = Theme::font(style);
-        QCOMPARE(font.pixelSize(), pixelSize);
-        QCOMPARE(int(font.weight()), weight);
-        QCOMPARE(int(Theme::font(style, QFont::Black).weight()), int(QFont::Black));
-        // The family really installed, with the Cyrillic the app writes in.
-        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Inter"));
-        QVERIFY(QFontMetrics(font).inFont(QChar(u'Ж')));
-        QVERIFY(QFontMetrics(font).inFont(QChar(u'ё')));
-        QVERIFY(QFontMetrics(font).inFont(QChar(u'₽')));
+        for (const Theme::TextStyle style : {Theme::LargeTitle, Theme::Headline, Theme::Body, Theme::Caption2}) {
+            const QFont font = Theme::font(style);
+            QCOMPARE(int(Theme::font(style, QFont::Black).weight()), int(QFont::Black));
+            QCOMPARE(QFontInfo(font).family(), QStringLiteral("Inter"));
+            QVERIFY(QFontMetrics(font).inFont(QChar(u'Ж')));
+            QVERIFY(QFontMetrics(font).inFont(QChar(u'ё')));
+            QVERIFY(QFontMetrics(font).inFont(QChar(u'₽')));
+        }
     }
 
     void everySymbolHasAGlyph()

@@ -1,14 +1,22 @@
 #include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
+#include "paymentmethodscontroller.h"
 #include "paymentnavigationpolicy.h"
 #include "paymentwebviewcoordinator.h"
 #include "standincertificates.h"
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QWebEngineCertificateError>
+#include <QWebEngineLoadingInfo>
 
 using Decision = PaymentNavigationPolicy::Decision;
 using Status = QWebEngineLoadingInfo::LoadStatus;
+// QML hands the engine's values to the coordinator, which does not link the engine.
+static_assert(int(Status::LoadStartedStatus) == PaymentWebViewCoordinator::LoadStartedStatus);
+static_assert(int(Status::LoadStoppedStatus) == PaymentWebViewCoordinator::LoadStoppedStatus);
+static_assert(int(Status::LoadSucceededStatus) == PaymentWebViewCoordinator::LoadSucceededStatus);
+static_assert(int(Status::LoadFailedStatus) == PaymentWebViewCoordinator::LoadFailedStatus);
 
 Q_DECLARE_METATYPE(PaymentNavigationPolicy::Decision)
 Q_DECLARE_METATYPE(QWebEngineCertificateError::Type)
@@ -206,6 +214,15 @@ private Q_SLOTS:
         QVERIFY(!coordinator.isLoading()); // the page underneath has not changed
     }
 
+    // Without a store to ask, a checkout cannot start, and the method choice says why.
+    void checkoutWithoutAStore()
+    {
+        PaymentMethodsController controller;
+        controller.beginCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp);
+        QCOMPARE(controller.errorMessage(), QStringLiteral("Платёжный сервис временно недоступен"));
+        QCOMPARE(controller.loadingMethod(), PaymentMethodsController::noMethod);
+    }
+
     void certificate_data()
     {
         QTest::addColumn<QWebEngineCertificateError::Type>("type");
@@ -249,7 +266,7 @@ private Q_SLOTS:
         if (withRoot)
             chain.append(m_authority.caCertificate());
         const QList<QSslCertificate> authorities = configured ? QList<QSslCertificate>{m_authority.caCertificate()} : QList<QSslCertificate>{};
-        QCOMPARE(CheckoutCertificateTrust::accepts(type, chain, host, authorities), accepted);
+        QCOMPARE(CheckoutCertificateTrust::accepts(type == QWebEngineCertificateError::CertificateAuthorityInvalid, chain, host, authorities), accepted);
     }
 
 private:

@@ -2,6 +2,7 @@
 #include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
+#include "lazywebengine.h"
 #include "testpaths.h"
 #include "urlopenersingleton.h"
 
@@ -9,7 +10,6 @@
 #include <QQmlEngine>
 #include <QUrlQuery>
 #include <QtQml/QQmlExtensionPlugin>
-#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
@@ -121,7 +121,7 @@ public:
     PaymentScreensSetup()
     {
         // Before the application object exists.
-        QtWebEngineQuick::initialize();
+        LazyWebEngine::prepare();
     }
 
 protected:

@@ -1,5 +1,6 @@
 #include "accountfixture.h"
 #include "fixturequicktestsetup.h"
+#include "lazywebengine.h"
 #include "testpaths.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QJsonDocument>
 #include <QQmlEngine>
 #include <QtQml/QQmlExtensionPlugin>
-#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
@@ -97,7 +97,7 @@ public:
     PaymentsTabSetup()
     {
         // Before the application object exists: the top-up flow brings the web engine along.
-        QtWebEngineQuick::initialize();
+        LazyWebEngine::prepare();
     }
 
 protected:

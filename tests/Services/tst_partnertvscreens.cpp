@@ -3,6 +3,7 @@
 #include "fixturequicktestsetup.h"
 #include "haptics.h"
 #include "hapticssingleton.h"
+#include "lazywebengine.h"
 #include "partnertvconfig.h"
 #include "standinpartnertv.h"
 #include "testpaths.h"
@@ -13,7 +14,6 @@
 #include <QQmlNetworkAccessManagerFactory>
 #include <QUrlQuery>
 #include <QtQml/QQmlExtensionPlugin>
-#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
@@ -141,7 +141,7 @@ public:
     PartnerTVScreensSetup()
     {
         // Before the application object exists.
-        QtWebEngineQuick::initialize();
+        LazyWebEngine::prepare();
     }
 
 protected:

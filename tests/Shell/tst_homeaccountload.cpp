@@ -116,6 +116,31 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->store->account().accountNumber == QStringLiteral("684782"), accountShown);
     }
 
+    // Refused because another load ran, the dashboard loads again once that load has failed.
+    void loadsAgainWhenTheOtherLoadFails()
+    {
+        storedCredentialsWithoutAccount();
+        QSignalSpy held(site(), &StandinSite::requestHeld);
+        site()->setOverride(QStringLiteral("action1"), StandinSite::Override{.status = 500});
+        site()->hold(QStringLiteral("action1"), 1);
+        auto otherLoad = m_fixture->store->refresh();
+        QVERIFY(held.wait());
+        site()->clearOverrides();
+
+        HomeAccountLoad load;
+        load.setStore(m_fixture->storeQml.get());
+        QSignalSpy signOut(&load, &HomeAccountLoad::signOutRequested);
+        load.appeared();
+        QVERIFY(waitUntilIdle(load));
+        QVERIFY(m_fixture->store->account().accountNumber.isEmpty());
+
+        site()->releaseHeld();
+        QVERIFY(!await(std::move(otherLoad)));
+        QTRY_COMPARE(m_fixture->store->account().accountNumber, QStringLiteral("684782"));
+        QVERIFY(waitUntilIdle(load));
+        QCOMPARE(signOut.count(), 0);
+    }
+
     // A cached account, however old, is shown as it is: nothing is loaded.
     void loadedAccountLoadsNothing()
     {

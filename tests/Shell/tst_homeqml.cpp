@@ -1,5 +1,6 @@
 #include "accountfixture.h"
 #include "fixturequicktestsetup.h"
+#include "lazywebengine.h"
 #include "shopfixture.h"
 
 #include <QJsonObject>
@@ -65,6 +66,13 @@ private:
 class HomeQmlSetup : public FixtureQuickTestSetup
 {
     Q_OBJECT
+
+public:
+    HomeQmlSetup()
+    {
+        // Before the application object exists: the 24ТВ row opens the partner's web page.
+        LazyWebEngine::prepare();
+    }
 
 protected:
     std::unique_ptr<QObject> prepare(AccountFixture *fixture) override

@@ -48,12 +48,6 @@ Item {
             compare(Haptics.total(), 3)
         }
 
-        function test_animationFollowsReduceMotion() {
-            compare(background.paletteAnimationDuration, 450)
-            background.reduceMotion = true
-            compare(background.paletteAnimationDuration, 150)
-        }
-
         function test_tapOnContentAboveDoesNotCycle() {
             mouseClick(above)
             compare(background.paletteIndex, 0)

@@ -21,6 +21,8 @@ Item {
         }
     }
 
+    TarvikTextField { id: bottomField; x: 24; y: root.height - 70; width: 345; placeholderText: "Комментарий" }
+
     KeyboardToolbar { id: toolbar }
 
     Sheet {
@@ -85,12 +87,30 @@ Item {
             tryCompare(toolbar, "shown", true)
             const done = findChild(toolbar, "keyboardDone")
             verify(done.visible)
-            // It floats just above the edited field, at its trailing edge.
+            // It sits at the bottom trailing corner, above the tab bar, clear of the field's row.
+            verify(!coversRowOf(done, login))
             const doneBottom = done.mapToItem(root, 0, done.height).y
-            verify(doneBottom <= login.y && doneBottom > login.y - 30)
+            verify(doneBottom <= root.height - toolbar.bottomMargin && doneBottom > root.height - toolbar.bottomMargin - 40)
+            verify(done.mapToItem(root, done.width, 0).x > root.width - 40)
             mouseClick(done)
             tryCompare(login, "activeFocus", false)
             compare(toolbar.shown, false)
+        }
+
+        // The row of the edited field, from edge to edge, is never under the capsule.
+        function coversRowOf(done, field) {
+            const top = done.mapToItem(root, 0, 0).y
+            const bottom = top + done.height
+            const fieldTop = field.mapToItem(root, 0, 0).y
+            return bottom > fieldTop && top < fieldTop + field.height
+        }
+
+        function test_toolbarStaysClearOfAFieldAtTheBottom() {
+            bottomField.forceActiveFocus()
+            tryCompare(toolbar, "field", bottomField)
+            const done = findChild(toolbar, "keyboardDone")
+            verify(!coversRowOf(done, bottomField))
+            verify(done.mapToItem(root, 0, done.height).y <= bottomField.y)
         }
 
         function test_toolbarWorksOverASheet() {
@@ -100,7 +120,7 @@ Item {
             field.forceActiveFocus()
             tryCompare(toolbar, "field", field)
             const done = findChild(toolbar, "keyboardDone")
-            verify(done.mapToItem(root, 0, done.height).y <= field.mapToItem(root, 0, 0).y)
+            verify(!coversRowOf(done, field))
             mouseClick(done)
             tryCompare(field, "activeFocus", false)
             compare(sheet.opened, true)

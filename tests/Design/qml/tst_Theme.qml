@@ -14,16 +14,18 @@ Item {
         name: "Theme"
         when: windowShown
 
+        // StyledText takes its style's font from the theme, with a weight, size and tracking of its own
+        // over it.
         function test_textStylesReachQml() {
-            compare(headline.font.pixelSize, 17)
-            compare(headline.font.weight, Font.DemiBold)
-            compare(headline.font.family, Theme.fontFamily)
-            compare(boldTitle.font.pixelSize, 22)
+            const style = Theme.font(Theme.Headline)
+            compare(headline.font.family, style.family)
+            compare(headline.font.pixelSize, style.pixelSize)
+            compare(headline.font.weight, style.weight)
+            compare(boldTitle.font.pixelSize, Theme.textStyleSize(Theme.Title2))
             compare(boldTitle.font.weight, Font.Bold)
             compare(greeting.font.pixelSize, 52)
             compare(greeting.font.weight, Font.Black)
             compare(greeting.font.letterSpacing, -2)
-            compare(Theme.textStyleSize(Theme.LargeTitle), 34)
         }
 
         function test_opacityKeepsTheColour() {

@@ -151,6 +151,44 @@ Item {
             compare(view.errorMessage, "")
         }
 
+        // Capitals in the host and path, which a parsed address loses, reach the bank app.
+        function test_theBankAddressLeavesAsThePageWroteIt() {
+            UrlOpener.installedSchemes = ["tinkoffbank"]
+            openCheckout()
+            const address = "tinkoffbank://Main/PayByInvoice?id=0001"
+            run("const a = document.createElement('a'); a.id = 'exact'; a.href = '" + address + "';"
+                + " a.textContent = 'Т-Банк'; document.body.appendChild(a); a.click()")
+            tryCompare(UrlOpener, "requestCount", 1, 5000)
+            compare(UrlOpener.requestedUrls(), [address])
+        }
+
+        // After a link has replaced the checkout page, a drag from the left edge brings it back,
+        // and Alt+Right goes forward again.
+        function test_backAndForward() {
+            openCheckout()
+            // A click of the user's: the engine leaves links followed from a script out of the
+            // history.
+            const box = JSON.parse(run("JSON.stringify(document.getElementById('next').getBoundingClientRect())"))
+            const at = view.webView.mapToItem(root, box.x + box.width / 2, box.y + box.height / 2)
+            mouseClick(root, at.x, at.y)
+            const next = Standin.origin + "/checkout/next?order=TRV-500"
+            tryVerify(() => pageUrl() === next, 10000)
+            tryCompare(view, "isLoading", false, 10000)
+
+            const y = root.height / 2
+            mousePress(root, 4, y)
+            mouseMove(root, 60, y)
+            mouseMove(root, 160, y)
+            mouseRelease(root, 160, y)
+            tryVerify(() => pageUrl() === Standin.origin + "/checkout/sbp?amount=500", 10000)
+            tryCompare(view, "isLoading", false, 10000)
+
+            keyClick(Qt.Key_Right, Qt.AltModifier)
+            tryVerify(() => pageUrl() === next, 10000)
+            keyClick(Qt.Key_Left, Qt.AltModifier)
+            tryVerify(() => pageUrl() === Standin.origin + "/checkout/sbp?amount=500", 10000)
+        }
+
         function test_aMissingBankAppShowsTheBankTextAndRetryStartsAgain() {
             openCheckout()
             click("bank-sberpay")

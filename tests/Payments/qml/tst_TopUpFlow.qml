@@ -224,6 +224,17 @@ Item {
             verify(Finder.find(flow(), "methodsSheet").opened)
         }
 
+        // An alert shown with no text of the controller's still says something.
+        function test_errorAlertFallsBackToItsOwnText() {
+            const methods = openMethods()
+            const alert = Finder.find(methods, "checkoutErrorAlert")
+            alert.open()
+            tryCompare(alert, "opened", true)
+            compare(alert.message, "Попробуйте ещё раз")
+            alert.close()
+            tryCompare(alert, "visible", false)
+        }
+
         function test_oneCheckoutAtATime() {
             mouseClick(find("preset100"))
             const methods = openMethods()

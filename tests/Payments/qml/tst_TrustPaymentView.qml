@@ -94,6 +94,17 @@ Item {
             compare(Standin.requestCount("set1"), 0)
         }
 
+        // An alert shown with no text of the controller's still says something.
+        function test_errorAlertFallsBackToItsOwnText() {
+            open()
+            const alert = find("trustErrorAlert")
+            alert.open()
+            tryCompare(alert, "opened", true)
+            compare(alert.message, "Попробуйте позже")
+            alert.close()
+            tryCompare(alert, "visible", false)
+        }
+
         function test_cancellingTheConfirmationSendsNothing() {
             openLoaded()
             confirm("Отмена")

@@ -53,6 +53,17 @@ Item {
                 keyClick(character)
         }
 
+        // An alert shown with no text of the form's still says something.
+        function test_errorAlertFallsBackToItsOwnText() {
+            openForm(0)
+            const alert = find("requestErrorAlert")
+            alert.open()
+            tryCompare(alert, "opened", true)
+            compare(alert.message, "Попробуйте позже")
+            alert.close()
+            tryCompare(alert, "visible", false)
+        }
+
         function test_listsTheKindsInOrder() {
             const rows = ["statementKind" + PaymentStatementKind.WrongPayment, "statementKind" + PaymentStatementKind.Recalculation]
                 .map(name => Finder.find(stack.get(0), name))

@@ -179,6 +179,20 @@ Item {
             tryCompare(sheet, "visible", false)
         }
 
+        // "Пополнить баланс" on the summary card opens the top-up flow with an empty amount.
+        function test_topUpButtonOpensAnEmptyFlow() {
+            const button = find("topUpButton")
+            verify(button)
+            mouseClick(button)
+            const sheet = find("topUpSheet")
+            tryCompare(sheet, "opened", true)
+            const flow = sheet.item.item
+            verify(flow)
+            compare(flow.amount, "")
+            sheet.close()
+            tryCompare(sheet, "visible", false)
+        }
+
         function test_autopayBannerOpensItsSheet() {
             mouseClick(find("autopayBanner"))
             verify(view.showAutopay)

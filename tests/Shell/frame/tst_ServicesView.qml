@@ -91,9 +91,9 @@ Item {
             compare(visibleChildren(view, "serviceGroup").map(group => visibleChildren(group, "serviceDivider").length), [0, 0])
         }
 
+        // A row opens what the router picks for its title (every title: tst_serviceshub).
         function test_rowOpensItsDestination_data() {
-            return ["Мой тариф", "Умный домофон", "Телевидение", "Мобильная связь", "Тарифы", "Статические IP-адреса",
-                    "Добровольная блокировка", "Статистика", "Приведи друга", "TarvikShop"].map(title => ({ tag: title, title: title }))
+            return ["Мой тариф", "Статистика"].map(title => ({ tag: title, title: title }))
         }
         function test_rowOpensItsDestination(data) {
             const view = makeView()

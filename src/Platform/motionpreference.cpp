@@ -1,0 +1,65 @@
+#include "motionpreference.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+
+namespace
+{
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString settingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
+const QString group = QStringLiteral("org.gnome.desktop.interface");
+const QString key = QStringLiteral("enable-animations");
+
+// The portal's Read wraps the value in one variant more than its signal does (and some versions in
+// none): unwrap all of them.
+QVariant unwrapped(QVariant value)
+{
+    while (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    return value;
+}
+} // namespace
+
+MotionPreference::MotionPreference(QObject *parent, QDBusConnection bus)
+    : QObject(parent)
+    , m_bus(std::move(bus))
+{
+}
+
+void MotionPreference::start()
+{
+    if (!m_bus.isConnected())
+        return;
+    m_bus.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"), this,
+                  SLOT(settingChanged(QString, QString, QDBusVariant)));
+    QDBusMessage read = QDBusMessage::createMethodCall(portalService, portalPath, settingsInterface, QStringLiteral("Read"));
+    read << group << key;
+    // Only a portal that runs: none is started for this.
+    read.setAutoStartService(false);
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(read), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
+        call->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *call;
+        if (!reply.isError())
+            setAnimationsEnabled(reply.value().variant());
+    });
+}
+
+void MotionPreference::settingChanged(const QString &changedGroup, const QString &changedKey, const QDBusVariant &value)
+{
+    if (changedGroup == group && changedKey == key)
+        setAnimationsEnabled(value.variant());
+}
+
+void MotionPreference::setAnimationsEnabled(const QVariant &value)
+{
+    const QVariant enabled = unwrapped(value);
+    const bool reduce = enabled.typeId() == QMetaType::Bool && !enabled.toBool();
+    if (reduce == m_reduceMotion)
+        return;
+    m_reduceMotion = reduce;
+    Q_EMIT reduceMotionChanged();
+}
