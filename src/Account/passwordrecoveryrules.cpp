@@ -1,11 +1,7 @@
 #include "passwordrecoveryrules.h"
 
 #include "asciidigits.h"
-
-namespace
-{
-constexpr qsizetype nationalLength = 10;
-}
+#include "russianphone.h"
 
 PasswordRecoveryRules::PasswordRecoveryRules(QObject *parent)
     : QObject(parent)
@@ -25,24 +21,7 @@ QString PasswordRecoveryRules::accountInput(const QString &text)
 
 QString PasswordRecoveryRules::phoneInput(const QString &text)
 {
-    QString national = digits(text);
-    if (national.startsWith(QLatin1Char('7')) || national.startsWith(QLatin1Char('8')))
-        national.remove(0, 1);
-    national.truncate(nationalLength);
-    const qsizetype n = national.size();
-    if (n == 0)
-        return QStringLiteral("+7 ");
-
-    QString result = QStringLiteral("+7 (") + national.left(3);
-    if (n >= 3)
-        result += QStringLiteral(") ");
-    if (n > 3)
-        result += national.mid(3, 3);
-    if (n >= 7)
-        result += QLatin1Char('-') + national.mid(6, 2);
-    if (n >= 9)
-        result += QLatin1Char('-') + national.mid(8, 2);
-    return result;
+    return russianPhoneMask(text);
 }
 
 QString PasswordRecoveryRules::refusal(const QString &accountText, const QString &phoneText)

@@ -1,6 +1,7 @@
 #include "phoneentry.h"
 
 #include "asciidigits.h"
+#include "russianphone.h"
 
 PhoneEntry::PhoneEntry(QObject *parent)
     : QObject(parent)
@@ -9,13 +10,8 @@ PhoneEntry::PhoneEntry(QObject *parent)
 
 QString PhoneEntry::normalized(const QString &edited)
 {
-    QString national = asciiDigits(edited);
-    // The country code or the trunk prefix the user may type first; "+7 " itself starts with 7,
-    // so the stored prefix drops out here too.
-    if (national.startsWith(QLatin1Char('8')) || national.startsWith(QLatin1Char('7')))
-        national.remove(0, 1);
-    national.truncate(10);
-    return QLatin1String(prefix) + national;
+    // "+7 " itself starts with 7, so the stored prefix drops out with the country code.
+    return QLatin1String(prefix) + russianNationalDigits(edited);
 }
 
 QString PhoneEntry::digits(const QString &value)

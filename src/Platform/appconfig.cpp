@@ -1,5 +1,7 @@
 #include "appconfig.h"
 
+#include "commandlineoption.h"
+
 #include <QtGlobal>
 
 #ifndef TARVIK_BASE_URL
@@ -32,28 +34,18 @@ AppConfig AppConfig::fromEnvironment()
 AppConfig AppConfig::fromArguments(const QStringList &arguments)
 {
     AppConfig config = fromEnvironment();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        const auto takeValue = [&](const QString &option) -> std::optional<QString> {
-            if (argument.startsWith(option + QLatin1Char('=')))
-                return argument.mid(option.size() + 1);
-            if (argument == option && i + 1 < arguments.size())
-                return arguments.at(++i);
-            return std::nullopt;
-        };
-        if (const auto base = takeValue(QStringLiteral("--base-url")))
-            config.baseUrl = QUrl(*base);
-        else if (const auto ca = takeValue(QStringLiteral("--ca-file")))
-            config.extraCaFile = *ca;
-        else if (const auto imageHost = takeValue(QStringLiteral("--shop-image-host")))
-            config.shopImageHost = *imageHost;
-        else if (const auto tiles = takeValue(QStringLiteral("--tile-url")))
-            config.tileUrlTemplate = *tiles;
-        else if (const auto attribution = takeValue(QStringLiteral("--tile-attribution")))
-            config.tileAttribution = *attribution;
-        else if (const auto geocoder = takeValue(QStringLiteral("--geocoder-url")))
-            config.geocoderUrl = QUrl(*geocoder);
-    }
+    if (const auto base = commandLineValue(arguments, QStringLiteral("--base-url")))
+        config.baseUrl = QUrl(*base);
+    if (const auto ca = commandLineValue(arguments, QStringLiteral("--ca-file")))
+        config.extraCaFile = *ca;
+    if (const auto imageHost = commandLineValue(arguments, QStringLiteral("--shop-image-host")))
+        config.shopImageHost = *imageHost;
+    if (const auto tiles = commandLineValue(arguments, QStringLiteral("--tile-url")))
+        config.tileUrlTemplate = *tiles;
+    if (const auto attribution = commandLineValue(arguments, QStringLiteral("--tile-attribution")))
+        config.tileAttribution = *attribution;
+    if (const auto geocoder = commandLineValue(arguments, QStringLiteral("--geocoder-url")))
+        config.geocoderUrl = QUrl(*geocoder);
     if (!config.baseUrl.path().endsWith(QLatin1Char('/')))
         config.baseUrl.setPath(config.baseUrl.path() + QLatin1Char('/'));
     return config;

@@ -15,3 +15,4 @@ inline QString asciiDigits(QStringView text)
     }
     return digits;
 }
+

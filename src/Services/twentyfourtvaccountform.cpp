@@ -1,6 +1,7 @@
 #include "twentyfourtvaccountform.h"
 
 #include "asciidigits.h"
+#include "russianphone.h"
 #include "tarvikaccountstore.h"
 
 #include <QCoroTask>
@@ -15,22 +16,7 @@ TwentyFourTVAccountForm::TwentyFourTVAccountForm(QObject *parent)
 QString TwentyFourTVAccountForm::formatted(const QString &text)
 {
     // Only ASCII digits: other scripts' digits would otherwise pass the check and reach the site.
-    QString digits = asciiDigits(text);
-    if (digits.startsWith(QLatin1Char('7')) || digits.startsWith(QLatin1Char('8')))
-        digits.remove(0, 1);
-    digits.truncate(10);
-    if (digits.isEmpty())
-        return QStringLiteral("+7 ");
-    QString result = QStringLiteral("+7 (") + digits.left(3);
-    if (digits.size() >= 3)
-        result += QStringLiteral(") ");
-    if (digits.size() > 3)
-        result += digits.mid(3, 3);
-    if (digits.size() >= 7)
-        result += QLatin1Char('-') + digits.mid(6, 2);
-    if (digits.size() >= 9)
-        result += QLatin1Char('-') + digits.mid(8, 2);
-    return result;
+    return russianPhoneMask(text);
 }
 
 QString TwentyFourTVAccountForm::mobileDigits(const QString &text)

@@ -1,5 +1,7 @@
 #include "speedtestconfig.h"
 
+#include "commandlineoption.h"
+
 #include <optional>
 
 #if !defined(TARVIK_SPEEDTEST_URL) || !defined(TARVIK_SPEEDTEST_LABEL)
@@ -24,20 +26,10 @@ SpeedTestConfig SpeedTestConfig::fromArguments(const QStringList &arguments)
         url = value;
     if (const QString value = qEnvironmentVariable("TARVIK_SPEEDTEST_LABEL"); !value.isEmpty())
         label = value;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        const auto takeValue = [&](const QString &option) -> std::optional<QString> {
-            if (argument.startsWith(option + QLatin1Char('=')))
-                return argument.mid(option.size() + 1);
-            if (argument == option && i + 1 < arguments.size())
-                return arguments.at(++i);
-            return std::nullopt;
-        };
-        if (const auto value = takeValue(QStringLiteral("--speedtest-url")))
-            url = *value;
-        else if (const auto value = takeValue(QStringLiteral("--speedtest-label")))
-            label = *value;
-    }
+    if (const auto value = commandLineValue(arguments, QStringLiteral("--speedtest-url")))
+        url = value;
+    if (const auto value = commandLineValue(arguments, QStringLiteral("--speedtest-label")))
+        label = value;
 
     SpeedTestConfig config;
     config.baseUrl = url ? QUrl(*url) : compiledBaseUrl();

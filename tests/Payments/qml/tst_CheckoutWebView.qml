@@ -3,7 +3,7 @@ import QtTest
 import Tarvik.Platform
 import Tarvik.Payments
 import TarvikTest
-import "finder.js" as Finder
+import "../../common/qml/finder.js" as Finder
 
 // The checkout sheet with the stand-in's checkout page in the web engine: what loads inside, what
 // leaves for a bank app, what is refused, new windows, failures, the load limit and "Повторить".

@@ -4,7 +4,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
 import TarvikTest
-import "finder.js" as Finder
+import "../../common/qml/finder.js" as Finder
 
 // The top-up road through the screens as the home dashboard presents it: the amount step, the
 // method choice, the store's checkout request as the stand-in receives it, the checkout sheet and

@@ -2,7 +2,7 @@ import QtQuick
 import QtTest
 import Tarvik.Payments
 import TarvikTest
-import "finder.js" as Finder
+import "../../common/qml/finder.js" as Finder
 
 // The trust payment against the stand-in: the status after the refresh, the confirmation, "set1"
 // reaching the site once, the result card and the error alert with its retry.

@@ -4,7 +4,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
 import TarvikTest
-import "../qml/finder.js" as Finder
+import "../../common/qml/finder.js" as Finder
 
 // The autopay sheet over the demo subscriber: the rows it takes from the account, the day field
 // kept within 1 to 28 whatever is typed, and the alert whose "Понятно" closes the whole sheet.

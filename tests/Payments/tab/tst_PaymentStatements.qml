@@ -4,7 +4,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
 import TarvikTest
-import "../qml/finder.js" as Finder
+import "../../common/qml/finder.js" as Finder
 
 // The statements list and its two forms on the payments tab's stack: which fields each kind
 // shows, when the form may be sent, the sending state, the confirmation, and the date picker.

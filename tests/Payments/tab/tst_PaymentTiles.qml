@@ -5,7 +5,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
 import TarvikTest
-import "../qml/finder.js" as Finder
+import "../../common/qml/finder.js" as Finder
 
 // The payment building blocks no screen places yet: the method badge's loading state, the
 // section tile's size, and the services block whose top-up always starts from an empty amount.

@@ -4,7 +4,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
 import TarvikTest
-import "../qml/finder.js" as Finder
+import "../../common/qml/finder.js" as Finder
 
 // The payments tab over the demo subscriber: the texts it takes from the published account, the
 // five latest operations with their colours and dividers, the empty state, and where each tile

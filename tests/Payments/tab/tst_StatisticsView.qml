@@ -4,7 +4,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
 import TarvikTest
-import "../qml/finder.js" as Finder
+import "../../common/qml/finder.js" as Finder
 
 // The statistics screen over the demo subscriber: the period picker and what it changes, the
 // exact top-up total, and the operation rows or the single row of an account without payments.

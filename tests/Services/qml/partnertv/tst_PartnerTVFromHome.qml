@@ -5,7 +5,7 @@ import Tarvik.Account
 import Tarvik.Shell
 import Tarvik.Services
 import TarvikTest
-import "../finder.js" as Finder
+import "../../../common/qml/finder.js" as Finder
 
 // The way a subscriber goes: the dashboard's 24ТВ card, the re-branded catalog page of the
 // stand-in, a package's page, and the partner account created through the sheet.

@@ -2,7 +2,7 @@ import QtQuick
 import QtTest
 import Tarvik.Services
 import TarvikTest
-import "../finder.js" as Finder
+import "../../../common/qml/finder.js" as Finder
 
 // The two partner pages of the stand-in in the web engine with their injected scripts: the
 // re-branded texts and links, the hidden header controls, the lockup, and the callbacks.

@@ -3,7 +3,7 @@ import QtTest
 import Tarvik.Design
 import Tarvik.Services
 import TarvikTest
-import "../finder.js" as Finder
+import "../../../common/qml/finder.js" as Finder
 
 // The package detail screen: its channels with search and empty states, the logo tiles (one logo
 // missing on the stand-in), the connect button's paths, and the package card.

@@ -4,7 +4,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
-import "../finder.js" as Finder
+import "../../../common/qml/finder.js" as Finder
 
 // The "24ТВ" screen end to end: the catalog page, a package card pushing the partner's page of the
 // package it resolves to, the connect control opening the account sheet, and the refreshes.

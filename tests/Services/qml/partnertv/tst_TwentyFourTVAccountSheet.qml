@@ -5,7 +5,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
-import "../finder.js" as Finder
+import "../../../common/qml/finder.js" as Finder
 
 // The partner TV account sheet against the stand-in: typing in the mask, the mobile check, the
 // request as the site sees it, its answers, one request at a time, and a sheet closed mid-request.

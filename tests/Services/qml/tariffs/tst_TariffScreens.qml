@@ -4,7 +4,7 @@ import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
-import "../finder.js" as Finder
+import "../../../common/qml/finder.js" as Finder
 
 // The tariff overview from the store's account, the chooser as its sheet, the change order with
 // both package sheets and the pickers, and the sending of the order.
