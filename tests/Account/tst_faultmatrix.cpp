@@ -1,4 +1,5 @@
 #include "accountfixture.h"
+#include "peakmemory.h"
 #include "tarvikapierror.h"
 
 #include <QElapsedTimer>
@@ -65,18 +66,6 @@ QString expectedText(Fault fault)
         return TarvikAPIErrors::http(302).description();
     }
     return {};
-}
-
-qint64 peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
-    }
-    return 0;
 }
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "networkaccess.h"
+#include "peakmemory.h"
 #include "sharedcookiestore.h"
 #include "standinfixture.h"
 
@@ -8,22 +9,6 @@
 #include <QTest>
 
 using namespace std::chrono_literals;
-
-namespace
-{
-// The process's peak resident memory so far, in kB ("VmHWM" of /proc/self/status).
-qint64 peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
-    }
-    return 0;
-}
-} // namespace
 
 // The time limit, the size limit and the cookie epochs of every request the app sends, against
 // the stand-in answering as a broken or hostile server would.
