@@ -29,14 +29,21 @@ QJsonObject constants(const PartnerTVConfig &config)
     };
 }
 
-QString script(const QString &resource, const PartnerTVConfig &config)
+QString source(const QString &resource)
 {
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing partner TV script %s", qPrintable(resource));
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+// The page's script after the header lockup both pages share, called with the constants.
+QString script(const QString &resource, const PartnerTVConfig &config)
+{
     // Constants go in as JSON, never spliced into the source as text.
     const QByteArray json = QJsonDocument(constants(config)).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(file.readAll()).trimmed() + QLatin1Char('(') + QString::fromUtf8(json) + QStringLiteral(");\n");
+    return source(QStringLiteral(":/qt/qml/Tarvik/Services/scripts/lockup.js")) + QLatin1Char('\n')
+        + source(resource) + QLatin1Char('(') + QString::fromUtf8(json) + QStringLiteral(");\n");
 }
 } // namespace
 

@@ -13,27 +13,6 @@
     var sisterDomainEverywhere = new RegExp(escapeRegExp(config.sisterDomain), "gi");
     var hiddenControl = /(подар|промокод|войти|вход|личн.{0,5}кабинет)/i;
 
-    function lockup() {
-        var box = document.createElement("span");
-        box.setAttribute("data-tarvik-lockup", "");
-        box.setAttribute("style", "display:inline-flex;align-items:center;gap:9px;color:#fff;white-space:nowrap");
-        var logo = document.createElement("img");
-        logo.src = config.productLogoUrl;
-        logo.alt = config.productName;
-        logo.setAttribute("style", "width:96px;height:auto;filter:grayscale(1) brightness(0) invert(1)");
-        var times = document.createElement("span");
-        times.setAttribute("style", "font:400 17px -apple-system,BlinkMacSystemFont,sans-serif");
-        times.textContent = "×";
-        var icon = document.createElement("img");
-        icon.src = config.touchIconUrl;
-        icon.alt = "24ТВ";
-        icon.setAttribute("style", "width:30px;height:30px;object-fit:contain;filter:grayscale(1) brightness(0) invert(1)");
-        box.appendChild(logo);
-        box.appendChild(times);
-        box.appendChild(icon);
-        return box;
-    }
-
     function replaceBrand(root) {
         var walker = document.createTreeWalker(root || document.body, NodeFilter.SHOW_TEXT);
         for (var node = walker.nextNode(); node; node = walker.nextNode()) {
@@ -76,7 +55,7 @@
         if (logo && !logo.closest("[data-tarvik-lockup]") && logo.parentElement) {
             var parent = logo.parentElement;
             parent.innerHTML = "";
-            parent.appendChild(lockup());
+            parent.appendChild(tarvikLockup(config));
         }
 
         var controls = document.querySelectorAll("header a, header button");

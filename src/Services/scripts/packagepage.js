@@ -5,27 +5,6 @@
     var hiddenControl = /(подар|промокод|войти|вход|личн.{0,5}кабинет|gift|login|account)/i;
     var connectVerb = /^(Оформить|Подключить|Попробовать|Смотреть)(\s|$)/i;
 
-    function lockup() {
-        var box = document.createElement("span");
-        box.setAttribute("data-tarvik-lockup", "");
-        box.setAttribute("style", "display:inline-flex;align-items:center;gap:9px;color:#fff;white-space:nowrap");
-        var logo = document.createElement("img");
-        logo.src = config.productLogoUrl;
-        logo.alt = config.productName;
-        logo.setAttribute("style", "width:96px;height:auto;filter:grayscale(1) brightness(0) invert(1)");
-        var times = document.createElement("span");
-        times.setAttribute("style", "font:400 17px -apple-system,BlinkMacSystemFont,sans-serif");
-        times.textContent = "×";
-        var icon = document.createElement("img");
-        icon.src = config.touchIconUrl;
-        icon.alt = "24ТВ";
-        icon.setAttribute("style", "width:30px;height:30px;object-fit:contain;filter:grayscale(1) brightness(0) invert(1)");
-        box.appendChild(logo);
-        box.appendChild(times);
-        box.appendChild(icon);
-        return box;
-    }
-
     function collapsed(text) {
         return (text || "").replace(/\s+/g, " ").trim();
     }
@@ -45,7 +24,7 @@
             }
             if (home) {
                 home.innerHTML = "";
-                home.appendChild(lockup());
+                home.appendChild(tarvikLockup(config));
             }
         }
         var controls = header.querySelectorAll("a, button, [role=\"button\"]");
