@@ -13,6 +13,7 @@
 #include "notificationpermission.h"
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
+#include "qmlnetworkaccessfactory.h"
 #include "secretstore.h"
 #include "httpsofficegeocoder.h"
 #include "shopcartsingleton.h"
@@ -234,7 +235,10 @@ int main(int argc, char *argv[])
 
     // Declared before the engine, so that QML lets go of the store before the store goes.
     Session session;
+    // Qt Quick's own loads (the channel logos) trust what the app's requests trust.
+    QmlNetworkAccessFactory qmlNetwork(&network);
     QQmlApplicationEngine engine;
+    engine.setNetworkAccessManagerFactory(&qmlNetwork);
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     LazyWebEngine::addImportPaths(&engine);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);

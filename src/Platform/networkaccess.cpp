@@ -50,15 +50,16 @@ NetworkAccess::NetworkAccess(const QString &extraCaFile, QObject *parent)
 
 void NetworkAccess::loadTls() const
 {
-    if (m_ssl)
-        return;
-    m_ssl = QSslConfiguration::defaultConfiguration();
-    if (!m_extraCaFile.isEmpty()) {
-        m_extraCa = QSslCertificate::fromPath(m_extraCaFile, QSsl::Pem);
-        if (m_extraCa.isEmpty())
-            qCWarning(lcHttp) << "No certificate could be read from" << m_extraCaFile;
-        m_ssl->addCaCertificates(m_extraCa);
-    }
+    std::call_once(m_tlsLoaded, [this] {
+        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+        if (!m_extraCaFile.isEmpty()) {
+            m_extraCa = QSslCertificate::fromPath(m_extraCaFile, QSsl::Pem);
+            if (m_extraCa.isEmpty())
+                qCWarning(lcHttp) << "No certificate could be read from" << m_extraCaFile;
+            ssl.addCaCertificates(m_extraCa);
+        }
+        m_ssl = ssl;
+    });
 }
 
 QSslConfiguration NetworkAccess::sslConfiguration() const

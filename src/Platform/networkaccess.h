@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 class QNetworkAccessManager;
@@ -51,11 +52,13 @@ public:
                                                              qint64 bodyLimit = defaultBodyLimit) const;
 
 private:
-    // TLS loads with the first use, not with the app's first frame.
+    // TLS loads with the first use, not with the app's first frame; from any thread (QML's
+    // picture loaders prepare their requests too).
     void loadTls() const;
 
     SharedCookieStore *m_cookieStore;
     QString m_extraCaFile;
+    mutable std::once_flag m_tlsLoaded;
     mutable std::optional<QSslConfiguration> m_ssl;
     mutable QList<QSslCertificate> m_extraCa;
 };

@@ -5,13 +5,12 @@
 #include "hapticssingleton.h"
 #include "lazywebengine.h"
 #include "partnertvconfig.h"
+#include "qmlnetworkaccessfactory.h"
 #include "standinpartnertv.h"
 #include "testpaths.h"
 
 #include <QDir>
-#include <QNetworkAccessManager>
 #include <QQmlEngine>
-#include <QQmlNetworkAccessManagerFactory>
 #include <QUrlQuery>
 #include <QtQml/QQmlExtensionPlugin>
 
@@ -95,42 +94,6 @@ private:
     Haptics *m_haptics;
 };
 
-// Qt Quick's own image loads (the channel logos) trusting the stand-in's CA, as the app's requests do.
-class TrustingNetworkAccessManager : public QNetworkAccessManager
-{
-public:
-    TrustingNetworkAccessManager(QList<QSslCertificate> authorities, QObject *parent)
-        : QNetworkAccessManager(parent)
-        , m_authorities(std::move(authorities))
-    { }
-
-protected:
-    QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *data) override
-    {
-        QNetworkRequest trusting(request);
-        QSslConfiguration ssl = trusting.sslConfiguration();
-        ssl.addCaCertificates(m_authorities);
-        trusting.setSslConfiguration(ssl);
-        return QNetworkAccessManager::createRequest(operation, trusting, data);
-    }
-
-private:
-    QList<QSslCertificate> m_authorities;
-};
-
-class TrustingNetworkFactory : public QQmlNetworkAccessManagerFactory
-{
-public:
-    explicit TrustingNetworkFactory(QList<QSslCertificate> authorities)
-        : m_authorities(std::move(authorities))
-    { }
-
-    QNetworkAccessManager *create(QObject *parent) override { return new TrustingNetworkAccessManager(m_authorities, parent); }
-
-private:
-    QList<QSslCertificate> m_authorities;
-};
-
 // The partner TV screens over the store and the stand-in, every partner host on the stand-in (the
 // catalog and the images by address, the partner's pages by the name "localhost").
 class PartnerTVScreensSetup : public FixtureQuickTestSetup
@@ -164,9 +127,9 @@ protected:
 
     std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
     {
-        const QList<QSslCertificate> authorities = fixture->network->extraCaCertificates();
-        CheckoutCertificateTrust::setExtraAuthorities(authorities);
-        m_factory = std::make_unique<TrustingNetworkFactory>(authorities);
+        CheckoutCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
+        // Qt Quick's image loads (the channel logos) trust the stand-in's CA as the app's do.
+        m_factory = std::make_unique<QmlNetworkAccessFactory>(fixture->network.get());
         HapticsSingleton::setInstance(&m_haptics);
         const QUrl base = fixture->site->baseUrl();
         const QString address = base.authority();
@@ -184,7 +147,7 @@ protected:
 
 private:
     Haptics m_haptics;
-    std::unique_ptr<TrustingNetworkFactory> m_factory;
+    std::unique_ptr<QmlNetworkAccessFactory> m_factory;
 };
 
 TARVIK_QUICK_TEST_MAIN(tst_partnertvscreens, PartnerTVScreensSetup)
