@@ -3,6 +3,7 @@
 #include "networkaccess.h"
 
 #include <QCoroNetworkReply>
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -21,6 +22,8 @@ namespace
 struct DeleteLater {
     void operator()(QNetworkReply *reply) const { reply->deleteLater(); }
 };
+
+constexpr qint64 replyBufferBytes = 64 * 1024;
 
 double seconds(std::chrono::nanoseconds elapsed)
 {
@@ -83,24 +86,38 @@ QCoro::Task<std::optional<SpeedTestLink::Exchange>> SpeedTestLink::exchange(std:
     std::unique_ptr<QNetworkReply, DeleteLater> reply(verb == "POST" ? manager->post(request, body) : manager->get(request));
     link->m_reply = reply.get();
 
-    // A transfer that moves nothing for the idle time fails. The timer belongs to the reply, so it
-    // goes with it and never outlives what it aborts.
+    // The reply keeps at most this much unread body. Qt's network thread then waits for us and
+    // hands the body over in fewer, larger pieces instead of one cross-thread hand-over per TLS
+    // read, which costs a download about a quarter less processor time.
+    reply->setReadBufferSize(replyBufferBytes);
+
+    // A transfer that moves nothing for the idle time fails. Each piece of the body only stamps
+    // the time (restarting the timer for every piece costs more than the piece); when the timer
+    // runs out it waits out what is left since the last stamp, or aborts. The timer belongs to
+    // the reply, so it goes with it and never outlives what it aborts.
+    const auto quiet = std::make_shared<QElapsedTimer>();
+    quiet->start();
+    const std::chrono::milliseconds idleTimeout = link->m_settings.idleTimeout;
     auto *idle = new QTimer(reply.get());
     idle->setSingleShot(true);
-    idle->setInterval(link->m_settings.idleTimeout);
-    QObject::connect(idle, &QTimer::timeout, reply.get(), &QNetworkReply::abort);
-    QObject::connect(reply.get(), &QNetworkReply::uploadProgress, idle, qOverload<>(&QTimer::start));
-    idle->start();
+    QObject::connect(idle, &QTimer::timeout, reply.get(), [idle, quiet, idleTimeout, raw = reply.get()] {
+        const std::chrono::milliseconds left = idleTimeout - std::chrono::milliseconds(quiet->elapsed());
+        if (left > std::chrono::milliseconds::zero())
+            idle->start(left);
+        else
+            raw->abort();
+    });
+    QObject::connect(reply.get(), &QNetworkReply::uploadProgress, idle, [quiet] { quiet->restart(); });
+    idle->start(idleTimeout);
 
-    // The body only counts: it is read as it arrives and dropped.
-    QByteArray scratch(256 * 1024, Qt::Uninitialized);
-    const auto drain = [&result, &scratch, raw = reply.get(), idle] {
-        idle->start();
+    // The body only counts: it is dropped from the reply's buffer as it arrives, never copied out.
+    const auto drain = [&result, quiet, raw = reply.get()] {
+        quiet->restart();
         while (raw->bytesAvailable() > 0) {
-            const qint64 read = raw->read(scratch.data(), scratch.size());
-            if (read <= 0)
+            const qint64 dropped = raw->skip(raw->bytesAvailable());
+            if (dropped <= 0)
                 break;
-            result.bytesReceived += read;
+            result.bytesReceived += dropped;
         }
     };
     const QMetaObject::Connection draining = QObject::connect(reply.get(), &QIODevice::readyRead, reply.get(), drain);
