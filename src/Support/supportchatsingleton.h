@@ -2,6 +2,8 @@
 
 #include "supportchatstore.h"
 
+#include "qmlsingleton.h"
+
 #include <QPointer>
 #include <QtQml/qqml.h>
 
@@ -18,8 +20,10 @@ struct SupportChatSingleton {
 
 public:
     static void setInstance(SupportChatStore *store);
+    // Or how to make it when a screen first asks.
+    static void setFactory(std::function<SupportChatStore *()> make);
     static SupportChatStore *create(QQmlEngine *qmlEngine, QJSEngine *jsEngine);
 
 private:
-    static inline QPointer<SupportChatStore> s_instance;
+    static inline MadeOnFirstUse<SupportChatStore> s_instance;
 };
