@@ -1,8 +1,7 @@
 #pragma once
 
-#include "supportchatstore.h"
-
 #include "qmlsingleton.h"
+#include "supportchatstore.h"
 
 #include <QPointer>
 #include <QtQml/qqml.h>
