@@ -56,6 +56,7 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
+#include <memory>
 #include <sys/stat.h>
 #include <utility>
 #include <unistd.h>
@@ -188,8 +189,13 @@ int main(int argc, char *argv[])
     NetworkAccess network(config.extraCaFile);
     if (!config.shopImageHost.isEmpty())
         TarvikShopProduct::setImageHost(config.shopImageHost);
-    TarvikShopImageCache shopImages(&network);
-    ShopImagesSingleton::setInstance(&shopImages);
+    // What only some screens use (the shop's photos, the support chat and map, the speed test) is
+    // made when a screen first asks for it, not at start.
+    std::unique_ptr<TarvikShopImageCache> shopImages;
+    ShopImagesSingleton::setFactory([&] {
+        shopImages = std::make_unique<TarvikShopImageCache>(&network);
+        return shopImages.get();
+    });
     UserDefaults defaults;
     StoredPreference::setDefaults(&defaults);
     SystemClock clock;
@@ -202,13 +208,20 @@ int main(int argc, char *argv[])
     NotificationPermission::setCenter(&notifications);
     TarvikShopCart cart(&defaults, &notifications);
     ShopCartSingleton::setInstance(&cart);
-    // The chat history is read when a support screen first shows, not here.
-    SupportChatStore supportChat(&defaults, &clock);
-    SupportChatSingleton::setInstance(&supportChat);
-    TarvikTileCache mapTiles(config.tileUrlTemplate, &network);
-    HttpsOfficeGeocoder officeGeocoder(config.geocoderUrl, &network);
-    SupportMap supportMap(&mapTiles, &officeGeocoder, config.tileAttribution);
-    SupportMap::setInstance(&supportMap);
+    std::unique_ptr<SupportChatStore> supportChat;
+    SupportChatSingleton::setFactory([&] {
+        supportChat = std::make_unique<SupportChatStore>(&defaults, &clock);
+        return supportChat.get();
+    });
+    std::unique_ptr<TarvikTileCache> mapTiles;
+    std::unique_ptr<HttpsOfficeGeocoder> officeGeocoder;
+    std::unique_ptr<SupportMap> supportMap;
+    SupportMap::setFactory([&] {
+        mapTiles = std::make_unique<TarvikTileCache>(config.tileUrlTemplate, &network);
+        officeGeocoder = std::make_unique<HttpsOfficeGeocoder>(config.geocoderUrl, &network);
+        supportMap = std::make_unique<SupportMap>(mapTiles.get(), officeGeocoder.get(), config.tileAttribution);
+        return supportMap.get();
+    });
     TarvikAPI api(config.baseUrl, &network);
     TarvikAccountCache cache(&defaults, config.host());
     PasswordRecoveryService recovery(config.baseUrl, &network);
@@ -218,13 +231,16 @@ int main(int argc, char *argv[])
     UrlOpenerSingleton::setInstance(&urlOpener);
     CheckoutCertificateTrust::setExtraAuthorities([&network] { return network.extraCaCertificates(); });
     const ElapsedMonotonicClock monotonicClock;
-    SpeedTestEnvironment speedTest({
-        .network = &network,
-        .config = SpeedTestConfig::fromArguments(app.arguments()),
-        .haptics = &haptics,
-        .clock = &monotonicClock,
+    std::unique_ptr<SpeedTestEnvironment> speedTest;
+    SpeedTestEnvironmentSingleton::setFactory([&] {
+        speedTest = std::make_unique<SpeedTestEnvironment>(SpeedTestEnvironment::Collaborators{
+            .network = &network,
+            .config = SpeedTestConfig::fromArguments(QCoreApplication::arguments()),
+            .haptics = &haptics,
+            .clock = &monotonicClock,
+        });
+        return speedTest.get();
     });
-    SpeedTestEnvironmentSingleton::setInstance(&speedTest);
 
     TarvikApp tarvikApp({
         .defaults = &defaults,
@@ -243,6 +259,8 @@ int main(int argc, char *argv[])
     LazyWebEngine::addImportPaths(&engine);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
+    // While the greeting is drawn, the secret storage's client library loads on another thread.
+    KeychainSecretStore::preloadClientLibrary();
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library
     // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).

@@ -3,8 +3,21 @@
 #include "logging.h"
 
 #include <QCoroSignal>
+#include <QLibrary>
+#include <QThreadPool>
 #include <memory>
 #include <qt6keychain/keychain.h>
+
+void KeychainSecretStore::preloadClientLibrary()
+{
+    QThreadPool::globalInstance()->start([] {
+        // The name QtKeychain loads it by; resolved now, here, rather than on first call. Never
+        // unloaded: QtKeychain keeps it for the process's life.
+        QLibrary library(QStringLiteral("secret-1"));
+        library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        library.load();
+    });
+}
 
 namespace
 {

@@ -11,4 +11,8 @@ public:
     QCoro::Task<Result<void>> write(QString service, QString account, QByteArray data) override;
     QCoro::Task<Result<void>> remove(QString service, QString account) override;
     bool isPersistent() const override { return true; }
+
+    // Loads the Secret Service client library (and what it links) on a thread of its own, so that
+    // the first read does not: call while the process has other work, e.g. drawing its first frame.
+    static void preloadClientLibrary();
 };

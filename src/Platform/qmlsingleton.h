@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QJSEngine>
+#include <QPointer>
+
+#include <functional>
+#include <utility>
 
 // What the create() of a QML singleton wrapper hands the engine: the instance main() (or a test)
 // set, left in C++ ownership so that the engine never deletes it.
@@ -22,3 +26,31 @@ T *provideQmlSingleton(T *instance, MakeFallback makeFallback)
     QJSEngine::setObjectOwnership(instance, QJSEngine::CppOwnership);
     return instance;
 }
+
+// The app's one instance of a service, either set outright (tests) or made by a factory main()
+// sets, the first time QML or C++ asks for it: what only some screens use costs nothing at start.
+template<typename T>
+class MadeOnFirstUse
+{
+public:
+    void set(T *instance)
+    {
+        m_instance = instance;
+        m_make = nullptr;
+    }
+    void setFactory(std::function<T *()> make)
+    {
+        m_instance = nullptr;
+        m_make = std::move(make);
+    }
+    T *get()
+    {
+        if (!m_instance && m_make)
+            m_instance = std::exchange(m_make, nullptr)();
+        return m_instance.data();
+    }
+
+private:
+    QPointer<T> m_instance;
+    std::function<T *()> m_make;
+};

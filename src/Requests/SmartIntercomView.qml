@@ -6,11 +6,11 @@ import Tarvik.Account
 // The smart-intercom service: what it offers, how to start with the Dorlink app, what the
 // building needs, the way to the shop for an extra key, and two help answers. Reads nothing and
 // keeps no state.
-//   shopDestination: the shop's screen (a Component) that the extra-key card pushes
+//   shopDestination: the shop's screen (a Component or its address) that the extra-key card pushes
 AccountDetailScreen {
     id: screen
 
-    property Component shopDestination
+    property var shopDestination: "qrc:/qt/qml/Tarvik/Shop/TarvikShopView.qml"
 
     readonly property var steps: [
         { number: "1", title: "Скачайте Dorlink", subtitle: "Приложение для управления домофоном" },

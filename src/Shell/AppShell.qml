@@ -61,7 +61,8 @@ Item {
 
             model: [homeTab, Destinations.paymentsTab, servicesTab, supportTab]
 
-            // A tab is built the first time it shows and then kept, with whatever it has pushed.
+            // A tab is built the first time it shows and then kept, with whatever it has pushed; a
+            // tab given by address is compiled then too.
             Loader {
                 required property var modelData
                 required property int index
@@ -71,7 +72,8 @@ Item {
                 anchors.fill: parent
                 active: current || built
                 visible: current
-                sourceComponent: modelData
+                sourceComponent: typeof modelData === "string" ? undefined : modelData
+                source: typeof modelData === "string" && active ? modelData : ""
                 onLoaded: built = true
             }
         }

@@ -4,41 +4,38 @@ import QtQuick
 import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
-import Tarvik.Account
-import Tarvik.Payments
-import Tarvik.Services
-import Tarvik.SpeedTest
-import Tarvik.Requests
 import Tarvik.Shell
 
-// Every screen the home dashboard and the services hub open, in one place. A section that is not
-// built yet opens a placeholder page titled with its name; its real screen replaces the entry here.
+// Every screen the home dashboard and the services hub open, in one place, by address: a screen is
+// compiled when it is first pushed, not when this table is first used. A section that is not built
+// yet opens a placeholder page titled with its name; its real screen replaces the entry here.
 //   push with: page.push(Destinations.shop) or page.push(Destinations.homeServiceDetail, { title, subtitle, icon })
 //   sheets (topUpFlow, twentyFourTVAccountSheet) are a Sheet's sourceComponent
 QtObject {
     // The profile (its sign-out signs the app out once the store has signed out) and the inbox.
-    readonly property Component profile: Qt.createComponent("qrc:/qt/qml/Tarvik/Profile/ProfileView.qml")
-    readonly property Component notifications: Qt.createComponent("qrc:/qt/qml/Tarvik/Profile/NotificationsView.qml")
-    readonly property Component tariffManagement: Component { TariffManagementView {} }
-    readonly property Component tariffSelection: Component { TariffSelectionView {} }
-    readonly property Component televisionService: Component { TelevisionServiceView {} }
-    readonly property Component mobileService: Component { MobileServiceView {} }
-    readonly property Component smartIntercom: Component { SmartIntercomView { shopDestination: Destinations.shop } }
-    // Service request forms, by address like the two home screens below.
-    readonly property Component staticIpOrder: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/StaticIPOrderView.qml")
-    readonly property Component voluntaryBlocking: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/VoluntaryBlockingView.qml")
-    readonly property Component referralFriend: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/ReferralFriendView.qml")
-    readonly property Component relocationRequest: Qt.createComponent("qrc:/qt/qml/Tarvik/Requests/RelocationRequestView.qml")
-    // The shop's screens load with it, by name.
-    readonly property Component shop: Qt.createComponent("qrc:/qt/qml/Tarvik/Shop/TarvikShopView.qml")
-    readonly property Component speedTest: Component { InAppSpeedTestView {} }
-    readonly property Component statistics: Component { StatisticsView {} }
-    // The support screen loads when it is first opened, not with the dashboard.
+    readonly property string profile: "qrc:/qt/qml/Tarvik/Profile/ProfileView.qml"
+    readonly property string notifications: "qrc:/qt/qml/Tarvik/Profile/NotificationsView.qml"
+    readonly property string tariffManagement: "qrc:/qt/qml/Tarvik/Services/TariffManagementView.qml"
+    readonly property string tariffSelection: "qrc:/qt/qml/Tarvik/Services/TariffSelectionView.qml"
+    readonly property string televisionService: "qrc:/qt/qml/Tarvik/Services/TelevisionServiceView.qml"
+    readonly property string mobileService: "qrc:/qt/qml/Tarvik/Services/MobileServiceView.qml"
+    // Its extra-key card opens the shop.
+    readonly property string smartIntercom: "qrc:/qt/qml/Tarvik/Requests/SmartIntercomView.qml"
+    // Service request forms.
+    readonly property string staticIpOrder: "qrc:/qt/qml/Tarvik/Requests/StaticIPOrderView.qml"
+    readonly property string voluntaryBlocking: "qrc:/qt/qml/Tarvik/Requests/VoluntaryBlockingView.qml"
+    readonly property string referralFriend: "qrc:/qt/qml/Tarvik/Requests/ReferralFriendView.qml"
+    readonly property string relocationRequest: "qrc:/qt/qml/Tarvik/Requests/RelocationRequestView.qml"
+    // The shop's screens load with it.
+    readonly property string shop: "qrc:/qt/qml/Tarvik/Shop/TarvikShopView.qml"
+    readonly property string speedTest: "qrc:/qt/qml/Tarvik/SpeedTest/InAppSpeedTestView.qml"
+    readonly property string statistics: "qrc:/qt/qml/Tarvik/Payments/StatisticsView.qml"
     readonly property string support: "qrc:/qt/qml/Tarvik/Support/SupportView.qml"
 
-    // Tabs of the shell; each tab is a stack of its own. The support tab shares the shell's
-    // selected tab through `selectedTab`, which its screen sets to go home.
-    readonly property Component paymentsTab: Component { PaymentView {} }
+    // Tabs of the shell (a component or a screen's address); each tab is a stack of its own. The
+    // support tab shares the shell's selected tab through `selectedTab`, which its screen sets to
+    // go home.
+    readonly property string paymentsTab: "qrc:/qt/qml/Tarvik/Payments/PaymentView.qml"
     readonly property Component supportTab: Component {
         NavigationStack {
             id: supportStack
@@ -48,12 +45,10 @@ QtObject {
     }
 
     // Home dashboard.
-    readonly property Component addAccount: Component { AddAccountView {} }
-    // These two open destinations themselves: loaded by name, so that this table and they do not
-    // need each other to be compiled first.
-    readonly property Component allHomeServices: Qt.createComponent("AllHomeServicesView.qml")
+    readonly property string addAccount: "qrc:/qt/qml/Tarvik/Account/AddAccountView.qml"
+    readonly property string allHomeServices: "qrc:/qt/qml/Tarvik/Shell/AllHomeServicesView.qml"
     // Also the services hub's card for a title without a screen of its own.
-    readonly property Component homeServiceDetail: Qt.createComponent("HomeServiceDetailView.qml")
+    readonly property string homeServiceDetail: "qrc:/qt/qml/Tarvik/Shell/HomeServiceDetailView.qml"
     // The payments module, web view included, is loaded when a top-up first opens, not with the
     // dashboard.
     readonly property Component topUpFlow: Component {
@@ -61,5 +56,6 @@ QtObject {
             Component.onCompleted: setSource("qrc:/qt/qml/Tarvik/Payments/TopUpFlow.qml", { initialAmount: "" })
         }
     }
-    readonly property Component twentyFourTVAccountSheet: Component { TwentyFourTVAccountSheet {} }
+    // A sheet's content: made into a component where the sheet is (Qt.createComponent).
+    readonly property string twentyFourTVAccountSheet: "qrc:/qt/qml/Tarvik/Services/TwentyFourTVAccountSheet.qml"
 }

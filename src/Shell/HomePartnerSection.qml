@@ -13,7 +13,7 @@ ColumnLayout {
     property bool active: true
     readonly property alias carousel: carousel
 
-    signal open(Component destination, var properties)
+    signal open(var destination, var properties)
 
     spacing: 12
 

@@ -16,7 +16,7 @@ ColumnLayout {
     readonly property alias carousel: carousel
 
     signal topUpRequested()
-    signal open(Component destination, var properties)
+    signal open(var destination, var properties)
 
     spacing: 13
 

@@ -95,7 +95,7 @@ AccountDetailScreen {
         objectName: "serviceActionSheet"
         presented: view.actionPresented
         onClosed: view.actionPresented = false
-        sourceComponent: view.partnerTv ? Destinations.twentyFourTVAccountSheet : confirmation
+        sourceComponent: view.partnerTv ? Qt.createComponent(Destinations.twentyFourTVAccountSheet) : confirmation
     }
 
     Component {

@@ -4,11 +4,16 @@
 
 void ShopImagesSingleton::setInstance(TarvikShopImageCache *cache)
 {
-    s_instance = cache;
+    s_instance.set(cache);
+}
+
+void ShopImagesSingleton::setFactory(std::function<TarvikShopImageCache *()> make)
+{
+    s_instance.setFactory(std::move(make));
 }
 
 TarvikShopImageCache *ShopImagesSingleton::create(QQmlEngine *, QJSEngine *engine)
 {
     Q_UNUSED(engine);
-    return provideQmlSingleton(s_instance, "ShopImages");
+    return provideQmlSingleton(s_instance.get(), "ShopImages");
 }

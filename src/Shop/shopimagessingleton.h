@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qmlsingleton.h"
 #include "tarvikshopimagecache.h"
 
 #include <QQmlEngine>
@@ -13,8 +14,10 @@ struct ShopImagesSingleton {
 
 public:
     static void setInstance(TarvikShopImageCache *cache);
+    // Or how to make it when a photo is first asked for.
+    static void setFactory(std::function<TarvikShopImageCache *()> make);
     static TarvikShopImageCache *create(QQmlEngine *, QJSEngine *engine);
 
 private:
-    static inline TarvikShopImageCache *s_instance = nullptr;
+    static inline MadeOnFirstUse<TarvikShopImageCache> s_instance;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monotonicclock.h"
+#include "qmlsingleton.h"
 #include "speedtestconfig.h"
 
 #include <QObject>
@@ -52,8 +53,10 @@ struct SpeedTestEnvironmentSingleton {
 
 public:
     static void setInstance(SpeedTestEnvironment *environment);
+    // Or how to make it when the speed-test screen first asks.
+    static void setFactory(std::function<SpeedTestEnvironment *()> make);
     static SpeedTestEnvironment *create(QQmlEngine *qmlEngine, QJSEngine *jsEngine);
 
 private:
-    static inline QPointer<SpeedTestEnvironment> s_instance;
+    static inline MadeOnFirstUse<SpeedTestEnvironment> s_instance;
 };

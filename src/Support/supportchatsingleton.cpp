@@ -4,10 +4,15 @@
 
 void SupportChatSingleton::setInstance(SupportChatStore *store)
 {
-    s_instance = store;
+    s_instance.set(store);
+}
+
+void SupportChatSingleton::setFactory(std::function<SupportChatStore *()> make)
+{
+    s_instance.setFactory(std::move(make));
 }
 
 SupportChatStore *SupportChatSingleton::create(QQmlEngine *, QJSEngine *jsEngine)
 {
-    return provideQmlSingleton(s_instance.data(), [jsEngine] { return new SupportChatStore(nullptr, nullptr, jsEngine); });
+    return provideQmlSingleton(s_instance.get(), [jsEngine] { return new SupportChatStore(nullptr, nullptr, jsEngine); });
 }

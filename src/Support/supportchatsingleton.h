@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qmlsingleton.h"
 #include "supportchatstore.h"
 
 #include <QPointer>
@@ -18,8 +19,10 @@ struct SupportChatSingleton {
 
 public:
     static void setInstance(SupportChatStore *store);
+    // Or how to make it when a screen first asks.
+    static void setFactory(std::function<SupportChatStore *()> make);
     static SupportChatStore *create(QQmlEngine *qmlEngine, QJSEngine *jsEngine);
 
 private:
-    static inline QPointer<SupportChatStore> s_instance;
+    static inline MadeOnFirstUse<SupportChatStore> s_instance;
 };

@@ -24,12 +24,17 @@ SupportMap::SupportMap(TarvikTileCache *tiles, OfficeGeocoder *geocoder, QString
 
 void SupportMap::setInstance(SupportMap *map)
 {
-    s_instance = map;
+    s_instance.set(map);
+}
+
+void SupportMap::setFactory(std::function<SupportMap *()> make)
+{
+    s_instance.setFactory(std::move(make));
 }
 
 SupportMap *SupportMap::create(QQmlEngine *, QJSEngine *jsEngine)
 {
-    return provideQmlSingleton(s_instance.data(), [jsEngine] { return new SupportMap(jsEngine); });
+    return provideQmlSingleton(s_instance.get(), [jsEngine] { return new SupportMap(jsEngine); });
 }
 
 QString SupportMap::officeAddress()

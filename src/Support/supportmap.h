@@ -1,6 +1,7 @@
 #pragma once
 
 #include "officegeocoder.h"
+#include "qmlsingleton.h"
 #include "tarviktilecache.h"
 
 #include <QObject>
@@ -31,9 +32,11 @@ public:
     SupportMap(TarvikTileCache *tiles, OfficeGeocoder *geocoder, QString attribution, QObject *parent = nullptr);
 
     static void setInstance(SupportMap *map);
+    // Or how to make it (with its tile cache and geocoder) when a map first asks.
+    static void setFactory(std::function<SupportMap *()> make);
     static SupportMap *create(QQmlEngine *qmlEngine, QJSEngine *jsEngine);
     // The one main() (or a test) set, if any.
-    static SupportMap *instance() { return s_instance.data(); }
+    static SupportMap *instance() { return s_instance.get(); }
 
     TarvikTileCache *tiles() const { return m_tiles; }
     OfficeGeocoder *geocoder() const { return m_geocoder; }
@@ -49,5 +52,5 @@ private:
     QPointer<TarvikTileCache> m_tiles;
     QPointer<OfficeGeocoder> m_geocoder;
     QString m_attribution;
-    static inline QPointer<SupportMap> s_instance;
+    static inline MadeOnFirstUse<SupportMap> s_instance;
 };

@@ -103,7 +103,7 @@ Item {
             tryCompare(view, "depth", 2)
             tryCompare(view, "busy", false)
             // The screen the registry holds for the title, whatever it is now.
-            const expected = createTemporaryObject(Destinations[ServiceDestinationView.entry(data.title)], root)
+            const expected = createTemporaryObject(Qt.createComponent(Destinations[ServiceDestinationView.entry(data.title)]), root)
             compare(view.currentItem.title, expected.title)
             verify(view.currentItem.canGoBack)
         }
