@@ -206,6 +206,19 @@ void StandinSite::release(const QString &key)
         deliver(id);
 }
 
+QVariantMap StandinSite::lastQuery(const QString &key) const
+{
+    for (auto it = m_requests.crbegin(); it != m_requests.crend(); ++it) {
+        if (it->key() != key)
+            continue;
+        QVariantMap query;
+        for (const auto &[name, value] : QUrlQuery(QString::fromLatin1(it->query)).queryItems(QUrl::FullyDecoded))
+            query.insert(name, value);
+        return query;
+    }
+    return {};
+}
+
 QStringList StandinSite::requestKeys() const
 {
     QStringList keys;

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QUrl>
+#include <QVariantMap>
 
 #include <chrono>
 #include <map>
@@ -109,6 +110,8 @@ public:
 
     QList<Request> requests() const { return m_requests; }
     QStringList requestKeys() const;
+    // The decoded query of the last request for `key` (empty when there was none).
+    QVariantMap lastQuery(const QString &key) const;
     void clearRequests() { m_requests.clear(); }
 
 Q_SIGNALS:

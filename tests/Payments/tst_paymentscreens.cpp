@@ -76,16 +76,7 @@ public:
     // The decoded query of the last request for `key`.
     Q_INVOKABLE QVariantMap lastQuery(const QString &key) const
     {
-        const QList<StandinSite::Request> requests = m_fixture->site->requests();
-        for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
-            if (it->key() != key)
-                continue;
-            QVariantMap query;
-            for (const auto &[name, value] : QUrlQuery(QString::fromLatin1(it->query)).queryItems(QUrl::FullyDecoded))
-                query.insert(name, value);
-            return query;
-        }
-        return {};
+        return m_fixture->site->lastQuery(key);
     }
 
     // Where a test saves the picture of a screen: screenshots/<name>.png in the folder the test runs in.

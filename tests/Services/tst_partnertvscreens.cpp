@@ -73,16 +73,7 @@ public:
     // The decoded query of the last request for `key`.
     Q_INVOKABLE QVariantMap lastQuery(const QString &key) const
     {
-        const QList<StandinSite::Request> requests = m_fixture->site->requests();
-        for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
-            if (it->key() != key)
-                continue;
-            QVariantMap query;
-            for (const auto &[name, value] : QUrlQuery(QString::fromLatin1(it->query)).queryItems(QUrl::FullyDecoded))
-                query.insert(name, value);
-            return query;
-        }
-        return {};
+        return m_fixture->site->lastQuery(key);
     }
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
