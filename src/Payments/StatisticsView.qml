@@ -46,11 +46,11 @@ NavigationPage {
                 implicitHeight: 2
             }
 
-            StatisticsPeriodPicker {
+            SegmentedPicker {
                 objectName: "periodPicker"
                 Layout.fillWidth: true
                 label: "Период"
-                titles: StatisticsTexts.periodTitles()
+                model: StatisticsTexts.periodTitles()
                 currentIndex: view.period
                 onActivated: index => view.period = index
             }
