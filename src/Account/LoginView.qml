@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
@@ -80,29 +79,37 @@ Item {
         clip: true
         T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
-        ColumnLayout {
+        // Plain anchors rather than a layout: the first screen without a session is built right
+        // after start-up, and the layouts module need not load for it.
+        Item {
             id: column
 
             readonly property real frameWidth: Math.min(520, scroller.width)
 
             x: (scroller.width - frameWidth) / 2 + 24
             width: frameWidth - 48
-            spacing: 0
+            implicitHeight: signInButton.y + signInButton.height
 
             AssetImage {
-                Layout.topMargin: 82
-                Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 150
-                Layout.preferredHeight: 32
+                id: logo
+
+                y: 82
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 150
+                height: 32
                 name: "TarvikOfficialLogo"
                 fillMode: AssetImage.Fit
-                alignment: Qt.AlignLeft | Qt.AlignVCenter
+                // Added, not or-ed: Qt 6.4's compiler turns | of enums into no C++.
+                alignment: Qt.AlignLeft + Qt.AlignVCenter
                 Accessible.role: Accessible.Graphic
                 Accessible.name: "Логотип Tarvik"
             }
 
             StyledText {
-                Layout.topMargin: 88
+                id: loginLabel
+
+                anchors.top: logo.bottom
+                anchors.topMargin: 88
                 text: "Логин"
                 size: 16
                 weight: Font.Medium
@@ -112,10 +119,11 @@ Item {
                 id: loginField
 
                 objectName: "loginField"
-                Layout.topMargin: 10
-                Layout.fillWidth: true
+                anchors.top: loginLabel.bottom
+                anchors.topMargin: 10
+                width: parent.width
                 placeholderText: "Введите логин"
-                inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+                inputMethodHints: Qt.ImhNoAutoUppercase + Qt.ImhNoPredictiveText
                 EnterKey.type: Qt.EnterKeyNext
                 KeyNavigation.tab: passwordField
                 onTextChanged: view.error = ""
@@ -123,7 +131,10 @@ Item {
             }
 
             StyledText {
-                Layout.topMargin: 22
+                id: passwordLabel
+
+                anchors.top: loginField.bottom
+                anchors.topMargin: 22
                 text: "Пароль"
                 size: 16
                 weight: Font.Medium
@@ -133,12 +144,13 @@ Item {
                 id: passwordField
 
                 objectName: "passwordField"
-                Layout.topMargin: 10
-                Layout.fillWidth: true
+                anchors.top: passwordLabel.bottom
+                anchors.topMargin: 10
+                width: parent.width
                 rightPadding: 5 + eye.width + 8
                 placeholderText: "Пароль"
                 echoMode: view.showPassword ? TextInput.Normal : TextInput.Password
-                inputMethodHints: Qt.ImhSensitiveData | Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+                inputMethodHints: Qt.ImhSensitiveData + Qt.ImhNoAutoUppercase + Qt.ImhNoPredictiveText
                 EnterKey.type: Qt.EnterKeyDone
                 onTextChanged: view.error = ""
                 onAccepted: view.signIn()
@@ -163,8 +175,9 @@ Item {
                 id: forgotButton
 
                 objectName: "forgotPasswordButton"
-                Layout.topMargin: 8
-                Layout.fillWidth: true
+                anchors.top: passwordField.bottom
+                anchors.topMargin: 8
+                width: parent.width
                 implicitHeight: 44
                 buttonStyle: TarvikButton.Plain
                 text: "Забыли пароль?"
@@ -181,21 +194,31 @@ Item {
                 }
             }
 
-            StyledText {
-                objectName: "errorText"
-                Layout.topMargin: 8
-                Layout.fillWidth: true
-                visible: view.error.length > 0
-                text: view.error
-                textStyle: Theme.Footnote
-                weight: Font.DemiBold
-                color: Theme.systemRed
-                wrapMode: Text.Wrap
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
+            // The message is made when there first is one: its text style is needed no sooner.
+            Loader {
+                id: errorMessage
 
-                NumberAnimation on opacity {
+                objectName: "errorText"
+                anchors.top: forgotButton.bottom
+                anchors.topMargin: 8
+                width: parent.width
+                visible: view.error.length > 0
+                active: visible
+
+                sourceComponent: StyledText {
+                    text: view.error
+                    textStyle: Theme.Footnote
+                    weight: Font.DemiBold
+                    color: Theme.systemRed
+                    wrapMode: Text.Wrap
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+
+                NumberAnimation {
                     id: errorFade
+                    target: errorMessage
+                    property: "opacity"
                     from: 0
                     to: 1
                     duration: 180
@@ -207,8 +230,9 @@ Item {
                 id: signInButton
 
                 objectName: "signInButton"
-                Layout.topMargin: 24
-                Layout.fillWidth: true
+                anchors.top: errorMessage.visible ? errorMessage.bottom : forgotButton.bottom
+                anchors.topMargin: 24
+                width: parent.width
                 buttonStyle: TarvikButton.PrimaryGlass
                 enabled: !AccountStore.isLoading
                 text: "Войти"
@@ -218,10 +242,13 @@ Item {
                 contentItem: Item {
                     implicitHeight: 58 - signInButton.topPadding - signInButton.bottomPadding
 
-                    ActivityIndicator {
+                    Loader {
                         anchors.centerIn: parent
-                        visible: AccountStore.isLoading
-                        color: Theme.white
+                        active: AccountStore.isLoading
+
+                        sourceComponent: ActivityIndicator {
+                            color: Theme.white
+                        }
                     }
 
                     StyledText {
@@ -237,11 +264,20 @@ Item {
         }
     }
 
-    Sheet {
-        presented: view.forgotPasswordPresented
-        onClosed: view.forgotPasswordPresented = false
-        sourceComponent: Component {
-            ForgotPasswordView {}
+    // The recovery sheet is built when first opened, and its screen compiled then (by address).
+    Loader {
+        active: view.forgotPasswordPresented
+
+        sourceComponent: Item {
+            Sheet {
+                presented: true
+                onClosed: view.forgotPasswordPresented = false
+                sourceComponent: Component {
+                    Loader {
+                        source: "qrc:/qt/qml/Tarvik/Account/ForgotPasswordView.qml"
+                    }
+                }
+            }
         }
     }
 }
