@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
 #include <QtQml/qqmlinfo.h>
 
 AssetImage::AssetImage(QQuickItem *parent)
@@ -75,16 +74,18 @@ void AssetImage::componentComplete()
 
 void AssetImage::load()
 {
-    m_svg.clear();
+    m_renderer.reset();
     m_sourceSize = {};
     if (!m_name.isEmpty() && !isKnown() && isComponentComplete())
         qmlWarning(this) << "unknown asset \"" << m_name << "\"";
     QFile file(AssetCatalogue::path(m_name));
     if (!isKnown() || !file.open(QIODevice::ReadOnly))
         return;
-    m_svg = file.readAll();
-    const QSvgRenderer renderer(m_svg);
-    m_sourceSize = renderer.viewBoxF().size();
+    auto renderer = std::make_unique<QSvgRenderer>(file.readAll());
+    if (!renderer->isValid())
+        return;
+    m_sourceSize = renderer->viewBoxF().size();
+    m_renderer = std::move(renderer);
     setImplicitSize(m_sourceSize.width(), m_sourceSize.height());
 }
 
@@ -108,12 +109,21 @@ QRectF AssetImage::placement(const QSizeF &source, const QRectF &box, FillMode m
 
 void AssetImage::paint(QPainter *painter)
 {
-    if (m_svg.isEmpty() || width() <= 0 || height() <= 0)
+    if (!m_renderer || width() <= 0 || height() <= 0)
         return;
     const QRectF box = boundingRect();
     const QRectF target = placement(m_sourceSize, box, m_fillMode, m_alignment);
 
-    // Render at device resolution into a layer, so that a tint recolours the picture alone.
+    // A plain picture is drawn straight into the item's image.
+    if (!m_tint.isValid() && m_radius <= 0) {
+        painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        // Artwork may reach past its view box; show only the view box, as an image would.
+        painter->setClipRect(target.intersected(box));
+        m_renderer->render(painter, target);
+        return;
+    }
+
+    // Otherwise through a layer at device resolution, so that a tint recolours the picture alone.
     const qreal dpr = painter->device()->devicePixelRatioF();
     QImage layer((box.size() * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
     layer.setDevicePixelRatio(dpr);
@@ -121,10 +131,8 @@ void AssetImage::paint(QPainter *painter)
     {
         QPainter layerPainter(&layer);
         layerPainter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        // Artwork may reach past its view box; show only the view box, as an image would.
         layerPainter.setClipRect(target.intersected(box));
-        QSvgRenderer renderer(m_svg);
-        renderer.render(&layerPainter, target);
+        m_renderer->render(&layerPainter, target);
         if (m_tint.isValid()) {
             layerPainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
             layerPainter.fillRect(box, m_tint);

@@ -3,7 +3,10 @@
 #include <QColor>
 #include <QImage>
 #include <QQuickPaintedItem>
+#include <QSvgRenderer>
 #include <QtQml/qqmlregistration.h>
+
+#include <memory>
 
 // One of the app's pictures by asset name (see AssetCatalogue), scaled to fit or to fill its
 // box, optionally drawn as a template in one colour and clipped to rounded corners. An unknown
@@ -64,6 +67,7 @@ private:
     Qt::Alignment m_alignment = Qt::AlignCenter;
     QColor m_tint;
     qreal m_radius = 0;
-    QByteArray m_svg;
+    // The parsed picture, kept for painting; null when there is none.
+    std::unique_ptr<QSvgRenderer> m_renderer;
     QSizeF m_sourceSize;
 };
