@@ -264,13 +264,18 @@ Item {
         }
     }
 
-    // The recovery sheet is built when first opened, and its screen compiled then (by address).
+    // The recovery sheet is made when first opened and kept from then on; its screen is compiled
+    // then too (by address).
+    onForgotPasswordPresentedChanged: if (forgotPasswordPresented) recoverySheet.active = true
+
     Loader {
-        active: view.forgotPasswordPresented
+        id: recoverySheet
+
+        active: false
 
         sourceComponent: Item {
             Sheet {
-                presented: true
+                presented: view.forgotPasswordPresented
                 onClosed: view.forgotPasswordPresented = false
                 sourceComponent: Component {
                     Loader {

@@ -130,6 +130,12 @@ Item {
             mouseClick(part("closeButton"))
             tryCompare(view, "forgotPasswordPresented", false)
             compare([view.login, view.password, view.error], ["demo", "", message])
+
+            // It opens again after being closed.
+            mouseClick(part("forgotPasswordButton"))
+            tryVerify(() => part("closeButton") !== null && part("closeButton").visible)
+            mouseClick(part("closeButton"))
+            tryCompare(view, "forgotPasswordPresented", false)
         }
     }
 }
