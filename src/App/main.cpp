@@ -259,8 +259,11 @@ int main(int argc, char *argv[])
     LazyWebEngine::addImportPaths(&engine);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
-    // While the greeting is drawn, the secret storage's client library loads on another thread.
-    KeychainSecretStore::preloadClientLibrary();
+    // A returning subscriber's credentials will be read: while the greeting is drawn, the secret
+    // storage's client library loads on another thread. (Without them, the read finds out that
+    // nothing is stored without that library.)
+    if (tarvikApp.signedIn())
+        KeychainSecretStore::preloadClientLibrary();
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library
     // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).
