@@ -99,7 +99,8 @@ Item {
                 height: 32
                 name: "TarvikOfficialLogo"
                 fillMode: AssetImage.Fit
-                // Added, not or-ed: Qt 6.4's compiler turns | of enums into no C++.
+                // Flags are added rather than or-ed here and below: Qt 6.4's qmlcachegen compiles +
+                // but not |, and the interpreted lookup of a first Qt.X value is slow.
                 alignment: Qt.AlignLeft + Qt.AlignVCenter
                 Accessible.role: Accessible.Graphic
                 Accessible.name: "Логотип Tarvik"
