@@ -2,6 +2,7 @@
 #include "checkoutcertificatetrust.h"
 #include "clock.h"
 #include "fallbacksecretstore.h"
+#include "fontpreload.h"
 #include "haptics.h"
 #include "lazywebengine.h"
 #include "hapticssingleton.h"
@@ -162,6 +163,7 @@ void selfTestWebPage(QQmlApplicationEngine *engine)
 
 int main(int argc, char *argv[])
 {
+    FontPreload fonts;
     // Whatever the app or its libraries write (settings, notifications, the web profile) holds
     // personal data: no one but the user reads it.
     umask(S_IRWXG | S_IRWXO);
@@ -173,6 +175,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
     LazyWebEngine::prepare();
     QGuiApplication app(argc, argv);
+    fonts.applicationMade();
 
     const bool selfTest = app.arguments().contains(QStringLiteral("--self-test"));
     if (selfTest)
@@ -182,8 +185,6 @@ int main(int argc, char *argv[])
     QTranslator qtTranslations;
     if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslations);
-    app.setFont(Theme::applicationFont());
-    SymbolImage::preloadOutlines();
 
     const AppConfig config = AppConfig::fromArguments(app.arguments());
     NetworkAccess network(config.extraCaFile);
@@ -258,9 +259,14 @@ int main(int argc, char *argv[])
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     LazyWebEngine::addImportPaths(&engine);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    // Fonts last: until here they load on a thread of their own.
+    fonts.wait();
+    app.setFont(Theme::applicationFont());
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
-    // While the greeting is drawn, the secret storage's client library loads on another thread.
+    // While the greeting is drawn, the secret storage's client library and the symbols' outlines
+    // load on other threads.
     KeychainSecretStore::preloadClientLibrary();
+    SymbolImage::preloadOutlines();
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library
     // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).
