@@ -23,10 +23,10 @@ Window {
                                                              : "qrc:/qt/qml/Tarvik/Account/LoginView.qml"
     property Component compiledScreen: null
 
-    // Once the greeting is on screen, and while the session is restored, that screen is compiled
-    // in the background: at the end of start-up it only has to be built.
-    onFrameSwapped: {
-        if (compiledScreen === null && !TarvikApp.startupFinished)
+    // That screen is compiled on the loader thread while the greeting is built and drawn and the
+    // session is restored: at the end of start-up it only has to be built.
+    Component.onCompleted: {
+        if (!TarvikApp.startupFinished)
             compiledScreen = Qt.createComponent(expectedScreen, Component.Asynchronous)
     }
 

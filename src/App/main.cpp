@@ -263,9 +263,12 @@ int main(int argc, char *argv[])
     fonts.wait();
     app.setFont(Theme::applicationFont());
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
-    // While the greeting is drawn, the secret storage's client library and the symbols' outlines
-    // load on other threads.
-    KeychainSecretStore::preloadClientLibrary();
+    // A returning subscriber's credentials will be read: while the greeting is drawn, the secret
+    // storage's client library loads on another thread. (Without them, the read finds out that
+    // nothing is stored without that library.)
+    if (tarvikApp.signedIn())
+        KeychainSecretStore::preloadClientLibrary();
+    // The symbols' outlines, which the greeting does not show, too.
     SymbolImage::preloadOutlines();
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library

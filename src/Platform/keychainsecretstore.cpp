@@ -2,8 +2,14 @@
 
 #include "logging.h"
 
+#include <QCoroDBusPendingCall>
 #include <QCoroSignal>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
 #include <QLibrary>
+#include <QScopeGuard>
 #include <QThreadPool>
 #include <memory>
 #include <qt6keychain/keychain.h>
@@ -50,10 +56,68 @@ TarvikError failure(const QKeychain::Job &job)
 {
     return TarvikError(TarvikError::Domain::Secrets, int(job.error()), job.errorString());
 }
+
+// In a KDE session QtKeychain keeps its items in KWallet, not in the Secret Service.
+bool keychainUsesSecretService()
+{
+    const auto mentionsKde = [](const char *variable) {
+        const QByteArray value = qgetenv(variable).toLower();
+        return value.contains("kde") || value.contains("plasma");
+    };
+    return !mentionsKde("XDG_CURRENT_DESKTOP") && !mentionsKde("DESKTOP_SESSION") && qEnvironmentVariableIsEmpty("KDE_FULL_SESSION");
+}
+
+// True only when the Secret Service says it holds no item for the service and account. QtKeychain
+// files an item under the attributes "server" (the service) and "user" (the account) and finds it
+// by those two alone; searching by them needs no session and carries no secret. Any doubt (no
+// service, an error, another keychain) answers false, and the read goes through QtKeychain.
+QCoro::Task<bool> secretServiceHasNoItem(const QString &service, const QString &account)
+{
+    if (!keychainUsesSecretService())
+        co_return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        co_return false;
+    qDBusRegisterMetaType<QMap<QString, QString>>();
+    QDBusMessage search = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+                                                         QStringLiteral("org.freedesktop.Secret.Service"), QStringLiteral("SearchItems"));
+    const QMap<QString, QString> attributes{{QStringLiteral("server"), service}, {QStringLiteral("user"), account}};
+    search << QVariant::fromValue(attributes);
+    const QDBusPendingCall call = bus.asyncCall(search);
+    const QDBusMessage reply = co_await call;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.signature() != QLatin1String("aoao")) {
+        qCDebug(lcSecrets) << "could not search the Secret Service:" << reply.errorName() << reply.errorMessage();
+        co_return false;
+    }
+    const auto unlocked = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().at(0));
+    const auto locked = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().at(1));
+    co_return unlocked.isEmpty() && locked.isEmpty();
+}
 } // namespace
+
+KeychainSecretStore::KeychainSecretStore() = default;
+KeychainSecretStore::~KeychainSecretStore() = default;
+
+QCoro::Task<> OperationTurns::wait()
+{
+    const quint64 mine = m_issued++;
+    while (m_serving != mine)
+        co_await qCoro(this, &OperationTurns::advanced);
+}
+
+void OperationTurns::next()
+{
+    ++m_serving;
+    // From the event loop: the finishing operation is still unwinding.
+    QMetaObject::invokeMethod(this, &OperationTurns::advanced, Qt::QueuedConnection);
+}
 
 QCoro::Task<Result<std::optional<QByteArray>>> KeychainSecretStore::read(QString service, QString account)
 {
+    co_await m_turns.wait();
+    const auto done = qScopeGuard([this] { m_turns.next(); });
+    if (co_await secretServiceHasNoItem(service, account))
+        co_return std::optional<QByteArray>();
     const auto job = makeJob<QKeychain::ReadPasswordJob>(service, account);
     co_await run(job.get());
     switch (job->error()) {
@@ -69,6 +133,8 @@ QCoro::Task<Result<std::optional<QByteArray>>> KeychainSecretStore::read(QString
 
 QCoro::Task<Result<void>> KeychainSecretStore::write(QString service, QString account, QByteArray data)
 {
+    co_await m_turns.wait();
+    const auto done = qScopeGuard([this] { m_turns.next(); });
     const auto job = makeJob<QKeychain::WritePasswordJob>(service, account);
     job->setBinaryData(data);
     co_await run(job.get());
@@ -81,6 +147,8 @@ QCoro::Task<Result<void>> KeychainSecretStore::write(QString service, QString ac
 
 QCoro::Task<Result<void>> KeychainSecretStore::remove(QString service, QString account)
 {
+    co_await m_turns.wait();
+    const auto done = qScopeGuard([this] { m_turns.next(); });
     const auto job = makeJob<QKeychain::DeletePasswordJob>(service, account);
     co_await run(job.get());
     if (job->error() != QKeychain::NoError && job->error() != QKeychain::EntryNotFound) {

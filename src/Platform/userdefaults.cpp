@@ -46,19 +46,24 @@ QByteArray UserDefaults::value(const DataKey &key) const
     return stored.isValid() ? stored.toByteArray() : key.fallback();
 }
 
+// A typed key that reads as the new value already, be it stored or its default, is left as it
+// is: a first launch need not write its file to record a default.
 void UserDefaults::setValue(const BoolKey &key, bool value)
 {
-    setValue(QLatin1String(key.name), value);
+    if (this->value(key) != value)
+        setValue(QLatin1String(key.name), value);
 }
 
 void UserDefaults::setValue(const StringKey &key, const QString &value)
 {
-    setValue(QLatin1String(key.name), value);
+    if (this->value(key) != value)
+        setValue(QLatin1String(key.name), value);
 }
 
 void UserDefaults::setValue(const DataKey &key, const QByteArray &value)
 {
-    setValue(QLatin1String(key.name), value);
+    if (this->value(key) != value)
+        setValue(QLatin1String(key.name), value);
 }
 
 QVariant UserDefaults::value(const QString &key, const QVariant &fallback) const

@@ -2,6 +2,7 @@
 #include "tarvikcookievault.h"
 #include "tarvikcredentialvault.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -40,7 +41,53 @@ private:
         return item ? *item : std::nullopt;
     }
 
+    static std::optional<QByteArray> readItem(SecretStore &store, const QString &account)
+    {
+        const auto item = await(store.read(TarvikCredentialVault::service(), account));
+        return item ? *item : std::optional<QByteArray>("unreadable");
+    }
+
+    static bool clientLibraryLoaded()
+    {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libsecret-1");
+    }
+
 private Q_SLOTS:
+    // Runs first: a launch with nothing stored must not load the client library and its crypto.
+    void nothingStoredIsFoundWithoutTheClientLibrary()
+    {
+        KeychainSecretStore keychain;
+        QCOMPARE(readItem(keychain, host), std::nullopt);
+        QVERIFY(!clientLibraryLoaded());
+
+        // An item of another account does not count; the item itself is read in full.
+        QVERIFY(await(keychain.write(TarvikCredentialVault::service(), host + ".cookies", "[]")));
+        QCOMPARE(readItem(keychain, host), std::nullopt);
+        QCOMPARE(readItem(keychain, host + ".cookies"), QByteArray("[]"));
+        QVERIFY(await(keychain.remove(TarvikCredentialVault::service(), host + ".cookies")));
+    }
+
+    // A read started before a write answers what was stored before it, and finishes first.
+    void operationsFinishInTheOrderStarted()
+    {
+        KeychainSecretStore keychain;
+        const QString service = TarvikCredentialVault::service();
+        QVERIFY(await(keychain.write(service, host, "old")));
+        QStringList finished;
+        std::optional<QByteArray> read;
+        QCoro::connect(keychain.read(service, host), this, [&](const Result<std::optional<QByteArray>> &item) {
+            read = item ? *item : std::optional<QByteArray>("unreadable");
+            finished << QStringLiteral("read");
+        });
+        QCoro::connect(keychain.write(service, host, "new"), this, [&] { finished << QStringLiteral("write"); });
+        QTRY_COMPARE(finished.size(), 2);
+        QCOMPARE(finished, (QStringList{QStringLiteral("read"), QStringLiteral("write")}));
+        QCOMPARE(read, std::optional<QByteArray>("old"));
+        QCOMPARE(readItem(keychain, host), QByteArray("new"));
+        QVERIFY(await(keychain.remove(service, host)));
+    }
+
     void theSecretServiceIsUsed()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("Secret Service")));

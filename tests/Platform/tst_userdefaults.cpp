@@ -26,6 +26,13 @@ private Q_SLOTS:
         QCOMPARE(defaults.value(Defaults::cachedFirstName), QStringLiteral("Абонент"));
         QCOMPARE(defaults.value(Defaults::unreadNotificationIds), QStringLiteral("0,1"));
         QVERIFY(defaults.value(Defaults::shopCart).isEmpty());
+
+        // Recording what reads so already (a first launch's sign-out) writes no file.
+        QSignalSpy changed(&defaults, &UserDefaults::valueChanged);
+        defaults.setValue(Defaults::signedIn, false);
+        defaults.setValue(Defaults::cachedFirstName, QStringLiteral("Абонент"));
+        QCOMPARE(QFileInfo(defaults.filePath()).size(), 0);
+        QCOMPARE(changed.count(), 0);
     }
 
     void valuesSurviveANewInstance()
