@@ -46,14 +46,12 @@
 #include <QCoroTask>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
-#include <QTranslator>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
@@ -182,9 +180,8 @@ int main(int argc, char *argv[])
         s_previousHandler = qInstallMessageHandler(countWarnings);
 
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslations);
+    // Qt's own texts in Russian come with the QML engine, which installs Qt's catalogue of the
+    // default locale when it loads the first screen.
 
     const AppConfig config = AppConfig::fromArguments(app.arguments());
     NetworkAccess network(config.extraCaFile);
@@ -268,8 +265,11 @@ int main(int argc, char *argv[])
     // nothing is stored without that library.)
     if (tarvikApp.signedIn())
         KeychainSecretStore::preloadClientLibrary();
-    // The symbols' outlines, which the greeting does not show, too.
-    SymbolImage::preloadOutlines();
+    // The symbols' outlines are read on a thread of their own once the greeting, which shows
+    // none, has been drawn: not beside its first frame.
+    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst()))
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, &SymbolImage::preloadOutlines,
+                         static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library
     // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).
