@@ -201,7 +201,6 @@ int main(int argc, char *argv[])
     HapticsSingleton::setInstance(&haptics);
     MotionPreference motion;
     MotionPreferenceSingleton::setInstance(&motion);
-    motion.start();
     UserNotificationCenter notifications(&clock);
     NotificationPermission::setCenter(&notifications);
     TarvikShopCart cart(&defaults, &notifications);
@@ -265,11 +264,15 @@ int main(int argc, char *argv[])
     // nothing is stored without that library.)
     if (tarvikApp.signedIn())
         KeychainSecretStore::preloadClientLibrary();
-    // The symbols' outlines are read on a thread of their own once the greeting, which shows
-    // none, has been drawn: not beside its first frame.
-    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst()))
-        QObject::connect(window, &QQuickWindow::frameSwapped, &app, &SymbolImage::preloadOutlines,
-                         static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    // What the greeting does not need waits until it has been drawn: the symbols' outlines (read on
+    // a thread of their own) and the desktop's motion preference (connecting to the session bus
+    // blocks; only a tap on the background animates by it).
+    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst())) {
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&motion] {
+            SymbolImage::preloadOutlines();
+            motion.start();
+        }, static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library
     // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).
