@@ -2,6 +2,7 @@
 #include "checkoutcertificatetrust.h"
 #include "clock.h"
 #include "fallbacksecretstore.h"
+#include "fontpreload.h"
 #include "haptics.h"
 #include "lazywebengine.h"
 #include "hapticssingleton.h"
@@ -45,14 +46,12 @@
 #include <QCoroTask>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
-#include <QTranslator>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
@@ -162,6 +161,7 @@ void selfTestWebPage(QQmlApplicationEngine *engine)
 
 int main(int argc, char *argv[])
 {
+    FontPreload fonts;
     // Whatever the app or its libraries write (settings, notifications, the web profile) holds
     // personal data: no one but the user reads it.
     umask(S_IRWXG | S_IRWXO);
@@ -173,17 +173,15 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
     LazyWebEngine::prepare();
     QGuiApplication app(argc, argv);
+    fonts.applicationMade();
 
     const bool selfTest = app.arguments().contains(QStringLiteral("--self-test"));
     if (selfTest)
         s_previousHandler = qInstallMessageHandler(countWarnings);
 
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslations);
-    app.setFont(Theme::applicationFont());
-    SymbolImage::preloadOutlines();
+    // Qt's own texts in Russian come with the QML engine, which installs Qt's catalogue of the
+    // default locale when it loads the first screen.
 
     const AppConfig config = AppConfig::fromArguments(app.arguments());
     NetworkAccess network(config.extraCaFile);
@@ -203,7 +201,6 @@ int main(int argc, char *argv[])
     HapticsSingleton::setInstance(&haptics);
     MotionPreference motion;
     MotionPreferenceSingleton::setInstance(&motion);
-    motion.start();
     UserNotificationCenter notifications(&clock);
     NotificationPermission::setCenter(&notifications);
     TarvikShopCart cart(&defaults, &notifications);
@@ -258,12 +255,24 @@ int main(int argc, char *argv[])
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     LazyWebEngine::addImportPaths(&engine);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    // Fonts last: until here they load on a thread of their own.
+    fonts.wait();
+    app.setFont(Theme::applicationFont());
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
     // A returning subscriber's credentials will be read: while the greeting is drawn, the secret
     // storage's client library loads on another thread. (Without them, the read finds out that
     // nothing is stored without that library.)
     if (tarvikApp.signedIn())
         KeychainSecretStore::preloadClientLibrary();
+    // What the greeting does not need waits until it has been drawn: the symbols' outlines (read on
+    // a thread of their own) and the desktop's motion preference (connecting to the session bus
+    // blocks; only a tap on the background animates by it).
+    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst())) {
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&motion] {
+            SymbolImage::preloadOutlines();
+            motion.start();
+        }, static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library
     // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).

@@ -19,9 +19,13 @@ Item {
         [Qt.rgba(0.15, 0.68, 0.94, 0.2), Qt.rgba(1.0, 0.72, 0.25, 0.18)]
     ]
     readonly property int paletteAnimationDuration: reduceMotion ? 150 : 450
+    // How many palettes' glows have been made: the first at once, the others when first shown.
+    property int madePalettes: 1
 
     function cyclePalette() {
-        paletteIndex = (paletteIndex + 1) % palettes.length
+        const next = (paletteIndex + 1) % palettes.length
+        madePalettes = Math.max(madePalettes, next + 1)
+        paletteIndex = next
         Haptics.play(Haptics.ImpactLight)
     }
 
@@ -34,38 +38,69 @@ Item {
         color: Theme.tarPaper
     }
 
-    // Each palette's glows are drawn once, when first shown; a change of palette fades from one
-    // pair to the next, which the renderer does without drawing them again.
-    Repeater {
-        model: root.palettes.length
+    // A palette's two glows. Each palette's are made and drawn once, when first shown; a change of
+    // palette fades from one pair to the next, which the renderer does without drawing them again.
+    component Glows: Item {
+        id: glows
 
-        Item {
-            required property int index
+        required property var colors
+        required property bool shown
+        required property int fadeDuration
+        required property var fadeEasing
 
-            anchors.fill: parent
-            opacity: index === root.paletteIndex ? 1 : 0
-            visible: opacity > 0
-            Behavior on opacity { NumberAnimation { duration: root.paletteAnimationDuration; easing: paletteEasing.easing } }
+        anchors.fill: parent
+        opacity: shown ? 1 : 0
+        visible: opacity > 0
+        Behavior on opacity { NumberAnimation { duration: glows.fadeDuration; easing: glows.fadeEasing } }
 
-            SoftRectangle {
-                width: 330 + 2 * overhang
-                height: width
-                x: (root.width - width) / 2 + 160
-                y: (root.height - height) / 2 - 280
-                radius: 165
-                blur: 45
-                color: root.palettes[parent.index][0]
-            }
+        SoftRectangle {
+            width: 330 + 2 * overhang
+            height: width
+            x: (glows.width - width) / 2 + 160
+            y: (glows.height - height) / 2 - 280
+            radius: 165
+            blur: 45
+            color: glows.colors[0]
+        }
 
-            SoftRectangle {
-                width: 280 + 2 * overhang
-                height: width
-                x: (root.width - width) / 2 - 170
-                y: (root.height - height) / 2 + 330
-                radius: 140
-                blur: 50
-                color: root.palettes[parent.index][1]
-            }
+        SoftRectangle {
+            width: 280 + 2 * overhang
+            height: width
+            x: (glows.width - width) / 2 - 170
+            y: (glows.height - height) / 2 + 330
+            radius: 140
+            blur: 50
+            color: glows.colors[1]
+        }
+    }
+
+    Glows {
+        colors: root.palettes[0]
+        shown: root.paletteIndex === 0
+        fadeDuration: root.paletteAnimationDuration
+        fadeEasing: paletteEasing.easing
+    }
+
+    // The other palettes' glows are made on the first tap that shows them, before they fade in.
+    Loader {
+        anchors.fill: parent
+        active: root.madePalettes > 1 || root.paletteIndex === 1
+        sourceComponent: Glows {
+            colors: root.palettes[1]
+            shown: root.paletteIndex === 1
+            fadeDuration: root.paletteAnimationDuration
+            fadeEasing: paletteEasing.easing
+        }
+    }
+
+    Loader {
+        anchors.fill: parent
+        active: root.madePalettes > 2 || root.paletteIndex === 2
+        sourceComponent: Glows {
+            colors: root.palettes[2]
+            shown: root.paletteIndex === 2
+            fadeDuration: root.paletteAnimationDuration
+            fadeEasing: paletteEasing.easing
         }
     }
 

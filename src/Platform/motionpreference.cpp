@@ -23,6 +23,11 @@ QVariant unwrapped(QVariant value)
 }
 } // namespace
 
+MotionPreference::MotionPreference(QObject *parent)
+    : QObject(parent)
+{
+}
+
 MotionPreference::MotionPreference(QObject *parent, QDBusConnection bus)
     : QObject(parent)
     , m_bus(std::move(bus))
@@ -31,15 +36,17 @@ MotionPreference::MotionPreference(QObject *parent, QDBusConnection bus)
 
 void MotionPreference::start()
 {
-    if (!m_bus.isConnected())
+    if (!m_bus)
+        m_bus = QDBusConnection::sessionBus();
+    if (!m_bus->isConnected())
         return;
-    m_bus.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"), this,
+    m_bus->connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"), this,
                   SLOT(settingChanged(QString, QString, QDBusVariant)));
     QDBusMessage read = QDBusMessage::createMethodCall(portalService, portalPath, settingsInterface, QStringLiteral("Read"));
     read << group << key;
     // Only a portal that runs: none is started for this.
     read.setAutoStartService(false);
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(read), this);
+    auto *watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(read), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
         call->deleteLater();
         const QDBusPendingReply<QDBusVariant> reply = *call;

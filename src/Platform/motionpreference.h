@@ -3,6 +3,8 @@
 #include <QDBusConnection>
 #include <QObject>
 
+#include <optional>
+
 class QDBusVariant;
 
 // The desktop's wish for less motion: the Settings portal's org.gnome.desktop.interface
@@ -14,7 +16,9 @@ class MotionPreference : public QObject
     Q_PROPERTY(bool reduceMotion READ reduceMotion NOTIFY reduceMotionChanged)
 
 public:
-    explicit MotionPreference(QObject *parent = nullptr, QDBusConnection bus = QDBusConnection::sessionBus());
+    // On the session bus, connected to by start(): connecting waits for the bus.
+    explicit MotionPreference(QObject *parent = nullptr);
+    MotionPreference(QObject *parent, QDBusConnection bus);
 
     bool reduceMotion() const { return m_reduceMotion; }
     // Asks the portal (once) and follows its changes.
@@ -29,6 +33,6 @@ private Q_SLOTS:
 private:
     void setAnimationsEnabled(const QVariant &value);
 
-    QDBusConnection m_bus;
+    std::optional<QDBusConnection> m_bus;
     bool m_reduceMotion = false;
 };
