@@ -23,6 +23,9 @@ Item {
     ]
     // The open story viewer, if any.
     readonly property alias storyViewer: viewerLoader.item
+    // Screens not on the first frame are given by address: they are compiled when first shown.
+    readonly property string storyViewerSource: "qrc:/qt/qml/Tarvik/Shell/StoryViewer.qml"
+    readonly property string servicesTab: "qrc:/qt/qml/Tarvik/Shell/ServicesView.qml"
 
     // The root item of a tab once it has been shown.
     function tabItem(index) {
@@ -32,9 +35,12 @@ Item {
     // The index is not checked here: the viewer clamps it.
     function openStory(index) {
         selectedStoryIndex = index
-        // A viewer still fading out is done; the story opens in a fresh one.
-        if (!storyViewerPresented)
-            viewerLoader.active = false
+        // A viewer still fading out is done; the story opens in a fresh one. An open one turns
+        // to the story.
+        if (storyViewerPresented && viewerLoader.item)
+            viewerLoader.item.initialIndex = index
+        else
+            viewerLoader.setSource(storyViewerSource, { stories: shell.stories, initialIndex: index })
         viewerLoader.active = true
         storyViewerPresented = true
     }
@@ -59,7 +65,7 @@ Item {
         Repeater {
             id: pages
 
-            model: [homeTab, Destinations.paymentsTab, servicesTab, supportTab]
+            model: [homeTab, Destinations.paymentsTab, shell.servicesTab, supportTab]
 
             // A tab is built the first time it shows and then kept, with whatever it has pushed; a
             // tab given by address is compiled then too.
@@ -104,10 +110,11 @@ Item {
             NumberAnimation { duration: 160; easing.type: Easing.OutQuad }
         }
 
-        sourceComponent: StoryViewer {
-            stories: shell.stories
-            initialIndex: shell.selectedStoryIndex
-            onDismiss: shell.closeStory()
+        Connections {
+            target: viewerLoader.item
+            function onDismiss() {
+                shell.closeStory()
+            }
         }
     }
 
@@ -118,12 +125,6 @@ Item {
             stories: shell.stories
             onOpenStory: index => shell.openStory(index)
         }
-    }
-
-    Component {
-        id: servicesTab
-
-        ServicesView {}
     }
 
     Component {

@@ -269,11 +269,20 @@ Item {
                 flickableDirection: Flickable.VerticalFlick
                 T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
+                // Only the top strip is painted (a painted item keeps pictures of its whole size);
+                // below it the sheet is a plain fill.
                 RoundedCornerShape {
                     width: sheet.width
-                    height: Math.max(sheet.height, sheet.contentHeight)
+                    height: 2 * radius
                     radius: 28
                     corners: RoundedCornerShape.TopLeft | RoundedCornerShape.TopRight
+                    color: Theme.white
+                }
+
+                Rectangle {
+                    y: 28
+                    width: sheet.width
+                    height: Math.max(sheet.height, sheet.contentHeight) - y
                     color: Theme.white
                 }
 
