@@ -5,8 +5,9 @@ import Tarvik.App
 
 // The app's one window: the session-loading screen until start-up has finished, then the signed-in
 // screens or the sign-in screen, as the stored sign-in flag says. A plain window: the controls
-// module loads with the first screen that has controls, not for the greeting. Text takes the
-// application's font, which main() sets.
+// module loads with the first screen that has controls, not for the greeting. The screens' text
+// takes the application's font, which main() sets once the window is built (the greeting's text
+// sets its own).
 Window {
     id: window
 
@@ -17,18 +18,6 @@ Window {
     visible: true
     title: "Tarvik"
     color: Theme.tarPaper
-
-    // The screen that start-up will most likely end on, by the stored sign-in flag.
-    readonly property url expectedScreen: TarvikApp.signedIn ? "qrc:/qt/qml/Tarvik/Shell/AppShell.qml"
-                                                             : "qrc:/qt/qml/Tarvik/Account/LoginView.qml"
-    property Component compiledScreen: null
-
-    // That screen is compiled on the loader thread while the greeting is built and drawn and the
-    // session is restored: at the end of start-up it only has to be built.
-    Component.onCompleted: {
-        if (!TarvikApp.startupFinished)
-            compiledScreen = Qt.createComponent(expectedScreen, Component.Asynchronous)
-    }
 
     KeyboardDismissModifier {
         anchors.fill: parent
@@ -42,7 +31,8 @@ Window {
                 anchors.fill: parent
                 active: TarvikApp.startupFinished
                 opacity: 0
-                // By address, so that the screens behind the greeting load only once it is shown.
+                // By address: the screens behind the greeting are not built with it. main() has the
+                // one start-up will most likely end on compiled meanwhile.
                 source: TarvikApp.signedIn ? "qrc:/qt/qml/Tarvik/Shell/AppShell.qml" : "qrc:/qt/qml/Tarvik/Account/LoginView.qml"
 
                 // The end of start-up is a short fade from the greeting to the first real screen.

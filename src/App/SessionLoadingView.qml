@@ -28,10 +28,16 @@ Item {
         anchors.leftMargin: 28
         anchors.rightMargin: 28
         scale: 0.985
-        opacity: 0.7
+
+        // How strongly the content shows (0.7 to 1 as it breathes). Its text takes it as the
+        // alpha of its colour rather than as opacity: the software renderer draws text of an
+        // opaque item far faster, and Qt Quick applies opacity to each piece alike.
+        property real strength: 0.7
 
         BrandMark {
             id: brand
+
+            strength: column.strength
 
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.top: parent.top
@@ -69,10 +75,11 @@ Item {
             anchors.right: parent.right
             anchors.verticalCenter: middle.verticalCenter
             text: view.greeting + ",\n" + view.name + "!"
-            size: 52 * Math.max(0.68, Math.min(1, width / Math.max(1, fullSize.implicitWidth)))
+            // Full size until laid out: most greetings keep it.
+            size: width > 0 ? 52 * Math.max(0.68, Math.min(1, width / Math.max(1, fullSize.implicitWidth))) : 52
             weight: Font.Black
             tracking: -2 * size / 52
-            color: Theme.tarInk
+            color: Theme.withOpacity(Theme.tarInk, column.strength)
             lineHeight: 0.92
             wrapMode: Text.WrapAtWordBoundaryOrAnywhere
             maximumLineCount: 3
@@ -90,7 +97,9 @@ Item {
             width: 24
             height: 24
             color: Theme.tarPink
-            opacity: 0.34
+            opacity: level * column.strength
+
+            property real level: 0.34
         }
     }
 
@@ -101,13 +110,13 @@ Item {
 
         ParallelAnimation {
             NumberAnimation { target: column; property: "scale"; to: 1.0; duration: 900; easing.type: Easing.InOutQuad }
-            NumberAnimation { target: column; property: "opacity"; to: 1.0; duration: 900; easing.type: Easing.InOutQuad }
-            NumberAnimation { target: heart; property: "opacity"; to: 1.0; duration: 900; easing.type: Easing.InOutQuad }
+            NumberAnimation { target: column; property: "strength"; to: 1.0; duration: 900; easing.type: Easing.InOutQuad }
+            NumberAnimation { target: heart; property: "level"; to: 1.0; duration: 900; easing.type: Easing.InOutQuad }
         }
         ParallelAnimation {
             NumberAnimation { target: column; property: "scale"; to: 0.985; duration: 900; easing.type: Easing.InOutQuad }
-            NumberAnimation { target: column; property: "opacity"; to: 0.7; duration: 900; easing.type: Easing.InOutQuad }
-            NumberAnimation { target: heart; property: "opacity"; to: 0.34; duration: 900; easing.type: Easing.InOutQuad }
+            NumberAnimation { target: column; property: "strength"; to: 0.7; duration: 900; easing.type: Easing.InOutQuad }
+            NumberAnimation { target: heart; property: "level"; to: 0.34; duration: 900; easing.type: Easing.InOutQuad }
         }
     }
 }

@@ -255,10 +255,20 @@ int main(int argc, char *argv[])
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     LazyWebEngine::addImportPaths(&engine);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
-    // Fonts last: until here they load on a thread of their own.
-    fonts.wait();
+    // The window's own types load first. Then the screen that start-up will most likely end on (by
+    // the stored sign-in flag) compiles on the QML loader thread while the greeting is built and
+    // drawn and the session is restored: at the end of start-up it only has to be built. (Asked for
+    // before the window's types, it would hold them up: the loader thread takes one at a time.)
+    const QUrl windowUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml"));
+    const QQmlComponent windowTypes(&engine, windowUrl);
+    const QQmlComponent expectedScreen(&engine,
+                                       QUrl(tarvikApp.signedIn() ? QStringLiteral("qrc:/qt/qml/Tarvik/Shell/AppShell.qml")
+                                                                 : QStringLiteral("qrc:/qt/qml/Tarvik/Account/LoginView.qml")),
+                                       QQmlComponent::Asynchronous);
+    // The fonts may still be loading on their thread: the greeting's text (which sets its font)
+    // waits for them. The screens after it take the application's font.
+    engine.load(windowUrl);
     app.setFont(Theme::applicationFont());
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
     // A returning subscriber's credentials will be read: while the greeting is drawn, the secret
     // storage's client library loads on another thread. (Without them, the read finds out that
     // nothing is stored without that library.)

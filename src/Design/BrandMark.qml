@@ -1,8 +1,14 @@
 import QtQuick
 import Tarvik.Design
 
-// The brand mark: pixel heart, the product word in capitals and a "BETA" badge. No inputs.
+// The brand mark: pixel heart, the product word in capitals and a "BETA" badge.
 Row {
+    id: mark
+
+    // How strongly it is drawn (0..1). Its text and the badge behind text take it as the alpha of
+    // their colours, so that the text stays opaque to the renderer (the greeting breathes by it).
+    property real strength: 1
+
     spacing: 10
 
     PixelHeart {
@@ -10,6 +16,7 @@ Row {
         width: 36
         height: 36
         color: Theme.tarPink
+        opacity: mark.strength
     }
 
     StyledText {
@@ -19,7 +26,7 @@ Row {
         weight: Font.Black
         rounded: true
         tracking: 1.8
-        color: Theme.tarPink
+        color: Theme.withOpacity(Theme.tarPink, mark.strength)
     }
 
     Rectangle {
@@ -27,7 +34,7 @@ Row {
         width: beta.implicitWidth + 16
         height: beta.implicitHeight + 8
         radius: height / 2
-        color: Theme.tarOrange
+        color: Theme.withOpacity(Theme.tarOrange, mark.strength)
 
         StyledText {
             id: beta
@@ -35,7 +42,7 @@ Row {
             text: "BETA"
             textStyle: Theme.Caption2
             weight: Font.Bold
-            color: Theme.tarInk
+            color: Theme.withOpacity(Theme.tarInk, mark.strength)
         }
     }
 }

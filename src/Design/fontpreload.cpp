@@ -4,7 +4,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <utility>
+std::atomic<FontPreload *> FontPreload::s_running = nullptr;
 
 FontPreload::FontPreload()
     : m_thread([this] {
@@ -14,13 +14,18 @@ FontPreload::FontPreload()
         m_go.wait();
         if (m_application)
             Theme::fontFamily();
+        m_done = true;
+        m_done.notify_all();
     })
 {
+    s_running = this;
 }
 
 FontPreload::~FontPreload()
 {
-    wait();
+    release();
+    m_thread.join();
+    s_running = nullptr;
 }
 
 void FontPreload::applicationMade()
@@ -29,15 +34,18 @@ void FontPreload::applicationMade()
     release();
 }
 
-void FontPreload::wait()
+void FontPreload::waitForFonts()
 {
-    release();
-    if (m_thread.joinable())
-        m_thread.join();
+    FontPreload *preload = s_running;
+    if (!preload || preload->m_done || std::this_thread::get_id() == preload->m_thread.get_id())
+        return;
+    // Asked before the application object exists: the preload reads the configuration only.
+    preload->release();
+    preload->m_done.wait(false);
 }
 
 void FontPreload::release()
 {
-    if (!std::exchange(m_released, true))
+    if (!m_released.exchange(true))
         m_go.count_down();
 }

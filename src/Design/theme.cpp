@@ -1,5 +1,7 @@
 #include "theme.h"
 
+#include "fontpreload.h"
+
 #include <QFontDatabase>
 
 #include <array>
@@ -74,6 +76,9 @@ Theme::TextStyleMetrics Theme::textStyle(TextStyle style)
 
 QString Theme::fontFamily()
 {
+    // While start-up reads the font configuration on a thread, this waits for it rather than read
+    // it a second time.
+    FontPreload::waitForFonts();
     static const QString family = firstInstalled({"Inter", "DejaVu Sans"});
     return family;
 }

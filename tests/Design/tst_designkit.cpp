@@ -1,5 +1,6 @@
 #include "assetcatalogue.h"
 #include "assetimage.h"
+#include "fontpreload.h"
 #include "pixelheart.h"
 #include "roundedcornershape.h"
 #include "softrectangle.h"
@@ -115,6 +116,21 @@ private Q_SLOTS:
             QVERIFY(QFontMetrics(font).inFont(QChar(u'ё')));
             QVERIFY(QFontMetrics(font).inFont(QChar(u'₽')));
         }
+    }
+
+    // Start-up reads the font configuration on a thread of its own; the app's family asked for
+    // meanwhile waits for it, whether or not the application object has been announced to it, and
+    // is the family it found.
+    void familyAskedForDuringThePreload()
+    {
+        {
+            FontPreload preload;
+            QCOMPARE(Theme::fontFamily(), QStringLiteral("Inter"));
+        }
+        FontPreload preload;
+        preload.applicationMade();
+        QCOMPARE(Theme::fontFamily(), QStringLiteral("Inter"));
+        QCOMPARE(QFontInfo(Theme::applicationFont()).family(), QStringLiteral("Inter"));
     }
 
     void everySymbolHasAGlyph()
