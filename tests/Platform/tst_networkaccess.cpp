@@ -84,8 +84,11 @@ private Q_SLOTS:
         QCOMPARE(result.error().description(), NetworkAccess::oversizedReplyText);
         const qint64 grown = peakMemoryKb() - before;
         qInfo("peak memory grew by %lld kB; %lld body bytes streamed so far", grown, StandinFaults::bytesStreamed());
-        // The limit and what one turn of the event loop brings, with room for the allocator.
+        // The limit and what one turn of the event loop brings, with room for the allocator. Under
+        // AddressSanitizer freed memory is held back from reuse, so the peak tells nothing there.
+#ifndef __SANITIZE_ADDRESS__
         QVERIFY2(grown < 64 * 1024, qPrintable(QString::number(grown)));
+#endif
     }
 
     void limitIsTheCallers()
