@@ -46,12 +46,14 @@
 #include <QCoroTask>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QLocale>
-#include <QQmlApplicationEngine>
 #include <QQmlComponent>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
+#include <QTranslator>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
@@ -128,14 +130,13 @@ long peakResidentKiB()
 
 // --self-test, once start-up has finished: the web engine must not be in the process yet; then a
 // web page opens as the checkout opens it, and must load.
-void selfTestWebPage(QQmlApplicationEngine *engine)
+void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window)
 {
     if (LazyWebEngine::isLoaded()) {
         std::fprintf(stderr, "self-test: the web engine was loaded before any web page opened\n");
         QCoreApplication::exit(4);
         return;
     }
-    auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().constFirst());
     QQmlComponent component(engine, QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/Payments/PaymentWebView.qml")));
     QObject *page = component.createWithInitialProperties({{QStringLiteral("url"), QUrl(QStringLiteral("about:blank"))}});
     if (!page) {
@@ -180,8 +181,7 @@ int main(int argc, char *argv[])
         s_previousHandler = qInstallMessageHandler(countWarnings);
 
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    // Qt's own texts in Russian come with the QML engine, which installs Qt's catalogue of the
-    // default locale when it loads the first screen.
+    // Qt's own texts in Russian are installed once the greeting has been drawn (below).
 
     const AppConfig config = AppConfig::fromArguments(app.arguments());
     NetworkAccess network(config.extraCaFile);
@@ -250,39 +250,46 @@ int main(int argc, char *argv[])
     Session session;
     // Qt Quick's own loads (the channel logos) trust what the app's requests trust.
     QmlNetworkAccessFactory qmlNetwork(&network);
-    QQmlApplicationEngine engine;
+    QQmlEngine engine;
+    QObject::connect(&engine, &QQmlEngine::quit, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&engine, &QQmlEngine::exit, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     engine.setNetworkAccessManagerFactory(&qmlNetwork);
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     LazyWebEngine::addImportPaths(&engine);
-    QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     // The window's own types load first. Then the screen that start-up will most likely end on (by
     // the stored sign-in flag) compiles on the QML loader thread while the greeting is built and
     // drawn and the session is restored: at the end of start-up it only has to be built. (Asked for
     // before the window's types, it would hold them up: the loader thread takes one at a time.)
-    const QUrl windowUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml"));
-    const QQmlComponent windowTypes(&engine, windowUrl);
+    QQmlComponent windowComponent(&engine, QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
     const QQmlComponent expectedScreen(&engine,
                                        QUrl(tarvikApp.signedIn() ? QStringLiteral("qrc:/qt/qml/Tarvik/Shell/AppShell.qml")
                                                                  : QStringLiteral("qrc:/qt/qml/Tarvik/Account/LoginView.qml")),
                                        QQmlComponent::Asynchronous);
-    // The fonts may still be loading on their thread: the greeting's text (which sets its font)
-    // waits for them. The screens after it take the application's font.
-    engine.load(windowUrl);
+    // The fonts load on their thread while the window's types load, and are ready by now: the
+    // window's text takes the application's font, or compares its own with it.
     app.setFont(Theme::applicationFont());
+    const std::unique_ptr<QObject> root(windowComponent.create());
+    auto *window = qobject_cast<QQuickWindow *>(root.get());
+    if (!window) {
+        std::fprintf(stderr, "%s\n", qPrintable(windowComponent.errorString()));
+        return 1;
+    }
     // A returning subscriber's credentials will be read: while the greeting is drawn, the secret
     // storage's client library loads on another thread. (Without them, the read finds out that
     // nothing is stored without that library.)
     if (tarvikApp.signedIn())
         KeychainSecretStore::preloadClientLibrary();
     // What the greeting does not need waits until it has been drawn: the symbols' outlines (read on
-    // a thread of their own) and the desktop's motion preference (connecting to the session bus
-    // blocks; only a tap on the background animates by it).
-    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst())) {
-        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&motion] {
-            SymbolImage::preloadOutlines();
-            motion.start();
-        }, static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
-    }
+    // a thread of their own), the desktop's motion preference (connecting to the session bus
+    // blocks; only a tap on the background animates by it) and Qt's own texts in Russian (the
+    // controls' menus and dialogs).
+    QTranslator qtTexts;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&motion, &qtTexts] {
+        SymbolImage::preloadOutlines();
+        motion.start();
+        if (qtTexts.load(QLocale(), QStringLiteral("qt"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTexts);
+    }, static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library
     // loads when asked: ask once the greeting has been drawn (or shortly, should no frame come).
@@ -294,13 +301,11 @@ int main(int argc, char *argv[])
                      {.api = &api, .credentials = nullptr, .cookies = nullptr, .cache = &cache, .cookieJar = network.cookieStore(), .clock = &clock},
                      &tarvikApp);
     };
-    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst()))
-        QObject::connect(window, &QQuickWindow::frameSwapped, &app, openSession, Qt::QueuedConnection);
+    QObject::connect(window, &QQuickWindow::frameSwapped, &app, openSession, Qt::QueuedConnection);
     QTimer::singleShot(250, &app, openSession);
 
     // For the start-up benchmark: report the first frame, and the first frame after start-up, then quit.
-    if (qEnvironmentVariableIsSet("TARVIK_REPORT_FRAMES") && !engine.rootObjects().isEmpty()) {
-        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    if (qEnvironmentVariableIsSet("TARVIK_REPORT_FRAMES")) {
         QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&tarvikApp, reported = 0]() mutable {
             if (reported == 0) {
                 std::printf("frame greeting %ld\n", peakResidentKiB());
@@ -316,9 +321,9 @@ int main(int argc, char *argv[])
     }
 
     if (selfTest) {
-        QObject::connect(&tarvikApp, &TarvikApp::startupFinishedChanged, &app, [&engine] {
+        QObject::connect(&tarvikApp, &TarvikApp::startupFinishedChanged, &app, [&engine, window] {
             // Let the first screen after the greeting load and draw before judging.
-            QTimer::singleShot(1500, qApp, [&engine] { selfTestWebPage(&engine); });
+            QTimer::singleShot(1500, qApp, [&engine, window] { selfTestWebPage(&engine, window); });
         });
         QTimer::singleShot(60000, &app, [] { QCoreApplication::exit(3); });
     }
