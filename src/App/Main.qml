@@ -33,7 +33,7 @@ Window {
                 opacity: 0
                 // By address: the screens behind the greeting are not built with it. main() has the
                 // one start-up will most likely end on compiled meanwhile.
-                source: TarvikApp.signedIn ? "qrc:/qt/qml/Tarvik/Shell/AppShell.qml" : "qrc:/qt/qml/Tarvik/Account/LoginView.qml"
+                source: TarvikApp.screen
 
                 // The end of start-up is a short fade from the greeting to the first real screen.
                 NumberAnimation on opacity {

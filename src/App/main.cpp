@@ -261,10 +261,7 @@ int main(int argc, char *argv[])
     // drawn and the session is restored: at the end of start-up it only has to be built. (Asked for
     // before the window's types, it would hold them up: the loader thread takes one at a time.)
     QQmlComponent windowComponent(&engine, QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
-    const QQmlComponent expectedScreen(&engine,
-                                       QUrl(tarvikApp.signedIn() ? QStringLiteral("qrc:/qt/qml/Tarvik/Shell/AppShell.qml")
-                                                                 : QStringLiteral("qrc:/qt/qml/Tarvik/Account/LoginView.qml")),
-                                       QQmlComponent::Asynchronous);
+    const QQmlComponent expectedScreen(&engine, tarvikApp.screen(), QQmlComponent::Asynchronous);
     // The fonts load on their thread while the window's types load, and are ready by now: the
     // window's text takes the application's font, or compares its own with it.
     app.setFont(Theme::applicationFont());

@@ -35,6 +35,11 @@ bool TarvikApp::signedIn() const
     return m_defaults->value(Defaults::signedIn);
 }
 
+QUrl TarvikApp::screen() const
+{
+    return QUrl(signedIn() ? QStringLiteral("qrc:/qt/qml/Tarvik/Shell/AppShell.qml") : QStringLiteral("qrc:/qt/qml/Tarvik/Account/LoginView.qml"));
+}
+
 void TarvikApp::setSignedIn(bool signedIn)
 {
     m_defaults->setValue(Defaults::signedIn, signedIn);

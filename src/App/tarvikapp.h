@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 #include <chrono>
@@ -23,6 +24,9 @@ class TarvikApp : public QObject
     Q_PROPERTY(bool signedIn READ signedIn WRITE setSignedIn NOTIFY signedInChanged)
     Q_PROPERTY(QString cachedFirstName READ cachedFirstName NOTIFY cachedFirstNameChanged)
     Q_PROPERTY(bool startupFinished READ startupFinished NOTIFY startupFinishedChanged)
+    // The screen the window shows after start-up, by the sign-in flag: the signed-in screens or
+    // the sign-in screen.
+    Q_PROPERTY(QUrl screen READ screen NOTIFY signedInChanged)
 
 public:
     struct Collaborators {
@@ -40,6 +44,7 @@ public:
     bool signedIn() const;
     void setSignedIn(bool signedIn);
     QString cachedFirstName() const;
+    QUrl screen() const;
     bool startupFinished() const { return m_startupFinished; }
     QDateTime lastSessionCheck() const { return m_lastSessionCheck; }
 
