@@ -48,22 +48,19 @@ QByteArray UserDefaults::value(const DataKey &key) const
 
 // A typed key that reads as the new value already, be it stored or its default, is left as it
 // is: a first launch need not write its file to record a default.
-void UserDefaults::setValue(const BoolKey &key, bool value)
+bool UserDefaults::setValue(const BoolKey &key, bool value)
 {
-    if (this->value(key) != value)
-        setValue(QLatin1String(key.name), value);
+    return this->value(key) == value || setValue(QLatin1String(key.name), value);
 }
 
-void UserDefaults::setValue(const StringKey &key, const QString &value)
+bool UserDefaults::setValue(const StringKey &key, const QString &value)
 {
-    if (this->value(key) != value)
-        setValue(QLatin1String(key.name), value);
+    return this->value(key) == value || setValue(QLatin1String(key.name), value);
 }
 
-void UserDefaults::setValue(const DataKey &key, const QByteArray &value)
+bool UserDefaults::setValue(const DataKey &key, const QByteArray &value)
 {
-    if (this->value(key) != value)
-        setValue(QLatin1String(key.name), value);
+    return this->value(key) == value || setValue(QLatin1String(key.name), value);
 }
 
 QVariant UserDefaults::value(const QString &key, const QVariant &fallback) const

@@ -24,9 +24,11 @@ public:
     bool value(const BoolKey &key) const;
     QString value(const StringKey &key) const;
     QByteArray value(const DataKey &key) const;
-    void setValue(const BoolKey &key, bool value);
-    void setValue(const StringKey &key, const QString &value);
-    void setValue(const DataKey &key, const QByteArray &value);
+    // Each write says whether the value is now stored; a value over maxValueBytes is refused and
+    // the stored one stays. Callers that report success to the user check it.
+    bool setValue(const BoolKey &key, bool value);
+    bool setValue(const StringKey &key, const QString &value);
+    bool setValue(const DataKey &key, const QByteArray &value);
 
     // The largest value stored. The settings file is read whole at every start; the largest value
     // of the app, the cached account, is some tens of kilobytes.
