@@ -9,13 +9,19 @@ import Tarvik.Shop
 AccountDetailScreen {
     id: screen
 
-    readonly property var items: ShopCart.items
+    // Rows follow the cart line by line, so a +, - or trash press keeps the other rows as they are.
+    readonly property int lineCount: lines.count
 
     function openCheckout() {
         screen.push(orderPage, { items: ShopCart.items })
     }
 
     title: "Корзина"
+
+    TarvikShopCartModel {
+        id: lines
+        cart: ShopCart
+    }
 
     Component {
         id: orderPage
@@ -24,7 +30,7 @@ AccountDetailScreen {
 
     ColumnLayout {
         objectName: "emptyState"
-        visible: screen.items.length === 0
+        visible: screen.lineCount === 0
         Layout.fillWidth: true
         Layout.minimumHeight: 280
         spacing: 16
@@ -62,7 +68,7 @@ AccountDetailScreen {
 
     Rectangle {
         objectName: "cartList"
-        visible: screen.items.length > 0
+        visible: screen.lineCount > 0
         Layout.fillWidth: true
         implicitHeight: list.implicitHeight
         radius: 16
@@ -74,18 +80,16 @@ AccountDetailScreen {
             spacing: 0
 
             Repeater {
-                model: screen.items
+                model: lines
 
                 TarvikShopCartRow {
                     id: line
-                    required property var modelData
                     required property int index
                     Layout.fillWidth: true
-                    item: modelData
 
                     Rectangle {
                         objectName: "rowDivider"
-                        visible: line.index < screen.items.length - 1
+                        visible: line.index < screen.lineCount - 1
                         x: 98
                         y: parent.height - height
                         width: parent.width - 98
@@ -98,7 +102,7 @@ AccountDetailScreen {
     }
 
     CardSurface {
-        visible: screen.items.length > 0
+        visible: screen.lineCount > 0
         Layout.fillWidth: true
         padding: 18
 
@@ -130,7 +134,7 @@ AccountDetailScreen {
 
     TarvikButton {
         objectName: "checkoutLink"
-        visible: screen.items.length > 0
+        visible: screen.lineCount > 0
         Layout.fillWidth: true
         Layout.minimumHeight: 54
         buttonStyle: TarvikButton.PrimaryGlass

@@ -3,12 +3,15 @@
 #include "shopcartsingleton.h"
 #include "tarvikcartreminderservice.h"
 #include "tarvikshopcart.h"
+#include "tarvikshopcartmodel.h"
 #include "userdefaults.h"
 #include "usernotificationcenter.h"
 
+#include <QAbstractItemModelTester>
 #include <QLoggingCategory>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +41,16 @@ TarvikShopProduct pricedAt(const QString &price)
     TarvikShopProduct priced = product(1);
     priced.price = price;
     return priced;
+}
+
+// The lines written as "1:2 101:1".
+QList<TarvikShopCartItem> linesOf(const QString &text)
+{
+    QList<TarvikShopCartItem> items;
+    for (const QString &line : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        items.append({.product = product(line.section(QLatin1Char(':'), 0, 0).toLongLong()),
+                      .quantity = line.section(QLatin1Char(':'), 1, 1).toLongLong()});
+    return items;
 }
 
 // "1:2 101:1": product numbers and quantities of the lines, in order.
@@ -294,13 +307,7 @@ private Q_SLOTS:
         QFETCH(QString, cart);
         QFETCH(QString, ordered);
         QFETCH(QString, left);
-        const auto lines = [](const QString &text) {
-            QList<TarvikShopCartItem> items;
-            for (const QString &line : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                items.append({.product = product(line.section(QLatin1Char(':'), 0, 0).toLongLong()),
-                              .quantity = line.section(QLatin1Char(':'), 1, 1).toLongLong()});
-            return items;
-        };
+        const auto lines = linesOf;
         auto shop = newCart();
         shop->setItems(lines(cart));
         shop->persist();
@@ -378,6 +385,60 @@ private Q_SLOTS:
         // The pass that was overtaken by emptying arms nothing and sets no flag.
         QCOMPARE(flagSet(), refilled);
         QCOMPARE(pendingIdentifiers().size(), refilled ? 3 : 0);
+    }
+
+    void lineModelFollowsTheCart_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        // Row operations the model reports: inserted, removed, moved, changed.
+        QTest::addColumn<QList<int>>("operations");
+        QTest::newRow("plus") << "1:1 2:1 101:1" << "1:1 2:2 101:1" << QList<int>{0, 0, 0, 1};
+        QTest::newRow("minus on one") << "1:1 2:1 101:1" << "1:1 101:1" << QList<int>{0, 1, 0, 0};
+        QTest::newRow("added") << "1:1" << "1:1 102:1" << QList<int>{1, 0, 0, 0};
+        QTest::newRow("emptied") << "1:1 2:3" << "" << QList<int>{0, 2, 0, 0};
+        QTest::newRow("nothing changed") << "1:1 2:3" << "1:1 2:3" << QList<int>{0, 0, 0, 0};
+        QTest::newRow("reordered") << "1:1 2:1 101:1" << "101:1 1:1 2:1" << QList<int>{0, 0, 1, 0};
+        QTest::newRow("a stored duplicate dropped") << "1:1 1:2 2:1" << "1:1 2:1" << QList<int>{0, 1, 1, 0};
+        QTest::newRow("all at once") << "1:1 2:1 101:1" << "102:1 101:4 1:1" << QList<int>{1, 1, 1, 1};
+    }
+
+    void lineModelFollowsTheCart()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QList<int>, operations);
+        auto cart = newCart();
+        cart->setItems(linesOf(before));
+        TarvikShopCartModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setCart(cart.get());
+        QCOMPARE(model.count(), linesOf(before).size());
+
+        QHash<qint64, QPersistentModelIndex> rowsBefore;
+        for (int row = 0; row < model.rowCount(); ++row)
+            rowsBefore.insert(model.index(row).data(TarvikShopCartModel::ProductIdRole).toLongLong(), model.index(row));
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        cart->setItems(linesOf(after));
+
+        QStringList shown;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const auto item = model.index(row).data(TarvikShopCartModel::ItemRole).value<TarvikShopCartItem>();
+            shown.append(QStringLiteral("%1:%2").arg(item.id()).arg(item.quantity));
+        }
+        QCOMPARE(shown.join(QLatin1Char(' ')), after);
+        QCOMPARE((QList<int>{int(inserted.size()), int(removed.size()), int(moved.size()), int(changed.size())}), operations);
+        QCOMPARE(reset.size(), 0);
+        QCOMPARE(model.count(), model.rowCount());
+        // A product that stays keeps its row, wherever that row went.
+        for (auto kept = rowsBefore.cbegin(); kept != rowsBefore.cend(); ++kept) {
+            if (kept.value().isValid())
+                QCOMPARE(kept.value().data(TarvikShopCartModel::ProductIdRole).toLongLong(), kept.key());
+        }
     }
 
     void qmlSingleton()

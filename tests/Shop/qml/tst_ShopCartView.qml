@@ -45,20 +45,23 @@ Item {
         }
 
         function rows() {
-            const list = part("cartList").children[0].children
+            const list = part("cartList").children[0]
             const found = []
-            for (let i = 0; i < list.length; ++i) {
-                if (list[i].item !== undefined)
-                    found.push(list[i])
+            for (let i = 0; i < list.children.length; ++i) {
+                if (list.children[i].item !== undefined)
+                    found.push(list.children[i])
             }
             return found
         }
 
+        // The row of product `id`, once the list has laid it out.
         function rowFor(id) {
-            // Rows of the previous cart go on the next turn of the event loop.
-            wait(10)
-            const row = rows().find(row => row.item.id === id)
-            verify(row, "row " + id)
+            const list = part("cartList").children[0]
+            let row = null
+            tryVerify(() => {
+                row = rows().find(row => row.item.id === id)
+                return row && row.height > 0 && !isPolishScheduled(list)
+            }, 5000, "row " + id)
             return row
         }
 
@@ -117,6 +120,30 @@ Item {
             mouseClick(part("minusButton", rowFor(2)))
             compare(ShopTest.lines(), "")
             verify(part("emptyState").visible)
+        }
+
+        // Rows belong to products, not to positions: a press on one row leaves the others (and
+        // whatever state they hold) in place, and the row pressed stays the same item.
+        function test_rowsSurviveChanges() {
+            ShopTest.add(1)
+            ShopTest.add(2)
+            ShopTest.add(101)
+            open()
+            const first = rowFor(1)
+            const second = rowFor(2)
+            const plus = part("plusButton", second)
+            mouseClick(plus)
+            compare(ShopTest.lines(), "1:1 2:2 101:1")
+            verify(rowFor(2) === second)
+            verify(part("plusButton", second) === plus)
+            compare(part("quantity", second).text, "2")
+            mouseClick(part("trashButton", rowFor(101)))
+            verify(rowFor(1) === first)
+            verify(rowFor(2) === second)
+            compare(rows().length, 2)
+            // Laid out one under another, never on top of each other.
+            tryVerify(() => second.y >= first.y + first.height)
+            compare(visibleDividers(), 1)
         }
 
         function test_trash() {
