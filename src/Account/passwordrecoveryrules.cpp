@@ -32,18 +32,14 @@ QString PasswordRecoveryRules::refusal(const QString &accountText, const QString
 PasswordRecoveryRules::Submission PasswordRecoveryRules::submission(const QString &accountText, const QString &phoneText)
 {
     const QString accountDigits = digits(accountText);
-    Submission result{.account = accountDigits.left(accountLength), .phone = digits(phoneText)};
-    QString &phone = result.phone;
-    if (phone.size() == 10 && phone.startsWith(QLatin1Char('9')))
-        phone.prepend(QLatin1Char('7'));
-    if (phone.size() == 11 && phone.startsWith(QLatin1Char('8')))
-        phone[0] = QLatin1Char('7');
+    const QString number = russianWrittenNumber(phoneText);
+    Submission result{.account = accountDigits.left(accountLength), .phone = number.isEmpty() ? digits(phoneText) : number};
 
-    if (result.account.isEmpty() || phone.isEmpty())
+    if (result.account.isEmpty() || result.phone.isEmpty())
         result.refusal = QStringLiteral("Заполните оба поля");
     else if (accountDigits.size() > accountLength)
         result.refusal = QStringLiteral("Лицевой счёт должен содержать не более 7 цифр");
-    else if (phone.size() != 11 || !phone.startsWith(QLatin1String("79")))
+    else if (!isRussianMobile(result.phone))
         result.refusal = QStringLiteral("Введите мобильный номер, начинающийся с +7 9");
     return result;
 }

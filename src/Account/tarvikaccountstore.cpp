@@ -2,6 +2,7 @@
 
 #include "clock.h"
 #include "logging.h"
+#include "russianplural.h"
 #include "sharedcookiestore.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccounterror.h"
@@ -47,7 +48,9 @@ std::optional<TVPackage> tvPackage(const TarvikAPIObject &element)
         .id = code,
         .title = element.text(QStringLiteral("name")),
         .description = QStringLiteral("Пакет 24ТВ"),
-        .channelCount = channels.isEmpty() ? QStringLiteral("Каналы 24ТВ") : channels + QStringLiteral(" каналов"),
+        .channelCount = channels.isEmpty()
+            ? QStringLiteral("Каналы 24ТВ")
+            : RussianPlural::countFromText(channels, QStringLiteral("канал"), QStringLiteral("канала"), QStringLiteral("каналов")),
         .price = withSuffix(element.text(QStringLiteral("cost")), QStringLiteral(" ₽/мес.")),
         .color = Theme::tarPink(),
     };

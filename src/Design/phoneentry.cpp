@@ -10,8 +10,7 @@ PhoneEntry::PhoneEntry(QObject *parent)
 
 QString PhoneEntry::normalized(const QString &edited)
 {
-    // "+7 " itself starts with 7, so the stored prefix drops out with the country code.
-    return QLatin1String(prefix) + russianNationalDigits(edited);
+    return russianPhoneEntry(edited);
 }
 
 QString PhoneEntry::digits(const QString &value)
@@ -21,6 +20,5 @@ QString PhoneEntry::digits(const QString &value)
 
 bool PhoneEntry::isValid(const QString &value)
 {
-    const QString all = digits(value);
-    return all.size() == 11 && all.startsWith(QLatin1Char('7'));
+    return !russianFieldNumber(value).isEmpty();
 }

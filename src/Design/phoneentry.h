@@ -17,8 +17,6 @@ class PhoneEntry : public QObject
     QML_SINGLETON
 
 public:
-    static constexpr auto prefix = "+7 ";
-
     explicit PhoneEntry(QObject *parent = nullptr);
 
     Q_INVOKABLE static QString normalized(const QString &edited);

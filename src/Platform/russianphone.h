@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringView>
 
+// The rules of Russian phone numbers, for every field and form of the app that takes one. Only
+// ASCII digits count: pasted "½", "²" or other scripts' digits are dropped like letters.
+
 // The ten national digits of a Russian phone number as typed so far: the ASCII digits, without a
 // leading country code "7" or trunk prefix "8", at most ten.
 inline QString russianNationalDigits(QStringView text)
@@ -34,4 +37,39 @@ inline QString russianPhoneMask(QStringView text)
     if (n >= 9)
         result += QLatin1Char('-') + national.mid(8, 2);
     return result;
+}
+
+// The value a "+7 " phone entry stores after an edit: "+7 " and the national digits typed so far.
+inline QString russianPhoneEntry(QStringView text)
+{
+    // "+7 " itself starts with 7, so a stored prefix drops out with the country code.
+    return QStringLiteral("+7 ") + russianNationalDigits(text);
+}
+
+// A whole number in a field that writes the country code itself ("+7 (912) 345-67-89"): its
+// ASCII digits when they are "7" and ten more, else empty.
+inline QString russianFieldNumber(QStringView text)
+{
+    QString digits = asciiDigits(text);
+    if (digits.size() != 11 || !digits.startsWith(QLatin1Char('7')))
+        digits.clear();
+    return digits;
+}
+
+// A whole number however it was written: ten ASCII digits, or eleven after the country code 7 or
+// the trunk prefix 8. "7" and the ten national digits ("79123456789"), else empty.
+inline QString russianWrittenNumber(QStringView text)
+{
+    const QString digits = asciiDigits(text);
+    if (digits.size() == 10)
+        return QLatin1Char('7') + digits;
+    if (digits.size() == 11 && (digits.startsWith(QLatin1Char('7')) || digits.startsWith(QLatin1Char('8'))))
+        return QLatin1Char('7') + digits.mid(1);
+    return {};
+}
+
+// Whether `number`, "7" and ten digits, is a mobile one: its national part begins with 9.
+inline bool isRussianMobile(QStringView number)
+{
+    return number.size() == 11 && number.startsWith(u"79");
 }

@@ -29,7 +29,7 @@ AccountDetailScreen {
             StyledText {
                 objectName: "bonusBalanceText"
                 Layout.fillWidth: true
-                text: AccountStore.account.bonusBalance + " бонусов"
+                text: RussianPlural.countFromText(AccountStore.account.bonusBalance, "бонус", "бонуса", "бонусов")
                 size: 34
                 weight: Font.Bold
                 rounded: true

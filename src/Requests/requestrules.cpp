@@ -1,6 +1,7 @@
 #include "requestrules.h"
 
 #include "phoneentry.h"
+#include "russianplural.h"
 
 RequestRules::RequestRules(QObject *parent)
     : QObject(parent)
@@ -9,9 +10,7 @@ RequestRules::RequestRules(QObject *parent)
 
 QString RequestRules::staticIpCountText(int quantity)
 {
-    if (quantity == 1)
-        return QStringLiteral("1 IP-адрес");
-    return QString::number(quantity) + QStringLiteral(" IP-адреса");
+    return RussianPlural::count(quantity, QStringLiteral("IP-адрес"), QStringLiteral("IP-адреса"), QStringLiteral("IP-адресов"));
 }
 
 int RequestRules::staticIpPrice(int quantity)
@@ -39,7 +38,9 @@ int RequestRules::blockingPrice(int days)
 
 QString RequestRules::blockingConfirmation(int days)
 {
-    return QStringLiteral("Услуги будут приостановлены на %1 дней. Стоимость — %2 ₽.").arg(days).arg(blockingPrice(days));
+    return QStringLiteral("Услуги будут приостановлены на %1. Стоимость — %2 ₽.")
+        .arg(RussianPlural::count(days, QStringLiteral("день"), QStringLiteral("дня"), QStringLiteral("дней")))
+        .arg(blockingPrice(days));
 }
 
 bool RequestRules::relocationValid(const QString &newAddress, const QString &phone)

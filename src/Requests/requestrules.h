@@ -22,7 +22,7 @@ public:
 
     explicit RequestRules(QObject *parent = nullptr);
 
-    // "1 IP-адрес", "2 IP-адреса", … for the quantity picker.
+    // "1 IP-адрес", "2 IP-адреса", "5 IP-адресов" for the quantity picker.
     Q_INVOKABLE static QString staticIpCountText(int quantity);
     // Rubles a month for `quantity` addresses.
     Q_INVOKABLE static int staticIpPrice(int quantity);

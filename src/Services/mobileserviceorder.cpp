@@ -1,6 +1,6 @@
 #include "mobileserviceorder.h"
 
-#include "asciidigits.h"
+#include "russianphone.h"
 
 MobileServiceOrder::MobileServiceOrder(QObject *parent)
     : QObject(parent)
@@ -52,20 +52,10 @@ void MobileServiceOrder::setPhoneNumber(const QString &number)
     Q_EMIT numberChanged();
 }
 
-QString MobileServiceOrder::normalizedPhone() const
-{
-    return asciiDigits(m_phoneNumber);
-}
-
 QString MobileServiceOrder::transferredNumber() const
 {
-    const QString digits = normalizedPhone();
-    if (digits.size() == 10)
-        return QStringLiteral("+7") + digits;
-    // A leading 7 or 8 is the country or trunk code, not part of the number.
-    if (digits.size() == 11 && (digits.front() == QLatin1Char('7') || digits.front() == QLatin1Char('8')))
-        return QStringLiteral("+7") + digits.mid(1);
-    return {};
+    const QString number = russianWrittenNumber(m_phoneNumber);
+    return number.isEmpty() ? QString() : QLatin1Char('+') + number;
 }
 
 bool MobileServiceOrder::numberInvalid() const

@@ -52,8 +52,6 @@ public:
     QString phoneNumber() const { return m_phoneNumber; }
     void setPhoneNumber(const QString &number);
 
-    // The ASCII digits of the field; nothing else counts.
-    QString normalizedPhone() const;
     // A number to move is 10 digits, or 11 whose first is 7 or 8; no number is checked without
     // a transfer.
     bool numberInvalid() const;

@@ -1,12 +1,13 @@
 #include "partnertvpages.h"
 
+#include "operatorphone.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 const QString PartnerTVPages::productName = QStringLiteral("Tarvik");
 const QString PartnerTVPages::productCompany = QStringLiteral("ООО «ВЕЛМОР ТЕЛЕКОМ»");
-const QString PartnerTVPages::productPhone = QStringLiteral("+7 (495) 318-42-77");
 
 namespace
 {
@@ -15,8 +16,8 @@ QJsonObject constants(const PartnerTVConfig &config)
     return QJsonObject {
         { QStringLiteral("productName"), PartnerTVPages::productName },
         { QStringLiteral("productCompany"), PartnerTVPages::productCompany },
-        { QStringLiteral("productPhone"), PartnerTVPages::productPhone },
-        { QStringLiteral("productPhoneLink"), QStringLiteral("tel:+74953184277") },
+        { QStringLiteral("productPhone"), OperatorPhone::text() },
+        { QStringLiteral("productPhoneLink"), OperatorPhone::link() },
         { QStringLiteral("sisterPhone"), QStringLiteral("8 (495) 907-31-31") },
         { QStringLiteral("sisterPhoneTail"), QStringLiteral("907-31-31") },
         { QStringLiteral("sisterPhoneDigits"), QStringLiteral("4959073131") },

@@ -22,7 +22,6 @@ public:
     // The operator's texts that replace the sister brand's.
     static const QString productName;
     static const QString productCompany;
-    static const QString productPhone;
 
     explicit PartnerTVPages(QObject *parent = nullptr);
 

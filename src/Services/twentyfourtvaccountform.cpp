@@ -1,6 +1,5 @@
 #include "twentyfourtvaccountform.h"
 
-#include "asciidigits.h"
 #include "russianphone.h"
 #include "tarvikaccountstore.h"
 
@@ -21,8 +20,8 @@ QString TwentyFourTVAccountForm::formatted(const QString &text)
 
 QString TwentyFourTVAccountForm::mobileDigits(const QString &text)
 {
-    const QString digits = asciiDigits(text);
-    return digits.size() == 11 && digits.startsWith(QLatin1String("79")) ? digits : QString();
+    const QString number = russianFieldNumber(text);
+    return isRussianMobile(number) ? number : QString();
 }
 
 void TwentyFourTVAccountForm::setAccountStore(TarvikAccountStoreQml *store)

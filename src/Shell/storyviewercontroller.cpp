@@ -19,11 +19,11 @@ constexpr qint64 velocityWindowMs = 100;
 
 StoryViewerController::StoryViewerController(QObject *parent)
     : QObject(parent)
+    , m_clock(&m_ownClock)
 {
-    m_clock.start();
     m_wake.setSingleShot(true);
     m_wake.setTimerType(Qt::PreciseTimer);
-    connect(&m_wake, &QTimer::timeout, this, [this] { runUntil(now()); });
+    connect(&m_wake, &QTimer::timeout, this, [this] { runUntil(now(), false); });
 }
 
 QVariantList StoryViewerController::stories() const
@@ -75,17 +75,20 @@ void StoryViewerController::setReduceMotion(bool reduceMotion)
     Q_EMIT shownDragOffsetChanged();
 }
 
-void StoryViewerController::setManualTime(bool manual)
+void StoryViewerController::setClock(MonotonicClock *clock)
 {
-    if (manual == m_manualTime)
+    if (!clock)
+        clock = &m_ownClock;
+    if (clock == m_clock)
         return;
-    // Either clock takes over where the other stands, so what is due stays due at the same time.
-    if (manual)
-        m_manualNow = now();
-    else
-        m_clockOffset = m_manualNow - m_clock.elapsed();
-    m_manualTime = manual;
-    Q_EMIT manualTimeChanged();
+    // The new clock takes over where the old one stands, so what is due stays due at the same time.
+    const qint64 current = now();
+    if (m_clock)
+        disconnect(m_clock, &MonotonicClock::moved, this, nullptr);
+    m_clock = clock;
+    m_clockOffset = current - clockMilliseconds();
+    connect(m_clock, &MonotonicClock::moved, this, [this] { runUntil(now(), true); });
+    Q_EMIT clockChanged();
     rearm();
 }
 
@@ -363,17 +366,17 @@ void StoryViewerController::dragEnded(qreal startX, QPointF translation, QPointF
 
 qint64 StoryViewerController::now() const
 {
-    return m_manualTime ? m_manualNow : m_clock.elapsed() + m_clockOffset;
+    return m_stepTime ? *m_stepTime : clockMilliseconds() + m_clockOffset;
 }
 
-void StoryViewerController::advanceTime(int ms)
+qint64 StoryViewerController::clockMilliseconds() const
 {
-    if (!m_manualTime || ms < 0)
-        return;
-    runUntil(m_manualNow + ms);
+    // A given clock that has gone leaves the controller on its own.
+    const MonotonicClock *clock = m_clock ? m_clock.data() : &m_ownClock;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(clock->now()).count();
 }
 
-void StoryViewerController::runUntil(qint64 time)
+void StoryViewerController::runUntil(qint64 time, bool byHand)
 {
     // Run everything due up to `time`, in the order it falls due; each step may schedule or
     // cancel the others.
@@ -389,8 +392,8 @@ void StoryViewerController::runUntil(qint64 time)
             consider(m_nextTick);
         if (!due || *due > time)
             break;
-        if (m_manualTime)
-            m_manualNow = *due;
+        if (byHand)
+            m_stepTime = *due;
 
         if (m_turnDue == due) {
             m_turnDue.reset();
@@ -400,23 +403,22 @@ void StoryViewerController::runUntil(qint64 time)
             closeViewer();
         } else {
             m_nextTick += tickInterval;
-            // A late wake-up of the real clock runs one step, not a burst of missed ones.
-            if (!m_manualTime) {
+            // A late wake-up of a clock that runs on its own runs one step, not a burst of missed ones.
+            if (!byHand) {
                 while (m_nextTick <= time)
                     m_nextTick += tickInterval;
             }
             tick();
         }
     }
-    if (m_manualTime)
-        m_manualNow = std::max(m_manualNow, time);
+    m_stepTime.reset();
     rearm();
 }
 
 void StoryViewerController::rearm()
 {
     m_wake.stop();
-    if (m_manualTime)
+    if (m_clock && !m_clock->movesOnItsOwn())
         return;
     std::optional<qint64> due = m_turnDue;
     if (m_closeDue && (!due || *m_closeDue < *due))

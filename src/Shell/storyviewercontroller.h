@@ -1,11 +1,12 @@
 #pragma once
 
+#include "monotonicclock.h"
 #include "storycontent.h"
 #include "storymotion.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <QSet>
 #include <QSizeF>
 #include <QTimer>
@@ -17,8 +18,9 @@
 // What the story viewer does, without drawing it: the current story and its progress, the
 // turns between stories, the drag and swipe-down gestures, likes and closing. The view feeds it
 // touches in card coordinates and its size, and animates the offsets as `dragMotion` and
-// `dismissMotion` say. Time runs on its own clock; with `manualTime` set it only moves through
-// advanceTime(), so a test can play a whole story without waiting.
+// `dismissMotion` say. Time runs on `clock`, the controller's own unless one is given; a clock
+// moved by hand runs everything that falls due as it moves, so a test can play a whole story
+// without waiting.
 class StoryViewerController : public QObject
 {
     Q_OBJECT
@@ -29,7 +31,8 @@ class StoryViewerController : public QObject
     Q_PROPERTY(int count READ count NOTIFY storiesChanged)
     Q_PROPERTY(int initialIndex READ initialIndex WRITE setInitialIndex NOTIFY initialIndexChanged)
     Q_PROPERTY(bool reduceMotion READ reduceMotion WRITE setReduceMotion NOTIFY reduceMotionChanged)
-    Q_PROPERTY(bool manualTime READ manualTime WRITE setManualTime NOTIFY manualTimeChanged)
+    // Null gives the controller's own clock back.
+    Q_PROPERTY(MonotonicClock *clock READ clock WRITE setClock NOTIFY clockChanged)
     // The viewer's area; the card's size and the chrome's inset follow from it.
     Q_PROPERTY(QSizeF viewerSize READ viewerSize WRITE setViewerSize NOTIFY geometryChanged)
     Q_PROPERTY(qreal cardWidth READ cardWidth NOTIFY geometryChanged)
@@ -83,8 +86,8 @@ public:
     void setInitialIndex(int index);
     bool reduceMotion() const { return m_reduceMotion; }
     void setReduceMotion(bool reduceMotion);
-    bool manualTime() const { return m_manualTime; }
-    void setManualTime(bool manual);
+    MonotonicClock *clock() const { return m_clock; }
+    void setClock(MonotonicClock *clock);
 
     QSizeF viewerSize() const { return m_viewerSize; }
     void setViewerSize(const QSizeF &size);
@@ -128,9 +131,6 @@ public:
     // The system took the touch away: the finger counts as lifted, without a tap or a swipe.
     Q_INVOKABLE void touchCancelled();
 
-    // Moves the manual clock on by `ms`, running every tick and pending step due meanwhile.
-    Q_INVOKABLE void advanceTime(int ms);
-
     qreal shownDragOffset() const { return m_shownDragOffset; }
     void setShownDragOffset(qreal offset);
     qreal turnFraction() const;
@@ -146,7 +146,7 @@ Q_SIGNALS:
     void storiesChanged();
     void initialIndexChanged();
     void reduceMotionChanged();
-    void manualTimeChanged();
+    void clockChanged();
     void geometryChanged();
     void selectionChanged();
     void currentChanged();
@@ -176,7 +176,10 @@ private:
     void dragEnded(qreal startX, QPointF translation, QPointF predicted);
 
     qint64 now() const;
-    void runUntil(qint64 time);
+    qint64 clockMilliseconds() const;
+    // Runs what is due up to `time`; `byHand`: the clock was moved on by hand and every step due
+    // meanwhile runs, each at its own time.
+    void runUntil(qint64 time, bool byHand);
     void rearm();
     void finishTurn(int target);
 
@@ -192,7 +195,6 @@ private:
     QList<StoryContent> m_stories;
     int m_initialIndex = 0;
     bool m_reduceMotion = false;
-    bool m_manualTime = false;
     QSizeF m_viewerSize{393, 852};
 
     int m_selection = 0;
@@ -208,10 +210,12 @@ private:
     bool m_isTransitioning = false;
     bool m_closed = false;
 
-    // The clock and what is due on it.
-    QElapsedTimer m_clock;
+    // The clock and what is due on it. The offset keeps the controller's time running on when
+    // another clock takes over.
+    ElapsedMonotonicClock m_ownClock;
+    QPointer<MonotonicClock> m_clock;
     qint64 m_clockOffset = 0;
-    qint64 m_manualNow = 0;
+    std::optional<qint64> m_stepTime; // the due time of the step running on a clock moved by hand
     QTimer m_wake;
     bool m_ticking = false;
     qint64 m_nextTick = 0;

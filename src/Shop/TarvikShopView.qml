@@ -233,7 +233,7 @@ AccountDetailScreen {
         Item { Layout.fillWidth: true }
         StyledText {
             objectName: "productCount"
-            text: screen.filteredProducts.length + " товара"
+            text: RussianPlural.count(screen.filteredProducts.length, "товар", "товара", "товаров")
             textStyle: Theme.Subheadline
             color: Theme.secondaryLabel
         }

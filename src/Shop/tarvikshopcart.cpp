@@ -9,21 +9,13 @@
 
 namespace
 {
-// Totals stop at the largest 64-bit value rather than wrap around.
+// Piece counts stop at the largest 64-bit value rather than wrap around.
 qint64 saturatingAdd(qint64 a, qint64 b)
 {
     qint64 sum = 0;
     if (qAddOverflow(a, b, &sum))
         return b < 0 ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
     return sum;
-}
-
-qint64 saturatingMultiply(qint64 a, qint64 b)
-{
-    qint64 product = 0;
-    if (qMulOverflow(a, b, &product))
-        return (a < 0) != (b < 0) ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
-    return product;
 }
 } // namespace
 
@@ -62,9 +54,19 @@ qint64 TarvikShopCart::itemCount() const
 
 qint64 TarvikShopCart::totalRubles() const
 {
+    return totalRubles(m_items);
+}
+
+qint64 TarvikShopCart::totalRubles(const QList<TarvikShopCartItem> &items)
+{
     qint64 total = 0;
-    for (const TarvikShopCartItem &item : m_items)
-        total = saturatingAdd(total, saturatingMultiply(unitPrice(item.product.price), item.quantity));
+    for (const TarvikShopCartItem &item : items) {
+        qint64 line = 0;
+        // Once past the range the total stays there: a later line must not bring back a number
+        // that looks exact.
+        if (qMulOverflow(unitPrice(item.product.price), item.quantity, &line) || qAddOverflow(total, line, &total))
+            return std::numeric_limits<qint64>::max();
+    }
     return total;
 }
 

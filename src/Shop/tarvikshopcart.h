@@ -33,6 +33,9 @@ public:
     qint64 itemCount() const;
     // Sum of unit price × quantity, in whole roubles.
     qint64 totalRubles() const;
+    // The same for any lines (an order's): the largest 64-bit value once a line or the sum
+    // leaves the range.
+    static qint64 totalRubles(const QList<TarvikShopCartItem> &items);
     // The total as shown: "13 500 ₽".
     QString formattedTotal() const;
 

@@ -3,9 +3,6 @@
 #include "tarvikshopcart.h"
 
 #include <QLocale>
-#include <QtNumeric>
-
-#include <limits>
 
 QVariantList TarvikShopCatalogue::products()
 {
@@ -54,20 +51,9 @@ QVariantList TarvikShopCatalogue::filtered(const QVariantList &products, const Q
     return result;
 }
 
-qint64 TarvikShopCatalogue::totalRubles(const QList<TarvikShopCartItem> &items)
-{
-    qint64 total = 0;
-    for (const TarvikShopCartItem &item : items) {
-        qint64 line = 0;
-        if (qMulOverflow(TarvikShopCart::unitPrice(item.product.price), item.quantity, &line) || qAddOverflow(total, line, &total))
-            return std::numeric_limits<qint64>::max();
-    }
-    return total;
-}
-
 qint64 TarvikShopCatalogue::totalRubles(const QVariantList &items)
 {
-    return totalRubles(cartItems(items));
+    return TarvikShopCart::totalRubles(cartItems(items));
 }
 
 QString TarvikShopCatalogue::formatRubles(qint64 rubles)

@@ -19,15 +19,14 @@ public:
 
     // The products, in catalogue order.
     Q_INVOKABLE static QVariantList products();
-    // The products whose name or description contains `text`, ignoring case (Russian rules);
-    // all of them for an empty text. The text is taken as typed.
     // Whether two QML lists hold equal products in the same order.
     Q_INVOKABLE static bool sameProducts(const QVariantList &first, const QVariantList &second);
+    // The products whose name or description contains `text`, ignoring case (Russian rules);
+    // all of them for an empty text. The text is taken as typed.
     static QList<TarvikShopProduct> filtered(const QList<TarvikShopProduct> &products, const QString &text);
     Q_INVOKABLE static QVariantList filtered(const QVariantList &products, const QString &text);
 
-    // Sum of unit price × quantity of `items` (cart lines), in whole roubles.
-    static qint64 totalRubles(const QList<TarvikShopCartItem> &items);
+    // The amount due of `items` (cart lines), by the cart's rule.
     Q_INVOKABLE static qint64 totalRubles(const QVariantList &items);
     // "9 100 ₽": digits grouped by plain spaces.
     Q_INVOKABLE static QString formatRubles(qint64 rubles);

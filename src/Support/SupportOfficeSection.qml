@@ -88,7 +88,7 @@ Item {
                 Layout.fillWidth: true
                 implicitHeight: 52
                 buttonStyle: TarvikButton.Plain
-                text: "Позвонить в Tarvik: плюс семь, 495, 318-42-77"
+                text: "Позвонить в Tarvik: " + OperatorPhone.spoken
                 onClicked: section.callRequested()
 
                 background: Rectangle {

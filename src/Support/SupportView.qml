@@ -31,7 +31,6 @@ NavigationPage {
     readonly property Item messageList: sectionLoader.item && screen.section === 0 ? sectionLoader.item.list : null
     // On screen: shown, and no pushed screen covers it.
     readonly property bool onScreen: visible && T.StackView.status === T.StackView.Active
-    readonly property string supportPhone: "tel:+74953184277"
     readonly property var quickTopics: [
         { title: "Нет интернета", message: "У меня не работает интернет. Помогите найти причину.", icon: "wifi.slash" },
         { title: "Низкая скорость", message: "Скорость интернета стала низкой. Помогите проверить соединение.", icon: "speedometer" },
@@ -122,8 +121,8 @@ NavigationPage {
             objectName: "supportCallButton"
             implicitWidth: 38
             implicitHeight: 38
-            text: "Позвонить в Tarvik: плюс семь, 495, 318-42-77"
-            onClicked: screen.call(screen.supportPhone, "+7 (495) 318-42-77")
+            text: "Позвонить в Tarvik: " + OperatorPhone.spoken
+            onClicked: screen.call(OperatorPhone.link, OperatorPhone.text)
 
             background: Rectangle {
                 radius: 19
@@ -246,7 +245,7 @@ NavigationPage {
 
         SupportOfficeSection {
             location: office
-            onCallRequested: screen.call(screen.supportPhone, "+7 (495) 318-42-77")
+            onCallRequested: screen.call(OperatorPhone.link, OperatorPhone.text)
         }
     }
 

@@ -11,9 +11,10 @@ class RequestRulesTest : public QObject
 private Q_SLOTS:
     void staticIp()
     {
-        QCOMPARE(RequestRules::staticIpCountText(1), QStringLiteral("1 IP-адрес"));
-        for (int quantity = 2; quantity <= 5; ++quantity)
-            QCOMPARE(RequestRules::staticIpCountText(quantity), QString::number(quantity) + QStringLiteral(" IP-адреса"));
+        const QStringList counts{QStringLiteral("1 IP-адрес"), QStringLiteral("2 IP-адреса"), QStringLiteral("3 IP-адреса"),
+                                 QStringLiteral("4 IP-адреса"), QStringLiteral("5 IP-адресов")};
+        for (int quantity = 1; quantity <= RequestRules::staticIpMaximum; ++quantity)
+            QCOMPARE(RequestRules::staticIpCountText(quantity), counts.at(quantity - 1));
         // Five addresses: a plain "1000", no thousands separator anywhere.
         QCOMPARE(QString::number(RequestRules::staticIpPrice(5)) + QStringLiteral(" ₽"), QStringLiteral("1000 ₽"));
     }
@@ -57,8 +58,10 @@ private Q_SLOTS:
 
     void blockingConfirmation()
     {
+        QCOMPARE(RequestRules::blockingConfirmation(2), QStringLiteral("Услуги будут приостановлены на 2 дня. Стоимость — 250 ₽."));
         QCOMPARE(RequestRules::blockingConfirmation(14), QStringLiteral("Услуги будут приостановлены на 14 дней. Стоимость — 250 ₽."));
         QCOMPARE(RequestRules::blockingConfirmation(15), QStringLiteral("Услуги будут приостановлены на 15 дней. Стоимость — 0 ₽."));
+        QCOMPARE(RequestRules::blockingConfirmation(21), QStringLiteral("Услуги будут приостановлены на 21 день. Стоимость — 0 ₽."));
     }
 
     void relocationValidity_data()

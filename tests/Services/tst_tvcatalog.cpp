@@ -4,6 +4,10 @@
 
 #include "theme.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -112,6 +116,36 @@ private Q_SLOTS:
         QCOMPARE(names.size(), distinct);
         // Every package that has a package code in the catalogs is offered by them.
         QVERIFY(!TVPackageCatalog::packageWithId(code).id.isEmpty());
+    }
+
+    // The compiled tables hold every channel of the list with its logo, and each package's channels by
+    // name: a place counted wrong by the generator shows here as another channel.
+    void tablesFollowTheList()
+    {
+        QFile file(QStringLiteral(TVCHANNEL_LIST));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject list = QJsonDocument::fromJson(file.readAll()).object();
+        const QJsonArray channels = list.value(QStringLiteral("channels")).toArray();
+        QCOMPARE(TVChannel::catalogSize(), channels.size());
+        for (const QJsonValue &entry : channels) {
+            const QString name = entry[QStringLiteral("name")].toString();
+            const QString hash = entry[QStringLiteral("logo")].toString();
+            const auto channel = TVChannel::channel(name);
+            QVERIFY2(channel, qPrintable(name));
+            QVERIFY2(channel->logo.contains(QLatin1Char('/') + hash + QStringLiteral(".png")), qPrintable(name));
+        }
+        const QJsonArray packages = list.value(QStringLiteral("packages")).toArray();
+        QVERIFY(!packages.isEmpty());
+        for (const QJsonValue &package : packages) {
+            const QString code = package[QStringLiteral("code")].toString();
+            QStringList listed;
+            for (const QJsonValue &name : package[QStringLiteral("channels")].toArray())
+                listed.append(name.toString());
+            QStringList compiled;
+            for (const TVChannel &channel : TVChannel::channels(code))
+                compiled.append(channel.name);
+            QCOMPARE(compiled, listed);
+        }
     }
 
     void channelCatalogSpecifics()

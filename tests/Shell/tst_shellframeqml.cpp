@@ -1,8 +1,10 @@
 #include "accountfixture.h"
+#include "monotonicclock.h"
 #include "quicktestsetup.h"
 #include "shopfixture.h"
 
 #include <QtQml/QQmlExtensionPlugin>
+#include <QtQml/qqml.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
@@ -17,6 +19,9 @@ class ShellFrameSetup : public TarvikQuickTestSetup
     Q_OBJECT
 
 public Q_SLOTS:
+    // The clock the story viewer's tests move by hand, as the singleton StoryClock of TarvikTest.
+    void applicationAvailable() { qmlRegisterSingletonInstance("TarvikTest", 1, 0, "StoryClock", &m_storyClock); }
+
     // The network objects go while the application still exists.
     void cleanupTestCase()
     {
@@ -40,6 +45,7 @@ protected:
     }
 
 private:
+    ManualMonotonicClock m_storyClock;
     std::unique_ptr<AccountFixture> m_fixture;
     std::unique_ptr<ShopFixture> m_shop;
 };

@@ -1,10 +1,12 @@
 #include "accountfixture.h"
+#include "monotonicclock.h"
 #include "qmlrender.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
 #include <QtQml/QQmlExtensionPlugin>
+#include <QtQml/qqml.h>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
@@ -19,6 +21,7 @@ QByteArray shellDocument()
 {
     return QByteArrayLiteral("import QtQuick\n"
                              "import Tarvik.Shell\n"
+                             "import TarvikTest\n"
                              "AppShell {\n"
                              "    function showPayments() { selectedTab = 1 }\n"
                              "    function showServices() { selectedTab = 2 }\n"
@@ -28,7 +31,7 @@ QByteArray shellDocument()
                              "    function freezeStory(index, fraction, dismiss) {\n"
                              "        openStory(index)\n"
                              "        const c = storyViewer.controller\n"
-                             "        c.manualTime = true\n"
+                             "        c.clock = FrozenClock\n"
                              "        c.shownDragOffset = fraction * c.cardWidth\n"
                              "        storyViewer.shownDismissOffset = dismiss\n"
                              "    }\n"
@@ -45,10 +48,13 @@ class ShellRenderTest : public QObject
 
 private:
     AccountFixture m_fixture;
+    // Never moved: a story frozen on it stays where it was drawn.
+    ManualMonotonicClock m_frozenClock;
 
 private Q_SLOTS:
     void initTestCase()
     {
+        qmlRegisterSingletonInstance("TarvikTest", 1, 0, "FrozenClock", &m_frozenClock);
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_fixture.start());
         QVERIFY(m_fixture.signIn());

@@ -11,6 +11,7 @@ constexpr qreal height = 852;
 constexpr qreal cw = width - 32;
 
 struct Viewer {
+    ManualMonotonicClock clock;
     StoryViewerController controller;
     QSignalSpy dismissed{&controller, &StoryViewerController::dismiss};
     QSignalSpy turned{&controller, &StoryViewerController::turned};
@@ -23,11 +24,11 @@ struct Viewer {
         controller.setInitialIndex(initialIndex);
         controller.setReduceMotion(reduceMotion);
         controller.setViewerSize({width, height});
-        controller.setManualTime(true);
+        controller.setClock(&clock);
         controller.start();
     }
 
-    void run(int ms) { controller.advanceTime(ms); }
+    void run(int ms) { clock.advance(std::chrono::milliseconds(ms)); }
 
     // A finger that goes down at `start` (card coordinates), moves by `translation` in one
     // motion of `ms` and lifts there.
@@ -276,6 +277,27 @@ private Q_SLOTS:
         QCOMPARE(viewer.controller.selection(), 1);
         viewer.run(1);
         QCOMPARE(viewer.controller.selection(), 2);
+    }
+
+    // Another clock takes over where the first stood: a pending turn lands when it was due.
+    void clockHandedOverMidTurn()
+    {
+        Viewer viewer(0);
+        viewer.run(1000);
+        viewer.tap(0.9 * cw);
+        QVERIFY(viewer.controller.isTransitioning());
+        viewer.run(100);
+        ManualMonotonicClock later;
+        later.advance(std::chrono::hours(1));
+        viewer.controller.setClock(&later);
+        later.advance(std::chrono::milliseconds(179));
+        QVERIFY(viewer.controller.isTransitioning());
+        // The first clock no longer drives it.
+        viewer.run(1000);
+        QVERIFY(viewer.controller.isTransitioning());
+        later.advance(std::chrono::milliseconds(1));
+        QCOMPARE(viewer.controller.selection(), 1);
+        QCOMPARE(viewer.turned.size(), 1);
     }
 
     // The real clock drives the same steps.

@@ -4,6 +4,7 @@
 #include "tarvikcartreminderservice.h"
 #include "tarvikshopcart.h"
 #include "tarvikshopcartmodel.h"
+#include "tarvikshopcatalogue.h"
 #include "userdefaults.h"
 #include "usernotificationcenter.h"
 
@@ -183,6 +184,9 @@ private Q_SLOTS:
         row("digits of another script", {QStringLiteral("\u0664\u0665 ₽")}, {1}, 1, "0 ₽");
         row("beyond 64 bits", {QStringLiteral("99 999 999 999 999 999 999 ₽")}, {1}, 1, "0 ₽");
         row("sum does not wrap", {QStringLiteral("9 223 372 036 854 775 807 ₽")}, {2}, 2, "9 223 372 036 854 775 807 ₽");
+        // Past the range the total stays at the top: a later line does not take it back down.
+        row("overflow stays", {QStringLiteral("9 223 372 036 854 775 807 ₽"), QStringLiteral("1 ₽")}, {2, -1}, 1,
+            "9 223 372 036 854 775 807 ₽");
     }
 
     void totals()
@@ -199,6 +203,8 @@ private Q_SLOTS:
         QCOMPARE(cart->itemCount(), count);
         QCOMPARE(cart->formattedTotal(), text);
         QCOMPARE(TarvikShopCart::formatRubles(cart->totalRubles()), text);
+        // The order screen's amount due over the same lines is the cart's total.
+        QCOMPARE(TarvikShopCatalogue::formatRubles(TarvikShopCatalogue::totalRubles(cart->property("items").toList())), text);
     }
 
     void storedValue_data()

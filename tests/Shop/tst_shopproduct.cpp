@@ -1,7 +1,9 @@
+#include "tarvikshopcart.h"
 #include "tarvikshopcartitem.h"
 #include "tarvikshopproduct.h"
 
 #include <QJsonDocument>
+#include <QSet>
 #include <QTest>
 
 namespace
@@ -42,27 +44,32 @@ private Q_SLOTS:
         QCOMPARE(TarvikShopProduct::catalog().constFirst().imageURLs.constFirst(), first);
     }
 
-    void catalog()
+    // What the cart and the screens rely on: products told apart by their numbers, prices the
+    // cart reads as whole roubles, a photo at least, each on the photo host over https, and
+    // reviews told apart within their product, rated one to five stars.
+    void catalogueHoldsWhatTheShopNeeds()
     {
         const QList<TarvikShopProduct> &products = TarvikShopProduct::catalog();
-        QCOMPARE(&products, &TarvikShopProduct::catalog());
-        QList<qint64> ids;
-        QStringList counts;
+        QVERIFY(!products.isEmpty());
+        QSet<qint64> ids;
         for (const TarvikShopProduct &product : products) {
-            ids.append(product.id);
-            counts.append(QStringLiteral("%1/%2/%3").arg(product.imageURLs.size()).arg(product.specifications.size()).arg(product.reviews.size()));
-            QCOMPARE(product.price, product.id < 100 ? QStringLiteral("4 500 ₽") : QStringLiteral("2 300 ₽"));
-            for (const QString &url : product.imageURLs) {
-                QVERIFY2(url.endsWith(product.id < 100 ? QLatin1String(".webp") : QLatin1String(".jpg")), qPrintable(url));
-                QCOMPARE(QUrl(url).scheme(), QStringLiteral("https"));
-                QVERIFY(QUrl(url).path().startsWith(QLatin1String("/kestrabay-shop-bucket/")));
+            const QByteArray name = product.name.toUtf8();
+            QVERIFY2(!ids.contains(product.id), name);
+            ids.insert(product.id);
+            QVERIFY2(TarvikShopCart::unitPrice(product.price) > 0, name);
+            QVERIFY2(!product.imageURLs.isEmpty(), name);
+            for (const QString &address : product.imageURLs) {
+                const QUrl url(address);
+                QCOMPARE(url.scheme(), QStringLiteral("https"));
+                QVERIFY2(url.path().startsWith(QLatin1String("/kestrabay-shop-bucket/")), qPrintable(address));
+            }
+            QSet<qint64> reviews;
+            for (const TarvikShopReview &review : product.reviews) {
+                QVERIFY2(!reviews.contains(review.id), name);
+                reviews.insert(review.id);
+                QVERIFY2(review.rating >= 1 && review.rating <= 5, name);
             }
         }
-        QCOMPARE(ids, (QList<qint64>{1, 2, 101, 102}));
-        // Photos, specification lines and reviews of each.
-        QCOMPARE(counts.join(QLatin1Char(' ')), QStringLiteral("5/10/2 3/8/2 4/5/2 5/6/2"));
-        QCOMPARE(products.at(1).name, QStringLiteral("SberBox SBDV\u2011" "00005"));
-        QCOMPARE(products.at(2).reviews, products.at(3).reviews);
     }
 
     void roundTrip()

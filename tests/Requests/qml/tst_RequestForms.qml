@@ -118,7 +118,7 @@ Item {
             compare(form.quantity, 5)
             verify(!plus.enabled)
             verify(minus.enabled)
-            compare(findChild(form, "countText").text, "5 IP-адреса")
+            compare(findChild(form, "countText").text, "5 IP-адресов")
             compare(findChild(form, "priceText").text, "1000 ₽")
             mouseClick(minus)
             compare(findChild(form, "countText").text, "4 IP-адреса")

@@ -3,6 +3,7 @@ import QtTest
 import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Shell
+import TarvikTest
 
 Item {
     id: root
@@ -15,7 +16,7 @@ Item {
             anchors.fill: parent
             stories: StoryCatalogue.promotionalStories()
             initialIndex: 0
-            Component.onCompleted: controller.manualTime = true
+            Component.onCompleted: controller.clock = StoryClock
         }
     }
 
@@ -46,7 +47,7 @@ Item {
             mousePress(area, fromX, fromY)
             const steps = 10
             for (let i = 1; i <= steps; ++i) {
-                viewer.controller.advanceTime(ms / steps)
+                StoryClock.advanceMilliseconds(ms / steps)
                 mouseMove(area, fromX + dx * i / steps, fromY + dy * i / steps, -1, Qt.LeftButton)
             }
             mouseRelease(area, fromX + dx, fromY + dy)
@@ -75,7 +76,7 @@ Item {
             const area = card(viewer)
             mouseClick(area, area.width * 0.9, area.height / 2)
             verify(viewer.controller.isTransitioning)
-            viewer.controller.advanceTime(280)
+            StoryClock.advanceMilliseconds(280)
             compare(viewer.controller.selection, 1)
             compare(Haptics.count(Haptics.SelectionChanged), before + 1)
             compare(findChild(viewer, "currentStoryCard").story.title, "24ТВ")
@@ -85,7 +86,7 @@ Item {
             const viewer = makeViewer(1)
             drag(viewer, 180, 200, 0, 100, 600)
             verify(viewer.controller.isTransitioning)
-            viewer.controller.advanceTime(200)
+            StoryClock.advanceMilliseconds(200)
             compare(dismissSpy.count, 1)
             mouseClick(findChild(viewer, "closeStoriesButton"))
             compare(dismissSpy.count, 1)
