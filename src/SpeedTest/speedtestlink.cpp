@@ -56,12 +56,13 @@ QUrl SpeedTestLink::address(const QString &path, const QString &query) const
     return url;
 }
 
-SpeedTestTransport::Request SpeedTestLink::request(const QByteArray &method, const QUrl &url, const QByteArray &body, qint64 bodyLimit) const
+SpeedTestTransport::Request SpeedTestLink::request(const QByteArray &method, const QUrl &url, qint64 bodySize, qint64 bodyLimit) const
 {
     SpeedTestTransport::Request request;
     request.method = method;
     request.url = url;
-    request.body = body;
+    request.bodySize = bodySize;
+    request.bodyByte = uploadByte;
     request.bodyLimit = bodyLimit;
     request.decodedEncodings = acceptedEncodings;
     for (const QSslCertificate &certificate : m_settings.network->extraCaCertificates())
@@ -69,7 +70,7 @@ SpeedTestTransport::Request SpeedTestLink::request(const QByteArray &method, con
 
     if (method == "POST") {
         request.headers.append({QByteArrayLiteral("Content-Type"), QByteArrayLiteral("application/octet-stream")});
-        request.headers.append({QByteArrayLiteral("Content-Length"), QByteArray::number(body.size())});
+        request.headers.append({QByteArrayLiteral("Content-Length"), QByteArray::number(bodySize)});
     }
     QByteArray cookies;
     for (const QNetworkCookie &cookie : m_settings.network->cookieStore()->cookies(url)) {
@@ -140,7 +141,7 @@ QCoro::Task<std::optional<SpeedTestLink::Latency>> SpeedTestLink::measurePing(st
     QList<double> samples;
     for (int i = 0; i < probeCount; ++i) {
         const QUrl url = link->address(QStringLiteral("__down"), QStringLiteral("bytes=0&sample=%1").arg(i));
-        const std::optional<Exchange> probe = co_await exchange(link, link->request("GET", url, {}, bodySlack));
+        const std::optional<Exchange> probe = co_await exchange(link, link->request("GET", url, 0, bodySlack));
         if (!probe)
             co_return std::nullopt;
         samples.append(seconds(probe->elapsed) * 1000.0);
@@ -151,7 +152,7 @@ QCoro::Task<std::optional<SpeedTestLink::Latency>> SpeedTestLink::measurePing(st
 QCoro::Task<std::optional<double>> SpeedTestLink::measureDownload(std::shared_ptr<SpeedTestLink> link, qint64 bytes)
 {
     const QUrl url = link->address(QStringLiteral("__down"), QStringLiteral("bytes=%1").arg(bytes));
-    const std::optional<Exchange> download = co_await exchange(link, link->request("GET", url, {}, bytes + bodySlack));
+    const std::optional<Exchange> download = co_await exchange(link, link->request("GET", url, 0, bytes + bodySlack));
     if (!download)
         co_return std::nullopt;
     co_return megabitsPerSecond(download->bytesReceived, seconds(download->elapsed));
@@ -159,10 +160,8 @@ QCoro::Task<std::optional<double>> SpeedTestLink::measureDownload(std::shared_pt
 
 QCoro::Task<std::optional<double>> SpeedTestLink::measureUpload(std::shared_ptr<SpeedTestLink> link, qint64 bytes)
 {
-    // Built before the clock starts.
-    const QByteArray body(bytes, uploadByte);
     const QUrl url = link->address(QStringLiteral("__up"), {});
-    const std::optional<Exchange> upload = co_await exchange(link, link->request("POST", url, body, bodySlack));
+    const std::optional<Exchange> upload = co_await exchange(link, link->request("POST", url, bytes, bodySlack));
     if (!upload)
         co_return std::nullopt;
     co_return megabitsPerSecond(bytes, seconds(upload->elapsed));

@@ -73,7 +73,7 @@ private:
 
     QUrl address(const QString &path, const QString &query) const;
     // The request as Qt would send it: its headers in its order, with the cookie store's cookies.
-    SpeedTestTransport::Request request(const QByteArray &method, const QUrl &url, const QByteArray &body, qint64 bodyLimit) const;
+    SpeedTestTransport::Request request(const QByteArray &method, const QUrl &url, qint64 bodySize, qint64 bodyLimit) const;
     // Sends one request and awaits its accepted reply; no value on any failure or a cancel.
     static QCoro::Task<std::optional<Exchange>> exchange(std::shared_ptr<SpeedTestLink> link, SpeedTestTransport::Request request);
 

@@ -141,7 +141,7 @@ bool SpeedTestTransport::configure(const Request &request)
 
     if (request.method == "POST") {
         curl_easy_setopt(m_easy, CURLOPT_POST, 1L);
-        curl_easy_setopt(m_easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.body.size()));
+        curl_easy_setopt(m_easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.bodySize));
         curl_easy_setopt(m_easy, CURLOPT_READFUNCTION, &SpeedTestTransport::onUpload);
         curl_easy_setopt(m_easy, CURLOPT_READDATA, this);
         curl_easy_setopt(m_easy, CURLOPT_SEEKFUNCTION, &SpeedTestTransport::onSeek);
@@ -327,9 +327,8 @@ size_t SpeedTestTransport::onUpload(char *buffer, size_t size, size_t count, voi
 {
     auto *transport = static_cast<SpeedTestTransport *>(self);
     transport->m_quiet.restart();
-    const QByteArray &body = transport->m_request.body;
-    const size_t bytes = std::min(size * count, size_t(body.size() - transport->m_uploaded));
-    std::memcpy(buffer, body.constData() + transport->m_uploaded, bytes);
+    const size_t bytes = std::min(size * count, size_t(transport->m_request.bodySize - transport->m_uploaded));
+    std::memset(buffer, transport->m_request.bodyByte, bytes);
     transport->m_uploaded += qint64(bytes);
     return bytes;
 }
@@ -338,7 +337,7 @@ int SpeedTestTransport::onSeek(void *self, curl_off_t offset, int origin)
 {
     auto *transport = static_cast<SpeedTestTransport *>(self);
     // curl rewinds the body to send it again after a redirect or a dropped connection.
-    if (origin != SEEK_SET || offset < 0 || offset > transport->m_request.body.size())
+    if (origin != SEEK_SET || offset < 0 || offset > transport->m_request.bodySize)
         return CURL_SEEKFUNC_CANTSEEK;
     transport->m_uploaded = qint64(offset);
     return CURL_SEEKFUNC_OK;

@@ -39,7 +39,10 @@ public:
         Headers headers;
         // Content encodings the body is decoded from (what "Accept-Encoding" announces).
         QByteArray decodedEncodings;
-        QByteArray body;
+        // The body sent: `bodySize` bytes, every one `bodyByte` (all the speed test sends). It is
+        // written straight into curl's send buffer, never held whole.
+        qint64 bodySize = 0;
+        char bodyByte = 0;
         // The most reply body accepted, after decoding; past it the exchange ends as oversized.
         qint64 bodyLimit = 0;
         // PEM certificates trusted besides the system's.
