@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <climits>
 #include <cstring>
 #include <mutex>
 
@@ -70,7 +71,6 @@ SpeedTestTransport::~SpeedTestTransport()
 SpeedTestTransport::Exchange SpeedTestTransport::send(const Request &request)
 {
     Q_ASSERT(m_state != State::Running);
-    releaseTransfer();
     m_request = request;
     m_reply = {};
     m_uploaded = 0;
