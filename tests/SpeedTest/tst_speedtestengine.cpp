@@ -200,7 +200,7 @@ private Q_SLOTS:
         fixture.host.setFault(phase, fault);
         SpeedTestEngine engine;
         engine.setEnvironment(fixture.environment.get());
-        const qint64 peakBefore = peakMemoryKb();
+        [[maybe_unused]] const qint64 peakBefore = peakMemoryKb();
         engine.start();
         QVERIFY(waitUntilIdle(engine));
 
