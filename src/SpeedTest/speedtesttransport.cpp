@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstring>
 #include <mutex>
+#include <poll.h>
 
 namespace
 {
@@ -13,6 +14,8 @@ namespace
 constexpr long receiveBufferBytes = 512 * 1024;
 // And hands at most this much of an upload to TLS per call.
 constexpr long sendBufferBytes = 512 * 1024;
+// The longest the event loop waits while a readable connection is drained: far below a frame.
+constexpr qint64 readingSliceNs = 2'000'000;
 // Qt's own limit for a redirect chain.
 constexpr long maximumRedirects = 50;
 
@@ -210,6 +213,22 @@ void SpeedTestTransport::drive(curl_socket_t fd, int events)
     int running = 0;
     m_insideCurl = true;
     curl_multi_socket_action(m_multi, fd, events, &running);
+    // curl takes one TLS record per call. While more is waiting it is handed on at once, for a
+    // short while, rather than through another turn of the event loop per record: on one core
+    // that turn costs a fast line about a tenth of the processor time.
+    if (events == CURL_CSELECT_IN) {
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.nsecsElapsed() < readingSliceNs) {
+            const auto found = m_watches.find(fd);
+            if (found == m_watches.end() || !found->second.read || !found->second.read->isEnabled())
+                break;
+            pollfd waiting{fd, POLLIN, 0};
+            if (::poll(&waiting, 1, 0) != 1)
+                break;
+            curl_multi_socket_action(m_multi, fd, events, &running);
+        }
+    }
     m_insideCurl = false;
     collectFinished();
 }
