@@ -20,9 +20,9 @@ class NetworkAccess;
 // value, and the link issues nothing more.
 //
 // The requests look to the host exactly as the app's other requests (Qt's) do: the same headers
-// in the same order, the app's cookies and its TLS trust (the system's CAs and the extra CA of
-// the app's network access). They go through libcurl so that the client, not the line, is never
-// what limits the figures.
+// in the same order, the app's cookies and its TLS trust (the system's CAs and the extra CA of the
+// app's network access). They go through libcurl, whose transfers keep up with a fast line where
+// Qt's HTTP stack does not: the figures are the line's, not the client's.
 class SpeedTestLink
 {
 public:
