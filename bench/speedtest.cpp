@@ -1,23 +1,51 @@
-// The speed test's download path against curl: both fetch the same large body from the stand-in
-// on loopback, in turns, and the mean throughputs are compared.
-//   build/bench/speedtest [bytes] [runs]   (200000000 bytes, 3 runs each by default)
+// The speed test's transfers against curl: both move the same bodies to and from the stand-in on
+// loopback over TLS, in turns, each on a fresh connection; the medians of throughput and of the
+// processor time each client spent are compared. Every case runs twice: on any core, then with
+// both clients pinned to core 0 (as `taskset -c 0` does; the stand-in stays unpinned).
+//   build/bench/speedtest [runs]   (9 runs of each client per case by default, 7x that for 2 MB, whose
+//   few milliseconds vary most: under a minute)
 #include "monotonicclock.h"
 #include "networkaccess.h"
 #include "speedtestlink.h"
 
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
+#include <QFile>
+#include <QHash>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
+#include <curl/curl.h>
 #include <memory>
+#include <sched.h>
 #include <sys/resource.h>
 
 namespace
 {
+// What the issue asks of the engine against curl.
+constexpr double throughputTarget = 0.95;
+constexpr double cpuTarget = 1.2;
+
+struct Case {
+    const char *name;
+    bool upload;
+    qint64 bytes;
+    int runsFactor;
+};
+
+struct Figures {
+    double megabits = -1;
+    double cpu = 0;
+};
+
+struct Outcome {
+    QString name;
+    double throughputRatio = 0;
+    double cpuRatio = 0;
+};
+
 // Processor seconds (user and system) spent so far by this process or by its reaped children.
 double cpuSeconds(int who)
 {
@@ -27,39 +55,84 @@ double cpuSeconds(int who)
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-double engineRun(const QUrl &base, const QString &caFile, qint64 bytes)
+void pinToCoreZero(bool pinned)
 {
-    // A fresh connection each time, as curl has: the handshake is inside both timings.
-    NetworkAccess network(caFile);
-    std::unique_ptr<QNetworkAccessManager> manager(network.createManager());
+    cpu_set_t cores;
+    CPU_ZERO(&cores);
+    if (pinned) {
+        CPU_SET(0, &cores);
+    } else {
+        for (int core = 0; core < CPU_SETSIZE; ++core)
+            CPU_SET(core, &cores);
+    }
+    sched_setaffinity(0, sizeof(cores), &cores);
+}
+
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2) : QStringLiteral("?");
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
+}
+
+Figures engineRun(const NetworkAccess &network, const QUrl &base, const Case &what, bool pinned)
+{
+    // A link of its own each time: a fresh connection, as curl has; the handshake is inside both.
+    pinToCoreZero(pinned);
+    const double before = cpuSeconds(RUSAGE_SELF);
     const ElapsedMonotonicClock clock;
     auto link = std::make_shared<SpeedTestLink>(SpeedTestLink::Settings{
-        .manager = manager.get(),
         .network = &network,
         .baseUrl = base,
         .clock = &clock,
-        .idleTimeout = std::chrono::seconds(60),
     });
-    const std::optional<double> megabits = QCoro::waitFor(SpeedTestLink::measureDownload(link, bytes));
-    return megabits.value_or(-1);
+    const std::optional<double> megabits = QCoro::waitFor(what.upload ? SpeedTestLink::measureUpload(link, what.bytes)
+                                                                      : SpeedTestLink::measureDownload(link, what.bytes));
+    link.reset();
+    const double cpu = cpuSeconds(RUSAGE_SELF) - before;
+    pinToCoreZero(false);
+    return {megabits.value_or(-1), cpu};
 }
 
-double curlRun(const QUrl &base, const QString &caFile, qint64 bytes)
+Figures curlRun(const QUrl &base, const QString &caFile, const QString &uploadFile, const Case &what, bool pinned)
 {
-    QUrl url = base.resolved(QUrl(QStringLiteral("__down")));
-    url.setQuery(QStringLiteral("bytes=%1").arg(bytes));
+    QStringList arguments{QStringLiteral("--silent"), QStringLiteral("--show-error"), QStringLiteral("--output"), QStringLiteral("/dev/null"),
+                          QStringLiteral("--cacert"), caFile};
+    QUrl url;
+    if (what.upload) {
+        url = base.resolved(QUrl(QStringLiteral("__up")));
+        // Streamed from the file, as the engine sends from memory: nothing read ahead whole.
+        arguments << QStringLiteral("--upload-file") << uploadFile << QStringLiteral("--request") << QStringLiteral("POST")
+                  << QStringLiteral("--header") << QStringLiteral("Expect:") << QStringLiteral("--header")
+                  << QStringLiteral("Content-Type: application/octet-stream") << QStringLiteral("--write-out")
+                  << QStringLiteral("%{size_upload} %{time_total}");
+    } else {
+        url = base.resolved(QUrl(QStringLiteral("__down")));
+        url.setQuery(QStringLiteral("bytes=%1").arg(what.bytes));
+        arguments << QStringLiteral("--write-out") << QStringLiteral("%{size_download} %{time_total}");
+    }
+    arguments << url.toString();
+
     QProcess curl;
-    curl.start(QStringLiteral("curl"), {QStringLiteral("--silent"), QStringLiteral("--show-error"), QStringLiteral("--output"),
-                                        QStringLiteral("/dev/null"), QStringLiteral("--cacert"), caFile, QStringLiteral("--write-out"),
-                                        QStringLiteral("%{size_download} %{time_total}"), url.toString()});
+    if (pinned)
+        curl.setChildProcessModifier([] { pinToCoreZero(true); });
+    const double before = cpuSeconds(RUSAGE_CHILDREN);
+    curl.start(QStringLiteral("curl"), arguments);
     if (!curl.waitForFinished(600000) || curl.exitCode() != 0) {
         std::fprintf(stderr, "curl failed: %s\n", curl.readAllStandardError().constData());
-        return -1;
+        return {};
     }
+    const double cpu = cpuSeconds(RUSAGE_CHILDREN) - before;
     const QList<QByteArray> fields = curl.readAllStandardOutput().trimmed().split(' ');
-    if (fields.size() != 2 || fields.at(0).toLongLong() != bytes)
-        return -1;
-    return SpeedTestLink::megabitsPerSecond(bytes, fields.at(1).toDouble());
+    if (fields.size() != 2 || fields.at(0).toLongLong() != what.bytes)
+        return {};
+    return {SpeedTestLink::megabitsPerSecond(what.bytes, fields.at(1).toDouble()), cpu};
 }
 } // namespace
 
@@ -67,8 +140,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    const qint64 bytes = arguments.size() > 1 ? arguments.at(1).toLongLong() : 200'000'000;
-    const int runs = arguments.size() > 2 ? arguments.at(2).toInt() : 3;
+    const int runs = std::max(1, arguments.size() > 1 ? arguments.at(1).toInt() : 9);
 
     // The stand-in in a process of its own, so that serving does not share the engine's thread.
     QTemporaryDir dir;
@@ -88,37 +160,70 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the stand-in did not start\n");
         return 1;
     }
-    std::printf("%lld bytes from %s, %d runs each, alternating\n", bytes, qPrintable(base.toString()), runs);
 
-    // Throughput, and the processor time each client spent on the transfer (the stand-in's own
-    // time is in neither), which the load of a shared machine disturbs less.
-    double engineTotal = 0;
-    double curlTotal = 0;
-    double engineCpu = 0;
-    double curlCpu = 0;
-    for (int run = 1; run <= runs; ++run) {
-        const double engineCpuBefore = cpuSeconds(RUSAGE_SELF);
-        const double engine = engineRun(base, caFile, bytes);
-        const double engineCpuRun = cpuSeconds(RUSAGE_SELF) - engineCpuBefore;
-        const double curlCpuBefore = cpuSeconds(RUSAGE_CHILDREN);
-        const double curl = curlRun(base, caFile, bytes);
-        const double curlCpuRun = cpuSeconds(RUSAGE_CHILDREN) - curlCpuBefore;
-        if (engine <= 0 || curl <= 0) {
-            std::fprintf(stderr, "run %d failed (engine %.1f, curl %.1f)\n", run, engine, curl);
+    const Case cases[] = {
+        {"download 200 MB", false, 200'000'000, 1},
+        {"upload 2 MB", true, 2'000'000, 7},
+        {"upload 200 MB", true, 200'000'000, 1},
+    };
+    // curl sends the upload bodies from files of the same bytes.
+    QHash<qint64, QString> uploadFiles;
+    for (const Case &what : cases) {
+        if (!what.upload || uploadFiles.contains(what.bytes))
+            continue;
+        const QString path = dir.filePath(QStringLiteral("up-%1").arg(what.bytes));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(what.bytes, SpeedTestLink::uploadByte)) != what.bytes) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
-        std::printf("run %d: engine %8.1f Mbit/s (%.2f s CPU)   curl %8.1f Mbit/s (%.2f s CPU)\n", run, engine, engineCpuRun, curl,
-                    curlCpuRun);
-        std::fflush(stdout);
-        engineTotal += engine;
-        curlTotal += curl;
-        engineCpu += engineCpuRun;
-        curlCpu += curlCpuRun;
+        uploadFiles.insert(what.bytes, path);
     }
-    const double engineMean = engineTotal / runs;
-    const double curlMean = curlTotal / runs;
-    std::printf("mean:  engine %8.1f Mbit/s   curl %8.1f Mbit/s   engine/curl %.3f\n", engineMean, curlMean, engineMean / curlMean);
-    std::printf("CPU:   engine %.2f s   curl %.2f s   engine/curl %.2f\n", engineCpu / runs, curlCpu / runs, engineCpu / curlCpu);
+
+    const NetworkAccess network(caFile);
+    std::printf("engine against curl %s, to and from %s over TLS; medians of runs alternating engine and curl\n",
+                curl_version_info(CURLVERSION_NOW)->version, qPrintable(base.toString()));
+    std::printf("targets: throughput >= %.2f x curl, processor time <= %.2f x curl\n", throughputTarget, cpuTarget);
+    QList<Outcome> outcomes;
+    bool met = true;
+    for (const bool pinned : {false, true}) {
+        for (const Case &what : cases) {
+            const int count = runs * what.runsFactor;
+            const QString name = QStringLiteral("%1, %2").arg(QLatin1String(what.name), pinned ? QStringLiteral("core 0") : QStringLiteral("any core"));
+            std::printf("\n%s: %d runs each, load %s\n", qPrintable(name), count, qPrintable(loadAverage()));
+            QList<double> engineSpeeds, curlSpeeds, engineCpus, curlCpus;
+            for (int run = 1; run <= count; ++run) {
+                const Figures engine = engineRun(network, base, what, pinned);
+                const Figures curl = curlRun(base, caFile, uploadFiles.value(what.bytes), what, pinned);
+                if (engine.megabits <= 0 || curl.megabits <= 0) {
+                    std::fprintf(stderr, "run %d failed (engine %.1f, curl %.1f)\n", run, engine.megabits, curl.megabits);
+                    return 1;
+                }
+                if (what.runsFactor == 1)
+                    std::printf("  run %d: engine %8.1f Mbit/s %6.3f s CPU   curl %8.1f Mbit/s %6.3f s CPU\n", run, engine.megabits,
+                                engine.cpu, curl.megabits, curl.cpu);
+                std::fflush(stdout);
+                engineSpeeds << engine.megabits;
+                curlSpeeds << curl.megabits;
+                engineCpus << engine.cpu;
+                curlCpus << curl.cpu;
+            }
+            const Outcome outcome{name, median(engineSpeeds) / median(curlSpeeds), median(engineCpus) / median(curlCpus)};
+            std::printf("  median: engine %8.1f Mbit/s %6.3f s CPU   curl %8.1f Mbit/s %6.3f s CPU   throughput %.3f x, CPU %.2f x\n",
+                        median(engineSpeeds), median(engineCpus), median(curlSpeeds), median(curlCpus), outcome.throughputRatio,
+                        outcome.cpuRatio);
+            met = met && outcome.throughputRatio >= throughputTarget && outcome.cpuRatio <= cpuTarget;
+            outcomes << outcome;
+        }
+    }
+
+    std::printf("\nsummary (load %s)\n", qPrintable(loadAverage()));
+    for (const Outcome &outcome : std::as_const(outcomes)) {
+        const bool ok = outcome.throughputRatio >= throughputTarget && outcome.cpuRatio <= cpuTarget;
+        std::printf("  %-28s throughput %.3f x  CPU %.2f x  %s\n", qPrintable(outcome.name), outcome.throughputRatio, outcome.cpuRatio,
+                    ok ? "met" : "NOT MET");
+    }
+    std::printf("targets %s\n", met ? "met" : "not met");
 
     standin.kill();
     standin.waitForFinished();

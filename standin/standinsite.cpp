@@ -243,6 +243,9 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
     m_requests.append(request);
     Q_EMIT requestReceived(request);
     if (StandinSpeedTest::serves(request.path)) {
+        // As web servers do: an answer is not held back behind unacknowledged data (after a TLS 1.3
+        // handshake, the session tickets), which would add the client's delayed ACK to a probe.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_speedTest.respond(request.method, request.path, request.query, socket);
         return true;
     }

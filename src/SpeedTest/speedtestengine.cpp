@@ -5,16 +5,14 @@
 #include "speedtestenvironment.h"
 #include "speedtestlink.h"
 
-#include <QNetworkAccessManager>
 #include <QtQml/qqmlinfo.h>
 
 // What a run shares with its engine. `engine` goes null when the engine stops the run or is
 // destroyed; the run checks it after every wait and then ends without touching anything else.
-// The run owns its network manager: an aborted reply resumes the run on a later turn of the event
-// loop, and the reply must still exist then, whatever became of the engine.
+// The run owns its link, and with it the connection: an aborted request resumes the run on a
+// later turn of the event loop, and the link must still exist then, whatever became of the engine.
 struct SpeedTestEngine::Run {
     SpeedTestEngine *engine = nullptr;
-    std::shared_ptr<QNetworkAccessManager> manager;
     std::shared_ptr<SpeedTestLink> link;
 };
 
@@ -57,13 +55,12 @@ void SpeedTestEngine::start()
     }
     auto run = std::make_shared<Run>();
     run->engine = this;
-    run->manager.reset(m_environment->network()->createManager(), [](QNetworkAccessManager *manager) { manager->deleteLater(); });
     run->link = std::make_shared<SpeedTestLink>(SpeedTestLink::Settings{
-        .manager = run->manager.get(),
         .network = m_environment->network(),
         .baseUrl = m_environment->baseUrl(),
         .clock = m_environment->clock(),
         .idleTimeout = m_environment->idleTimeout(),
+        .requestLimit = m_environment->requestLimit(),
     });
     m_run = run;
     // The task ends by itself; the run, not the task, is what ties it to this engine.

@@ -28,6 +28,9 @@ public:
         const MonotonicClock *clock = nullptr;
         // A request that moves no byte for this long fails (the download, the probes, the upload).
         std::chrono::milliseconds idleTimeout{60000};
+        // And one that is not over after this long fails too: a host that drips its answer cannot
+        // hold the test for ever. Ten minutes let a 10 MB download finish at 140 kbit/s.
+        std::chrono::milliseconds requestLimit{600000};
     };
 
     explicit SpeedTestEnvironment(const Collaborators &collaborators, QObject *parent = nullptr);
@@ -38,6 +41,7 @@ public:
     Haptics *haptics() const { return m_collaborators.haptics; }
     const MonotonicClock *clock() const { return m_collaborators.clock; }
     std::chrono::milliseconds idleTimeout() const { return m_collaborators.idleTimeout; }
+    std::chrono::milliseconds requestLimit() const { return m_collaborators.requestLimit; }
 
 private:
     Collaborators m_collaborators;

@@ -1,14 +1,12 @@
 #include "speedtestlink.h"
 
 #include "networkaccess.h"
+#include "sharedcookiestore.h"
 
-#include <QCoroNetworkReply>
-#include <QElapsedTimer>
+#include <QLocale>
 #include <QLoggingCategory>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QTimer>
-#include <QUrlQuery>
+#include <QNetworkCookie>
+#include <QSslCertificate>
 
 #include <algorithm>
 #include <cmath>
@@ -17,13 +15,19 @@ Q_LOGGING_CATEGORY(lcSpeedTest, "tarvik.speedtest")
 
 namespace
 {
-// The reply is deleted on a later turn of the event loop: the coroutine may end inside one of
-// the reply's own signals (an abort emits finished at once).
-struct DeleteLater {
-    void operator()(QNetworkReply *reply) const { reply->deleteLater(); }
-};
+// What Qt's HTTP layer announces and decodes, and what it says it is.
+const QByteArray acceptedEncodings = QByteArrayLiteral("zstd, br, gzip, deflate");
+const QByteArray userAgent = QByteArrayLiteral("Mozilla/5.0");
 
-constexpr qint64 replyBufferBytes = 64 * 1024;
+// The languages Qt's HTTP layer asks for: the system locale's, then English, then any.
+QByteArray acceptedLanguages()
+{
+    QString locale = QLocale::system().name();
+    if (locale == QLatin1String("C"))
+        return QByteArrayLiteral("en,*");
+    locale.replace(QLatin1Char('_'), QLatin1Char('-'));
+    return (locale + (locale.startsWith(QLatin1String("en-")) ? QLatin1String(",*") : QLatin1String(",en,*"))).toLatin1();
+}
 
 double seconds(std::chrono::nanoseconds elapsed)
 {
@@ -33,14 +37,16 @@ double seconds(std::chrono::nanoseconds elapsed)
 
 SpeedTestLink::SpeedTestLink(const Settings &settings)
     : m_settings(settings)
+    , m_transport(std::make_unique<SpeedTestTransport>(SpeedTestTransport::Limits{settings.idleTimeout, settings.requestLimit}))
 {
 }
+
+SpeedTestLink::~SpeedTestLink() = default;
 
 void SpeedTestLink::cancel()
 {
     m_cancelled = true;
-    if (m_reply)
-        m_reply->abort();
+    m_transport->cancel();
 }
 
 QUrl SpeedTestLink::address(const QString &path, const QString &query) const
@@ -48,6 +54,37 @@ QUrl SpeedTestLink::address(const QString &path, const QString &query) const
     QUrl url = m_settings.baseUrl.resolved(QUrl(path));
     url.setQuery(query);
     return url;
+}
+
+SpeedTestTransport::Request SpeedTestLink::request(const QByteArray &method, const QUrl &url, qint64 bodySize, qint64 bodyLimit) const
+{
+    SpeedTestTransport::Request request;
+    request.method = method;
+    request.url = url;
+    request.bodySize = bodySize;
+    request.bodyByte = uploadByte;
+    request.bodyLimit = bodyLimit;
+    request.decodedEncodings = acceptedEncodings;
+    for (const QSslCertificate &certificate : m_settings.network->extraCaCertificates())
+        request.extraCaPem += certificate.toPem();
+
+    if (method == "POST") {
+        request.headers.append({QByteArrayLiteral("Content-Type"), QByteArrayLiteral("application/octet-stream")});
+        request.headers.append({QByteArrayLiteral("Content-Length"), QByteArray::number(bodySize)});
+    }
+    QByteArray cookies;
+    for (const QNetworkCookie &cookie : m_settings.network->cookieStore()->cookies(url)) {
+        if (!cookies.isEmpty())
+            cookies += "; ";
+        cookies += cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
+    }
+    if (!cookies.isEmpty())
+        request.headers.append({QByteArrayLiteral("Cookie"), cookies});
+    request.headers.append({QByteArrayLiteral("Connection"), QByteArrayLiteral("Keep-Alive")});
+    request.headers.append({QByteArrayLiteral("Accept-Encoding"), acceptedEncodings});
+    request.headers.append({QByteArrayLiteral("Accept-Language"), acceptedLanguages()});
+    request.headers.append({QByteArrayLiteral("User-Agent"), userAgent});
+    return request;
 }
 
 SpeedTestLink::Latency SpeedTestLink::latencyOf(const QList<double> &samplesMs)
@@ -73,67 +110,28 @@ double SpeedTestLink::megabitsPerSecond(qint64 bytes, double seconds)
     return double(bytes) * 8.0 / std::max(seconds, 0.001) / 1'000'000.0;
 }
 
-QCoro::Task<std::optional<SpeedTestLink::Exchange>> SpeedTestLink::exchange(std::shared_ptr<SpeedTestLink> link, QNetworkRequest request,
-                                                                          QByteArray verb, QByteArray body)
+QCoro::Task<std::optional<SpeedTestLink::Exchange>> SpeedTestLink::exchange(std::shared_ptr<SpeedTestLink> link,
+                                                                          SpeedTestTransport::Request request)
 {
-    if (link->m_cancelled || !request.url().isValid())
-        co_return std::nullopt;
-    link->m_settings.network->prepare(request);
-
-    Exchange result;
-    const std::chrono::nanoseconds started = link->m_settings.clock->now();
-    QNetworkAccessManager *manager = link->m_settings.manager;
-    std::unique_ptr<QNetworkReply, DeleteLater> reply(verb == "POST" ? manager->post(request, body) : manager->get(request));
-    link->m_reply = reply.get();
-
-    // The reply keeps at most this much unread body. Qt's network thread then waits for us and
-    // hands the body over in fewer, larger pieces instead of one cross-thread hand-over per TLS
-    // read, which costs a download about a quarter less processor time.
-    reply->setReadBufferSize(replyBufferBytes);
-
-    // A transfer that moves nothing for the idle time fails. Each piece of the body only stamps
-    // the time (restarting the timer for every piece costs more than the piece); when the timer
-    // runs out it waits out what is left since the last stamp, or aborts. The timer belongs to
-    // the reply, so it goes with it and never outlives what it aborts.
-    const auto quiet = std::make_shared<QElapsedTimer>();
-    quiet->start();
-    const std::chrono::milliseconds idleTimeout = link->m_settings.idleTimeout;
-    auto *idle = new QTimer(reply.get());
-    idle->setSingleShot(true);
-    QObject::connect(idle, &QTimer::timeout, reply.get(), [idle, quiet, idleTimeout, raw = reply.get()] {
-        const std::chrono::milliseconds left = idleTimeout - std::chrono::milliseconds(quiet->elapsed());
-        if (left > std::chrono::milliseconds::zero())
-            idle->start(left);
-        else
-            raw->abort();
-    });
-    QObject::connect(reply.get(), &QNetworkReply::uploadProgress, idle, [quiet] { quiet->restart(); });
-    idle->start(idleTimeout);
-
-    // The body only counts: it is dropped from the reply's buffer as it arrives, never copied out.
-    const auto drain = [&result, quiet, raw = reply.get()] {
-        quiet->restart();
-        while (raw->bytesAvailable() > 0) {
-            const qint64 dropped = raw->skip(raw->bytesAvailable());
-            if (dropped <= 0)
-                break;
-            result.bytesReceived += dropped;
-        }
-    };
-    const QMetaObject::Connection draining = QObject::connect(reply.get(), &QIODevice::readyRead, reply.get(), drain);
-
-    co_await qCoro(reply.get()).waitForFinished();
-    drain();
-    QObject::disconnect(draining);
-    link->m_reply = nullptr;
-
     if (link->m_cancelled)
         co_return std::nullopt;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299) {
-        qCDebug(lcSpeedTest) << "failed:" << request.url().path() << "status" << status << reply->error();
+    const quint64 epoch = link->m_settings.network->cookieStore()->epoch();
+    const std::chrono::nanoseconds started = link->m_settings.clock->now();
+    const SpeedTestTransport::Reply reply = co_await link->m_transport->send(request);
+    if (link->m_cancelled)
+        co_return std::nullopt;
+
+    // Cookies are kept as for any request of the app, unless the session they came in has ended.
+    SharedCookieStore *cookieStore = link->m_settings.network->cookieStore();
+    for (const auto &[url, header] : reply.cookies)
+        cookieStore->setCookiesFromReply(epoch, QNetworkCookie::parseCookies(header), url);
+
+    if (reply.outcome != SpeedTestTransport::Outcome::Answered || reply.status < 200 || reply.status > 299) {
+        qCDebug(lcSpeedTest) << "failed:" << request.url.path() << "status" << reply.status << int(reply.outcome) << reply.error;
         co_return std::nullopt;
     }
+    Exchange result;
+    result.bytesReceived = reply.bodyBytes;
     result.elapsed = link->m_settings.clock->now() - started;
     co_return result;
 }
@@ -142,8 +140,8 @@ QCoro::Task<std::optional<SpeedTestLink::Latency>> SpeedTestLink::measurePing(st
 {
     QList<double> samples;
     for (int i = 0; i < probeCount; ++i) {
-        const QNetworkRequest request(link->address(QStringLiteral("__down"), QStringLiteral("bytes=0&sample=%1").arg(i)));
-        const std::optional<Exchange> probe = co_await exchange(link, request, "GET", {});
+        const QUrl url = link->address(QStringLiteral("__down"), QStringLiteral("bytes=0&sample=%1").arg(i));
+        const std::optional<Exchange> probe = co_await exchange(link, link->request("GET", url, 0, bodySlack));
         if (!probe)
             co_return std::nullopt;
         samples.append(seconds(probe->elapsed) * 1000.0);
@@ -153,21 +151,18 @@ QCoro::Task<std::optional<SpeedTestLink::Latency>> SpeedTestLink::measurePing(st
 
 QCoro::Task<std::optional<double>> SpeedTestLink::measureDownload(std::shared_ptr<SpeedTestLink> link, qint64 bytes)
 {
-    const QNetworkRequest request(link->address(QStringLiteral("__down"), QStringLiteral("bytes=%1").arg(bytes)));
-    const std::optional<Exchange> download = co_await exchange(link, request, "GET", {});
+    const QUrl url = link->address(QStringLiteral("__down"), QStringLiteral("bytes=%1").arg(bytes));
+    const std::optional<Exchange> download = co_await exchange(link, link->request("GET", url, 0, bytes + bodySlack));
     if (!download)
         co_return std::nullopt;
     co_return megabitsPerSecond(download->bytesReceived, seconds(download->elapsed));
 }
 
-QCoro::Task<std::optional<double>> SpeedTestLink::measureUpload(std::shared_ptr<SpeedTestLink> link)
+QCoro::Task<std::optional<double>> SpeedTestLink::measureUpload(std::shared_ptr<SpeedTestLink> link, qint64 bytes)
 {
-    // Built before the clock starts.
-    const QByteArray body(uploadBytes, uploadByte);
-    QNetworkRequest request(link->address(QStringLiteral("__up"), {}));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/octet-stream"));
-    const std::optional<Exchange> upload = co_await exchange(link, request, "POST", body);
+    const QUrl url = link->address(QStringLiteral("__up"), {});
+    const std::optional<Exchange> upload = co_await exchange(link, link->request("POST", url, bytes, bodySlack));
     if (!upload)
         co_return std::nullopt;
-    co_return megabitsPerSecond(uploadBytes, seconds(upload->elapsed));
+    co_return megabitsPerSecond(bytes, seconds(upload->elapsed));
 }
