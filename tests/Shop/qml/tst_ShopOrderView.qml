@@ -21,6 +21,16 @@ Item {
         TarvikShopOrderView {}
     }
 
+    Component {
+        id: coverComponent
+        NavigationPage { title: "Поверх" }
+    }
+
+    SignalSpy {
+        id: sheetShown
+        signalName: "aboutToShow"
+    }
+
     TestCase {
         name: "ShopOrderView"
         when: windowShown
@@ -180,6 +190,40 @@ Item {
             ShopTest.add(101)
             closeSheet(confirm())
             compare(ShopTest.lines(), "")
+        }
+
+        // Back to the cart while the order is sent: nothing comes up over the cart, and the cart
+        // keeps its lines.
+        function test_goingBackDuringTheSendShowsNothing() {
+            sheetShown.target = part("confirmationSheet")
+            sheetShown.clear()
+            order.request.delay = 1
+            const seenOnTop = []
+            order.request.confirmedChanged.connect(() => seenOnTop.push(order.onTop))
+            tap(part("submitButton"))
+            stack.pop()
+            tryCompare(stack, "busy", false)
+            compare(seenOnTop, [false])
+            compare(sheetShown.count, 0)
+            compare(ShopTest.lines(), "1:1 101:2")
+        }
+
+        // Covered by another screen while sending: the confirmation (and the cart's emptying)
+        // waits until the checkout is back on top.
+        function test_coveredDuringTheSendWaits() {
+            const sheet = part("confirmationSheet")
+            sheetShown.target = sheet
+            sheetShown.clear()
+            tap(part("submitButton"))
+            stack.push(coverComponent)
+            tryCompare(stack, "busy", false)
+            tryCompare(order.request, "confirmed", true)
+            compare(sheetShown.count, 0)
+            compare(ShopTest.lines(), "1:1 101:2")
+            stack.pop()
+            tryCompare(sheet, "opened", true)
+            compare(ShopTest.lines(), "")
+            closeSheet(sheet)
         }
 
         function test_cancelledSend() {
