@@ -23,10 +23,11 @@ Window {
         anchors.fill: parent
 
         // While a field is edited the keyboard's bar holds the bottom of the window: the screens
-        // end above it, so that it covers none of them.
+        // end above it (and draw nothing below their end), so that it covers none of them.
         Item {
             anchors.fill: parent
             anchors.bottomMargin: TextEditing.keyboardHeight
+            clip: TextEditing.keyboardHeight > 0
 
             Loader {
                 id: content

@@ -52,6 +52,7 @@ Item {
     T.Popup {
         id: bar
 
+        objectName: "keyboardBar"
         parent: toolbar.T.Overlay.overlay
         z: 1000
         visible: toolbar.shown
