@@ -194,12 +194,13 @@ Item {
             const texts = []
             Finder.find(card, c => { if (c.truncated !== undefined && c.visible && c.text.length > 0) texts.push(c); return false })
             verify(texts.length >= 4, "texts: " + texts.length)
-            for (const text of texts) {
-                verify(!text.truncated, text.text)
+            const whole = text => {
                 const edges = text.mapToItem(card, 0, 0, text.width, text.height)
-                verify(edges.x >= 20 - 0.5 && edges.x + Math.min(text.width, text.contentWidth) <= card.width - 20 + 0.5, text.text)
-                verify(edges.y + text.height <= card.height - 20 + 0.5, text.text)
+                return !text.truncated && edges.x >= 20 - 0.5 && edges.x + Math.min(text.width, text.contentWidth) <= card.width - 20 + 0.5
+                    && edges.y + text.height <= card.height - 20 + 0.5
             }
+            // Once laid out (the description wraps at the card's width).
+            tryVerify(() => texts.every(whole), 5000, texts.filter(text => !whole(text)).map(text => text.text).join(", "))
             return texts.map(text => text.text)
         }
 
