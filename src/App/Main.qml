@@ -22,8 +22,12 @@ Window {
     KeyboardDismissModifier {
         anchors.fill: parent
 
+        // While a field is edited the keyboard's bar holds the bottom of the window: the screens
+        // end above it (and draw nothing below their end), so that it covers none of them.
         Item {
             anchors.fill: parent
+            anchors.bottomMargin: TextEditing.keyboardHeight
+            clip: TextEditing.keyboardHeight > 0
 
             Loader {
                 id: content
@@ -58,9 +62,14 @@ Window {
         }
     }
 
-    // By address, with the signed-in screens.
+    // By address, with the signed-in screens: the keyboard's bar, and the sheet that shows a web
+    // address no program here opens.
     Loader {
         active: TarvikApp.signedIn && TarvikApp.startupFinished
         source: "qrc:/qt/qml/Tarvik/Design/KeyboardToolbar.qml"
+    }
+    Loader {
+        active: TarvikApp.signedIn && TarvikApp.startupFinished
+        source: "qrc:/qt/qml/Tarvik/Design/UnopenedLinkSheet.qml"
     }
 }

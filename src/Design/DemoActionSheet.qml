@@ -50,8 +50,10 @@ NavigationStack {
             }
 
             PrimaryGlassButton {
+                objectName: "demoActionSheetDone"
                 title: "Понятно"
                 icon: "checkmark"
+                buttonStyle: TarvikButton.PrimaryGlass
                 onClicked: Presentation.dismiss()
             }
 

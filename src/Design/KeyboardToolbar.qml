@@ -2,41 +2,49 @@ import QtQuick
 import QtQuick.Templates as T
 import Tarvik.Design
 
-// The keyboard's "Готово" bar: while `active` and an editable field has the focus, a small capsule
-// sits at the bottom trailing corner of the window, above the tab bar, where the phone's keyboard
-// toolbar would be; over sheets too. When the focused field's row reaches down there, it sits just
-// above that row instead, so that it never covers what the user is editing. "Готово" ends editing.
+// The keyboard's bar: while `active` and an editable field has the focus, a strip across the
+// bottom of the window with "Готово" at its trailing end, where the phone's keyboard bar would be;
+// over sheets too. It covers nothing: while it shows, TextEditing.keyboardHeight holds its height,
+// by which the window's content and its sheets end higher, and the edited field is scrolled into
+// view above it (again whenever the field grows or its cursor moves). "Готово" ends editing.
 // The app window hosts one; place it anywhere in the window.
-//   active: bool (true); bottomMargin: room kept free at the bottom (the tab bar); readonly shown
+//   active: bool (true); readonly shown; readonly field: the edited field, or null
 Item {
     id: toolbar
 
     property bool active: true
-    property real bottomMargin: 49 + 8
     readonly property Item field: Window.activeFocusItem && TextEditing.isEditable(Window.activeFocusItem)
                                   ? Window.activeFocusItem : null
     readonly property bool shown: active && field !== null
+    readonly property real stripHeight: 44
 
-    function reposition() {
-        if (!field || !bar.parent)
-            return
-        const area = bar.parent
-        // The field's row: its height across the whole width.
-        const rect = field.mapToItem(area, 0, 0, field.width, field.height)
-        const rowTop = rect.y - 6
-        const rowBottom = rect.y + rect.height + 6
-        const bottom = area.height - toolbar.bottomMargin - bar.height
-        bar.x = area.width - bar.width - 12
-        bar.y = rowBottom <= bottom || rowTop >= bottom + bar.height ? bottom : Math.max(8, rowTop - bar.height)
+    function revealField() {
+        if (toolbar.shown)
+            TextEditing.reveal(toolbar.field)
     }
 
-    onShownChanged: reposition()
-    onFieldChanged: reposition()
+    onShownChanged: Qt.callLater(revealField)
+    onFieldChanged: Qt.callLater(revealField)
+    Component.onDestruction: TextEditing.keyboardHeight = 0
+
+    Binding {
+        target: TextEditing
+        property: "keyboardHeight"
+        value: toolbar.shown ? toolbar.stripHeight : 0
+    }
 
     Connections {
-        target: toolbar.Window.window
+        target: TextEditing
+        function onKeyboardHeightChanged() { Qt.callLater(toolbar.revealField) }
+    }
+
+    // A field that grows as it is typed into, or a cursor that moves to a new line, stays in view.
+    Connections {
+        target: toolbar.field
         enabled: toolbar.shown
-        function onAfterAnimating() { toolbar.reposition() }
+        ignoreUnknownSignals: true
+        function onCursorRectangleChanged() { Qt.callLater(toolbar.revealField) }
+        function onHeightChanged() { Qt.callLater(toolbar.revealField) }
     }
 
     // A popup of its own: it lives in the window's overlay, above sheets and alerts, and stays
@@ -44,6 +52,7 @@ Item {
     T.Popup {
         id: bar
 
+        objectName: "keyboardBar"
         parent: toolbar.T.Overlay.overlay
         z: 1000
         visible: toolbar.shown
@@ -52,26 +61,18 @@ Item {
         focus: false
         closePolicy: T.Popup.NoAutoClose
         padding: 0
-        width: done.implicitWidth + 28
-        height: 36
+        x: 0
+        y: parent ? parent.height - height : 0
+        width: parent ? parent.width : 0
+        height: toolbar.stripHeight
 
-        background: Item {
-            SoftRectangle {
-                x: -overhang
-                y: 3 - overhang
-                width: parent.width + 2 * overhang
-                height: parent.height + 2 * overhang
-                radius: height / 2
-                blur: 5
-                color: Theme.withOpacity(Theme.black, 0.12)
-            }
+        background: Rectangle {
+            color: Theme.regularMaterial
 
             Rectangle {
-                anchors.fill: parent
-                radius: height / 2
-                color: Theme.regularMaterial
-                border.color: Theme.separator
-                border.width: 0.5
+                width: parent.width
+                height: 0.5
+                color: Theme.separator
             }
         }
 
@@ -79,7 +80,10 @@ Item {
             TarvikButton {
                 id: done
                 objectName: "keyboardDone"
-                anchors.centerIn: parent
+                anchors.right: parent.right
+                anchors.rightMargin: 16
+                anchors.verticalCenter: parent.verticalCenter
+                height: parent.height
                 text: "Готово"
                 focusPolicy: Qt.NoFocus
                 onClicked: TextEditing.endEditing()
@@ -90,6 +94,7 @@ Item {
                     weight: Font.DemiBold
                     color: done.foreground
                     opacity: done.down ? 0.45 : 1
+                    verticalAlignment: Text.AlignVCenter
                 }
             }
         }

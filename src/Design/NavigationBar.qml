@@ -13,6 +13,18 @@ Item {
 
     signal backClicked()
 
+    // As on the platform: a title too wide to stand beside the back button's label takes the
+    // label's room, and the button shows its chevron alone. (Measured from the parts' own sizes,
+    // which do not change with that choice.)
+    readonly property real leadingWidthWithBackLabel: {
+        const items = leadingItemsRow.implicitWidth
+        if (!showsBackButton)
+            return items
+        return backChevron.implicitWidth + 3 + backLabel.implicitWidth + (items > 0 ? leading.spacing + items : 0)
+    }
+    readonly property bool compactBackButton: showsBackButton
+        && titleText.implicitWidth > trailing.x - 8 - (leading.x + leadingWidthWithBackLabel + 8)
+
     implicitHeight: 44
 
     Row {
@@ -34,6 +46,7 @@ Item {
                 opacity: back.down ? 0.45 : 1
 
                 SymbolImage {
+                    id: backChevron
                     anchors.verticalCenter: parent.verticalCenter
                     name: "chevron.left"
                     size: 20
@@ -42,7 +55,9 @@ Item {
                 }
 
                 StyledText {
+                    id: backLabel
                     anchors.verticalCenter: parent.verticalCenter
+                    visible: !bar.compactBackButton
                     text: back.text
                     color: back.foreground
                     Accessible.ignored: true
@@ -51,6 +66,7 @@ Item {
         }
 
         Row {
+            id: leadingItemsRow
             anchors.verticalCenter: parent.verticalCenter
             spacing: 16
             children: bar.leadingItems
@@ -69,6 +85,8 @@ Item {
     // Centred like the platform's inline title; a title too wide for that slides towards the free
     // side and is cut only when it does not fit between the bar items at all.
     StyledText {
+        id: titleText
+        objectName: "navigationTitle"
         readonly property real leftEdge: leading.x + leading.width + 8
         readonly property real rightEdge: trailing.x - 8
         readonly property real centred: (bar.width - width) / 2

@@ -13,7 +13,7 @@ ReferralInputField {
     keyboard: Qt.ImhDialableCharactersOnly
     text: phone
     onTextEdited: {
-        const stored = PhoneEntry.normalized(text)
+        const stored = PhoneEntry.normalized(text, phone)
         phone = stored
         // Typing a letter leaves the stored value as it was; the text must follow it back.
         if (text !== stored)

@@ -50,7 +50,8 @@ T.Popup {
     x: 0
     y: restY + slide * (parent ? parent.height : 0) + dragOffset
     width: parent ? parent.width : 0
-    height: parent ? parent.height - restY : 0
+    // It ends above the keyboard's bar while a field is edited.
+    height: parent ? parent.height - restY - TextEditing.keyboardHeight : 0
     padding: 0
     modal: true
     dim: true

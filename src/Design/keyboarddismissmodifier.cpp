@@ -62,7 +62,11 @@ void KeyboardDismissModifier::observe(QEvent *event)
 void KeyboardDismissModifier::pressed(const QPointF &scenePosition)
 {
     m_pressPosition = scenePosition;
-    m_tracking = window() && TextEditing::isEditable(window()->activeFocusItem());
+    QQuickItem *focused = window() ? window()->activeFocusItem() : nullptr;
+    m_tracking = TextEditing::isEditable(focused);
+    m_pressedField = m_tracking ? focused : nullptr;
+    // Not boundingRect(): a text input reports only its text's extent there.
+    m_pressedInsideField = m_tracking && focused->mapRectToScene(QRectF(0, 0, focused->width(), focused->height())).contains(scenePosition);
 }
 
 void KeyboardDismissModifier::released(const QPointF &scenePosition)
@@ -76,11 +80,10 @@ void KeyboardDismissModifier::released(const QPointF &scenePosition)
     // it by then, and a tap inside the edited field keeps editing.
     QMetaObject::invokeMethod(
         this,
-        [this, scenePosition] {
+        [this, field = m_pressedField, inside = m_pressedInsideField, scenePosition] {
             QQuickItem *focused = window() ? window()->activeFocusItem() : nullptr;
-            if (!TextEditing::isEditable(focused))
+            if (!TextEditing::isEditable(focused) || focused != field || inside)
                 return;
-            // Not boundingRect(): a text input reports only its text's extent there.
             if (focused->mapRectToScene(QRectF(0, 0, focused->width(), focused->height())).contains(scenePosition))
                 return;
             TextEditing::endEditing();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QPointer>
 #include <QQuickItem>
 #include <QtQml/qqmlregistration.h>
 
@@ -27,5 +28,9 @@ private:
     void released(const QPointF &scenePosition);
 
     QPointF m_pressPosition;
+    // The field edited when the tap began, and whether the tap began on it: the field may have
+    // moved by the release (scrolled into view above the keyboard's bar).
+    QPointer<QQuickItem> m_pressedField;
+    bool m_pressedInsideField = false;
     bool m_tracking = false;
 };

@@ -8,9 +8,9 @@ PhoneEntry::PhoneEntry(QObject *parent)
 {
 }
 
-QString PhoneEntry::normalized(const QString &edited)
+QString PhoneEntry::normalized(const QString &edited, const QString &stored)
 {
-    return russianPhoneEntry(edited);
+    return russianPhoneEntry(edited, stored);
 }
 
 QString PhoneEntry::digits(const QString &value)

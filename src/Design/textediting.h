@@ -6,18 +6,36 @@
 class QQuickItem;
 
 // Ends text editing the way the platform's "resign first responder" does: whichever editable
-// field has the keyboard loses it. Reached from QML as the singleton `TextEditing`.
+// field has the keyboard loses it. Also tells the screens how much of the window's bottom the
+// keyboard's bar takes, and scrolls a field into view. Reached from QML as the singleton
+// `TextEditing`.
 class TextEditing : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
+    // Height of the strip at the window's bottom that the keyboard's bar holds while a field is
+    // edited (0 otherwise); the window's content and its sheets end above it.
+    Q_PROPERTY(qreal keyboardHeight READ keyboardHeight WRITE setKeyboardHeight NOTIFY keyboardHeightChanged)
 
 public:
     explicit TextEditing(QObject *parent = nullptr);
+
+    qreal keyboardHeight() const { return m_keyboardHeight; }
+    void setKeyboardHeight(qreal height);
 
     // Takes the focus from the focused editable field of every window; false when none had it.
     Q_INVOKABLE static bool endEditing();
     // A text input or text area that accepts typing.
     Q_INVOKABLE static bool isEditable(const QQuickItem *item);
+    // Scrolls every vertical Flickable around `field` just far enough to show it with `margin`
+    // above and below, once pending layout has been done; a field taller than the view shows the
+    // line of its cursor.
+    Q_INVOKABLE static void reveal(QQuickItem *field, qreal margin = 16);
+
+Q_SIGNALS:
+    void keyboardHeightChanged();
+
+private:
+    qreal m_keyboardHeight = 0;
 };

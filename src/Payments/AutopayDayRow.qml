@@ -58,7 +58,12 @@ Item {
                 clip: true
                 Accessible.role: Accessible.EditableText
                 Accessible.name: "День пополнения"
-                onTextEdited: row.edited(text)
+                // The screen may hand back the very value it held ("28", then "289" typed, is "28"
+                // again), which changes nothing the binding would see: show it anew after every edit.
+                onTextEdited: {
+                    row.edited(text)
+                    text = Qt.binding(() => row.value)
+                }
 
                 StyledText {
                     anchors.fill: parent

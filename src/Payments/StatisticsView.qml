@@ -209,14 +209,11 @@ NavigationPage {
                 positive: entry.positive
             }
 
-            Rectangle {
+            Divider {
                 objectName: "operationDivider"
                 anchors.bottom: parent.bottom
-                x: 76
-                width: parent.width - 76
-                height: 0.5
+                indent: 76
                 visible: entry.showsDivider
-                color: Theme.separator
             }
         }
 

@@ -29,10 +29,12 @@ QString AutopayTexts::subscriptionAmount(const QString &tariffPrice, const QStri
 
 QString AutopayTexts::normalizedPaymentDay(const QString &text)
 {
+    // By code points: a digit outside the Basic Multilingual Plane ("𝟎") is one number character,
+    // not two halves that are none.
     QString kept;
-    for (const QChar c : text) {
-        if (c.isNumber())
-            kept.append(c);
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::isNumber(c))
+            kept.append(QChar::fromUcs4(c));
     }
     if (kept.isEmpty())
         return {};

@@ -39,11 +39,23 @@ inline QString russianPhoneMask(QStringView text)
     return result;
 }
 
-// The value a "+7 " phone entry stores after an edit: "+7 " and the national digits typed so far.
-inline QString russianPhoneEntry(QStringView text)
+// The value a "+7 " phone entry stores after an edit of `stored`: "+7 " and the national digits
+// typed so far. What was typed is what follows the "+7 " the field shows; a leading 7 or 8 of it
+// is the country or trunk code, unless the stored number already began with that digit (an edit
+// further along, or a deletion). So "8 (999) 123-45-67" typed key by key stores what pasting it
+// does, "+7 9991234567".
+inline QString russianPhoneEntry(QStringView edited, QStringView stored = u"+7 ")
 {
-    // "+7 " itself starts with 7, so a stored prefix drops out with the country code.
-    return QStringLiteral("+7 ") + russianNationalDigits(text);
+    constexpr QStringView shown = u"+7 ";
+    const auto typed = [shown](QStringView text) {
+        return asciiDigits(text.startsWith(shown) ? text.mid(shown.size()) : text);
+    };
+    const QString before = typed(stored);
+    QString national = typed(edited);
+    if ((national.startsWith(QLatin1Char('7')) || national.startsWith(QLatin1Char('8'))) && !before.startsWith(national.front()))
+        national.remove(0, 1);
+    national.truncate(10);
+    return shown.toString() + national;
 }
 
 // A whole number in a field that writes the country code itself ("+7 (912) 345-67-89"): its

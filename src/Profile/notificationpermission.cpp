@@ -73,6 +73,25 @@ QVariantList NotificationPermission::pending() const
 void NotificationPermission::refresh()
 {
     // No centre is no answer: the switch keeps showing what it showed.
+    if (!m_center || !m_defaults) {
+        Q_EMIT pendingChanged();
+        return;
+    }
+    // Never asked: off, without asking now (the settings do not ask for permission).
+    if (status() == NotDetermined) {
+        store();
+        return;
+    }
+    // Asked before: the service is asked again, as the recorded answer may be old (the service
+    // gone, or back). The options once granted are asked for again.
+    UserNotificationCenter::AuthorizationOptions options = m_center->authorizedOptions();
+    if (!options)
+        options = UserNotificationCenter::Alert | UserNotificationCenter::Sound | UserNotificationCenter::Badge;
+    QCoro::connect(m_center->requestAuthorization(options), this, [this](bool) { store(); });
+}
+
+void NotificationPermission::store()
+{
     if (m_center && m_defaults)
         m_defaults->setValue(Defaults::notificationsEnabled, status() == Authorized);
     Q_EMIT pendingChanged();
@@ -87,7 +106,7 @@ void NotificationPermission::requestAgain()
                                                | UserNotificationCenter::Badge);
     QCoro::connect(std::move(task), this, [this](bool) {
         setRequesting(false);
-        refresh();
+        store();
     });
 }
 

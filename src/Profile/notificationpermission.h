@@ -37,7 +37,9 @@ public:
     QVariantList pending() const;
     bool isRequesting() const { return m_requesting; }
 
-    // Stores whether notifications are allowed now; run each time the settings come on screen.
+    // Asks the notification service whether notifications can be shown now and stores the answer
+    // (off until the app has once asked for permission); run each time the settings come on
+    // screen. The stored value changes when the answer arrives.
     Q_INVOKABLE void refresh();
     // Asks the desktop's notification service again (alert, sound, badge), then refreshes.
     Q_INVOKABLE void requestAgain();
@@ -49,6 +51,7 @@ Q_SIGNALS:
 
 private:
     void setRequesting(bool requesting);
+    void store();
 
     static inline QPointer<UserNotificationCenter> s_center;
     QPointer<UserNotificationCenter> m_center;

@@ -77,14 +77,11 @@ AccountDetailScreen {
                 }
             }
         }
-        Rectangle {
+        Divider {
             objectName: "divider"
             visible: !tileRow.last
-            x: tileRow.indent
-            y: parent.height - height
-            width: parent.width - tileRow.indent
-            height: 0.5
-            color: Theme.separator
+            anchors.bottom: parent.bottom
+            indent: tileRow.indent
         }
     }
 
@@ -328,14 +325,11 @@ AccountDetailScreen {
                             wrapMode: Text.Wrap
                         }
                     }
-                    Rectangle {
+                    Divider {
                         objectName: "divider"
                         visible: answer.index < screen.help.length - 1
-                        x: 16
-                        y: parent.height - height
-                        width: parent.width - 16
-                        height: 0.5
-                        color: Theme.separator
+                        anchors.bottom: parent.bottom
+                        indent: 16
                     }
                 }
             }

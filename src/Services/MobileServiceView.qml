@@ -183,6 +183,9 @@ AccountDetailScreen {
                     fillColor: "transparent"
                     placeholderText: "999 123-45-67"
                     inputMethodHints: Qt.ImhDialableCharactersOnly
+                    // What the phone pad types (digits, "+", "*", "#") and the separators of a
+                    // written number; a desktop keyboard's letters are refused.
+                    validator: RegularExpressionValidator { regularExpression: /[0-9+*#() -]*/ }
                     text: serviceOrder.phoneNumber
                     Accessible.name: "Номер для переноса"
                     onTextEdited: serviceOrder.phoneNumber = text

@@ -216,7 +216,8 @@ AccountDetailScreen {
 
             Rectangle {
                 Layout.fillWidth: true
-                implicitHeight: Math.max(92, commentEditor.implicitHeight)
+                // Grows line by line with the text (the page then keeps the cursor in view).
+                implicitHeight: Math.max(92, commentEditor.contentHeight + commentEditor.topPadding + commentEditor.bottomPadding)
                 radius: 14
                 color: Theme.tarPaper
 

@@ -51,17 +51,22 @@ T.AbstractButton {
                 }
             }
 
+            // Where the row is narrow, this column gives up room (its texts wrap) and the price and
+            // the mark keep theirs.
             ColumnLayout {
                 Layout.fillWidth: true
                 spacing: 4
 
                 RowLayout {
+                    Layout.fillWidth: true
                     spacing: 7
 
                     StyledText {
+                        Layout.fillWidth: true
                         text: row.plan.name
                         textStyle: Theme.Headline
                         color: Theme.tarInk
+                        wrapMode: Text.Wrap
                     }
 
                     StyledText {
@@ -74,6 +79,7 @@ T.AbstractButton {
                 }
 
                 StyledText {
+                    Layout.fillWidth: true
                     text: "до " + row.plan.speed + " Мбит/с"
                     textStyle: Theme.Subheadline
                     color: Theme.secondaryLabel
@@ -92,9 +98,11 @@ T.AbstractButton {
 
             ColumnLayout {
                 Layout.alignment: Qt.AlignVCenter
+                Layout.minimumWidth: implicitWidth
                 spacing: 3
 
                 StyledText {
+                    objectName: "planPrice"
                     Layout.alignment: Qt.AlignRight
                     text: row.plan.price + " ₽"
                     textStyle: Theme.Headline
@@ -110,6 +118,8 @@ T.AbstractButton {
             }
 
             SymbolImage {
+                objectName: "planMark"
+                Layout.minimumWidth: implicitWidth
                 visible: !row.plan.isCurrent
                 name: row.selected ? "checkmark.circle.fill" : "circle"
                 size: Theme.textStyleSize(Theme.Title3)

@@ -87,14 +87,11 @@ AccountDetailScreen {
                     required property int index
                     Layout.fillWidth: true
 
-                    Rectangle {
+                    Divider {
                         objectName: "rowDivider"
                         visible: line.index < screen.lineCount - 1
-                        x: 98
-                        y: parent.height - height
-                        width: parent.width - 98
-                        height: 0.5
-                        color: Theme.separator
+                        anchors.bottom: parent.bottom
+                        indent: 98
                     }
                 }
             }

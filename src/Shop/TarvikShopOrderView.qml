@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Shop
@@ -39,33 +40,39 @@ AccountDetailScreen {
 
     title: "Оформление заказа"
 
-    ConfirmationSend {
-        id: send
-        onConfirmedChanged: {
-            // Only what this checkout ordered leaves the cart, once: a product added on another
-            // tab while it was open stays.
-            if (confirmed && screen.clearsCartOnSuccess && !screen.cartSettled) {
-                screen.cartSettled = true
-                ShopCart.removeOrdered(screen.items)
-            }
+    // As the request forms: a wait that ends while the checkout slides away (back to the cart) or
+    // is covered shows nothing over the next screen and takes nothing out of the cart; an outcome
+    // kept for later shows when the checkout is back on top.
+    property bool stacked: false
+    readonly property bool onTop: !stacked || T.StackView.status === T.StackView.Active
+    T.StackView.onStatusChanged: stacked = true
+
+    // Only what this checkout ordered leaves the cart, once: a product added on another tab while
+    // it was open stays.
+    function settleCart() {
+        if (send.confirmed && onTop && clearsCartOnSuccess && !cartSettled) {
+            cartSettled = true
+            ShopCart.removeOrdered(items)
         }
     }
 
-    Sheet {
-        objectName: "confirmationSheet"
-        presented: send.confirmed
-        onClosed: send.confirmed = false
-        sourceComponent: Component {
-            DemoActionSheet {
-                title: "Заказ оформлен"
-                message: "Сервисный инженер придёт в выбранные дату и время. Способ оплаты: " + screen.paymentTitle + "."
-            }
-        }
+    onOnTopChanged: settleCart()
+
+    ConfirmationSend {
+        id: send
+        onConfirmedChanged: screen.settleCart()
+    }
+
+    RequestConfirmationSheet {
+        request: send
+        allowed: screen.onTop
+        title: "Заказ оформлен"
+        message: "Сервисный инженер придёт в выбранные дату и время. Способ оплаты: " + screen.paymentTitle + "."
     }
 
     Alert {
         objectName: "orderErrorAlert"
-        presented: send.hasError
+        presented: screen.onTop && send.hasError
         title: "Не удалось оформить заказ"
         buttons: [
             AlertButton {
@@ -139,13 +146,11 @@ AccountDetailScreen {
                             }
                         }
                     }
-                    Rectangle {
+                    Divider {
+                        objectName: "itemDivider"
                         visible: line.index < screen.items.length - 1
-                        x: 86
-                        y: parent.height - height
-                        width: parent.width - 86
-                        height: 0.5
-                        color: Theme.separator
+                        anchors.bottom: parent.bottom
+                        indent: 86
                     }
                 }
             }
@@ -286,7 +291,6 @@ AccountDetailScreen {
                         spacing: 14
 
                         ColumnLayout {
-                            Layout.fillWidth: true
                             spacing: 3
                             StyledText {
                                 text: method.modelData.title
@@ -301,7 +305,11 @@ AccountDetailScreen {
                                 color: Theme.secondaryLabel
                             }
                         }
+                        Item {
+                            Layout.fillWidth: true
+                        }
                         SymbolImage {
+                            objectName: "paymentMark"
                             name: method.chosen ? "checkmark.circle.fill" : "circle"
                             size: Theme.textStyleSize(Theme.Title3)
                             color: method.chosen ? Theme.tarPink : Theme.secondaryLabel
@@ -356,6 +364,8 @@ AccountDetailScreen {
                         rightPadding: 0
                         placeholderText: "Например, 5 000"
                         inputMethodHints: Qt.ImhDigitsOnly
+                        // Only what the number pad types.
+                        validator: RegularExpressionValidator { regularExpression: /[0-9]*/ }
                         text: screen.cashAmount
                         onTextEdited: screen.cashAmount = text
                     }

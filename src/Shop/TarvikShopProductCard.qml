@@ -114,7 +114,11 @@ Item {
             objectName: "addButton"
             Layout.fillWidth: true
             buttonStyle: TarvikButton.Plain
-            padding: 12
+            // The whole padded rectangle takes the tap; the pink label sits 12 inside it. (The
+            // kit's button sets its own horizontal and vertical padding, which `padding` would
+            // not override.)
+            horizontalPadding: 12
+            verticalPadding: 12
             text: "Добавить " + card.product.name + " в корзину"
             onClicked: {
                 ShopCart.add(card.product)
@@ -122,6 +126,7 @@ Item {
             }
 
             contentItem: Rectangle {
+                objectName: "addLabel"
                 implicitHeight: 44
                 radius: 13
                 color: Theme.tarPink

@@ -7,8 +7,8 @@ import Tarvik.SpeedTest
 // The speed test, on its own dark page: a single "Начать" orb until a test has run, then the
 // download and upload panels, ping and jitter, the speedometer, the route to the speed-test
 // service, the error banner, and the progress row or the "Повторить" orb. The screen owns its
-// engine; leaving it (popped, or covered by another screen) stops the run. Push it onto the
-// presenter's NavigationStack. No inputs besides the colours.
+// engine; leaving it (popped, covered by another screen, or its tab switched away) stops the run.
+// Push it onto the presenter's NavigationStack. No inputs besides the colours.
 //   readonly engine: the SpeedTestEngine
 NavigationPage {
     id: view
@@ -26,6 +26,9 @@ NavigationPage {
     navigationBarHidden: true
 
     T.StackView.onDeactivating: speedTest.stop()
+    // Another tab chosen: the shell hides this one, and the screen has gone from view as surely as
+    // when it is popped.
+    onVisibleChanged: if (!visible) speedTest.stop()
 
     SpeedTestEngine {
         id: speedTest

@@ -289,6 +289,9 @@ private Q_SLOTS:
         QTest::newRow("arabic-indic among ascii") << "1\u0663" << "";
         QTest::newRow("one half") << "½" << "";
         QTest::newRow("superscript two") << "²" << "";
+        // One number character made of two UTF-16 units.
+        QTest::newRow("digit outside the BMP") << "1\U0001D7CE" << "";
+        QTest::newRow("digit outside the BMP alone") << "\U0001D7D7" << "";
     }
 
     void paymentDay()

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QJsonObject>
 #include <QPainter>
 #include <QtQml/QQmlExtensionPlugin>
 
@@ -20,6 +21,7 @@ class ProfileControl : public QObject
 public:
     explicit ProfileControl(AccountFixture *fixture)
         : m_fixture(fixture)
+        , m_contacts(fixture->site->actionReply(QStringLiteral("action3")))
     {
     }
 
@@ -32,9 +34,19 @@ public:
                                 "tarvikTwoFactorEnabled", "tarvikProfileAvatarJPEG", "tarvikNotificationsEnabled"})
             defaults->remove(QLatin1String(key));
         defaults->setValue(QStringLiteral("tarvikSignedIn"), true);
+        m_fixture->site->setActionReply(QStringLiteral("action3"), m_contacts);
         const bool signedIn = m_fixture->signIn();
         m_fixture->site->clearRequests();
         return signedIn;
+    }
+    // Serves these phone numbers (as the site writes them; "" is no number) and publishes the account.
+    Q_INVOKABLE bool publishPhones(const QString &mobile, const QString &home)
+    {
+        QJsonObject contacts = m_contacts;
+        contacts.insert(QStringLiteral("mobile_phone"), mobile);
+        contacts.insert(QStringLiteral("home_phone"), home);
+        m_fixture->site->setActionReply(QStringLiteral("action3"), contacts);
+        return bool(await(m_fixture->store->refresh()));
     }
     Q_INVOKABLE bool isStored(const QString &key) const { return m_fixture->defaults->contains(key); }
     Q_INVOKABLE void hold(const QString &key) { m_fixture->site->hold(key); }
@@ -63,6 +75,7 @@ public:
 
 private:
     AccountFixture *m_fixture;
+    const QJsonObject m_contacts;
 };
 
 class ProfileSetup : public FixtureQuickTestSetup

@@ -186,6 +186,33 @@ private Q_SLOTS:
         QCOMPARE(defaults->value(QStringLiteral("tarvikNotificationsEnabled")).toBool(), granted);
     }
 
+    // Each refresh asks the service: a service that went away turns the switch off, one that came
+    // back turns it on again.
+    void notificationSwitchAsksTheServiceEachTime()
+    {
+        FakeNotificationDaemon daemon;
+        QVERIFY(daemon.start());
+        ManualClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+        auto defaults = freshDefaults();
+        UserNotificationCenter center(&clock, m_dir.filePath(QStringLiteral("notifications-%1.json").arg(m_run)));
+        NotificationPermission permission(&center, defaults.get());
+        const auto switchedOn = [&] { return defaults->value(QStringLiteral("tarvikNotificationsEnabled")).toBool(); };
+
+        permission.requestAgain();
+        QTRY_VERIFY(switchedOn());
+        const int asked = daemon.capabilityRequests;
+
+        daemon.setMode(FakeNotificationDaemon::Mode::Refuse);
+        permission.refresh();
+        QTRY_VERIFY(!switchedOn());
+        QCOMPARE(permission.status(), NotificationPermission::Denied);
+
+        daemon.setMode(FakeNotificationDaemon::Mode::Answer);
+        permission.refresh();
+        QTRY_VERIFY(switchedOn());
+        QCOMPARE(daemon.capabilityRequests, asked + 2);
+    }
+
     void notificationSwitchWithoutAnswer()
     {
         auto defaults = freshDefaults();

@@ -43,6 +43,11 @@ Item {
         }
     }
 
+    Component {
+        id: coverComponent
+        NavigationPage { title: "Поверх формы" }
+    }
+
     NavigationStack {
         id: stack
         anchors.fill: parent
@@ -143,6 +148,54 @@ Item {
             tryCompare(sentinel, "confirmed", true)
             compare(stack.depth, 1)
             compare(openedSpy.count, 0)
+        }
+
+        // A wait that ends while another screen covers the form shows nothing over that screen;
+        // the sheet comes up once the form is back on top.
+        function test_waitEndingWhileCoveredWaitsForTheForm() {
+            const form = openForm()
+            const sheet = findChild(form, "confirmationSheet")
+            openedSpy.target = sheet
+            openedSpy.clear()
+            form.request.send()
+            stack.push(coverComponent, {}, 1)
+            tryCompare(stack, "busy", false)
+            tryCompare(form.request, "confirmed", true)
+            compare(openedSpy.count, 0)
+            stack.pop(form)
+            tryCompare(stack, "busy", false)
+            tryCompare(sheet, "opened", true)
+            sheet.close()
+            tryCompare(form.request, "confirmed", false)
+        }
+
+        // A wait that ends while the form slides away (back) shows nothing on the screen behind.
+        function test_waitEndingWhileLeavingShowsNothing() {
+            const form = openForm()
+            const sheet = findChild(form, "confirmationSheet")
+            openedSpy.target = sheet
+            openedSpy.clear()
+            form.request.delay = 1
+            const seen = []
+            form.request.confirmedChanged.connect(() => seen.push(form.onTop))
+            form.request.send()
+            stack.pop()
+            tryCompare(stack, "busy", false)
+            compare(seen, [false])
+            compare(openedSpy.count, 0)
+        }
+
+        // Typing a number key by key stores what pasting it does.
+        function test_phoneTypedAsPasted() {
+            const form = openForm()
+            mouseClick(form.phoneField)
+            form.phoneField.cursorPosition = form.phoneField.length
+            type("8 (999) 123-45-67")
+            compare(form.phoneField.phone, "+7 9991234567")
+            form.phoneField.selectAll()
+            form.phoneField.insert(0, "8 (999) 123-45-67")
+            compare(form.phoneField.phone, "+7 9991234567")
+            compare(form.phoneField.text, "+7 9991234567")
         }
     }
 }

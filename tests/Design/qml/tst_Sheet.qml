@@ -133,6 +133,11 @@ Item {
             const bottomOfMessage = message.mapToItem(content, 0, message.height).y
             verify(button.mapToItem(content, 0, 0).y >= bottomOfMessage)
             verify(button.mapToItem(content, 0, button.height).y < content.height)
+            // "Понятно" is the kit's primary button: filled, spanning the column, white label.
+            const done = find(findChild(content, "demoActionSheetDone"), candidate => candidate.bordered !== undefined)
+            verify(done.background.visible)
+            compare(done.foreground, Theme.white)
+            verify(done.width > root.width - 2 * 24 - 1)
             sheet.close()
             closedSpy.wait()
         }

@@ -7,21 +7,34 @@ Item {
     width: 393
     height: 852
 
+    // As the app's window: the content ends above the keyboard's bar.
     KeyboardDismissModifier {
+        id: content
         anchors.fill: parent
+        anchors.bottomMargin: TextEditing.keyboardHeight
 
         Flickable {
             id: scroll
             width: parent.width
-            height: 600
-            contentHeight: 1200
+            height: parent.height - 100
+            contentHeight: column.y + column.height + 40
 
-            TarvikTextField { id: login; x: 24; y: 200; width: 345; placeholderText: "Введите логин" }
-            TarvikTextField { id: password; x: 24; y: 300; width: 345; echoMode: TextInput.Password }
+            Column {
+                id: column
+                x: 24
+                y: 200
+                width: 345
+                spacing: 50
+                TarvikTextField { id: login; width: parent.width; placeholderText: "Введите логин" }
+                TarvikTextField { id: password; width: parent.width; echoMode: TextInput.Password }
+                Item { width: 1; height: 600 }
+                TarvikTextField { id: farField; width: parent.width; placeholderText: "Ниже экрана" }
+                TextEdit { id: editor; width: parent.width; wrapMode: TextEdit.Wrap; font.pixelSize: 17 }
+            }
         }
-    }
 
-    TarvikTextField { id: bottomField; x: 24; y: root.height - 70; width: 345; placeholderText: "Комментарий" }
+        TarvikTextField { id: bottomField; x: 24; anchors.bottom: parent.bottom; width: 345; placeholderText: "Комментарий" }
+    }
 
     KeyboardToolbar { id: toolbar }
 
@@ -87,30 +100,63 @@ Item {
             tryCompare(toolbar, "shown", true)
             const done = findChild(toolbar, "keyboardDone")
             verify(done.visible)
-            // It sits at the bottom trailing corner, above the tab bar, clear of the field's row.
-            verify(!coversRowOf(done, login))
-            const doneBottom = done.mapToItem(root, 0, done.height).y
-            verify(doneBottom <= root.height - toolbar.bottomMargin && doneBottom > root.height - toolbar.bottomMargin - 40)
-            verify(done.mapToItem(root, done.width, 0).x > root.width - 40)
+            // A strip of its own across the bottom of the window, "Готово" at its trailing end;
+            // the content ends above it.
+            compare(TextEditing.keyboardHeight, toolbar.stripHeight)
+            compare(content.height, root.height - toolbar.stripHeight)
+            const doneRect = done.mapToItem(root, 0, 0, done.width, done.height)
+            verify(doneRect.y >= root.height - toolbar.stripHeight)
+            verify(doneRect.x + doneRect.width > root.width - 40)
             mouseClick(done)
             tryCompare(login, "activeFocus", false)
             compare(toolbar.shown, false)
+            compare(TextEditing.keyboardHeight, 0)
+            compare(content.height, root.height)
         }
 
-        // The row of the edited field, from edge to edge, is never under the capsule.
-        function coversRowOf(done, field) {
-            const top = done.mapToItem(root, 0, 0).y
-            const bottom = top + done.height
-            const fieldTop = field.mapToItem(root, 0, 0).y
-            return bottom > fieldTop && top < fieldTop + field.height
+        function below(item, edge) {
+            return item.mapToItem(root, 0, 0).y + item.height <= edge
         }
 
-        function test_toolbarStaysClearOfAFieldAtTheBottom() {
+        function test_fieldAtTheBottomMovesAboveTheBar() {
             bottomField.forceActiveFocus()
             tryCompare(toolbar, "field", bottomField)
-            const done = findChild(toolbar, "keyboardDone")
-            verify(!coversRowOf(done, bottomField))
-            verify(done.mapToItem(root, 0, done.height).y <= bottomField.y)
+            verify(below(bottomField, root.height - toolbar.stripHeight))
+        }
+
+        // A field further down than the view shows is scrolled into view above the bar, with a
+        // margin; one already in view stays where it is.
+        function test_editedFieldIsScrolledIntoView() {
+            compare(scroll.contentY, 0)
+            password.forceActiveFocus()
+            wait(0)
+            compare(scroll.contentY, 0)
+            farField.forceActiveFocus()
+            tryVerify(() => below(farField, scroll.height - 16 + 0.5) && farField.mapToItem(scroll, 0, 0).y >= 0)
+        }
+
+        // A tap on a field at the lower edge of the view moves the focus there and scrolls the
+        // field up; the release, now outside it, does not end editing.
+        function test_tapOnAFieldThatScrollsKeepsEditing() {
+            const top = farField.mapToItem(scroll.contentItem, 0, 0).y
+            scroll.contentY = top - scroll.height + 12
+            mouseClick(scroll, 100, scroll.height - 6)
+            tryCompare(farField, "activeFocus", true)
+            tryVerify(() => below(farField, scroll.height))
+            wait(50)
+            verify(farField.activeFocus)
+        }
+
+        // A text area that grows as it is typed into keeps the line of its cursor in view.
+        function test_growingEditorKeepsItsCursorInView() {
+            editor.forceActiveFocus()
+            editor.text = ""
+            for (let line = 0; line < 30; ++line)
+                editor.insert(editor.length, "строка " + line + "\n")
+            tryVerify(() => {
+                const cursor = editor.mapToItem(scroll, editor.cursorRectangle.x, editor.cursorRectangle.y)
+                return cursor.y >= 0 && cursor.y + editor.cursorRectangle.height <= scroll.height
+            })
         }
 
         function test_toolbarWorksOverASheet() {
@@ -119,8 +165,9 @@ Item {
             const field = sheet.item.field
             field.forceActiveFocus()
             tryCompare(toolbar, "field", field)
+            // The sheet ends above the bar as well.
+            verify(below(sheet.contentItem, root.height - toolbar.stripHeight + 0.5))
             const done = findChild(toolbar, "keyboardDone")
-            verify(!coversRowOf(done, field))
             mouseClick(done)
             tryCompare(field, "activeFocus", false)
             compare(sheet.opened, true)
@@ -132,6 +179,7 @@ Item {
             tryCompare(toolbar, "shown", true)
             toolbar.active = false
             compare(toolbar.shown, false)
+            compare(TextEditing.keyboardHeight, 0)
         }
     }
 }

@@ -67,19 +67,26 @@ Item {
 
         function test_dayFieldKeepsADay_data() {
             return [
-                { tag: "zero", typed: "0", day: "1" },
-                { tag: "above", typed: "31", day: "28" },
-                { tag: "letter inside", typed: "2а8", day: "28" },
-                { tag: "arabic-indic digit", typed: "\u0663", day: "" },
-                { tag: "cleared", typed: "", day: "" }
+                { tag: "zero before a day", start: "1", at: 0, typed: "0", day: "1" },
+                { tag: "third digit", start: "28", at: 2, typed: "9", day: "28" },
+                { tag: "letter before", start: "5", at: 0, typed: "x", day: "5" },
+                { tag: "letter after", start: "5", at: 1, typed: "y", day: "5" },
+                { tag: "cyrillic letter inside", start: "12", at: 1, typed: "а", day: "12" },
+                { tag: "above", start: "3", at: 1, typed: "1", day: "28" },
+                { tag: "arabic-indic digit", start: "2", at: 1, typed: "\u0663", day: "" },
+                { tag: "digit outside the BMP", start: "1", at: 1, typed: "\u{1D7CE}", day: "" }
             ]
         }
 
-        // Whatever reaches the field, the screen keeps a day from 1 to 28 or an empty field.
+        // Whatever is typed into the field, it shows the day the screen keeps, from 1 to 28 or
+        // empty; also when that day is the one it held before the keystroke.
         function test_dayFieldKeepsADay(data) {
-            find("dayRow").edited(data.typed)
+            const field = find("paymentDayField")
+            view.paymentDay = data.start
+            compare(field.text, data.start)
+            field.insert(data.at, data.typed)
             compare(view.paymentDay, data.day)
-            compare(find("paymentDayField").text, data.day)
+            compare(field.text, data.day)
         }
 
         function test_typingIsClamped() {
@@ -91,6 +98,16 @@ Item {
             keyClick(Qt.Key_9) // "199" is more than 28
             compare(view.paymentDay, "28")
             compare(field.text, "28")
+            keyClick(Qt.Key_9) // "289" is 28 again
+            compare(field.text, "28")
+            keyClick(Qt.Key_Backspace)
+            keyClick(Qt.Key_Backspace)
+            compare(field.text, "")
+            keyClick(Qt.Key_X)
+            keyClick(Qt.Key_5)
+            keyClick(Qt.Key_Y) // "5y" is 5 again
+            compare(field.text, "5")
+            compare(view.paymentDay, "5")
         }
 
         function test_confirmationClosesTheSheet() {

@@ -102,6 +102,11 @@ Item {
             compare(shown.map(e => e.title), ["Абонентская плата", "СБП", "Банковская карта", "Бонус"])
             compare(shown.map(e => e.icon), ["arrow.up.right", "arrow.down.left", "arrow.down.left", "arrow.down.left"])
             compare(shown.map(e => Finder.find(e, "operationDivider").visible), [true, true, true, false])
+            // Drawn: a whole device pixel high, 76 in from the card's leading edge.
+            const divider = Finder.find(shown[0], "operationDivider")
+            verify(divider.height * Screen.devicePixelRatio >= 1)
+            compare(divider.x, 76)
+            compare(divider.x + divider.width, shown[0].width)
             compare(Finder.find(shown[0], "operationAmount").color, Theme.tarInk)
             compare(Finder.find(shown[1], "operationAmount").color, Theme.systemGreen)
             Finder.shoot(this, root, "paymentstab-statistics-payments", Account)

@@ -22,6 +22,11 @@ Item {
         ProfileView {}
     }
 
+    // As the app's window hosts it.
+    UnopenedLinkSheet {
+        id: linkFallback
+    }
+
     StoredPreference {
         id: signedIn
         key: "tarvikSignedIn"
@@ -73,15 +78,29 @@ Item {
             grabImage(root).save(Account.screenshotPath("profile-" + name))
         }
 
-        function test_headerAndContacts() {
+        function test_headerAndContacts_data() {
+            return [
+                { tag: "the demo subscriber", mobile: "+7 (912) 345-67-89", home: "+7 (843) 555-12-34",
+                  hero: "+7 (912) 345-67-89", phoneRow: "+7 (912) 345-67-89" },
+                { tag: "no mobile number", mobile: "", home: "+7 (843) 555-12-34",
+                  hero: "+7 (843) 555-12-34", phoneRow: "+7 (843) 555-12-34" },
+                // The site's blanks read "—": the header falls back to the name.
+                { tag: "no numbers", mobile: "  ", home: "",
+                  hero: "Смирнова Анна Сергеевна", phoneRow: "—" }
+            ]
+        }
+
+        function test_headerAndContacts(data) {
+            verify(Account.publishPhones(data.mobile, data.home))
             const page = open()
-            const account = AccountStore.account
             compare(page.title, "Профиль")
-            compare(findChild(page, "profileName").text, account.fullName)
-            compare(findChild(page, "profileHeroTitle").text,
-                    ProfileTexts.heroTitle(account.mobilePhone, account.homePhone, account.fullName))
+            compare(findChild(page, "profileName").text, "Смирнова Анна Сергеевна")
+            compare(findChild(page, "profileHeroTitle").text, data.hero)
+            compare(findChild(findChild(page, "phoneRow"), "rowValue").text, data.phoneRow)
             compare(findChild(findChild(page, "emailRow"), "rowValue").text, "Подключить")
-            compare(findChild(findChild(page, "addressRow"), "rowValue").text, account.address)
+            compare(findChild(findChild(page, "addressRow"), "rowValue").text, "г. Казань, ул. Баумана, д. 12, кв. 45")
+            if (data.tag !== "the demo subscriber")
+                return
             verify(!findChild(page, "avatarPicture").hasImage)
             verify(findChild(page, "silhouette").visible)
             save("profile")
@@ -155,10 +174,17 @@ Item {
             const about = push(settings, "aboutRow")
             verify(findChild(about, "versionLine").text.startsWith("Версия "))
             save("about")
+            // Nothing here opens web addresses: each link shows its address to copy.
             UrlOpener.clear()
-            mouseClick(findChild(about, "policyRow"))
-            mouseClick(findChild(about, "siteRow"))
+            for (const row of ["policyRow", "siteRow"]) {
+                mouseClick(findChild(about, row))
+                tryCompare(linkFallback.sheet, "opened", true)
+                save("about-" + row)
+                mouseClick(findChild(linkFallback.sheet.item, "linkCopyButton"))
+                tryCompare(linkFallback.sheet, "visible", false)
+            }
             compare(UrlOpener.requestedUrls(), [AboutInfo.policyUrl.toString(), AboutInfo.siteUrl.toString()])
+            compare(linkFallback.address, AboutInfo.siteUrl.toString())
         }
 
         function test_twoFactorVerification() {
@@ -169,6 +195,9 @@ Item {
             compare(row.subtitle, "Подтверждение входа по e-mail")
             const verification = push(security, "twoFactorRow")
             compare(verification.title, "Двухфакторная аутентификация")
+            // The whole title shows: the back button gives up its label for it.
+            const title = findChild(verification, "navigationTitle")
+            tryVerify(() => !title.truncated && title.width >= title.implicitWidth)
 
             const email = findChild(verification, "emailField")
             email.forceActiveFocus()

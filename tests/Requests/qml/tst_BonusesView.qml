@@ -3,6 +3,7 @@ import QtTest
 import Tarvik.Design
 import Tarvik.Requests
 import TarvikTest
+import "../../common/qml/finder.js" as Finder
 
 Item {
     id: root
@@ -20,6 +21,11 @@ Item {
         BonusesView {}
     }
 
+    SignalSpy {
+        id: shown
+        signalName: "aboutToShow"
+    }
+
     TestCase {
         name: "BonusesView"
         when: windowShown
@@ -34,10 +40,16 @@ Item {
 
             const invite = findChild(view, "inviteButton")
             const sheet = findChild(view, "inviteSheet")
+            shown.target = sheet
+            // Two taps in a row: one sheet, shown once, with one content.
             mouseClick(invite)
             mouseClick(invite)
             tryCompare(sheet, "opened", true)
+            compare(shown.count, 1)
             compare(sheet.item.title, "Пригласить друга")
+            const contents = []
+            Finder.find(root, candidate => { if (candidate.title === "Пригласить друга" && candidate.message !== undefined) contents.push(candidate); return false })
+            compare(contents.length, 1)
             grabImage(root).save(Account.screenshotPath("requests-bonuses-invite"))
             sheet.close()
             tryCompare(view, "invitePresented", false)
@@ -45,6 +57,7 @@ Item {
             grabImage(root).save(Account.screenshotPath("requests-bonuses"))
             mouseClick(invite)
             tryCompare(sheet, "opened", true)
+            compare(shown.count, 2)
             sheet.close()
             tryCompare(sheet, "visible", false)
             compare(Account.takeRequestKeys(), [])

@@ -45,29 +45,39 @@ Item {
         function visibleDividers(cardName) {
             const card = findChild(intercom, cardName)
             verify(card, cardName)
-            let count = 0
+            const found = []
             const walk = item => {
                 for (let i = 0; i < item.children.length; ++i) {
                     const child = item.children[i]
                     if (child.objectName === "divider" && child.visible)
-                        ++count
+                        found.push(child)
                     walk(child)
                 }
             }
             walk(card.contentItem)
-            return count
+            return found
         }
 
         function test_dividers_data() {
             return [
-                { tag: "steps", card: "stepsCard", dividers: 2 },
-                { tag: "benefits", card: "benefitsCard", dividers: 3 },
-                { tag: "help", card: "helpCard", dividers: 1 },
+                { tag: "steps", card: "stepsCard", dividers: 2, indent: 66 },
+                { tag: "benefits", card: "benefitsCard", dividers: 3, indent: 68 },
+                { tag: "help", card: "helpCard", dividers: 1, indent: 16 },
             ]
         }
 
+        // Each divider is drawn: a whole device pixel high (half a point is lost between pixels),
+        // from its indent to the card's trailing edge.
         function test_dividers(data) {
-            compare(visibleDividers(data.card), data.dividers)
+            const card = findChild(intercom, data.card)
+            const dividers = visibleDividers(data.card)
+            compare(dividers.length, data.dividers)
+            for (const divider of dividers) {
+                verify(divider.height * Screen.devicePixelRatio >= 1)
+                const edges = divider.mapToItem(card, 0, 0, divider.width, divider.height)
+                compare(edges.x, data.indent)
+                compare(edges.x + edges.width, card.width)
+            }
         }
 
         function test_extraKeyOpensShop() {

@@ -96,6 +96,12 @@ Item {
             ShopTest.add(101)
             compare(rows().length, 3)
             compare(visibleDividers(), 2)
+            // Drawn: a whole device pixel high, 98 in from the list's leading edge.
+            const row = rowFor(1)
+            const divider = findChild(row, "rowDivider")
+            verify(divider.height * Screen.devicePixelRatio >= 1)
+            compare(divider.x, 98)
+            compare(divider.x + divider.width, row.width)
         }
 
         function test_plusUpdatesTotals() {

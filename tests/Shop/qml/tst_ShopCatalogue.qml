@@ -116,6 +116,20 @@ Item {
             tryCompare(card, "added", false, 3000)
         }
 
+        // The pink "Заказать" sits 12 inside the card on its three free sides; the padding round
+        // it still takes the tap.
+        function test_addButtonInset() {
+            tryCompare(shop, "isRefreshing", false)
+            const card = cards().find(card => card.product.id === 1)
+            const label = part("addLabel", card)
+            const rect = label.mapToItem(card, 0, 0, label.width, label.height)
+            compare(rect.x, 12)
+            compare(card.width - rect.x - rect.width, 12)
+            compare(card.height - rect.y - rect.height, 12)
+            mouseClick(part("addButton", card), 4, 4)
+            compare(ShopTest.lines(), "1:1")
+        }
+
         function test_cardOpensProduct() {
             tryCompare(shop, "isRefreshing", false)
             mouseClick(part("openProduct", cards()[1]))

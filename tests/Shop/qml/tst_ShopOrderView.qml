@@ -21,6 +21,16 @@ Item {
         TarvikShopOrderView {}
     }
 
+    Component {
+        id: coverComponent
+        NavigationPage { title: "Поверх" }
+    }
+
+    SignalSpy {
+        id: sheetShown
+        signalName: "aboutToShow"
+    }
+
     TestCase {
         name: "ShopOrderView"
         when: windowShown
@@ -48,7 +58,6 @@ Item {
         function tap(item, x, y) {
             const top = item.mapToItem(order.flickable.contentItem, 0, 0).y
             order.flickable.contentY = Math.max(0, Math.min(top - 300, order.flickable.contentHeight - order.flickable.height))
-            wait(20)
             mouseClick(item, x ?? item.width / 2, y ?? item.height / 2)
         }
 
@@ -91,10 +100,30 @@ Item {
 
         function test_totals() {
             compare(captions(), ["1 шт. · 4 500 ₽", "2 шт. · 2 300 ₽"])
+            // One divider between the two rows, drawn a whole device pixel high, 86 in.
+            const dividers = []
+            const rows = part("orderItems").children[0].children
+            for (let i = 0; i < rows.length; ++i) {
+                const divider = findChild(rows[i], "itemDivider")
+                if (divider && divider.visible)
+                    dividers.push(divider)
+            }
+            compare(dividers.length, 1)
+            verify(dividers[0].height * Screen.devicePixelRatio >= 1)
+            compare(dividers[0].x, 86)
             compare(part("amountDue").text, "9 100 ₽")
             // The checkout keeps its copy: the cart changing does not change the amount due.
             ShopTest.add(2)
             compare(part("amountDue").text, "9 100 ₽")
+        }
+
+        // Every row ends in its mark at the same place: 15 inside the row's trailing edge.
+        function test_paymentMarksLineUp() {
+            for (const key of ["sbp", "card", "cash"]) {
+                const row = part("payment_" + key)
+                const mark = findChild(row, "paymentMark")
+                compare(mark.mapToItem(row, mark.width, 0).x, row.width - 15)
+            }
         }
 
         function test_paymentMethods() {
@@ -103,8 +132,13 @@ Item {
             compare(part("submitLabel").text, "Подтвердить заказ")
             tryCompare(part("changeCard"), "visible", true)
             tap(part("cashField"))
+            // The number pad's keys only: letters do not get in, typed or pasted.
+            keyClick(Qt.Key_A)
             keyClick(Qt.Key_5)
             compare(order.cashAmount, "5")
+            part("cashField").insert(0, "abc")
+            compare(order.cashAmount, "5")
+            compare(part("cashField").text, "5")
             tap(part("payment_card"))
             compare(part("submitLabel").text, "Перейти к оплате")
             tryCompare(part("changeCard"), "visible", false)
@@ -156,6 +190,40 @@ Item {
             ShopTest.add(101)
             closeSheet(confirm())
             compare(ShopTest.lines(), "")
+        }
+
+        // Back to the cart while the order is sent: nothing comes up over the cart, and the cart
+        // keeps its lines.
+        function test_goingBackDuringTheSendShowsNothing() {
+            sheetShown.target = part("confirmationSheet")
+            sheetShown.clear()
+            order.request.delay = 1
+            const seenOnTop = []
+            order.request.confirmedChanged.connect(() => seenOnTop.push(order.onTop))
+            tap(part("submitButton"))
+            stack.pop()
+            tryCompare(stack, "busy", false)
+            compare(seenOnTop, [false])
+            compare(sheetShown.count, 0)
+            compare(ShopTest.lines(), "1:1 101:2")
+        }
+
+        // Covered by another screen while sending: the confirmation (and the cart's emptying)
+        // waits until the checkout is back on top.
+        function test_coveredDuringTheSendWaits() {
+            const sheet = part("confirmationSheet")
+            sheetShown.target = sheet
+            sheetShown.clear()
+            tap(part("submitButton"))
+            stack.push(coverComponent)
+            tryCompare(stack, "busy", false)
+            tryCompare(order.request, "confirmed", true)
+            compare(sheetShown.count, 0)
+            compare(ShopTest.lines(), "1:1 101:2")
+            stack.pop()
+            tryCompare(sheet, "opened", true)
+            compare(ShopTest.lines(), "")
+            closeSheet(sheet)
         }
 
         function test_cancelledSend() {

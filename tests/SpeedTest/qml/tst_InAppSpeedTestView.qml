@@ -169,5 +169,18 @@ Item {
             verify(find(view, "startOrb").visible)
             compare(view.engine.errorMessage, "")
         }
+
+        // The shell hides a tab that another tab replaces: the run stops as when the screen is
+        // left, and the tab shows the start orb when it comes back.
+        function test_tabSwitchedAwayStops() {
+            SpeedTest.setSwitch(0, 60000, 0, false, false)
+            startRun()
+            stack.visible = false
+            compare(view.engine.isRunning, false)
+            compare(view.engine.status, "Проверка остановлена")
+            tryVerify(() => SpeedTest.inFlight() === 0, 10000)
+            stack.visible = true
+            verify(view.showsStart)
+        }
     }
 }

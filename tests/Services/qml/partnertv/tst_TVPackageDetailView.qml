@@ -27,15 +27,19 @@ Item {
         Rectangle {
             anchors.fill: parent
             color: Theme.tarPaper
+            property alias main: mainCard
+            property alias addon: addonCard
             TVPackageCard {
+                id: mainCard
                 x: 20
                 y: 60
                 width: parent.width - 40
                 tvPackage: TVPackageCatalog.mainCatalog[3]
             }
             TVPackageCard {
+                id: addonCard
                 x: 20
-                y: 260
+                y: mainCard.y + mainCard.height + 20
                 width: parent.width - 40
                 tvPackage: TVPackageCatalog.additionalCatalog[0]
             }
@@ -169,18 +173,52 @@ Item {
             Finder.shoot(this, root, "partnertv-detail-confirmed", Standin)
         }
 
+        // Only "0 ₽" with its space watches at once: "0₽" is sent like a paid package.
         function test_priceWithoutSpaceTakesTheSendingPath() {
-            const free = Object.assign({}, packageWithId("0"))
             const tvPackage = packageWithId("0")
             tvPackage.price = "0₽"
             open(tvPackage)
-            compare(Finder.find(view, "connectButton").title, "Подключить")
-            verify(free !== null)
+            const button = Finder.find(view, "connectButton")
+            compare(button.title, "Подключить")
+            mouseClick(button)
+            verify(view.isSubmitting)
+            verify(!view.actionPresented)
+            compare(button.title, "Отправляем…")
+            tryVerify(() => view.actionPresented)
+            verify(!view.isSubmitting)
+        }
+
+        // Texts of a package card, each whole (none cut) and inside the card's 20-point inset.
+        function checkCard(card) {
+            verify(card.height >= 156)
+            const texts = []
+            Finder.find(card, c => { if (c.truncated !== undefined && c.visible && c.text.length > 0) texts.push(c); return false })
+            verify(texts.length >= 4, "texts: " + texts.length)
+            const whole = text => {
+                const edges = text.mapToItem(card, 0, 0, text.width, text.height)
+                return !text.truncated && edges.x >= 20 - 0.5 && edges.x + Math.min(text.width, text.contentWidth) <= card.width - 20 + 0.5
+                    && edges.y + text.height <= card.height - 20 + 0.5
+            }
+            // Once laid out (the description wraps at the card's width).
+            tryVerify(() => texts.every(whole), 5000, texts.filter(text => !whole(text)).map(text => text.text).join(", "))
+            return texts.map(text => text.text)
         }
 
         function test_packageCards() {
-            createTemporaryObject(cardComponent, root)
+            const cards = createTemporaryObject(cardComponent, root)
+            const main = TVPackageCatalog.mainCatalog[3]
+            const shown = checkCard(cards.main)
+            for (const part of [main.title, main.description, main.channelCount, main.price])
+                verify(shown.indexOf(part) >= 0, part)
+            checkCard(cards.addon)
             Finder.shoot(this, root, "partnertv-package-cards", Standin)
+            // A long description grows the card; nothing of it is cut.
+            const wordy = TVPackageCatalog.additionalCatalog[0]
+            wordy.description = "Фильмы, сериалы и передачи для всей семьи. ".repeat(6)
+            const before = cards.addon.height
+            cards.addon.tvPackage = wordy
+            tryVerify(() => cards.addon.height > before)
+            verify(checkCard(cards.addon).indexOf(wordy.description) >= 0)
         }
     }
 }

@@ -103,6 +103,20 @@ Item {
                 shoot("mobile-number-error")
         }
 
+        // The field takes what a phone pad types: letters typed or pasted do not get in, and do
+        // not reach the summary or enable the button.
+        function test_numberTakesWhatThePhonePadTypes() {
+            typeNumber("abc999 123-45-67")
+            const field = find("numberField")
+            compare(field.text, "999 123-45-67")
+            field.insert(3, "xyz")
+            compare(field.text, "999 123-45-67")
+            field.insert(0, "\u0669")
+            compare(field.text, "999 123-45-67")
+            verify(find("summaryLine").text.endsWith("+7 999 123-45-67"))
+            verify(find("submitButton").enabled)
+        }
+
         function test_offersAndSending() {
             mouseClick(find("packageCard_mobile-unlimited"))
             verify(find("packageCard_mobile-unlimited").selected)

@@ -13,10 +13,16 @@ Item {
     width: 393
     height: 852
 
+    // As the app's window: the screens end above the keyboard's bar.
     NavigationStack {
         id: stack
         anchors.fill: parent
+        anchors.bottomMargin: TextEditing.keyboardHeight
         initialItem: TariffManagementView {}
+    }
+
+    KeyboardToolbar {
+        id: keyboardBar
     }
 
     TestCase {
@@ -116,6 +122,19 @@ Item {
             verify(Finder.find(chooser, "planRow_Tarvik 700") === null)
             mouseClick(Finder.find(picker, "segment2"))
             tryVerify(() => Finder.find(chooser, "planRow_Tarvik Mobile 1000") !== null)
+            // The longest features line wraps inside its column: the price and the mark keep
+            // their room and the card's padding.
+            const longest = Finder.find(chooser, "planRow_Tarvik Mobile 1000")
+            mouseClick(longest)
+            tryVerify(() => !isPolishScheduled(longest.parent) && !isPolishScheduled(longest.contentItem.children[0]))
+            const price = Finder.find(longest, "planPrice")
+            const mark = Finder.find(longest, "planMark")
+            const rightOf = item => item.mapToItem(longest, item.width, 0).x
+            verify(rightOf(mark) <= longest.width - 16 + 0.5, "mark at " + rightOf(mark))
+            verify(mark.width >= mark.implicitWidth - 0.5)
+            verify(rightOf(price) <= mark.mapToItem(longest, 0, 0).x - 14 + 0.5, "price at " + rightOf(price))
+            verify(price.width >= price.implicitWidth - 0.5)
+            shoot("tariff-chooser-mobile")
             mouseClick(Finder.find(picker, "segment0"))
             tryVerify(() => Finder.find(chooser, "planRow_Tarvik 700") !== null)
             verify(!Finder.find(chooser, "planRow_Tarvik 700").selected)
@@ -218,6 +237,39 @@ Item {
             accepted.trigger(alertButton(accepted, "Готово"))
             tryCompare(chooserStack, "depth", 1)
             tryCompare(chooserStack, "busy", false)
+        }
+
+        // The comment editor grows with its text, and the form keeps the line being typed in view
+        // above the keyboard's bar.
+        function test_commentEditorGrowsAndFollowsTheCursor() {
+            const chooserStack = openChooser()
+            mouseClick(Finder.find(chooserStack.currentItem, "planRow_Tarvik 700"))
+            mouseClick(Finder.find(chooserStack.currentItem, "connectButton"))
+            tryCompare(chooserStack, "busy", false)
+            const form = chooserStack.currentItem
+            const editor = Finder.find(form, "commentEditor")
+            tapInScreen(form, editor)
+            tryCompare(keyboardBar, "field", editor)
+            const startHeight = editor.height
+            for (let line = 1; line <= 8; ++line) {
+                for (const c of "stroka " + line)
+                    keyClick(c)
+                if (line < 8)
+                    keyClick(Qt.Key_Return)
+            }
+            compare(form.order.comment.split("\n").length, 8)
+            tryVerify(() => editor.height > startHeight + 100)
+            const viewport = form.flickable
+            tryVerify(() => {
+                const cursor = editor.mapToItem(viewport, editor.cursorRectangle.x, editor.cursorRectangle.y)
+                return cursor.y >= 0 && cursor.y + editor.cursorRectangle.height <= viewport.height
+            })
+            // The view ends above the bar, and the bar covers nothing of it.
+            const bar = findChild(keyboardBar, "keyboardDone")
+            verify(viewport.mapToItem(root, 0, viewport.height).y <= bar.mapToItem(root, 0, 0).y)
+            shoot("tariff-order-comment")
+            mouseClick(bar)
+            tryCompare(keyboardBar, "shown", false)
         }
 
         // A form that goes while its send waits reports nothing and leaves nothing behind.
