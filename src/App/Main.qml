@@ -19,10 +19,13 @@ Window {
     title: "Tarvik"
     color: Theme.tarPaper
 
+    // Scrolls whatever takes the focus into view.
+    FocusScroller {}
+
     KeyboardDismissModifier {
         anchors.fill: parent
 
-        Item {
+        PageScope {
             anchors.fill: parent
 
             Loader {

@@ -33,6 +33,7 @@ T.Popup {
     }
 
     onPresentedChanged: presented ? open() : close()
+    onOpened: ScreenReader.announce(contentItem.parent)
     Component.onCompleted: if (presented) open()
 
     parent: T.Overlay.overlay
@@ -55,6 +56,19 @@ T.Popup {
 
     T.Overlay.modal: Rectangle {
         color: Theme.withOpacity(Theme.black, 0.2)
+    }
+
+    // The popup's own item is what assistive technology sees: a modal dialog named by the title,
+    // described by the message, read out when it takes the focus on opening.
+    Binding {
+        target: alert.contentItem.parent ? alert.contentItem.parent.Accessible : null
+        property: "name"
+        value: alert.title
+    }
+    Binding {
+        target: alert.contentItem.parent ? alert.contentItem.parent.Accessible : null
+        property: "description"
+        value: alert.message
     }
 
     // Opaque: nothing of the screen behind may read through the alert's text.

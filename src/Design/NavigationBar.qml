@@ -80,5 +80,6 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
         Accessible.role: Accessible.Heading
+        Accessible.ignored: text.length === 0
     }
 }

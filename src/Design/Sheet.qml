@@ -11,6 +11,8 @@ import "sheetstack.js" as SheetStack
 //   presented: bool — drive it from the presenter's flag and reset the flag in onClosed
 //   sourceComponent: Component (the content; wrap it in a NavigationStack for a bar)
 //   color: the sheet's own background (Theme.systemBackground)
+//   title: its name for assistive technology, which sees a modal dialog; by default the content's
+//   own title (a confirmation's, or the shown page's of a navigation stack) and its message
 //   open(), close(); opened(), closed(); readonly item: the built content
 T.Popup {
     id: sheet
@@ -18,6 +20,7 @@ T.Popup {
     property bool presented: false
     property Component sourceComponent
     property color color: Theme.systemBackground
+    property string title
     readonly property Item item: loader.item
 
     // Internal state.
@@ -35,11 +38,26 @@ T.Popup {
     readonly property real cornerRadius: 12
     readonly property real dimOpacity: 0.3
 
+    // The title of the content: its own, or that of the page a Loader or a navigation stack shows.
+    function contentTitle(content) {
+        if (!content)
+            return ""
+        if (typeof content.title === "string" && content.title.length > 0)
+            return content.title
+        if (content instanceof Loader)
+            return contentTitle(content.item)
+        if (content instanceof T.StackView)
+            return contentTitle(content.currentItem)
+        return ""
+    }
+
     onDragOffsetChanged: if (swipe.active) lastDrag = dragOffset
 
     onPresentedChanged: presented ? open() : close()
     Component.onCompleted: if (presented) open()
     onAboutToShow: level = SheetStack.place(sheet)
+    // The sheet takes the focus as it opens: a screen reader reads its name and message.
+    onOpened: ScreenReader.announce(contentItem.parent)
     onClosed: {
         SheetStack.remove(sheet)
         settleOffset = 0
@@ -72,6 +90,18 @@ T.Popup {
         radius: sheet.cornerRadius
         corners: RoundedCornerShape.TopLeft | RoundedCornerShape.TopRight
         color: sheet.color
+    }
+
+    // The popup's own item is what assistive technology sees of the sheet.
+    Binding {
+        target: sheet.contentItem.parent ? sheet.contentItem.parent.Accessible : null
+        property: "name"
+        value: sheet.title.length > 0 ? sheet.title : sheet.contentTitle(loader.item)
+    }
+    Binding {
+        target: sheet.contentItem.parent ? sheet.contentItem.parent.Accessible : null
+        property: "description"
+        value: loader.item && typeof loader.item.message === "string" ? loader.item.message : ""
     }
 
     contentItem: Item {
