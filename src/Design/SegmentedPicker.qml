@@ -56,6 +56,8 @@ Rectangle {
                 width: (picker.width - 4) / Math.max(1, picker.model.length)
                 height: picker.height - 4
                 text: modelData
+                // Not exclusive: the chosen index alone checks a segment, whatever a tap did.
+                autoExclusive: false
                 checked: index === picker.currentIndex
                 onClicked: {
                     picker.activated(index)

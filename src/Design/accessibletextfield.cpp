@@ -4,6 +4,8 @@
 
 #include <QQuickWindow>
 
+#include <algorithm>
+
 namespace
 {
 // TextInput.EchoMode: Normal, NoEcho, Password, PasswordEchoOnEdit.
@@ -167,6 +169,19 @@ void AccessibleTextField::insertText(int offset, const QString &text)
 
 void AccessibleTextField::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    deleteText(startOffset, endOffset);
-    insertText(startOffset, text);
+    // One edit, as a paste over a selection is: a field that rewrites each edit (a phone number)
+    // would otherwise rewrite the text left between the deletion and the insertion.
+    QQuickItem *field = item();
+    if (!acceptsEdits())
+        return;
+    const QString current = field->property("text").toString();
+    if (startOffset < 0 || endOffset < startOffset || endOffset > current.size())
+        return;
+    QString replaced = current.left(startOffset) + text + current.mid(endOffset);
+    const int limit = field->property("maximumLength").toInt();
+    if (limit >= 0 && replaced.size() > limit)
+        replaced.truncate(limit);
+    field->setProperty("text", replaced);
+    field->setProperty("cursorPosition", std::min<int>(startOffset + int(text.size()), int(replaced.size())));
+    QMetaObject::invokeMethod(field, "textEdited");
 }

@@ -52,6 +52,8 @@ Item {
                 Layout.fillHeight: true
                 Layout.preferredWidth: 1
                 text: modelData.title
+                // Not exclusive: the shown tab alone checks a tab, whatever a tap did.
+                autoExclusive: false
                 checked: selected
                 Accessible.selected: selected
                 onClicked: {
