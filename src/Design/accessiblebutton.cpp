@@ -41,11 +41,9 @@ QString AccessibleButton::text(QAccessible::Text type) const
 
 QAccessible::Role AccessibleButton::role() const
 {
-    // Qt gives a button's `Accessible` the role of its kind once accessibility is on, but not to
-    // the buttons made after that; those get it here.
-    const int role = accessibleProperty("role").toInt();
-    if (role != QAccessible::NoRole)
-        return QAccessible::Role(role);
+    // Qt gives a button's `Accessible` the role of its kind once accessibility is on (a tab
+    // button's as a check box's), but not to the buttons made after that: the kinds whose role Qt
+    // gets wrong or may not give are settled here, the others keep their `Accessible` role.
     QQuickItem *button = item();
     if (!button)
         return QAccessible::PushButton;
@@ -53,8 +51,9 @@ QAccessible::Role AccessibleButton::role() const
         return QAccessible::PageTab;
     if (button->inherits("QQuickRadioButton"))
         return QAccessible::RadioButton;
-    if (button->inherits("QQuickMenuItem"))
-        return QAccessible::MenuItem;
+    const int role = accessibleProperty("role").toInt();
+    if (role != QAccessible::NoRole)
+        return QAccessible::Role(role);
     return button->property("checkable").toBool() ? QAccessible::CheckBox : QAccessible::PushButton;
 }
 
@@ -78,7 +77,8 @@ QList<QQuickItem *> AccessibleButton::childItems() const
 QStringList AccessibleButton::actionNames() const
 {
     QStringList names{pressAction()};
-    if (state().checkable)
+    // A tab is chosen, not toggled.
+    if (state().checkable && role() != QAccessible::PageTab)
         names.append(toggleAction());
     return names + AccessibleItem::actionNames();
 }
