@@ -33,7 +33,6 @@ T.Popup {
     }
 
     onPresentedChanged: presented ? open() : close()
-    onOpened: ScreenReader.announce(contentItem.parent)
     Component.onCompleted: if (presented) open()
 
     parent: T.Overlay.overlay
@@ -69,6 +68,14 @@ T.Popup {
         target: alert.contentItem.parent ? alert.contentItem.parent.Accessible : null
         property: "description"
         value: alert.message
+    }
+    Connections {
+        target: alert.contentItem.parent
+
+        function onActiveFocusChanged() {
+            if (alert.contentItem.parent.activeFocus)
+                ScreenReader.announce(alert.contentItem.parent)
+        }
     }
 
     // Opaque: nothing of the screen behind may read through the alert's text.

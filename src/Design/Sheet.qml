@@ -56,8 +56,6 @@ T.Popup {
     onPresentedChanged: presented ? open() : close()
     Component.onCompleted: if (presented) open()
     onAboutToShow: level = SheetStack.place(sheet)
-    // The sheet takes the focus as it opens: a screen reader reads its name and message.
-    onOpened: ScreenReader.announce(contentItem.parent)
     onClosed: {
         SheetStack.remove(sheet)
         settleOffset = 0
@@ -102,6 +100,16 @@ T.Popup {
         target: sheet.contentItem.parent ? sheet.contentItem.parent.Accessible : null
         property: "description"
         value: loader.item && typeof loader.item.message === "string" ? loader.item.message : ""
+    }
+    // It takes the focus as it opens, and again when a sheet over it closes: a screen reader reads
+    // its name and message then. (Qt reports no focus of a popup itself.)
+    Connections {
+        target: sheet.contentItem.parent
+
+        function onActiveFocusChanged() {
+            if (sheet.contentItem.parent.activeFocus)
+                ScreenReader.announce(sheet.contentItem.parent)
+        }
     }
 
     contentItem: Item {

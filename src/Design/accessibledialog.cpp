@@ -10,7 +10,15 @@ bool AccessibleDialog::isModal() const
 QAccessible::Role AccessibleDialog::role() const
 {
     const int role = accessibleProperty("role").toInt();
-    return role == QAccessible::NoRole ? QAccessible::Dialog : QAccessible::Role(role);
+    if (role != QAccessible::NoRole)
+        return QAccessible::Role(role);
+    // Qt gives the role once accessibility is on, but not to the popups made after that.
+    const QObject *popup = item() ? item()->parent() : nullptr;
+    if (popup && popup->inherits("QQuickMenu"))
+        return QAccessible::PopupMenu;
+    if (popup && popup->inherits("QQuickToolTip"))
+        return QAccessible::ToolTip;
+    return QAccessible::Dialog;
 }
 
 QAccessible::State AccessibleDialog::state() const

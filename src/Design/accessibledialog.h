@@ -2,8 +2,8 @@
 
 #include "accessibleitem.h"
 
-// A popup (a Sheet, an Alert): a dialog named by its `Accessible.name`, modal while its popup is,
-// and empty while another modal popup lies over it.
+// A popup (a Sheet, an Alert; a menu is a popup menu): a dialog named by its `Accessible.name`,
+// modal while its popup is, and empty while another modal popup lies over it.
 class AccessibleDialog : public AccessibleItem
 {
 public:
@@ -16,6 +16,6 @@ protected:
     QList<QQuickItem *> childItems() const override;
 
 private:
-    // The popup this item shows (its QObject parent).
+    // Whether the popup this item shows (its QObject parent) is modal.
     bool isModal() const;
 };

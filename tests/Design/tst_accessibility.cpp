@@ -1,6 +1,7 @@
 #include "accessiblekit.h"
 #include "accessibletree.h"
 
+#include <QAccessible>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -325,6 +326,16 @@ private Q_SLOTS:
         QQuickItem *top = named(QStringLiteral("top"));
         top->forceActiveFocus(Qt::BacktabFocusReason);
         QVERIFY(scroller->property("contentY").toReal() <= top->y());
+    }
+
+    // Qt WebEngine builds a page's tree only if told when it starts (with the first web page).
+    void webPagesShowTheirContentOnceAScreenReaderIsAbout()
+    {
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+        QAccessible::setActive(true);
+        QAccessible::setActive(true);
+        QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--disable-gpu --force-renderer-accessibility"));
+        qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     }
 
     void announcingMovesTheFocusToTheMessage()
