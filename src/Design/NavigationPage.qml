@@ -28,9 +28,9 @@ T.Page {
     }
 
     Presentation.host: canGoBack
+    Presentation.onDismissRequested: T.StackView.view.pop(T.StackView.view.get(T.StackView.index - 1))
     // A page is a tab of its stack named by its title; one without a title only holds its content.
     Accessible.ignored: title.length === 0
-    Presentation.onDismissRequested: T.StackView.view.pop(T.StackView.view.get(T.StackView.index - 1))
 
     background: Rectangle {
         color: page.color

@@ -11,8 +11,9 @@ import "sheetstack.js" as SheetStack
 //   presented: bool — drive it from the presenter's flag and reset the flag in onClosed
 //   sourceComponent: Component (the content; wrap it in a NavigationStack for a bar)
 //   color: the sheet's own background (Theme.systemBackground)
-//   title: its name for assistive technology, which sees a modal dialog; by default the content's
-//   own title (a confirmation's, or the shown page's of a navigation stack) and its message
+//   title: the name of the modal dialog assistive technology sees; by default the content's own
+//   title (a confirmation's, or the shown page's of a navigation stack). A content's `message`
+//   describes the dialog.
 //   open(), close(); opened(), closed(); readonly item: the built content
 T.Popup {
     id: sheet
