@@ -29,6 +29,7 @@ AccountDetailScreen {
             StyledText {
                 Layout.fillWidth: true
                 text: "Новый лицевой счёт"
+                Accessible.role: Accessible.Heading
                 textStyle: Theme.Title3
                 weight: Font.Bold
                 color: Theme.tarInk
@@ -53,10 +54,12 @@ AccountDetailScreen {
             spacing: 14
 
             StyledText {
+                id: accountLabel
                 text: "Номер лицевого счёта"
                 textStyle: Theme.Caption
                 weight: Font.DemiBold
                 color: Theme.secondaryLabel
+                Accessible.ignored: true
             }
 
             TarvikTextField {
@@ -68,15 +71,19 @@ AccountDetailScreen {
                 rightPadding: 14
                 outlined: false
                 placeholderText: "Например, 684782"
+                Accessible.name: accountLabel.text
+                Accessible.description: placeholderText
                 inputMethodHints: Qt.ImhDigitsOnly | Qt.ImhNoPredictiveText
                 onTextChanged: view.accountNumber = text
             }
 
             StyledText {
+                id: noteLabel
                 text: "Комментарий"
                 textStyle: Theme.Caption
                 weight: Font.DemiBold
                 color: Theme.secondaryLabel
+                Accessible.ignored: true
             }
 
             TarvikTextField {
@@ -88,6 +95,8 @@ AccountDetailScreen {
                 rightPadding: 14
                 outlined: false
                 placeholderText: "Например, квартира родителей"
+                Accessible.name: noteLabel.text
+                Accessible.description: placeholderText
                 onTextChanged: view.addressNote = text
             }
         }

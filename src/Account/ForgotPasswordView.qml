@@ -24,6 +24,7 @@ NavigationStack {
     function showError(message) {
         error = message
         errorFade.restart()
+        ScreenReader.announce(errorText)
     }
 
     function submitRecovery() {
@@ -83,6 +84,7 @@ NavigationStack {
             textStyle: Theme.Caption
             weight: Font.DemiBold
             color: Theme.tarInk
+            Accessible.ignored: true
         }
 
         TarvikTextField {
@@ -92,6 +94,8 @@ NavigationStack {
             radius: 15
             leftPadding: 15
             rightPadding: 15
+            Accessible.name: recoveryField.title
+            Accessible.description: placeholderText
             onTextChanged: {
                 const kept = recoveryField.field === ForgotPasswordView.Phone ? PasswordRecoveryRules.phoneInput(text)
                                                                               : PasswordRecoveryRules.accountInput(text)
@@ -183,6 +187,7 @@ NavigationStack {
                     }
 
                     StyledText {
+                        id: errorText
                         objectName: "recoveryErrorText"
                         Layout.fillWidth: true
                         visible: view.error.length > 0

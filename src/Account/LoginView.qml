@@ -23,6 +23,8 @@ Item {
         error = message
         errorFade.restart()
         Haptics.play(Haptics.NotificationError)
+        // The message takes the focus, so that a screen reader reads it out.
+        ScreenReader.announce(errorMessage.item)
     }
 
     function signIn() {
@@ -114,6 +116,8 @@ Item {
                 text: "Логин"
                 size: 16
                 weight: Font.Medium
+                // The field carries it as its name.
+                Accessible.ignored: true
             }
 
             TarvikTextField {
@@ -124,6 +128,8 @@ Item {
                 anchors.topMargin: 10
                 width: parent.width
                 placeholderText: "Введите логин"
+                Accessible.name: loginLabel.text
+                Accessible.description: placeholderText
                 inputMethodHints: Qt.ImhNoAutoUppercase + Qt.ImhNoPredictiveText
                 EnterKey.type: Qt.EnterKeyNext
                 KeyNavigation.tab: passwordField
@@ -139,6 +145,7 @@ Item {
                 text: "Пароль"
                 size: 16
                 weight: Font.Medium
+                Accessible.ignored: true
             }
 
             TarvikTextField {
@@ -150,6 +157,7 @@ Item {
                 width: parent.width
                 rightPadding: 5 + eye.width + 8
                 placeholderText: "Пароль"
+                Accessible.name: passwordLabel.text
                 echoMode: view.showPassword ? TextInput.Normal : TextInput.Password
                 inputMethodHints: Qt.ImhSensitiveData + Qt.ImhNoAutoUppercase + Qt.ImhNoPredictiveText
                 EnterKey.type: Qt.EnterKeyDone
@@ -276,6 +284,7 @@ Item {
 
         sourceComponent: Item {
             Sheet {
+                title: "Забыли пароль?"
                 presented: view.forgotPasswordPresented
                 onClosed: view.forgotPasswordPresented = false
                 sourceComponent: Component {

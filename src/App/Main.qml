@@ -19,12 +19,15 @@ Window {
     title: "Tarvik"
     color: Theme.tarPaper
 
+    // Scrolls whatever takes the focus into view.
+    FocusScroller {}
+
     KeyboardDismissModifier {
         anchors.fill: parent
 
         // While a field is edited the keyboard's bar holds the bottom of the window: the screens
         // end above it (and draw nothing below their end), so that it covers none of them.
-        Item {
+        PageScope {
             anchors.fill: parent
             anchors.bottomMargin: TextEditing.keyboardHeight
             clip: TextEditing.keyboardHeight > 0

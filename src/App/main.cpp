@@ -1,3 +1,4 @@
+#include "accessiblekit.h"
 #include "appconfig.h"
 #include "checkoutcertificatetrust.h"
 #include "clock.h"
@@ -175,6 +176,7 @@ int main(int argc, char *argv[])
     LazyWebEngine::prepare();
     QGuiApplication app(argc, argv);
     fonts.applicationMade();
+    AccessibleKit::install();
 
     const bool selfTest = app.arguments().contains(QStringLiteral("--self-test"));
     if (selfTest)

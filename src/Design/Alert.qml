@@ -57,6 +57,27 @@ T.Popup {
         color: Theme.withOpacity(Theme.black, 0.2)
     }
 
+    // The popup's own item is what assistive technology sees: a modal dialog named by the title,
+    // described by the message, read out when it takes the focus on opening.
+    Binding {
+        target: alert.contentItem.parent ? alert.contentItem.parent.Accessible : null
+        property: "name"
+        value: alert.title
+    }
+    Binding {
+        target: alert.contentItem.parent ? alert.contentItem.parent.Accessible : null
+        property: "description"
+        value: alert.message
+    }
+    Connections {
+        target: alert.contentItem.parent
+
+        function onActiveFocusChanged() {
+            if (alert.contentItem.parent.activeFocus)
+                ScreenReader.announce(alert.contentItem.parent)
+        }
+    }
+
     // Opaque: nothing of the screen behind may read through the alert's text.
     background: Rectangle {
         radius: 14

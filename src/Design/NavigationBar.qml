@@ -98,5 +98,6 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
         Accessible.role: Accessible.Heading
+        Accessible.ignored: text.length === 0
     }
 }

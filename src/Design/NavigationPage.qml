@@ -29,6 +29,8 @@ T.Page {
 
     Presentation.host: canGoBack
     Presentation.onDismissRequested: T.StackView.view.pop(T.StackView.view.get(T.StackView.index - 1))
+    // A page is a tab of its stack named by its title; one without a title only holds its content.
+    Accessible.ignored: title.length === 0
 
     background: Rectangle {
         color: page.color

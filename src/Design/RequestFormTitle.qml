@@ -22,6 +22,8 @@ ColumnLayout {
         tracking: -0.8
         color: Theme.tarInk
         wrapMode: Text.Wrap
+        Accessible.role: Accessible.Heading
+        Accessible.name: text.replace(/\n/g, " ")
     }
 
     StyledText {

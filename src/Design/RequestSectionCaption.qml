@@ -10,4 +10,5 @@ StyledText {
     color: Theme.tarInk
     topPadding: 4
     wrapMode: Text.Wrap
+    Accessible.role: Accessible.Heading
 }

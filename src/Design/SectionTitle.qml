@@ -15,6 +15,7 @@ RowLayout {
         textStyle: Theme.Title2
         weight: Font.Bold
         elide: Text.ElideRight
+        Accessible.role: Accessible.Heading
     }
 
     StyledText {

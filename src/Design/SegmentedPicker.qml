@@ -45,7 +45,8 @@ Rectangle {
         Repeater {
             model: picker.model
 
-            delegate: T.AbstractButton {
+            // A tab button: assistive technology sees a tab, checked while it is the chosen one.
+            delegate: T.TabButton {
                 id: segment
 
                 required property int index
@@ -55,10 +56,14 @@ Rectangle {
                 width: (picker.width - 4) / Math.max(1, picker.model.length)
                 height: picker.height - 4
                 text: modelData
-                checkable: false
-                Accessible.role: Accessible.PageTab
-                Accessible.name: modelData
-                onClicked: picker.activated(index)
+                // Not exclusive: the chosen index alone checks a segment, whatever a tap did.
+                autoExclusive: false
+                checked: index === picker.currentIndex
+                onClicked: {
+                    picker.activated(index)
+                    // The tap checked this segment itself; the chosen index decides.
+                    checked = Qt.binding(() => segment.index === picker.currentIndex)
+                }
 
                 contentItem: StyledText {
                     text: segment.text

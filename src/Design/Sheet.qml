@@ -11,6 +11,9 @@ import "sheetstack.js" as SheetStack
 //   presented: bool — drive it from the presenter's flag and reset the flag in onClosed
 //   sourceComponent: Component (the content; wrap it in a NavigationStack for a bar)
 //   color: the sheet's own background (Theme.systemBackground)
+//   title: the name of the modal dialog assistive technology sees; by default the content's own
+//   title (a confirmation's, or the shown page's of a navigation stack). A content's `message`
+//   describes the dialog.
 //   open(), close(); opened(), closed(); readonly item: the built content
 T.Popup {
     id: sheet
@@ -18,6 +21,7 @@ T.Popup {
     property bool presented: false
     property Component sourceComponent
     property color color: Theme.systemBackground
+    property string title
     readonly property Item item: loader.item
 
     // Internal state.
@@ -34,6 +38,19 @@ T.Popup {
     readonly property real restY: 14 + 10 * level
     readonly property real cornerRadius: 12
     readonly property real dimOpacity: 0.3
+
+    // The title of the content: its own, or that of the page a Loader or a navigation stack shows.
+    function contentTitle(content) {
+        if (!content)
+            return ""
+        if (typeof content.title === "string" && content.title.length > 0)
+            return content.title
+        if (content instanceof Loader)
+            return contentTitle(content.item)
+        if (content instanceof T.StackView)
+            return contentTitle(content.currentItem)
+        return ""
+    }
 
     onDragOffsetChanged: if (swipe.active) lastDrag = dragOffset
 
@@ -73,6 +90,28 @@ T.Popup {
         radius: sheet.cornerRadius
         corners: RoundedCornerShape.TopLeft | RoundedCornerShape.TopRight
         color: sheet.color
+    }
+
+    // The popup's own item is what assistive technology sees of the sheet.
+    Binding {
+        target: sheet.contentItem.parent ? sheet.contentItem.parent.Accessible : null
+        property: "name"
+        value: sheet.title.length > 0 ? sheet.title : sheet.contentTitle(loader.item)
+    }
+    Binding {
+        target: sheet.contentItem.parent ? sheet.contentItem.parent.Accessible : null
+        property: "description"
+        value: loader.item && typeof loader.item.message === "string" ? loader.item.message : ""
+    }
+    // It takes the focus as it opens, and again when a sheet over it closes: a screen reader reads
+    // its name and message then. (Qt reports no focus of a popup itself.)
+    Connections {
+        target: sheet.contentItem.parent
+
+        function onActiveFocusChanged() {
+            if (sheet.contentItem.parent.activeFocus)
+                ScreenReader.announce(sheet.contentItem.parent)
+        }
     }
 
     contentItem: Item {

@@ -13,6 +13,7 @@ Text {
     property real tracking: 0
 
     color: Theme.label
+    Accessible.name: text
     font: size > 0 ? Theme.systemFont(size, weight < 0 ? Font.Normal : weight, rounded, tracking)
                    : Theme.font(textStyle, weight, rounded, tracking)
 }

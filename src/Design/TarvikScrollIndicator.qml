@@ -10,6 +10,8 @@ T.ScrollIndicator {
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
     padding: 3
+    // It only shows where the view is; the view itself scrolls to whatever gets the focus.
+    Accessible.ignored: true
 
     contentItem: Rectangle {
         implicitWidth: 3

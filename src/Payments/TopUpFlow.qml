@@ -89,6 +89,7 @@ NavigationStack {
                     text: "Сумма пополнения"
                     textStyle: Theme.Caption
                     color: Theme.secondaryLabel
+                    Accessible.ignored: true
                 }
 
                 RowLayout {
@@ -99,6 +100,7 @@ NavigationStack {
                         id: amountField
 
                         objectName: "amountField"
+                        Accessible.name: "Сумма пополнения"
                         Layout.fillWidth: true
                         Layout.alignment: Qt.AlignBaseline
                         text: flow.amount

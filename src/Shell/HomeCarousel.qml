@@ -84,6 +84,9 @@ Item {
             required property int index
             width: list.width
             height: list.height
+            // Only a page in sight is shown: the ones kept beside it are out of the Tab order and
+            // of what assistive technology reads.
+            visible: x + width > list.contentX && x < list.contentX + list.width
             sourceComponent: index % 2 === 0 ? carousel.evenPage : carousel.oddPage
         }
 

@@ -42,6 +42,7 @@ Item {
         weight: Font.Black
         rounded: true
         color: Theme.white
+        Accessible.ignored: true
     }
 
     Rectangle {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Tarvik.Design
 
 // The shell's tab bar: a symbol over a short title per tab, the selected one in the tint. Its
@@ -37,7 +38,8 @@ Item {
         Repeater {
             model: bar.tabs
 
-            TarvikButton {
+            // A tab button: assistive technology sees a tab, checked and selected while shown.
+            T.TabButton {
                 id: tab
 
                 required property var modelData
@@ -49,11 +51,16 @@ Item {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 Layout.preferredWidth: 1
-                buttonStyle: TarvikButton.Plain
                 text: modelData.title
-                Accessible.role: Accessible.PageTab
+                // Not exclusive: the shown tab alone checks a tab, whatever a tap did.
+                autoExclusive: false
+                checked: selected
                 Accessible.selected: selected
-                onClicked: bar.tabClicked(index)
+                onClicked: {
+                    bar.tabClicked(index)
+                    // The tap checked this tab itself; the shown tab decides.
+                    checked = Qt.binding(() => tab.selected)
+                }
 
                 contentItem: Column {
                     topPadding: 2

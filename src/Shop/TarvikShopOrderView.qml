@@ -219,6 +219,7 @@ AccountDetailScreen {
                 TextEdit {
                     id: commentEditor
                     objectName: "commentEditor"
+                    Accessible.name: "Комментарий для инженера"
                     anchors.fill: parent
                     padding: 15
                     topPadding: 18

@@ -20,6 +20,7 @@ NavigationPage {
     readonly property alias engine: speedTest
     readonly property color activeTint: speedTest.status.indexOf("отдачу") >= 0 || speedTest.upload !== undefined ? violet : cyan
     readonly property bool showsStart: !speedTest.isRunning && speedTest.download === undefined && speedTest.errorMessage.length === 0
+    readonly property bool onTop: T.StackView.status === T.StackView.Active
 
     title: "Speedtest"
     color: dark
@@ -33,6 +34,22 @@ NavigationPage {
     SpeedTestEngine {
         id: speedTest
         environment: SpeedTestEnvironment
+    }
+
+    // A finished run takes the focus to its outcome, so that a screen reader reads it out (once
+    // the engine has told its error too).
+    function announceOutcome() {
+        if (!speedTest.isRunning && view.visible && view.onTop)
+            ScreenReader.announce(speedTest.errorMessage.length > 0 ? errorText : downloadPanel)
+    }
+
+    Connections {
+        target: speedTest
+
+        function onRunningChanged() {
+            if (!speedTest.isRunning)
+                Qt.callLater(view.announceOutcome)
+        }
     }
 
     // The page's own bar: the app's bar is drawn for light pages.
@@ -129,6 +146,7 @@ NavigationPage {
                 spacing: 8
 
                 SpeedResultPanel {
+                    id: downloadPanel
                     objectName: "downloadPanel"
                     Layout.fillWidth: true
                     Layout.preferredWidth: 1
@@ -249,6 +267,7 @@ NavigationPage {
                     }
 
                     StyledText {
+                        id: errorText
                         objectName: "errorText"
                         Layout.fillWidth: true
                         text: speedTest.errorMessage

@@ -30,8 +30,9 @@ Item {
 
     implicitWidth: 286
     implicitHeight: 286
-    Accessible.role: Accessible.Indicator
-    Accessible.name: SpeedometerScale.gaugeValue(value) + " Мбит/с"
+    // Read as what it shows in its gap: the speed and the phase.
+    Accessible.role: Accessible.StaticText
+    Accessible.name: SpeedometerScale.gaugeValue(value) + " Мбит/с" + (status.length > 0 ? ", " + status : "")
 
     Item {
         id: dial

@@ -136,6 +136,8 @@ Item {
             compare(find(view, "retryOrb").Accessible.name, "Повторить проверку скорости")
             verify(!find(view, "progressRow").visible)
             verify(!find(view, "errorBanner").visible)
+            // The result takes the focus from the orb that started the run: a screen reader reads it.
+            tryVerify(() => find(view, "downloadPanel").activeFocus)
             compare(SpeedTest.hapticCount(0), 1)
             wait(800) // the arc and the needle settle
             shoot("results")
@@ -149,6 +151,7 @@ Item {
             compare(find(view, "errorText").text, "Проверьте подключение к интернету и попробуйте ещё раз.")
             verify(panelText("downloadPanel") !== "—")
             compare(panelText("uploadPanel"), "—")
+            tryVerify(() => find(view, "errorText").activeFocus)
             verify(find(view, "retryOrb").visible)
             compare(SpeedTest.hapticCount(1), 1)
             wait(800)
@@ -163,6 +166,7 @@ Item {
             stack.push(otherPage)
             tryCompare(stack, "busy", false)
             compare(view.engine.status, "Проверка остановлена")
+            verify(!find(view, "downloadPanel").activeFocus) // a screen out of sight takes no focus
             stack.pop()
             tryCompare(stack, "busy", false)
             verify(view.showsStart)

@@ -1,0 +1,145 @@
+#include "accessiblekit.h"
+
+#include "accessiblebutton.h"
+#include "accessibledialog.h"
+#include "accessiblepagescope.h"
+#include "accessibletextfield.h"
+#include "pagescope.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtQml/qqml.h>
+
+#include <algorithm>
+
+namespace
+{
+// The attached type behind `Accessible` is private to Qt Quick; its metatype is public.
+const QMetaObject *accessibleAttachedType()
+{
+    static const QMetaObject *type = nullptr;
+    if (!type)
+        type = QMetaType::fromName("QQuickAccessibleAttached*").metaObject();
+    return type;
+}
+
+// Asked before Qt Quick's own factory (the last one installed is asked first); it answers for
+// the items it knows and leaves the others to Qt Quick.
+QAccessibleInterface *factory(const QString &, QObject *object)
+{
+    if (!object || !object->isQuickItemType())
+        return nullptr;
+    auto *item = static_cast<QQuickItem *>(object);
+    if (qobject_cast<PageScope *>(item))
+        return new AccessiblePageScope(item);
+    // Qt Quick leaves items without an `Accessible` out of the tree, and so does this.
+    if (!AccessibleKit::attached(item))
+        return nullptr;
+    if (item->inherits("QQuickAbstractButton"))
+        return new AccessibleButton(item);
+    if (item->inherits("QQuickTextInput"))
+        return new AccessibleTextField(item);
+    if (item->inherits("QQuickPopupItem"))
+        return new AccessibleDialog(item);
+    return nullptr;
+}
+
+// Qt WebEngine 6.4 builds no accessibility tree for its pages unless told at its start, which is
+// with the first web page: once a screen reader is about, it is told.
+class WebPageAccessibility : public QAccessible::ActivationObserver
+{
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (!active)
+            return;
+        const QByteArray flags = qgetenv(chromiumFlags);
+        const QByteArray force("--force-renderer-accessibility");
+        if (!flags.contains(force))
+            qputenv(chromiumFlags, (flags + ' ' + force).trimmed());
+    }
+
+private:
+    static constexpr const char *chromiumFlags = "QTWEBENGINE_CHROMIUM_FLAGS";
+};
+
+void appendExposed(const QQuickItem *item, QList<QQuickItem *> *exposed)
+{
+    for (QQuickItem *child : item->childItems()) {
+        if (AccessibleKit::isExposed(child))
+            exposed->append(child);
+        else
+            appendExposed(child, exposed);
+    }
+}
+} // namespace
+
+namespace AccessibleKit
+{
+void install()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    QAccessible::installFactory(&factory);
+    static WebPageAccessibility webPages;
+    QAccessible::installActivationObserver(&webPages);
+    webPages.accessibilityActiveChanged(QAccessible::isActive());
+    installed = true;
+}
+
+QObject *attached(const QObject *object)
+{
+    // An attached object is a child of the object it is attached to. (Looking it up by Qt
+    // Quick's attached-properties function misses the ones that compiled QML made.)
+    const QMetaObject *type = accessibleAttachedType();
+    if (!object || !type)
+        return nullptr;
+    for (QObject *child : object->children()) {
+        if (child->metaObject() == type)
+            return child;
+    }
+    return nullptr;
+}
+
+void expose(QQuickItem *item)
+{
+    const QMetaObject *type = accessibleAttachedType();
+    if (!item || !type || attached(item))
+        return;
+    if (QQmlAttachedPropertiesFunc function = qmlAttachedPropertiesFunction(item, type))
+        qmlAttachedPropertiesObject(item, function, true);
+}
+
+bool isExposed(const QQuickItem *item)
+{
+    const QObject *accessible = attached(item);
+    return accessible && !accessible->property("ignored").toBool();
+}
+
+QList<QQuickItem *> exposedChildren(const QQuickItem *item)
+{
+    QList<QQuickItem *> exposed;
+    if (item)
+        appendExposed(item, &exposed);
+    return exposed;
+}
+
+QList<QQuickItem *> openModalPopups(const QQuickWindow *window)
+{
+    QList<QQuickItem *> open;
+    if (!window)
+        return open;
+    for (const QQuickItem *layer : window->contentItem()->childItems()) {
+        if (!layer->inherits("QQuickOverlay"))
+            continue;
+        for (QQuickItem *popup : layer->childItems()) {
+            const QObject *owner = popup->parent();
+            if (popup->inherits("QQuickPopupItem") && popup->isVisible() && owner && owner->property("modal").toBool())
+                open.append(popup);
+        }
+    }
+    std::stable_sort(open.begin(), open.end(), [](const QQuickItem *a, const QQuickItem *b) { return a->z() < b->z(); });
+    return open;
+}
+} // namespace AccessibleKit

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+
+class QObject;
+class QQuickItem;
+class QQuickWindow;
+
+// What Qt Quick 6.4 leaves out of its accessibility interfaces, put back for the app's items:
+// buttons report their disabled and checked states and carry out the press action; text fields
+// offer their text for editing and show only the mask of a password; popups are modal dialogs;
+// the page under an open modal popup (a PageScope) is out of the tree; web pages opened once a
+// screen reader is about show their content. install() adds the factory that builds these
+// interfaces; main() and the tests call it once.
+namespace AccessibleKit
+{
+void install();
+
+// The item's `Accessible` attached object, when it has one (null otherwise; never made here).
+QObject *attached(const QObject *object);
+// Gives an item made by QML an `Accessible` attached object, which puts it in the tree.
+void expose(QQuickItem *item);
+// Seen by assistive technology: the item has an `Accessible` attached object and is not ignored.
+bool isExposed(const QQuickItem *item);
+// The exposed items under `item`, looking through the ones that are not, in stacking order.
+QList<QQuickItem *> exposedChildren(const QQuickItem *item);
+// The items of the window's open modal popups, lowest first.
+QList<QQuickItem *> openModalPopups(const QQuickWindow *window);
+} // namespace AccessibleKit

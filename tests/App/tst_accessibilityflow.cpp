@@ -1,0 +1,169 @@
+#include "accessibletree.h"
+#include "accessiblekit.h"
+#include "accountfixture.h"
+#include "passwordrecoveryservice.h"
+#include "passwordrecoveryserviceqml.h"
+#include "tarvikapp.h"
+#include "tarvikappsingleton.h"
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ProfilePlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_SpeedTestPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AppPlugin)
+
+using namespace AccessibleTree;
+
+// The whole app worked by a screen reader's means alone, against the stand-in site: sign in, read
+// the balance, the payments and the profile; the recovery sheet and a wrong password.
+class AccessibilityFlowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AccountFixture> m_fixture;
+    std::unique_ptr<PasswordRecoveryService> m_recovery;
+    std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
+    std::unique_ptr<TarvikApp> m_app;
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    QQuickWindow *m_window = nullptr;
+
+    QAccessibleInterface *node(QAccessible::Role role, const QString &name) const { return find(m_window, role, name); }
+
+    // The headings shown that have no name (there should be none).
+    QList<QAccessibleInterface *> unnamedHeadings() const
+    {
+        return shown(m_window, [](QAccessibleInterface *node) {
+            return node->role() == QAccessible::Heading && node->text(QAccessible::Name).trimmed().isEmpty();
+        });
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        AccessibleKit::install();
+        m_fixture = std::make_unique<AccountFixture>();
+        QVERIFY(m_fixture->start(AccountFixture::Port::Https));
+        m_recovery = std::make_unique<PasswordRecoveryService>(m_fixture->site->baseUrl(), m_fixture->network.get());
+        m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), nullptr);
+        PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());
+
+        m_app = std::make_unique<TarvikApp>(TarvikApp::Collaborators{.defaults = m_fixture->defaults.get(), .clock = &m_fixture->clock});
+        TarvikAppSingleton::setInstance(m_app.get());
+        m_engine = std::make_unique<QQmlApplicationEngine>();
+        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
+        QVERIFY(!m_engine->rootObjects().isEmpty());
+        m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
+        m_app->start(m_fixture->store.get(), m_fixture->credentials.get());
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->startupFinished(), 10000);
+    }
+
+    void cleanupTestCase()
+    {
+        m_engine.reset();
+        m_app.reset();
+        PasswordRecoveryServiceQml::setInstance(nullptr);
+        m_recoveryQml.reset();
+        m_recovery.reset();
+        m_fixture.reset();
+    }
+
+    void recoverySheetIsAModalDialogThatSaysWhatIsWrong()
+    {
+        QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Забыли пароль?")));
+        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Забыли пароль?"))));
+        QTRY_VERIFY(node(QAccessible::Dialog, QStringLiteral("Забыли пароль?")));
+        QVERIFY(node(QAccessible::Dialog, QStringLiteral("Забыли пароль?"))->state().modal);
+        // The sign-in screen under it is out of reach.
+        QVERIFY(!node(QAccessible::PushButton, QStringLiteral("Войти")));
+        QVERIFY(node(QAccessible::EditableText, QStringLiteral("Номер лицевого счета")));
+        QVERIFY(node(QAccessible::EditableText, QStringLiteral("Ваш номер телефона")));
+
+        // Sent empty, the form's complaint takes the focus (once it has faded in, it is shown).
+        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Выслать пароль"))));
+        const auto focusedTexts = [this] {
+            return shown(m_window, [](QAccessibleInterface *node) { return node->role() == QAccessible::StaticText && node->state().focused; });
+        };
+        QTRY_COMPARE(focusedTexts().size(), 1);
+        QVERIFY(!focusedTexts().constFirst()->text(QAccessible::Name).isEmpty());
+        QVERIFY(unnamedHeadings().isEmpty());
+
+        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Закрыть"))));
+        QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Войти")));
+        QVERIFY(!node(QAccessible::Dialog, QStringLiteral("Забыли пароль?")));
+    }
+
+    void signInByTheAccessibilityInterfaces()
+    {
+        QAccessibleInterface *login = node(QAccessible::EditableText, QStringLiteral("Логин"));
+        QAccessibleInterface *password = node(QAccessible::EditableText, QStringLiteral("Пароль"));
+        QVERIFY(login);
+        QVERIFY(password);
+        QVERIFY(password->state().passwordEdit);
+
+        // A wrong password: the error takes the focus, so that it is read out.
+        QVERIFY(setText(login, m_fixture->site->login()));
+        QVERIFY(setText(password, QStringLiteral("wrong-password")));
+        QCOMPARE(password->text(QAccessible::Value), QString(14, QChar(0x2022)));
+        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Войти"))));
+        QTRY_VERIFY_WITH_TIMEOUT(node(QAccessible::StaticText, QStringLiteral("Неверный логин или пароль")), 10000);
+        QTRY_VERIFY(node(QAccessible::StaticText, QStringLiteral("Неверный логин или пароль"))->state().focused);
+
+        QVERIFY(setText(password, m_fixture->site->password()));
+        QVERIFY(!password->text(QAccessible::Value).contains(m_fixture->site->password()));
+        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Войти"))));
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->signedIn(), 10000);
+    }
+
+    void balancePaymentsAndProfileAreRead()
+    {
+        // The dashboard. Each carousel shows one page, though it keeps the pages beside it (and
+        // turns by itself: between turns).
+        QTRY_VERIFY_WITH_TIMEOUT(node(QAccessible::Heading, QStringLiteral("Твои продукты")), 10000);
+        QTRY_VERIFY(node(QAccessible::PageTab, QStringLiteral("Главная")));
+        QVERIFY(node(QAccessible::PageTab, QStringLiteral("Главная"))->state().checked);
+        const auto pagesShown = [this](const QStringList &pageNames) {
+            return shown(m_window, [&](QAccessibleInterface *node) {
+                       return node->role() == QAccessible::PushButton && pageNames.contains(node->text(QAccessible::Name));
+                   })
+                .size();
+        };
+        QTRY_COMPARE(pagesShown({QStringLiteral("Баланс"), QStringLiteral("Добавить новый адрес")}), 1);
+        QTRY_COMPARE(pagesShown({QStringLiteral("Приведи друга"), QStringLiteral("Переезд")}), 1);
+        QVERIFY(unnamedHeadings().isEmpty());
+
+        QVERIFY(press(node(QAccessible::PageTab, QStringLiteral("Оплата"))));
+        QTRY_VERIFY(node(QAccessible::StaticText, QStringLiteral("Рекомендовано пополнить")));
+        QVERIFY(node(QAccessible::StaticText, QStringLiteral("1250,50 ₽")));
+        QVERIFY(node(QAccessible::Heading, QStringLiteral("История")));
+        QVERIFY(node(QAccessible::PageTab, QStringLiteral("Оплата"))->state().checked);
+        QVERIFY(!node(QAccessible::PageTab, QStringLiteral("Главная"))->state().checked);
+        QVERIFY(unnamedHeadings().isEmpty());
+
+        QVERIFY(press(node(QAccessible::PageTab, QStringLiteral("Главная"))));
+        QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Привет, Смирнова 👋")));
+        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Привет, Смирнова 👋"))));
+        QTRY_VERIFY(node(QAccessible::StaticText, QStringLiteral("Смирнова Анна Сергеевна")));
+        QVERIFY(node(QAccessible::Heading, QStringLiteral("Профиль")));
+        QVERIFY(unnamedHeadings().isEmpty());
+    }
+};
+
+QTEST_MAIN(AccessibilityFlowTest)
+#include "tst_accessibilityflow.moc"

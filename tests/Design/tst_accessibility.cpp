@@ -1,0 +1,368 @@
+#include "accessiblekit.h"
+#include "accessibletree.h"
+
+#include <QAccessible>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+
+using namespace AccessibleTree;
+
+// The design kit as a screen reader meets it, through Qt's accessibility interfaces.
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQmlEngine m_engine;
+    std::unique_ptr<QObject> m_root;
+
+    // A phone-sized window holding `body`, with the kit imported.
+    QQuickWindow *show(const QByteArray &body)
+    {
+        QQmlComponent component(&m_engine);
+        component.setData("import QtQuick\nimport QtQuick.Templates as T\nimport Tarvik.Design\n"
+                          "Window { id: window; width: 393; height: 852; visible: true\n"
+                              + body + "\n}",
+                          QUrl(QStringLiteral("qrc:/tst_accessibility.qml")));
+        m_root.reset(component.create());
+        if (!m_root) {
+            qWarning() << component.errors();
+            return nullptr;
+        }
+        auto *window = qobject_cast<QQuickWindow *>(m_root.get());
+        return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+    }
+
+    QQuickItem *named(const QString &objectName) const { return m_root->findChild<QQuickItem *>(objectName); }
+
+    static QList<QAccessibleInterface *> withRole(QQuickWindow *window, QAccessible::Role role)
+    {
+        return shown(window, [&](QAccessibleInterface *node) { return node->role() == role; });
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        AccessibleKit::install();
+    }
+
+    void cleanup() { m_root.reset(); }
+
+    void buttonsPressByActionAndReportTheirStates()
+    {
+        QQuickWindow *window = show(R"(
+            property int presses: 0
+            Column {
+                TarvikButton { text: "Войти"; onClicked: window.presses += 1 }
+                TarvikButton { text: "Отправить"; enabled: false; onClicked: window.presses += 10 }
+                SymbolButton { symbol: "xmark"; text: "Закрыть"; onClicked: window.presses += 100 }
+                PrimaryGlassButton { title: "Понятно"; icon: "checkmark"; onClicked: window.presses += 1000 }
+                TarvikButton {
+                    text: "Тарифы"
+                    onClicked: window.presses += 10000
+                    contentItem: ServiceRow { icon: "wifi"; title: "Тарифы"; subtitle: "Сменить тариф" }
+                }
+            })");
+        QVERIFY(window);
+
+        QAccessibleInterface *signIn = find(window, QAccessible::PushButton, QStringLiteral("Войти"));
+        QVERIFY(signIn);
+        QVERIFY(press(signIn));
+        QCOMPARE(m_root->property("presses").toInt(), 1);
+        QCOMPARE(signIn->childCount(), 0); // its label is its name, not a child to read again
+
+        // A disabled button says so and does nothing.
+        QAccessibleInterface *send = find(window, QAccessible::PushButton, QStringLiteral("Отправить"));
+        QVERIFY(send);
+        QVERIFY(send->state().disabled);
+        QVERIFY(!signIn->state().disabled);
+        press(send);
+        QCOMPARE(m_root->property("presses").toInt(), 1);
+
+        QVERIFY(press(find(window, QAccessible::PushButton, QStringLiteral("Закрыть"))));
+        QVERIFY(press(find(window, QAccessible::PushButton, QStringLiteral("Понятно"))));
+        QCOMPARE(m_root->property("presses").toInt(), 1101);
+
+        // A row shown inside a button is read as the button: title as name, subtitle as description.
+        QAccessibleInterface *row = find(window, QAccessible::PushButton, QStringLiteral("Тарифы"));
+        QVERIFY(row);
+        QCOMPARE(row->text(QAccessible::Description), QStringLiteral("Сменить тариф"));
+        QVERIFY(press(row));
+        QCOMPARE(m_root->property("presses").toInt(), 11101);
+    }
+
+    void segmentedPickerChecksExactlyOneSegment_data()
+    {
+        QTest::addColumn<bool>("accepts");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("the screen takes the choice") << true << QStringLiteral("Неделя");
+        QTest::newRow("the screen keeps its own") << false << QStringLiteral("День");
+    }
+
+    void segmentedPickerChecksExactlyOneSegment()
+    {
+        QFETCH(bool, accepts);
+        QFETCH(QString, checked);
+        QQuickWindow *window = show(R"(
+            property int period: 0
+            property bool accepts: true
+            SegmentedPicker {
+                width: 300
+                model: ["День", "Неделя", "Месяц"]
+                label: "Период"
+                currentIndex: window.period
+                onActivated: index => { if (window.accepts) window.period = index }
+            })");
+        QVERIFY(window);
+        m_root->setProperty("accepts", accepts);
+
+        QVERIFY(press(find(window, QAccessible::PageTab, QStringLiteral("Неделя"))));
+        const QList<QAccessibleInterface *> segments = withRole(window, QAccessible::PageTab);
+        QCOMPARE(names(segments), QStringList({QStringLiteral("День"), QStringLiteral("Неделя"), QStringLiteral("Месяц")}));
+        QStringList checkedSegments;
+        for (QAccessibleInterface *segment : segments) {
+            QVERIFY(segment->state().checkable);
+            if (segment->state().checked)
+                checkedSegments.append(segment->text(QAccessible::Name));
+        }
+        QCOMPARE(checkedSegments, QStringList{checked});
+    }
+
+    void fieldsAreNamedAndEditedThroughTheInterface()
+    {
+        QQuickWindow *window = show(R"(
+            Column {
+                width: 393
+                TarvikTextField { objectName: "login"; width: 393; placeholderText: "Введите логин"; Accessible.name: "Логин" }
+                TarvikTextField { objectName: "search"; width: 393; placeholderText: "Поиск сервисов" }
+                PhoneInputField { objectName: "phone"; width: 393; title: "Телефон" }
+            })");
+        QVERIFY(window);
+
+        // The visible label names a field; without one, its placeholder does.
+        QAccessibleInterface *login = find(window, QAccessible::EditableText, QStringLiteral("Логин"));
+        QVERIFY(login);
+        QVERIFY(find(window, QAccessible::EditableText, QStringLiteral("Поиск сервисов")));
+
+        QVERIFY(setText(login, QStringLiteral("demo")));
+        QCOMPARE(named(QStringLiteral("login"))->property("text").toString(), QStringLiteral("demo"));
+        QCOMPARE(login->text(QAccessible::Value), QStringLiteral("demo"));
+
+        // An edit through the interface goes through the field's own rules, as typing does.
+        QAccessibleInterface *phone = find(window, QAccessible::EditableText, QStringLiteral("Телефон"));
+        QVERIFY(setText(phone, QStringLiteral("+7 9a99 123")));
+        QCOMPARE(named(QStringLiteral("phone"))->property("phone").toString(), QStringLiteral("+7 999123"));
+        QAccessibleEditableTextInterface *editable = phone->editableTextInterface();
+        editable->insertText(phone->textInterface()->characterCount(), QStringLiteral("4"));
+        QCOMPARE(named(QStringLiteral("phone"))->property("phone").toString(), QStringLiteral("+7 9991234"));
+
+        // Nothing is typed into a read-only field.
+        named(QStringLiteral("login"))->setProperty("readOnly", true);
+        QVERIFY(!login->state().editable);
+        setText(login, QStringLiteral("other"));
+        QCOMPARE(named(QStringLiteral("login"))->property("text").toString(), QStringLiteral("demo"));
+    }
+
+    void passwordShowsOnlyItsMask()
+    {
+        QQuickWindow *window = show(R"(
+            TarvikTextField {
+                objectName: "password"
+                width: 393
+                placeholderText: "Пароль"
+                echoMode: TextInput.Password
+                Accessible.name: "Пароль"
+            })");
+        QVERIFY(window);
+        QAccessibleInterface *field = find(window, QAccessible::EditableText, QStringLiteral("Пароль"));
+        QVERIFY(field);
+        QVERIFY(setText(field, QStringLiteral("tarvik2026")));
+        QQuickItem *password = named(QStringLiteral("password"));
+        QCOMPARE(password->property("text").toString(), QStringLiteral("tarvik2026"));
+
+        QVERIFY(field->state().passwordEdit);
+        const QString mask(10, QChar(0x2022));
+        QCOMPARE(field->text(QAccessible::Value), mask);
+        QAccessibleTextInterface *text = field->textInterface();
+        QCOMPARE(text->characterCount(), 10);
+        QCOMPARE(text->text(0, 10), mask);
+        int start = 0;
+        int end = 0;
+        QCOMPARE(text->textAtOffset(3, QAccessible::LineBoundary, &start, &end), mask);
+        // Nowhere in the window does any part of it show.
+        visit(tree(window), [](QAccessibleInterface *node) {
+            for (const QAccessible::Text type : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+                QVERIFY(!node->text(type).contains(QStringLiteral("tarvik")));
+        });
+
+        // Shown on purpose, it reads as shown.
+        password->setProperty("echoMode", 0);
+        QVERIFY(!field->state().passwordEdit);
+        QCOMPARE(field->text(QAccessible::Value), QStringLiteral("tarvik2026"));
+    }
+
+    void sheetsAndAlertsAreModalDialogsOverAHiddenPage()
+    {
+        QQuickWindow *window = show(R"(
+            PageScope {
+                anchors.fill: parent
+                TarvikButton { text: "На странице" }
+            }
+            Sheet {
+                objectName: "confirmation"
+                sourceComponent: Component {
+                    DemoActionSheet { title: "Заявка принята"; message: "Специалист свяжется с вами." }
+                }
+                Sheet {
+                    objectName: "stacked"
+                    sourceComponent: Component {
+                        NavigationStack { initialItem: NavigationPage { title: "Способы оплаты" } }
+                    }
+                }
+            }
+            Alert { objectName: "alert"; title: "SMS отправлено"; message: "Пароль придёт в SMS." })");
+        QVERIFY(window);
+        QVERIFY(find(window, QAccessible::PushButton, QStringLiteral("На странице")));
+
+        QObject *confirmation = m_root->findChild<QObject *>(QStringLiteral("confirmation"));
+        QMetaObject::invokeMethod(confirmation, "open");
+        QTRY_VERIFY(confirmation->property("opened").toBool());
+        QAccessibleInterface *dialog = find(window, QAccessible::Dialog, QStringLiteral("Заявка принята"));
+        QVERIFY(dialog);
+        QVERIFY(dialog->state().modal);
+        QCOMPARE(dialog->text(QAccessible::Description), QStringLiteral("Специалист свяжется с вами."));
+        // It has the focus (a screen reader reads it out), and the page under it is gone.
+        QVERIFY(dialog->state().focused || dialog->focusChild());
+        QVERIFY(find(window, QAccessible::PushButton, QStringLiteral("Понятно")));
+        QVERIFY(!find(window, QAccessible::PushButton, QStringLiteral("На странице")));
+
+        // A sheet over it: named by the shown page's title; the one beneath is hidden too.
+        QObject *stacked = m_root->findChild<QObject *>(QStringLiteral("stacked"));
+        QMetaObject::invokeMethod(stacked, "open");
+        QTRY_VERIFY(stacked->property("opened").toBool());
+        QVERIFY(find(window, QAccessible::Dialog, QStringLiteral("Способы оплаты")));
+        QVERIFY(!find(window, QAccessible::PushButton, QStringLiteral("Понятно")));
+        QMetaObject::invokeMethod(stacked, "close");
+        QTRY_VERIFY(!stacked->property("visible").toBool());
+        QMetaObject::invokeMethod(confirmation, "close");
+        QTRY_VERIFY(!confirmation->property("visible").toBool());
+        QVERIFY(find(window, QAccessible::PushButton, QStringLiteral("На странице")));
+
+        QObject *alert = m_root->findChild<QObject *>(QStringLiteral("alert"));
+        QMetaObject::invokeMethod(alert, "open");
+        QTRY_VERIFY(alert->property("opened").toBool());
+        QAccessibleInterface *alertDialog = find(window, QAccessible::Dialog, QStringLiteral("SMS отправлено"));
+        QVERIFY(alertDialog);
+        QVERIFY(alertDialog->state().modal);
+        QCOMPARE(alertDialog->text(QAccessible::Description), QStringLiteral("Пароль придёт в SMS."));
+        QVERIFY(!find(window, QAccessible::PushButton, QStringLiteral("На странице")));
+        QVERIFY(press(find(window, QAccessible::PushButton, QStringLiteral("OK"))));
+        QTRY_VERIFY(!alert->property("visible").toBool());
+    }
+
+    void textAndHeadingsCarryTheirText()
+    {
+        QQuickWindow *window = show(R"(
+            NavigationStack {
+                width: 393; height: 500
+                initialItem: NavigationPage {
+                    title: "Профиль"
+                    Column {
+                        SectionTitle { width: 393; title: "Твои продукты"; action: "Все" }
+                        StyledText { text: "Смирнова Анна Сергеевна" }
+                        StyledText { text: "украшение"; Accessible.ignored: true }
+                        RequestFormTitle { width: 393; title: "Статический\nIP-адрес"; description: "Постоянный адрес." }
+                        Flickable {
+                            width: 393; height: 100; contentHeight: 400
+                            T.ScrollIndicator.vertical: TarvikScrollIndicator {}
+                        }
+                    }
+                }
+            }
+            // A page without a title adds no empty heading.
+            NavigationStack {
+                y: 500; width: 393; height: 300
+                initialItem: NavigationPage { StyledText { text: "Без заголовка" } }
+            })");
+        QVERIFY(window);
+        QStringList headings = names(withRole(window, QAccessible::Heading));
+        headings.sort();
+        QCOMPARE(headings, QStringList({QStringLiteral("Профиль"), QStringLiteral("Статический IP-адрес"), QStringLiteral("Твои продукты")}));
+        QVERIFY(find(window, QAccessible::StaticText, QStringLiteral("Смирнова Анна Сергеевна")));
+        QVERIFY(!find(window, QAccessible::StaticText, QStringLiteral("украшение")));
+        // The scroll indicator is no unnamed thing to stop at.
+        QVERIFY(shown(window, [](QAccessibleInterface *node) {
+                    return node->role() == QAccessible::ScrollBar || node->role() == QAccessible::Indicator;
+                }).isEmpty());
+        QVERIFY(find(window, QAccessible::StaticText, QStringLiteral("Без заголовка")));
+    }
+
+    void focusScrollsItsItemIntoView()
+    {
+        QQuickWindow *window = show(R"(
+            FocusScroller {}
+            Flickable {
+                objectName: "scroller"
+                width: 393; height: 400
+                contentHeight: 2000
+                TarvikTextField { objectName: "top"; y: 20; width: 393 }
+                TarvikTextField { objectName: "bottom"; y: 1500; width: 393 }
+            })");
+        QVERIFY(window);
+        QQuickItem *scroller = named(QStringLiteral("scroller"));
+        QQuickItem *bottom = named(QStringLiteral("bottom"));
+        bottom->forceActiveFocus(Qt::TabFocusReason);
+        const qreal y = scroller->property("contentY").toReal();
+        QVERIFY(bottom->y() >= y && bottom->y() + bottom->height() <= y + scroller->height());
+
+        QQuickItem *top = named(QStringLiteral("top"));
+        top->forceActiveFocus(Qt::BacktabFocusReason);
+        QVERIFY(scroller->property("contentY").toReal() <= top->y());
+    }
+
+    // Qt WebEngine builds a page's tree only if told when it starts (with the first web page).
+    void webPagesShowTheirContentOnceAScreenReaderIsAbout()
+    {
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+        QAccessible::setActive(true);
+        QAccessible::setActive(true);
+        QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--disable-gpu --force-renderer-accessibility"));
+        qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    }
+
+    void announcingMovesTheFocusToTheMessage()
+    {
+        QQuickWindow *window = show(R"(
+            Column {
+                TarvikTextField { objectName: "field"; width: 393 }
+                StyledText { objectName: "message"; text: "Неверный логин или пароль" }
+                StyledText { objectName: "hidden"; text: "Скрыто"; visible: false }
+            })");
+        QVERIFY(window);
+        named(QStringLiteral("field"))->forceActiveFocus();
+        QQmlComponent call(&m_engine);
+        call.setData("import QtQuick\nimport Tarvik.Design\nQtObject { property Item target; Component.onCompleted: ScreenReader.announce(target) }",
+                     QUrl(QStringLiteral("qrc:/announce.qml")));
+        const auto announce = [&](QQuickItem *target) {
+            std::unique_ptr<QObject>(call.createWithInitialProperties({{QStringLiteral("target"), QVariant::fromValue(target)}}));
+        };
+        announce(named(QStringLiteral("hidden")));
+        QVERIFY(named(QStringLiteral("field"))->hasActiveFocus());
+        announce(named(QStringLiteral("message")));
+        QVERIFY(named(QStringLiteral("message"))->hasActiveFocus());
+        QAccessibleInterface *focused = find(window, QAccessible::StaticText, QStringLiteral("Неверный логин или пароль"));
+        QVERIFY(focused && focused->state().focused);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+
+#include "tst_accessibility.moc"

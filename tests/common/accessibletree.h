@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QQuickWindow>
+
+#include <functional>
+
+// A window as assistive technology sees it, read in process through Qt's accessibility
+// interfaces. Offscreen, Qt never turns accessibility on by itself: tree() turns it on, and the
+// controls made so far take part as they do when a screen reader starts. Ask again after new
+// screens are built.
+namespace AccessibleTree
+{
+inline QAccessibleInterface *tree(QQuickWindow *window)
+{
+    QAccessible::setActive(true);
+    return QAccessible::queryAccessibleInterface(window);
+}
+
+// Every node under `node` (itself included), depth first.
+inline void visit(QAccessibleInterface *node, const std::function<void(QAccessibleInterface *)> &visitor)
+{
+    if (!node)
+        return;
+    visitor(node);
+    for (int i = 0; i < node->childCount(); ++i)
+        visit(node->child(i), visitor);
+}
+
+// The nodes a screen reader shows: neither invisible nor hidden under a modal dialog.
+inline QList<QAccessibleInterface *> shown(QQuickWindow *window, const std::function<bool(QAccessibleInterface *)> &matches = {})
+{
+    QList<QAccessibleInterface *> found;
+    visit(tree(window), [&](QAccessibleInterface *node) {
+        if (!node->state().invisible && (!matches || matches(node)))
+            found.append(node);
+    });
+    return found;
+}
+
+inline QAccessibleInterface *find(QQuickWindow *window, QAccessible::Role role, const QString &name)
+{
+    const QList<QAccessibleInterface *> found
+        = shown(window, [&](QAccessibleInterface *node) { return node->role() == role && node->text(QAccessible::Name) == name; });
+    return found.value(0);
+}
+
+inline QStringList names(const QList<QAccessibleInterface *> &nodes)
+{
+    QStringList list;
+    for (QAccessibleInterface *node : nodes)
+        list.append(node->text(QAccessible::Name));
+    return list;
+}
+
+inline bool press(QAccessibleInterface *node)
+{
+    QAccessibleActionInterface *actions = node ? node->actionInterface() : nullptr;
+    if (!actions || !actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+        return false;
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    return true;
+}
+
+// Replaces a field's text through its editable-text interface, as a screen reader's text entry does.
+inline bool setText(QAccessibleInterface *field, const QString &text)
+{
+    QAccessibleEditableTextInterface *editable = field ? field->editableTextInterface() : nullptr;
+    if (!editable || !field->textInterface())
+        return false;
+    editable->replaceText(0, field->textInterface()->characterCount(), text);
+    return true;
+}
+} // namespace AccessibleTree
