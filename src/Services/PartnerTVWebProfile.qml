@@ -4,9 +4,10 @@ import Tarvik.Platform
 import Tarvik.Web
 
 // The web profile of the partner TV pages, made through partnertvwebprofile.js and shared by every
-// partner page. Persistent: its cookies and storage survive screens and launches, until the session
-// ends; then it empties itself, and pages go on with a profile that keeps nothing on disk.
-//   required persistent: bool
+// partner page. A persistent one keeps cookies and storage across screens and launches until the
+// session ends; when it ends, the profile empties itself and pages go on with one that keeps
+// nothing on disk.
+//   required persistent: on disk (true) or in memory only
 WebEngineProfile {
     id: profile
 
