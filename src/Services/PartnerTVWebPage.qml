@@ -38,7 +38,6 @@ Item {
         anchors.top: parent.top
         anchors.bottom: parent.bottom
         z: 1
-        enabled: root.backForwardGestures
         preventStealing: true
         onPressed: mouse => startX = mouse.x
         onReleased: mouse => {
@@ -54,12 +53,14 @@ Item {
     EdgeSwipe {
         objectName: "backSwipe"
         anchors.left: parent.left
+        enabled: root.backForwardGestures
         direction: 1
     }
 
     EdgeSwipe {
         objectName: "forwardSwipe"
         anchors.right: parent.right
+        enabled: root.backForwardGestures
         direction: -1
     }
 
