@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build python3 openssl curl clang libclang-rt-14-dev
+    g++ cmake ninja-build python3 openssl curl clang libclang-rt-14-dev valgrind
     libfontconfig-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev
     qt6-svg-dev qt6-positioning-dev qt6-translations-l10n qt6-image-formats-plugins
     qcoro-qt6-dev qtkeychain-qt6-dev libsecret-1-0 libcurl4-openssl-dev

@@ -328,6 +328,7 @@ QCoro::Task<> TarvikAccountStore::clearLocalSession()
     clearCookies();
     // Answers still on their way belong to the session put away here: they set no more cookies.
     m_cookieJar->beginEpoch();
+    Q_EMIT localSessionCleared();
     co_await credentials;
     co_await cookies;
 }

@@ -81,6 +81,9 @@ Q_SIGNALS:
     void isFinanciallyBlockedChanged();
     void recommendedPaymentChanged();
     void tvPackagesChanged();
+    // The local session was wiped (sign-out, sign-in, refused credentials): whatever else the app
+    // keeps for the subscriber goes with it.
+    void localSessionCleared();
 
 private:
     // What one load publishes.

@@ -42,6 +42,7 @@
 #include "urlopenersingleton.h"
 #include "userdefaults.h"
 #include "usernotificationcenter.h"
+#include "webprofiledata.h"
 #include "xdgurlopener.h"
 
 #include <QCoroTask>
@@ -86,7 +87,7 @@ struct Session {
     std::unique_ptr<TarvikAccountStore> store;
     std::unique_ptr<TarvikAccountStoreQml> storeQml;
 
-    QCoro::Task<> open(QString host, TarvikAccountStore::Collaborators collaborators, TarvikApp *app)
+    QCoro::Task<> open(QString host, TarvikAccountStore::Collaborators collaborators, TarvikApp *app, WebProfileData *webData)
     {
         // No probe write: the launch only reads, and a refused write later falls back to memory.
         secrets = std::make_unique<FallbackSecretStore>(std::make_unique<KeychainSecretStore>());
@@ -96,6 +97,8 @@ struct Session {
         collaborators.credentials = credentials.get();
         collaborators.cookies = cookies.get();
         store = std::make_unique<TarvikAccountStore>(collaborators);
+        // The partner pages' cookies and storage are the subscriber's: they go with the session.
+        QObject::connect(store.get(), &TarvikAccountStore::localSessionCleared, webData, &WebProfileData::erase);
         storeQml = std::make_unique<TarvikAccountStoreQml>(store.get());
         TarvikAccountStoreQml::setInstance(storeQml.get());
         app->start(store.get(), credentials.get());
@@ -226,6 +229,8 @@ int main(int argc, char *argv[])
     PasswordRecoveryService recovery(config.baseUrl, &network);
     PasswordRecoveryServiceQml recoveryQml(&recovery, &haptics);
     PasswordRecoveryServiceQml::setInstance(&recoveryQml);
+    WebProfileData webData(nullptr);
+    WebProfileData::setInstance(&webData);
     XdgUrlOpener urlOpener;
     UrlOpenerSingleton::setInstance(&urlOpener);
     CheckoutCertificateTrust::setExtraAuthorities([&network] { return network.extraCaCertificates(); });
@@ -298,7 +303,7 @@ int main(int argc, char *argv[])
             return;
         session.open(config.host(),
                      {.api = &api, .credentials = nullptr, .cookies = nullptr, .cache = &cache, .cookieJar = network.cookieStore(), .clock = &clock},
-                     &tarvikApp);
+                     &tarvikApp, &webData);
     };
     QObject::connect(window, &QQuickWindow::frameSwapped, &app, openSession, Qt::QueuedConnection);
     QTimer::singleShot(250, &app, openSession);

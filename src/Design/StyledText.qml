@@ -13,6 +13,9 @@ Text {
     property real tracking: 0
 
     color: Theme.label
+    // Plain unless a caller says otherwise: text from the site or the user is never read as markup
+    // (Text's own default renders, and fetches the pictures of, anything that looks like HTML).
+    textFormat: Text.PlainText
     Accessible.name: text
     font: size > 0 ? Theme.systemFont(size, weight < 0 ? Font.Normal : weight, rounded, tracking)
                    : Theme.font(textStyle, weight, rounded, tracking)

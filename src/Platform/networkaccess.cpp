@@ -3,40 +3,47 @@
 #include "logging.h"
 #include "sharedcookiestore.h"
 
-#include <QCoroNetworkReply>
 #include <QNetworkAccessManager>
 #include <QSslCertificate>
+#include <QPointer>
 #include <QTimer>
 
 #include <coroutine>
 
 namespace
 {
-// Resumes the awaiting coroutine once `reply` has finished, from the event loop and never inside
-// the reply's own emission of `finished`: abort() emits it synchronously and then still uses the
-// reply, while the coroutine, run to its end, deletes the reply with its frame.
+// Resumes the awaiting coroutine once `reply` has finished, or has been deleted unfinished (its
+// manager went first), from the event loop and never inside one of the reply's signals: abort()
+// emits finished synchronously and then still uses the reply, while the coroutine, run to its
+// end, deletes the reply with its frame.
 class FinishedLater
 {
 public:
-    explicit FinishedLater(QNetworkReply *reply)
+    FinishedLater(QNetworkReply *reply, QObject *outlivesReply)
         : m_reply(reply)
+        , m_outlivesReply(outlivesReply)
     {
     }
     bool await_ready() const { return m_reply->isFinished(); }
     void await_suspend(std::coroutine_handle<> handle)
     {
-        QObject::connect(
-            m_reply, &QNetworkReply::finished, m_reply, [handle] { handle.resume(); },
-            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+        // Both may come (finished, then the reply deleted by the resumed coroutine): the first
+        // resumes, the second finds it done.
+        const auto resumed = std::make_shared<bool>(false);
+        const auto resume = [handle, resumed] {
+            if (!std::exchange(*resumed, true))
+                handle.resume();
+        };
+        const auto once = Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection);
+        QObject::connect(m_reply, &QNetworkReply::finished, m_reply, resume, once);
+        QObject::connect(m_reply, &QObject::destroyed, m_outlivesReply, resume, once);
     }
     void await_resume() const {}
 
 private:
     QNetworkReply *m_reply;
+    QObject *m_outlivesReply;
 };
-
-// Why a request was stopped before its answer was in.
-enum class Stop { None, Deadline, Oversized };
 } // namespace
 
 const QString NetworkAccess::oversizedReplyText = QStringLiteral("Ответ сервера слишком велик. Повторите попытку позже.");
@@ -90,6 +97,29 @@ void NetworkAccess::prepare(QNetworkRequest &request) const
     request.setSslConfiguration(sslConfiguration());
 }
 
+std::shared_ptr<const NetworkAccess::Stop> NetworkAccess::bound(QNetworkReply *reply, std::chrono::milliseconds limit,
+                                                              qint64 bodyLimit)
+{
+    auto stop = std::make_shared<Stop>(Stop::None);
+    // The timer belongs to the reply: it cannot outlive it, and never fires into a finished frame.
+    QTimer::singleShot(std::max(limit, std::chrono::milliseconds(0)), reply, [reply, stop] {
+        *stop = Stop::Deadline;
+        reply->abort();
+    });
+    // The body is held in memory: past the limit the request ends, whatever is still on its way.
+    const auto checkSize = [reply, stop, bodyLimit] {
+        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (reply->bytesAvailable() <= bodyLimit && !(announced.isValid() && announced.toLongLong() > bodyLimit))
+            return;
+        if (*stop == Stop::None)
+            *stop = Stop::Oversized;
+        reply->abort();
+    };
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, checkSize);
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, checkSize);
+    return stop;
+}
+
 QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetworkAccessManager *manager, QNetworkRequest request,
                                                                        QByteArray verb, QByteArray body, std::chrono::milliseconds limit,
                                                                        qint64 bodyLimit) const
@@ -98,29 +128,17 @@ QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetwork
     // Cookies are taken below, and only while the session the request was sent for lasts.
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     const quint64 epoch = m_cookieStore->epoch();
-    auto stop = std::make_shared<Stop>(Stop::None);
     std::unique_ptr<QNetworkReply> reply(manager->sendCustomRequest(request, verb, body));
-    QNetworkReply *raw = reply.get();
+    const QPointer<QNetworkReply> alive = reply.get();
+    const std::shared_ptr<const Stop> stop = bound(reply.get(), limit, bodyLimit);
 
-    // The timer belongs to the reply: it cannot outlive it, and never fires into a finished frame.
-    QTimer::singleShot(std::max(limit, std::chrono::milliseconds(0)), raw, [raw, stop] {
-        *stop = Stop::Deadline;
-        raw->abort();
-    });
-    // The body is held in memory: past the limit the request ends, whatever is still on its way.
-    const auto checkSize = [raw, stop, bodyLimit] {
-        const QVariant announced = raw->header(QNetworkRequest::ContentLengthHeader);
-        if (raw->bytesAvailable() <= bodyLimit && !(announced.isValid() && announced.toLongLong() > bodyLimit))
-            return;
-        if (*stop == Stop::None)
-            *stop = Stop::Oversized;
-        raw->abort();
-    };
-    connect(raw, &QNetworkReply::metaDataChanged, raw, checkSize);
-    connect(raw, &QNetworkReply::readyRead, raw, checkSize);
+    co_await FinishedLater(reply.get(), m_cookieStore);
 
-    co_await FinishedLater(raw);
-
+    if (!alive) {
+        // Its manager deleted it: it is not ours to delete again.
+        (void)reply.release();
+        co_return TarvikError::cancelled();
+    }
     const QNetworkReply::NetworkError error = reply->error();
     if (*stop == Stop::Deadline)
         co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));

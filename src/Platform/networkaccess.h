@@ -45,11 +45,21 @@ public:
 
     // Sends `request` on `manager` within `limit`, and gives back the reply once it carries an HTTP
     // answer, its body of at most `bodyLimit` bytes read. A failure below HTTP (time-out,
-    // connection, TLS, a body past the limit) is a Transport error; an aborted request is a
-    // cancellation. The reply's cookies go to the cookie store unless its epoch ended meanwhile.
+    // connection, TLS, a body past the limit) is a Transport error; an aborted request, or one
+    // whose manager was deleted meanwhile, is a cancellation. The reply's cookies go to the cookie
+    // store unless its epoch ended meanwhile. The caller resumes from the event loop, never inside
+    // a signal of the reply.
     QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> send(QNetworkAccessManager *manager, QNetworkRequest request,
                                                              QByteArray verb, QByteArray body, std::chrono::milliseconds limit,
                                                              qint64 bodyLimit = defaultBodyLimit) const;
+
+    // Why a bounded reply was stopped before its answer was in.
+    enum class Stop { None, Deadline, Oversized };
+    // Bounds a reply of a download from outside: it is aborted once `limit` has passed, or once its
+    // body passes `bodyLimit` bytes, announced or received (checked as the body arrives). Its
+    // owner reads the reason after it has finished. For every request sent by send(), and for Qt
+    // Quick's own picture loads.
+    static std::shared_ptr<const Stop> bound(QNetworkReply *reply, std::chrono::milliseconds limit, qint64 bodyLimit);
 
 private:
     // TLS loads with the first use, not with the app's first frame; from any thread (QML's

@@ -2,20 +2,31 @@
 
 #include <QQmlNetworkAccessManagerFactory>
 
+#include <chrono>
+
 class NetworkAccess;
 
-// The network access managers of a QML engine (Qt Quick's pictures over https) with the app's TLS:
-// the system's CAs plus the extra CA of `NetworkAccess`, verification never relaxed. Managers are
-// made on the engine's loader threads; TLS loads with their first request, not with the manager.
-// They keep cookies of their own: the shared cookie store serves the main thread only.
+// The network access managers of a QML engine (Qt Quick's pictures over https, the channel logos)
+// with the app's TLS: the system's CAs plus the extra CA of `NetworkAccess`, verification never
+// relaxed. Every reply is bounded in size and time as the app's own downloads are; a picture past
+// a bound fails, and its item shows its placeholder. Managers are made on the engine's loader
+// threads; TLS loads with their first request, not with the manager. They keep cookies of their
+// own: the shared cookie store serves the main thread only.
 class QmlNetworkAccessFactory : public QQmlNetworkAccessManagerFactory
 {
 public:
-    // `network` outlives the engine the factory is set on.
-    explicit QmlNetworkAccessFactory(const NetworkAccess *network);
+    // A channel logo is a few tens of kilobytes; a picture past this is not one of ours, and the
+    // loader holds the whole body in memory until it decodes it.
+    static constexpr qint64 maxPictureBytes = 2 * 1024 * 1024;
+    // A picture still not in after this gives up, whether its host is silent or drips.
+    static constexpr std::chrono::seconds pictureTimeLimit{20};
+
+    // `network` outlives the engine the factory is set on; `timeLimit` is pictureTimeLimit but in tests.
+    explicit QmlNetworkAccessFactory(const NetworkAccess *network, std::chrono::milliseconds timeLimit = pictureTimeLimit);
 
     QNetworkAccessManager *create(QObject *parent) override;
 
 private:
     const NetworkAccess *m_network;
+    std::chrono::milliseconds m_timeLimit;
 };

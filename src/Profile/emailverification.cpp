@@ -78,10 +78,14 @@ void EmailVerification::verify()
         setMessage(QStringLiteral("Неверный код. Для макета используйте 8806."));
         return;
     }
-    if (m_defaults) {
-        m_defaults->setValue(Defaults::verifiedEmail, m_email.trimmed());
-        if (m_purpose == TwoFactor)
-            m_defaults->setValue(Defaults::twoFactorEnabled, true);
+    // Success is said only for what was stored: the settings refuse a value past their limit.
+    if (!m_defaults || !m_defaults->setValue(Defaults::verifiedEmail, m_email.trimmed())) {
+        setMessage(QStringLiteral("Не удалось сохранить e-mail: адрес слишком длинный."));
+        return;
+    }
+    if (m_purpose == TwoFactor && !m_defaults->setValue(Defaults::twoFactorEnabled, true)) {
+        setMessage(QStringLiteral("Не удалось подключить двухфакторную аутентификацию."));
+        return;
     }
     setMessage(m_purpose == TwoFactor ? QStringLiteral("Двухфакторная аутентификация подключена.")
                                       : QStringLiteral("E-mail подтверждён и добавлен в профиль."));

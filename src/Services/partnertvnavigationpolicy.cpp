@@ -40,9 +40,10 @@ Decision decide(Page page, const QUrl &url)
     return {};
 }
 
-bool isOwnScheme(const QUrl &url)
+bool staysInView(const QUrl &url)
 {
-    const QString scheme = url.scheme().toLower();
-    return scheme == accountScheme || scheme == packageScheme;
+    static const QStringList shownByTheView{QStringLiteral("https"), QStringLiteral("http"), QStringLiteral("about"),
+                                            QStringLiteral("data"), QStringLiteral("blob")};
+    return url.isValid() && shownByTheView.contains(url.scheme().toLower());
 }
 } // namespace PartnerTVNavigationPolicy

@@ -4,7 +4,8 @@
 #include <QUrl>
 
 // What the partner TV pages may do when they navigate: the app's own links ("tarvik-account",
-// "tarvik-package") become callbacks, everything else loads in the view. Pure decisions;
+// "tarvik-package") become callbacks, everything else stays in the view: what the view shows itself
+// loads there, and no address ever leaves for another program. Pure decisions;
 // PartnerTVPageCoordinator applies them.
 namespace PartnerTVNavigationPolicy
 {
@@ -31,7 +32,8 @@ inline const QString accountScheme = QStringLiteral("tarvik-account");
 inline const QString packageScheme = QStringLiteral("tarvik-package");
 
 Decision decide(Page page, const QUrl &url);
-// Whether an address uses one of the app's own schemes; such an address never loads and is never
-// handed on to the desktop, whatever the decision.
-bool isOwnScheme(const QUrl &url);
+// Whether the web view shows `url` itself (a web page, a blank or inline document). Any other
+// scheme, ours included, belongs to some other program: the view refuses it, whatever the
+// decision, so that the web engine never hands it to the desktop.
+bool staysInView(const QUrl &url);
 } // namespace PartnerTVNavigationPolicy

@@ -21,7 +21,7 @@ bool PartnerTVPageCoordinator::allowsNavigation(const QUrl &url)
         = decide(m_page == CatalogPage ? PartnerTVNavigationPolicy::Page::Catalog : PartnerTVNavigationPolicy::Page::Package, url);
     switch (decision.action) {
     case Action::Allow:
-        return !isOwnScheme(url);
+        return url.isEmpty() || staysInView(url);
     case Action::CreateAccount:
         Q_EMIT createAccountRequested();
         return false;

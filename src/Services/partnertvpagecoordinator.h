@@ -24,8 +24,9 @@ public:
     Page page() const { return m_page; }
     void setPage(Page page);
 
-    // Whether the view may load `url`; the app's own links are refused (after their signal), so
-    // that the engine never hands them to the desktop.
+    // Whether the view may load `url`; the app's own links are refused (after their signal), and so
+    // is any address the view does not show itself, so that the engine never hands one to the
+    // desktop.
     Q_INVOKABLE bool allowsNavigation(const QUrl &url);
 
 Q_SIGNALS:

@@ -4,7 +4,6 @@
 #include "networkaccess.h"
 #include "tarvikshopimagecache.h"
 
-#include <QCoroNetworkReply>
 #include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -40,17 +39,16 @@ QCoro::Task<> TarvikCachedImageLoader::download(std::shared_ptr<TarvikCachedImag
     QPointer<TarvikShopImageCache> cache = self->m_cache;
     QNetworkRequest request{QUrl(self->m_url)};
     request.setTransferTimeout(int(std::chrono::duration_cast<std::chrono::milliseconds>(TarvikShopImageCache::transferTimeout).count()));
-    cache->network()->prepare(request);
-    std::unique_ptr<QNetworkReply> reply(cache->manager()->get(request));
-    QNetworkReply *watched = reply.get();
-    // Aborting finishes the reply at once: never from inside its own signal, which resumes us.
-    QObject::connect(watched, &QNetworkReply::downloadProgress, watched, [watched](qint64 received, qint64) {
-        if (received > TarvikShopImageCache::maxImageBytes)
-            QMetaObject::invokeMethod(watched, &QNetworkReply::abort, Qt::QueuedConnection);
-    });
-
-    co_await reply.get();
-
+    // Resumes from the event loop whatever ends the download (an answer, a time-out, the size
+    // cap, the cache going): Qt still uses a reply after aborting it.
+    const auto sent = co_await cache->network()->send(cache->manager(), request, QByteArrayLiteral("GET"), {},
+                                                      cache->timeLimit(), TarvikShopImageCache::maxImageBytes);
+    if (!sent) {
+        qCDebug(lcHttp) << "photo not loaded:" << sent.error().description();
+        self->finish(State::Failed);
+        co_return;
+    }
+    const std::unique_ptr<QNetworkReply> &reply = *sent;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError || status != 200) {
         qCDebug(lcHttp) << "photo not loaded" << status << reply->error() << reply->url().path();
@@ -64,18 +62,26 @@ QCoro::Task<> TarvikCachedImageLoader::download(std::shared_ptr<TarvikCachedImag
         self->finish(State::Failed);
         co_return;
     }
-    if (cache) {
-        // Written whole or not at all: a run killed mid-write leaves the old state behind.
-        QDir().mkpath(cache->directory());
-        QSaveFile file(cache->filePath(self->m_url));
-        if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit())
-            qCDebug(lcHttp) << "photo not cached" << file.errorString();
-    }
+    // A loader that has given up (its cache went) keeps nothing.
+    if (!cache || self->m_state != State::Loading)
+        co_return;
+    // Written whole or not at all: a run killed mid-write leaves the old state behind.
+    QDir().mkpath(cache->directory());
+    QSaveFile file(cache->filePath(self->m_url));
+    if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit())
+        qCDebug(lcHttp) << "photo not cached" << file.errorString();
     self->finish(State::Shown, image);
+}
+
+void TarvikCachedImageLoader::fail()
+{
+    finish(State::Failed);
 }
 
 void TarvikCachedImageLoader::finish(State state, const QImage &image)
 {
+    if (m_state != State::Loading)
+        return;
     m_image = image;
     m_state = state;
     Q_EMIT finished();

@@ -29,6 +29,8 @@ public:
 
     // Reads the cache file, or starts the download; the cache calls it once after making the loader.
     void start();
+    // Gives up now if still loading; the download, if one runs, no longer counts.
+    void fail();
 
 Q_SIGNALS:
     // The state left Loading.
@@ -37,6 +39,7 @@ Q_SIGNALS:
 private:
     // Holds the loader until the download has ended, whether or not a view still shows it.
     static QCoro::Task<> download(std::shared_ptr<TarvikCachedImageLoader> self);
+    // Leaves Loading; later calls change nothing.
     void finish(State state, const QImage &image = {});
 
     QPointer<TarvikShopImageCache> m_cache;

@@ -5,8 +5,6 @@
 
 #include <QCryptographicHash>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QPointer>
 #include <QStandardPaths>
 
 TarvikShopImageCache::TarvikShopImageCache(NetworkAccess *network, const QString &directory, QObject *parent)
@@ -21,14 +19,11 @@ TarvikShopImageCache::TarvikShopImageCache(NetworkAccess *network, const QString
 
 TarvikShopImageCache::~TarvikShopImageCache()
 {
-    // Downloads still running end as failures now, while their replies still have a manager:
-    // each one's coroutine owns its reply and deletes it as it ends.
-    QList<QPointer<QNetworkReply>> running;
-    for (QNetworkReply *reply : m_manager->findChildren<QNetworkReply *>())
-        running.append(reply);
-    for (const QPointer<QNetworkReply> &reply : std::as_const(running)) {
-        if (reply)
-            reply->abort();
+    // The manager deletes the replies still under way; their downloads learn it from the event
+    // loop, find no cache and write nothing.
+    for (const std::weak_ptr<TarvikCachedImageLoader> &entry : std::as_const(m_loaders)) {
+        if (const auto loader = entry.lock())
+            loader->fail();
     }
 }
 

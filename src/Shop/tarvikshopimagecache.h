@@ -21,12 +21,16 @@ class TarvikShopImageCache : public QObject
 public:
     // `directory` empty: "TarvikShopImages" in the user's caches folder.
     explicit TarvikShopImageCache(NetworkAccess *network, const QString &directory = {}, QObject *parent = nullptr);
+    // Photos still loading fail; their downloads end with the manager.
     ~TarvikShopImageCache() override;
 
-    // Bodies beyond this are not photos of ours: the download is dropped.
+    // Bodies beyond this are not photos of ours: the download is dropped as soon as the body
+    // passes it (or announces more).
     static constexpr qint64 maxImageBytes = 16 * 1024 * 1024;
     // A download that receives nothing for this long gives up.
     static constexpr std::chrono::seconds transferTimeout{60};
+    // A download still not complete after this gives up, however steadily a slow host drips.
+    static constexpr std::chrono::seconds downloadLimit{180};
 
     QString directory() const { return m_directory; }
     // 64 lower-case hex digits of the SHA-256 of the address text as written (UTF-8).
@@ -40,10 +44,14 @@ public:
 
     QNetworkAccessManager *manager() const { return m_manager; }
     NetworkAccess *network() const { return m_network; }
+    // downloadLimit unless changed (tests).
+    std::chrono::milliseconds timeLimit() const { return m_timeLimit; }
+    void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
 
 private:
     NetworkAccess *m_network;
     QNetworkAccessManager *m_manager;
     QString m_directory;
+    std::chrono::milliseconds m_timeLimit = downloadLimit;
     QHash<QString, std::weak_ptr<TarvikCachedImageLoader>> m_loaders;
 };

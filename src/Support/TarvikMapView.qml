@@ -101,6 +101,9 @@ Item {
             height: tileSize + 0.5
             source: tileSource
             asynchronous: true
+            // Decoded at a tile's own size (TarvikTileCache.tileSize), whatever it is drawn at.
+            sourceSize.width: 256
+            sourceSize.height: 256
             smooth: true
             Accessible.ignored: true
         }

@@ -14,7 +14,10 @@ using namespace std::chrono_literals;
 
 namespace
 {
+// The answer is one place of a few hundred bytes; a body past this is dropped as it comes.
 constexpr qint64 maxReplyBytes = 256 * 1024;
+// An address lookup still not answered after this gives up (the map stays where it starts).
+constexpr std::chrono::milliseconds lookupTimeLimit = 20s;
 
 std::optional<double> number(const QJsonValue &value)
 {
@@ -35,6 +38,7 @@ HttpsOfficeGeocoder::HttpsOfficeGeocoder(QUrl endpoint, NetworkAccess *network, 
     , m_endpoint(std::move(endpoint))
     , m_network(network)
     , m_manager(network ? network->createManager(this) : nullptr)
+    , m_timeLimit(lookupTimeLimit)
 {
 }
 
@@ -65,11 +69,11 @@ QCoro::Task<std::optional<WebMercator::Coordinate>> HttpsOfficeGeocoder::geocode
     url.setQuery(query);
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Tarvik/1.0 (office map)"));
-    auto result = co_await m_network->send(m_manager, request, QByteArrayLiteral("GET"), {}, 20s);
+    auto result = co_await m_network->send(m_manager, request, QByteArrayLiteral("GET"), {}, m_timeLimit, maxReplyBytes);
     if (!result.ok())
         co_return std::nullopt;
     std::unique_ptr<QNetworkReply> reply = std::move(result.value());
-    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200 || reply->bytesAvailable() > maxReplyBytes)
+    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200)
         co_return std::nullopt;
-    co_return parseReply(reply->read(maxReplyBytes));
+    co_return parseReply(reply->readAll());
 }

@@ -4,6 +4,8 @@
 
 #include <QUrl>
 
+#include <chrono>
+
 class NetworkAccess;
 class QNetworkAccessManager;
 
@@ -18,6 +20,8 @@ public:
     HttpsOfficeGeocoder(QUrl endpoint, NetworkAccess *network, QObject *parent = nullptr);
 
     QCoro::Task<std::optional<WebMercator::Coordinate>> geocode(QString address) override;
+    // How long a lookup may take; twenty seconds unless changed (tests).
+    void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
 
     // The first place of a reply, if it is one.
     static std::optional<WebMercator::Coordinate> parseReply(const QByteArray &body);
@@ -26,4 +30,5 @@ private:
     QUrl m_endpoint;
     NetworkAccess *m_network;
     QNetworkAccessManager *m_manager;
+    std::chrono::milliseconds m_timeLimit;
 };

@@ -2,35 +2,47 @@
 
 #include "networkaccess.h"
 
+#include <QBuffer>
 #include <QCoroTask>
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
-#include <QImage>
+#include <QImageReader>
 #include <QPointer>
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include <chrono>
-
-using namespace std::chrono_literals;
+#include <algorithm>
+#include <vector>
 
 namespace
 {
-// A tile is a small picture; anything larger is not one.
-constexpr qint64 maxTileBytes = 1024 * 1024;
-
-QCoro::Task<std::optional<QByteArray>> download(NetworkAccess *network, QNetworkAccessManager *manager, QUrl url)
+QCoro::Task<std::optional<QByteArray>> download(NetworkAccess *network, QNetworkAccessManager *manager, QUrl url,
+                                                std::chrono::milliseconds limit)
 {
     QNetworkRequest request(url);
     // Tile servers ask clients to say who they are.
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Tarvik/1.0 (office map)"));
-    auto result = co_await network->send(manager, request, QByteArrayLiteral("GET"), {}, 20s);
+    auto result = co_await network->send(manager, request, QByteArrayLiteral("GET"), {}, limit, TarvikTileCache::maxTileBytes);
     if (!result.ok())
         co_return std::nullopt;
     std::unique_ptr<QNetworkReply> reply = std::move(result.value());
-    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200 || reply->bytesAvailable() > maxTileBytes)
+    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200)
         co_return std::nullopt;
-    co_return reply->read(maxTileBytes);
+    co_return reply->readAll();
+}
+
+// Whether `body` is a whole tile: its header says tileSize square before anything is decoded
+// (a small file can claim a huge picture), and it then decodes.
+bool isTile(const QByteArray &body)
+{
+    QBuffer buffer;
+    buffer.setData(body);
+    QImageReader reader(&buffer);
+    if (reader.size() != QSize(TarvikTileCache::tileSize, TarvikTileCache::tileSize))
+        return false;
+    return !reader.read().isNull();
 }
 } // namespace
 
@@ -98,10 +110,10 @@ void TarvikTileCache::fetch(int z, int x, int y)
     m_inFlight.insert(tile);
     m_requested.append(tile);
     const QString path = filePath(z, x, y);
-    QCoro::connect(download(m_network, m_manager, url), this, [this, tile, path](const std::optional<QByteArray> &body) {
+    QCoro::connect(download(m_network, m_manager, url, m_timeLimit), this, [this, tile, path](const std::optional<QByteArray> &body) {
         m_inFlight.remove(tile);
-        // Only a picture goes into the cache; an error page would otherwise stay there for good.
-        if (!body || QImage::fromData(*body).isNull()) {
+        // Only a tile goes into the cache; an error page would otherwise stay there for good.
+        if (!body || !isTile(*body)) {
             m_failed.insert(tile);
             return;
         }
@@ -111,6 +123,40 @@ void TarvikTileCache::fetch(int z, int x, int y)
             m_failed.insert(tile);
             return;
         }
+        kept(path, body->size());
         Q_EMIT tileReady(tile);
     });
+}
+
+void TarvikTileCache::kept(const QString &path, qint64 bytes)
+{
+    if (!m_stored) {
+        // What earlier runs left (the tile just written among it), oldest first.
+        std::vector<std::pair<QDateTime, StoredTile>> found;
+        QDirIterator files(m_directory, {QStringLiteral("*.tile")}, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QFileInfo info = files.nextFileInfo();
+            found.push_back({info.lastModified(), {info.filePath(), info.size()}});
+        }
+        std::stable_sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        m_stored.emplace();
+        for (auto &[written, stored] : found) {
+            m_diskBytes += stored.bytes;
+            m_stored->push_back(std::move(stored));
+        }
+        // Written within the clock's resolution of older ones, it may not sort last: it is the newest.
+        const auto self = std::find_if(m_stored->begin(), m_stored->end(), [&](const StoredTile &t) { return t.path == path; });
+        if (self != m_stored->end()) {
+            m_diskBytes -= self->bytes;
+            m_stored->erase(self);
+        }
+    }
+    m_stored->push_back({path, bytes});
+    m_diskBytes += bytes;
+    while (m_diskBytes > m_diskLimit && m_stored->size() > 1) {
+        const StoredTile oldest = m_stored->front();
+        m_stored->pop_front();
+        m_diskBytes -= oldest.bytes;
+        QFile::remove(oldest.path);
+    }
 }

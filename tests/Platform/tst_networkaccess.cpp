@@ -67,6 +67,39 @@ private Q_SLOTS:
         m_site->releaseHeld();
     }
 
+    // A manager deleted under a request (its owner went: the app quitting, a screen's cache) takes
+    // the reply with it: the request ends as cancelled, from the event loop, without the reply
+    // being deleted a second time.
+    void deletedManagerEndsTheRequest_data()
+    {
+        QTest::addColumn<bool>("abortedFirst");
+        QTest::newRow("still waiting") << false;
+        QTest::newRow("aborted, then deleted") << true;
+    }
+    void deletedManagerEndsTheRequest()
+    {
+        QFETCH(bool, abortedFirst);
+        QSignalSpy held(m_site.get(), &StandinSite::requestHeld);
+        m_site->hold(QStringLiteral("action2"));
+        auto *owned = m_network->createManager();
+        const QUrl url = m_site->baseUrl().resolved(QUrl(QStringLiteral("mobile.jsp?action=action2")));
+        std::optional<Result<std::unique_ptr<QNetworkReply>>> outcome;
+        QObject context;
+        QCoro::connect(m_network->send(owned, QNetworkRequest(url), "GET", {}, 10s), &context,
+                       [&outcome](auto &&result) { outcome = std::move(result); });
+        QVERIFY(held.wait());
+        if (abortedFirst) {
+            for (QNetworkReply *reply : owned->findChildren<QNetworkReply *>())
+                reply->abort();
+        }
+        delete owned;
+        QVERIFY(!outcome);
+        QTRY_VERIFY_WITH_TIMEOUT(outcome, 5000);
+        QVERIFY(!*outcome);
+        QCOMPARE(outcome->error().domain(), TarvikError::Domain::Cancelled);
+        m_site->releaseHeld();
+    }
+
     void bodiesPastTheLimitAreRefusedWhileReading_data()
     {
         QTest::addColumn<StandinFault>("fault");

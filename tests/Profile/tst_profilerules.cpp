@@ -139,6 +139,32 @@ private Q_SLOTS:
         QCOMPARE(verification.message(), message);
     }
 
+    // The settings keep no value past their limit: an address they refuse is not reported as
+    // confirmed, and two-factor sign-in is not said to be on.
+    void anAddressThatWasNotKeptIsNotConfirmed_data()
+    {
+        QTest::addColumn<int>("purpose");
+        QTest::newRow("profile") << int(EmailVerification::Profile);
+        QTest::newRow("two-factor") << int(EmailVerification::TwoFactor);
+    }
+    void anAddressThatWasNotKeptIsNotConfirmed()
+    {
+        QFETCH(int, purpose);
+        auto defaults = freshDefaults();
+        defaults->setValue(QStringLiteral("tarvikVerifiedEmail"), QStringLiteral("anna@mail.ru"));
+        EmailVerification verification(defaults.get());
+        verification.setPurpose(EmailVerification::Purpose(purpose));
+        const QString pasted = QString(int(UserDefaults::maxValueBytes), QLatin1Char('a')) + QStringLiteral("@mail.ru");
+        verification.setEmail(pasted);
+        verification.press();
+        QVERIFY(verification.codeSent());
+        verification.setCode(QStringLiteral("8806"));
+        verification.press();
+        QCOMPARE(verification.message(), QStringLiteral("Не удалось сохранить e-mail: адрес слишком длинный."));
+        QCOMPARE(defaults->value(QStringLiteral("tarvikVerifiedEmail")).toString(), QStringLiteral("anna@mail.ru"));
+        QVERIFY(!defaults->contains(QStringLiteral("tarvikTwoFactorEnabled")));
+    }
+
     void storedAddressIsOffered()
     {
         auto defaults = freshDefaults();

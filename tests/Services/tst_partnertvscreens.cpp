@@ -1,5 +1,6 @@
 #include "accountfixture.h"
 #include "checkoutcertificatetrust.h"
+#include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
 #include "haptics.h"
 #include "hapticssingleton.h"
@@ -8,11 +9,16 @@
 #include "qmlnetworkaccessfactory.h"
 #include "standinpartnertv.h"
 #include "testpaths.h"
+#include "webprofiledata.h"
 
+#include <QDesktopServices>
+#include <QFile>
 #include <QDir>
 #include <QQmlEngine>
 #include <QUrlQuery>
 #include <QtQml/QQmlExtensionPlugin>
+
+#include <algorithm>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
@@ -34,6 +40,11 @@ public:
         : m_fixture(fixture)
         , m_haptics(haptics)
     { }
+    ~StandinControl() override
+    {
+        for (const QString &scheme : std::as_const(m_watched))
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
 
     QString origin() const { return m_fixture->site->baseUrl().toString(QUrl::RemovePath); }
     QString missingLogoPath() const { return QString::fromLatin1(StandinPartnerTV::missingLogoPath); }
@@ -75,6 +86,27 @@ public:
     {
         return m_fixture->site->lastQuery(key);
     }
+    // Addresses of these schemes that the web engine hands to the desktop are caught here.
+    Q_INVOKABLE void watchHandoffs(const QStringList &schemes)
+    {
+        for (const QString &scheme : schemes) {
+            QDesktopServices::setUrlHandler(scheme, &m_desktop, "openUrl");
+            m_watched.append(scheme);
+        }
+        m_desktop.clear();
+    }
+    Q_INVOKABLE QStringList handoffs() const { return m_desktop.requestedUrls(); }
+    // After a sign-out: whether the partner profile's folders are gone, or will be before it is
+    // opened next.
+    Q_INVOKABLE bool partnerDataGoneOrPending() const
+    {
+        const QStringList folders = WebProfileData::folders(WebProfileData::partnerTVStorage);
+        if (QFile::exists(folders.constFirst() + QStringLiteral(".erase")))
+            return true;
+        return std::none_of(folders.cbegin(), folders.cend(), [](const QString &folder) { return QDir(folder).exists(); });
+    }
+    // The folders of the persistent profile `storageName`, as WebProfileData finds them.
+    Q_INVOKABLE QStringList profileFolders(const QString &storageName) const { return WebProfileData::folders(storageName); }
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
         return QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
@@ -83,6 +115,8 @@ public:
 private:
     AccountFixture *m_fixture;
     Haptics *m_haptics;
+    FakeUrlOpener m_desktop;
+    QStringList m_watched;
 };
 
 // The partner TV screens over the store and the stand-in, every partner host on the stand-in (the
@@ -131,13 +165,21 @@ protected:
         config.imageHost = address;
         config.productLogoUrl = QUrl(QStringLiteral("https://%1/images/tarvik-logo.svg").arg(named));
         PartnerTVConfig::setCurrent(config);
+        // As main() wires it: the partner pages' data goes with the session.
+        WebProfileData::setInstance(&m_webData);
+        QObject::connect(fixture->store.get(), &TarvikAccountStore::localSessionCleared, &m_webData, &WebProfileData::erase);
         return std::make_unique<StandinControl>(fixture, &m_haptics);
     }
 
-    void release() override { HapticsSingleton::setInstance(nullptr); }
+    void release() override
+    {
+        HapticsSingleton::setInstance(nullptr);
+        WebProfileData::setInstance(nullptr);
+    }
 
 private:
     Haptics m_haptics;
+    WebProfileData m_webData{nullptr};
     std::unique_ptr<QmlNetworkAccessFactory> m_factory;
 };
 

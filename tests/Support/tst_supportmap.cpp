@@ -10,6 +10,12 @@
 #include "webmercator.h"
 
 #include <QAbstractItemModelTester>
+#include <QBuffer>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -198,6 +204,77 @@ private Q_SLOTS:
         QCOMPARE(ready.size(), 0);
         QVERIFY(cache.source(3, 1, 1).isEmpty());
         QCOMPARE(cache.requestedKeys().size(), 1); // a failed tile is not asked for again
+        m_site->clearRequests();
+    }
+
+    // A tile is a square of the map's tile size: another picture is not kept, nor asked for again.
+    void keepsOnlyTileSizedPictures_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("twice as large") << QSize(512, 512);
+        QTest::newRow("a pixel") << QSize(1, 1);
+        QTest::newRow("not square") << QSize(256, 128);
+    }
+    void keepsOnlyTileSizedPictures()
+    {
+        QFETCH(QSize, size);
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+        const QString path = QStringLiteral("/tiles/4/3/5.png");
+        m_site->setOverride(path, {.body = png});
+        QTemporaryDir dir;
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        QSignalSpy ready(&cache, &TarvikTileCache::tileReady);
+        QVERIFY(cache.source(4, 3, 5).isEmpty());
+        QTRY_COMPARE(cache.pendingCount(), 0);
+        QCOMPARE(ready.size(), 0);
+        QVERIFY(cache.cachedSource(4, 3, 5).isEmpty());
+        QVERIFY(cache.source(4, 3, 5).isEmpty());
+        QCOMPARE(m_site->requestKeys().count(path), 1);
+        m_site->clearOverrides();
+        m_site->clearRequests();
+    }
+
+    // The folder holds no more than its bound: past it, the tiles written longest ago go first,
+    // those of earlier runs included, and the tile just fetched stays.
+    void trimsTheOldestTiles()
+    {
+        QTemporaryDir dir;
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QStringList earlier;
+        for (int i = 0; i < 4; ++i) {
+            const QString file = dir.filePath(QStringLiteral("earlier/15/%1/0.tile").arg(i));
+            QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+            QFile written(file);
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(QByteArray(100 * 1024, 'x'));
+            written.close();
+            // The first written longest ago.
+            QVERIFY(written.open(QIODevice::ReadWrite));
+            QVERIFY(written.setFileTime(now.addSecs(-3600 * (4 - i)), QFileDevice::FileModificationTime));
+            written.close();
+            earlier.append(file);
+        }
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        cache.setDiskLimit(350 * 1024);
+        QSignalSpy ready(&cache, &TarvikTileCache::tileReady);
+        QVERIFY(cache.source(10, 619, 320).isEmpty());
+        QVERIFY(ready.wait());
+        QVERIFY(!QFile::exists(earlier.at(0)));
+        QVERIFY(QFile::exists(earlier.at(1)) && QFile::exists(earlier.at(2)) && QFile::exists(earlier.at(3)));
+        QVERIFY(!cache.cachedSource(10, 619, 320).isEmpty());
+        QVERIFY(cache.diskBytes() <= 350 * 1024);
+
+        // Every new tile pushes out the oldest left.
+        cache.setDiskLimit(cache.diskBytes() - 50 * 1024);
+        QVERIFY(cache.source(10, 620, 320).isEmpty());
+        QVERIFY(ready.wait());
+        QVERIFY(!QFile::exists(earlier.at(1)));
+        QVERIFY(QFile::exists(earlier.at(2)) && QFile::exists(earlier.at(3)));
+        QVERIFY(!cache.cachedSource(10, 619, 320).isEmpty() && !cache.cachedSource(10, 620, 320).isEmpty());
         m_site->clearRequests();
     }
 

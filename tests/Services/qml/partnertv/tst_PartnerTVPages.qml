@@ -179,6 +179,112 @@ Item {
             compare(connectSpy.count, 2)
         }
 
+        // Whatever a page or one of its frames asks for that the view does not show itself stays
+        // in the view: no program of the desktop is handed the address, with or without a click.
+        function test_otherSchemesNeverLeaveTheView_data() {
+            return [
+                { tag: "script navigation", script: "window.location.href = 'tarvikunknown://go?from=script'" },
+                { tag: "frame", script: "var f = document.createElement('iframe'); f.src = 'tarvikunknown://frame';"
+                        + " document.body.appendChild(f)" },
+                { tag: "window", script: "window.open('tarvikunknown://window')" },
+                { tag: "mail link", script: "var a = document.createElement('a'); a.href = 'mailto:x@example.org';"
+                        + " document.body.appendChild(a); a.click()" },
+                { tag: "phone link", script: "document.getElementById('phone').click()" },
+            ]
+        }
+        function test_otherSchemesNeverLeaveTheView(data) {
+            Standin.watchHandoffs(["tarvikunknown", "mailto", "tel"])
+            openCatalog()
+            const before = page.webView.url.toString()
+            run(data.script)
+            settle()
+            compare(Standin.handoffs(), [])
+            compare(page.webView.url.toString(), before)
+            compare(text("headline"), "24ТВ от Tarvik")
+        }
+
+        // Back and forward as in the checkout, on the package page only: a drag from the left edge
+        // goes back, one from the right edge forward, and so do Alt+Left and Alt+Right.
+        function test_packagePageGoesBackAndForward() {
+            openPackage("514")
+            const first = page.webView.url.toString()
+            // A click of the user's: the engine keeps links followed from a script out of the history.
+            const box = JSON.parse(run("JSON.stringify(document.getElementById('all-packets').getBoundingClientRect())"))
+            const at = page.webView.mapToItem(root, box.x + box.width / 2, box.y + box.height / 2)
+            mouseClick(root, at.x, at.y)
+            tryVerify(() => page.webView.url.toString().endsWith("/packets"), 10000)
+            const second = page.webView.url.toString()
+            tryCompare(page.webView, "loading", false, 20000)
+
+            const y = root.height / 2
+            mousePress(root, 4, y)
+            mouseMove(root, 60, y)
+            mouseMove(root, 160, y)
+            mouseRelease(root, 160, y)
+            tryVerify(() => page.webView.url.toString() === first, 10000)
+            tryCompare(page.webView, "loading", false, 20000)
+            mousePress(root, root.width - 4, y)
+            mouseMove(root, root.width - 60, y)
+            mouseMove(root, root.width - 160, y)
+            mouseRelease(root, root.width - 160, y)
+            tryVerify(() => page.webView.url.toString() === second, 10000)
+            tryCompare(page.webView, "loading", false, 20000)
+
+            keyClick(Qt.Key_Left, Qt.AltModifier)
+            tryVerify(() => page.webView.url.toString() === first, 10000)
+            tryCompare(page.webView, "loading", false, 20000)
+            keyClick(Qt.Key_Right, Qt.AltModifier)
+            tryVerify(() => page.webView.url.toString() === second, 10000)
+        }
+
+        // The catalog page keeps them off: its edges and the keys leave its history alone.
+        function test_catalogPageHasNoBackAndForward() {
+            openCatalog()
+            const first = page.webView.url.toString()
+            const box = JSON.parse(run("JSON.stringify(document.getElementById('tariffs').getBoundingClientRect())"))
+            const at = page.webView.mapToItem(root, box.x + box.width / 2, box.y + box.height / 2)
+            // Off the page's own handlers: a plain https link.
+            run("document.getElementById('tariffs').setAttribute('href', '" + Standin.origin + "/24tv/index.html?second')")
+            mouseClick(root, at.x, at.y)
+            tryVerify(() => page.webView.url.toString().endsWith("?second"), 10000)
+            tryCompare(page.webView, "loading", false, 20000)
+            verify(page.webView.canGoBack)
+            verify(!findChild(page, "backSwipe").enabled)
+            keyClick(Qt.Key_Left, Qt.AltModifier)
+            const y = root.height / 2
+            mousePress(root, 4, y)
+            mouseMove(root, 160, y)
+            mouseRelease(root, 160, y)
+            settle()
+            verify(page.webView.url.toString().endsWith("?second"))
+            verify(first !== page.webView.url.toString())
+        }
+
+        // What a partner session stored in the pages (a cookie, local storage) is gone once the
+        // subscriber signs out: the next page finds none, and the profile's folders are gone or go
+        // before the profile is next opened.
+        function test_signOutLeavesNoPartnerData() {
+            openPackage("514")
+            run("document.cookie = 'partner_session=previous; max-age=86400; path=/'; localStorage.setItem('partner', 'previous')")
+            tryVerify(() => run("document.cookie").indexOf("partner_session=previous") >= 0, 5000)
+            compare(run("localStorage.getItem('partner')"), "previous")
+            page.parent.destroy()
+            page = null
+
+            Standin.signOut()
+            verify(Standin.partnerDataGoneOrPending())
+            openPackage("514")
+            compare(run("document.cookie"), "")
+            verify(run("localStorage.getItem('partner') === null"))
+        }
+
+        // The folders the sign-out removes are the ones the engine keeps a persistent profile in.
+        function test_profileFoldersAreTheEngines() {
+            const profile = createTemporaryQmlObject("import QtWebEngine; WebEngineProfile { storageName: 'TarvikFolderCheck';"
+                    + " offTheRecord: false }", root)
+            compare([profile.persistentStoragePath, profile.cachePath], Standin.profileFolders("TarvikFolderCheck"))
+        }
+
         function test_packageWithoutDigitsLoadsTheBarePrefix() {
             const loader = createTemporaryObject(packageComponent, root, { packageID: "lk-premium" })
             tryVerify(() => loader.item !== null, 10000)

@@ -1,0 +1,310 @@
+#include "httpsofficegeocoder.h"
+#include "networkaccess.h"
+#include "peakmemory.h"
+#include "qmlnetworkaccessfactory.h"
+#include "standinfixture.h"
+#include "supportmap.h"
+#include "tarvikcachedimageloader.h"
+#include "tarvikshopimagecache.h"
+#include "tarviktilecache.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+#if __has_include(<valgrind/valgrind.h>)
+#include <valgrind/valgrind.h>
+#else
+#define RUNNING_ON_VALGRIND 0
+#endif
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
+
+using namespace std::chrono_literals;
+
+namespace
+{
+// How long one download may take here: the app's own limits would make the matrix take an hour.
+constexpr auto limit = 1500ms;
+
+enum class Source { Photo, Logo, Tile, Geocoder };
+enum class Fault { Hang, SlowBody, EndlessBody, OversizedBody, TruncatedBody, Reset };
+
+struct SourceInfo {
+    Source source;
+    const char *name;
+};
+const SourceInfo sources[] = {
+    { Source::Photo, "shop photo" },
+    { Source::Logo, "channel logo" },
+    { Source::Tile, "map tile" },
+    { Source::Geocoder, "office lookup" },
+};
+
+struct FaultInfo {
+    Fault fault;
+    const char *name;
+    StandinFault served;
+};
+const FaultInfo faults[] = {
+    { Fault::Hang, "hang", StandinFault::None },
+    { Fault::SlowBody, "slow body", StandinFault::SlowBody },
+    { Fault::EndlessBody, "endless", StandinFault::EndlessBody },
+    { Fault::OversizedBody, "oversized", StandinFault::OversizedBody },
+    { Fault::TruncatedBody, "truncated", StandinFault::TruncatedBody },
+    { Fault::Reset, "reset", StandinFault::Reset },
+};
+
+// Files left in `folder`, sub-folders included.
+QStringList filesIn(const QString &folder)
+{
+    QStringList found;
+    QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        found.append(files.next());
+    return found;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Source)
+Q_DECLARE_METATYPE(Fault)
+
+// The downloads added after the site's own fault matrix (shop photos, channel logos, map tiles, the
+// office lookup) against each way a broken or hostile server can answer: each ends within its
+// limit with its placeholder or its error, memory stays bounded, and nothing is cached.
+class RemoteFaultMatrixTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<StandinSite> m_site;
+    std::unique_ptr<NetworkAccess> m_network;
+    std::unique_ptr<QmlNetworkAccessFactory> m_factory;
+    std::unique_ptr<QQmlEngine> m_engine;
+    QMap<int, QMap<int, QString>> m_cells;
+    qint64 m_peakBefore = 0;
+    int m_row = 0;
+
+    QString origin() const { return m_site->baseUrl().toString(QUrl::RemovePath); }
+
+    // A path of its own for every row: no picture cache of Qt Quick answers for another row.
+    QString logoPath() const
+    {
+        const QByteArray hash = QByteArray::number(m_row).leftJustified(16, 'r').toHex();
+        return QStringLiteral("/img/ch/%1/%2/%3.png").arg(QLatin1String(hash.left(2)), QLatin1String(hash.mid(2, 2)), QLatin1String(hash));
+    }
+
+    // Runs one source against what the stand-in serves now; the cell's text, or a failure.
+    QString photo(QString *failure)
+    {
+        QTemporaryDir dir;
+        const QString path = QStringLiteral("/kestrabay-shop-bucket/fault-%1.jpg").arg(m_row);
+        TarvikShopImageCache cache(m_network.get(), dir.filePath(QStringLiteral("TarvikShopImages")));
+        cache.setTimeLimit(limit);
+        std::shared_ptr<TarvikCachedImageLoader> loader = cache.loader(origin() + path);
+        if (!QTest::qWaitFor([&] { return loader->state() != TarvikCachedImageLoader::State::Loading; }, 15000))
+            *failure = QStringLiteral("still loading");
+        else if (loader->state() != TarvikCachedImageLoader::State::Failed)
+            *failure = QStringLiteral("shown");
+        else if (!filesIn(dir.path()).isEmpty())
+            *failure = QStringLiteral("cached: ") + filesIn(dir.path()).join(QLatin1Char(' '));
+        return QStringLiteral("placeholder");
+    }
+
+    QString logo(QString *failure)
+    {
+        QQmlComponent component(m_engine.get(), QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/Services/TVChannelCard.qml")));
+        if (!component.isReady()) {
+            *failure = component.errorString();
+            return {};
+        }
+        std::unique_ptr<QObject> card(component.createWithInitialProperties(
+            { { QStringLiteral("name"), QStringLiteral("Первый канал") }, { QStringLiteral("logo"), origin() + logoPath() } }));
+        if (!card) {
+            *failure = component.errorString();
+            return {};
+        }
+        const auto settled = [&] {
+            const int status = card->property("logoStatus").toInt();
+            return status != 2 /* Image.Loading */ && status != 0 /* Image.Null */;
+        };
+        if (!QTest::qWaitFor(settled, 15000)) {
+            *failure = QStringLiteral("still loading");
+            return {};
+        }
+        if (card->property("logoStatus").toInt() != 3 /* Image.Error */) {
+            *failure = QStringLiteral("shown");
+            return {};
+        }
+        // The "tv" symbol stands in for the logo, and nothing else shows in its place.
+        bool symbol = false;
+        bool picture = false;
+        for (QQuickItem *item : card->findChildren<QQuickItem *>()) {
+            if (!item->isVisible())
+                continue;
+            symbol = symbol || item->property("name").toString() == QLatin1String("tv");
+            picture = picture || item->inherits("QQuickImage");
+        }
+        if (!symbol || picture)
+            *failure = QStringLiteral("no placeholder");
+        return QStringLiteral("placeholder");
+    }
+
+    QString tile(QString *failure)
+    {
+        QTemporaryDir dir;
+        TarvikTileCache cache(origin() + QStringLiteral("/tiles/{z}/{x}/{y}.png"), m_network.get(), dir.path());
+        cache.setTimeLimit(limit);
+        QSignalSpy ready(&cache, &TarvikTileCache::tileReady);
+        const int x = 100 + m_row;
+        if (!cache.source(9, x, 200).isEmpty()) {
+            *failure = QStringLiteral("already there");
+            return {};
+        }
+        if (!QTest::qWaitFor([&] { return cache.pendingCount() == 0; }, 15000))
+            *failure = QStringLiteral("still loading");
+        else if (!ready.isEmpty() || !cache.cachedSource(9, x, 200).isEmpty() || !filesIn(dir.path()).isEmpty())
+            *failure = QStringLiteral("cached");
+        // The map keeps showing its ground colour or the tile one zoom out.
+        return QStringLiteral("ground");
+    }
+
+    QString geocoder(QString *failure)
+    {
+        HttpsOfficeGeocoder geocoder(QUrl(origin() + QStringLiteral("/geocode")), m_network.get());
+        geocoder.setTimeLimit(limit);
+        std::optional<std::optional<WebMercator::Coordinate>> found;
+        QCoro::connect(geocoder.geocode(SupportMap::officeAddress()), this, [&found](const auto &answer) { found = answer; });
+        if (!QTest::qWaitFor([&] { return found.has_value(); }, 15000))
+            *failure = QStringLiteral("still waiting");
+        else if (found->has_value())
+            *failure = QStringLiteral("found a place");
+        // The marker stays at the configured coordinate.
+        return QStringLiteral("kept");
+    }
+
+    QString key(Source source) const
+    {
+        switch (source) {
+        case Source::Photo:
+            return QStringLiteral("/kestrabay-shop-bucket/fault-%1.jpg").arg(m_row);
+        case Source::Logo:
+            return logoPath();
+        case Source::Tile:
+            return QStringLiteral("/tiles/9/%1/200.png").arg(100 + m_row);
+        case Source::Geocoder:
+            return QStringLiteral("/geocode");
+        }
+        return {};
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_site = startStandin();
+        QVERIFY(m_site);
+        m_network = std::make_unique<NetworkAccess>(m_site->caFile());
+        m_factory = std::make_unique<QmlNetworkAccessFactory>(m_network.get(), limit);
+        m_engine = std::make_unique<QQmlEngine>();
+        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        m_engine->setNetworkAccessManagerFactory(m_factory.get());
+        m_peakBefore = peakMemoryKb();
+    }
+
+    void cleanupTestCase()
+    {
+        QStringList header{ QStringLiteral("%1").arg(QStringLiteral("source"), -14) };
+        for (const FaultInfo &info : faults)
+            header.append(QStringLiteral("%1").arg(QLatin1String(info.name), -16));
+        qInfo().noquote() << header.join(QLatin1Char('|'));
+        for (const SourceInfo &source : sources) {
+            QStringList row{ QStringLiteral("%1").arg(QLatin1String(source.name), -14) };
+            for (const FaultInfo &info : faults)
+                row.append(QStringLiteral("%1").arg(m_cells.value(int(source.source)).value(int(info.fault), QStringLiteral("?")), -16));
+            qInfo().noquote() << row.join(QLatin1Char('|'));
+        }
+        qInfo("legend: placeholder = the source's placeholder symbol shows; ground = the map shows its ground (or the tile one "
+              "zoom out); kept = the map stays at the configured office; then the seconds taken");
+        qInfo("peak memory grew by %lld kB over the matrix", peakMemoryKb() - m_peakBefore);
+        m_engine.reset();
+        m_factory.reset();
+        m_network.reset();
+        m_site.reset();
+    }
+
+    void cleanup()
+    {
+        m_site->clearOverrides();
+        m_site->releaseHeld();
+        ++m_row;
+    }
+
+    void matrix_data()
+    {
+        QTest::addColumn<Source>("source");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("served");
+        for (const SourceInfo &source : sources) {
+            for (const FaultInfo &info : faults)
+                QTest::addRow("%s, %s", source.name, info.name) << source.source << info.fault << int(info.served);
+        }
+    }
+    void matrix()
+    {
+        QFETCH(Source, source);
+        QFETCH(Fault, fault);
+        QFETCH(int, served);
+        if (fault == Fault::Hang)
+            m_site->hold(key(source));
+        else
+            m_site->setOverride(key(source), { .fault = StandinFault(served) });
+
+        QElapsedTimer clock;
+        clock.start();
+        QString failure;
+        QString outcome;
+        switch (source) {
+        case Source::Photo:
+            outcome = photo(&failure);
+            break;
+        case Source::Logo:
+            outcome = logo(&failure);
+            break;
+        case Source::Tile:
+            outcome = tile(&failure);
+            break;
+        case Source::Geocoder:
+            outcome = geocoder(&failure);
+            break;
+        }
+        const qint64 elapsed = clock.elapsed();
+        m_cells[int(source)][int(fault)] = QStringLiteral("%1 %2s").arg(failure.isEmpty() ? outcome : failure).arg(double(elapsed) / 1000.0, 0, 'f', 1);
+
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(elapsed < 2 * limit.count() + 8000, qPrintable(QString::number(elapsed)));
+        QVERIFY(m_site->requestKeys().contains(key(source)));
+        // The largest cap (a photo's 16 MiB) and what a turn of the event loop brings, with room
+        // for the allocator; an unbounded body would take hundreds of megabytes. Under
+        // AddressSanitizer and valgrind the peak counts their own bookkeeping and tells nothing.
+#ifndef __SANITIZE_ADDRESS__
+        const qint64 grown = peakMemoryKb() - m_peakBefore;
+        QVERIFY2(RUNNING_ON_VALGRIND || grown < 96 * 1024, qPrintable(QString::number(grown)));
+#endif
+    }
+};
+
+QTEST_MAIN(RemoteFaultMatrixTest)
+#include "tst_remotefaultmatrix.moc"
