@@ -30,12 +30,19 @@ UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$sanitize" -L "store|coroutin
 
 # Tests that abort downloads once more under valgrind's memcheck (Qt's network library is not built
 # for the sanitizers: a reply used after it was freed shows only here). Regular expressions without
-# their JIT, whose generated code valgrind cannot follow. About a minute.
-for test in Platform/tst_networkaccess Platform/tst_qmlnetworkaccessfactory Shop/tst_shopimagecache Support/tst_supportmap \
-    Account/tst_remotefaultmatrix; do
+# their JIT, whose generated code valgrind cannot follow. A couple of minutes.
+memcheck() {
+    local test=$1
+    shift
     (cd "$build/tests/${test%/*}" && QT_ENABLE_REGEXP_JIT=0 QT_QUICK_BACKEND=software valgrind -q --error-exitcode=9 \
-        --suppressions="$root/scripts/valgrind.supp" "./${test#*/}" -silent)
-done
+        --suppressions="$root/scripts/valgrind.supp" "./${test#*/}" -silent "$@")
+}
+memcheck Platform/tst_networkaccess
+memcheck Platform/tst_qmlnetworkaccessfactory
+memcheck Shop/tst_shopimagecache
+memcheck Support/tst_supportmap
+memcheck Account/tst_remotefaultmatrix
+memcheck SpeedTest/tst_speedtestengine stopDuringEachPhase destroyedWhileRunning hostileHosts
 
 # The fuzz targets (clang, libFuzzer) once over their committed seed corpus: a regression run of
 # seconds. scripts/fuzz.sh without --regress fuzzes for as long as asked.
