@@ -67,27 +67,36 @@ Item {
             compare(findChild(sheet, "infoEdited").visible, data.edited)
         }
 
+        // The link buttons a bubble shows, top to bottom.
+        function shownLinkButtons(item) {
+            const found = []
+            const walk = parent => {
+                for (let i = 0; i < parent.children.length; ++i) {
+                    const child = parent.children[i]
+                    if (child.objectName === "linkButton" && child.visible)
+                        found.push(child)
+                    walk(child)
+                }
+            }
+            walk(item)
+            return found.sort((a, b) => a.mapToItem(item, 0, 0).y - b.mapToItem(item, 0, 0).y)
+        }
+
         // Assistant messages carry the rating row and the link buttons (number first); the user's
         // own messages neither.
         function test_bubbleButtons() {
             const text = "Звоните 8 800 555-35-35 или https://tarvik.ru/help."
             const incoming = createTemporaryObject(bubbleComponent, root, { text: text, outgoing: false })
-            const links = []
-            for (let i = 0; i < incoming.children[1].children.length; ++i) {
-                const child = incoming.children[1].children[i]
-                if (child.objectName === "linkButton")
-                    links.push(child.text)
-            }
-            compare(links, ["Позвонить по номеру", "Перейти по ссылке"])
+            compare(shownLinkButtons(incoming).map(button => button.text), ["Позвонить по номеру", "Перейти по ссылке"])
             verify(findChild(incoming, "likeButton").visible)
             compare(findChild(incoming, "likeButton").Accessible.description, "Не выбрано")
             const requested = []
             incoming.linkRequested.connect(link => requested.push(link.toString()))
-            mouseClick(findChild(incoming, "linkButton"))
+            mouseClick(shownLinkButtons(incoming)[0])
             compare(requested, ["tel:88005553535"])
 
             const outgoing = createTemporaryObject(bubbleComponent, root, { text: text, outgoing: true })
-            compare(findChild(outgoing, "linkButton"), null)
+            compare(shownLinkButtons(outgoing).length, 0)
             verify(!findChild(outgoing, "likeButton").visible)
         }
     }

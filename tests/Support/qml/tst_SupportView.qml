@@ -213,14 +213,14 @@ Item {
         function test_officeLooksUpOnce() {
             const screen = makeTab().currentItem
             const before = SupportTest.geocodeCount
-            mouseClick(findChild(screen, "section1"))
+            mouseClick(findChild(screen, "segment1"))
             tryVerify(() => findChild(screen, "officeMap") !== null)
             compare(SupportTest.geocodeCount, before + 1)
             tryCompare(screen.office, "latitude", 55.76)
             const map = findChild(screen, "officeMap")
             compare(map.Accessible.name, "Интерактивная карта с адресом")
-            mouseClick(findChild(screen, "section0"))
-            mouseClick(findChild(screen, "section1"))
+            mouseClick(findChild(screen, "segment0"))
+            mouseClick(findChild(screen, "segment1"))
             tryVerify(() => findChild(screen, "officeMap") !== null)
             compare(SupportTest.geocodeCount, before + 1)
             // The map shows the found place: the pin's anchor is in the middle of the view.
