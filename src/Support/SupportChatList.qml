@@ -42,10 +42,15 @@ ListView {
         })
     }
 
-    // Not while the list lays itself out: the jump lays it out again.
+    // Not while the list lays itself out (the jump lays it out again), and not once the user
+    // has taken over meanwhile.
     function keepAtEnd() {
+        const keep = () => {
+            if (!list.userScrolled && !scroller.running)
+                list.jumpToEnd()
+        }
         if (!userScrolled && !scroller.running)
-            Qt.callLater(jumpToEnd)
+            Qt.callLater(keep)
     }
 
     clip: true

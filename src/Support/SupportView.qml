@@ -184,51 +184,54 @@ NavigationPage {
             onActivated: index => screen.section = index
         }
 
-        // The chat stays while the office shows: it comes back as it was, scrolled where it was.
-        ColumnLayout {
-            id: chatSection
-
-            visible: screen.section === 0
+        // The chat stays while the office shows, at the same size: it comes back as it was,
+        // scrolled where it was.
+        Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            spacing: 0
 
-            SupportChatList {
-                id: chatList
+            ColumnLayout {
+                id: chatSection
 
-                objectName: "messageList"
-                Layout.fillWidth: true
-                Layout.fillHeight: true
-                conversation: conversation
-                active: screen.onScreen && chatSection.visible
-                onMenuRequested: row => {
-                    menu.messageId = row.messageId
-                    menu.messageText = row.text
-                    menu.outgoing = row.outgoing
-                    menu.pinned = row.pinned
-                    menu.popup(row.bubble)
+                anchors.fill: parent
+                visible: screen.section === 0
+                spacing: 0
+
+                SupportChatList {
+                    id: chatList
+
+                    objectName: "messageList"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    conversation: conversation
+                    active: screen.onScreen && chatSection.visible
+                    onMenuRequested: row => {
+                        menu.messageId = row.messageId
+                        menu.messageText = row.text
+                        menu.outgoing = row.outgoing
+                        menu.pinned = row.pinned
+                        menu.popup(row.bubble)
+                    }
+                    onLinkRequested: link => screen.openLink(link)
                 }
-                onLinkRequested: link => screen.openLink(link)
+
+                SupportComposer {
+                    Layout.fillWidth: true
+                    conversation: conversation
+                    topics: screen.quickTopics
+                }
             }
 
-            SupportComposer {
-                Layout.fillWidth: true
-                conversation: conversation
-                topics: screen.quickTopics
-            }
-        }
+            Loader {
+                id: officeLoader
 
-        Loader {
-            id: officeLoader
-
-            objectName: "officeLoader"
-            visible: active
-            active: screen.section === 1
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            sourceComponent: SupportOfficeSection {
-                location: office
-                onCallRequested: screen.call(screen.supportPhone, "+7 (495) 318-42-77")
+                objectName: "officeLoader"
+                anchors.fill: parent
+                active: screen.section === 1
+                sourceComponent: SupportOfficeSection {
+                    location: office
+                    onCallRequested: screen.call(screen.supportPhone, "+7 (495) 318-42-77")
+                }
             }
         }
     }
