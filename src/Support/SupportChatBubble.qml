@@ -70,9 +70,6 @@ Item {
         height: status.y + status.height + 11
         radius: 18
         color: row.outgoing ? Theme.tarPink : Theme.white
-        Accessible.role: Accessible.StaticText
-        Accessible.name: row.text
-        Accessible.description: row.timeText
 
         Rectangle {
             id: reply
@@ -117,6 +114,7 @@ Item {
         SupportFormattedMessageText {
             id: formatted
 
+            objectName: "messageText"
             x: 15
             y: row.hasReply ? reply.y + reply.height + 7 : 11
             width: bubble.contentWidth
@@ -184,6 +182,16 @@ Item {
                 weight: Font.Bold
                 color: status.tint
             }
+        }
+
+        SupportAccessibleMessage {
+            objectName: "accessibleMessage"
+            anchors.fill: parent
+            name: row.text
+            description: row.timeText
+            Accessible.ignored: false
+            onReplyRequested: row.replyRequested()
+            onCopyRequested: row.copyRequested()
         }
 
         TapHandler {

@@ -57,10 +57,14 @@ Rectangle {
                     color: Theme.white
                     opacity: chip.down ? 0.7 : 1
                 }
-                contentItem: Row {
-                    spacing: 5
+                // Sized by bindings, not a positioner: the list places a chip by the width it has
+                // when it is made.
+                contentItem: Item {
+                    implicitWidth: chipTitle.x + chipTitle.implicitWidth
+                    implicitHeight: Math.max(chipIcon.height, chipTitle.implicitHeight)
 
                     SymbolImage {
+                        id: chipIcon
                         anchors.verticalCenter: parent.verticalCenter
                         name: chip.modelData.icon
                         size: Theme.textStyleSize(Theme.Caption)
@@ -68,6 +72,8 @@ Rectangle {
                         color: Theme.tarInk
                     }
                     StyledText {
+                        id: chipTitle
+                        x: chipIcon.width + 5
                         anchors.verticalCenter: parent.verticalCenter
                         text: chip.modelData.title
                         textStyle: Theme.Caption

@@ -248,8 +248,11 @@ private Q_SLOTS:
         UserDefaults *defaults = freshDefaults();
         // A history just under the limit.
         QList<SupportChatMessage> history = exchanges(1300, 1000);
-        while (SupportChatCodec::encode(history).size() > UserDefaults::maxValueBytes - 60)
+        qsizetype size = SupportChatCodec::encode(history).size();
+        while (size > UserDefaults::maxValueBytes - 60) {
+            size -= SupportChatCodec::encode({history.first()}).size() - 1; // its object and a comma
             history.removeFirst();
+        }
         QVERIFY(defaults->setValue(Defaults::supportChatMessages, SupportChatCodec::encode(history)));
         SupportChatStore store(defaults, &m_clock);
         QAbstractItemModelTester tester(&store);

@@ -7,7 +7,11 @@
 #include "tarviktilecache.h"
 #include "urlopenersingleton.h"
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QStandardPaths>
 #include <QtQml/QQmlExtensionPlugin>
 
@@ -44,6 +48,28 @@ public:
             m_chat->append({.id = QUuid::createUuid(), .text = texts.at(i), .outgoing = i % 2 == 1, .sentAt = m_chat->now()});
     }
 
+    // What the accessibility interface of `item` tells a screen reader.
+    Q_INVOKABLE QVariantMap accessibility(QQuickItem *item) const
+    {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(item);
+        if (!node)
+            return {};
+        QAccessibleActionInterface *actions = node->actionInterface();
+        return {
+            {QStringLiteral("name"), node->text(QAccessible::Name)},
+            {QStringLiteral("role"), int(node->role())},
+            {QStringLiteral("disabled"), bool(node->state().disabled)},
+            {QStringLiteral("actions"), actions ? actions->actionNames() : QStringList()},
+            {QStringLiteral("parented"), node->parent() != nullptr && node->parent()->indexOfChild(node) >= 0},
+        };
+    }
+    Q_INVOKABLE void doAccessibleAction(QQuickItem *item, const QString &action)
+    {
+        if (QAccessibleInterface *node = QAccessible::queryAccessibleInterface(item); node && node->actionInterface())
+            node->actionInterface()->doAction(action);
+    }
+    Q_INVOKABLE QString clipboardText() const { return QGuiApplication::clipboard()->text(); }
+
 private:
     FakeOfficeGeocoder *m_geocoder;
     FakeUrlOpener *m_opener;
@@ -60,6 +86,8 @@ protected:
     void prepareEngine(QQmlEngine *engine) override
     {
         QStandardPaths::setTestModeEnabled(true);
+        // As with a screen reader running: Qt Quick builds its accessible items.
+        QAccessible::setActive(true);
         if (!m_map) {
             m_geocoder.answer = WebMercator::Coordinate{55.76, 37.62};
             m_tiles = std::make_unique<TarvikTileCache>(QString(), nullptr);

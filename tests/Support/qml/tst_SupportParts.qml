@@ -37,26 +37,41 @@ Item {
         name: "SupportParts"
         when: windowShown
 
-        // One dot lit at a time, walking 0, 1, 2 and back to 0.
+        // One dot lit at a time, walking 0, 1, 2 and back to 0; stopped, it stays; started again,
+        // it begins at the first dot.
         function test_typingDotsWalk() {
             const typing = createTemporaryObject(typingComponent, root)
             compare(typing.Accessible.name, "Поддержка печатает")
             const lit = () => [0, 1, 2].filter(i => findChild(typing, "typingDot" + i).lit)
             compare(lit(), [0])
-            for (const expected of [1, 2, 0]) {
+            for (const expected of [1, 2, 0, 1]) {
                 tryCompare(typing, "phase", expected)
                 compare(lit(), [expected])
             }
+            typing.running = false
+            wait(700)
+            compare(typing.phase, 1)
+            typing.running = true
+            compare(typing.phase, 0)
+            tryCompare(typing, "phase", 1)
         }
 
+        // 6 December 2026, 10:00 or 10:01 UTC, as the clock of this machine reads it.
+        function localDetails(minute) {
+            const time = new Date(Date.UTC(2026, 11, 6, 10, minute))
+            const twoDigits = n => (n < 10 ? "0" : "") + n
+            return time.getDate() + " декабря 2026, " + twoDigits(time.getHours()) + ":" + twoDigits(time.getMinutes())
+        }
+
+        // The read time in full, the month in the genitive: "6 декабря 2026, 10:01".
         function test_infoSheetReadState_data() {
             return [
                 { tag: "outgoing, not yet read", message: { text: "Вопрос", outgoing: true, sentAt: 818244000, edited: false },
                   tick: "checkmark", readTime: "Ещё не прочитано", edited: false },
                 { tag: "outgoing, read", message: { text: "Вопрос", outgoing: true, sentAt: 818244000, readAt: 818244060, edited: true, editedAt: 818244030 },
-                  tick: "checkmark.circle.fill", readTime: SupportText.details(818244060), edited: true },
+                  tick: "checkmark.circle.fill", readTime: localDetails(1), edited: true },
                 { tag: "incoming, read when sent", message: { text: "Ответ", outgoing: false, sentAt: 818244000, edited: false },
-                  tick: "checkmark.circle.fill", readTime: SupportText.details(818244000), edited: false }
+                  tick: "checkmark.circle.fill", readTime: localDetails(0), edited: false }
             ]
         }
 
