@@ -46,7 +46,8 @@ Item {
     signal replyRequested()
     signal copyRequested()
 
-    implicitHeight: outgoing ? bubble.height : extras.y + extras.height
+    // Whole points: the list adds the rows up to place them and to know where its ends are.
+    implicitHeight: Math.ceil(outgoing ? bubble.height : extras.y + extras.height)
 
     // Beside the foot of the message column (bubble, buttons and rating), as the row is aligned
     // at the bottom.
