@@ -34,8 +34,8 @@ Item {
     readonly property alias bubble: bubble
     readonly property url phoneUrl: outgoing ? "" : SupportText.phoneUrl(text)
     readonly property url webUrl: outgoing ? "" : SupportText.webUrl(text)
-    readonly property bool hasPhone: phoneUrl.toString().length > 0
-    readonly property bool hasWeb: webUrl.toString().length > 0
+    readonly property bool hasPhone: phoneUrl != ""
+    readonly property bool hasWeb: webUrl != ""
     readonly property real columnX: outgoing ? 0 : 34 + 8
     readonly property real columnMaxWidth: Math.max(0, width - 52 - 8 - columnX)
     readonly property color foreground: outgoing ? Theme.white : Theme.tarInk
@@ -219,13 +219,11 @@ Item {
             id: linkButton
 
             property string symbol
-            property url link
 
             objectName: "linkButton"
             width: parent.width
             height: 44
             buttonStyle: TarvikButton.Plain
-            onClicked: row.linkRequested(link)
 
             background: Rectangle {
                 radius: 18
@@ -261,13 +259,12 @@ Item {
 
             required property string kind
             property string symbol
-            readonly property bool selected: row.reaction === kind
+            property bool selected
 
             objectName: kind + "Button"
             width: 30
             height: 26
             Accessible.description: selected ? "Выбрано" : "Не выбрано"
-            onClicked: row.reactionRequested(kind)
 
             background: Rectangle {
                 radius: height / 2
@@ -290,7 +287,7 @@ Item {
             y: 0
             text: "Позвонить по номеру"
             symbol: "phone.fill"
-            link: row.phoneUrl
+            onClicked: row.linkRequested(row.phoneUrl)
         }
         LinkButton {
             id: webButton
@@ -298,7 +295,7 @@ Item {
             y: row.hasPhone ? phoneButton.height + 7 : 0
             text: "Перейти по ссылке"
             symbol: "safari.fill"
-            link: row.webUrl
+            onClicked: row.linkRequested(row.webUrl)
         }
 
         Item {
@@ -313,6 +310,8 @@ Item {
                 kind: "like"
                 symbol: "hand.thumbsup.fill"
                 text: "Нравится"
+                selected: row.reaction === kind
+                onClicked: row.reactionRequested(kind)
             }
             RatingButton {
                 id: dislike
@@ -320,6 +319,8 @@ Item {
                 kind: "dislike"
                 symbol: "hand.thumbsdown.fill"
                 text: "Не нравится"
+                selected: row.reaction === kind
+                onClicked: row.reactionRequested(kind)
             }
         }
     }

@@ -16,6 +16,35 @@ Rectangle {
     implicitHeight: column.implicitHeight + 20
     color: Theme.ultraThinMaterial
 
+    // A quick topic's icon and title, sized by bindings rather than a positioner: the topics'
+    // list places a chip by the width it has when it is made.
+    component ChipLabel: Item {
+        property string icon
+        property string title
+
+        implicitWidth: chipTitle.x + chipTitle.implicitWidth
+        implicitHeight: Math.max(chipIcon.height, chipTitle.implicitHeight)
+
+        SymbolImage {
+            id: chipIcon
+            anchors.verticalCenter: parent.verticalCenter
+            name: parent.icon
+            size: Theme.textStyleSize(Theme.Caption)
+            weight: Font.DemiBold
+            color: Theme.tarInk
+        }
+        StyledText {
+            id: chipTitle
+            x: chipIcon.width + 5
+            anchors.verticalCenter: parent.verticalCenter
+            text: parent.title
+            textStyle: Theme.Caption
+            weight: Font.DemiBold
+            color: Theme.tarInk
+            Accessible.ignored: true
+        }
+    }
+
     ColumnLayout {
         id: column
 
@@ -57,30 +86,9 @@ Rectangle {
                     color: Theme.white
                     opacity: chip.down ? 0.7 : 1
                 }
-                // Sized by bindings, not a positioner: the list places a chip by the width it has
-                // when it is made.
-                contentItem: Item {
-                    implicitWidth: chipTitle.x + chipTitle.implicitWidth
-                    implicitHeight: Math.max(chipIcon.height, chipTitle.implicitHeight)
-
-                    SymbolImage {
-                        id: chipIcon
-                        anchors.verticalCenter: parent.verticalCenter
-                        name: chip.modelData.icon
-                        size: Theme.textStyleSize(Theme.Caption)
-                        weight: Font.DemiBold
-                        color: Theme.tarInk
-                    }
-                    StyledText {
-                        id: chipTitle
-                        x: chipIcon.width + 5
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: chip.modelData.title
-                        textStyle: Theme.Caption
-                        weight: Font.DemiBold
-                        color: Theme.tarInk
-                        Accessible.ignored: true
-                    }
+                contentItem: ChipLabel {
+                    icon: chip.modelData.icon
+                    title: chip.modelData.title
                 }
             }
         }

@@ -203,7 +203,7 @@ NavigationPage {
                     objectName: "messageList"
                     Layout.fillWidth: true
                     Layout.fillHeight: true
-                    conversation: conversation
+                    conversation: screen.conversation
                     active: screen.onScreen && chatSection.visible
                     onMenuRequested: row => {
                         menu.messageId = row.messageId
@@ -217,7 +217,7 @@ NavigationPage {
 
                 SupportComposer {
                     Layout.fillWidth: true
-                    conversation: conversation
+                    conversation: screen.conversation
                     topics: screen.quickTopics
                 }
             }
