@@ -53,6 +53,7 @@ Item {
     // at the bottom.
     SupportMariaAvatar {
         id: avatar
+        objectName: "avatar"
         visible: !row.outgoing
         size: 34
         y: row.height - height

@@ -110,6 +110,7 @@ Rectangle {
 
                             SupportFormattedMessageText {
                                 id: formatted
+                                objectName: "infoMessageText"
                                 Layout.fillWidth: true
                                 messageText: sheet.message.text
                                 foregroundColor: sheet.outgoing ? Theme.white : Theme.tarInk

@@ -75,6 +75,20 @@ Item {
             ]
         }
 
+        // A link in the message's text opens from the sheet too.
+        function test_infoSheetOpensLinks() {
+            const sheet = createTemporaryObject(infoComponent, root, {
+                message: { text: "Подробнее: [справка](https://tarvik.ru/help)", outgoing: false, sentAt: 818244000, edited: false }
+            })
+            const requested = []
+            sheet.linkRequested.connect(link => requested.push(link.toString()))
+            const text = findChild(sheet, "infoMessageText")
+            waitForRendering(text)
+            const link = text.positionToRectangle(text.text.length > 0 ? "Подробнее: с".length : 0)
+            mouseClick(text, link.x + 2, link.y + link.height / 2)
+            compare(requested, ["https://tarvik.ru/help"])
+        }
+
         function test_infoSheetReadState(data) {
             const sheet = createTemporaryObject(infoComponent, root, { message: data.message })
             compare(findChild(sheet, "infoTick").name, data.tick)
@@ -109,6 +123,11 @@ Item {
             incoming.linkRequested.connect(link => requested.push(link.toString()))
             mouseClick(shownLinkButtons(incoming)[0])
             compare(requested, ["tel:88005553535"])
+
+            // The avatar stands at the foot of the message column: level with the rating row.
+            const avatar = findChild(incoming, "avatar")
+            const like = findChild(incoming, "likeButton")
+            compare(avatar.mapToItem(incoming, 0, avatar.height).y, like.mapToItem(incoming, 0, like.height).y)
 
             const outgoing = createTemporaryObject(bubbleComponent, root, { text: text, outgoing: true })
             compare(shownLinkButtons(outgoing).length, 0)

@@ -117,6 +117,22 @@ Item {
             tryVerify(() => list(screen).atYEnd)
         }
 
+        // Long text scrolls inside the field's padding: nothing is drawn over the 15 points at its
+        // left edge.
+        function test_longDraftKeepsThePadding() {
+            const screen = makeTab().currentItem
+            const field = typeDraft(screen, "the router was restarted three times and the light is still off")
+            const fill = field.parent
+            waitForRendering(fill)
+            // The whole window: grabImage() of an item deep in the scene crops the wrong place.
+            const image = grabImage(root)
+            const origin = fill.mapToItem(root, 0, 0)
+            for (let x = 3; x < 14; ++x) {
+                for (let y = fill.height / 2 - 6; y <= fill.height / 2 + 6; y += 2)
+                    compare(String(image.pixel(origin.x + x, origin.y + y)), String(Theme.white), "pixel " + x + ", " + y)
+            }
+        }
+
         function test_quickTopicSendsItsMessage() {
             const screen = makeTab().currentItem
             const start = SupportChat.count
