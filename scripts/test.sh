@@ -19,13 +19,13 @@ ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 600
 
 # Tests of coroutine-heavy code again under AddressSanitizer and UndefinedBehaviorSanitizer
 # (coroutine lifetimes are where such faults hide): the account store, the network access, the
-# speed-test engine, the shop's photo downloads and the chat store, in a build of their own that
-# builds only what they need.
+# speed-test engine, the shop's photo downloads, the chat store and the office map, in a build of
+# their own that builds only what they need.
 sanitize="$build-sanitize"
 cmake -S "$root" -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_WERROR=ON \
     -DTARVIK_SANITIZE=ON >/dev/null
 cmake --build "$sanitize" --parallel "$jobs" --target tst_accountstore tst_accountvaults tst_secretfallback \
-    tst_networkaccess tst_speedtestengine tst_shopimagecache tst_supportchatstore tst_supportconversation
+    tst_networkaccess tst_speedtestengine tst_shopimagecache tst_supportchatstore tst_supportconversation tst_supportmap
 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$sanitize" -L "store|coroutines" --output-on-failure --parallel "$jobs" --timeout 600
 
 # Tests that abort downloads once more under valgrind's memcheck (Qt's network library is not built

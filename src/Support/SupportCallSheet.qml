@@ -40,6 +40,7 @@ NavigationStack {
                 objectName: "callNumber"
                 Layout.fillWidth: true
                 text: call.number
+                textFormat: Text.PlainText
                 textStyle: Theme.Title2
                 weight: Font.Bold
                 color: Theme.tarInk

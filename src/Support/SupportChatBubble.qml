@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Support
@@ -7,10 +6,16 @@ import Tarvik.Support
 // One message of the chat as a row of the list: the subscriber's own on the right in a pink
 // bubble, the assistant's on the left in a white one beside her avatar, with call and link
 // buttons (when the text holds a number or an address) and the rating row under it. A long press
-// asks for the message menu. It changes nothing itself: every action is a signal.
+// or the secondary button asks for the message menu. It changes nothing itself: every action is a
+// signal.
+// Every position and size here is a binding on sizes known as soon as the row is made (text
+// metrics, fixed heights), with no layout or positioner that settles later: the list places the
+// row by the height it has when it is made, and a height that changed afterwards made the list
+// drop the row and make it again, over and over, while it was wheeled up.
 //   messageId, text, outgoing, timeText, edited, pinned, reaction ("like", "dislike" or ""),
 //   hasReply, replyAuthor, replyText: the message (the chat model's roles)
-//   menuRequested(bubble), reactionRequested(reaction), linkRequested(url)
+//   menuRequested(bubble), reactionRequested(reaction), linkRequested(url),
+//   replyRequested(), copyRequested(): the accessibility actions of the bubble
 Item {
     id: row
 
@@ -29,247 +34,294 @@ Item {
     readonly property alias bubble: bubble
     readonly property url phoneUrl: outgoing ? "" : SupportText.phoneUrl(text)
     readonly property url webUrl: outgoing ? "" : SupportText.webUrl(text)
-    readonly property real columnMaxWidth: Math.max(0, width - 52 - 8 - (outgoing ? 0 : 34 + 8))
+    readonly property bool hasPhone: phoneUrl != ""
+    readonly property bool hasWeb: webUrl != ""
+    readonly property real columnX: outgoing ? 0 : 34 + 8
+    readonly property real columnMaxWidth: Math.max(0, width - 52 - 8 - columnX)
     readonly property color foreground: outgoing ? Theme.white : Theme.tarInk
 
     signal menuRequested(Item bubble)
     signal reactionRequested(string reaction)
     signal linkRequested(url link)
+    signal replyRequested()
+    signal copyRequested()
 
-    implicitHeight: Math.max(column.implicitHeight, outgoing ? 0 : avatar.height)
+    // Whole points: the list adds the rows up to place them and to know where its ends are.
+    implicitHeight: Math.ceil(outgoing ? bubble.height : extras.y + extras.height)
 
+    // Beside the foot of the message column (bubble, buttons and rating), as the row is aligned
+    // at the bottom.
     SupportMariaAvatar {
         id: avatar
+        objectName: "avatar"
         visible: !row.outgoing
         size: 34
-        anchors.left: parent.left
-        // Level with the bubble's foot, as the row is aligned at the bottom of the bubble.
-        y: column.y + bubble.height - height
+        y: row.height - height
     }
 
-    ColumnLayout {
-        id: column
+    Rectangle {
+        id: bubble
 
-        x: row.outgoing ? row.width - width : 42
-        width: row.outgoing ? bubble.width : row.columnMaxWidth
-        spacing: 5
+        objectName: "bubble"
+        readonly property real contentWidth: Math.min(row.columnMaxWidth - 30,
+                                                      Math.max(formatted.naturalWidth, status.width,
+                                                               row.hasReply ? reply.naturalWidth : 0))
+
+        x: row.outgoing ? row.width - width : row.columnX
+        width: contentWidth + 30
+        height: status.y + status.height + 11
+        radius: 18
+        color: row.outgoing ? Theme.tarPink : Theme.white
 
         Rectangle {
-            id: bubble
+            id: reply
 
-            objectName: "bubble"
-            readonly property real contentWidth: Math.max(formatted.naturalWidth, status.implicitWidth,
-                                                          reply.visible ? reply.implicitWidth : 0)
+            readonly property real naturalWidth: Math.max(replyAuthorText.implicitWidth, replyQuote.implicitWidth) + 18
 
-            Layout.preferredWidth: Math.min(row.columnMaxWidth, contentWidth + 30)
-            Layout.preferredHeight: content.implicitHeight + 22
-            Layout.alignment: row.outgoing ? Qt.AlignRight : Qt.AlignLeft
-            radius: 18
-            color: row.outgoing ? Theme.tarPink : Theme.white
-            Accessible.role: Accessible.StaticText
-            Accessible.name: row.text
+            visible: row.hasReply
+            x: 15
+            y: 11
+            width: bubble.contentWidth
+            height: visible ? replyQuote.y + replyQuote.height + 7 : 0
+            radius: 11
+            color: row.outgoing ? Theme.withOpacity(Theme.white, 0.16) : Theme.withOpacity(Theme.tarPink, 0.08)
 
-            ColumnLayout {
-                id: content
-
-                x: 15
-                y: 11
-                width: bubble.width - 30
-                spacing: 7
-
-                Rectangle {
-                    id: reply
-
-                    visible: row.hasReply
-                    implicitWidth: Math.max(replyAuthorText.implicitWidth, replyQuote.implicitWidth) + 18
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: replyColumn.implicitHeight + 14
-                    radius: 11
-                    color: row.outgoing ? Theme.withOpacity(Theme.white, 0.16) : Theme.withOpacity(Theme.tarPink, 0.08)
-
-                    Column {
-                        id: replyColumn
-                        x: 9
-                        y: 7
-                        width: parent.width - 18
-                        spacing: 2
-
-                        StyledText {
-                            id: replyAuthorText
-                            width: parent.width
-                            text: row.replyAuthor
-                            textStyle: Theme.Caption2
-                            weight: Font.Bold
-                            color: row.outgoing ? Theme.withOpacity(Theme.white, 0.78) : Theme.tarPink
-                            elide: Text.ElideRight
-                        }
-                        StyledText {
-                            id: replyQuote
-                            width: parent.width
-                            text: row.replyText
-                            textFormat: Text.PlainText
-                            textStyle: Theme.Caption2
-                            color: replyAuthorText.color
-                            wrapMode: Text.Wrap
-                            maximumLineCount: 2
-                            elide: Text.ElideRight
-                        }
-                    }
-                }
-
-                SupportFormattedMessageText {
-                    id: formatted
-                    Layout.fillWidth: true
-                    text: row.text
-                    foregroundColor: row.foreground
-                    accentColor: row.outgoing ? Theme.withOpacity(Theme.white, 0.82) : Theme.tarPink
-                    codeBackground: row.outgoing ? Theme.withOpacity(Theme.white, 0.14) : Theme.tarPaper
-                    onLinkActivated: link => row.linkRequested(link)
-                }
-
-                Row {
-                    id: status
-
-                    Layout.alignment: row.outgoing ? Qt.AlignRight : Qt.AlignLeft
-                    spacing: 4
-
-                    readonly property color tint: row.outgoing ? Theme.withOpacity(Theme.white, 0.7) : Theme.secondaryLabel
-
-                    SymbolImage {
-                        visible: row.pinned
-                        anchors.verticalCenter: parent.verticalCenter
-                        name: "pin.fill"
-                        size: 8
-                        weight: Font.Bold
-                        color: status.tint
-                    }
-                    StyledText {
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: row.timeText
-                        textStyle: Theme.Caption2
-                        color: status.tint
-                    }
-                    StyledText {
-                        visible: row.edited
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: "изменено"
-                        textStyle: Theme.Caption2
-                        color: status.tint
-                    }
-                    SymbolImage {
-                        visible: row.outgoing
-                        anchors.verticalCenter: parent.verticalCenter
-                        name: "checkmark"
-                        size: 9
-                        weight: Font.Bold
-                        color: status.tint
-                    }
-                }
+            StyledText {
+                id: replyAuthorText
+                x: 9
+                y: 7
+                width: parent.width - 18
+                text: row.replyAuthor
+                textFormat: Text.PlainText
+                textStyle: Theme.Caption2
+                weight: Font.Bold
+                color: row.outgoing ? Theme.withOpacity(Theme.white, 0.78) : Theme.tarPink
+                elide: Text.ElideRight
             }
+            StyledText {
+                id: replyQuote
+                x: 9
+                y: replyAuthorText.y + replyAuthorText.height + 2
+                width: parent.width - 18
+                text: row.replyText
+                textFormat: Text.PlainText
+                textStyle: Theme.Caption2
+                color: replyAuthorText.color
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
+                elide: Text.ElideRight
+            }
+        }
 
+        SupportFormattedMessageText {
+            id: formatted
+
+            objectName: "messageText"
+            x: 15
+            y: row.hasReply ? reply.y + reply.height + 7 : 11
+            width: bubble.contentWidth
+            messageText: row.text
+            foregroundColor: row.foreground
+            accentColor: row.outgoing ? Theme.withOpacity(Theme.white, 0.82) : Theme.tarPink
+            codeBackground: row.outgoing ? Theme.withOpacity(Theme.white, 0.14) : Theme.tarPaper
+            Accessible.ignored: true
+            onLinkActivated: link => row.linkRequested(link)
+
+            // On the text too: the text takes the presses it selects with.
             TapHandler {
                 onLongPressed: row.menuRequested(bubble)
             }
-            // With a mouse, the secondary button opens the menu too.
             TapHandler {
                 acceptedButtons: Qt.RightButton
                 onTapped: row.menuRequested(bubble)
             }
         }
 
-        // Call and link buttons of an assistant message.
-        Repeater {
-            model: {
-                const buttons = []
-                if (row.phoneUrl.toString().length > 0)
-                    buttons.push({ title: "Позвонить по номеру", icon: "phone.fill", link: row.phoneUrl })
-                if (row.webUrl.toString().length > 0)
-                    buttons.push({ title: "Перейти по ссылке", icon: "safari.fill", link: row.webUrl })
-                return buttons
+        // Time and marks, trailing on the user's own messages: pin, time, "изменено", tick.
+        Item {
+            id: status
+
+            readonly property color tint: row.outgoing ? Theme.withOpacity(Theme.white, 0.7) : Theme.secondaryLabel
+
+            x: row.outgoing ? bubble.width - 15 - width : 15
+            y: formatted.y + formatted.height + 7
+            width: tick.visible ? tick.x + tick.width : tick.x - 4
+            height: time.height
+
+            SymbolImage {
+                id: pin
+                readonly property real room: visible ? width + 4 : 0
+                visible: row.pinned
+                anchors.verticalCenter: parent.verticalCenter
+                name: "pin.fill"
+                size: 8
+                weight: Font.Bold
+                color: status.tint
             }
+            StyledText {
+                id: time
+                x: pin.room
+                text: row.timeText
+                textStyle: Theme.Caption2
+                color: status.tint
+            }
+            StyledText {
+                id: editedMark
+                readonly property real room: visible ? implicitWidth + 4 : 0
+                visible: row.edited
+                x: time.x + time.implicitWidth + 4
+                text: "изменено"
+                textStyle: Theme.Caption2
+                color: status.tint
+            }
+            SymbolImage {
+                id: tick
+                visible: row.outgoing
+                x: editedMark.x + editedMark.room
+                anchors.verticalCenter: parent.verticalCenter
+                name: "checkmark"
+                size: 9
+                weight: Font.Bold
+                color: status.tint
+            }
+        }
 
-            TarvikButton {
-                id: linkButton
+        SupportAccessibleMessage {
+            objectName: "accessibleMessage"
+            anchors.fill: parent
+            name: row.text
+            description: row.timeText
+            Accessible.ignored: false
+            onReplyRequested: row.replyRequested()
+            onCopyRequested: row.copyRequested()
+        }
 
-                required property var modelData
+        TapHandler {
+            onLongPressed: row.menuRequested(bubble)
+        }
+        // With a mouse, the secondary button opens the menu too.
+        TapHandler {
+            acceptedButtons: Qt.RightButton
+            onTapped: row.menuRequested(bubble)
+        }
+    }
 
-                objectName: "linkButton"
-                Layout.fillWidth: true
-                Layout.topMargin: 2
-                implicitHeight: 44
-                buttonStyle: TarvikButton.Plain
-                text: linkButton.modelData.title
-                onClicked: row.linkRequested(linkButton.modelData.link)
+    // Under an assistant message: call and link buttons (number first), then the rating row.
+    Item {
+        id: extras
 
-                background: Rectangle {
-                    radius: 18
-                    color: Theme.white
-                    opacity: linkButton.down ? 0.7 : 1
-                }
-                contentItem: Item {
-                    Row {
-                        anchors.centerIn: parent
-                        spacing: 8
+        visible: !row.outgoing
+        x: row.columnX
+        y: bubble.height + 5
+        width: row.columnMaxWidth
+        height: visible ? rating.y + rating.height : 0
 
-                        SymbolImage {
-                            anchors.verticalCenter: parent.verticalCenter
-                            name: linkButton.modelData.icon
-                            size: Theme.textStyleSize(Theme.Callout)
-                            weight: Font.DemiBold
-                            color: Theme.tarPink
-                        }
-                        StyledText {
-                            anchors.verticalCenter: parent.verticalCenter
-                            text: linkButton.modelData.title
-                            textStyle: Theme.Callout
-                            weight: Font.DemiBold
-                            color: Theme.tarPink
-                            Accessible.ignored: true
-                        }
+        component LinkButton: TarvikButton {
+            id: linkButton
+
+            property string symbol
+
+            objectName: "linkButton"
+            width: parent.width
+            height: 44
+            buttonStyle: TarvikButton.Plain
+
+            background: Rectangle {
+                radius: 18
+                color: Theme.white
+                opacity: linkButton.down ? 0.7 : 1
+            }
+            contentItem: Item {
+                Row {
+                    anchors.centerIn: parent
+                    spacing: 8
+
+                    SymbolImage {
+                        anchors.verticalCenter: parent.verticalCenter
+                        name: linkButton.symbol
+                        size: Theme.textStyleSize(Theme.Callout)
+                        weight: Font.DemiBold
+                        color: Theme.tarPink
+                    }
+                    StyledText {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: linkButton.text
+                        textStyle: Theme.Callout
+                        weight: Font.DemiBold
+                        color: Theme.tarPink
+                        Accessible.ignored: true
                     }
                 }
             }
         }
 
-        Row {
+        component RatingButton: T.Button {
+            id: rate
+
+            required property string kind
+            property string symbol
+            property bool selected
+
+            objectName: kind + "Button"
+            width: 30
+            height: 26
+            Accessible.description: selected ? "Выбрано" : "Не выбрано"
+
+            background: Rectangle {
+                radius: height / 2
+                color: rate.selected ? Theme.tarPink : Theme.white
+            }
+            contentItem: Item {
+                SymbolImage {
+                    anchors.centerIn: parent
+                    name: rate.symbol
+                    size: 11
+                    weight: Font.DemiBold
+                    color: rate.selected ? Theme.white : Theme.withOpacity(Theme.tarInk, 0.62)
+                }
+            }
+        }
+
+        LinkButton {
+            id: phoneButton
+            visible: row.hasPhone
+            y: 0
+            text: "Позвонить по номеру"
+            symbol: "phone.fill"
+            onClicked: row.linkRequested(row.phoneUrl)
+        }
+        LinkButton {
+            id: webButton
+            visible: row.hasWeb
+            y: row.hasPhone ? phoneButton.height + 7 : 0
+            text: "Перейти по ссылке"
+            symbol: "safari.fill"
+            onClicked: row.linkRequested(row.webUrl)
+        }
+
+        Item {
             id: rating
 
-            visible: !row.outgoing
-            spacing: 6
+            y: row.hasWeb ? webButton.y + webButton.height + 7 : row.hasPhone ? phoneButton.height + 7 : 0
+            width: dislike.x + dislike.width
+            height: 26
 
-            Repeater {
-                model: [
-                    { reaction: "like", symbol: "hand.thumbsup.fill", label: "Нравится" },
-                    { reaction: "dislike", symbol: "hand.thumbsdown.fill", label: "Не нравится" }
-                ]
-
-                T.Button {
-                    id: rate
-
-                    required property var modelData
-                    readonly property bool selected: row.reaction === rate.modelData.reaction
-
-                    objectName: rate.modelData.reaction + "Button"
-                    implicitWidth: 30
-                    implicitHeight: 26
-                    Accessible.name: rate.modelData.label
-                    Accessible.description: rate.selected ? "Выбрано" : "Не выбрано"
-                    onClicked: row.reactionRequested(rate.modelData.reaction)
-
-                    background: Rectangle {
-                        radius: height / 2
-                        color: rate.selected ? Theme.tarPink : Theme.white
-                    }
-                    contentItem: Item {
-                        SymbolImage {
-                            anchors.centerIn: parent
-                            name: rate.modelData.symbol
-                            size: 11
-                            weight: Font.DemiBold
-                            color: rate.selected ? Theme.white : Theme.withOpacity(Theme.tarInk, 0.62)
-                        }
-                    }
-                }
+            RatingButton {
+                id: like
+                kind: "like"
+                symbol: "hand.thumbsup.fill"
+                text: "Нравится"
+                selected: row.reaction === kind
+                onClicked: row.reactionRequested(kind)
+            }
+            RatingButton {
+                id: dislike
+                x: like.width + 6
+                kind: "dislike"
+                symbol: "hand.thumbsdown.fill"
+                text: "Не нравится"
+                selected: row.reaction === kind
+                onClicked: row.reactionRequested(kind)
             }
         }
     }

@@ -6,6 +6,7 @@ import Tarvik.Support
 // One message with when it was sent, edited and read, and who read it. Shows the copy it was
 // given: later changes of the message do not reach it. The back button dismisses it.
 //   message: map of the chat model's roles (SupportChat.get(row))
+//   linkRequested(url): a link in the message's text was tapped
 Rectangle {
     id: sheet
 
@@ -14,6 +15,8 @@ Rectangle {
     // An assistant message always counts as read: at its read time, else when it was sent.
     readonly property var readAt: outgoing ? message.readAt : (message.readAt !== undefined ? message.readAt : message.sentAt)
     readonly property bool isRead: readAt !== undefined && readAt !== null
+
+    signal linkRequested(url link)
 
     color: Theme.tarPaper
 
@@ -107,11 +110,13 @@ Rectangle {
 
                             SupportFormattedMessageText {
                                 id: formatted
+                                objectName: "infoMessageText"
                                 Layout.fillWidth: true
-                                text: sheet.message.text
+                                messageText: sheet.message.text
                                 foregroundColor: sheet.outgoing ? Theme.white : Theme.tarInk
                                 accentColor: sheet.outgoing ? Theme.withOpacity(Theme.white, 0.82) : Theme.tarPink
                                 codeBackground: sheet.outgoing ? Theme.withOpacity(Theme.white, 0.14) : Theme.tarPaper
+                                onLinkActivated: link => sheet.linkRequested(link)
                             }
 
                             Row {

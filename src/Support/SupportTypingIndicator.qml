@@ -2,11 +2,13 @@ import QtQuick
 import Tarvik.Design
 
 // The assistant is typing: three dots in a white bubble on the assistant's side, the lit dot
-// walking 0, 1, 2, 0, … one step every 0.32 s while the indicator exists.
-//   readonly phase: index of the lit dot
+// walking 0, 1, 2, 0, … one step every 0.32 s while it runs, from the first dot each time it
+// starts. Run it only while it shows and its screen is on top: its steps redraw the window.
+//   running: bool; readonly phase: index of the lit dot
 Item {
     id: indicator
 
+    property bool running: true
     property int phase: 0
 
     implicitWidth: bubble.width + 52
@@ -14,10 +16,12 @@ Item {
     Accessible.role: Accessible.StaticText
     Accessible.name: "Поддержка печатает"
 
+    onRunningChanged: if (running) phase = 0
+
     Timer {
         interval: 320
         repeat: true
-        running: true
+        running: indicator.running
         onTriggered: indicator.phase = (indicator.phase + 1) % 3
     }
 

@@ -28,7 +28,7 @@ NavigationPage {
     readonly property alias conversation: conversation
     readonly property alias office: office
     // The chat's message list while the chat section shows.
-    readonly property Item messageList: sectionLoader.item && screen.section === 0 ? sectionLoader.item.list : null
+    readonly property Item messageList: screen.section === 0 ? chatList : null
     // On screen: shown, and no pushed screen covers it.
     readonly property bool onScreen: visible && T.StackView.status === T.StackView.Active
     readonly property var quickTopics: [
@@ -168,435 +168,68 @@ NavigationPage {
         anchors.fill: parent
         spacing: 0
 
-        Rectangle {
+        SegmentedPicker {
             id: picker
 
+            objectName: "sectionPicker"
             Layout.fillWidth: true
             Layout.leftMargin: 16
             Layout.rightMargin: 16
             Layout.topMargin: 12
             Layout.bottomMargin: 10
-            implicitHeight: 32
-            radius: 9
-            color: Theme.tertiarySystemFill
-            Accessible.role: Accessible.PageTabList
-            Accessible.name: "Раздел поддержки"
-
-            Rectangle {
-                x: 2 + screen.section * (picker.width - 4) / 2
-                y: 2
-                width: (picker.width - 4) / 2
-                height: picker.height - 4
-                radius: 7
-                color: Theme.white
-
-                Behavior on x {
-                    NumberAnimation { duration: 200; easing.type: Easing.OutCubic }
-                }
-            }
-
-            Row {
-                anchors.fill: parent
-
-                Repeater {
-                    model: ["Онлайн-чат", "Офис"]
-
-                    T.AbstractButton {
-                        id: segment
-
-                        required property string modelData
-                        required property int index
-
-                        objectName: "section" + segment.index
-                        width: picker.width / 2
-                        height: picker.height
-                        text: segment.modelData
-                        checkable: true
-                        checked: screen.section === segment.index
-                        Accessible.role: Accessible.PageTab
-                        onClicked: screen.section = segment.index
-
-                        contentItem: StyledText {
-                            text: segment.text
-                            textStyle: Theme.Footnote
-                            weight: segment.checked ? Font.DemiBold : Font.Medium
-                            color: Theme.label
-                            horizontalAlignment: Text.AlignHCenter
-                            verticalAlignment: Text.AlignVCenter
-                            Accessible.ignored: true
-                        }
-                    }
-                }
-            }
+            label: "Раздел поддержки"
+            model: ["Онлайн-чат", "Офис"]
+            currentIndex: screen.section
+            onActivated: index => screen.section = index
         }
 
-        Loader {
-            id: sectionLoader
-
-            objectName: "sectionLoader"
+        // The chat stays while the office shows, at the same size: it comes back as it was,
+        // scrolled where it was.
+        Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            sourceComponent: screen.section === 1 ? officeSection : chatSection
-        }
-    }
 
-    Component {
-        id: officeSection
+            ColumnLayout {
+                id: chatSection
 
-        SupportOfficeSection {
-            location: office
-            onCallRequested: screen.call(OperatorPhone.link, OperatorPhone.text)
-        }
-    }
+                anchors.fill: parent
+                visible: screen.section === 0
+                spacing: 0
 
-    Component {
-        id: chatSection
+                SupportChatList {
+                    id: chatList
 
-        ColumnLayout {
-            readonly property alias list: list
-
-            spacing: 0
-
-            ListView {
-                id: list
-
-                // Puts the end of the list, its bottom margin included, at the bottom.
-                function jumpToEnd() {
-                    positionViewAtEnd()
-                    contentY = Math.max(originY - topMargin, originY + contentHeight - height + bottomMargin)
-                }
-
-                // The same with a short ease-out.
-                function scrollToEnd() {
-                    Qt.callLater(() => {
-                        const from = list.contentY
-                        list.jumpToEnd()
-                        const to = list.contentY
-                        if (Math.abs(to - from) < 1)
-                            return
-                        list.contentY = from
-                        scroller.to = to
-                        scroller.restart()
-                    })
-                }
-
-                objectName: "messageList"
-                Layout.fillWidth: true
-                Layout.fillHeight: true
-                clip: true
-                model: SupportChat
-                spacing: 12
-                topMargin: 16
-                bottomMargin: 16
-                leftMargin: 16
-                rightMargin: 16
-                boundsBehavior: Flickable.StopAtBounds
-                // Until the user scrolls, the list opens and stays at its end while delegates settle.
-                property bool userScrolled: false
-
-                onCountChanged: scrollToEnd()
-
-                // New messages rise into place; deleted ones fade.
-                add: Transition {
-                    NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 240; easing.type: Easing.OutCubic }
-                    NumberAnimation { property: "scale"; from: 0.96; to: 1; duration: 240; easing.type: Easing.OutCubic }
-                }
-                remove: Transition {
-                    NumberAnimation { property: "opacity"; to: 0; duration: 200; easing.type: Easing.OutQuad }
-                }
-                displaced: Transition {
-                    NumberAnimation { property: "y"; duration: 200; easing.type: Easing.OutQuad }
-                }
-                onMovementStarted: userScrolled = true
-                onContentHeightChanged: if (!userScrolled && !scroller.running) jumpToEnd()
-                onHeightChanged: if (!userScrolled && !scroller.running) jumpToEnd()
-                Component.onCompleted: Qt.callLater(jumpToEnd)
-
-                NumberAnimation {
-                    id: scroller
-                    target: list
-                    property: "contentY"
-                    duration: 220
-                    easing.type: Easing.OutQuad
-                }
-
-                Connections {
-                    target: conversation
-                    function onPendingResponsesChanged() {
-                        if (conversation.pendingResponses > 0)
-                            list.scrollToEnd()
+                    objectName: "messageList"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    conversation: screen.conversation
+                    active: screen.onScreen && chatSection.visible
+                    onMenuRequested: row => {
+                        menu.messageId = row.messageId
+                        menu.messageText = row.text
+                        menu.outgoing = row.outgoing
+                        menu.pinned = row.pinned
+                        menu.popup(row.bubble)
                     }
-                }
-
-                header: Item {
-                    width: list.width - 32
-                    height: SupportChat.hasPinned ? banner.height + 12 : 0
-
-                    Rectangle {
-                        id: banner
-
-                        objectName: "pinnedBanner"
-                        visible: SupportChat.hasPinned
-                        width: parent.width
-                        height: bannerRow.implicitHeight + 22
-                        radius: 14
-                        color: Theme.white
-
-                        RowLayout {
-                            id: bannerRow
-
-                            x: 11
-                            y: 11
-                            width: parent.width - 22
-                            spacing: 10
-
-                            SymbolImage {
-                                name: "pin.fill"
-                                color: Theme.tarPink
-                            }
-                            ColumnLayout {
-                                Layout.fillWidth: true
-                                spacing: 2
-
-                                StyledText {
-                                    text: "Закреплённое сообщение"
-                                    textStyle: Theme.Caption
-                                    weight: Font.Bold
-                                    color: Theme.tarPink
-                                }
-                                StyledText {
-                                    objectName: "pinnedText"
-                                    Layout.fillWidth: true
-                                    text: SupportChat.pinnedText
-                                    textFormat: Text.PlainText
-                                    textStyle: Theme.Caption
-                                    color: Theme.tarInk
-                                    maximumLineCount: 1
-                                    elide: Text.ElideRight
-                                }
-                            }
-                        }
-                    }
-                }
-
-                delegate: SupportChatBubble {
-                    id: bubbleRow
-
-                    width: ListView.view.width - 32
-                    onMenuRequested: bubble => {
-                        menu.messageId = bubbleRow.messageId
-                        menu.messageText = bubbleRow.text
-                        menu.outgoing = bubbleRow.outgoing
-                        menu.pinned = bubbleRow.pinned
-                        menu.popup(bubble)
-                    }
-                    onReactionRequested: reaction => conversation.toggleReaction(reaction, bubbleRow.messageId)
                     onLinkRequested: link => screen.openLink(link)
                 }
 
-                footer: Item {
-                    width: list.width - 32
-                    height: conversation.pendingResponses > 0 ? typing.height + 12 + 1 : 1
-
-                    // Comes up from below with a fade while an answer is awaited.
-                    SupportTypingIndicator {
-                        id: typing
-
-                        readonly property bool shown: conversation.pendingResponses > 0
-
-                        objectName: "typingIndicator"
-                        y: shown ? 12 : 30
-                        visible: shown
-                        opacity: shown ? 1 : 0
-
-                        Behavior on y {
-                            NumberAnimation { duration: 220; easing.type: Easing.OutCubic }
-                        }
-                        Behavior on opacity {
-                            NumberAnimation { duration: 220 }
-                        }
-                    }
+                SupportComposer {
+                    Layout.fillWidth: true
+                    conversation: screen.conversation
+                    topics: screen.quickTopics
                 }
-
-                T.ScrollIndicator.vertical: TarvikScrollIndicator {}
             }
 
-            Rectangle {
-                id: composer
+            Loader {
+                id: officeLoader
 
-                Layout.fillWidth: true
-                implicitHeight: composerColumn.implicitHeight + 20
-                color: Theme.ultraThinMaterial
-
-                ColumnLayout {
-                    id: composerColumn
-
-                    x: 14
-                    y: 10
-                    width: composer.width - 28
-                    spacing: 8
-
-                    ListView {
-                        id: topics
-
-                        objectName: "quickTopics"
-                        Layout.fillWidth: true
-                        implicitHeight: 44
-                        orientation: ListView.Horizontal
-                        spacing: 8
-                        clip: true
-                        boundsBehavior: Flickable.StopAtBounds
-                        model: screen.quickTopics
-
-                        delegate: TarvikButton {
-                            id: chip
-
-                            required property var modelData
-                            required property int index
-
-                            objectName: "topic" + index
-                            implicitHeight: 44
-                            leftPadding: 13
-                            rightPadding: 13
-                            buttonStyle: TarvikButton.Plain
-                            text: modelData.title
-                            onClicked: conversation.sendText(chip.modelData.message)
-
-                            background: Rectangle {
-                                y: 3
-                                height: 38
-                                radius: 19
-                                color: Theme.white
-                                opacity: chip.down ? 0.7 : 1
-                            }
-                            contentItem: Row {
-                                spacing: 5
-
-                                SymbolImage {
-                                    anchors.verticalCenter: parent.verticalCenter
-                                    name: chip.modelData.icon
-                                    size: Theme.textStyleSize(Theme.Caption)
-                                    weight: Font.DemiBold
-                                    color: Theme.tarInk
-                                }
-                                StyledText {
-                                    anchors.verticalCenter: parent.verticalCenter
-                                    text: chip.modelData.title
-                                    textStyle: Theme.Caption
-                                    weight: Font.DemiBold
-                                    color: Theme.tarInk
-                                    Accessible.ignored: true
-                                }
-                            }
-                        }
-                    }
-
-                    // Rises in and fades while a reply or an edit is open.
-                    RowLayout {
-                        id: contextBar
-
-                        readonly property bool shown: conversation.composerContextTitle.length > 0
-
-                        objectName: "contextBar"
-                        visible: Layout.preferredHeight > 0
-                        opacity: shown ? 1 : 0
-                        clip: true
-                        Layout.fillWidth: true
-                        Layout.leftMargin: 10
-                        Layout.preferredHeight: shown ? 30 : 0
-                        spacing: 8
-
-                        Behavior on Layout.preferredHeight {
-                            NumberAnimation { duration: 180; easing.type: Easing.OutQuad }
-                        }
-                        Behavior on opacity {
-                            NumberAnimation { duration: 180; easing.type: Easing.OutQuad }
-                        }
-
-                        Rectangle {
-                            Layout.fillHeight: true
-                            implicitWidth: 3
-                            radius: 2
-                            color: Theme.tarPink
-                        }
-                        StyledText {
-                            objectName: "contextTitle"
-                            Layout.fillWidth: true
-                            text: conversation.composerContextTitle
-                            textFormat: Text.PlainText
-                            textStyle: Theme.Caption
-                            weight: Font.DemiBold
-                            color: Theme.tarPink
-                            maximumLineCount: 1
-                            elide: Text.ElideRight
-                        }
-                        SymbolButton {
-                            objectName: "contextCloseButton"
-                            implicitWidth: 28
-                            implicitHeight: 28
-                            symbol: "xmark"
-                            text: "Закрыть"
-                            size: Theme.textStyleSize(Theme.Caption)
-                            weight: Font.Bold
-                            color: Theme.secondaryLabel
-                            onClicked: conversation.clearComposerContext()
-                        }
-                    }
-
-                    RowLayout {
-                        Layout.fillWidth: true
-                        spacing: 10
-
-                        TarvikTextField {
-                            id: field
-
-                            objectName: "composerField"
-                            Layout.fillWidth: true
-                            implicitHeight: Math.max(50, contentHeight + topPadding + bottomPadding)
-                            leftPadding: 15
-                            rightPadding: 15
-                            radius: 18
-                            outlined: false
-                            placeholderText: "Сообщение"
-                            text: conversation.draft
-                            onTextEdited: conversation.draft = text
-                            onAccepted: conversation.sendDraft()
-
-                            Connections {
-                                target: conversation
-                                function onComposerContextChanged() {
-                                    if (conversation.editing)
-                                        field.forceActiveFocus()
-                                }
-                            }
-                        }
-
-                        TarvikButton {
-                            id: send
-
-                            objectName: "sendButton"
-                            implicitWidth: 50
-                            implicitHeight: 50
-                            enabled: conversation.canSend
-                            opacity: enabled ? 1 : 0.45
-                            text: "Отправить сообщение"
-                            onClicked: conversation.sendDraft()
-
-                            background: Rectangle {
-                                radius: 25
-                                color: send.down ? Qt.darker(Theme.tarPink, 1.15) : Theme.tarPink
-                            }
-                            contentItem: Item {
-                                SymbolImage {
-                                    anchors.centerIn: parent
-                                    name: conversation.editing ? "checkmark" : "arrow.up"
-                                    size: Theme.textStyleSize(Theme.Headline)
-                                    weight: Font.Bold
-                                    color: Theme.white
-                                }
-                            }
-                        }
-                    }
+                objectName: "officeLoader"
+                anchors.fill: parent
+                active: screen.section === 1
+                sourceComponent: SupportOfficeSection {
+                    location: office
+                    onCallRequested: screen.call(OperatorPhone.link, OperatorPhone.text)
                 }
             }
         }
@@ -660,6 +293,8 @@ NavigationPage {
         role: AlertButton.Destructive
         onTriggered: conversation.deleteMessage(screen.deleteCandidate.messageId)
     }
+    // The chat lives on this device only, so "for everyone" removes the message here as "only for
+    // me" does; both are offered for the user's own messages.
     AlertButton {
         id: deleteEverywhere
         text: "Удалить у всех"
@@ -692,6 +327,7 @@ NavigationPage {
         onClosed: screen.infoMessage = null
         sourceComponent: SupportMessageInfoSheet {
             message: screen.infoMessage
+            onLinkRequested: link => screen.openLink(link)
         }
     }
 

@@ -5,6 +5,12 @@
 #include "supportchatformatter.h"
 #include "userdefaults.h"
 
+#include <QLoggingCategory>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcSupport, "tarvik.support", QtWarningMsg)
+
 SupportChatStore::SupportChatStore(UserDefaults *defaults, const Clock *clock, QObject *parent)
     : QAbstractListModel(parent)
     , m_defaults(defaults)
@@ -31,9 +37,8 @@ void SupportChatStore::ensureLoaded()
         else
             m_unreadable = stored;
     }
-    if (loaded.isEmpty()) {
-        loaded.append({.id = QUuid::createUuid(), .text = QString::fromUtf16(SupportChatCodec::greeting), .outgoing = false, .sentAt = now()});
-    }
+    if (loaded.isEmpty())
+        loaded.append(greetingMessage());
     beginResetModel();
     m_messages = std::move(loaded);
     m_loaded = true;
@@ -73,13 +78,18 @@ double SupportChatStore::now() const
 void SupportChatStore::append(const SupportChatMessage &message)
 {
     ensureLoaded();
+    appendRow(message);
+    save();
+}
+
+void SupportChatStore::appendRow(const SupportChatMessage &message)
+{
     beginInsertRows({}, count(), count());
     m_messages.append(message);
     endInsertRows();
     Q_EMIT countChanged();
     if (message.isPinned())
         Q_EMIT pinnedChanged();
-    save();
 }
 
 bool SupportChatStore::edit(const QUuid &id, const QString &text)
@@ -99,15 +109,17 @@ bool SupportChatStore::edit(const QUuid &id, const QString &text)
     return false;
 }
 
-void SupportChatStore::markOutgoingRead(double time)
+void SupportChatStore::appendAnswer(const SupportChatMessage &answer, double readTime)
 {
+    ensureLoaded();
     for (int row = 0; row < count(); ++row) {
         SupportChatMessage &message = m_messages[row];
         if (message.outgoing && !message.readAt) {
-            message.readAt = time;
+            message.readAt = readTime;
             changedRow(row);
         }
     }
+    appendRow(answer);
     save();
 }
 
@@ -172,7 +184,43 @@ void SupportChatStore::save()
         m_defaults->setValue(unreadableBackupKey(), *m_unreadable);
         m_unreadable.reset();
     }
-    m_defaults->setValue(Defaults::supportChatMessages, SupportChatCodec::encode(m_messages));
+    if (!m_defaults->setValue(Defaults::supportChatMessages, fitInto(UserDefaults::maxValueBytes)))
+        qCWarning(lcSupport) << "the chat history was not stored";
+}
+
+QByteArray SupportChatStore::fitInto(qsizetype limit)
+{
+    QByteArray encoded = SupportChatCodec::encode(m_messages);
+    if (encoded.size() <= limit)
+        return encoded;
+    // The newest that fit: each message's object, with a comma between and the brackets around.
+    qsizetype size = 2;
+    int keep = 0;
+    for (int row = count() - 1; row >= 0; --row) {
+        const qsizetype object = SupportChatCodec::encode({m_messages.at(row)}).size() - 2;
+        if (size + object + (keep > 0 ? 1 : 0) > limit)
+            break;
+        size += object + (keep > 0 ? 1 : 0);
+        ++keep;
+    }
+    const int drop = count() - keep;
+    qCInfo(lcSupport) << "the chat history is over" << limit << "bytes: its oldest" << drop << "messages go";
+    const bool pinnedGoes = std::any_of(m_messages.cbegin(), m_messages.cbegin() + drop, [](const SupportChatMessage &m) { return m.isPinned(); });
+    beginRemoveRows({}, 0, drop - 1);
+    m_messages.remove(0, drop);
+    endRemoveRows();
+    // A message too long to be stored even alone: what remains is what a restart would show.
+    if (m_messages.isEmpty())
+        appendRow(greetingMessage());
+    Q_EMIT countChanged();
+    if (pinnedGoes)
+        Q_EMIT pinnedChanged();
+    return SupportChatCodec::encode(m_messages);
+}
+
+SupportChatMessage SupportChatStore::greetingMessage() const
+{
+    return {.id = QUuid::createUuid(), .text = QString::fromUtf16(SupportChatCodec::greeting), .outgoing = false, .sentAt = now()};
 }
 
 QVariantMap SupportChatStore::get(int row) const

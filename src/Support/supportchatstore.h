@@ -13,6 +13,9 @@ class UserDefaults;
 // messages (oldest first), read from the user-defaults store when a support screen first needs
 // it and written back whole after every change. Screens keep only their composer and pending
 // answers; they change the history through this object.
+// The stored value has a size limit (UserDefaults::maxValueBytes): a history that would pass it
+// loses its oldest messages, here and in the store alike, so that what is shown is what a
+// restart reads.
 class SupportChatStore : public QAbstractListModel
 {
     Q_OBJECT
@@ -65,14 +68,15 @@ public:
     void append(const SupportChatMessage &message);
     // New text and edit time for the outgoing message `id`; false when there is none.
     bool edit(const QUuid &id, const QString &text);
-    // Marks every outgoing message not yet read as read at `time`.
-    void markOutgoingRead(double time);
+    // The assistant's answer: every outgoing message not yet read is read at `readTime`.
+    void appendAnswer(const SupportChatMessage &answer, double readTime);
     // At most one message stays pinned: pinning one writes false into every other.
     bool togglePinned(const QUuid &id);
     // Incoming messages only; the same reaction again removes it.
     bool toggleReaction(const QUuid &id, SupportChatReaction reaction);
     bool remove(const QUuid &id);
-    // Writes the whole list; a history that could not be read is copied aside first.
+    // Writes the whole list; a history that could not be read is copied aside first. The oldest
+    // messages go when the list would not fit the store.
     Q_INVOKABLE void save();
 
     // The message at `row` as a plain map (the roles by name), for sheets that keep a copy.
@@ -91,6 +95,10 @@ Q_SIGNALS:
 private:
     int rowOf(const QUuid &id) const;
     void changedRow(int row);
+    void appendRow(const SupportChatMessage &message);
+    SupportChatMessage greetingMessage() const;
+    // Drops the oldest messages until the rest encodes within `limit` bytes; returns the rest's encoding.
+    QByteArray fitInto(qsizetype limit);
 
     UserDefaults *m_defaults;
     const Clock *m_clock;

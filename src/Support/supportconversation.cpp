@@ -108,7 +108,7 @@ void SupportConversation::send(const QString &text, bool given)
         Q_EMIT composerContextChanged();
         if (m_store->edit(editing, body)) {
             setDraft(QString());
-            play(Haptics::ImpactLight);
+            play(Haptics::ImpactSoft);
             return;
         }
     }
@@ -122,7 +122,7 @@ void SupportConversation::send(const QString &text, bool given)
         Q_EMIT composerContextChanged();
     }
     setPendingResponses(m_pendingResponses + 1);
-    play(Haptics::ImpactLight);
+    play(Haptics::ImpactSoft);
 
     const QUuid task = QUuid::createUuid();
     auto *timer = new QTimer(this);
@@ -140,8 +140,7 @@ void SupportConversation::answer(const QUuid &task)
     timer->deleteLater();
     if (m_store) {
         const double readTime = m_store->now();
-        m_store->markOutgoingRead(readTime);
-        m_store->append({.id = QUuid::createUuid(), .text = assistantAnswer(), .outgoing = false, .sentAt = m_store->now()});
+        m_store->appendAnswer({.id = QUuid::createUuid(), .text = assistantAnswer(), .outgoing = false, .sentAt = m_store->now()}, readTime);
     }
     setPendingResponses(std::max(m_pendingResponses - 1, 0));
     play(Haptics::NotificationSuccess);
@@ -185,7 +184,7 @@ void SupportConversation::clearComposerContext()
 void SupportConversation::togglePinned(const QString &messageId)
 {
     if (m_store && m_store->togglePinned(QUuid::fromString(messageId)))
-        play(Haptics::ImpactLight);
+        play(Haptics::ImpactSoft);
 }
 
 void SupportConversation::toggleReaction(const QString &reaction, const QString &messageId)

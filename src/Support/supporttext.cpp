@@ -7,19 +7,15 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-QVariantList SupportText::blocks(const QString &text, const QColor &codeBackground, const QColor &linkColor)
+QString SupportText::richText(const QString &text, const QColor &foreground, const QColor &accent, const QColor &codeBackground,
+                              int codePixelSize)
 {
-    QVariantList list;
-    for (const SupportMessageFormat::Block &block : SupportMessageFormat::parseBlocks(text)) {
-        const bool rich = block.kind != SupportMessageFormat::Block::Code && block.kind != SupportMessageFormat::Block::Spacer;
-        list.append(QVariantMap{
-            {QStringLiteral("kind"), int(block.kind)},
-            {QStringLiteral("text"), block.text},
-            {QStringLiteral("marker"), block.marker},
-            {QStringLiteral("richText"), rich ? SupportMessageFormat::inlineRichText(block.text, codeBackground, linkColor) : QString()},
-        });
-    }
-    return list;
+    return SupportMessageFormat::richText(text, {foreground, accent, codeBackground}, codePixelSize);
+}
+
+bool SupportText::hasCodeBlock(const QString &text)
+{
+    return SupportMessageFormat::hasCodeBlock(text);
 }
 
 QUrl SupportText::phoneUrl(const QString &text)

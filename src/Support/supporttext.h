@@ -3,12 +3,11 @@
 #include <QColor>
 #include <QObject>
 #include <QUrl>
-#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-// The chat's text helpers for QML, as the singleton `SupportText`: message blocks and their rich
-// text, the telephone and web addresses of a message, the address allow-list and the two date
-// formats. Stateless.
+// The chat's text helpers for QML, as the singleton `SupportText`: a message's rich text, the
+// telephone and web addresses of a message, the address allow-list and the two date formats.
+// Stateless.
 class SupportText : public QObject
 {
     Q_OBJECT
@@ -16,13 +15,12 @@ class SupportText : public QObject
     QML_SINGLETON
 
 public:
-    enum BlockKind { Paragraph, Quote, Bullet, Number, Code, Spacer };
-    Q_ENUM(BlockKind)
-
     using QObject::QObject;
 
-    // [{ kind, text, marker, richText }] in order; richText for every kind but code and spacer.
-    Q_INVOKABLE static QVariantList blocks(const QString &text, const QColor &codeBackground, const QColor &linkColor);
+    // The message as the formatter's rich text (see SupportMessageFormat::richText).
+    Q_INVOKABLE static QString richText(const QString &text, const QColor &foreground, const QColor &accent, const QColor &codeBackground,
+                                        int codePixelSize);
+    Q_INVOKABLE static bool hasCodeBlock(const QString &text);
     Q_INVOKABLE static QUrl phoneUrl(const QString &text);
     Q_INVOKABLE static QUrl webUrl(const QString &text);
     Q_INVOKABLE static bool isOpenable(const QUrl &url);

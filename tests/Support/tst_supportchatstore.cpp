@@ -18,6 +18,19 @@ namespace
 {
 const QString storeKey = QLatin1String(Defaults::supportChatMessages.name);
 const QString greeting = QString::fromUtf16(SupportChatCodec::greeting);
+
+// One quick topic and its answer, as a chat fills day by day.
+QList<SupportChatMessage> exchanges(int count, double sentAt)
+{
+    QList<SupportChatMessage> messages;
+    for (int i = 0; i < count; ++i) {
+        messages.append({.id = QUuid::createUuid(), .text = QStringLiteral("У меня не работает интернет. Помогите найти причину."), .outgoing = true,
+                         .sentAt = sentAt, .readAt = sentAt + 0.5});
+        messages.append({.id = QUuid::createUuid(), .text = SupportConversation::assistantAnswer(), .outgoing = false, .sentAt = sentAt + 0.5});
+        sentAt += 60;
+    }
+    return messages;
+}
 } // namespace
 
 // The chat history: its stored form, the strict loader with its rewrites, the backup of a history
@@ -215,6 +228,68 @@ private Q_SLOTS:
         const auto saved = SupportChatCodec::decode(m_defaults->value(Defaults::supportChatMessages));
         QVERIFY(saved);
         QCOMPARE(*saved, store->messages());
+    }
+
+    void keepsWhatFitsTheStore_data()
+    {
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<bool>("addedStays");
+        QTest::newRow("one more message") << QStringLiteral("Спасибо, всё заработало: роутер снова раздаёт Wi-Fi.") << true;
+        QTest::newRow("a long pasted text") << QString(260000, QChar(u'я')) << true;
+        QTest::newRow("a text longer than the store takes") << QString(300000, QChar(u'я')) << false;
+    }
+
+    // A history that would pass the store's size limit loses its oldest messages on screen and in
+    // the store alike: a restart shows what the screen showed, and later changes are kept.
+    void keepsWhatFitsTheStore()
+    {
+        QFETCH(QString, added);
+        QFETCH(bool, addedStays);
+        UserDefaults *defaults = freshDefaults();
+        // A history just under the limit.
+        QList<SupportChatMessage> history = exchanges(1300, 1000);
+        qsizetype size = SupportChatCodec::encode(history).size();
+        while (size > UserDefaults::maxValueBytes - 60) {
+            size -= SupportChatCodec::encode({history.first()}).size() - 1; // its object and a comma
+            history.removeFirst();
+        }
+        QVERIFY(defaults->setValue(Defaults::supportChatMessages, SupportChatCodec::encode(history)));
+        SupportChatStore store(defaults, &m_clock);
+        QAbstractItemModelTester tester(&store);
+        store.ensureLoaded();
+        QCOMPARE(store.count(), history.size());
+
+        SupportConversation screen;
+        screen.setStore(&store);
+        screen.sendText(added);
+        QVERIFY(store.count() < history.size() + 1);
+        QCOMPARE(store.messages().constLast().text, addedStays ? added : greeting);
+        QVERIFY(SupportChatCodec::encode(store.messages()).size() <= UserDefaults::maxValueBytes);
+
+        SupportChatStore restarted(defaults, &m_clock);
+        restarted.ensureLoaded();
+        QCOMPARE(restarted.messages(), store.messages());
+        // Still stored after that: a pin.
+        QVERIFY(store.togglePinned(store.messages().constFirst().id));
+        SupportChatStore again(defaults, &m_clock);
+        again.ensureLoaded();
+        QCOMPARE(again.messages(), store.messages());
+    }
+
+    // An answer marks the questions read and adds itself in one write of the history.
+    void anAnswerIsWrittenOnce()
+    {
+        UserDefaults *defaults = freshDefaults();
+        SupportChatStore store(defaults, &m_clock);
+        SupportConversation screen;
+        screen.setStore(&store);
+        screen.setAnswerDelay(10);
+        screen.appeared();
+        screen.sendText(QStringLiteral("Вопрос"));
+        QSignalSpy writes(defaults, &UserDefaults::valueChanged);
+        QTRY_COMPARE(store.count(), 3);
+        QCOMPARE(writes.count(), 1);
+        QVERIFY(store.messages().at(1).readAt);
     }
 
     // Two support screens (the tab and one pushed from the home dashboard) work on one history:

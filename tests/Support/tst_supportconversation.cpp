@@ -70,7 +70,7 @@ private Q_SLOTS:
         QCOMPARE(last().text, stored);
         QVERIFY(last().outgoing);
         QCOMPARE(m_conversation->draft(), QString());
-        QCOMPARE(m_haptics.count(Haptics::ImpactLight), 1);
+        QCOMPARE(m_haptics.count(Haptics::ImpactSoft), 1);
     }
 
     // Two messages in a row: two answers, each after its own pause; the first marks both read.

@@ -93,8 +93,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("richText");
         QTest::newRow("strong") << QStringLiteral("*жирный*") << QStringLiteral("<b>жирный</b>");
-        QTest::newRow("underline") << QStringLiteral("_подчёркнутый_") << QStringLiteral("<u>подчёркнутый</u>");
+        QTest::newRow("emphasis") << QStringLiteral("_важно_") << QStringLiteral("<i>важно</i>");
         QTest::newRow("strong and emphasis") << QStringLiteral("***оба***") << QStringLiteral("<b><i>оба</i></b>");
+        QTest::newRow("strong at the start") << QStringLiteral("*Важно*: читать") << QStringLiteral("<b>Важно</b>: читать");
         QTest::newRow("strike") << QStringLiteral("~нет~") << QStringLiteral("<s>нет</s>");
         QTest::newRow("raw html stays text") << QStringLiteral("<b>x</b> & <script>alert(1)</script>")
                                              << QStringLiteral("&lt;b&gt;x&lt;/b&gt; &amp; &lt;script&gt;alert(1)&lt;/script&gt;");
@@ -102,6 +103,19 @@ private Q_SLOTS:
                                             << QStringLiteral("&lt;img src=&quot;https://evil.example/a.png&quot;&gt;");
         QTest::newRow("markdown image is never loaded") << QStringLiteral("![x](https://evil.example/a.png)")
                                                         << QStringLiteral("https://evil.example/a.png");
+        // Typed characters are shown as typed: block markers, entities and spaces are no markup.
+        QTest::newRow("list marker with a bracket") << QStringLiteral("1) первый пункт") << QStringLiteral("1) первый пункт");
+        QTest::newRow("number alone") << QStringLiteral("1.") << QStringLiteral("1.");
+        QTest::newRow("heading marker") << QStringLiteral("# Заголовок") << QStringLiteral("# Заголовок");
+        QTest::newRow("plus marker") << QStringLiteral("+ плюс") << QStringLiteral("+ плюс");
+        QTest::newRow("quote marker") << QStringLiteral(">не цитата") << QStringLiteral("&gt;не цитата");
+        QTest::newRow("rule") << QStringLiteral("---") << QStringLiteral("---");
+        QTest::newRow("tilde fence") << QStringLiteral("~~~ код") << QStringLiteral("~~~ код");
+        QTest::newRow("link definition") << QStringLiteral("[1]: https://tarvik.ru")
+                                         << QStringLiteral("[1]: <a href=\"https://tarvik.ru\" style=\"color:rgba(0,0,0,1.000)\">https://tarvik.ru</a>");
+        QTest::newRow("entity") << QStringLiteral("&lt; и &amp;") << QStringLiteral("&amp;lt; и &amp;amp;");
+        QTest::newRow("entity in code") << QStringLiteral("`&amp;`") << QStringLiteral("<span style=\"font-family:monospace;background-color:rgba(255,255,255,1.000)\">&nbsp;&amp;amp;&nbsp;</span>");
+        QTest::newRow("leading spaces") << QStringLiteral("    отступ") << QStringLiteral("    отступ");
         QTest::newRow("link") << QStringLiteral("[сайт](https://tarvik.ru/\"x)")
                               << QStringLiteral("<a href=\"https://tarvik.ru/&quot;x\" style=\"color:rgba(0,0,0,1.000)\">сайт</a>");
     }
@@ -112,6 +126,27 @@ private Q_SLOTS:
         QFETCH(QString, richText);
         const QString rich = SupportMessageFormat::inlineRichText(text, QColor(255, 255, 255), QColor(0, 0, 0));
         QCOMPARE(rich, richText);
+        QVERIFY(!rich.contains(QLatin1String("<img")));
+    }
+
+    void wholeMessageShowsMarkupAsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown"); // how the markup appears in the rich text
+        QTest::newRow("paragraph") << QStringLiteral("<b>x</b>") << QStringLiteral("&lt;b&gt;x&lt;/b&gt;");
+        QTest::newRow("quote") << QStringLiteral("> <img src=\"https://evil.example/a.png\">") << QStringLiteral("&lt;img src=&quot;https://evil.example/a.png&quot;&gt;");
+        QTest::newRow("bullet") << QStringLiteral("- <table>") << QStringLiteral("&lt;table&gt;");
+        QTest::newRow("number") << QStringLiteral("1. </td></tr></table><img src=x>") << QStringLiteral("&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;img src=x&gt;");
+        QTest::newRow("code") << fence + QStringLiteral("\n<img src=x>\n") + fence << QStringLiteral("&lt;img src=x&gt;");
+    }
+
+    // Markup in any kind of block of a message is shown as its characters, never read.
+    void wholeMessageShowsMarkupAsText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        const QString rich = SupportMessageFormat::richText(text, {Qt::white, Qt::white, Qt::gray}, 16);
+        QVERIFY2(rich.contains(shown), qPrintable(rich));
         QVERIFY(!rich.contains(QLatin1String("<img")));
     }
 

@@ -37,6 +37,7 @@ QByteArray screenDocument()
                              "    function showInfo() { currentItem.infoMessage = SupportChat.get(1) }\n"
                              "    function scrollToTop() { currentItem.messageList.userScrolled = true; currentItem.messageList.positionViewAtBeginning() }\n"
                              "    function scrollToEnd() { currentItem.messageList.jumpToEnd() }\n"
+                             "    function typeLongDraft() { currentItem.conversation.draft = 'Роутер перезагружал трижды, индикатор WAN не горит, кабель проверил, что ещё сделать?' }\n"
                              "}\n");
 }
 
@@ -124,6 +125,7 @@ private Q_SLOTS:
         QTest::newRow("end") << QStringLiteral("scrollToEnd");
         QTest::newRow("reply") << QStringLiteral("replyToLast");
         QTest::newRow("info") << QStringLiteral("showInfo");
+        QTest::newRow("long-draft") << QStringLiteral("typeLongDraft");
     }
 
     void renders()
@@ -131,7 +133,12 @@ private Q_SLOTS:
         QFETCH(QString, interaction);
         QmlRenderOptions options;
         if (!interaction.isEmpty()) {
-            options.interact = [&](QQuickWindow *, QObject *root) { QVERIFY(QMetaObject::invokeMethod(root, qPrintable(interaction))); };
+            options.interact = [&](QQuickWindow *, QObject *root) {
+                QVERIFY(QMetaObject::invokeMethod(root, qPrintable(interaction)));
+                // Typed text ends at the cursor: the field scrolls to it.
+                if (auto *field = root->findChild<QQuickItem *>(QStringLiteral("composerField")))
+                    field->setProperty("cursorPosition", field->property("length"));
+            };
         }
         TARVIK_VERIFY_RENDER(renderQml(QStringLiteral("support-") + QString::fromLatin1(QTest::currentDataTag()), screenDocument(), options));
     }

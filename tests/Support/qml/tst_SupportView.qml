@@ -63,6 +63,13 @@ Item {
             return field
         }
 
+        function texts(buttons) {
+            const found = []
+            for (let i = 0; i < buttons.length; ++i)
+                found.push(buttons[i].text)
+            return found
+        }
+
         function openMenu(screen, row, entry) {
             const item = bubbleAt(screen, row)
             item.menuRequested(item.bubble)
@@ -110,6 +117,22 @@ Item {
             tryVerify(() => list(screen).atYEnd)
         }
 
+        // Long text scrolls inside the field's padding: nothing is drawn over the 15 points at its
+        // left edge.
+        function test_longDraftKeepsThePadding() {
+            const screen = makeTab().currentItem
+            const field = typeDraft(screen, "the router was restarted three times and the light is still off")
+            const fill = field.parent
+            waitForRendering(fill)
+            // The whole window: grabImage() of an item deep in the scene crops the wrong place.
+            const image = grabImage(root)
+            const origin = fill.mapToItem(root, 0, 0)
+            for (let x = 3; x < 14; ++x) {
+                for (let y = fill.height / 2 - 6; y <= fill.height / 2 + 6; y += 2)
+                    compare(String(image.pixel(origin.x + x, origin.y + y)), String(Theme.white), "pixel " + x + ", " + y)
+            }
+        }
+
         function test_quickTopicSendsItsMessage() {
             const screen = makeTab().currentItem
             const start = SupportChat.count
@@ -151,15 +174,16 @@ Item {
             openMenu(screen, answer, "delete")
             const alert = findChild(screen, "deleteAlert")
             tryCompare(alert, "opened", true)
-            compare(alert.buttons.length, 2) // incoming: "Удалить только у меня" and "Отмена"
+            compare(alert.title, "Удалить сообщение?")
+            // An assistant message cannot be deleted for everyone.
+            compare(texts(alert.buttons), ["Удалить только у меня", "Отмена"])
             alert.trigger(alert.buttons[1])
             tryCompare(alert, "visible", false)
             const start = SupportChat.count
 
             openMenu(screen, answer - 1, "delete")
             tryCompare(alert, "opened", true)
-            compare(alert.buttons.length, 3)
-            compare(alert.buttons[1].text, "Удалить у всех")
+            compare(texts(alert.buttons), ["Удалить только у меня", "Удалить у всех", "Отмена"])
             alert.trigger(alert.buttons[0])
             compare(SupportChat.count, start - 1)
             tryCompare(screen, "deleteCandidate", null)
@@ -179,6 +203,45 @@ Item {
             tryVerify(() => findChild(screen, "pinnedBanner") && findChild(screen, "pinnedBanner").visible)
             openMenu(screen, 0, "pin")
             verify(!SupportChat.hasPinned)
+        }
+
+        // A screen reader finds the message field by its name and on a message offers "Ответить"
+        // and "Скопировать".
+        function test_screenReaderUse() {
+            const screen = makeTab().currentItem
+            screen.conversation.sendText("Нет связи с утра")
+            const field = findChild(screen, "composerField")
+            compare(SupportTest.accessibility(field).name, "Сообщение")
+
+            const row = SupportChat.count - 1
+            const message = findChild(bubbleAt(screen, row), "accessibleMessage")
+            const node = SupportTest.accessibility(message)
+            compare(node.name, "Нет связи с утра")
+            compare(node.actions, ["Ответить", "Скопировать"])
+            verify(node.parented, "the message is a child of the list in the tree")
+            SupportTest.doAccessibleAction(message, "Скопировать")
+            compare(SupportTest.clipboardText(), "Нет связи с утра")
+            SupportTest.doAccessibleAction(message, "Ответить")
+            compare(screen.conversation.composerContextTitle, "Ответ Вы: Нет связи с утра")
+        }
+
+        // Message text is selected with the mouse and copied as it reads.
+        function test_selectsAndCopiesText() {
+            const screen = makeTab().currentItem
+            screen.conversation.sendText("Первое слово и второе")
+            const bubble = bubbleAt(screen, SupportChat.count - 1)
+            const text = findChild(bubble, "messageText")
+            waitForRendering(text)
+            mouseDrag(text, 1, text.height / 2, text.width - 2, 0)
+            tryCompare(text, "selectedText", "Первое слово и второе")
+            keySequence(StandardKey.Copy)
+            compare(SupportTest.clipboardText(), "Первое слово и второе")
+            // The text still opens the message's menu.
+            mouseClick(text, text.width / 2, text.height / 2, Qt.RightButton)
+            const menu = findChild(screen, "messageMenu")
+            tryCompare(menu, "opened", true)
+            menu.close()
+            tryCompare(menu, "visible", false)
         }
 
         // Two screens, one history: what the pushed one sends, the tab shows.
@@ -214,14 +277,14 @@ Item {
         function test_officeLooksUpOnce() {
             const screen = makeTab().currentItem
             const before = SupportTest.geocodeCount
-            mouseClick(findChild(screen, "section1"))
+            mouseClick(findChild(screen, "segment1"))
             tryVerify(() => findChild(screen, "officeMap") !== null)
             compare(SupportTest.geocodeCount, before + 1)
             tryCompare(screen.office, "latitude", 55.76)
             const map = findChild(screen, "officeMap")
             compare(map.Accessible.name, "Интерактивная карта с адресом")
-            mouseClick(findChild(screen, "section0"))
-            mouseClick(findChild(screen, "section1"))
+            mouseClick(findChild(screen, "segment0"))
+            mouseClick(findChild(screen, "segment1"))
             tryVerify(() => findChild(screen, "officeMap") !== null)
             compare(SupportTest.geocodeCount, before + 1)
             // The map shows the found place: the pin's anchor is in the middle of the view.

@@ -1,0 +1,183 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tarvik.Design
+import Tarvik.Support
+
+// The chat's messages, 12 apart: the pinned message's banner, one bubble per message of the
+// shared history, and the typing indicator while an answer is awaited. The list opens at its end
+// and stays there while its bubbles come in; a new message or the typing indicator brings the end
+// into view with a short ease-out.
+//   conversation: the screen's SupportConversation; active: the list is on screen (the typing
+//   dots move only then); userScrolled: the user has moved the list
+//   menuRequested(row): a bubble asks for its menu (row: the SupportChatBubble)
+//   linkRequested(url): a link of a message was tapped
+ListView {
+    id: list
+
+    required property SupportConversation conversation
+    property bool active: true
+    // Until the user scrolls, the list opens and stays at its end while its content settles.
+    property bool userScrolled: false
+
+    signal menuRequested(SupportChatBubble row)
+    signal linkRequested(url link)
+
+    // Puts the end of the list, its bottom margin included, at the bottom.
+    function jumpToEnd() {
+        positionViewAtEnd()
+        contentY = Math.max(originY - topMargin, originY + contentHeight - height + bottomMargin)
+    }
+
+    // The same with a short ease-out.
+    function scrollToEnd() {
+        Qt.callLater(() => {
+            const from = list.contentY
+            list.jumpToEnd()
+            const to = list.contentY
+            if (Math.abs(to - from) < 1)
+                return
+            list.contentY = from
+            scroller.to = to
+            scroller.restart()
+        })
+    }
+
+    // Not while the list lays itself out (the jump lays it out again), and not once the user
+    // has taken over meanwhile.
+    function keepAtEnd() {
+        const keep = () => {
+            if (!list.userScrolled && !scroller.running)
+                list.jumpToEnd()
+        }
+        if (!userScrolled && !scroller.running)
+            Qt.callLater(keep)
+    }
+
+    clip: true
+    model: SupportChat
+    spacing: 12
+    topMargin: 16
+    bottomMargin: 16
+    leftMargin: 16
+    rightMargin: 16
+    boundsBehavior: Flickable.StopAtBounds
+
+    onCountChanged: scrollToEnd()
+    onMovementStarted: userScrolled = true
+    onContentHeightChanged: keepAtEnd()
+    onHeightChanged: keepAtEnd()
+    Component.onCompleted: Qt.callLater(jumpToEnd)
+
+    // New messages rise into place; deleted ones fade.
+    add: Transition {
+        NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 240; easing.type: Easing.OutCubic }
+        NumberAnimation { property: "scale"; from: 0.96; to: 1; duration: 240; easing.type: Easing.OutCubic }
+    }
+    remove: Transition {
+        NumberAnimation { property: "opacity"; to: 0; duration: 200; easing.type: Easing.OutQuad }
+    }
+    displaced: Transition {
+        NumberAnimation { property: "y"; duration: 200; easing.type: Easing.OutQuad }
+    }
+
+    NumberAnimation {
+        id: scroller
+        target: list
+        property: "contentY"
+        duration: 220
+        easing.type: Easing.OutQuad
+    }
+
+    Connections {
+        target: list.conversation
+        function onPendingResponsesChanged() {
+            if (list.conversation.pendingResponses > 0)
+                list.scrollToEnd()
+        }
+    }
+
+    header: Item {
+        width: list.width - 32
+        height: SupportChat.hasPinned ? banner.height + 12 : 0
+
+        Rectangle {
+            id: banner
+
+            objectName: "pinnedBanner"
+            visible: SupportChat.hasPinned
+            width: parent.width
+            height: bannerText.y + bannerText.height + 11
+            radius: 14
+            color: Theme.white
+
+            SymbolImage {
+                id: pinSymbol
+                x: 11
+                anchors.verticalCenter: parent.verticalCenter
+                name: "pin.fill"
+                color: Theme.tarPink
+            }
+            StyledText {
+                id: bannerTitle
+                x: pinSymbol.x + pinSymbol.width + 10
+                y: 11
+                width: parent.width - x - 11
+                text: "Закреплённое сообщение"
+                textStyle: Theme.Caption
+                weight: Font.Bold
+                color: Theme.tarPink
+            }
+            StyledText {
+                id: bannerText
+                objectName: "pinnedText"
+                x: bannerTitle.x
+                y: bannerTitle.y + bannerTitle.height + 2
+                width: bannerTitle.width
+                text: SupportChat.pinnedText
+                textFormat: Text.PlainText
+                textStyle: Theme.Caption
+                color: Theme.tarInk
+                maximumLineCount: 1
+                elide: Text.ElideRight
+            }
+        }
+    }
+
+    delegate: SupportChatBubble {
+        id: bubbleRow
+
+        width: ListView.view.width - 32
+        onMenuRequested: list.menuRequested(bubbleRow)
+        onReactionRequested: reaction => list.conversation.toggleReaction(reaction, bubbleRow.messageId)
+        onLinkRequested: link => list.linkRequested(link)
+        onReplyRequested: list.conversation.beginReply(bubbleRow.messageId)
+        onCopyRequested: list.conversation.copyMessage(bubbleRow.messageId)
+    }
+
+    footer: Item {
+        readonly property bool shown: list.conversation.pendingResponses > 0
+
+        width: list.width - 32
+        height: shown ? typing.height + 12 + 1 : 1
+
+        // Comes up from below with a fade while an answer is awaited.
+        SupportTypingIndicator {
+            id: typing
+
+            objectName: "typingIndicator"
+            y: parent.shown ? 12 : 30
+            visible: parent.shown
+            running: parent.shown && list.active
+            opacity: parent.shown ? 1 : 0
+
+            Behavior on y {
+                NumberAnimation { duration: 220; easing.type: Easing.OutCubic }
+            }
+            Behavior on opacity {
+                NumberAnimation { duration: 220 }
+            }
+        }
+    }
+
+    T.ScrollIndicator.vertical: TarvikScrollIndicator {}
+}
