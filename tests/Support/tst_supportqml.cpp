@@ -1,3 +1,4 @@
+#include "accessiblekit.h"
 #include "fakeurlopener.h"
 #include "fakeofficegeocoder.h"
 #include "quicktestsetup.h"
@@ -51,6 +52,9 @@ public:
     // What the accessibility interface of `item` tells a screen reader.
     Q_INVOKABLE QVariantMap accessibility(QQuickItem *item) const
     {
+        // Offscreen, Qt never turns accessibility on itself: the controls made so far take part
+        // as they do when a screen reader starts.
+        QAccessible::setActive(true);
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(item);
         if (!node)
             return {};
@@ -89,6 +93,7 @@ protected:
         // As with a screen reader running: Qt Quick builds its accessible items.
         QAccessible::setActive(true);
         if (!m_map) {
+            AccessibleKit::install();
             m_geocoder.answer = WebMercator::Coordinate{55.76, 37.62};
             m_tiles = std::make_unique<TarvikTileCache>(QString(), nullptr);
             m_map = std::make_unique<SupportMap>(m_tiles.get(), &m_geocoder, QStringLiteral("Тайлы: тест"));

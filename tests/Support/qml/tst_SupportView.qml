@@ -212,6 +212,11 @@ Item {
             screen.conversation.sendText("Нет связи с утра")
             const field = findChild(screen, "composerField")
             compare(SupportTest.accessibility(field).name, "Сообщение")
+            const send = findChild(screen, "sendButton")
+            verify(SupportTest.accessibility(send).disabled, "nothing to send: the button says so")
+            screen.conversation.draft = "Ещё"
+            verify(!SupportTest.accessibility(send).disabled)
+            screen.conversation.draft = ""
 
             const row = SupportChat.count - 1
             const message = findChild(bubbleAt(screen, row), "accessibleMessage")
