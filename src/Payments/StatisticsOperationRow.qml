@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import Tarvik.Design
 
 // One line of the statistics screen's operations: a tinted tile with the direction arrow (pink
@@ -16,68 +15,78 @@ Item {
     required property bool positive
     readonly property color tint: positive ? Theme.tarPink : Theme.tarOrange
 
-    implicitWidth: layout.implicitWidth + 32
-    implicitHeight: layout.implicitHeight + 32
+    // Placed by bindings, not layouts: the row's height is known the moment it is made, so the
+    // list that makes it never sees it change under its own layout.
+    implicitWidth: 16 + tile.width + 14 + Math.max(titleText.implicitWidth, dateText.implicitWidth) + 14 + amountText.implicitWidth + 16
+    implicitHeight: Math.max(tile.height, texts.height, amountText.height) + 32
     Accessible.role: Accessible.StaticText
     Accessible.name: title + ", " + date + ", " + amount
 
-    RowLayout {
-        id: layout
+    Rectangle {
+        id: tile
 
-        anchors.fill: parent
-        anchors.margins: 16
-        spacing: 14
+        objectName: "operationTile"
+        x: 16
+        anchors.verticalCenter: parent.verticalCenter
+        width: 46
+        height: 46
+        radius: 12
+        color: Theme.withOpacity(row.tint, 0.12)
 
-        Rectangle {
-            objectName: "operationTile"
-            implicitWidth: 46
-            implicitHeight: 46
-            radius: 12
-            color: Theme.withOpacity(row.tint, 0.12)
-
-            SymbolImage {
-                objectName: "operationSymbol"
-                anchors.centerIn: parent
-                name: row.icon
-                weight: Font.DemiBold
-                color: row.tint
-            }
+        SymbolImage {
+            objectName: "operationSymbol"
+            anchors.centerIn: parent
+            name: row.icon
+            weight: Font.DemiBold
+            color: row.tint
         }
+    }
 
-        ColumnLayout {
-            Layout.fillWidth: true
-            spacing: 3
+    Column {
+        id: texts
 
-            StyledText {
-                Layout.fillWidth: true
-                text: row.title
-                textStyle: Theme.Subheadline
-                weight: Font.DemiBold
-                color: Theme.tarInk
-                wrapMode: Text.Wrap
-                Accessible.ignored: true
-            }
-
-            StyledText {
-                Layout.fillWidth: true
-                text: row.date
-                textStyle: Theme.Caption
-                color: Theme.secondaryLabel
-                wrapMode: Text.Wrap
-                Accessible.ignored: true
-            }
-        }
+        x: tile.x + tile.width + 14
+        anchors.verticalCenter: parent.verticalCenter
+        width: Math.max(0, amountText.x - 14 - x)
+        spacing: 3
 
         StyledText {
-            objectName: "operationAmount"
-            Layout.maximumWidth: layout.width / 2
-            text: row.amount
+            id: titleText
+
+            width: parent.width
+            text: row.title
             textStyle: Theme.Subheadline
-            weight: Font.Bold
-            color: row.positive ? Theme.systemGreen : Theme.tarInk
-            horizontalAlignment: Text.AlignRight
+            weight: Font.DemiBold
+            color: Theme.tarInk
             wrapMode: Text.Wrap
             Accessible.ignored: true
         }
+
+        StyledText {
+            id: dateText
+
+            width: parent.width
+            text: row.date
+            textStyle: Theme.Caption
+            color: Theme.secondaryLabel
+            wrapMode: Text.Wrap
+            Accessible.ignored: true
+        }
+    }
+
+    StyledText {
+        id: amountText
+
+        objectName: "operationAmount"
+        x: row.width - 16 - width
+        anchors.verticalCenter: parent.verticalCenter
+        width: Math.min(implicitWidth, (row.width - 32) / 2)
+        text: row.amount
+        textStyle: Theme.Subheadline
+        weight: Font.Bold
+        color: row.positive ? Theme.systemGreen : Theme.tarInk
+        horizontalAlignment: Text.AlignRight
+        wrapMode: Text.Wrap
+        Accessible.ignored: true
     }
 }

@@ -26,6 +26,17 @@ Item {
         StatisticsView {}
     }
 
+    Component {
+        id: operationRow
+        StatisticsOperationRow {
+            width: 353
+            icon: "arrow.down.left"
+            date: "07.12.2026"
+            amount: "+1 000 ₽"
+            positive: true
+        }
+    }
+
     TestCase {
         name: "StatisticsView"
         when: windowShown
@@ -63,6 +74,24 @@ Item {
 
         function payment(date, title, sum) {
             return { pay_date: date, pay_sys: title, pay_summ: sum }
+        }
+
+        // The list places a row at the height it has when made: a row that grew afterwards (a
+        // title that wraps) was made again and again while the list was wheeled.
+        function test_rowHasItsHeightWhenMade_data() {
+            return [
+                { tag: "one line", title: "Пополнение" },
+                { tag: "wrapping", title: "Пополнение через Систему быстрых платежей из приложения банка" }
+            ]
+        }
+
+        function test_rowHasItsHeightWhenMade(data) {
+            const row = createTemporaryObject(operationRow, root, { title: data.title })
+            const made = row.implicitHeight
+            waitForRendering(row)
+            compare(row.implicitHeight, made)
+            const amount = Finder.find(row, "operationAmount")
+            verify(amount.x + amount.width <= row.width - 16)
         }
 
         function test_periodChangesOnlyTheExpense() {
