@@ -5,7 +5,8 @@
 #include <QRegularExpression>
 
 // A chat message's text as the bubbles show it: cut into blocks, each block's marks turned into
-// rich text. Whatever the message holds, the rich text carries only the formatter's own tags.
+// rich text, and the whole message as one rich text. Whatever the message holds, the rich text
+// carries only the formatter's own tags.
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     // QTextDocument lays out with fonts: a GUI application (offscreen, set by scripts/fuzz.sh).
@@ -29,5 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString rest = QString(rich).remove(ownTags);
         FUZZ_ASSERT(!rest.contains(QLatin1Char('<')) && !rest.contains(QLatin1Char('>')));
     }
+    // The whole message: its own block tags, whose attribute values hold nothing that could end
+    // them, around the blocks' rich text.
+    static const QRegularExpression wholeTags(QStringLiteral("<(?:/?(?:p|table|tr|td|br|[subi]|span|a)(?: [a-z-]+=\"[^\"<>]*\")*)>"));
+    const SupportMessageFormat::Colours colours{QColor(0x11, 0x11, 0x11), QColor(0xff, 0, 0x88), QColor(0xee, 0xee, 0xee)};
+    const QString whole = SupportMessageFormat::richText(text, colours, 13);
+    const QString wholeRest = QString(whole).remove(wholeTags);
+    FUZZ_ASSERT(!wholeRest.contains(QLatin1Char('<')) && !wholeRest.contains(QLatin1Char('>')));
     return 0;
 }
