@@ -1,6 +1,6 @@
 import QtQuick
 import QtWebEngine
-import Tarvik.Payments
+import Tarvik.Platform
 import Tarvik.Services
 import Tarvik.Web
 import "partnertvwebprofile.js" as SharedProfile

@@ -2,14 +2,13 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Shop
 
 // The shop's checkout: the ordered items, the engineer's visit date and time, a comment, the way
 // of paying (with the amount to give change from, for cash), the amount due and the confirmation.
 // Confirmation-only: nothing leaves the device and no payment is taken.
 //   required items: the cart's lines when the checkout opened (a copy; the cart may change meanwhile)
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     required property var items
@@ -70,18 +69,11 @@ AccountDetailScreen {
         message: "Сервисный инженер придёт в выбранные дату и время. Способ оплаты: " + screen.paymentTitle + "."
     }
 
-    Alert {
+    RequestErrorAlert {
         objectName: "orderErrorAlert"
-        presented: screen.onTop && send.hasError
+        request: send
+        allowed: screen.onTop
         title: "Не удалось оформить заказ"
-        buttons: [
-            AlertButton {
-                text: "Закрыть"
-                role: AlertButton.Cancel
-            }
-        ]
-        onAboutToShow: message = send.hasError ? send.errorText : "Попробуйте позже"
-        onClosed: send.clearError()
     }
 
     // The ordered items.
@@ -165,36 +157,13 @@ AccountDetailScreen {
         tracking: -0.35
     }
 
-    CardSurface {
+    VisitDateTimeCard {
         Layout.fillWidth: true
-
-        contentItem: ColumnLayout {
-            spacing: 0
-
-            TarvikDatePicker {
-                objectName: "visitDatePicker"
-                Layout.fillWidth: true
-                label: "Дата"
-                date: screen.visitDate
-                minimumDate: screen.openedAt
-                color: "transparent"
-                onPicked: date => screen.visitDate = date
-            }
-            Rectangle {
-                Layout.fillWidth: true
-                Layout.leftMargin: 16
-                implicitHeight: 0.5
-                color: Theme.separator
-            }
-            TarvikTimePicker {
-                objectName: "visitTimePicker"
-                Layout.fillWidth: true
-                label: "Время"
-                date: screen.visitTime
-                color: "transparent"
-                onPicked: date => screen.visitTime = date
-            }
-        }
+        date: screen.visitDate
+        time: screen.visitTime
+        earliestDate: screen.openedAt
+        onDatePicked: date => screen.visitDate = date
+        onTimePicked: time => screen.visitTime = time
     }
 
     CardSurface {

@@ -1,5 +1,4 @@
 #include "accountfixture.h"
-#include "checkoutcertificatetrust.h"
 #include "fixturequicktestsetup.h"
 #include "haptics.h"
 #include "hapticssingleton.h"
@@ -8,6 +7,7 @@
 #include "qmlnetworkaccessfactory.h"
 #include "standinpartnertv.h"
 #include "testpaths.h"
+#include "webcertificatetrust.h"
 
 #include <QDir>
 #include <QQmlEngine>
@@ -118,7 +118,7 @@ protected:
 
     std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
     {
-        CheckoutCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
+        WebCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
         // Qt Quick's image loads (the channel logos) trust the stand-in's CA as the app's do.
         m_factory = std::make_unique<QmlNetworkAccessFactory>(fixture->network.get());
         HapticsSingleton::setInstance(&m_haptics);

@@ -114,7 +114,7 @@ Item {
             typeInto(find("amountField"), "1500")
             typeInto(find("commentField"), "Wrong account")
             const submit = find("submitButton")
-            const sheet = find("successSheet")
+            const sheet = find("confirmationSheet")
 
             mouseClick(submit)
             compare(submit.text, "ОТПРАВЛЯЕМ…")
@@ -134,7 +134,7 @@ Item {
 
             mouseClick(Finder.button(confirmation, "Понятно"))
             tryCompare(sheet, "visible", false)
-            compare(screen.form.successPresented, false)
+            compare(screen.form.request.confirmed, false)
             compare(stack.currentItem, screen)
             compare(find("amountField").text, "1500")
             compare(find("commentField").text, "Wrong account")

@@ -280,7 +280,7 @@ Item {
             tryCompare(chooserStack, "busy", false)
             const form = chooserStack.currentItem
             form.order.submit()
-            verify(form.order.isSubmitting)
+            verify(form.order.request.sending)
             chooserStack.pop()
             tryCompare(chooserStack, "busy", false)
             tryCompare(chooserStack, "depth", 1)
