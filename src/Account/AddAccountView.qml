@@ -6,7 +6,7 @@ import Tarvik.Account
 // The request to add a second personal account: number and comment, then an alert that says it
 // was added. Nothing is checked, kept or sent. Push it onto a NavigationStack; "Готово" in the
 // alert goes back.
-AccountDetailScreen {
+DetailPage {
     id: view
 
     property string accountNumber

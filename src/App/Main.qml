@@ -1,5 +1,4 @@
 import QtQuick
-import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.App
 

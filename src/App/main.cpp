@@ -1,6 +1,5 @@
 #include "accessiblekit.h"
 #include "appconfig.h"
-#include "checkoutcertificatetrust.h"
 #include "clock.h"
 #include "fallbacksecretstore.h"
 #include "fontpreload.h"
@@ -42,6 +41,7 @@
 #include "urlopenersingleton.h"
 #include "userdefaults.h"
 #include "usernotificationcenter.h"
+#include "webcertificatetrust.h"
 #include "webprofiledata.h"
 #include "xdgurlopener.h"
 
@@ -233,7 +233,7 @@ int main(int argc, char *argv[])
     WebProfileData::setInstance(&webData);
     XdgUrlOpener urlOpener;
     UrlOpenerSingleton::setInstance(&urlOpener);
-    CheckoutCertificateTrust::setExtraAuthorities([&network] { return network.extraCaCertificates(); });
+    WebCertificateTrust::setExtraAuthorities([&network] { return network.extraCaCertificates(); });
     const ElapsedMonotonicClock monotonicClock;
     std::unique_ptr<SpeedTestEnvironment> speedTest;
     SpeedTestEnvironmentSingleton::setFactory([&] {

@@ -1,8 +1,8 @@
 import QtQuick
 import Tarvik.Design
 
-// The confirmation of a request form: a sheet with DemoActionSheet, up while `request.confirmed`
-// (and `allowed`); closing it resets the flag and leaves the form as it was.
+// The confirmation of a confirmation-only form: a sheet with DemoActionSheet, up while
+// `request.confirmed` (and `allowed`); closing it resets the flag and leaves the form as it was.
 //   required request: ConfirmationSend; required title, message: the sheet's texts
 //   allowed: bool (true); false holds the sheet back, e.g. while its screen is leaving
 Sheet {

@@ -1,8 +1,8 @@
 import QtQuick
 import Tarvik.Design
 
-// The alert of a request form whose send failed: "Не удалось отправить", the failure's text
-// ("Попробуйте позже" when there is none) and "Закрыть", which clears the failure.
+// The alert of a form whose send failed: "Не удалось отправить" (a form may give its own title),
+// the failure's text ("Попробуйте позже" when there is none) and "Закрыть", which clears it.
 //   required request: ConfirmationSend; allowed: bool (true), as RequestConfirmationSheet's
 Alert {
     id: alert

@@ -38,6 +38,14 @@ bool ConfirmationSend::send()
     return true;
 }
 
+bool ConfirmationSend::send(const Summary &summary)
+{
+    if (!send())
+        return false;
+    m_summary = summary;
+    return true;
+}
+
 bool ConfirmationSend::cancel()
 {
     if (!m_sending)

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
 #include <chrono>
 
-// The sending state of a confirmation-only request form: send() shows the sending state, waits
-// `delay` and then raises `confirmed`; nothing leaves the device. The object owns its timer, so a
-// form destroyed while waiting is never resumed into. Create one per form screen:
+// The sending state of every confirmation-only form of the app: send() shows the sending state,
+// waits `delay` and then raises `confirmed`; nothing leaves the device (a form in C++ hands over
+// the request it would send, as title and value pairs, for the record). The object owns its timer,
+// so a form destroyed while waiting is never resumed into. One per form: made by its screen, or
+// owned by the C++ object behind the form and exposed as its `request`:
 //   ConfirmationSend { id: request }
 //   button: enabled: !request.sending; onClicked: request.send()
 //   sheet:  presented: request.confirmed; onClosed: request.confirmed = false
@@ -31,6 +35,8 @@ class ConfirmationSend : public QObject
     Q_PROPERTY(int delay READ delay WRITE setDelay NOTIFY delayChanged)
 
 public:
+    using Summary = QList<QPair<QString, QString>>;
+
     static constexpr std::chrono::milliseconds defaultDelay{250};
 
     explicit ConfirmationSend(QObject *parent = nullptr);
@@ -47,6 +53,10 @@ public:
     void setDelay(int milliseconds);
 
     Q_INVOKABLE bool send();
+    // The same, keeping `summary` as what was sent; a refused send keeps the one before.
+    bool send(const Summary &summary);
+    // What the last accepted send carried; empty before the first (and for a form in QML).
+    Summary summary() const { return m_summary; }
     Q_INVOKABLE bool cancel();
     Q_INVOKABLE void clearError();
 
@@ -63,6 +73,7 @@ private:
     bool m_sending = false;
     bool m_confirmed = false;
     QString m_errorText;
+    Summary m_summary;
     int m_delay = int(defaultDelay.count());
     QTimer m_wait;
 };

@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Payments
 
 // The form of one statement: for a wrong payment its amount and date, then a comment; sending
@@ -9,7 +8,7 @@ import Tarvik.Payments
 // Nothing leaves the device. Push it with the kind:
 //   page.push(component, { kind: PaymentStatementKind.Recalculation })
 //   required kind: PaymentStatementKind; readonly form: the PaymentStatementForm behind it
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     required property int kind
@@ -90,8 +89,8 @@ AccountDetailScreen {
                 objectName: "submitButton"
                 Layout.fillWidth: true
                 buttonStyle: TarvikButton.Plain
-                enabled: statementForm.canSubmit && !statementForm.isSubmitting
-                text: statementForm.isSubmitting ? "ОТПРАВЛЯЕМ…" : "ОТПРАВИТЬ ЗАЯВЛЕНИЕ"
+                enabled: statementForm.canSubmit && !statementForm.request.sending
+                text: statementForm.request.sending ? "ОТПРАВЛЯЕМ…" : "ОТПРАВИТЬ ЗАЯВЛЕНИЕ"
                 onClicked: statementForm.submit()
 
                 background: Rectangle {
@@ -117,30 +116,13 @@ AccountDetailScreen {
         }
     }
 
-    Sheet {
-        objectName: "successSheet"
-        presented: statementForm.successPresented
-        onClosed: statementForm.successPresented = false
-        sourceComponent: Component {
-            DemoActionSheet {
-                title: "Заявление принято"
-                message: "Мы передали обращение специалисту Tarvik."
-            }
-        }
+    RequestConfirmationSheet {
+        request: statementForm.request
+        title: "Заявление принято"
+        message: "Мы передали обращение специалисту Tarvik."
     }
 
-    Alert {
-        objectName: "requestErrorAlert"
-        presented: statementForm.hasRequestError
-        title: "Не удалось отправить"
-        buttons: [
-            AlertButton {
-                text: "Закрыть"
-                role: AlertButton.Cancel
-            }
-        ]
-        // The text stays as it was while the alert fades out.
-        onAboutToShow: message = statementForm.requestError.length > 0 ? statementForm.requestError : "Попробуйте позже"
-        onClosed: statementForm.clearRequestError()
+    RequestErrorAlert {
+        request: statementForm.request
     }
 }

@@ -1,12 +1,11 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Payments
 
 // The statements list: a short intro and one row per kind of statement, each opening its form.
 // Push it onto the presenter's NavigationStack. No inputs.
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     title: "Заявления"

@@ -3,9 +3,6 @@
 PaymentStatementForm::PaymentStatementForm(QObject *parent)
     : QObject(parent)
 {
-    m_pause.setSingleShot(true);
-    m_pause.setInterval(sendingPause);
-    connect(&m_pause, &QTimer::timeout, this, &PaymentStatementForm::finishSubmission);
 }
 
 void PaymentStatementForm::setKind(PaymentStatementKind::Kind kind)
@@ -51,28 +48,10 @@ bool PaymentStatementForm::canSubmit() const
     return !showsAmountAndDate() || !m_amount.trimmed().isEmpty();
 }
 
-void PaymentStatementForm::setSuccessPresented(bool presented)
-{
-    if (m_successPresented == presented)
-        return;
-    m_successPresented = presented;
-    Q_EMIT successPresentedChanged();
-}
-
 void PaymentStatementForm::submit()
 {
-    if (m_isSubmitting || !canSubmit())
-        return;
-    setSubmitting(true);
-    m_pause.start();
-}
-
-void PaymentStatementForm::clearRequestError()
-{
-    if (!m_requestError)
-        return;
-    m_requestError.reset();
-    Q_EMIT requestErrorChanged();
+    if (canSubmit())
+        m_request.send();
 }
 
 void PaymentStatementForm::updateCanSubmit()
@@ -82,19 +61,4 @@ void PaymentStatementForm::updateCanSubmit()
         return;
     m_canSubmit = can;
     Q_EMIT canSubmitChanged();
-}
-
-void PaymentStatementForm::setSubmitting(bool submitting)
-{
-    if (m_isSubmitting == submitting)
-        return;
-    m_isSubmitting = submitting;
-    Q_EMIT isSubmittingChanged();
-}
-
-void PaymentStatementForm::finishSubmission()
-{
-    // The fields keep their values, so the same statement can be sent again at once.
-    setSuccessPresented(true);
-    setSubmitting(false);
 }

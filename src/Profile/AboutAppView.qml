@@ -2,13 +2,12 @@ import QtQuick
 import QtQuick.Layouts
 import Tarvik.Platform
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Profile
 
 // About the app: the name, the version and build of this build, and the privacy policy and the
 // product site, which open in the browser.
 //   no inputs
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     objectName: "aboutAppView"

@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Profile
 
 // Confirms an e-mail address on the device: the address, "Получить код" (which only shows the code
@@ -9,7 +8,7 @@ import Tarvik.Profile
 // (and, for two-factor sign-in, turns it on). Messages come up in an alert.
 //   purpose: EmailVerification.TwoFactor or EmailVerification.Profile (default)
 //   readonly verification: the EmailVerification behind it
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     property int purpose: EmailVerification.Profile

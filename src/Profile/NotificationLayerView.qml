@@ -1,14 +1,13 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Profile
 
 // The app's page of its notification layer, where the settings' notification row leads (the
 // desktop has no per-app notification settings to open): whether notifications can be shown, a
 // way to ask the desktop's notification service again, and the notifications waiting to be shown.
 //   no inputs
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     objectName: "notificationLayerView"

@@ -1,13 +1,12 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Profile
 
 // A promotion code: one card with the field and "Применить", which only answers in an alert; the
 // code is neither stored nor sent. No screen opens it yet.
 //   no inputs; readonly promoCode, message: string
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     readonly property alias promoCode: codeField.text

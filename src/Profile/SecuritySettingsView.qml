@@ -2,13 +2,12 @@ import QtQuick
 import QtQuick.Layouts
 import Tarvik.Platform
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Profile
 
 // Security: whether two-factor confirmation of sign-in is on (with the confirmed address), leading
 // to the e-mail confirmation for it, and a note.
 //   no inputs
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     objectName: "securitySettingsView"

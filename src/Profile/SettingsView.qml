@@ -3,14 +3,13 @@ import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Profile
 
 // The settings: security, the notification switch (read-only: it mirrors whether the app may show
 // notifications, refreshed each time the screen comes on screen; the row opens the notification
 // layer's own page) and the about screen.
 //   no inputs
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     objectName: "settingsView"

@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Layouts
+import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Account
 
 // The bonus balance from the account and an invitation to refer a friend, which only shows the
 // confirmation sheet. No screen opens it yet.
 //   no inputs; invitePresented: bool, the invitation sheet is up
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     property bool invitePresented: false

@@ -1,16 +1,16 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 
 // The smart-intercom service: what it offers, how to start with the Dorlink app, what the
 // building needs, the way to the shop for an extra key, and two help answers. Reads nothing and
 // keeps no state.
-//   shopDestination: the shop's screen (a Component or its address) that the extra-key card pushes
-AccountDetailScreen {
+//   shopDestination: the shop's screen (a Component or its address) that the extra-key card
+//   pushes; whoever opens this screen gives it (the shell: its destinations table's shop)
+DetailPage {
     id: screen
 
-    property var shopDestination: "qrc:/qt/qml/Tarvik/Shop/TarvikShopView.qml"
+    property var shopDestination: null
 
     readonly property var steps: [
         { number: "1", title: "Скачайте Dorlink", subtitle: "Приложение для управления домофоном" },

@@ -4,7 +4,7 @@ import QtQuick.Templates as T
 import Tarvik.Design
 
 // One offer of the mobile service, filled with its accent colour while chosen.
-//   required offer: MobileServicePackage; required selected: bool; clicked()
+//   required offer: MobilePackage; required selected: bool; clicked()
 T.AbstractButton {
     id: card
 

@@ -4,7 +4,7 @@ import QtQuick.Shapes
 import Tarvik.Design
 
 // The banner of the mobile service: the chosen offer's monthly price over a dark gradient.
-//   required offer: MobileServicePackage
+//   required offer: MobilePackage
 //   backdrop: the colour behind the banner (the decorations are cut to its rounded corners with it)
 Item {
     id: hero

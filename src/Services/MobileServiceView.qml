@@ -1,14 +1,13 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 
 // The mobile service: four offers, moving an existing number (free) or a new one, the summary
 // and the request. Sending shows a short sending state and the confirmation sheet, and keeps
 // everything entered. Nothing leaves the device.
 //   readonly order: the MobileServiceOrder behind it
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     readonly property alias order: serviceOrder
@@ -21,7 +20,7 @@ AccountDetailScreen {
     // A send still waiting when the screen goes ends there, not in a screen that is gone.
     Component.onDestruction: {
         screen.leaving = true
-        serviceOrder.cancel()
+        serviceOrder.request.cancel()
     }
 
     MobileServiceOrder {
@@ -297,36 +296,22 @@ AccountDetailScreen {
     PrimaryGlassButton {
         objectName: "submitButton"
         buttonStyle: TarvikButton.PrimaryGlass
-        enabled: !serviceOrder.isSubmitting && !serviceOrder.numberInvalid
+        enabled: !serviceOrder.request.sending && !serviceOrder.numberInvalid
         opacity: serviceOrder.numberInvalid ? 0.45 : 1
-        title: serviceOrder.isSubmitting ? "Отправляем…" : "Подключить"
-        icon: serviceOrder.isSubmitting ? "hourglass" : "checkmark"
+        title: serviceOrder.request.sending ? "Отправляем…" : "Подключить"
+        icon: serviceOrder.request.sending ? "hourglass" : "checkmark"
         onClicked: serviceOrder.submit()
     }
 
-    Sheet {
-        objectName: "confirmationSheet"
-        presented: serviceOrder.confirmationPresented && !screen.leaving
-        onClosed: serviceOrder.confirmationPresented = false
-        sourceComponent: Component {
-            DemoActionSheet {
-                title: "Заявка принята"
-                message: serviceOrder.confirmationMessage
-            }
-        }
+    RequestConfirmationSheet {
+        request: serviceOrder.request
+        allowed: !screen.leaving
+        title: "Заявка принята"
+        message: serviceOrder.confirmationMessage
     }
 
-    Alert {
-        objectName: "requestErrorAlert"
-        presented: serviceOrder.hasRequestError && !screen.leaving
-        title: "Не удалось отправить"
-        buttons: [
-            AlertButton {
-                text: "Закрыть"
-                role: AlertButton.Cancel
-            }
-        ]
-        onAboutToShow: message = serviceOrder.requestError.length > 0 ? serviceOrder.requestError : "Попробуйте позже"
-        onClosed: serviceOrder.clearRequestError()
+    RequestErrorAlert {
+        request: serviceOrder.request
+        allowed: !screen.leaving
     }
 }

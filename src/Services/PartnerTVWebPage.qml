@@ -1,7 +1,6 @@
 import QtQuick
 import QtWebEngine
 import Tarvik.Platform
-import Tarvik.Payments
 import Tarvik.Services
 import Tarvik.Web
 import "partnertvwebprofile.js" as SharedProfile

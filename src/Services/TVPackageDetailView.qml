@@ -11,29 +11,23 @@ import Tarvik.Services
 // for a free package) the shared confirmation sheet opens; nothing is sent. Push it onto a
 // NavigationStack.
 //   required tvPackage: the package (a tvPackage; "package" is a reserved word)
+//   readonly request: its ConfirmationSend
 NavigationPage {
     id: view
 
     required property tvPackage tvPackage
     property alias search: channelModel.search
-    property bool actionPresented: false
-    property bool isSubmitting: false
-    // The error alert's text; null while it is not shown.
-    property var requestError: null
+    readonly property alias request: confirmation
     readonly property bool isFree: view.tvPackage.price === "0 ₽"
     readonly property bool hasChannels: channelModel.packageCount > 0
     readonly property alias channels: channelModel
     readonly property alias grid: grid
 
     function connect() {
-        if (view.isFree) {
-            view.actionPresented = true
-            return
-        }
-        if (view.isSubmitting)
-            return
-        view.isSubmitting = true
-        submitDelay.restart()
+        if (view.isFree)
+            confirmation.confirmed = true
+        else
+            confirmation.send()
     }
 
     title: view.tvPackage.title
@@ -45,15 +39,8 @@ NavigationPage {
         packageID: view.tvPackage.id
     }
 
-    // The request is only collected, never sent: the pause stands in for the sending.
-    Timer {
-        id: submitDelay
-
-        interval: 250
-        onTriggered: {
-            view.actionPresented = true
-            view.isSubmitting = false
-        }
+    ConfirmationSend {
+        id: confirmation
     }
 
     GridView {
@@ -114,7 +101,7 @@ NavigationPage {
                         Layout.preferredHeight: 1
                         color: Theme.separator
                     }
-                    AccountValueLine {
+                    ValueLine {
                         title: "Стоимость"
                         value: view.tvPackage.price
                     }
@@ -122,9 +109,9 @@ NavigationPage {
                         objectName: "connectButton"
                         Layout.fillWidth: true
                         buttonStyle: TarvikButton.PrimaryGlass
-                        title: view.isFree ? "Смотреть" : view.isSubmitting ? "Отправляем…" : "Подключить"
-                        icon: view.isSubmitting ? "hourglass" : "checkmark"
-                        enabled: !view.isSubmitting
+                        title: view.isFree ? "Смотреть" : confirmation.sending ? "Отправляем…" : "Подключить"
+                        icon: confirmation.sending ? "hourglass" : "checkmark"
+                        enabled: !confirmation.sending
                         onClicked: view.connect()
                     }
                 }
@@ -269,30 +256,13 @@ NavigationPage {
         }
     }
 
-    Sheet {
-        objectName: "confirmationSheet"
-        presented: view.actionPresented
-        onClosed: view.actionPresented = false
-        sourceComponent: Component {
-            DemoActionSheet {
-                title: "Заявка принята"
-                message: "Специалист Tarvik свяжется с вами и подтвердит подключение подписки «" + view.tvPackage.title + "»."
-            }
-        }
+    RequestConfirmationSheet {
+        request: confirmation
+        title: "Заявка принята"
+        message: "Специалист Tarvik свяжется с вами и подтвердит подключение подписки «" + view.tvPackage.title + "»."
     }
 
-    Alert {
-        objectName: "errorAlert"
-        presented: view.requestError !== null
-        title: "Не удалось отправить"
-        message: view.requestError || "Попробуйте позже"
-        buttons: [
-            AlertButton {
-                text: "Закрыть"
-                role: AlertButton.Cancel
-                onTriggered: view.requestError = null
-            }
-        ]
-        onClosed: view.requestError = null
+    RequestErrorAlert {
+        request: confirmation
     }
 }

@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 
 // The partner TV choice of the tariff change order: one base package or none, and any add-ons.

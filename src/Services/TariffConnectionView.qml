@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 
 // The tariff change order for a plan from the chooser: partner TV and mobile packages added
@@ -11,7 +10,7 @@ import Tarvik.Services
 // the chooser. Nothing leaves the device. Push it with the plan:
 //   page.push(component, { plan: chosenPlan })
 //   required plan: TariffPlan; readonly order: the TariffConnectionOrder behind it
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     required property tariffPlan plan
@@ -26,7 +25,7 @@ AccountDetailScreen {
     // A send still waiting when the screen goes ends there, not in a screen that is gone.
     Component.onDestruction: {
         screen.leaving = true
-        connectionOrder.cancel()
+        connectionOrder.request.cancel()
     }
 
     TariffConnectionOrder {
@@ -97,7 +96,7 @@ AccountDetailScreen {
                 color: Theme.separator
             }
 
-            AccountValueLine {
+            ValueLine {
                 objectName: "totalLine"
                 title: "Итого"
                 value: connectionOrder.monthlyTotal + " ₽/мес."
@@ -167,38 +166,13 @@ AccountDetailScreen {
         }
     }
 
-    CardSurface {
+    VisitDateTimeCard {
         Layout.fillWidth: true
-
-        contentItem: ColumnLayout {
-            spacing: 0
-
-            TarvikDatePicker {
-                objectName: "visitDatePicker"
-                Layout.fillWidth: true
-                color: "transparent"
-                label: "Дата"
-                date: connectionOrder.visitDate
-                minimumDate: connectionOrder.earliestVisitDate
-                onPicked: date => connectionOrder.visitDate = date
-            }
-
-            Rectangle {
-                Layout.fillWidth: true
-                Layout.leftMargin: 16
-                implicitHeight: 0.5
-                color: Theme.separator
-            }
-
-            TarvikTimePicker {
-                objectName: "visitTimePicker"
-                Layout.fillWidth: true
-                color: "transparent"
-                label: "Время"
-                date: connectionOrder.visitTime
-                onPicked: date => connectionOrder.visitTime = date
-            }
-        }
+        date: connectionOrder.visitDate
+        time: connectionOrder.visitTime
+        earliestDate: connectionOrder.earliestVisitDate
+        onDatePicked: date => connectionOrder.visitDate = date
+        onTimePicked: time => connectionOrder.visitTime = time
     }
 
     CardSurface {
@@ -264,9 +238,9 @@ AccountDetailScreen {
     PrimaryGlassButton {
         objectName: "submitButton"
         buttonStyle: TarvikButton.PrimaryGlass
-        enabled: !connectionOrder.isSubmitting
-        title: connectionOrder.isSubmitting ? "Отправляем…" : "Отправить заявку"
-        icon: connectionOrder.isSubmitting ? "hourglass" : "checkmark"
+        enabled: !connectionOrder.request.sending
+        title: connectionOrder.request.sending ? "Отправляем…" : "Отправить заявку"
+        icon: connectionOrder.request.sending ? "hourglass" : "checkmark"
         onClicked: connectionOrder.submit()
     }
 
@@ -298,7 +272,7 @@ AccountDetailScreen {
         property bool goesBack: false
 
         objectName: "acceptedAlert"
-        presented: connectionOrder.requestAccepted
+        presented: connectionOrder.request.confirmed
         title: "Заявка принята"
         buttons: [
             AlertButton {
@@ -309,23 +283,14 @@ AccountDetailScreen {
         // The text stays as it was while the alert fades out.
         onAboutToShow: message = connectionOrder.confirmationMessage
         onClosed: {
-            connectionOrder.requestAccepted = false
+            connectionOrder.request.confirmed = false
             if (goesBack && !screen.leaving)
                 screen.pop()
         }
     }
 
-    Alert {
-        objectName: "requestErrorAlert"
-        presented: connectionOrder.hasRequestError && !screen.leaving
-        title: "Не удалось отправить"
-        buttons: [
-            AlertButton {
-                text: "Закрыть"
-                role: AlertButton.Cancel
-            }
-        ]
-        onAboutToShow: message = connectionOrder.requestError.length > 0 ? connectionOrder.requestError : "Попробуйте позже"
-        onClosed: connectionOrder.clearRequestError()
+    RequestErrorAlert {
+        request: connectionOrder.request
+        allowed: !screen.leaving
     }
 }

@@ -5,18 +5,8 @@
 MobileServiceOrder::MobileServiceOrder(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_pause, &ConfirmationPause::finished, this, &MobileServiceOrder::finishSubmission);
-    connect(&m_pause, &ConfirmationPause::cancelled, this, &MobileServiceOrder::failSubmission);
     connect(this, &MobileServiceOrder::selectedPackageChanged, this, &MobileServiceOrder::confirmationMessageChanged);
     connect(this, &MobileServiceOrder::numberChanged, this, &MobileServiceOrder::confirmationMessageChanged);
-}
-
-QVariantList MobileServiceOrder::packageList() const
-{
-    QVariantList list;
-    for (const MobileServicePackage &package : m_packages)
-        list.append(QVariant::fromValue(package));
-    return list;
 }
 
 void MobileServiceOrder::setSelectedPackageId(const QString &id)
@@ -27,13 +17,10 @@ void MobileServiceOrder::setSelectedPackageId(const QString &id)
     Q_EMIT selectedPackageChanged();
 }
 
-MobileServicePackage MobileServiceOrder::selectedPackage() const
+MobilePackage MobileServiceOrder::selectedPackage() const
 {
-    for (const MobileServicePackage &package : m_packages) {
-        if (package.id == m_selectedPackageId)
-            return package;
-    }
-    return m_packages.at(1);
+    const MobilePackage *chosen = MobilePackage::find(m_selectedPackageId);
+    return chosen ? *chosen : MobilePackage::catalog().at(1);
 }
 
 void MobileServiceOrder::setTransferNumber(bool transfer)
@@ -79,21 +66,12 @@ QString MobileServiceOrder::confirmationMessage() const
         + QStringLiteral("» с новым номером Tarvik. Специалист скоро свяжется с вами.");
 }
 
-void MobileServiceOrder::setConfirmationPresented(bool presented)
-{
-    if (m_confirmationPresented == presented)
-        return;
-    m_confirmationPresented = presented;
-    Q_EMIT confirmationPresentedChanged();
-}
-
 void MobileServiceOrder::submit()
 {
-    if (m_isSubmitting || numberInvalid())
+    if (numberInvalid())
         return;
-    setSubmitting(true);
-    const MobileServicePackage package = selectedPackage();
-    m_lastRequest = {
+    const MobilePackage package = selectedPackage();
+    ConfirmationSend::Summary request{
         {QStringLiteral("Пакет"), package.title},
         {QStringLiteral("Интернет"), package.gigabytes},
         {QStringLiteral("Минуты"), package.minutes},
@@ -101,41 +79,6 @@ void MobileServiceOrder::submit()
         {QStringLiteral("Перенос номера"), m_transferNumber ? QStringLiteral("Да") : QStringLiteral("Нет")},
     };
     if (m_transferNumber)
-        m_lastRequest.append({QStringLiteral("Номер для переноса"), transferredNumber()});
-    m_pause.start();
-}
-
-void MobileServiceOrder::cancel()
-{
-    m_pause.cancel();
-}
-
-void MobileServiceOrder::clearRequestError()
-{
-    if (!m_requestError)
-        return;
-    m_requestError.reset();
-    Q_EMIT requestErrorChanged();
-}
-
-void MobileServiceOrder::setSubmitting(bool submitting)
-{
-    if (m_isSubmitting == submitting)
-        return;
-    m_isSubmitting = submitting;
-    Q_EMIT isSubmittingChanged();
-}
-
-void MobileServiceOrder::finishSubmission()
-{
-    // The inputs stay, so the same order can be sent again.
-    setConfirmationPresented(true);
-    setSubmitting(false);
-}
-
-void MobileServiceOrder::failSubmission(const QString &description)
-{
-    m_requestError = description;
-    Q_EMIT requestErrorChanged();
-    setSubmitting(false);
+        request.append({QStringLiteral("Номер для переноса"), transferredNumber()});
+    m_request.send(request);
 }

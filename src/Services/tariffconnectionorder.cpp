@@ -14,8 +14,6 @@ TariffConnectionOrder::TariffConnectionOrder(QObject *parent)
 {
     const QDateTime tomorrow = m_openedAt.addDays(1);
     m_visitDate = tomorrow.isValid() ? tomorrow : m_openedAt;
-    connect(&m_pause, &ConfirmationPause::finished, this, &TariffConnectionOrder::finishSubmission);
-    connect(&m_pause, &ConfirmationPause::cancelled, this, &TariffConnectionOrder::failSubmission);
 }
 
 void TariffConnectionOrder::setPlan(const TariffPlan &plan)
@@ -61,14 +59,6 @@ void TariffConnectionOrder::setMobileId(const QString &id)
         return;
     m_mobileId = id;
     Q_EMIT selectionChanged();
-}
-
-QVariantList TariffConnectionOrder::mobileCatalog()
-{
-    QVariantList list;
-    for (const MobilePackage &package : MobilePackage::catalog())
-        list.append(QVariant::fromValue(package));
-    return list;
 }
 
 void TariffConnectionOrder::setVisitDate(const QDateTime &date)
@@ -180,14 +170,6 @@ QString TariffConnectionOrder::confirmationMessage() const
         + QString::number(monthlyTotal()) + QStringLiteral(" ₽ в месяц.");
 }
 
-void TariffConnectionOrder::setRequestAccepted(bool accepted)
-{
-    if (m_requestAccepted == accepted)
-        return;
-    m_requestAccepted = accepted;
-    Q_EMIT requestAcceptedChanged();
-}
-
 void TariffConnectionOrder::chooseNoTV()
 {
     if (m_tvBaseId.isEmpty() && m_tvAddonIds.isEmpty())
@@ -217,48 +199,10 @@ void TariffConnectionOrder::toggleTVAddon(const QString &id)
 
 void TariffConnectionOrder::submit()
 {
-    if (m_isSubmitting)
-        return;
-    setSubmitting(true);
-    m_lastSummary = {
+    m_request.send({
         {QStringLiteral("Тариф"), m_plan.name},
         {QStringLiteral("Скорость"), QString::number(m_plan.speed) + QStringLiteral(" Мбит/с")},
         {QStringLiteral("Дополнительно"), additionsDescription()},
         {QStringLiteral("Итого"), QString::number(monthlyTotal()) + QStringLiteral(" ₽/мес.")},
-    };
-    m_pause.start();
-}
-
-void TariffConnectionOrder::cancel()
-{
-    m_pause.cancel();
-}
-
-void TariffConnectionOrder::clearRequestError()
-{
-    if (!m_requestError)
-        return;
-    m_requestError.reset();
-    Q_EMIT requestErrorChanged();
-}
-
-void TariffConnectionOrder::setSubmitting(bool submitting)
-{
-    if (m_isSubmitting == submitting)
-        return;
-    m_isSubmitting = submitting;
-    Q_EMIT isSubmittingChanged();
-}
-
-void TariffConnectionOrder::finishSubmission()
-{
-    setRequestAccepted(true);
-    setSubmitting(false);
-}
-
-void TariffConnectionOrder::failSubmission(const QString &description)
-{
-    m_requestError = description;
-    Q_EMIT requestErrorChanged();
-    setSubmitting(false);
+    });
 }

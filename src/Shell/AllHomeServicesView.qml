@@ -1,14 +1,13 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Shell
 
 // "Ваши услуги": the home services in one card, each row opening its screen: the partner TV
 // service ("24ТВ") its own screen, every other one the generic service card. Push it onto a
 // NavigationStack.
 //   required services: list of { title, subtitle, icon }
-AccountDetailScreen {
+DetailPage {
     id: view
 
     required property var services

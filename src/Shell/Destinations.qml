@@ -2,7 +2,6 @@ pragma Singleton
 
 import QtQuick
 import QtQuick.Templates as T
-import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Shell
 
@@ -11,7 +10,10 @@ import Tarvik.Shell
 // yet opens a placeholder page titled with its name; its real screen replaces the entry here.
 //   push with: page.push(Destinations.shop) or page.push(Destinations.homeServiceDetail, { title, subtitle, icon })
 //   sheets (topUpFlow, twentyFourTVAccountSheet) are a Sheet's sourceComponent
+//   links(entry): what a screen is pushed with so that its links open other sections' screens
+//   (a feature screen never names another module's screen itself)
 QtObject {
+
     // The profile (its sign-out signs the app out once the store has signed out) and the inbox.
     readonly property string profile: "qrc:/qt/qml/Tarvik/Profile/ProfileView.qml"
     readonly property string notifications: "qrc:/qt/qml/Tarvik/Profile/NotificationsView.qml"
@@ -19,7 +21,7 @@ QtObject {
     readonly property string tariffSelection: "qrc:/qt/qml/Tarvik/Services/TariffSelectionView.qml"
     readonly property string televisionService: "qrc:/qt/qml/Tarvik/Services/TelevisionServiceView.qml"
     readonly property string mobileService: "qrc:/qt/qml/Tarvik/Services/MobileServiceView.qml"
-    // Its extra-key card opens the shop.
+    // Its extra-key card opens the shop (links).
     readonly property string smartIntercom: "qrc:/qt/qml/Tarvik/Requests/SmartIntercomView.qml"
     // Service request forms.
     readonly property string staticIpOrder: "qrc:/qt/qml/Tarvik/Requests/StaticIPOrderView.qml"
@@ -58,4 +60,13 @@ QtObject {
     }
     // A sheet's content: made into a component where the sheet is (Qt.createComponent).
     readonly property string twentyFourTVAccountSheet: "qrc:/qt/qml/Tarvik/Services/TwentyFourTVAccountSheet.qml"
+
+    function links(entry) {
+        switch (entry) {
+        case "smartIntercom":
+            return { shopDestination: shop }
+        default:
+            return {}
+        }
+    }
 }

@@ -10,7 +10,7 @@ import Tarvik.Shell
 // the account; for any other service the button confirms with the shared confirmation sheet.
 // Push it onto a NavigationStack.
 //   required title, subtitle: string; required icon: symbol name; actionPresented: bool
-AccountDetailScreen {
+DetailPage {
     id: view
 
     required property string icon
@@ -69,13 +69,13 @@ AccountDetailScreen {
                 color: Theme.separator
             }
 
-            AccountValueLine {
+            ValueLine {
                 objectName: "statusLine"
                 title: "Статус"
                 value: view.detail.status
             }
 
-            AccountValueLine {
+            ValueLine {
                 objectName: "priceLine"
                 title: "Стоимость"
                 value: view.detail.price

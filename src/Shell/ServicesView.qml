@@ -21,7 +21,8 @@ NavigationStack {
         id: page
 
         function open(item) {
-            page.push(Destinations[ServiceDestinationView.entry(item.title)], ServiceDestinationView.properties(item))
+            const entry = ServiceDestinationView.entry(item.title)
+            page.push(Destinations[entry], Object.assign(Destinations.links(entry), ServiceDestinationView.properties(item)))
         }
 
         title: "Сервисы"

@@ -7,8 +7,8 @@
 #include <QtQml/qqmlregistration.h>
 
 // The services hub's router: which screen a row opens, decided by its exact title. It names an
-// entry of the `Destinations` registry and the properties to push it with; QML's
-// ServiceListGroup pushes `Destinations[entry(title)]` with properties(item).
+// entry of the `Destinations` registry and the properties to push it with; the services tab
+// pushes `Destinations[entry(title)]` with properties(item) and the entry's `Destinations.links`.
 class ServiceDestinationView : public QObject
 {
     Q_OBJECT

@@ -1,12 +1,11 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Shop
 
 // The cart: its lines with steppers and trash, the totals and the way to the checkout; or the
 // empty state. Everything shown comes from the shared cart.
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     // Rows follow the cart line by line, so a +, - or trash press keeps the other rows as they are.

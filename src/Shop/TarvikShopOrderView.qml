@@ -2,14 +2,13 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Shop
 
 // The shop's checkout: the ordered items, the engineer's visit date and time, a comment, the way
 // of paying (with the amount to give change from, for cash), the amount due and the confirmation.
 // Confirmation-only: nothing leaves the device and no payment is taken.
 //   required items: the cart's lines when the checkout opened (a copy; the cart may change meanwhile)
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     required property var items
@@ -70,91 +69,17 @@ AccountDetailScreen {
         message: "Сервисный инженер придёт в выбранные дату и время. Способ оплаты: " + screen.paymentTitle + "."
     }
 
-    Alert {
+    RequestErrorAlert {
         objectName: "orderErrorAlert"
-        presented: screen.onTop && send.hasError
+        request: send
+        allowed: screen.onTop
         title: "Не удалось оформить заказ"
-        buttons: [
-            AlertButton {
-                text: "Закрыть"
-                role: AlertButton.Cancel
-            }
-        ]
-        onAboutToShow: message = send.hasError ? send.errorText : "Попробуйте позже"
-        onClosed: send.clearError()
     }
 
-    // The ordered items.
-    Rectangle {
+    ShopOrderItemsCard {
         objectName: "orderItems"
         Layout.fillWidth: true
-        implicitHeight: itemList.implicitHeight
-        radius: 16
-        color: Theme.white
-
-        ColumnLayout {
-            id: itemList
-            width: parent.width
-            spacing: 0
-
-            Repeater {
-                model: screen.items
-
-                Item {
-                    id: line
-                    required property var modelData
-                    required property int index
-                    Layout.fillWidth: true
-                    implicitHeight: lineRow.implicitHeight + 28
-
-                    RowLayout {
-                        id: lineRow
-                        x: 14
-                        y: 14
-                        width: parent.width - 28
-                        spacing: 14
-
-                        Rectangle {
-                            implicitWidth: 58
-                            implicitHeight: 58
-                            radius: 12
-                            color: Theme.tarPaper
-
-                            TarvikCachedRemoteImage {
-                                anchors.fill: parent
-                                anchors.margins: 5
-                                spinner: false
-                                placeholderSize: 22
-                                url: line.modelData.product.imageURLs.length > 0 ? line.modelData.product.imageURLs[0] : ""
-                            }
-                        }
-                        ColumnLayout {
-                            Layout.fillWidth: true
-                            spacing: 4
-                            StyledText {
-                                Layout.fillWidth: true
-                                text: line.modelData.product.name
-                                textStyle: Theme.Headline
-                                elide: Text.ElideRight
-                            }
-                            StyledText {
-                                objectName: "itemCaption"
-                                Layout.fillWidth: true
-                                text: line.modelData.quantity + " шт. · " + line.modelData.product.price
-                                textStyle: Theme.Caption
-                                color: Theme.secondaryLabel
-                            }
-                        }
-                    }
-                    Divider {
-                        objectName: "itemDivider"
-                        visible: line.index < screen.items.length - 1
-                        anchors.bottom: parent.bottom
-                        indent: 86
-                    }
-                }
-            }
-        }
+        items: screen.items
     }
 
     StyledText {
@@ -165,36 +90,13 @@ AccountDetailScreen {
         tracking: -0.35
     }
 
-    CardSurface {
+    VisitDateTimeCard {
         Layout.fillWidth: true
-
-        contentItem: ColumnLayout {
-            spacing: 0
-
-            TarvikDatePicker {
-                objectName: "visitDatePicker"
-                Layout.fillWidth: true
-                label: "Дата"
-                date: screen.visitDate
-                minimumDate: screen.openedAt
-                color: "transparent"
-                onPicked: date => screen.visitDate = date
-            }
-            Rectangle {
-                Layout.fillWidth: true
-                Layout.leftMargin: 16
-                implicitHeight: 0.5
-                color: Theme.separator
-            }
-            TarvikTimePicker {
-                objectName: "visitTimePicker"
-                Layout.fillWidth: true
-                label: "Время"
-                date: screen.visitTime
-                color: "transparent"
-                onPicked: date => screen.visitTime = date
-            }
-        }
+        date: screen.visitDate
+        time: screen.visitTime
+        earliestDate: screen.openedAt
+        onDatePicked: date => screen.visitDate = date
+        onTimePicked: time => screen.visitTime = time
     }
 
     CardSurface {

@@ -1,13 +1,12 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Shop
 
 // The page of one product: the photo pager with its counter, the name, price and description
 // with the specifications behind "Подробнее", sample reviews, and the buy button pinned below.
 //   required product: shopProduct
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     required property var product
@@ -171,7 +170,7 @@ AccountDetailScreen {
                         Layout.fillWidth: true
                         spacing: 14
 
-                        AccountValueLine {
+                        ValueLine {
                             title: parent.modelData.title
                             value: parent.modelData.value
                         }

@@ -1,13 +1,13 @@
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
+import Tarvik.Platform
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Shop
 
 // The shop's entrance: the dark header with the cart button and its badge, the search, and the
 // catalogue in two columns. Pulling the list down (or showing the screen) refreshes the catalogue.
-AccountDetailScreen {
+DetailPage {
     id: screen
 
     property var products: ShopCatalogue.products()

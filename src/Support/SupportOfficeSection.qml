@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Support
 

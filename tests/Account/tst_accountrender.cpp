@@ -3,7 +3,6 @@
 #include "passwordrecoveryserviceqml.h"
 #include "qmlrender.h"
 
-#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
 #include <QtQml/QQmlExtensionPlugin>
@@ -14,7 +13,7 @@ Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
 
 namespace
 {
-const QByteArray imports = "import QtQuick\nimport QtQuick.Layouts\nimport Tarvik.Design\nimport Tarvik.Account\n";
+const QByteArray imports = "import QtQuick\nimport Tarvik.Design\nimport Tarvik.Account\n";
 
 // Each document's act() brings the screen into the state worth looking at.
 const QByteArray signIn = imports + "LoginView { function act() { password = 'tarvik2026'; showPassword = true; signIn() } }";
@@ -31,40 +30,13 @@ const QByteArray addAccount = imports
       "    Component { id: form; AddAccountView {} }\n"
       "    initialItem: NavigationPage { title: 'Главная' }\n"
       "}";
-const QByteArray detailKit = imports
-    + "NavigationStack {\n"
-      "    function act() { push(detail) }\n"
-      "    initialItem: NavigationPage { title: 'Главная' }\n"
-      "    Component { id: detail; AccountDetailScreen { title: 'Интернет'\n"
-      "        CardSurface { Layout.fillWidth: true; padding: 18; contentItem: ColumnLayout { spacing: 12\n"
-      "            AccountValueLine { title: 'Тариф'; value: 'Домашний Турбо' }\n"
-      "            AccountValueLine { title: 'Абонентская плата за месяц с учётом скидок'; value: '890 ₽/мес.' } } }\n"
-      "        CardSurface { Layout.fillWidth: true; contentItem: ColumnLayout { spacing: 0\n"
-      "            AccountRow { icon: 'creditcard.fill'; title: 'Баланс'; value: '1 250 ₽' }\n"
-      "            AccountRow { icon: 'wifi'; title: 'Интернет'; value: '500 Мбит/с' } } }\n"
-      "        Repeater { model: 9; CardSurface { required property int index; Layout.fillWidth: true; padding: 18\n"
-      "            contentItem: AccountValueLine { title: 'Строка ' + (index + 1); value: '—' } } }\n"
-      "    } }\n"
-      "}";
-
 std::function<void(QQuickWindow *, QObject *)> calling(const char *function)
 {
     return [function](QQuickWindow *, QObject *root) { QMetaObject::invokeMethod(root, function); };
 }
-
-// The last visible scroll view of the item tree: the frontmost screen's.
-QQuickItem *frontScrollView(QQuickItem *item)
-{
-    QQuickItem *found = item->inherits("QQuickFlickable") && item->isVisible() ? item : nullptr;
-    for (QQuickItem *child : item->childItems()) {
-        if (QQuickItem *inner = frontScrollView(child))
-            found = inner;
-    }
-    return found;
-}
 } // namespace
 
-// Renders the sign-in, recovery and add-account screens and the detail kit offscreen; the PNGs land
+// Renders the sign-in, recovery and add-account screens offscreen; the PNGs land
 // in screenshots/account-*.png in the test's build folder.
 class AccountRenderTest : public QObject
 {
@@ -112,22 +84,6 @@ private Q_SLOTS:
         if (!function.isEmpty())
             options.interact = calling(function.constData());
         TARVIK_VERIFY_RENDER(renderQml(QString::fromLatin1(QTest::currentDataTag()), qml, options));
-    }
-
-    // Content taller than the screen scrolls under the bar, clipped, on paper to the bottom edge.
-    void rendersDetailKitScrolledToTheEnd()
-    {
-        QmlRenderOptions options;
-        options.interact = [](QQuickWindow *window, QObject *root) {
-            QMetaObject::invokeMethod(root, "act");
-            QTest::qWait(500);
-            QQuickItem *scroller = frontScrollView(window->contentItem());
-            QVERIFY(scroller);
-            const qreal end = scroller->property("contentHeight").toReal() - scroller->height();
-            QVERIFY(end > 0);
-            scroller->setProperty("contentY", end);
-        };
-        TARVIK_VERIFY_RENDER(renderQml(QStringLiteral("account-detail-kit"), detailKit, options));
     }
 };
 

@@ -122,7 +122,6 @@ Rectangle {
                 ServiceRow { Layout.fillWidth: true; icon: "wifi"; title: "Интернет"; subtitle: "Тариф «Домашний 500»" }
             }
         }
-        SupportRow { Layout.fillWidth: true; icon: "phone.fill"; title: "Позвонить"; subtitle: "Круглосуточно" }
         CardSurface {
             Layout.fillWidth: true; padding: 18
             contentItem: RowLayout {
@@ -262,6 +261,43 @@ NavigationStack {
         if (!interaction.isEmpty())
             options.interact = [&](QQuickWindow *, QObject *root) { call(root, qPrintable(interaction)); };
         TARVIK_VERIFY_RENDER(renderQml(QStringLiteral("design-") + QString::fromLatin1(QTest::currentDataTag()), qml, options));
+    }
+
+    // The detail page over more content than the screen holds: scrolled to its end, the content
+    // goes under the bar, clipped, on paper to the bottom edge.
+    void rendersDetailPageScrolledToTheEnd()
+    {
+        const QByteArray qml = screen(R"QML(
+NavigationStack {
+    function act() { push(detail) }
+    initialItem: NavigationPage { title: "Главная" }
+    Component {
+        id: detail
+        DetailPage {
+            title: "Интернет"
+            CardSurface { Layout.fillWidth: true; padding: 18; contentItem: ColumnLayout { spacing: 12
+                ValueLine { title: "Тариф"; value: "Домашний Турбо" }
+                ValueLine { title: "Абонентская плата за месяц с учётом скидок"; value: "890 ₽/мес." } } }
+            CardSurface { Layout.fillWidth: true; contentItem: ColumnLayout { spacing: 0
+                IconValueRow { icon: "creditcard.fill"; title: "Баланс"; value: "1 250 ₽" }
+                IconValueRow { icon: "wifi"; title: "Интернет"; value: "500 Мбит/с" } } }
+            Repeater { model: 9; CardSurface { required property int index; Layout.fillWidth: true; padding: 18
+                contentItem: ValueLine { title: "Строка " + (index + 1); value: "—" } } }
+        }
+    }
+}
+)QML");
+        QmlRenderOptions options;
+        options.interact = [](QQuickWindow *, QObject *root) {
+            call(root, "act");
+            QTRY_VERIFY(!root->property("busy").toBool());
+            auto *page = root->property("currentItem").value<QObject *>();
+            auto *scroller = page->property("flickable").value<QQuickItem *>();
+            QVERIFY(scroller);
+            QTRY_VERIFY(scroller->property("contentHeight").toReal() > scroller->height());
+            scroller->setProperty("contentY", scroller->property("contentHeight").toReal() - scroller->height());
+        };
+        TARVIK_VERIFY_RENDER(renderQml(QStringLiteral("design-detail-page"), qml, options));
     }
 
     void symbolGallery()

@@ -1,13 +1,10 @@
-#include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
 #include "paymentmethodscontroller.h"
 #include "paymentnavigationpolicy.h"
 #include "paymentwebviewcoordinator.h"
-#include "standincertificates.h"
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QWebEngineCertificateError>
 #include <QWebEngineLoadingInfo>
 
 using Decision = PaymentNavigationPolicy::Decision;
@@ -19,7 +16,6 @@ static_assert(int(Status::LoadSucceededStatus) == PaymentWebViewCoordinator::Loa
 static_assert(int(Status::LoadFailedStatus) == PaymentWebViewCoordinator::LoadFailedStatus);
 
 Q_DECLARE_METATYPE(PaymentNavigationPolicy::Decision)
-Q_DECLARE_METATYPE(QWebEngineCertificateError::Type)
 
 namespace
 {
@@ -29,18 +25,12 @@ const QUrl bankLink(QStringLiteral("sberpay://pay?order=1"));
 } // namespace
 
 // The payment web view's decisions without a web engine: the policy table, the load events as the
-// checkout sheet sees them, the hand-off to bank apps, the load limit and the certificate rule.
+// checkout sheet sees them, the hand-off to bank apps and the load limit.
 class PaymentNavigationTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY2(m_authority.generate(QHostAddress(QHostAddress::LocalHost)), qPrintable(m_authority.errorString()));
-        QVERIFY2(m_stranger.generate(QHostAddress(QHostAddress::LocalHost)), qPrintable(m_stranger.errorString()));
-    }
-
     void policy_data()
     {
         QTest::addColumn<QString>("address");
@@ -223,52 +213,6 @@ private Q_SLOTS:
         QCOMPARE(controller.loadingMethod(), PaymentMethodsController::noMethod);
     }
 
-    void certificate_data()
-    {
-        QTest::addColumn<QWebEngineCertificateError::Type>("type");
-        QTest::addColumn<QString>("chainOf"); // whose server certificate the site sends
-        QTest::addColumn<bool>("withRoot");   // the site sends the authority's certificate too
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<bool>("configured");
-        QTest::addColumn<bool>("accepted");
-
-        const auto unknown = QWebEngineCertificateError::CertificateAuthorityInvalid;
-        QTest::newRow("the extra authority's site") << unknown << "authority" << false << "127.0.0.1" << true << true;
-        QTest::newRow("with its root sent along") << unknown << "authority" << true << "127.0.0.1" << true << true;
-        QTest::newRow("by name") << unknown << "authority" << false << "localhost" << true << true;
-        QTest::newRow("another host") << unknown << "authority" << false << "pay.example" << true << false;
-        QTest::newRow("an authority of the same name") << unknown << "stranger" << false << "127.0.0.1" << true << false;
-        QTest::newRow("no extra authority configured") << unknown << "authority" << false << "127.0.0.1" << false << false;
-        QTest::newRow("a wrong name") << QWebEngineCertificateError::CertificateCommonNameInvalid << "authority" << false << "127.0.0.1"
-                                      << true << false;
-        QTest::newRow("an expired date") << QWebEngineCertificateError::CertificateDateInvalid << "authority" << false << "127.0.0.1"
-                                         << true << false;
-        QTest::newRow("revoked") << QWebEngineCertificateError::CertificateRevoked << "authority" << false << "127.0.0.1" << true << false;
-        QTest::newRow("the authority as the server") << unknown << "root only" << false << "127.0.0.1" << true << false;
-    }
-
-    void certificate()
-    {
-        QFETCH(QWebEngineCertificateError::Type, type);
-        QFETCH(QString, chainOf);
-        QFETCH(bool, withRoot);
-        QFETCH(QString, host);
-        QFETCH(bool, configured);
-        QFETCH(bool, accepted);
-
-        QList<QSslCertificate> chain;
-        if (chainOf == QLatin1String("authority"))
-            chain = {m_authority.serverCertificate()};
-        else if (chainOf == QLatin1String("stranger"))
-            chain = {m_stranger.serverCertificate()};
-        else
-            chain = {m_authority.caCertificate()};
-        if (withRoot)
-            chain.append(m_authority.caCertificate());
-        const QList<QSslCertificate> authorities = configured ? QList<QSslCertificate>{m_authority.caCertificate()} : QList<QSslCertificate>{};
-        QCOMPARE(CheckoutCertificateTrust::accepts(type == QWebEngineCertificateError::CertificateAuthorityInvalid, chain, host, authorities), accepted);
-    }
-
 private:
     // Sets what the sheet shows through the events that lead there.
     static void bringTo(PaymentWebViewCoordinator &coordinator, bool loading, const QString &error)
@@ -286,8 +230,6 @@ private:
         QCOMPARE(coordinator.errorMessage(), error);
     }
 
-    StandinCertificates m_authority;
-    StandinCertificates m_stranger;
 };
 
 QTEST_GUILESS_MAIN(PaymentNavigationTest)

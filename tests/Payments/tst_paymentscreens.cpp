@@ -1,10 +1,10 @@
 #include "accountfixture.h"
-#include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
 #include "lazywebengine.h"
 #include "testpaths.h"
 #include "urlopenersingleton.h"
+#include "webcertificatetrust.h"
 
 #include <QDir>
 #include <QQmlEngine>
@@ -118,7 +118,7 @@ public:
 protected:
     std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
     {
-        CheckoutCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
+        WebCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
         UrlOpenerSingleton::setInstance(&m_opener);
         return std::make_unique<StandinControl>(fixture);
     }

@@ -218,7 +218,7 @@ private Q_SLOTS:
 
         // Sending follows the same rule.
         form.submit();
-        QCOMPARE(form.isSubmitting(), expected);
+        QCOMPARE(form.request()->isSending(), expected);
     }
 };
 

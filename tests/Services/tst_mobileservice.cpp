@@ -1,11 +1,9 @@
-#include "confirmationpause.h"
 #include "mobileserviceorder.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
-// The mobile service order: the number check, the request it makes, the confirmation texts and
-// the sending pause.
+// The mobile service order: the number check, the request it makes and the confirmation texts.
 class TestMobileService : public QObject
 {
     Q_OBJECT
@@ -14,7 +12,7 @@ private Q_SLOTS:
     void startsOnTheOptimalOfferWithATransfer()
     {
         MobileServiceOrder order;
-        QCOMPARE(order.packages().size(), 4);
+        QCOMPARE(order.packageList().size(), 4);
         QCOMPARE(order.selectedPackage().id, QStringLiteral("mobile-30"));
         QCOMPARE(order.selectedPackage().gigabytes, QStringLiteral("30 ГБ"));
         QVERIFY(order.transferNumber());
@@ -83,15 +81,16 @@ private Q_SLOTS:
     void requestMapAndConfirmation()
     {
         MobileServiceOrder order;
-        QSignalSpy presented(&order, &MobileServiceOrder::confirmationPresentedChanged);
+        ConfirmationSend &request = *order.request();
+        QSignalSpy confirmed(&request, &ConfirmationSend::confirmedChanged);
 
         order.submit(); // the empty number is refused
-        QVERIFY(!order.isSubmitting());
+        QVERIFY(!request.isSending());
 
         order.setPhoneNumber(QStringLiteral("+7 (999) 123-45-67"));
         order.submit();
-        QVERIFY(order.isSubmitting());
-        const MobileServiceOrder::Request transfer{
+        QVERIFY(request.isSending());
+        const ConfirmationSend::Summary transfer{
             {QStringLiteral("Пакет"), QStringLiteral("Оптимальный")},
             {QStringLiteral("Интернет"), QStringLiteral("30 ГБ")},
             {QStringLiteral("Минуты"), QStringLiteral("600 минут")},
@@ -99,52 +98,36 @@ private Q_SLOTS:
             {QStringLiteral("Перенос номера"), QStringLiteral("Да")},
             {QStringLiteral("Номер для переноса"), QStringLiteral("+79991234567")},
         };
-        QCOMPARE(order.lastRequest(), transfer);
-        order.submit(); // ignored while sending
-        QVERIFY(presented.wait());
-        QCOMPARE(presented.count(), 1);
-        QVERIFY(order.confirmationPresented());
-        QVERIFY(!order.isSubmitting());
+        QCOMPARE(request.summary(), transfer);
+        // Ignored while sending: the request stays the one that is on its way.
+        order.setTransferNumber(false);
+        order.submit();
+        QCOMPARE(request.summary(), transfer);
+        QVERIFY(confirmed.wait());
+        QCOMPARE(confirmed.count(), 1);
+        QVERIFY(request.isConfirmed());
+        QVERIFY(!request.isSending());
         QCOMPARE(order.confirmationMessage(),
-                 QStringLiteral("Подключаем пакет «Оптимальный». Перенос номера бесплатный — специалист свяжется с вами для "
-                                "подтверждения."));
+                 QStringLiteral("Подключаем пакет «Оптимальный» с новым номером Tarvik. Специалист скоро свяжется с вами."));
 
         // The sheet closes; the inputs stay and a new number goes without a transfer.
-        order.setConfirmationPresented(false);
-        order.setTransferNumber(false);
+        request.setConfirmed(false);
         order.setSelectedPackageId(QStringLiteral("mobile-unlimited"));
         order.submit();
-        const MobileServiceOrder::Request fresh{
+        const ConfirmationSend::Summary fresh{
             {QStringLiteral("Пакет"), QStringLiteral("Безлимит")},
             {QStringLiteral("Интернет"), QStringLiteral("∞ ГБ")},
             {QStringLiteral("Минуты"), QStringLiteral("1 500 минут")},
             {QStringLiteral("Стоимость"), QStringLiteral("650 ₽/мес.")},
             {QStringLiteral("Перенос номера"), QStringLiteral("Нет")},
         };
-        QCOMPARE(order.lastRequest(), fresh);
-        QVERIFY(presented.wait());
-        QCOMPARE(order.confirmationMessage(),
-                 QStringLiteral("Подключаем пакет «Безлимит» с новым номером Tarvik. Специалист скоро свяжется с вами."));
+        QCOMPARE(request.summary(), fresh);
+        QVERIFY(confirmed.wait());
         QCOMPARE(order.phoneNumber(), QStringLiteral("+7 (999) 123-45-67"));
-    }
-
-    void cancelledWaitShowsTheError()
-    {
-        MobileServiceOrder order;
-        order.setTransferNumber(false);
-        order.submit();
-        QVERIFY(order.isSubmitting());
-        order.cancel();
-        QVERIFY(!order.isSubmitting());
-        QCOMPARE(order.requestError(), ConfirmationPause::cancellationText());
-
-        ConfirmationPause later;
-        QSignalSpy laterFinished(&later, &ConfirmationPause::finished);
-        later.start();
-        QVERIFY(laterFinished.wait());
-        QVERIFY(!order.confirmationPresented());
-        order.clearRequestError();
-        QVERIFY(!order.hasRequestError());
+        order.setTransferNumber(true);
+        QCOMPARE(order.confirmationMessage(),
+                 QStringLiteral("Подключаем пакет «Безлимит». Перенос номера бесплатный — специалист свяжется с вами для "
+                                "подтверждения."));
     }
 };
 

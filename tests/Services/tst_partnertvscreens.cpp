@@ -1,5 +1,4 @@
 #include "accountfixture.h"
-#include "checkoutcertificatetrust.h"
 #include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
 #include "haptics.h"
@@ -9,6 +8,7 @@
 #include "qmlnetworkaccessfactory.h"
 #include "standinpartnertv.h"
 #include "testpaths.h"
+#include "webcertificatetrust.h"
 #include "webprofiledata.h"
 
 #include <QDesktopServices>
@@ -152,7 +152,7 @@ protected:
 
     std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
     {
-        CheckoutCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
+        WebCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
         // Qt Quick's image loads (the channel logos) trust the stand-in's CA as the app's do.
         m_factory = std::make_unique<QmlNetworkAccessFactory>(fixture->network.get());
         HapticsSingleton::setInstance(&m_haptics);

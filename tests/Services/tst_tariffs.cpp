@@ -1,4 +1,3 @@
-#include "confirmationpause.h"
 #include "mobilepackage.h"
 #include "tariffconnectionorder.h"
 #include "tariffselection.h"
@@ -273,68 +272,37 @@ private Q_SLOTS:
         TariffConnectionOrder order;
         order.setPlan(planNamed(QStringLiteral("Tarvik 1000")));
         order.setMobileId(QStringLiteral("mobile-10"));
-        QSignalSpy accepted(&order, &TariffConnectionOrder::requestAcceptedChanged);
+        ConfirmationSend &request = *order.request();
+        QSignalSpy accepted(&request, &ConfirmationSend::confirmedChanged);
 
         order.submit();
-        QVERIFY(order.isSubmitting());
-        order.submit(); // ignored while sending
-        const TariffConnectionOrder::Summary summary{
+        QVERIFY(request.isSending());
+        const ConfirmationSend::Summary summary{
             {QStringLiteral("Тариф"), QStringLiteral("Tarvik 1000")},
             {QStringLiteral("Скорость"), QStringLiteral("1000 Мбит/с")},
             {QStringLiteral("Дополнительно"), QStringLiteral("мобильная связь «Старт»")},
             {QStringLiteral("Итого"), QStringLiteral("1540 ₽/мес.")},
         };
-        QCOMPARE(order.lastSummary(), summary);
-        QVERIFY(!order.requestAccepted());
+        QCOMPARE(request.summary(), summary);
+        // Ignored while sending: the summary stays the one that is on its way.
+        order.chooseMobile(QString());
+        order.submit();
+        QCOMPARE(request.summary(), summary);
+        QVERIFY(!request.isConfirmed());
 
         QVERIFY(accepted.wait());
         QCOMPARE(accepted.count(), 1);
-        QVERIFY(order.requestAccepted());
-        QVERIFY(!order.isSubmitting());
-        QVERIFY(!order.hasRequestError());
+        QVERIFY(request.isConfirmed());
+        QVERIFY(!request.isSending());
+        QVERIFY(!request.hasError());
 
         // The alert closes; the order can go again.
-        order.setRequestAccepted(false);
+        request.setConfirmed(false);
         order.submit();
-        QVERIFY(order.isSubmitting());
+        QVERIFY(request.isSending());
+        QCOMPARE(request.summary().at(2).second, QStringLiteral("без дополнительных услуг"));
         QVERIFY(accepted.wait());
-        QVERIFY(order.requestAccepted());
-    }
-
-    void cancelledWaitReportsAndNeverAccepts()
-    {
-        TariffConnectionOrder order;
-        order.setPlan(planNamed(QStringLiteral("Tarvik 300")));
-        QSignalSpy errors(&order, &TariffConnectionOrder::requestErrorChanged);
-        order.cancel(); // nothing running: nothing happens
-        QCOMPARE(errors.count(), 0);
-
-        order.submit();
-        order.cancel();
-        QVERIFY(!order.isSubmitting());
-        QVERIFY(order.hasRequestError());
-        QCOMPARE(order.requestError(), ConfirmationPause::cancellationText());
-        // A pause started after the cancelled one ends after it would have.
-        ConfirmationPause later;
-        QSignalSpy laterFinished(&later, &ConfirmationPause::finished);
-        later.start();
-        QVERIFY(laterFinished.wait());
-        QVERIFY(!order.requestAccepted());
-        order.clearRequestError();
-        QVERIFY(!order.hasRequestError());
-    }
-
-    void pendingWaitDiesWithItsOrder()
-    {
-        auto order = std::make_unique<TariffConnectionOrder>();
-        order->submit();
-        order.reset();
-        // Nothing fires into the deleted order (a sanitizer or a crash would say so).
-        ConfirmationPause probe;
-        QSignalSpy finished(&probe, &ConfirmationPause::finished);
-        probe.start();
-        QVERIFY(!probe.start());
-        QVERIFY(finished.wait());
+        QVERIFY(request.isConfirmed());
     }
 };
 

@@ -7,8 +7,6 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 

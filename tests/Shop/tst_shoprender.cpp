@@ -8,8 +8,6 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
@@ -18,7 +16,7 @@ namespace
 // A navigation stack with a screen pushed onto a root page, as the shell shows it.
 QByteArray stackWith(const QByteArray &screen, const QByteArray &functions = {})
 {
-    return "import QtQuick\nimport Tarvik.Design\nimport Tarvik.Shop\nimport Tarvik.Requests\n"
+    return "import QtQuick\nimport Tarvik.Design\nimport Tarvik.Shop\n"
            "NavigationStack {\n"
            "    id: stack\n"
            "    initialItem: NavigationPage { title: 'Главная' }\n"
@@ -79,8 +77,6 @@ private Q_SLOTS:
         QTest::newRow("shop_order_cash") << stackWith(QByteArray(order).replace(" }", "; paymentMethod: 'cash'; cashAmount: '5000'; comment: 'Позвонить за 30 минут' }"))
                                          << QByteArray("fill scroll 520");
         QTest::newRow("shop_order_confirmed") << stackWith(order) << QByteArray("fill confirm");
-        QTest::newRow("smart_intercom") << stackWith("SmartIntercomView {}") << QByteArray();
-        QTest::newRow("smart_intercom_bottom") << stackWith("SmartIntercomView {}") << QByteArray("scroll 700");
     }
 
     void renders()

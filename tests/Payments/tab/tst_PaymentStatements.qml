@@ -1,7 +1,6 @@
 import QtQuick
 import QtTest
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Payments
 import TarvikTest
 import "../../common/qml/finder.js" as Finder
@@ -114,7 +113,7 @@ Item {
             typeInto(find("amountField"), "1500")
             typeInto(find("commentField"), "Wrong account")
             const submit = find("submitButton")
-            const sheet = find("successSheet")
+            const sheet = find("confirmationSheet")
 
             mouseClick(submit)
             compare(submit.text, "ОТПРАВЛЯЕМ…")
@@ -134,7 +133,7 @@ Item {
 
             mouseClick(Finder.button(confirmation, "Понятно"))
             tryCompare(sheet, "visible", false)
-            compare(screen.form.successPresented, false)
+            compare(screen.form.request.confirmed, false)
             compare(stack.currentItem, screen)
             compare(find("amountField").text, "1500")
             compare(find("commentField").text, "Wrong account")

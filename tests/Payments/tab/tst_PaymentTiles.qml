@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Layouts
 import QtTest
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Payments
 import TarvikTest
 import "../../common/qml/finder.js" as Finder

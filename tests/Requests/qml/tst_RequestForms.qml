@@ -1,7 +1,6 @@
 import QtQuick
 import QtTest
 import Tarvik.Design
-import Tarvik.Requests
 import TarvikTest
 
 Item {

@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Shell
 

@@ -1,7 +1,5 @@
 import QtQuick
 import QtTest
-import Tarvik.Platform
-import Tarvik.Design
 import Tarvik.Shell
 
 Item {
@@ -106,6 +104,19 @@ Item {
             const expected = createTemporaryObject(Qt.createComponent(Destinations[ServiceDestinationView.entry(data.title)]), root)
             compare(view.currentItem.title, expected.title)
             verify(view.currentItem.canGoBack)
+        }
+
+        // A screen that links to another section's is given that section's entry: the intercom's
+        // extra-key card opens the shop of the table.
+        function test_rowOpensItsLinks() {
+            const view = makeView()
+            const row = visibleChildren(view, "serviceRow").find(row => row.text === "Умный домофон")
+            verify(row)
+            mouseClick(row)
+            tryCompare(view, "depth", 2)
+            tryCompare(view, "busy", false)
+            compare(view.currentItem.title, "Умный домофон")
+            compare(view.currentItem.shopDestination, Destinations.shop)
         }
 
         // A title without a screen of its own, letter case included, opens the generic card.

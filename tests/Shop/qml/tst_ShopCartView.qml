@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Tarvik.Design
 import Tarvik.Shop
 import TarvikTest
 

@@ -1,7 +1,6 @@
 import QtQuick
 import QtTest
 import Tarvik.Platform
-import Tarvik.Design
 import Tarvik.Shop
 import TarvikTest
 

@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Tarvik.Services
 import TarvikTest
 import "../../../common/qml/finder.js" as Finder
 

@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import Tarvik.Design
+import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
 import "../../../common/qml/finder.js" as Finder
@@ -151,8 +152,8 @@ Item {
             const button = Finder.find(view, "connectButton")
             compare(button.title, "Смотреть")
             mouseClick(button)
-            verify(view.actionPresented)
-            verify(!view.isSubmitting)
+            verify(view.request.confirmed)
+            verify(!view.request.sending)
         }
 
         function test_paidPackageSendsThenConfirms() {
@@ -160,12 +161,12 @@ Item {
             const button = Finder.find(view, "connectButton")
             compare(button.title, "Подключить")
             mouseClick(button)
-            verify(view.isSubmitting)
+            verify(view.request.sending)
             compare(button.title, "Отправляем…")
             compare(button.icon, "hourglass")
             verify(!button.enabled)
-            tryVerify(() => view.actionPresented)
-            verify(!view.isSubmitting)
+            tryVerify(() => view.request.confirmed)
+            verify(!view.request.sending)
             const sheet = Finder.find(view, "confirmationSheet")
             tryVerify(() => sheet.item !== null)
             tryCompare(sheet, "slide", 0)
@@ -181,11 +182,11 @@ Item {
             const button = Finder.find(view, "connectButton")
             compare(button.title, "Подключить")
             mouseClick(button)
-            verify(view.isSubmitting)
-            verify(!view.actionPresented)
+            verify(view.request.sending)
+            verify(!view.request.confirmed)
             compare(button.title, "Отправляем…")
-            tryVerify(() => view.actionPresented)
-            verify(!view.isSubmitting)
+            tryVerify(() => view.request.confirmed)
+            verify(!view.request.sending)
         }
 
         // Texts of a package card, each whole (none cut) and inside the card's 20-point inset.

@@ -2,7 +2,6 @@ import QtQuick
 import QtTest
 import Tarvik.Platform
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
 import "../../../common/qml/finder.js" as Finder

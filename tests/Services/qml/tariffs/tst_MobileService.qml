@@ -1,7 +1,6 @@
 import QtQuick
 import QtTest
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
 import "../../../common/qml/finder.js" as Finder
@@ -152,7 +151,7 @@ Item {
             shoot("mobile-confirmation")
             sheet.close()
             tryCompare(sheet, "visible", false)
-            verify(!screen.order.confirmationPresented)
+            verify(!screen.order.request.confirmed)
 
             // Back on: the same number is there again.
             mouseClick(transfer)
@@ -163,17 +162,17 @@ Item {
         function test_cancelledSendShowsTheAlert() {
             typeNumber("8 999 123 45 67")
             screen.order.submit()
-            verify(screen.order.isSubmitting)
-            screen.order.cancel()
+            verify(screen.order.request.sending)
+            screen.order.request.cancel()
             const alert = find("requestErrorAlert")
             tryCompare(alert, "opened", true)
             compare(alert.title, "Не удалось отправить")
-            compare(alert.message, "Отправка прервана. Заявка не отправлена.")
-            verify(!screen.order.isSubmitting)
+            compare(alert.message, "Операция отменена.")
+            verify(!screen.order.request.sending)
             compare(find("submitButton").title, "Подключить")
             alert.close()
             tryCompare(alert, "visible", false)
-            verify(!screen.order.hasRequestError)
+            verify(!screen.order.request.hasError)
         }
     }
 }

@@ -1,7 +1,6 @@
 import QtQuick
 import QtTest
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
 import "../../../common/qml/finder.js" as Finder
@@ -280,7 +279,7 @@ Item {
             tryCompare(chooserStack, "busy", false)
             const form = chooserStack.currentItem
             form.order.submit()
-            verify(form.order.isSubmitting)
+            verify(form.order.request.sending)
             chooserStack.pop()
             tryCompare(chooserStack, "busy", false)
             tryCompare(chooserStack, "depth", 1)

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import QtTest
 import Tarvik.Design
+import Tarvik.Requests
 
 Item {
     id: root
@@ -183,6 +184,24 @@ Item {
             tryCompare(stack, "busy", false)
             compare(seen, [false])
             compare(openedSpy.count, 0)
+        }
+
+        // The title is a heading a screen reader reads in one line.
+        function test_titleIsOneHeading() {
+            const form = openForm()
+            const found = []
+            const walk = item => {
+                for (let i = 0; i < item.children.length; ++i) {
+                    const child = item.children[i]
+                    if (child.text === "Заголовок\nформы")
+                        found.push(child)
+                    walk(child)
+                }
+            }
+            walk(form)
+            compare(found.length, 1)
+            compare(found[0].Accessible.role, Accessible.Heading)
+            compare(found[0].Accessible.name, "Заголовок формы")
         }
 
         // Typing a number key by key stores what pasting it does.

@@ -1,4 +1,4 @@
-#include "checkoutcertificatetrust.h"
+#include "webcertificatetrust.h"
 
 #include <QSslConfiguration>
 #include <QSslError>
@@ -26,22 +26,26 @@ QList<QSslError> verifyTrusting(const QList<QSslCertificate> &extra, const QList
 }
 } // namespace
 
-void CheckoutCertificateTrust::setExtraAuthorities(const QList<QSslCertificate> &authorities)
+WebCertificateTrust::WebCertificateTrust(QObject *parent)
+    : QObject(parent)
+{ }
+
+void WebCertificateTrust::setExtraAuthorities(const QList<QSslCertificate> &authorities)
 {
     configuredAuthorities() = [authorities] { return authorities; };
 }
 
-void CheckoutCertificateTrust::setExtraAuthorities(std::function<QList<QSslCertificate>()> authorities)
+void WebCertificateTrust::setExtraAuthorities(std::function<QList<QSslCertificate>()> authorities)
 {
     configuredAuthorities() = std::move(authorities);
 }
 
-QList<QSslCertificate> CheckoutCertificateTrust::extraAuthorities()
+QList<QSslCertificate> WebCertificateTrust::extraAuthorities()
 {
     return configuredAuthorities() ? configuredAuthorities()() : QList<QSslCertificate>{};
 }
 
-bool CheckoutCertificateTrust::accepts(bool unknownAuthority, const QList<QSslCertificate> &chain, const QString &host,
+bool WebCertificateTrust::acceptsChain(bool unknownAuthority, const QList<QSslCertificate> &chain, const QString &host,
                                        const QList<QSslCertificate> &authorities)
 {
     // An unknown authority may hide a wrong name or date (the engine reports one error only):
@@ -61,4 +65,12 @@ bool CheckoutCertificateTrust::accepts(bool unknownAuthority, const QList<QSslCe
     // Valid only because of the extra CA: a chain the engine refused for its own reasons, but that
     // some other authority vouches for, stays refused.
     return !QSslCertificate::verify(path, host).isEmpty();
+}
+
+bool WebCertificateTrust::accepts(const QUrl &url, bool unknownAuthority, const QStringList &pemChain)
+{
+    QList<QSslCertificate> certificates;
+    for (const QString &pem : pemChain)
+        certificates.append(QSslCertificate(pem.toLatin1()));
+    return acceptsChain(unknownAuthority, certificates, url.host(), extraAuthorities());
 }

@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
-import Tarvik.Account
 
 // The frame of a pushed detail screen: paper background (under the bar too), the inline title,
 // and a scrolling column (leading-aligned, spacing 18, padded 20) that holds the children.

@@ -1,5 +1,6 @@
 import QtQuick
 import Tarvik.Design
+import Tarvik.Requests
 
 // The phone field of a request form: every edit is rewritten by PhoneEntry.normalized, so `phone`
 // always reads "+7 " and up to ten digits ("+7 " at start). PhoneEntry.isValid(phone) is the
