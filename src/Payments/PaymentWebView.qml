@@ -126,7 +126,17 @@ Item {
                     + " if (link) console.info('" + root.linkMarker + "' + link.getAttribute('href'));"
                     + " }, true);"
             webView.userScripts.insert(links)
+            // The checkout's profile keeps the payment pages' cookies in memory for the whole run:
+            // they go with the session they were set in.
+            WebProfiles.emptyAfterEndedSessions(webView.profile, WebProfileData.erasures)
             webView.url = root.url
+        }
+
+        readonly property Connections sessionEnd: Connections {
+            target: WebProfileData
+            function onEraseRequested() {
+                WebProfiles.emptyAfterEndedSessions(webView.profile, WebProfileData.erasures)
+            }
         }
     }
 }

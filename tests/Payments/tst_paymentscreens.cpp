@@ -5,6 +5,7 @@
 #include "testpaths.h"
 #include "urlopenersingleton.h"
 #include "webcertificatetrust.h"
+#include "webprofiledata.h"
 
 #include <QDir>
 #include <QQmlEngine>
@@ -120,13 +121,20 @@ protected:
     {
         WebCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
         UrlOpenerSingleton::setInstance(&m_opener);
+        WebProfileData::setInstance(&m_webData);
+        QObject::connect(fixture->store.get(), &TarvikAccountStore::localSessionCleared, &m_webData, &WebProfileData::erase);
         return std::make_unique<StandinControl>(fixture);
     }
 
-    void release() override { UrlOpenerSingleton::setInstance(nullptr); }
+    void release() override
+    {
+        UrlOpenerSingleton::setInstance(nullptr);
+        WebProfileData::setInstance(nullptr);
+    }
 
 private:
     FakeUrlOpener m_opener;
+    WebProfileData m_webData{nullptr};
 };
 
 TARVIK_QUICK_TEST_MAIN(tst_paymentscreens, PaymentScreensSetup)

@@ -80,6 +80,19 @@ Item {
             wait(400)
         }
 
+        // The payment pages' cookies go with the session they were set in.
+        function test_signOutLeavesNoCheckoutCookies() {
+            openCheckout()
+            run("document.cookie = 'payment_session=previous; max-age=86400; path=/'")
+            tryVerify(() => run("document.cookie").indexOf("payment_session=previous") >= 0, 5000)
+            view.destroy()
+            view = null
+
+            Standin.signOut()
+            openCheckout()
+            compare(run("document.cookie"), "")
+        }
+
         function test_opensWithTheOverlayUntilThePageIsShown() {
             Standin.setSlowPageDelay(600)
             open(Standin.origin + "/checkout/slow")
