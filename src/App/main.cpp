@@ -20,6 +20,7 @@
 #include "shopcartsingleton.h"
 #include "shopimagessingleton.h"
 #include "speedtestenvironment.h"
+#include "speedtesttransport.h"
 #include "storedpreference.h"
 #include "supportchatsingleton.h"
 #include "supportchatstore.h"
@@ -132,13 +133,43 @@ long peakResidentKiB()
     return 0;
 }
 
-// --self-test, once start-up has finished: the web engine must not be in the process yet; then a
-// web page opens as the checkout opens it, and must load.
+// Whether a library whose file name starts with `name` is mapped into this process.
+bool isMapped(QByteArrayView name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QByteArray('/' + name.toByteArray()));
+}
+
+// --self-test, once the web page has loaded: the speed test's transport loads from where the app
+// keeps it, and libcurl with it.
+int selfTestSpeedTestTransport()
+{
+    QString error;
+    const std::unique_ptr<SpeedTestTransport> transport = SpeedTestTransport::load({}, {}, &error);
+    if (!transport) {
+        std::fprintf(stderr, "self-test: the speed test's transport did not load: %s\n", qPrintable(error));
+        return 8;
+    }
+    if (!isMapped("libcurl.so")) {
+        std::fprintf(stderr, "self-test: the speed test's transport loaded without libcurl\n");
+        return 8;
+    }
+    return 0;
+}
+
+// --self-test, once start-up has finished: neither the web engine nor libcurl (the speed test's)
+// may be in the process yet; then a web page opens as the checkout opens it, and must load, and
+// the speed test's transport must load.
 void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window)
 {
     if (LazyWebEngine::isLoaded()) {
         std::fprintf(stderr, "self-test: the web engine was loaded before any web page opened\n");
         QCoreApplication::exit(4);
+        return;
+    }
+    if (isMapped("libcurl.so")) {
+        std::fprintf(stderr, "self-test: libcurl was loaded before any speed test ran\n");
+        QCoreApplication::exit(7);
         return;
     }
     QQmlComponent component(engine, QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/Payments/PaymentWebView.qml")));
@@ -156,9 +187,13 @@ void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window)
         if (page->property("isLoading").toBool())
             return;
         const bool loaded = LazyWebEngine::isLoaded() && page->property("errorMessage").toString().isEmpty();
-        if (!loaded)
+        if (!loaded) {
             std::fprintf(stderr, "self-test: the web page did not load\n");
-        QCoreApplication::exit(!loaded ? 6 : s_warnings == 0 ? 0 : 2);
+            QCoreApplication::exit(6);
+            return;
+        }
+        const int transport = selfTestSpeedTestTransport();
+        QCoreApplication::exit(transport != 0 ? transport : s_warnings == 0 ? 0 : 2);
     });
     watch->start(50);
 }

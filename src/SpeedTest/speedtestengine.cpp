@@ -61,6 +61,7 @@ void SpeedTestEngine::start()
         .clock = m_environment->clock(),
         .idleTimeout = m_environment->idleTimeout(),
         .requestLimit = m_environment->requestLimit(),
+        .transportModule = m_environment->transportModule(),
     });
     m_run = run;
     // The task ends by itself; the run, not the task, is what ties it to this engine.

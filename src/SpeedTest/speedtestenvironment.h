@@ -31,6 +31,8 @@ public:
         // And one that is not over after this long fails too: a host that drips its answer cannot
         // hold the test for ever. Ten minutes let a 10 MB download finish at 140 kbit/s.
         std::chrono::milliseconds requestLimit{600000};
+        // The module of the speed test's transport; empty for where the app keeps it.
+        QString transportModule;
     };
 
     explicit SpeedTestEnvironment(const Collaborators &collaborators, QObject *parent = nullptr);
@@ -42,6 +44,7 @@ public:
     const MonotonicClock *clock() const { return m_collaborators.clock; }
     std::chrono::milliseconds idleTimeout() const { return m_collaborators.idleTimeout; }
     std::chrono::milliseconds requestLimit() const { return m_collaborators.requestLimit; }
+    QString transportModule() const { return m_collaborators.transportModule; }
 
 private:
     Collaborators m_collaborators;

@@ -37,8 +37,11 @@ double seconds(std::chrono::nanoseconds elapsed)
 
 SpeedTestLink::SpeedTestLink(const Settings &settings)
     : m_settings(settings)
-    , m_transport(std::make_unique<SpeedTestTransport>(SpeedTestTransport::Limits{settings.idleTimeout, settings.requestLimit}))
 {
+    QString error;
+    m_transport = SpeedTestTransport::load({settings.idleTimeout, settings.requestLimit}, settings.transportModule, &error);
+    if (!m_transport)
+        qCWarning(lcSpeedTest) << "no transport:" << error;
 }
 
 SpeedTestLink::~SpeedTestLink() = default;
@@ -46,7 +49,8 @@ SpeedTestLink::~SpeedTestLink() = default;
 void SpeedTestLink::cancel()
 {
     m_cancelled = true;
-    m_transport->cancel();
+    if (m_transport)
+        m_transport->cancel();
 }
 
 QUrl SpeedTestLink::address(const QString &path, const QString &query) const
@@ -113,7 +117,7 @@ double SpeedTestLink::megabitsPerSecond(qint64 bytes, double seconds)
 QCoro::Task<std::optional<SpeedTestLink::Exchange>> SpeedTestLink::exchange(std::shared_ptr<SpeedTestLink> link,
                                                                           SpeedTestTransport::Request request)
 {
-    if (link->m_cancelled)
+    if (link->m_cancelled || !link->m_transport)
         co_return std::nullopt;
     const quint64 epoch = link->m_settings.network->cookieStore()->epoch();
     const std::chrono::nanoseconds started = link->m_settings.clock->now();

@@ -22,7 +22,8 @@ class NetworkAccess;
 // The requests look to the host exactly as the app's other requests (Qt's) do: the same headers
 // in the same order, the app's cookies and its TLS trust (the system's CAs and the extra CA of the
 // app's network access). They go through libcurl, whose transfers keep up with a fast line where
-// Qt's HTTP stack does not: the figures are the line's, not the client's.
+// Qt's HTTP stack does not: the figures are the line's, not the client's. The transport that does
+// so loads with the first link made; where it cannot, every measurement fails.
 class SpeedTestLink
 {
 public:
@@ -34,6 +35,8 @@ public:
         std::chrono::milliseconds idleTimeout{60000};
         // And one that is not over after this long.
         std::chrono::milliseconds requestLimit{600000};
+        // The transport's module; empty for where the app keeps it.
+        QString transportModule;
     };
 
     struct Latency {

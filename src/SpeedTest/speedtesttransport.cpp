@@ -1,363 +1,38 @@
 #include "speedtesttransport.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
 
-#include <climits>
-#include <cstring>
-#include <mutex>
-#include <poll.h>
-
-namespace
+std::unique_ptr<SpeedTestTransport> SpeedTestTransport::load(const Limits &limits, const QString &modulePath, QString *error)
 {
-// curl reads up to this much per call: a few TLS records at once rather than one.
-constexpr long receiveBufferBytes = 512 * 1024;
-// And hands at most this much of an upload to TLS per call.
-constexpr long sendBufferBytes = 512 * 1024;
-// The longest the event loop waits while a readable connection is drained: far below a frame.
-constexpr qint64 readingSliceNs = 2'000'000;
-// Qt's own limit for a redirect chain.
-constexpr long maximumRedirects = 50;
-
-void initialiseCurl()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-bool startsWithCaseless(QByteArrayView text, QByteArrayView prefix)
-{
-    return text.size() >= prefix.size() && qstrnicmp(text.data(), prefix.data(), prefix.size()) == 0;
-}
-
-// Retires a notifier that may be the one emitting right now: it stops at once and goes later.
-void retire(QSocketNotifier *&notifier)
-{
-    if (!notifier)
-        return;
-    notifier->setEnabled(false);
-    notifier->deleteLater();
-    notifier = nullptr;
-}
-} // namespace
-
-SpeedTestTransport::SpeedTestTransport(const Limits &limits, QObject *parent)
-    : QObject(parent)
-    , m_limits(limits)
-{
-    initialiseCurl();
-    m_multi = curl_multi_init();
-    curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &SpeedTestTransport::onSocket);
-    curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &SpeedTestTransport::onTimer);
-    curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
-
-    m_curlTimer.setSingleShot(true);
-    m_curlTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_curlTimer, &QTimer::timeout, this, [this] { drive(CURL_SOCKET_TIMEOUT, 0); });
-    m_idleTimer.setSingleShot(true);
-    connect(&m_idleTimer, &QTimer::timeout, this, &SpeedTestTransport::idleTimerFired);
-    m_deadline.setSingleShot(true);
-    connect(&m_deadline, &QTimer::timeout, this, [this] { finish(Outcome::TimedOut, QStringLiteral("the exchange took too long")); });
-}
-
-SpeedTestTransport::~SpeedTestTransport()
-{
-    releaseTransfer();
-    curl_multi_cleanup(m_multi);
-    for (auto &[fd, watch] : m_watches) {
-        delete watch.read;
-        delete watch.write;
+    // Never unloaded (a QLibrary going out of scope leaves it loaded): curl may leave a name
+    // lookup's thread running after the transfer that started it has gone.
+    QLibrary module(modulePath.isEmpty() ? SpeedTestTransport::modulePath() : modulePath);
+    const auto make = reinterpret_cast<Factory *>(module.resolve(factoryName));
+    if (!make) {
+        *error = module.errorString();
+        return nullptr;
     }
+    std::unique_ptr<SpeedTestTransport> transport(make(interfaceVersion, limits));
+    if (!transport)
+        *error = QStringLiteral("%1 was built for another version of the app").arg(module.fileName());
+    return transport;
 }
 
-SpeedTestTransport::Exchange SpeedTestTransport::send(const Request &request)
+QString SpeedTestTransport::modulePath()
 {
-    Q_ASSERT(m_state != State::Running);
-    m_request = request;
-    m_reply = {};
-    m_uploaded = 0;
-    m_headBytes = 0;
-    m_headComplete = false;
-    m_oversized = false;
-    m_waiting = {};
-    m_errorBuffer[0] = 0;
-    m_state = State::Running;
-
-    if (!request.url.isValid() || !configure(request)) {
-        // Over before it began: the awaiting coroutine does not suspend.
-        finish(Outcome::Failed, QStringLiteral("the request could not be made"));
-        return Exchange(this);
-    }
-    m_quiet.start();
-    m_idleTimer.start(m_limits.idle);
-    m_deadline.start(m_limits.total);
-    // curl asks, through its timer, to be driven on the next turn of the event loop.
-    curl_multi_add_handle(m_multi, m_easy);
-    return Exchange(this);
+    const QString installed = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TARVIK_SPEEDTEST_TRANSPORT_NAME));
+    return QFile::exists(installed) ? installed : QStringLiteral(TARVIK_SPEEDTEST_TRANSPORT_BUILT);
 }
 
-void SpeedTestTransport::cancel()
+void SpeedTestTransport::Exchange::await_suspend(std::coroutine_handle<> handle)
 {
-    finish(Outcome::Cancelled);
-}
-
-bool SpeedTestTransport::configure(const Request &request)
-{
-    m_easy = curl_easy_init();
-    if (!m_easy)
-        return false;
-    const QByteArray url = request.url.toEncoded();
-    const bool secure = request.url.scheme() == QLatin1String("https");
-    bool ok = curl_easy_setopt(m_easy, CURLOPT_URL, url.constData()) == CURLE_OK;
-    curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    // Never from https down to plain http.
-    curl_easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
-    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_MAXREDIRS, maximumRedirects);
-    curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_errorBuffer);
-
-    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_easy_setopt(m_easy, CURLOPT_SSLVERSION, long(CURL_SSLVERSION_TLSv1_2));
-    if (!request.extraCaPem.isEmpty()) {
-        // Replaces curl's CA bundle file; its CA directory, the system's, stays in use.
-        curl_blob blob{const_cast<char *>(request.extraCaPem.constData()), size_t(request.extraCaPem.size()), CURL_BLOB_COPY};
-        ok = ok && curl_easy_setopt(m_easy, CURLOPT_CAINFO_BLOB, &blob) == CURLE_OK;
-    }
-
-    if (!request.decodedEncodings.isEmpty())
-        curl_easy_setopt(m_easy, CURLOPT_ACCEPT_ENCODING, request.decodedEncodings.constData());
-    // An empty value takes a header of curl's own out; the request carries only those given.
-    for (const char *line : {"Accept:", "Expect:"})
-        m_headerList = curl_slist_append(m_headerList, line);
-    for (const auto &[name, value] : request.headers)
-        m_headerList = curl_slist_append(m_headerList, QByteArray(name + ": " + value).constData());
-    curl_easy_setopt(m_easy, CURLOPT_HTTPHEADER, m_headerList);
-
-    curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE, receiveBufferBytes);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &SpeedTestTransport::onBody);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &SpeedTestTransport::onHead);
-    curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
-
-    if (request.method == "POST") {
-        curl_easy_setopt(m_easy, CURLOPT_POST, 1L);
-        curl_easy_setopt(m_easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.bodySize));
-        curl_easy_setopt(m_easy, CURLOPT_READFUNCTION, &SpeedTestTransport::onUpload);
-        curl_easy_setopt(m_easy, CURLOPT_READDATA, this);
-        curl_easy_setopt(m_easy, CURLOPT_SEEKFUNCTION, &SpeedTestTransport::onSeek);
-        curl_easy_setopt(m_easy, CURLOPT_SEEKDATA, this);
-        curl_easy_setopt(m_easy, CURLOPT_UPLOAD_BUFFERSIZE, sendBufferBytes);
-    } else if (request.method != "GET") {
-        curl_easy_setopt(m_easy, CURLOPT_CUSTOMREQUEST, request.method.constData());
-    }
-    return ok;
-}
-
-void SpeedTestTransport::finish(Outcome outcome, const QString &error)
-{
-    if (m_state != State::Running)
-        return;
-    // From a callback of curl's the transfer could not be taken out: none of them comes here.
-    Q_ASSERT(!m_insideCurl);
-    m_reply.outcome = outcome;
-    m_reply.error = error;
-    if (m_easy) {
-        long status = 0;
-        curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
-        m_reply.status = int(status);
-    }
-    releaseTransfer();
-    m_state = State::Done;
-    // Resumed from the event loop: whatever the coroutine then destroys, this transport among it,
-    // nothing of it is on the stack below.
-    if (const std::coroutine_handle<> waiting = std::exchange(m_waiting, {}))
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [waiting] { waiting.resume(); }, Qt::QueuedConnection);
-}
-
-void SpeedTestTransport::releaseTransfer()
-{
-    m_idleTimer.stop();
-    m_deadline.stop();
-    if (m_easy) {
-        curl_multi_remove_handle(m_multi, m_easy);
-        curl_easy_cleanup(m_easy);
-        m_easy = nullptr;
-    }
-    if (m_headerList) {
-        curl_slist_free_all(m_headerList);
-        m_headerList = nullptr;
-    }
-}
-
-SpeedTestTransport::Reply SpeedTestTransport::takeReply()
-{
-    m_state = State::Idle;
-    return std::move(m_reply);
-}
-
-void SpeedTestTransport::idleTimerFired()
-{
-    // Each piece that moves only stamps the time; the timer waits out what is left since then.
-    const std::chrono::milliseconds left = m_limits.idle - std::chrono::milliseconds(m_quiet.elapsed());
-    if (left > std::chrono::milliseconds::zero())
-        m_idleTimer.start(left);
-    else
-        finish(Outcome::TimedOut, QStringLiteral("nothing moved"));
-}
-
-void SpeedTestTransport::drive(curl_socket_t fd, int events)
-{
-    int running = 0;
-    m_insideCurl = true;
-    curl_multi_socket_action(m_multi, fd, events, &running);
-    // curl takes one TLS record per call. While more is waiting it is handed on at once, for a
-    // short while, rather than through another turn of the event loop per record: on one core
-    // that turn costs a fast line about a tenth of the processor time.
-    if (events == CURL_CSELECT_IN) {
-        QElapsedTimer busy;
-        busy.start();
-        while (busy.nsecsElapsed() < readingSliceNs) {
-            const auto found = m_watches.find(fd);
-            if (found == m_watches.end() || !found->second.read || !found->second.read->isEnabled())
-                break;
-            pollfd waiting{fd, POLLIN, 0};
-            if (::poll(&waiting, 1, 0) != 1)
-                break;
-            curl_multi_socket_action(m_multi, fd, events, &running);
-        }
-    }
-    m_insideCurl = false;
-    collectFinished();
-}
-
-void SpeedTestTransport::collectFinished()
-{
-    int left = 0;
-    while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
-        if (message->msg != CURLMSG_DONE || message->easy_handle != m_easy)
-            continue;
-        const CURLcode code = message->data.result;
-        if (m_oversized)
-            finish(Outcome::Oversized, QStringLiteral("the reply is larger than allowed"));
-        else if (code == CURLE_OK && !m_headComplete)
-            // curl takes a head cut off by the connection's end as a whole answer; it is not one.
-            finish(Outcome::Failed, QStringLiteral("the reply's head broke off"));
-        else if (code == CURLE_OK)
-            finish(Outcome::Answered);
-        else
-            finish(Outcome::Failed, QString::fromUtf8(m_errorBuffer[0] ? m_errorBuffer : curl_easy_strerror(code)));
-    }
-}
-
-void SpeedTestTransport::watch(curl_socket_t fd, int what)
-{
-    if (what == CURL_POLL_REMOVE) {
-        if (const auto found = m_watches.find(fd); found != m_watches.end()) {
-            retire(found->second.read);
-            retire(found->second.write);
-            m_watches.erase(found);
-        }
-        return;
-    }
-    Watch &watch = m_watches[fd];
-    const auto set = [this, fd](QSocketNotifier *&notifier, QSocketNotifier::Type type, bool wanted) {
-        if (!wanted) {
-            if (notifier)
-                notifier->setEnabled(false);
-            return;
-        }
-        if (!notifier) {
-            notifier = new QSocketNotifier(fd, type, this);
-            const int events = type == QSocketNotifier::Read ? CURL_CSELECT_IN : CURL_CSELECT_OUT;
-            connect(notifier, &QSocketNotifier::activated, this, [this, fd, events] { drive(fd, events); });
-        }
-        notifier->setEnabled(true);
-    };
-    set(watch.read, QSocketNotifier::Read, what & CURL_POLL_IN);
-    set(watch.write, QSocketNotifier::Write, what & CURL_POLL_OUT);
-}
-
-int SpeedTestTransport::onSocket(CURL *, curl_socket_t fd, int what, void *self, void *)
-{
-    static_cast<SpeedTestTransport *>(self)->watch(fd, what);
-    return 0;
-}
-
-int SpeedTestTransport::onTimer(CURLM *, long milliseconds, void *self)
-{
-    auto *transport = static_cast<SpeedTestTransport *>(self);
-    if (milliseconds < 0)
-        transport->m_curlTimer.stop();
-    else
-        transport->m_curlTimer.start(int(std::min(milliseconds, long(INT_MAX))));
-    return 0;
-}
-
-size_t SpeedTestTransport::onBody(char *, size_t size, size_t count, void *self)
-{
-    auto *transport = static_cast<SpeedTestTransport *>(self);
-    const size_t bytes = size * count;
-    transport->m_quiet.restart();
-    transport->m_reply.bodyBytes += qint64(bytes);
-    if (transport->m_reply.bodyBytes > transport->m_request.bodyLimit) {
-        transport->m_oversized = true;
-        return 0; // curl ends the transfer
-    }
-    return bytes;
-}
-
-size_t SpeedTestTransport::onHead(char *data, size_t size, size_t count, void *self)
-{
-    auto *transport = static_cast<SpeedTestTransport *>(self);
-    const size_t bytes = size * count;
-    transport->m_quiet.restart();
-    transport->m_headBytes += qint64(bytes);
-    if (transport->m_headBytes > headLimit) {
-        transport->m_oversized = true;
-        return 0;
-    }
-    const QByteArrayView line(data, qsizetype(bytes));
-    static constexpr QByteArrayView setCookie("set-cookie:");
-    if (line.startsWith("HTTP/")) {
-        transport->m_headComplete = false;
-    } else if (startsWithCaseless(line, setCookie)) {
-        char *address = nullptr;
-        curl_easy_getinfo(transport->m_easy, CURLINFO_EFFECTIVE_URL, &address);
-        transport->m_reply.cookies.append({QUrl::fromEncoded(QByteArray(address)), line.sliced(setCookie.size()).trimmed().toByteArray()});
-    } else if (line.trimmed().isEmpty()) {
-        // The end of a head: an answer that announces more than the limit is refused before its body.
-        transport->m_headComplete = true;
-        long status = 0;
-        curl_off_t announced = -1;
-        curl_easy_getinfo(transport->m_easy, CURLINFO_RESPONSE_CODE, &status);
-        curl_easy_getinfo(transport->m_easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
-        if (status >= 200 && status < 300 && announced > transport->m_request.bodyLimit) {
-            transport->m_oversized = true;
-            return 0;
-        }
-    }
-    return bytes;
-}
-
-size_t SpeedTestTransport::onUpload(char *buffer, size_t size, size_t count, void *self)
-{
-    auto *transport = static_cast<SpeedTestTransport *>(self);
-    transport->m_quiet.restart();
-    const size_t bytes = std::min(size * count, size_t(transport->m_request.bodySize - transport->m_uploaded));
-    std::memset(buffer, transport->m_request.bodyByte, bytes);
-    transport->m_uploaded += qint64(bytes);
-    return bytes;
-}
-
-int SpeedTestTransport::onSeek(void *self, curl_off_t offset, int origin)
-{
-    auto *transport = static_cast<SpeedTestTransport *>(self);
-    // curl rewinds the body to send it again after a redirect or a dropped connection.
-    if (origin != SEEK_SET || offset < 0 || offset > transport->m_request.bodySize)
-        return CURL_SEEKFUNC_CANTSEEK;
-    transport->m_uploaded = qint64(offset);
-    return CURL_SEEKFUNC_OK;
+    m_transport->start(m_request, [this, handle](Reply reply) {
+        m_reply = std::move(reply);
+        // Resumed from the event loop: whatever the coroutine then destroys, the transport among
+        // it, nothing of it is on the stack below.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [handle] { handle.resume(); }, Qt::QueuedConnection);
+    });
 }

@@ -1,34 +1,26 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
-#include <QObject>
 #include <QPair>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
-
-#include <curl/curl.h>
 
 #include <chrono>
 #include <coroutine>
-#include <unordered_map>
+#include <functional>
+#include <memory>
 
-class QSocketNotifier;
-
-// One HTTP exchange at a time over libcurl, driven by the Qt event loop: curl's sockets are
-// watched with socket notifiers and its time-outs with a timer. Connections are kept between
-// exchanges of one transport. Replies are counted, never kept. TLS trusts the system's CAs plus
-// those given with the request; verification is never relaxed.
+// One HTTP exchange at a time for the speed test. Connections are kept between exchanges of one
+// transport. Replies are counted, never kept. TLS trusts the system's CAs plus those given with
+// the request; verification is never relaxed.
 //
-// An exchange is awaited in a coroutine, which is resumed from the event loop and never from
-// inside curl, a socket notifier or a timer of the transport, so the coroutine may destroy the
-// transport once it has resumed. A transport must outlive the exchange it is running.
-class SpeedTestTransport : public QObject
+// The transport goes through libcurl, which with the libraries it pulls in would otherwise be
+// mapped and relocated at every start of the app. It is a module of its own instead, loaded from
+// disk when the first speed test runs (load()); this interface is all the app sees of it. Nothing
+// in it is defined outside this header, so the module needs nothing from the executable.
+class SpeedTestTransport
 {
-    Q_OBJECT
-
 public:
     using Headers = QList<QPair<QByteArray, QByteArray>>;
 
@@ -76,72 +68,50 @@ public:
     // The most reply head accepted, over all the replies of one exchange.
     static constexpr qint64 headLimit = 256 * 1024;
 
-    explicit SpeedTestTransport(const Limits &limits, QObject *parent = nullptr);
-    ~SpeedTestTransport() override;
+    // The module's one entry point, `extern "C"`: a new transport, or null when the module was
+    // built against another version of this interface.
+    using Factory = SpeedTestTransport *(int interfaceVersion, const Limits &limits);
+    static constexpr const char *factoryName = "tarvikMakeSpeedTestTransport";
+    static constexpr int interfaceVersion = 1;
 
+    virtual ~SpeedTestTransport() = default;
+
+    // A transport from the module at `modulePath` (empty: where the app keeps it, modulePath());
+    // null, with the reason in `error`, when the module cannot be found or loaded. A module once
+    // loaded stays for the life of the process.
+    static std::unique_ptr<SpeedTestTransport> load(const Limits &limits, const QString &modulePath, QString *error);
+    // Where the app keeps the module: next to the executable, else in the build tree.
+    static QString modulePath();
+
+    // Starts `request`. `over` is called once with its reply when the exchange ends in any way
+    // (cancelled, or unable to begin, included), possibly before start() returns, never from
+    // inside a callback of curl's. It is called from within the transport, which it must not
+    // destroy. One exchange at a time; the transport must outlive the exchange it is running.
+    virtual void start(const Request &request, std::function<void(Reply)> over) = 0;
+    // Ends the exchange in flight as cancelled. Safe at any time, also when none is.
+    virtual void cancel() = 0;
+
+    // An exchange awaited in a coroutine. The coroutine is resumed from the event loop, never from
+    // inside the transport, so it may destroy the transport once it has resumed.
     class Exchange
     {
     public:
-        bool await_ready() const noexcept { return m_transport->m_state == State::Done; }
-        void await_suspend(std::coroutine_handle<> handle) noexcept { m_transport->m_waiting = handle; }
-        Reply await_resume() const { return m_transport->takeReply(); }
+        bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> handle);
+        Reply await_resume() { return std::move(m_reply); }
 
     private:
         friend class SpeedTestTransport;
-        explicit Exchange(SpeedTestTransport *transport)
+        Exchange(SpeedTestTransport *transport, const Request &request)
             : m_transport(transport)
+            , m_request(request)
         {
         }
         SpeedTestTransport *m_transport;
+        Request m_request;
+        Reply m_reply;
     };
 
-    // Starts `request`; awaiting the result gives its reply. One exchange at a time.
-    [[nodiscard]] Exchange send(const Request &request);
-    // Ends the exchange in flight as cancelled. Safe at any time, also when none is.
-    void cancel();
-
-private:
-    enum class State { Idle, Running, Done };
-    struct Watch {
-        QSocketNotifier *read = nullptr;
-        QSocketNotifier *write = nullptr;
-    };
-
-    // curl's callbacks. They only record and count: nothing in them resumes, emits or deletes.
-    static int onSocket(CURL *easy, curl_socket_t fd, int what, void *self, void *socketData);
-    static int onTimer(CURLM *multi, long milliseconds, void *self);
-    static size_t onBody(char *data, size_t size, size_t count, void *self);
-    static size_t onHead(char *data, size_t size, size_t count, void *self);
-    static size_t onUpload(char *buffer, size_t size, size_t count, void *self);
-    static int onSeek(void *self, curl_off_t offset, int origin);
-
-    bool configure(const Request &request);
-    void watch(curl_socket_t fd, int what);
-    void drive(curl_socket_t fd, int events);
-    void collectFinished();
-    void finish(Outcome outcome, const QString &error = {});
-    void idleTimerFired();
-    void releaseTransfer();
-    Reply takeReply();
-
-    Limits m_limits;
-    CURLM *m_multi = nullptr;
-    CURL *m_easy = nullptr;
-    curl_slist *m_headerList = nullptr;
-    std::unordered_map<curl_socket_t, Watch> m_watches;
-    QTimer m_curlTimer;
-    QTimer m_idleTimer;
-    QTimer m_deadline;
-    QElapsedTimer m_quiet;
-    bool m_insideCurl = false;
-
-    State m_state = State::Idle;
-    Request m_request;
-    Reply m_reply;
-    qint64 m_uploaded = 0;
-    qint64 m_headBytes = 0;
-    bool m_headComplete = false;
-    bool m_oversized = false;
-    std::coroutine_handle<> m_waiting;
-    char m_errorBuffer[CURL_ERROR_SIZE] = {};
+    // Starts `request` once awaited; awaiting gives its reply.
+    [[nodiscard]] Exchange send(const Request &request) { return Exchange(this, request); }
 };

@@ -3,6 +3,8 @@
 #include "sharedcookiestore.h"
 #include "speedtestfixture.h"
 
+#include <QFile>
+#include <QLibraryInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkCookie>
 #include <QNetworkReply>
@@ -46,6 +48,13 @@ bool waitForRequest(StandinSpeedTest *host, Phase phase)
         }
     }
     return false;
+}
+
+// Whether libcurl is mapped into this process.
+bool curlIsMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libcurl.so");
 }
 
 bool near(double actual, double expected)
@@ -96,7 +105,62 @@ class SpeedTestEngineTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<StandinSpeedTest::Phase>(); }
+    void initTestCase()
+    {
+        qRegisterMetaType<StandinSpeedTest::Phase>();
+        m_curlMappedAtStart = curlIsMapped();
+    }
+
+    // libcurl, which the transfers go through, comes into the process with the first run, not
+    // with the code that links the engine.
+    void curlLoadsWithTheFirstRun()
+    {
+        QVERIFY(!m_curlMappedAtStart);
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start());
+        SpeedTestEngine engine;
+        engine.setEnvironment(fixture.environment.get());
+        engine.start();
+        QVERIFY(waitUntilIdle(engine));
+        QCOMPARE(engine.status(), SpeedTestEngine::finishedStatus);
+        QVERIFY(curlIsMapped());
+    }
+
+    // Without a transport that loads, a run fails as any run that cannot reach its host does, and
+    // the next start tries again.
+    void aTransportThatDoesNotLoadFailsTheRun_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::newRow("missing") << QStringLiteral("/nonexistent/libtarvik-speedtest-curl.so");
+        QTest::newRow("not a library") << QString::fromLatin1(__FILE__);
+        QTest::newRow("no entry point") << QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/libQt6Core.so.6");
+    }
+
+    void aTransportThatDoesNotLoadFailsTheRun()
+    {
+        QFETCH(QString, module);
+        SpeedTestFixture fixture;
+        QVERIFY(fixture.start());
+        SpeedTestEnvironment environment({
+            .network = fixture.network.get(),
+            .config = {.baseUrl = fixture.site->baseUrl(), .serviceLabel = QStringLiteral("Стенд")},
+            .haptics = &fixture.haptics,
+            .clock = &fixture.elapsedClock,
+            .transportModule = module,
+        });
+        SpeedTestEngine engine;
+        engine.setEnvironment(&environment);
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^no transport: .+")));
+            engine.start();
+            QVERIFY(waitUntilIdle(engine));
+            QCOMPARE(engine.status(), SpeedTestEngine::failedStatus);
+            QCOMPARE(engine.errorMessage(), SpeedTestEngine::failureMessage);
+            QVERIFY(!engine.ping().isValid());
+            QCOMPARE(fixture.haptics.count(Haptics::NotificationError), attempt);
+        }
+        QVERIFY(fixture.speedTestRequests().isEmpty());
+    }
 
     // One run: the six requests in order, one at a time, and the upload's body and header.
     void requestsAsTheHostSeesThem()
@@ -416,6 +480,9 @@ private Q_SLOTS:
         QCOMPARE(fixture.speedTestRequests(), fullRun.first(sent));
         QCOMPARE(fixture.haptics.total(), 0);
     }
+
+private:
+    bool m_curlMappedAtStart = false;
 };
 
 QTEST_GUILESS_MAIN(SpeedTestEngineTest)
