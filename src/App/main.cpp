@@ -65,18 +65,7 @@
 #include <utility>
 #include <unistd.h>
 
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ProfilePlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SpeedTestPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AppPlugin)
+#include "appqmlplugins.h"
 
 namespace
 {

@@ -22,51 +22,9 @@ Item {
     readonly property alias webView: webView
     readonly property string linkMarker: "tarvik-followed-link "
 
-    // Back and forward as on the phone: a horizontal drag that starts at the left edge goes back,
-    // one from the right edge forward (touch or mouse); the desktop's Alt+Left and Alt+Right too.
-    component EdgeSwipe: MouseArea {
-        // 1: from the left edge, back; -1: from the right edge, forward.
-        required property int direction
-        property real startX: 0
-
-        width: 16
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        z: 1
-        preventStealing: true
-        onPressed: mouse => startX = mouse.x
-        onReleased: mouse => {
-            if ((mouse.x - startX) * direction < 48)
-                return
-            if (direction > 0)
-                webView.goBack()
-            else
-                webView.goForward()
-        }
-    }
-
-    EdgeSwipe {
-        objectName: "backSwipe"
-        anchors.left: parent.left
-        direction: 1
-    }
-
-    EdgeSwipe {
-        objectName: "forwardSwipe"
-        anchors.right: parent.right
-        direction: -1
-    }
-
-    Shortcut {
-        sequences: [StandardKey.Back]
-        enabled: root.visible
-        onActivated: webView.goBack()
-    }
-
-    Shortcut {
-        sequences: [StandardKey.Forward]
-        enabled: root.visible
-        onActivated: webView.goForward()
+    WebHistoryGestures {
+        anchors.fill: parent
+        view: webView
     }
 
     PaymentWebViewCoordinator {

@@ -26,53 +26,10 @@ Item {
     signal packageSelected(string title)
     signal connectRequested()
 
-    // As the checkout's: a horizontal drag that starts at the left edge goes back, one from the
-    // right edge forward (touch or mouse).
-    component EdgeSwipe: MouseArea {
-        // 1: from the left edge, back; -1: from the right edge, forward.
-        required property int direction
-        property real startX: 0
-
-        width: 16
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        z: 1
-        preventStealing: true
-        onPressed: mouse => startX = mouse.x
-        onReleased: mouse => {
-            if ((mouse.x - startX) * direction < 48)
-                return
-            if (direction > 0)
-                webView.goBack()
-            else
-                webView.goForward()
-        }
-    }
-
-    EdgeSwipe {
-        objectName: "backSwipe"
-        anchors.left: parent.left
+    WebHistoryGestures {
+        anchors.fill: parent
         enabled: root.backForwardGestures
-        direction: 1
-    }
-
-    EdgeSwipe {
-        objectName: "forwardSwipe"
-        anchors.right: parent.right
-        enabled: root.backForwardGestures
-        direction: -1
-    }
-
-    Shortcut {
-        sequences: [StandardKey.Back]
-        enabled: root.backForwardGestures && root.visible
-        onActivated: webView.goBack()
-    }
-
-    Shortcut {
-        sequences: [StandardKey.Forward]
-        enabled: root.backForwardGestures && root.visible
-        onActivated: webView.goForward()
+        view: webView
     }
 
     PartnerTVPageCoordinator {

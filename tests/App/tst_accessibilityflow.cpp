@@ -1,29 +1,14 @@
 #include "accessibletree.h"
 #include "accessiblekit.h"
 #include "accountfixture.h"
+#include "appqmlplugins.h"
+#include "appwindow.h"
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
-#include "tarvikapp.h"
-#include "tarvikappsingleton.h"
 
-#include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ProfilePlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SpeedTestPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AppPlugin)
 
 using namespace AccessibleTree;
 
@@ -37,8 +22,7 @@ private:
     std::unique_ptr<AccountFixture> m_fixture;
     std::unique_ptr<PasswordRecoveryService> m_recovery;
     std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
-    std::unique_ptr<TarvikApp> m_app;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    AppWindow m_appWindow;
     QQuickWindow *m_window = nullptr;
 
     QAccessibleInterface *node(QAccessible::Role role, const QString &name) const { return find(m_window, role, name); }
@@ -62,22 +46,15 @@ private Q_SLOTS:
         m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), nullptr);
         PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());
 
-        m_app = std::make_unique<TarvikApp>(TarvikApp::Collaborators{.defaults = m_fixture->defaults.get(), .clock = &m_fixture->clock});
-        TarvikAppSingleton::setInstance(m_app.get());
-        m_engine = std::make_unique<QQmlApplicationEngine>();
-        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-        m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
-        QVERIFY(!m_engine->rootObjects().isEmpty());
-        m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
-        m_app->start(m_fixture->store.get(), m_fixture->credentials.get());
+        m_window = m_appWindow.launch(*m_fixture);
+        QVERIFY(m_window);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->startupFinished(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_appWindow.app->startupFinished(), 10000);
     }
 
     void cleanupTestCase()
     {
-        m_engine.reset();
-        m_app.reset();
+        m_appWindow.close();
         PasswordRecoveryServiceQml::setInstance(nullptr);
         m_recoveryQml.reset();
         m_recovery.reset();
@@ -128,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(setText(password, m_fixture->site->password()));
         QVERIFY(!password->text(QAccessible::Value).contains(m_fixture->site->password()));
         QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Войти"))));
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->signedIn(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_appWindow.app->signedIn(), 10000);
     }
 
     void balancePaymentsAndProfileAreRead()

@@ -1,25 +1,15 @@
 #include "accountfixture.h"
+#include "appqmlplugins.h"
+#include "appwindow.h"
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
-#include "tarvikapp.h"
-#include "tarvikappsingleton.h"
 #include "testpaths.h"
 
 #include <QDir>
-#include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AppPlugin)
 
 namespace
 {
@@ -68,24 +58,14 @@ private:
     std::unique_ptr<AccountFixture> m_fixture;
     std::unique_ptr<PasswordRecoveryService> m_recovery;
     std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
-    std::unique_ptr<TarvikApp> m_app;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    AppWindow m_appWindow;
 
+    // A start of the app, over the stored data as a restart finds it.
     QQuickWindow *launch()
     {
-        m_engine.reset();
-        m_app.reset();
+        m_appWindow.close();
         m_fixture->reopen();
-        m_app = std::make_unique<TarvikApp>(TarvikApp::Collaborators{.defaults = m_fixture->defaults.get(), .clock = &m_fixture->clock});
-        TarvikAppSingleton::setInstance(m_app.get());
-        m_engine = std::make_unique<QQmlApplicationEngine>();
-        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-        m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
-        if (m_engine->rootObjects().isEmpty())
-            return nullptr;
-        auto *window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
-        m_app->start(m_fixture->store.get(), m_fixture->credentials.get());
-        return window;
+        return m_appWindow.launch(*m_fixture);
     }
 
     void save(QQuickWindow *window, const QString &name)
@@ -106,8 +86,7 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
-        m_engine.reset();
-        m_app.reset();
+        m_appWindow.close();
         PasswordRecoveryServiceQml::setInstance(nullptr);
         m_recoveryQml.reset();
         m_recovery.reset();
@@ -121,7 +100,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         save(window, QStringLiteral("1-greeting"));
 
-        QTRY_VERIFY(m_app->startupFinished());
+        QTRY_VERIFY(m_appWindow.app->startupFinished());
         QTRY_VERIFY(findNamed(window, QStringLiteral("signInButton")));
         QCOMPARE(m_fixture->site->requests().size(), 0); // nothing stored: nothing sent
         QTest::qWait(300);
@@ -133,11 +112,11 @@ private Q_SLOTS:
         type(window, m_fixture->site->password());
         tap(window, findNamed(window, QStringLiteral("signInButton")));
 
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->signedIn(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_appWindow.app->signedIn(), 10000);
         QTRY_VERIFY(findText(window, QStringLiteral("1250,50 ₽")));
         QVERIFY(findText(window, QStringLiteral("Привет, Смирнова 👋")));
         QVERIFY(findText(window, QStringLiteral("Дней до блокировки 18")));
-        QCOMPARE(m_app->cachedFirstName(), QStringLiteral("Смирнова"));
+        QCOMPARE(m_appWindow.app->cachedFirstName(), QStringLiteral("Смирнова"));
         QTest::qWait(300);
         save(window, QStringLiteral("3-home"));
     }
@@ -147,8 +126,8 @@ private Q_SLOTS:
         m_fixture->site->clearRequests();
         QQuickWindow *window = launch();
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->startupFinished(), 10000);
-        QVERIFY(m_app->signedIn());
+        QTRY_VERIFY_WITH_TIMEOUT(m_appWindow.app->startupFinished(), 10000);
+        QVERIFY(m_appWindow.app->signedIn());
         QTRY_VERIFY(findText(window, QStringLiteral("1250,50 ₽")));
         QVERIFY(!findNamed(window, QStringLiteral("signInButton")));
         QCOMPARE(m_fixture->site->requestKeys().count(QStringLiteral("/ajax/login.jsp")), 1);

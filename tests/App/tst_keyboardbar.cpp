@@ -1,32 +1,17 @@
 #include "accountfixture.h"
+#include "appqmlplugins.h"
+#include "appwindow.h"
 #include "partnertvconfig.h"
 #include "qmlnetworkaccessfactory.h"
 #include "shopfixture.h"
-#include "tarvikapp.h"
-#include "tarvikappsingleton.h"
 #include "testpaths.h"
 #include "textediting.h"
 
 #include <QDir>
-#include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ProfilePlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SpeedTestPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AppPlugin)
 
 namespace
 {
@@ -206,9 +191,8 @@ class KeyboardBarTest : public QObject
 private:
     std::unique_ptr<AccountFixture> m_account;
     std::unique_ptr<ShopFixture> m_shop;
-    std::unique_ptr<TarvikApp> m_app;
     std::unique_ptr<QmlNetworkAccessFactory> m_qmlNetwork;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    AppWindow m_appWindow;
     std::unique_ptr<QObject> m_navigator;
     QQuickWindow *m_window = nullptr;
 
@@ -232,29 +216,21 @@ private Q_SLOTS:
         m_shop->cart->add(m_shop->product(1));
         m_shop->cart->add(m_shop->product(101));
 
-        m_app = std::make_unique<TarvikApp>(TarvikApp::Collaborators{.defaults = m_account->defaults.get(), .clock = &m_account->clock});
-        TarvikAppSingleton::setInstance(m_app.get());
         // The channel logos come from the stand-in, trusted as the app's requests trust it.
         PartnerTVConfig config = PartnerTVConfig::compiled();
         config.imageHost = m_account->site->baseUrl().authority();
         PartnerTVConfig::setCurrent(config);
         m_qmlNetwork = std::make_unique<QmlNetworkAccessFactory>(m_account->network.get());
-        m_engine = std::make_unique<QQmlApplicationEngine>();
-        m_engine->setNetworkAccessManagerFactory(m_qmlNetwork.get());
-        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-        m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
-        QVERIFY(!m_engine->rootObjects().isEmpty());
-        m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
+        m_window = m_appWindow.launch(*m_account, m_qmlNetwork.get());
         QVERIFY(m_window);
-        m_app->start(m_account->store.get(), m_account->credentials.get());
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->startupFinished() && m_app->signedIn(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_appWindow.app->startupFinished() && m_appWindow.app->signedIn(), 10000);
 
         QQuickItem *shell = nullptr;
         QTRY_VERIFY((shell = findItem(m_window->contentItem(), [](QQuickItem *item) { return item->property("tabs").isValid() && item->property("selectedTab").isValid(); })));
         // The greeting has faded out.
         QTRY_COMPARE(shell->parentItem()->opacity(), 1.0);
-        QQmlComponent component(m_engine.get());
+        QQmlComponent component(m_appWindow.engine.get());
         component.setData(navigator, QUrl(QStringLiteral("qrc:/keyboardbar/Navigator.qml")));
         m_navigator.reset(component.createWithInitialProperties({{QStringLiteral("shell"), QVariant::fromValue(shell)}}));
         QVERIFY2(m_navigator, qPrintable(component.errorString()));
@@ -263,10 +239,8 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         m_navigator.reset();
-        m_engine.reset();
+        m_appWindow.close();
         m_qmlNetwork.reset();
-        TarvikAppSingleton::setInstance(nullptr);
-        m_app.reset();
         m_shop.reset();
         m_account.reset();
     }

@@ -1,4 +1,5 @@
 #include "accountfixture.h"
+#include "appqmlplugins.h"
 #include "qmlnetworkaccessfactory.h"
 #include "testpaths.h"
 
@@ -9,19 +10,6 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ProfilePlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SpeedTestPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
 
 namespace
 {

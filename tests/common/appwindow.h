@@ -1,0 +1,49 @@
+#pragma once
+
+#include "accountfixture.h"
+#include "tarvikapp.h"
+#include "tarvikappsingleton.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlNetworkAccessManagerFactory>
+#include <QQuickWindow>
+
+// The app's whole window over an AccountFixture, made as main() makes it: the app object over the
+// fixture's defaults and clock, Main.qml in an engine of its own, and the app started over the
+// fixture's store. The executable includes appqmlplugins.h and links TarvikAppPlugins.
+struct AppWindow {
+    std::unique_ptr<TarvikApp> app;
+    std::unique_ptr<QQmlApplicationEngine> engine;
+    QQuickWindow *window = nullptr;
+
+    // Closes a window launched before; answers the new one, or nullptr when Main.qml did not load.
+    // `network`, if given, serves the engine's loads and must outlive the window.
+    QQuickWindow *launch(AccountFixture &account, QQmlNetworkAccessManagerFactory *network = nullptr)
+    {
+        close();
+        app = std::make_unique<TarvikApp>(TarvikApp::Collaborators{.defaults = account.defaults.get(), .clock = &account.clock});
+        TarvikAppSingleton::setInstance(app.get());
+        engine = std::make_unique<QQmlApplicationEngine>();
+        if (network)
+            engine->setNetworkAccessManagerFactory(network);
+        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
+        if (engine->rootObjects().isEmpty())
+            return nullptr;
+        window = qobject_cast<QQuickWindow *>(engine->rootObjects().constFirst());
+        if (window)
+            app->start(account.store.get(), account.credentials.get());
+        return window;
+    }
+
+    // The engine goes first: its window still reads the app.
+    void close()
+    {
+        window = nullptr;
+        engine.reset();
+        TarvikAppSingleton::setInstance(nullptr);
+        app.reset();
+    }
+
+    ~AppWindow() { close(); }
+};
