@@ -1,5 +1,6 @@
 #include "accessiblekit.h"
 #include "appconfig.h"
+#include "appqmlplugins.h"
 #include "clock.h"
 #include "fallbacksecretstore.h"
 #include "fontpreload.h"
@@ -57,15 +58,12 @@
 #include <QQuickWindow>
 #include <QTimer>
 #include <QTranslator>
-#include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 #include <utility>
 #include <unistd.h>
-
-#include "appqmlplugins.h"
 
 namespace
 {
