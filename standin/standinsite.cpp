@@ -240,9 +240,15 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
         if (equals > 0)
             request.cookies.insert(part.left(equals).trimmed(), part.mid(equals + 1).trimmed());
     }
+    const bool speedTest = StandinSpeedTest::serves(request.path);
+    if (speedTest && !request.body.isEmpty()) {
+        if (m_lastSpeedTestBody >= 0)
+            m_requests[m_lastSpeedTestBody].body.clear();
+        m_lastSpeedTestBody = m_requests.size();
+    }
     m_requests.append(request);
     Q_EMIT requestReceived(request);
-    if (StandinSpeedTest::serves(request.path)) {
+    if (speedTest) {
         // As web servers do: an answer is not held back behind unacknowledged data (after a TLS 1.3
         // handshake, the session tickets), which would add the client's delayed ACK to a probe.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);

@@ -108,11 +108,17 @@ public:
     // The speed-test host's routes "/__down" and "/__up", with their switches.
     StandinSpeedTest *speedTest() { return &m_speedTest; }
 
+    // Every request received, in order. Of the speed-test uploads only the last keeps its body: a
+    // long run (the demo's, a benchmark's) sends gigabytes of them.
     QList<Request> requests() const { return m_requests; }
     QStringList requestKeys() const;
     // The decoded query of the last request for `key` (empty when there was none).
     QVariantMap lastQuery(const QString &key) const;
-    void clearRequests() { m_requests.clear(); }
+    void clearRequests()
+    {
+        m_requests.clear();
+        m_lastSpeedTestBody = -1;
+    }
 
 Q_SIGNALS:
     void requestReceived(const StandinSite::Request &request);
@@ -158,6 +164,7 @@ private:
     std::chrono::milliseconds m_slowPageDelay{1500};
     QDateTime m_lastRecovery;
     QList<Request> m_requests;
+    qsizetype m_lastSpeedTestBody = -1; // index in m_requests
     StandinSpeedTest m_speedTest;
 };
 
