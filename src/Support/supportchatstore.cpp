@@ -194,22 +194,38 @@ QByteArray SupportChatStore::fitInto(qsizetype limit)
     if (encoded.size() <= limit)
         return encoded;
     // The newest that fit: each message's object, with a comma between and the brackets around.
+    // A message too long to be stored even alone goes by itself, not with the history before it.
+    QList<bool> kept(count(), false);
     qsizetype size = 2;
     int keep = 0;
     for (int row = count() - 1; row >= 0; --row) {
         const qsizetype object = SupportChatCodec::encode({m_messages.at(row)}).size() - 2;
-        if (size + object + (keep > 0 ? 1 : 0) > limit)
+        if (2 + object > limit)
+            continue;
+        const qsizetype needed = object + (keep > 0 ? 1 : 0);
+        if (size + needed > limit)
             break;
-        size += object + (keep > 0 ? 1 : 0);
+        size += needed;
+        kept[row] = true;
         ++keep;
     }
-    const int drop = count() - keep;
-    qCInfo(lcSupport) << "the chat history is over" << limit << "bytes: its oldest" << drop << "messages go";
-    const bool pinnedGoes = std::any_of(m_messages.cbegin(), m_messages.cbegin() + drop, [](const SupportChatMessage &m) { return m.isPinned(); });
-    beginRemoveRows({}, 0, drop - 1);
-    m_messages.remove(0, drop);
-    endRemoveRows();
-    // A message too long to be stored even alone: what remains is what a restart would show.
+    qCInfo(lcSupport) << "the chat history is over" << limit << "bytes:" << count() - keep << "messages go";
+    bool pinnedGoes = false;
+    for (int row = count() - 1; row >= 0; --row) {
+        if (kept.at(row))
+            continue;
+        // The run of messages that go, ending at `row`.
+        int first = row;
+        while (first > 0 && !kept.at(first - 1))
+            --first;
+        pinnedGoes = pinnedGoes
+            || std::any_of(m_messages.cbegin() + first, m_messages.cbegin() + row + 1, [](const SupportChatMessage &m) { return m.isPinned(); });
+        beginRemoveRows({}, first, row);
+        m_messages.remove(first, row - first + 1);
+        endRemoveRows();
+        row = first;
+    }
+    // Nothing could be stored: what remains is what a restart would show.
     if (m_messages.isEmpty())
         appendRow(greetingMessage());
     Q_EMIT countChanged();
