@@ -3,8 +3,6 @@
 #include "accountfixture.h"
 #include "appqmlplugins.h"
 #include "appwindow.h"
-#include "passwordrecoveryservice.h"
-#include "passwordrecoveryserviceqml.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -20,8 +18,6 @@ class AccessibilityFlowTest : public QObject
 
 private:
     std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<PasswordRecoveryService> m_recovery;
-    std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
     AppWindow m_appWindow;
     QQuickWindow *m_window = nullptr;
 
@@ -42,9 +38,6 @@ private Q_SLOTS:
         AccessibleKit::install();
         m_fixture = std::make_unique<AccountFixture>();
         QVERIFY(m_fixture->start(AccountFixture::Port::Https));
-        m_recovery = std::make_unique<PasswordRecoveryService>(m_fixture->site->baseUrl(), m_fixture->network.get());
-        m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), nullptr);
-        PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());
 
         m_window = m_appWindow.launch(*m_fixture);
         QVERIFY(m_window);
@@ -55,9 +48,6 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         m_appWindow.close();
-        PasswordRecoveryServiceQml::setInstance(nullptr);
-        m_recoveryQml.reset();
-        m_recovery.reset();
         m_fixture.reset();
     }
 

@@ -1,8 +1,6 @@
 #include "accountfixture.h"
 #include "appqmlplugins.h"
 #include "appwindow.h"
-#include "passwordrecoveryservice.h"
-#include "passwordrecoveryserviceqml.h"
 #include "testpaths.h"
 
 #include <QDir>
@@ -56,8 +54,6 @@ class AppFlowTest : public QObject
 
 private:
     std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<PasswordRecoveryService> m_recovery;
-    std::unique_ptr<PasswordRecoveryServiceQml> m_recoveryQml;
     AppWindow m_appWindow;
 
     // A start of the app, over the stored data as a restart finds it.
@@ -79,17 +75,11 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         m_fixture = std::make_unique<AccountFixture>();
         QVERIFY(m_fixture->start(AccountFixture::Port::Https));
-        m_recovery = std::make_unique<PasswordRecoveryService>(m_fixture->site->baseUrl(), m_fixture->network.get());
-        m_recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(m_recovery.get(), nullptr);
-        PasswordRecoveryServiceQml::setInstance(m_recoveryQml.get());
     }
 
     void cleanupTestCase()
     {
         m_appWindow.close();
-        PasswordRecoveryServiceQml::setInstance(nullptr);
-        m_recoveryQml.reset();
-        m_recovery.reset();
         m_fixture.reset();
     }
 

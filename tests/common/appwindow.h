@@ -1,6 +1,8 @@
 #pragma once
 
 #include "accountfixture.h"
+#include "passwordrecoveryservice.h"
+#include "passwordrecoveryserviceqml.h"
 #include "tarvikapp.h"
 #include "tarvikappsingleton.h"
 
@@ -9,9 +11,11 @@
 #include <QQuickWindow>
 
 // The app's whole window over an AccountFixture, made as main() makes it: the app object over the
-// fixture's defaults and clock, Main.qml in an engine of its own, and the app started over the
-// fixture's store. The executable includes appqmlplugins.h and links TarvikAppPlugins.
+// fixture's defaults and clock, the password recovery against the fixture's site, Main.qml in an
+// engine of its own, and the app started over the fixture's store. The executable includes appqmlplugins.h and links TarvikAppPlugins.
 struct AppWindow {
+    std::unique_ptr<PasswordRecoveryService> recovery;
+    std::unique_ptr<PasswordRecoveryServiceQml> recoveryQml;
     std::unique_ptr<TarvikApp> app;
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow *window = nullptr;
@@ -21,6 +25,9 @@ struct AppWindow {
     QQuickWindow *launch(AccountFixture &account, QQmlNetworkAccessManagerFactory *network = nullptr)
     {
         close();
+        recovery = std::make_unique<PasswordRecoveryService>(account.site->baseUrl(), account.network.get());
+        recoveryQml = std::make_unique<PasswordRecoveryServiceQml>(recovery.get(), nullptr);
+        PasswordRecoveryServiceQml::setInstance(recoveryQml.get());
         app = std::make_unique<TarvikApp>(TarvikApp::Collaborators{.defaults = account.defaults.get(), .clock = &account.clock});
         TarvikAppSingleton::setInstance(app.get());
         engine = std::make_unique<QQmlApplicationEngine>();
@@ -43,6 +50,9 @@ struct AppWindow {
         engine.reset();
         TarvikAppSingleton::setInstance(nullptr);
         app.reset();
+        PasswordRecoveryServiceQml::setInstance(nullptr);
+        recoveryQml.reset();
+        recovery.reset();
     }
 
     ~AppWindow() { close(); }
