@@ -17,7 +17,6 @@ Item {
 
     // Placed by bindings, not layouts: the row's height is known the moment it is made, so the
     // list that makes it never sees it change under its own layout.
-    implicitWidth: 16 + tile.width + 14 + Math.max(titleText.implicitWidth, dateText.implicitWidth) + 14 + amountText.implicitWidth + 16
     implicitHeight: Math.max(tile.height, texts.height, amountText.height) + 32
     Accessible.role: Accessible.StaticText
     Accessible.name: title + ", " + date + ", " + amount
@@ -42,13 +41,13 @@ Item {
         }
     }
 
-    Column {
+    Item {
         id: texts
 
         x: tile.x + tile.width + 14
         anchors.verticalCenter: parent.verticalCenter
         width: Math.max(0, amountText.x - 14 - x)
-        spacing: 3
+        height: dateText.y + dateText.height
 
         StyledText {
             id: titleText
@@ -65,6 +64,7 @@ Item {
         StyledText {
             id: dateText
 
+            y: titleText.height + 3
             width: parent.width
             text: row.date
             textStyle: Theme.Caption

@@ -55,6 +55,9 @@ QCoro::Task<> TarvikCachedImageLoader::download(std::shared_ptr<TarvikCachedImag
         self->finish(State::Failed);
         co_return;
     }
+    // A loader that has given up (its cache went) decodes and keeps nothing.
+    if (!cache || self->m_state != State::Loading)
+        co_return;
     const QByteArray body = reply->readAll();
     const QImage image = QImage::fromData(body);
     if (image.isNull()) {
@@ -62,9 +65,6 @@ QCoro::Task<> TarvikCachedImageLoader::download(std::shared_ptr<TarvikCachedImag
         self->finish(State::Failed);
         co_return;
     }
-    // A loader that has given up (its cache went) keeps nothing.
-    if (!cache || self->m_state != State::Loading)
-        co_return;
     // Written whole or not at all: a run killed mid-write leaves the old state behind.
     QDir().mkpath(cache->directory());
     QSaveFile file(cache->filePath(self->m_url));

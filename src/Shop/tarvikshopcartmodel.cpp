@@ -96,8 +96,6 @@ QVariant TarvikShopCartModel::data(const QModelIndex &index, int role) const
         return QVariant::fromValue(line);
     case ProductIdRole:
         return line.id();
-    case QuantityRole:
-        return line.quantity;
     default:
         return {};
     }
@@ -105,5 +103,5 @@ QVariant TarvikShopCartModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> TarvikShopCartModel::roleNames() const
 {
-    return {{ItemRole, "item"}, {ProductIdRole, "productId"}, {QuantityRole, "quantity"}};
+    return {{ItemRole, "item"}, {ProductIdRole, "productId"}};
 }

@@ -22,7 +22,6 @@ public:
     enum Role {
         ItemRole = Qt::UserRole + 1,
         ProductIdRole,
-        QuantityRole,
     };
     Q_ENUM(Role)
 

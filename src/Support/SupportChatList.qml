@@ -29,28 +29,27 @@ ListView {
     }
 
     // The same with a short ease-out.
-    function scrollToEnd() {
-        Qt.callLater(() => {
-            const from = list.contentY
-            list.jumpToEnd()
-            const to = list.contentY
-            if (Math.abs(to - from) < 1)
-                return
-            list.contentY = from
-            scroller.to = to
-            scroller.restart()
-        })
+    function easeToEnd() {
+        const from = contentY
+        jumpToEnd()
+        const to = contentY
+        if (Math.abs(to - from) < 1)
+            return
+        contentY = from
+        scroller.to = to
+        scroller.restart()
     }
 
     // Not while the list lays itself out (the jump lays it out again), and not once the user
     // has taken over meanwhile.
-    function keepAtEnd() {
-        const keep = () => {
-            if (!list.userScrolled && !scroller.running)
-                list.jumpToEnd()
-        }
+    function settleAtEnd() {
         if (!userScrolled && !scroller.running)
-            Qt.callLater(keep)
+            jumpToEnd()
+    }
+
+    // Queued by name, so that the changes of one pass ask for one move.
+    function scrollToEnd() {
+        Qt.callLater(easeToEnd)
     }
 
     clip: true
@@ -64,8 +63,8 @@ ListView {
 
     onCountChanged: scrollToEnd()
     onMovementStarted: userScrolled = true
-    onContentHeightChanged: keepAtEnd()
-    onHeightChanged: keepAtEnd()
+    onContentHeightChanged: Qt.callLater(settleAtEnd)
+    onHeightChanged: Qt.callLater(settleAtEnd)
     Component.onCompleted: Qt.callLater(jumpToEnd)
 
     // New messages rise into place; deleted ones fade.

@@ -17,7 +17,8 @@ TextEdit {
     property color accentColor: Theme.tarPink
     property color codeBackground: Theme.tarPaper
     // A code block takes the whole width it is given.
-    readonly property real naturalWidth: SupportText.hasCodeBlock(messageText) ? Infinity : Math.ceil(implicitWidth)
+    readonly property bool hasCodeBlock: SupportText.hasCodeBlock(messageText)
+    readonly property real naturalWidth: hasCodeBlock ? Infinity : Math.ceil(implicitWidth)
 
     textFormat: TextEdit.RichText
     text: SupportText.richText(messageText, foregroundColor, accentColor, codeBackground, Theme.textStyleSize(Theme.Callout))
