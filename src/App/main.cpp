@@ -6,6 +6,7 @@
 #include "fontpreload.h"
 #include "haptics.h"
 #include "lazywebengine.h"
+#include "mappedlibrary.h"
 #include "hapticssingleton.h"
 #include "keychainsecretstore.h"
 #include "localnotificationservice.h"
@@ -120,13 +121,6 @@ long peakResidentKiB()
     return 0;
 }
 
-// Whether a library whose file name starts with `name` is mapped into this process.
-bool isMapped(QByteArrayView name)
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QByteArray('/' + name.toByteArray()));
-}
-
 // --self-test, once the web page has loaded: the speed test's transport loads from where the app
 // keeps it, and libcurl with it.
 int selfTestSpeedTestTransport()
@@ -137,7 +131,7 @@ int selfTestSpeedTestTransport()
         std::fprintf(stderr, "self-test: the speed test's transport did not load: %s\n", qPrintable(error));
         return 8;
     }
-    if (!isMapped("libcurl.so")) {
+    if (!isLibraryMapped("libcurl.so")) {
         std::fprintf(stderr, "self-test: the speed test's transport loaded without libcurl\n");
         return 8;
     }
@@ -154,7 +148,7 @@ void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window)
         QCoreApplication::exit(4);
         return;
     }
-    if (isMapped("libcurl.so")) {
+    if (isLibraryMapped("libcurl.so")) {
         std::fprintf(stderr, "self-test: libcurl was loaded before any speed test ran\n");
         QCoreApplication::exit(7);
         return;

@@ -1,4 +1,5 @@
 #include "lazywebengine.h"
+#include "mappedlibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,8 +25,5 @@ void LazyWebEngine::addImportPaths(QQmlEngine *engine)
 
 bool LazyWebEngine::isLoaded()
 {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return false;
-    return maps.readAll().contains("libQt6WebEngineCore.so");
+    return isLibraryMapped("libQt6WebEngineCore.so");
 }

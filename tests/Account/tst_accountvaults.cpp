@@ -1,8 +1,8 @@
 #include "keychainsecretstore.h"
+#include "mappedlibrary.h"
 #include "tarvikcookievault.h"
 #include "tarvikcredentialvault.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -47,19 +47,13 @@ private:
         return item ? *item : std::optional<QByteArray>("unreadable");
     }
 
-    static bool clientLibraryLoaded()
-    {
-        QFile maps(QStringLiteral("/proc/self/maps"));
-        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libsecret-1");
-    }
-
 private Q_SLOTS:
     // Runs first: a launch with nothing stored must not load the client library and its crypto.
     void nothingStoredIsFoundWithoutTheClientLibrary()
     {
         KeychainSecretStore keychain;
         QCOMPARE(readItem(keychain, host), std::nullopt);
-        QVERIFY(!clientLibraryLoaded());
+        QVERIFY(!isLibraryMapped("libsecret-1"));
 
         // An item of another account does not count; the item itself is read in full.
         QVERIFY(await(keychain.write(TarvikCredentialVault::service(), host + ".cookies", "[]")));

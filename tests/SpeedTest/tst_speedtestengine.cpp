@@ -1,9 +1,9 @@
 #include "hostilespeedtesthost.h"
+#include "mappedlibrary.h"
 #include "peakmemory.h"
 #include "sharedcookiestore.h"
 #include "speedtestfixture.h"
 
-#include <QFile>
 #include <QLibraryInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkCookie>
@@ -64,13 +64,6 @@ bool waitForRequest(StandinSpeedTest *host, Phase phase)
     return false;
 }
 
-// Whether libcurl is mapped into this process.
-bool curlIsMapped()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libcurl.so");
-}
-
 bool near(double actual, double expected)
 {
     return std::abs(actual - expected) < 1e-6 * std::max(1.0, std::abs(expected));
@@ -122,7 +115,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         qRegisterMetaType<StandinSpeedTest::Phase>();
-        m_curlMappedAtStart = curlIsMapped();
+        m_curlMappedAtStart = isLibraryMapped("libcurl.so");
     }
 
     // libcurl, which the transfers go through, comes into the process with the first run, not
@@ -137,7 +130,7 @@ private Q_SLOTS:
         engine.start();
         QVERIFY(waitUntilIdle(engine));
         QCOMPARE(engine.status(), SpeedTestEngine::finishedStatus);
-        QVERIFY(curlIsMapped());
+        QVERIFY(isLibraryMapped("libcurl.so"));
     }
 
     // Without a transport that loads, a run fails as any run that cannot reach its host does, and
