@@ -53,7 +53,7 @@ NavigationStack {
                 title: "Скопировать"
                 icon: "doc.on.doc"
                 onClicked: {
-                    SupportText.copy(call.number)
+                    Pasteboard.copy(call.number)
                     Presentation.dismiss()
                 }
             }

@@ -49,7 +49,7 @@ NavigationStack {
                 title: "Скопировать"
                 icon: "doc.on.doc"
                 onClicked: {
-                    SupportText.copy(share.text)
+                    Pasteboard.copy(share.text)
                     Presentation.dismiss()
                 }
             }

@@ -1,10 +1,9 @@
 #include "supportconversation.h"
 
 #include "haptics.h"
+#include "pasteboard.h"
 #include "supportchatstore.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QTimer>
 
 namespace
@@ -209,8 +208,8 @@ void SupportConversation::copyMessage(const QString &messageId)
     if (!m_store)
         return;
     const auto message = m_store->message(QUuid::fromString(messageId));
-    if (message && QGuiApplication::clipboard())
-        QGuiApplication::clipboard()->setText(message->text);
+    if (message)
+        Pasteboard::copy(message->text);
 }
 
 void SupportConversation::appeared()

@@ -4,8 +4,6 @@
 #include "supportlinkdetector.h"
 #include "supportmessageformat.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 
 QString SupportText::richText(const QString &text, const QColor &foreground, const QColor &accent, const QColor &codeBackground,
                               int codePixelSize)
@@ -41,10 +39,4 @@ QString SupportText::time(double referenceSeconds)
 QString SupportText::details(double referenceSeconds)
 {
     return SupportChatFormatter::details(referenceSeconds);
-}
-
-void SupportText::copy(const QString &text)
-{
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->setText(text);
 }

@@ -26,6 +26,4 @@ public:
     Q_INVOKABLE static bool isOpenable(const QUrl &url);
     Q_INVOKABLE static QString time(double referenceSeconds);
     Q_INVOKABLE static QString details(double referenceSeconds);
-    // Puts `text` on the clipboard.
-    Q_INVOKABLE static void copy(const QString &text);
 };
