@@ -64,10 +64,6 @@ CurlSpeedTestTransport::~CurlSpeedTestTransport()
 {
     releaseTransfer();
     curl_multi_cleanup(m_multi);
-    for (auto &[fd, watch] : m_watches) {
-        delete watch.read;
-        delete watch.write;
-    }
 }
 
 void CurlSpeedTestTransport::start(const Request &request, std::function<void(Reply)> over)

@@ -17,8 +17,9 @@
 //
 // The transport goes through libcurl, which with the libraries it pulls in would otherwise be
 // mapped and relocated at every start of the app. It is a module of its own instead, loaded from
-// disk when the first speed test runs (load()); this interface is all the app sees of it. Nothing
-// in it is defined outside this header, so the module needs nothing from the executable.
+// disk when the first speed test runs (load()); this interface is all the app sees of it. What the
+// module uses of it is all inline here, so the module needs nothing from the executable; load()
+// and Exchange's suspension live in the app's speedtesttransport.cpp.
 class SpeedTestTransport
 {
 public:
@@ -76,12 +77,10 @@ public:
 
     virtual ~SpeedTestTransport() = default;
 
-    // A transport from the module at `modulePath` (empty: where the app keeps it, modulePath());
-    // null, with the reason in `error`, when the module cannot be found or loaded. A module once
-    // loaded stays for the life of the process.
+    // A transport from the module at `modulePath` (empty: where the app keeps it, next to the
+    // executable, else in the build tree); null, with the reason in `error`, when the module cannot
+    // be found or loaded. A module once loaded stays for the life of the process.
     static std::unique_ptr<SpeedTestTransport> load(const Limits &limits, const QString &modulePath, QString *error);
-    // Where the app keeps the module: next to the executable, else in the build tree.
-    static QString modulePath();
 
     // Starts `request`. `over` is called once with its reply when the exchange ends in any way
     // (cancelled, or unable to begin, included), possibly before start() returns, never from
