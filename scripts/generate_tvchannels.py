@@ -7,7 +7,7 @@ may come twice). The tables refer to channels by their place in the catalogue in
 does the counting, so inserting a channel anywhere in the list shifts nothing by hand.
 
 The build runs it: cmake passes the list and the file to write. It refuses, naming the culprit, a
-list with a package that names no catalogue channel, a channel named twice, a malformed or repeated
+package naming a channel the catalogue does not hold, a channel named twice, a malformed or repeated
 logo hash, or a repeated package code.
 """
 

@@ -31,11 +31,8 @@ CardSurface {
             onPicked: date => card.datePicked(date)
         }
 
-        Rectangle {
-            Layout.fillWidth: true
-            Layout.leftMargin: 16
-            implicitHeight: 0.5
-            color: Theme.separator
+        Divider {
+            indent: 16
         }
 
         TarvikTimePicker {

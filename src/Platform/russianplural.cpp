@@ -5,28 +5,34 @@ RussianPlural::RussianPlural(QObject *parent)
 {
 }
 
-RussianPlural::Form RussianPlural::form(qint64 number)
+namespace
+{
+enum class Form { One, Few, Many };
+
+// The form `number` takes: by its last two digits, whatever its sign.
+Form form(qint64 number)
 {
     // The remainder keeps the sign; the rules look at the digits only.
     const qint64 lastTwo = number % 100 < 0 ? -(number % 100) : number % 100;
     const qint64 last = lastTwo % 10;
     if (lastTwo >= 11 && lastTwo <= 14)
-        return Many;
+        return Form::Many;
     if (last == 1)
-        return One;
+        return Form::One;
     if (last >= 2 && last <= 4)
-        return Few;
-    return Many;
+        return Form::Few;
+    return Form::Many;
 }
+} // namespace
 
 QString RussianPlural::word(qint64 number, const QString &one, const QString &few, const QString &many)
 {
     switch (form(number)) {
-    case One:
+    case Form::One:
         return one;
-    case Few:
+    case Form::Few:
         return few;
-    case Many:
+    case Form::Many:
         break;
     }
     return many;

@@ -14,13 +14,8 @@ class RussianPlural : public QObject
     QML_SINGLETON
 
 public:
-    enum Form { One, Few, Many };
-    Q_ENUM(Form)
-
     explicit RussianPlural(QObject *parent = nullptr);
 
-    // The form `number` takes: by its last two digits, whatever its sign.
-    static Form form(qint64 number);
     Q_INVOKABLE static QString word(qint64 number, const QString &one, const QString &few, const QString &many);
     // The number in plain digits, a space and the word: "5 IP-адресов".
     Q_INVOKABLE static QString count(qint64 number, const QString &one, const QString &few, const QString &many);

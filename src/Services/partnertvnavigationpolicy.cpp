@@ -44,6 +44,6 @@ bool staysInView(const QUrl &url)
 {
     static const QStringList shownByTheView{QStringLiteral("https"), QStringLiteral("http"), QStringLiteral("about"),
                                             QStringLiteral("data"), QStringLiteral("blob")};
-    return url.isValid() && shownByTheView.contains(url.scheme().toLower());
+    return url.isValid() && shownByTheView.contains(url.scheme());
 }
 } // namespace PartnerTVNavigationPolicy

@@ -1,6 +1,5 @@
 #include "tariffconnectionorder.h"
 
-#include "mobilepackage.h"
 #include "tvpackagecatalog.h"
 
 namespace
