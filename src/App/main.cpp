@@ -196,6 +196,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     fonts.applicationMade();
     AccessibleKit::install();
+    LazyWebEngine::followScreenReader();
 
     const bool selfTest = app.arguments().contains(QStringLiteral("--self-test"));
     if (selfTest)

@@ -44,25 +44,6 @@ QAccessibleInterface *factory(const QString &, QObject *object)
     return nullptr;
 }
 
-// Qt WebEngine 6.4 builds no accessibility tree for its pages unless told at its start, which is
-// with the first web page: once a screen reader is about, it is told.
-class WebPageAccessibility : public QAccessible::ActivationObserver
-{
-public:
-    void accessibilityActiveChanged(bool active) override
-    {
-        if (!active)
-            return;
-        const QByteArray flags = qgetenv(chromiumFlags);
-        const QByteArray force("--force-renderer-accessibility");
-        if (!flags.contains(force))
-            qputenv(chromiumFlags, (flags + ' ' + force).trimmed());
-    }
-
-private:
-    static constexpr const char *chromiumFlags = "QTWEBENGINE_CHROMIUM_FLAGS";
-};
-
 void appendExposed(const QQuickItem *item, QList<QQuickItem *> *exposed)
 {
     for (QQuickItem *child : item->childItems()) {
@@ -82,9 +63,6 @@ void install()
     if (installed)
         return;
     QAccessible::installFactory(&factory);
-    static WebPageAccessibility webPages;
-    QAccessible::installActivationObserver(&webPages);
-    webPages.accessibilityActiveChanged(QAccessible::isActive());
     installed = true;
 }
 

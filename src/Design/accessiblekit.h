@@ -9,9 +9,9 @@ class QQuickWindow;
 // What Qt Quick 6.4 leaves out of its accessibility interfaces, put back for the app's items:
 // buttons report their disabled and checked states and carry out the press action; text fields
 // offer their text for editing and show only the mask of a password; popups are modal dialogs;
-// the page under an open modal popup (a PageScope) is out of the tree; web pages opened once a
-// screen reader is about show their content. install() adds the factory that builds these
-// interfaces; main() and the tests call it once.
+// the page under an open modal popup (a PageScope) is out of the tree. install() adds the
+// factory that builds these interfaces; main() and the tests call it once. (Web pages follow a
+// screen reader through LazyWebEngine::followScreenReader().)
 namespace AccessibleKit
 {
 void install();

@@ -12,6 +12,10 @@ namespace LazyWebEngine
 void prepare();
 // Where the engine finds Tarvik.Web: next to the executable (<dir>/qml), else the build tree.
 void addImportPaths(QQmlEngine *engine);
+// Once the application object is made: from the moment a screen reader is about, the engine is
+// told to build its pages' accessibility trees, which Qt WebEngine 6.4 does only if told at its
+// start (with the first web page).
+void followScreenReader();
 // Whether the engine's library is mapped into this process.
 bool isLoaded();
 } // namespace LazyWebEngine

@@ -1,5 +1,6 @@
 #include "accessiblekit.h"
 #include "accessibletree.h"
+#include "lazywebengine.h"
 
 #include <QAccessible>
 #include <QQmlComponent>
@@ -52,6 +53,7 @@ private Q_SLOTS:
     {
         m_engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
         AccessibleKit::install();
+        LazyWebEngine::followScreenReader();
     }
 
     void cleanup() { m_root.reset(); }
