@@ -37,7 +37,7 @@ NavigationPage {
     }
 
     // A finished run takes the focus to its outcome, so that a screen reader reads it out (once
-    // the engine has told its error too).
+    // the screen shows it).
     function announceOutcome() {
         if (!speedTest.isRunning && view.visible && view.onTop)
             ScreenReader.announce(speedTest.errorMessage.length > 0 ? errorText : downloadPanel)

@@ -128,9 +128,11 @@ QCoro::Task<> SpeedTestEngine::runBody(std::shared_ptr<Run> run)
 void SpeedTestEngine::fail()
 {
     m_run.reset();
-    setRunning(false);
+    // As a finished run: what it came to first, its end last, so that whoever watches the end
+    // reads the outcome.
     setStatus(failedStatus);
     setErrorMessage(failureMessage);
+    setRunning(false);
     if (m_environment && m_environment->haptics())
         m_environment->haptics()->play(Haptics::NotificationError);
 }
