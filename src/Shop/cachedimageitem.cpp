@@ -91,7 +91,7 @@ void CachedImageItem::updatePolish()
 void CachedImageItem::takeDecoded()
 {
     const QFuture<QImage> decoded = m_decode.future();
-    if (decoded.isCanceled() || decoded.resultCount() == 0 || !m_loader)
+    if (decoded.isCanceled() || decoded.resultCount() == 0 || !m_loader || m_loader->state() != TarvikCachedImageLoader::State::Ready)
         return;
     const QImage image = decoded.result();
     if (image.isNull()) {

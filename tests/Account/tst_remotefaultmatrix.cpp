@@ -1,6 +1,7 @@
 #include "httpsofficegeocoder.h"
 #include "networkaccess.h"
 #include "peakmemory.h"
+#include "picturefixtures.h"
 #include "qmlnetworkaccessfactory.h"
 #include "standinfixture.h"
 #include "supportmap.h"
@@ -10,9 +11,7 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QBuffer>
 #include <QElapsedTimer>
-#include <QImageWriter>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -95,29 +94,7 @@ QByteArray hugeJpeg()
         for (int byte = 0; byte < picture.bytesPerLine(); ++byte)
             line[byte] = ((byte * 8 / 296 + y / 296) % 2) ? 0xff : 0x00;
     }
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "jpeg").write(picture);
-    return data;
-}
-
-// A small JPEG whose header claims `claimed` pixels.
-QByteArray jpegClaiming(QSize claimed)
-{
-    QImage picture(16, 16, QImage::Format_RGB32);
-    picture.fill(Qt::gray);
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "jpeg").write(picture);
-    // The frame header: marker, length, precision, then height and width, big-endian.
-    const qsizetype frame = data.indexOf("\xff\xc0");
-    data[frame + 5] = char(claimed.height() >> 8);
-    data[frame + 6] = char(claimed.height() & 0xff);
-    data[frame + 7] = char(claimed.width() >> 8);
-    data[frame + 8] = char(claimed.width() & 0xff);
-    return data;
+    return encodedPicture(picture, "jpeg");
 }
 
 qint64 threadCpuNs()

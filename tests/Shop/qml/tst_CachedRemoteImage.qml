@@ -4,7 +4,7 @@ import Tarvik.Shop
 import TarvikTest
 
 // The photo view: the photo from the cache without asking the host, the placeholder for a host that
-// does not answer and for no address, and the spinner while loading.
+// does not answer, for no address and for a photo that does not decode, and the spinner while loading.
 Item {
     id: root
     width: 393
@@ -41,6 +41,16 @@ Item {
             verify(placeholder.visible)
             compare(placeholder.name, "shippingbox.fill")
             verify(!image.children[2].visible)
+        }
+
+        // A photo whose header passes but whose pixels do not decode fails as a broken one does,
+        // and its file goes, so that the next view downloads it again.
+        function test_photoThatDoesNotDecode() {
+            const url = ShopTest.undecodablePhoto()
+            const image = createTemporaryObject(imageComponent, root, { url: url })
+            tryCompare(image, "status", CachedImageItem.Failed, 10000)
+            verify(image.children[1].visible)
+            verify(!ShopTest.cached(url))
         }
 
         function test_spinnerWhileLoading() {
