@@ -12,7 +12,8 @@ namespace BoundedPicture
 {
 namespace
 {
-const QByteArray formats[] = {QByteArrayLiteral("jpeg"), QByteArrayLiteral("png"), QByteArrayLiteral("webp"), QByteArrayLiteral("gif")};
+// Not GIF: its header's size is that of its first frame, and the decode holds its whole screen.
+const QByteArray formats[] = {QByteArrayLiteral("jpeg"), QByteArrayLiteral("png"), QByteArrayLiteral("webp")};
 
 // Enough for the metadata segments a camera writes before a JPEG's first scan.
 constexpr qint64 headBytes = 256 * 1024;
@@ -113,12 +114,20 @@ QImage decode(QIODevice *device, QSize box, Fit fit)
         return {};
     reader.setAutoTransform(true);
     // The reader scales before it turns.
-    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    if (turned)
         box.transpose();
+    QSize expected = stored;
     const QSize fitted = stored.scaled(box, fit == Fit::Inside ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding);
-    if (fitted.width() < stored.width())
-        reader.setScaledSize(fitted.expandedTo(QSize(1, 1)));
-    return reader.read();
+    if (fitted.width() < stored.width()) {
+        expected = fitted.expandedTo(QSize(1, 1));
+        reader.setScaledSize(expected);
+    }
+    const QImage image = reader.read();
+    // A decode larger than its header said is no picture of ours.
+    if (turned)
+        expected.transpose();
+    return image.width() <= expected.width() && image.height() <= expected.height() ? image : QImage();
 }
 
 QImage decode(const QByteArray &data, QSize box, Fit fit)

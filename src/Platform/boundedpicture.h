@@ -24,9 +24,8 @@ enum class Fit {
     Cover, // the box covered, for a picture cropped to it
 };
 
-// The picture's size as its header gives it, when the data is a JPEG, PNG, WebP or GIF picture
-// within the bounds; an empty size otherwise. Reads the header only and leaves the device where it was.
-QSize inspect(QIODevice *device);
+// The picture's size as its header gives it, when the data is a JPEG, PNG or WebP picture within
+// the bounds; an empty size otherwise. Reads the header only.
 QSize inspect(const QByteArray &data);
 
 // The picture scaled to `box` in device pixels (never enlarged) and turned as its header says, or

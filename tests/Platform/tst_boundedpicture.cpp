@@ -72,6 +72,9 @@ private Q_SLOTS:
                                                              << QSize(100, 100);
         QTest::newRow("header claiming 60000 x 60000") << jpegClaiming({60000, 60000}) << QSize(300, 300) << Fit::Inside << QSize();
         QTest::newRow("a format not taken") << encodedPicture(drawn({40, 30}), "bmp") << QSize(300, 300) << Fit::Inside << QSize();
+        // Its header gives a 1 x 1 frame; the decode holds a screen of 31236 x 1.
+        QTest::newRow("GIF") << QByteArray("GIF89a\x04\x7a\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x03\x02\x02\x44\x01\x00;", 29)
+                             << QSize(300, 300) << Fit::Inside << QSize();
         QTest::newRow("no picture") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg'/>") << QSize(300, 300) << Fit::Inside << QSize();
         QTest::newRow("no box") << jpeg({40, 30}) << QSize() << Fit::Inside << QSize();
     }
