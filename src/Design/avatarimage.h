@@ -35,16 +35,15 @@ public:
 
     void paint(QPainter *painter) override;
 
-    // The bytes in `base64`: standard alphabet, padded to whole groups of four, no white space or
-    // line breaks; anything else gives none.
-    static QByteArray pictureBytes(const QString &base64);
-
 Q_SIGNALS:
     void base64Changed();
     void hasImageChanged();
     void silhouetteColorChanged();
 
 private:
+    // The bytes in `base64`: standard alphabet, padded to whole groups of four, no white space or
+    // line breaks; anything else gives none.
+    static QByteArray pictureBytes(const QString &base64);
     void setImage(const QImage &image);
 
     QString m_base64;
