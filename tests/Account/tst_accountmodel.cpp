@@ -104,18 +104,9 @@ private Q_SLOTS:
     // A record written before texts were cut (or by hand) still reads, cut as the site's texts are.
     void storedTextsAreCut()
     {
-        const QString longest(500, QChar(0x44f));
         QJsonObject account = TarvikAccountData().toJson();
         account.insert(QStringLiteral("address"), QString(250000, QChar(0x44f)));
-        account.insert(QStringLiteral("paymentOperations"), QJsonArray{QJsonObject{{QStringLiteral("id"), QStringLiteral("a")},
-                                                                                   {QStringLiteral("title"), QString(250000, QChar(0x44f))},
-                                                                                   {QStringLiteral("date"), QStringLiteral("c")},
-                                                                                   {QStringLiteral("amount"), QStringLiteral("d")},
-                                                                                   {QStringLiteral("isPositive"), true}}});
-        const auto read = TarvikAccountData::fromJson(account);
-        QVERIFY(read);
-        QCOMPARE(read->address, longest);
-        QCOMPARE(read->paymentOperations.first().title, longest);
+        QCOMPARE(TarvikAccountData::fromJson(account)->address, QString(500, QChar(0x44f)));
     }
 
     void storedCredentials()

@@ -3,7 +3,6 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -114,48 +113,6 @@ private Q_SLOTS:
         QVERIFY(!defaults.setValue(QStringLiteral("k"), QString(UserDefaults::maxValueBytes, QLatin1Char('c'))));
         QCOMPARE(UserDefaults(path).value(QStringLiteral("k")).toByteArray(), QByteArray(UserDefaults::maxValueBytes, 'a'));
         QVERIFY(QFileInfo(path).size() < 2 * UserDefaults::maxValueBytes);
-    }
-
-    // A text shown on a screen has its longest length: past it, it is not written, and one
-    // written before (by an earlier version, or by hand) reads as not stored, typed or by name.
-    void textsPastTheirBound_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("e-mail, 254") << "tarvikVerifiedEmail" << 254 << true;
-        QTest::newRow("e-mail, 255") << "tarvikVerifiedEmail" << 255 << false;
-        QTest::newRow("e-mail, 250 000") << "tarvikVerifiedEmail" << 250000 << false;
-        QTest::newRow("first name, 100") << "tarvikCachedFirstName" << 100 << true;
-        QTest::newRow("first name, 101") << "tarvikCachedFirstName" << 101 << false;
-        QTest::newRow("notification ids, no bound of their own") << "tarvikDeletedNotificationIDs" << 100000 << true;
-    }
-    void textsPastTheirBound()
-    {
-        QFETCH(QString, key);
-        QFETCH(int, length);
-        QFETCH(bool, kept);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("d.ini"));
-        const QString text(length, QChar(0x44f));
-        {
-            UserDefaults defaults(path);
-            if (!kept)
-                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not stored")));
-            QCOMPARE(defaults.setValue(key, text), kept);
-            QCOMPARE(defaults.contains(key), kept);
-        }
-        {
-            QSettings file(path, QSettings::IniFormat);
-            file.setValue(key, text);
-        }
-        UserDefaults reopened(path);
-        QCOMPARE(reopened.value(key).isValid(), kept);
-        QCOMPARE(reopened.value(key, QStringLiteral("x")).toString(), kept ? text : QStringLiteral("x"));
-        for (const StringKey &known : {Defaults::verifiedEmail, Defaults::cachedFirstName, Defaults::deletedNotificationIds}) {
-            if (key == QLatin1String(known.name))
-                QCOMPARE(reopened.value(known), kept ? text : known.fallback());
-        }
     }
 
     // The office map's tile server and geocoder: built in, overridden by the environment, then by options.

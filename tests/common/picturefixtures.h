@@ -4,22 +4,15 @@
 #include <QImage>
 #include <QImageWriter>
 
-// `picture` written as `format` (with the writer's options set by `configure`).
-template<typename Configure>
-QByteArray encodedPicture(const QImage &picture, const char *format, Configure configure)
+inline QByteArray encodedPicture(const QImage &picture, const char *format, bool progressive = false)
 {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    configure(writer);
+    writer.setProgressiveScanWrite(progressive);
     writer.write(picture);
     return data;
-}
-
-inline QByteArray encodedPicture(const QImage &picture, const char *format)
-{
-    return encodedPicture(picture, format, [](QImageWriter &) {});
 }
 
 // A small JPEG whose header claims `claimed` pixels.
