@@ -1,5 +1,6 @@
 #include "passwordrecoveryservice.h"
 
+#include "boundedtext.h"
 #include "logging.h"
 #include "networkaccess.h"
 #include "passwordrecoveryerror.h"
@@ -65,7 +66,7 @@ Result<QString> PasswordRecoveryService::interpret(int status, const QByteArray 
         if (inRange)
             return PasswordRecoveryErrors::cooldown(seconds);
     }
-    return PasswordRecoveryErrors::server(reason);
+    return PasswordRecoveryErrors::server(BoundedText::cut(reason));
 }
 
 QCoro::Task<Result<QString>> PasswordRecoveryService::send(QString accountNumber, QString phoneNumber)

@@ -1,5 +1,6 @@
 #include "tarvikaccountdata.h"
 
+#include "boundedtext.h"
 #include "jsonfields.h"
 
 #include <QJsonArray>
@@ -58,7 +59,11 @@ std::optional<TarvikAccountData> TarvikAccountData::fromJson(const QJsonObject &
 {
     TarvikAccountData account;
     bool complete = true;
-    forEachText(account, [&](const char *key, QString &value) { complete = complete && JsonFields::read(object, key, value); });
+    // Cut as the site's texts are: a record written before the bound still shows.
+    forEachText(account, [&](const char *key, QString &value) {
+        complete = complete && JsonFields::read(object, key, value);
+        value = BoundedText::cut(value);
+    });
     complete = complete && JsonFields::read(object, "televisionConnected", account.televisionConnected)
         && JsonFields::read(object, "hasPaymentHistory", account.hasPaymentHistory);
     const QJsonValue operations = object.value(QStringLiteral("paymentOperations"));

@@ -63,7 +63,7 @@ public:
     static QString balanceText(const QString &balance);
 
     QJsonObject toJson() const;
-    // Strict: every key present with its type, or nothing.
+    // Strict: every key present with its type, or nothing. Texts are cut to BoundedText::maxLength.
     static std::optional<TarvikAccountData> fromJson(const QJsonObject &object);
 
     friend bool operator==(const TarvikAccountData &, const TarvikAccountData &) = default;

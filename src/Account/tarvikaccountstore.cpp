@@ -1,5 +1,6 @@
 #include "tarvikaccountstore.h"
 
+#include "boundedtext.h"
 #include "clock.h"
 #include "logging.h"
 #include "russianplural.h"
@@ -295,8 +296,8 @@ QCoro::Task<Result<void>> TarvikAccountStore::loadAccount(quint64 generation)
                 names.append(service.text(QStringLiteral("serv_name")));
                 prices.append(service.text(QStringLiteral("serv_finalcost")) + QStringLiteral(" ₽"));
             }
-            account.additionalService = names.join(QStringLiteral(", "));
-            account.additionalServicePrice = prices.join(QStringLiteral(", "));
+            account.additionalService = BoundedText::cut(names.join(QStringLiteral(", ")));
+            account.additionalServicePrice = BoundedText::cut(prices.join(QStringLiteral(", ")));
         }
     }
     const auto television = co_await m_api->tvAccountExists();

@@ -1,5 +1,6 @@
 #include "tarvikapiobject.h"
 
+#include "boundedtext.h"
 #include "tarvikapierror.h"
 
 #include <QJsonArray>
@@ -36,7 +37,7 @@ QString TarvikAPIObject::text(const QString &key, const QString &fallback) const
         return fallback;
     }
     text = text.trimmed();
-    return text.isEmpty() ? fallback : text;
+    return text.isEmpty() ? fallback : BoundedText::cut(text);
 }
 
 Result<QList<TarvikAPIObject>> TarvikAPIObject::objects(const QString &key) const

@@ -17,8 +17,9 @@ public:
 
     const QJsonObject &values() const { return m_values; }
 
-    // The key's string or number as trimmed text; `fallback` (untrimmed) when the key is missing,
-    // of another type, or blank. JSON true and false read as "1" and "0".
+    // The key's string or number as trimmed text, cut to BoundedText::maxLength; `fallback`
+    // (untrimmed) when the key is missing, of another type, or blank. JSON true and false read as
+    // "1" and "0".
     QString text(const QString &key, const QString &fallback = QStringLiteral("—")) const;
     // The array of objects under `key`; invalidResponse when it is anything else.
     Result<QList<TarvikAPIObject>> objects(const QString &key) const;

@@ -1,5 +1,6 @@
 #include "tarvikpaymentoperation.h"
 
+#include "boundedtext.h"
 #include "jsonfields.h"
 
 #include <QHashFunctions>
@@ -23,6 +24,8 @@ std::optional<TarvikPaymentOperation> TarvikPaymentOperation::fromJson(const QJs
         || !read(object, "date", operation.date) || !read(object, "amount", operation.amount)
         || !read(object, "isPositive", operation.isPositive))
         return std::nullopt;
+    for (QString *text : {&operation.title, &operation.date, &operation.amount})
+        *text = BoundedText::cut(*text);
     return operation;
 }
 

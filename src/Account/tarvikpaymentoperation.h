@@ -26,6 +26,7 @@ public:
     bool isPositive = false;
 
     QJsonObject toJson() const;
+    // Strict, as TarvikAccountData::fromJson; the shown texts are cut to BoundedText::maxLength.
     static std::optional<TarvikPaymentOperation> fromJson(const QJsonObject &object);
 
     friend bool operator==(const TarvikPaymentOperation &, const TarvikPaymentOperation &) = default;

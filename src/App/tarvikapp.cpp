@@ -1,5 +1,6 @@
 #include "tarvikapp.h"
 
+#include "boundedtext.h"
 #include "clock.h"
 #include "logging.h"
 #include "tarvikaccounterror.h"
@@ -52,7 +53,8 @@ QString TarvikApp::cachedFirstName() const
 
 void TarvikApp::setCachedFirstName(const QString &name)
 {
-    m_defaults->setValue(Defaults::cachedFirstName, name);
+    // Cut rather than refused: a refusal would leave the previous subscriber's name to greet with.
+    m_defaults->setValue(Defaults::cachedFirstName, BoundedText::cut(name, Defaults::cachedFirstName.maxLength));
 }
 
 void TarvikApp::setCheckInterval(std::chrono::milliseconds interval)

@@ -3,7 +3,8 @@ import QtQuick.Layouts
 import Tarvik.Design
 
 // A one-line summary pair: `title` (secondary) at the leading edge, `value` (bold) at the trailing
-// edge, in the subheadline font; a long title wraps. Spans the width of its layout.
+// edge, in the subheadline font; a long title or value wraps, to three lines at most. Spans the
+// width of its layout.
 //   required title, value: string
 Item {
     id: line
@@ -26,6 +27,8 @@ Item {
         textStyle: Theme.Subheadline
         color: Theme.secondaryLabel
         wrapMode: Text.Wrap
+        maximumLineCount: 3
+        elide: Text.ElideRight
     }
 
     StyledText {
@@ -40,6 +43,8 @@ Item {
         weight: Font.Bold
         horizontalAlignment: Text.AlignRight
         wrapMode: Text.Wrap
+        maximumLineCount: 3
+        elide: Text.ElideRight
     }
 
     TextMetrics {

@@ -1,5 +1,7 @@
 #include "avatarimage.h"
 
+#include "boundedpicture.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -9,6 +11,15 @@ AvatarImage::AvatarImage(QQuickItem *parent)
     : QQuickPaintedItem(parent)
 {
     setAntialiasing(true);
+    connect(&m_decode, &QFutureWatcher<QImage>::finished, this, [this] {
+        if (m_decode.future().resultCount() > 0)
+            setImage(m_decode.future().result());
+    });
+}
+
+AvatarImage::~AvatarImage()
+{
+    m_decode.cancel();
 }
 
 void AvatarImage::setBase64(const QString &base64)
@@ -16,9 +27,24 @@ void AvatarImage::setBase64(const QString &base64)
     if (base64 == m_base64)
         return;
     m_base64 = base64;
-    m_image = decode(base64);
+    m_decode.cancel();
+    const QByteArray bytes = pictureBytes(base64);
+    if (BoundedPicture::inspect(bytes).isEmpty()) {
+        setImage(QImage());
+        m_decode.setFuture(QFuture<QImage>());
+    } else {
+        m_decode.setFuture(BoundedPicture::decodeLater(bytes, QSize(decodedSide, decodedSide), BoundedPicture::Fit::Cover));
+    }
     Q_EMIT base64Changed();
+}
+
+void AvatarImage::setImage(const QImage &image)
+{
+    const bool had = hasImage();
+    m_image = image;
     update();
+    if (had != hasImage())
+        Q_EMIT hasImageChanged();
 }
 
 void AvatarImage::setSilhouetteColor(const QColor &color)
@@ -30,7 +56,7 @@ void AvatarImage::setSilhouetteColor(const QColor &color)
     update();
 }
 
-QImage AvatarImage::decode(const QString &base64)
+QByteArray AvatarImage::pictureBytes(const QString &base64)
 {
     if (base64.isEmpty() || base64.size() % 4 != 0)
         return {};
@@ -45,9 +71,7 @@ QImage AvatarImage::decode(const QString &base64)
             return {};
     }
     const auto decoded = QByteArray::fromBase64Encoding(base64.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || decoded.decoded.isEmpty())
-        return {};
-    return QImage::fromData(decoded.decoded);
+    return decoded ? decoded.decoded : QByteArray();
 }
 
 void AvatarImage::paint(QPainter *painter)

@@ -58,6 +58,8 @@ Item {
             weight: Font.DemiBold
             color: Theme.tarInk
             wrapMode: Text.Wrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
             Accessible.ignored: true
         }
 

@@ -67,6 +67,8 @@ NavigationStack {
                             text: "Лицевой счёт № " + AccountStore.account.accountNumber
                             textStyle: Theme.Headline
                             wrapMode: Text.Wrap
+                            maximumLineCount: 2
+                            elide: Text.ElideRight
                         }
 
                         StyledText {

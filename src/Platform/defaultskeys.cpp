@@ -10,7 +10,7 @@ QVariant fallbackOf()
     return QVariant::fromValue(Key.fallback());
 }
 
-#define TARVIK_DEFAULTS_ENTRY(key) Entry{key.name, &fallbackOf<key>}
+#define TARVIK_DEFAULTS_ENTRY(key) Entry{key.name, &fallbackOf<key>, key.maxLength}
 
 const Entry table[] = {
     TARVIK_DEFAULTS_ENTRY(signedIn),
@@ -33,5 +33,14 @@ const Entry table[] = {
 std::span<const Entry> entries()
 {
     return table;
+}
+
+qsizetype maxLength(QStringView key)
+{
+    for (const Entry &entry : table) {
+        if (key == QLatin1String(entry.name))
+            return entry.maxLength;
+    }
+    return 0;
 }
 } // namespace Defaults

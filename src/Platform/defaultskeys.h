@@ -6,11 +6,13 @@
 
 #include <span>
 
-// A stored preference: its key and the value it reads as while nothing is stored.
+// A stored preference: its key, the value it reads as while nothing is stored, and for a text
+// shown on a screen its longest length (0: only UserDefaults::maxValueBytes).
 template<typename T>
 struct DefaultsKey {
     const char *name;
     T (*fallback)();
+    qsizetype maxLength = 0;
 };
 
 using BoolKey = DefaultsKey<bool>;
@@ -21,11 +23,12 @@ using DataKey = DefaultsKey<QByteArray>;
 namespace Defaults
 {
 inline constexpr BoolKey signedIn{"tarvikSignedIn", [] { return false; }};
-inline constexpr StringKey cachedFirstName{"tarvikCachedFirstName", [] { return QStringLiteral("Абонент"); }};
+inline constexpr StringKey cachedFirstName{"tarvikCachedFirstName", [] { return QStringLiteral("Абонент"); }, 100};
 
 inline constexpr StringKey unreadNotificationIds{"tarvikUnreadNotificationIDs", [] { return QStringLiteral("0,1"); }};
 inline constexpr StringKey deletedNotificationIds{"tarvikDeletedNotificationIDs", [] { return QString(); }};
-inline constexpr StringKey verifiedEmail{"tarvikVerifiedEmail", [] { return QString(); }};
+// The longest address mail can carry.
+inline constexpr StringKey verifiedEmail{"tarvikVerifiedEmail", [] { return QString(); }, 254};
 inline constexpr BoolKey twoFactorEnabled{"tarvikTwoFactorEnabled", [] { return false; }};
 inline constexpr BoolKey notificationsEnabled{"tarvikNotificationsEnabled", [] { return false; }};
 inline constexpr StringKey profileAvatarJpeg{"tarvikProfileAvatarJPEG", [] { return QString(); }};
@@ -38,10 +41,13 @@ inline constexpr DataKey supportChatMessages{"tarvikSupportChatMessagesV3", [] {
 // The last-good-account cache key ends in the personal-account host name; see TarvikAccountCache.
 inline constexpr const char *lastGoodAccountPrefix = "tarvikLastGoodAccountData.api.v1.";
 
-// The keys QML may bind to by name, with their defaults.
+// The keys QML may bind to by name, with their defaults and longest lengths.
 struct Entry {
     const char *name;
     QVariant (*fallback)();
+    qsizetype maxLength;
 };
 std::span<const Entry> entries();
+// The longest length of the text stored under `key`; 0 when only the settings' own bound holds.
+qsizetype maxLength(QStringView key);
 } // namespace Defaults

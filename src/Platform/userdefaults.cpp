@@ -36,7 +36,7 @@ bool UserDefaults::value(const BoolKey &key) const
 
 QString UserDefaults::value(const StringKey &key) const
 {
-    const QVariant stored = m_settings->value(QLatin1String(key.name));
+    const QVariant stored = value(QLatin1String(key.name));
     return stored.isValid() ? stored.toString() : key.fallback();
 }
 
@@ -63,13 +63,28 @@ bool UserDefaults::setValue(const DataKey &key, const QByteArray &value)
     return this->value(key) == value || setValue(QLatin1String(key.name), value);
 }
 
+namespace
+{
+bool pastItsBound(const QString &key, const QVariant &value)
+{
+    const qsizetype bound = Defaults::maxLength(key);
+    return bound > 0 && value.typeId() == QMetaType::QString && value.toString().size() > bound;
+}
+} // namespace
+
 QVariant UserDefaults::value(const QString &key, const QVariant &fallback) const
 {
-    return m_settings->value(key, fallback);
+    const QVariant stored = m_settings->value(key, fallback);
+    // Left by an earlier version, or by hand: reads as not stored, and the screens stay quick.
+    return pastItsBound(key, stored) ? fallback : stored;
 }
 
 bool UserDefaults::setValue(const QString &key, const QVariant &value)
 {
+    if (pastItsBound(key, value)) {
+        qCWarning(lcSettings) << "text of" << value.toString().size() << "characters for" << key << "not stored";
+        return false;
+    }
     if (m_settings->contains(key) && m_settings->value(key) == value)
         return true;
     const qsizetype size = value.typeId() == QMetaType::QString ? value.toString().size() * 2 : value.toByteArray().size();

@@ -24,8 +24,9 @@ public:
     bool value(const BoolKey &key) const;
     QString value(const StringKey &key) const;
     QByteArray value(const DataKey &key) const;
-    // Each write says whether the value is now stored; a value over maxValueBytes is refused and
-    // the stored one stays. Callers that report success to the user check it.
+    // Each write says whether the value is now stored; a value over maxValueBytes, or a text over
+    // its key's maxLength, is refused and the stored one stays. Callers that report success to the
+    // user check it. A stored text over its key's maxLength reads as not stored.
     bool setValue(const BoolKey &key, bool value);
     bool setValue(const StringKey &key, const QString &value);
     bool setValue(const DataKey &key, const QByteArray &value);
@@ -34,8 +35,8 @@ public:
     // of the app, the cached account, is some tens of kilobytes.
     static constexpr qsizetype maxValueBytes = 512 * 1024;
 
-    // Untyped access, for keys built at run time (the account cache) and for QML. A value larger
-    // than maxValueBytes is not stored (false), and the stored one stays.
+    // Untyped access, for keys built at run time (the account cache) and for QML, with the same
+    // bounds.
     QVariant value(const QString &key, const QVariant &fallback = {}) const;
     bool setValue(const QString &key, const QVariant &value);
     bool contains(const QString &key) const;

@@ -60,6 +60,8 @@ Item {
                     textStyle: Theme.Caption
                     color: Theme.secondaryLabel
                     wrapMode: Text.Wrap
+                    maximumLineCount: 2
+                    elide: Text.ElideRight
                 }
             }
 

@@ -1,5 +1,8 @@
 #include "profilephotopicker.h"
 
+#include "avatarimage.h"
+#include "boundedpicture.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -8,8 +11,8 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QThreadPool>
@@ -104,17 +107,10 @@ void ProfilePhotoPicker::Coordinator::didFinishPicking(const QList<QUrl> &result
 
 QImage ProfilePhotoPicker::Coordinator::load(const QString &path)
 {
-    const QFileInfo file(path);
-    if (!file.isFile() || file.size() > maximumFileSize)
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || file.size() > maximumFileSize || !file.open(QIODevice::ReadOnly))
         return {};
-    QImageReader reader(path);
-    if (!reader.canRead())
-        return {};
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > maximumSide || size.height() > maximumSide))
-        return {};
-    reader.setAutoTransform(true);
-    return reader.read();
+    return BoundedPicture::decode(&file, QSize(AvatarImage::decodedSide, AvatarImage::decodedSide), BoundedPicture::Fit::Cover);
 }
 
 ProfilePhotoPicker::ProfilePhotoPicker(QObject *parent)

@@ -24,7 +24,8 @@ class ProfilePhotoPicker : public QObject
 public:
     // What the chooser's answer goes through: it ends the presentation at once, takes the first
     // file picked, and, when that file is a picture, loads it off the main thread and hands it
-    // to `onImagePicked` on the main thread. Failures are dropped.
+    // to `onImagePicked` on the main thread, scaled down to what the avatar shows (its shorter
+    // side AvatarImage::decodedSide pixels). Failures are dropped.
     class Coordinator
     {
     public:
@@ -36,10 +37,9 @@ public:
         // The files picked, in the chooser's order (none when the user cancelled).
         void didFinishPicking(const QList<QUrl> &results);
 
-        // Larger files or pictures are not loaded.
+        // Larger files are not read.
         static constexpr qint64 maximumFileSize = 40 * 1024 * 1024;
-        static constexpr int maximumSide = 8192;
-        // The picture in the local file `path`, or a null image.
+        // The picture in the local file `path` at the avatar's size, or a null image.
         static QImage load(const QString &path);
 
     private:

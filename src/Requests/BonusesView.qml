@@ -35,6 +35,8 @@ DetailPage {
                 weight: Font.Bold
                 rounded: true
                 wrapMode: Text.Wrap
+                maximumLineCount: 2
+                elide: Text.ElideRight
             }
             StyledText {
                 Layout.fillWidth: true

@@ -55,6 +55,8 @@ T.AbstractButton {
                     text: row.title
                     color: Theme.tarInk
                     wrapMode: Text.Wrap
+                    maximumLineCount: 2
+                    elide: Text.ElideRight
                     Accessible.ignored: true
                 }
 

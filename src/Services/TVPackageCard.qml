@@ -50,6 +50,8 @@ Rectangle {
                     weight: Font.Bold
                     color: Theme.white
                     wrapMode: Text.Wrap
+                    maximumLineCount: 2
+                    elide: Text.ElideRight
                 }
                 StyledText {
                     Layout.fillWidth: true
@@ -86,9 +88,11 @@ Rectangle {
                 elide: Text.ElideRight
             }
             StyledText {
+                Layout.maximumWidth: card.width / 2
                 text: card.tvPackage.price
                 textStyle: Theme.Headline
                 color: Theme.white
+                elide: Text.ElideRight
             }
         }
     }

@@ -89,6 +89,8 @@ NavigationPage {
                         weight: Font.Bold
                         rounded: true
                         wrapMode: Text.Wrap
+                        maximumLineCount: 2
+                        elide: Text.ElideRight
                     }
                     StyledText {
                         Layout.fillWidth: true

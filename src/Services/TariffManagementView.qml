@@ -180,6 +180,8 @@ NavigationPage {
                                 color: Theme.tarInk
                                 fontSizeMode: Text.HorizontalFit
                                 minimumPixelSize: Math.floor(36 * 0.66)
+                                maximumLineCount: 1
+                                elide: Text.ElideRight
                             }
 
                             RowLayout {

@@ -54,6 +54,8 @@ DetailPage {
                 textStyle: Theme.Title
                 weight: Font.Bold
                 wrapMode: Text.Wrap
+                maximumLineCount: 4
+                elide: Text.ElideRight
             }
 
             StyledText {
@@ -61,6 +63,8 @@ DetailPage {
                 text: view.subtitle
                 color: Theme.secondaryLabel
                 wrapMode: Text.Wrap
+                maximumLineCount: 6
+                elide: Text.ElideRight
             }
 
             Rectangle {

@@ -1,18 +1,25 @@
 #include "cachedimageitem.h"
 
+#include "boundedpicture.h"
 #include "tarvikcachedimageloader.h"
 #include "tarvikshopimagecache.h"
 
 #include <QQuickWindow>
 #include <QSGImageNode>
 
+#include <cmath>
+
 CachedImageItem::CachedImageItem(QQuickItem *parent)
     : QQuickItem(parent)
 {
     setFlag(ItemHasContents);
+    connect(&m_decode, &QFutureWatcher<QImage>::finished, this, &CachedImageItem::takeDecoded);
 }
 
-CachedImageItem::~CachedImageItem() = default;
+CachedImageItem::~CachedImageItem()
+{
+    m_decode.cancel();
+}
 
 void CachedImageItem::setCache(TarvikShopImageCache *cache)
 {
@@ -34,39 +41,91 @@ void CachedImageItem::componentComplete()
 {
     QQuickItem::componentComplete();
     if (!m_cache) {
-        m_status = Failed;
-        Q_EMIT statusChanged();
+        setStatus(Failed);
         return;
     }
     m_loader = m_cache->loader(m_url);
-    connect(m_loader.get(), &TarvikCachedImageLoader::finished, this, &CachedImageItem::takeLoaderState);
+    connect(m_loader.get(), &TarvikCachedImageLoader::stateChanged, this, &CachedImageItem::takeLoaderState);
     takeLoaderState();
 }
 
 void CachedImageItem::takeLoaderState()
 {
-    Status status = Loading;
-    if (m_loader->state() == TarvikCachedImageLoader::State::Shown)
-        status = Shown;
-    else if (m_loader->state() == TarvikCachedImageLoader::State::Failed)
-        status = Failed;
-    m_image = m_loader->image();
-    m_scaled = QImage();
+    switch (m_loader->state()) {
+    case TarvikCachedImageLoader::State::Loading:
+        break;
+    case TarvikCachedImageLoader::State::Ready:
+        polish();
+        break;
+    case TarvikCachedImageLoader::State::Failed:
+        m_decode.cancel();
+        m_image = QImage();
+        update();
+        setStatus(Failed);
+        break;
+    }
+}
+
+QSize CachedImageItem::shownPixels() const
+{
+    if (!window())
+        return {};
+    // Nothing shows larger than its window.
+    const QSizeF shown = size().boundedTo(QSizeF(window()->size())) * window()->effectiveDevicePixelRatio();
+    return QSize(int(std::ceil(shown.width())), int(std::ceil(shown.height())));
+}
+
+void CachedImageItem::updatePolish()
+{
+    if (!m_loader || m_loader->state() != TarvikCachedImageLoader::State::Ready)
+        return;
+    const QSize wanted = shownPixels();
+    if (wanted.isEmpty() || wanted == m_decodedFor)
+        return;
+    // A decode for a size no longer shown is not begun.
+    m_decode.cancel();
+    m_decodedFor = wanted;
+    m_decode.setFuture(BoundedPicture::decodeLater(m_loader->body(), wanted));
+}
+
+void CachedImageItem::takeDecoded()
+{
+    const QFuture<QImage> decoded = m_decode.future();
+    if (decoded.isCanceled() || decoded.resultCount() == 0 || !m_loader || m_loader->state() != TarvikCachedImageLoader::State::Ready)
+        return;
+    const QImage image = decoded.result();
+    if (image.isNull()) {
+        m_loader->refuse();
+        return;
+    }
+    m_image = image;
     m_textureDirty = true;
     update();
-    if (status != m_status) {
-        m_status = status;
-        Q_EMIT statusChanged();
-    }
+    setStatus(Shown);
+}
+
+void CachedImageItem::setStatus(Status status)
+{
+    if (status == m_status)
+        return;
+    m_status = status;
+    Q_EMIT statusChanged();
 }
 
 void CachedImageItem::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickItem::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() != oldGeometry.size()) {
-        m_textureDirty = true;
+        polish();
         update();
     }
+}
+
+void CachedImageItem::itemChange(ItemChange change, const ItemChangeData &value)
+{
+    QQuickItem::itemChange(change, value);
+    if (change == ItemSceneChange || change == ItemDevicePixelRatioHasChanged)
+        polish();
 }
 
 QSGNode *CachedImageItem::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
@@ -76,7 +135,6 @@ QSGNode *CachedImageItem::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData 
         delete node;
         return nullptr;
     }
-    const QSizeF fitted = QSizeF(m_image.size()).scaled(size(), Qt::KeepAspectRatio);
     if (!node) {
         node = window()->createImageNode();
         node->setOwnsTexture(true);
@@ -84,14 +142,10 @@ QSGNode *CachedImageItem::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData 
         m_textureDirty = true;
     }
     if (m_textureDirty) {
-        // Photos arrive far larger than their frame: scale once per size with a smooth filter,
-        // so that the frame does not shimmer and no large texture is kept.
-        const QSize pixels = (fitted * window()->effectiveDevicePixelRatio()).toSize().expandedTo(QSize(1, 1));
-        const QImage &source = m_image;
-        m_scaled = source.width() > pixels.width() ? source.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation) : source;
-        node->setTexture(window()->createTextureFromImage(m_scaled));
+        node->setTexture(window()->createTextureFromImage(m_image));
         m_textureDirty = false;
     }
+    const QSizeF fitted = QSizeF(m_image.size()).scaled(size(), Qt::KeepAspectRatio);
     node->setRect(QRectF(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted));
     return node;
 }

@@ -1,10 +1,12 @@
 #include "tarvikcachedimageloader.h"
 
+#include "boundedpicture.h"
 #include "logging.h"
 #include "networkaccess.h"
 #include "tarvikshopimagecache.h"
 
 #include <QDir>
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSaveFile>
@@ -25,12 +27,17 @@ void TarvikCachedImageLoader::start()
         finish(State::Failed);
         return;
     }
-    // A hit is there before the first frame; a file that no longer decodes counts as a miss.
-    const QImage cached(m_cache->filePath(m_url));
-    if (!cached.isNull()) {
-        finish(State::Shown, cached);
-        return;
+    // A hit is ready before the first frame. A file that is no picture within the bounds counts
+    // as a miss and goes, so that nothing refused stays to be read again.
+    QFile file(m_cache->filePath(m_url));
+    if (file.size() <= TarvikShopImageCache::maxImageBytes && file.open(QIODevice::ReadOnly)) {
+        const QByteArray cached = file.readAll();
+        if (!BoundedPicture::inspect(cached).isEmpty()) {
+            finish(State::Ready, cached);
+            return;
+        }
     }
+    file.remove();
     download(shared_from_this());
 }
 
@@ -55,13 +62,12 @@ QCoro::Task<> TarvikCachedImageLoader::download(std::shared_ptr<TarvikCachedImag
         self->finish(State::Failed);
         co_return;
     }
-    // A loader that has given up (its cache went) decodes and keeps nothing.
+    // A loader that has given up (its cache went) keeps nothing.
     if (!cache || self->m_state != State::Loading)
         co_return;
     const QByteArray body = reply->readAll();
-    const QImage image = QImage::fromData(body);
-    if (image.isNull()) {
-        qCDebug(lcHttp) << "photo body is no image" << reply->url().path();
+    if (BoundedPicture::inspect(body).isEmpty()) {
+        qCDebug(lcHttp) << "photo body is no picture within the bounds" << reply->url().path();
         self->finish(State::Failed);
         co_return;
     }
@@ -70,7 +76,7 @@ QCoro::Task<> TarvikCachedImageLoader::download(std::shared_ptr<TarvikCachedImag
     QSaveFile file(cache->filePath(self->m_url));
     if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit())
         qCDebug(lcHttp) << "photo not cached" << file.errorString();
-    self->finish(State::Shown, image);
+    self->finish(State::Ready, body);
 }
 
 void TarvikCachedImageLoader::fail()
@@ -78,11 +84,22 @@ void TarvikCachedImageLoader::fail()
     finish(State::Failed);
 }
 
-void TarvikCachedImageLoader::finish(State state, const QImage &image)
+void TarvikCachedImageLoader::refuse()
+{
+    if (m_state != State::Ready)
+        return;
+    if (m_cache)
+        QFile::remove(m_cache->filePath(m_url));
+    m_body.clear();
+    m_state = State::Failed;
+    Q_EMIT stateChanged();
+}
+
+void TarvikCachedImageLoader::finish(State state, const QByteArray &body)
 {
     if (m_state != State::Loading)
         return;
-    m_image = image;
+    m_body = body;
     m_state = state;
-    Q_EMIT finished();
+    Q_EMIT stateChanged();
 }

@@ -101,6 +101,14 @@ private Q_SLOTS:
         QVERIFY(!TarvikAccountData::fromJson(account));
     }
 
+    // A record written before texts were cut (or by hand) still reads, cut as the site's texts are.
+    void storedTextsAreCut()
+    {
+        QJsonObject account = TarvikAccountData().toJson();
+        account.insert(QStringLiteral("address"), QString(250000, QChar(0x44f)));
+        QCOMPARE(TarvikAccountData::fromJson(account)->address, QString(500, QChar(0x44f)));
+    }
+
     void storedCredentials()
     {
         QCOMPARE(TarvikStoredCredentials::fromJson(TarvikStoredCredentials{QStringLiteral("demo"), QStringLiteral(" p ")}.toJson()),
@@ -135,6 +143,11 @@ private Q_SLOTS:
         QTest::newRow("array") << QByteArray(R"({"k":[1]})") << QStringLiteral("—");
         QTest::newRow("missing") << QByteArray(R"({"x":"1"})") << QStringLiteral("—");
         QTest::newRow("empty object") << QByteArray("{}") << QStringLiteral("—");
+        const auto json = [](const QString &text) { return QJsonDocument(QJsonObject{{QStringLiteral("k"), text}}).toJson(); };
+        QTest::newRow("far longer than any real text") << json(QString(250000, QChar(0x44f))) << QString(500, QChar(0x44f));
+        // Not cut between the halves of the 500th character.
+        QTest::newRow("cut before a character outside the first plane")
+            << json(QString(499, QLatin1Char('a')) + QString::fromUtf8("😀😀")) << QString(499, QLatin1Char('a'));
     }
     void lenientText()
     {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QJsonObject>
 #include <QPainter>
+#include <QSettings>
 #include <QtQml/QQmlExtensionPlugin>
 
 Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
@@ -47,6 +48,22 @@ public:
         contacts.insert(QStringLiteral("home_phone"), home);
         m_fixture->site->setActionReply(QStringLiteral("action3"), contacts);
         return bool(await(m_fixture->store->refresh()));
+    }
+    // Serves this name and address and publishes the account.
+    Q_INVOKABLE bool publishContacts(const QString &name, const QString &address)
+    {
+        QJsonObject contacts = m_contacts;
+        contacts.insert(QStringLiteral("fio"), name);
+        contacts.insert(QStringLiteral("address"), address);
+        m_fixture->site->setActionReply(QStringLiteral("action3"), contacts);
+        return bool(await(m_fixture->store->refresh()));
+    }
+    // Writes `value` under `key` straight into the settings file, as an earlier version may have left it.
+    Q_INVOKABLE void storeAsWritten(const QString &key, const QString &value)
+    {
+        QSettings file(m_fixture->defaults->filePath(), QSettings::IniFormat);
+        file.setValue(key, value);
+        file.sync();
     }
     Q_INVOKABLE bool isStored(const QString &key) const { return m_fixture->defaults->contains(key); }
     Q_INVOKABLE void hold(const QString &key) { m_fixture->site->hold(key); }

@@ -96,10 +96,13 @@ private Q_SLOTS:
     {
         QFETCH(QString, stored);
         QFETCH(bool, image);
-        QCOMPARE(!AvatarImage::decode(stored).isNull(), image);
         AvatarImage item;
         item.setBase64(stored);
-        QCOMPARE(item.hasImage(), image);
+        // Text that is no picture is refused at once; a picture arrives from its decode.
+        if (image)
+            QTRY_VERIFY(item.hasImage());
+        else
+            QVERIFY(!item.hasImage());
     }
 
     void balanceCard_data()

@@ -1,7 +1,9 @@
+#include "picturefixtures.h"
 #include "quicktestsetup.h"
 #include "shopfixture.h"
 #include "tarvikcachedimageloader.h"
 
+#include <QFile>
 #include <QQmlEngine>
 #include <QStandardPaths>
 #include <QtQml/QQmlExtensionPlugin>
@@ -65,6 +67,19 @@ public:
     // A photo address on a host that does not answer.
     Q_INVOKABLE QString unreachablePhoto() const { return QStringLiteral("https://127.0.0.1:1/kestrabay-shop-bucket/x.jpg"); }
     Q_INVOKABLE QString photo(int index) const { return TarvikShopProduct::catalog().at(0).imageURLs.at(index); }
+    // A photo on the image host whose header is sound but whose compressed pixels are spoilt.
+    Q_INVOKABLE QString undecodablePhoto()
+    {
+        QImage picture(64, 64, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        QByteArray body = encodedPicture(picture, "png");
+        const qsizetype pixels = body.indexOf("IDAT") + 4;
+        body[pixels] = char(body[pixels] ^ 0xff);
+        const QString path = QStringLiteral("/kestrabay-shop-bucket/undecodable.png");
+        m_shop->site->setOverride(path, {.status = 200, .body = body});
+        return m_shop->site->baseUrl().toString(QUrl::RemovePath) + path;
+    }
+    Q_INVOKABLE bool cached(const QString &url) const { return QFile::exists(m_shop->images->filePath(url)); }
     // Downloads `url` into the cache and waits for it.
     Q_INVOKABLE bool preload(const QString &url)
     {

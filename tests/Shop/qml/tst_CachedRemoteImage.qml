@@ -3,8 +3,8 @@ import QtTest
 import Tarvik.Shop
 import TarvikTest
 
-// The photo view: the photo from the cache on the first frame, the placeholder for a host that
-// does not answer and for no address, and the spinner while loading.
+// The photo view: the photo from the cache without asking the host, the placeholder for a host that
+// does not answer, for no address and for a photo that does not decode, and the spinner while loading.
 Item {
     id: root
     width: 393
@@ -19,11 +19,11 @@ Item {
         name: "CachedRemoteImage"
         when: windowShown
 
-        function test_cachedPhotoShowsAtOnce() {
+        function test_cachedPhotoShowsWithoutAsking() {
             verify(ShopTest.preload(ShopTest.photo(3)))
             const requests = ShopTest.photoRequests()
             const image = createTemporaryObject(imageComponent, root, { url: ShopTest.photo(3) })
-            compare(image.status, CachedImageItem.Shown)
+            tryCompare(image, "status", CachedImageItem.Shown, 10000)
             compare(ShopTest.photoRequests(), requests)
         }
 
@@ -41,6 +41,16 @@ Item {
             verify(placeholder.visible)
             compare(placeholder.name, "shippingbox.fill")
             verify(!image.children[2].visible)
+        }
+
+        // A photo whose header passes but whose pixels do not decode fails as a broken one does,
+        // and its file goes, so that the next view downloads it again.
+        function test_photoThatDoesNotDecode() {
+            const url = ShopTest.undecodablePhoto()
+            const image = createTemporaryObject(imageComponent, root, { url: url })
+            tryCompare(image, "status", CachedImageItem.Failed, 10000)
+            verify(image.children[1].visible)
+            verify(!ShopTest.cached(url))
         }
 
         function test_spinnerWhileLoading() {

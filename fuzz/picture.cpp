@@ -1,0 +1,23 @@
+#include "boundedpicture.h"
+#include "fuzzing.h"
+
+#include <QCoreApplication>
+
+// A picture from outside or from storage: a decode never passes its box, and only a header the
+// bounds accept decodes at all.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    // The image plugins (JPEG, WebP) are found through the application.
+    new QCoreApplication(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray input = fuzzInput(data, size);
+    const QImage inside = BoundedPicture::decode(input, QSize(64, 48));
+    FUZZ_ASSERT(inside.width() <= 64 && inside.height() <= 48);
+    const QImage cover = BoundedPicture::decode(input, QSize(64, 48), BoundedPicture::Fit::Cover);
+    FUZZ_ASSERT((inside.isNull() && cover.isNull()) || !BoundedPicture::inspect(input).isEmpty());
+    return 0;
+}
