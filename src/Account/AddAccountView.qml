@@ -70,6 +70,8 @@ DetailPage {
                 leftPadding: 14
                 rightPadding: 14
                 outlined: false
+                // Paper, not white: the card under it is white.
+                fillColor: Theme.tarPaper
                 placeholderText: "Например, 684782"
                 Accessible.name: accountLabel.text
                 Accessible.description: placeholderText
@@ -94,6 +96,7 @@ DetailPage {
                 leftPadding: 14
                 rightPadding: 14
                 outlined: false
+                fillColor: Theme.tarPaper
                 placeholderText: "Например, квартира родителей"
                 Accessible.name: noteLabel.text
                 Accessible.description: placeholderText

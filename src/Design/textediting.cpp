@@ -27,6 +27,20 @@ bool TextEditing::isEditable(const QQuickItem *item)
     return !item->property("readOnly").toBool() && item->isEnabled();
 }
 
+bool TextEditing::keypadTypes(int hints, const QString &text, int modifiers)
+{
+    const bool numberPad = hints & Qt::ImhDigitsOnly;
+    const bool phonePad = hints & Qt::ImhDialableCharactersOnly;
+    if ((!numberPad && !phonePad) || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return true;
+    const bool printable = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); });
+    if (!printable)
+        return true;
+    return std::all_of(text.cbegin(), text.cend(), [phonePad](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (phonePad && QStringView(u"+*#").contains(c));
+    });
+}
+
 bool TextEditing::endEditing()
 {
     bool ended = false;

@@ -28,6 +28,12 @@ public:
     Q_INVOKABLE static bool endEditing();
     // A text input or text area that accepts typing.
     Q_INVOKABLE static bool isEditable(const QQuickItem *item);
+    // Whether a key that types `text` is on the keypad of a field with input method `hints`: a
+    // number pad (Qt.ImhDigitsOnly) types ASCII digits, a phone pad (Qt.ImhDialableCharactersOnly)
+    // digits, "+", "*" and "#"; other keypads type anything. A key that types no printable text
+    // (Backspace, arrows) and a shortcut (with Ctrl, Alt or Meta, such as Ctrl+V) are on every
+    // keypad.
+    Q_INVOKABLE static bool keypadTypes(int hints, const QString &text, int modifiers = Qt::NoModifier);
     // Scrolls every vertical Flickable around `field` just far enough to show it with `margin`
     // above and below, once pending layout has been done; a field taller than the view shows the
     // line of its cursor.

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Services
 
@@ -182,12 +183,13 @@ DetailPage {
                     fillColor: "transparent"
                     placeholderText: "999 123-45-67"
                     inputMethodHints: Qt.ImhDialableCharactersOnly
-                    // What the phone pad types (digits, "+", "*", "#") and the separators of a
-                    // written number; a desktop keyboard's letters are refused.
-                    validator: RegularExpressionValidator { regularExpression: /[0-9+*#() -]*/ }
-                    text: serviceOrder.phoneNumber
                     Accessible.name: "Номер для переноса"
-                    onTextEdited: serviceOrder.phoneNumber = text
+                    onTextChanged: serviceOrder.phoneNumber = text
+
+                    PhoneFieldRule {
+                        field: numberField
+                        display: PhoneEntry.National
+                    }
                 }
             }
 

@@ -267,8 +267,6 @@ DetailPage {
                         rightPadding: 0
                         placeholderText: "Например, 5 000"
                         inputMethodHints: Qt.ImhDigitsOnly
-                        // Only what the number pad types.
-                        validator: RegularExpressionValidator { regularExpression: /[0-9]*/ }
                         text: screen.cashAmount
                         onTextEdited: screen.cashAmount = text
                     }
