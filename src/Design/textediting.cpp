@@ -61,37 +61,3 @@ bool TextEditing::endEditing()
         QGuiApplication::inputMethod()->hide();
     return ended;
 }
-
-void TextEditing::reveal(QQuickItem *field, qreal margin)
-{
-    if (!field || !field->window())
-        return;
-    // A field that has just grown, or a view that has just shrunk, is laid out on the next frame:
-    // lay out now, so that the numbers below are the ones the user will see.
-    for (QQuickItem *item = field; item; item = item->parentItem())
-        item->ensurePolished();
-
-    const QRectF whole(0, 0, field->width(), field->height());
-    const QRectF cursor = field->property("cursorRectangle").toRectF();
-    for (QQuickItem *view = field->parentItem(); view; view = view->parentItem()) {
-        if (!view->inherits("QQuickFlickable") || view->property("contentHeight").toReal() <= 0)
-            continue;
-        const qreal viewHeight = view->height();
-        QRectF wanted = whole.adjusted(0, -margin, 0, margin);
-        if (wanted.height() > viewHeight && cursor.isValid())
-            wanted = cursor.adjusted(0, -margin, 0, margin);
-        const QRectF shown = field->mapRectToItem(view, wanted);
-        qreal by = 0;
-        if (shown.bottom() > viewHeight)
-            by = shown.bottom() - viewHeight;
-        if (shown.top() - by < 0)
-            by = shown.top();
-        if (qFuzzyIsNull(by))
-            continue;
-        const qreal contentY = view->property("contentY").toReal();
-        const qreal top = view->property("originY").toReal() - view->property("topMargin").toReal();
-        const qreal bottom = view->property("originY").toReal() + view->property("contentHeight").toReal()
-            + view->property("bottomMargin").toReal() - viewHeight;
-        view->setProperty("contentY", std::clamp(contentY + by, top, std::max(top, bottom)));
-    }
-}

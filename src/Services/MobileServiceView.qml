@@ -17,6 +17,8 @@ DetailPage {
     property bool leaving: false
 
     title: "Мобильная связь"
+    // The number being typed comes into view with "Подключить".
+    FocusScroller.mainControl: submitButton
 
     // A send still waiting when the screen goes ends there, not in a screen that is gone.
     Component.onDestruction: {
@@ -296,6 +298,7 @@ DetailPage {
     }
 
     PrimaryGlassButton {
+        id: submitButton
         objectName: "submitButton"
         buttonStyle: TarvikButton.PrimaryGlass
         enabled: !serviceOrder.request.sending && !serviceOrder.numberInvalid
