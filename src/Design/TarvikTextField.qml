@@ -22,6 +22,8 @@ T.TextField {
     leftPadding: 16
     rightPadding: 16
     verticalAlignment: TextInput.AlignVCenter
+    // A text longer than the field scrolls inside it and is drawn nowhere else.
+    clip: true
 
     font: Theme.font(Theme.Body)
     color: Theme.label
