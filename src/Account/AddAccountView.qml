@@ -18,6 +18,8 @@ DetailPage {
     }
 
     title: "Добавить счёт"
+    // A field being edited comes into view with the main button.
+    FocusScroller.mainControl: addButton
 
     CardSurface {
         Layout.fillWidth: true
@@ -106,6 +108,7 @@ DetailPage {
     }
 
     PrimaryGlassButton {
+        id: addButton
         objectName: "addButton"
         title: "Добавить лицевой счёт"
         icon: "plus"

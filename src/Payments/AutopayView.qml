@@ -28,6 +28,9 @@ NavigationStack {
     initialItem: NavigationPage {
         id: page
 
+        // The day being edited comes into view with "ПОДКЛЮЧИТЬ".
+        FocusScroller.mainControl: connectButton
+
         navigationBarHidden: true
         color: Theme.tarPaper
 
