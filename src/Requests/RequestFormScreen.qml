@@ -116,7 +116,6 @@ NavigationPage {
         }
     }
 
-
     RequestConfirmationSheet {
         request: confirmation
         allowed: screen.onTop
