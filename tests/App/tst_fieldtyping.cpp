@@ -209,24 +209,6 @@ private Q_SLOTS:
         save(QStringLiteral("%1-%2").arg(screen, typed.left(3)).replace(u' ', u'-'));
     }
 
-    // The partner TV account is created for the mobile number as typed; a landline is refused.
-    void partnerAccountSendsTheTypedNumber()
-    {
-        QQuickItem *root = m_app.open(QStringLiteral("24tv account"));
-        QVERIFY(root);
-        QVERIFY(tapField(m_app.window, named(root, QStringLiteral("phoneField"))));
-        type(m_app.window, QStringLiteral("8 912 345-67-89"));
-        QQuickItem *create = named(root, QStringLiteral("createButton"));
-        create->forceActiveFocus(Qt::TabFocusReason);
-        tap(m_app.window, create);
-        QTRY_VERIFY(m_app.account->site->requestKeys().contains(QStringLiteral("h42tv_add_account")));
-        const QList<StandinSite::Request> requests = m_app.account->site->requests();
-        const auto created = std::find_if(requests.cbegin(), requests.cend(), [](const StandinSite::Request &request) {
-            return request.key() == u"h42tv_add_account";
-        });
-        QCOMPARE(created->queryValue(QStringLiteral("logname")), QStringLiteral("79123456789"));
-    }
-
     // A number field takes what its number pad types: a desktop keyboard's letters type nothing.
     void numberPads_data()
     {
