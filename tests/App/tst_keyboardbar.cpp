@@ -11,7 +11,8 @@ using namespace AppScreens;
 
 // The keyboard's bar in the signed-in app as a subscriber meets it: on every screen with text
 // fields, each field edited in turn. The bar takes a strip of its own: no control and no text of
-// the screen lies under it, and the edited field is in view above it.
+// the screen lies under it, the edited field is in view above it, and on a tab's form so is the
+// send button.
 class KeyboardBarTest : public QObject
 {
     Q_OBJECT

@@ -105,6 +105,7 @@ Item {
             compare(field.text, "")
             // With no day "ПОДКЛЮЧИТЬ" waits for one.
             verify(!find("connectButton").enabled)
+            Finder.shoot(this, root, "paymentstab-autopay-no-day", Account)
             mouseClick(find("connectButton"))
             verify(!find("doneAlert").visible)
             // The number pad has no letters: they type nothing.
