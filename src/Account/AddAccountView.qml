@@ -18,6 +18,8 @@ DetailPage {
     }
 
     title: "Добавить счёт"
+    // A field being edited comes into view with the main button.
+    FocusScroller.mainControl: addButton
 
     CardSurface {
         Layout.fillWidth: true
@@ -70,6 +72,8 @@ DetailPage {
                 leftPadding: 14
                 rightPadding: 14
                 outlined: false
+                // Paper, not white: the card under it is white.
+                fillColor: Theme.tarPaper
                 placeholderText: "Например, 684782"
                 Accessible.name: accountLabel.text
                 Accessible.description: placeholderText
@@ -94,6 +98,7 @@ DetailPage {
                 leftPadding: 14
                 rightPadding: 14
                 outlined: false
+                fillColor: Theme.tarPaper
                 placeholderText: "Например, квартира родителей"
                 Accessible.name: noteLabel.text
                 Accessible.description: placeholderText
@@ -103,6 +108,7 @@ DetailPage {
     }
 
     PrimaryGlassButton {
+        id: addButton
         objectName: "addButton"
         title: "Добавить лицевой счёт"
         icon: "plus"

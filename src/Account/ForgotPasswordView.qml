@@ -66,7 +66,8 @@ NavigationStack {
     // The two inputs; each keeps its text by its own rules.
     enum Field { Account, Phone }
 
-    // One labelled input of the form; every change of its text runs the field's input rules.
+    // One labelled input of the form; every change of its text runs the field's input rules (the
+    // phone's are the phone entry rule, which the phone field holds).
     component RecoveryField: ColumnLayout {
         id: recoveryField
 
@@ -97,8 +98,9 @@ NavigationStack {
             Accessible.name: recoveryField.title
             Accessible.description: placeholderText
             onTextChanged: {
-                const kept = recoveryField.field === ForgotPasswordView.Phone ? PasswordRecoveryRules.phoneInput(text)
-                                                                              : PasswordRecoveryRules.accountInput(text)
+                if (recoveryField.field !== ForgotPasswordView.Account)
+                    return
+                const kept = PasswordRecoveryRules.accountInput(text)
                 if (kept !== text)
                     text = kept
             }
@@ -180,10 +182,13 @@ NavigationStack {
                         Layout.fillWidth: true
                         title: "Ваш номер телефона"
                         placeholderText: "+7 999 000-00-00"
-                        text: "+7 "
                         field: ForgotPasswordView.Phone
                         inputMethodHints: Qt.ImhDialableCharactersOnly | Qt.ImhNoPredictiveText
                         onTextChanged: view.error = ""
+
+                        PhoneFieldRule {
+                            field: phoneField.input
+                        }
                     }
 
                     StyledText {

@@ -19,11 +19,6 @@ QString PasswordRecoveryRules::accountInput(const QString &text)
     return digits(text).left(accountLength);
 }
 
-QString PasswordRecoveryRules::phoneInput(const QString &text)
-{
-    return russianPhoneMask(text);
-}
-
 QString PasswordRecoveryRules::refusal(const QString &accountText, const QString &phoneText)
 {
     return submission(accountText, phoneText).refusal;

@@ -27,8 +27,6 @@ public:
 
     // The account field's text after a change to `text`: its first 7 digits.
     Q_INVOKABLE static QString accountInput(const QString &text);
-    // The phone field's text after a change to `text`: "+7 (XXX) XXX-XX-XX", filled as far as typed.
-    Q_INVOKABLE static QString phoneInput(const QString &text);
     // The message that refuses sending the two field texts, or "" when they may be sent.
     Q_INVOKABLE static QString refusal(const QString &accountText, const QString &phoneText);
 

@@ -5,9 +5,9 @@ import Tarvik.Design
 // The keyboard's bar: while `active` and an editable field has the focus, a strip across the
 // bottom of the window with "Готово" at its trailing end, where the phone's keyboard bar would be;
 // over sheets too. It covers nothing: while it shows, TextEditing.keyboardHeight holds its height,
-// by which the window's content and its sheets end higher, and the edited field is scrolled into
-// view above it (again whenever the field grows or its cursor moves). "Готово" ends editing.
-// The app window hosts one; place it anywhere in the window.
+// by which the window's content and its sheets end higher (the window's FocusScroller then keeps
+// the edited field in view above it). "Готово" ends editing. The app window hosts one; place it
+// anywhere in the window.
 //   active: bool (true); readonly shown; readonly field: the edited field, or null
 Item {
     id: toolbar
@@ -18,33 +18,12 @@ Item {
     readonly property bool shown: active && field !== null
     readonly property real stripHeight: 44
 
-    function revealField() {
-        if (toolbar.shown)
-            TextEditing.reveal(toolbar.field)
-    }
-
-    onShownChanged: Qt.callLater(revealField)
-    onFieldChanged: Qt.callLater(revealField)
     Component.onDestruction: TextEditing.keyboardHeight = 0
 
     Binding {
         target: TextEditing
         property: "keyboardHeight"
         value: toolbar.shown ? toolbar.stripHeight : 0
-    }
-
-    Connections {
-        target: TextEditing
-        function onKeyboardHeightChanged() { Qt.callLater(toolbar.revealField) }
-    }
-
-    // A field that grows as it is typed into, or a cursor that moves to a new line, stays in view.
-    Connections {
-        target: toolbar.field
-        enabled: toolbar.shown
-        ignoreUnknownSignals: true
-        function onCursorRectangleChanged() { Qt.callLater(toolbar.revealField) }
-        function onHeightChanged() { Qt.callLater(toolbar.revealField) }
     }
 
     // A popup of its own: it lives in the window's overlay, above sheets and alerts, and stays

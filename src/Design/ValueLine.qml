@@ -3,8 +3,8 @@ import QtQuick.Layouts
 import Tarvik.Design
 
 // A one-line summary pair: `title` (secondary) at the leading edge, `value` (bold) at the trailing
-// edge, in the subheadline font; a long title or value wraps, to three lines at most. Spans the
-// width of its layout.
+// edge, in the subheadline font; a long title or value wraps between words, to three lines at most.
+// Spans the width of its layout.
 //   required title, value: string
 Item {
     id: line
@@ -38,7 +38,9 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         // The value keeps its one-line width, up to 60 % of the line.
         width: Math.min(Math.ceil(valueMetrics.advanceWidth), line.width * 0.6)
-        text: line.value
+        // A unit such as "Гбит/с" or "₽/мес." never breaks at its slash (a word joiner after it),
+        // nor away from its number (a no-break space before it).
+        text: line.value.replace(/\//g, "/\u2060").replace(/(\d) /g, "$1\u00a0")
         textStyle: Theme.Subheadline
         weight: Font.Bold
         horizontalAlignment: Text.AlignRight

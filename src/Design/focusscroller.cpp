@@ -1,5 +1,7 @@
 #include "focusscroller.h"
 
+#include "textediting.h"
+
 #include <QQuickWindow>
 
 #include <algorithm>
@@ -9,22 +11,45 @@ namespace
 constexpr qreal margin = 16;
 
 // The content position that shows [start, end) (in content coordinates) in a view `extent` long
-// at `position`, moving as little as possible; within the content's bounds.
-qreal revealed(qreal position, qreal extent, qreal start, qreal end, qreal origin, qreal contentExtent)
+// at `position`, moving as little as possible; within [first, last].
+qreal revealed(qreal position, qreal extent, qreal start, qreal end, qreal first, qreal last)
 {
     qreal target = position;
     if (end - start + 2 * margin > extent || start - margin < position)
         target = start - margin;
     else if (end + margin > position + extent)
         target = end + margin - extent;
-    const qreal last = origin + std::max<qreal>(0, contentExtent - extent);
-    return std::clamp(target, origin, last);
+    return std::clamp(target, first, std::max(first, last));
+}
+
+// The main control named by the nearest item around `item` that names one.
+QQuickItem *mainControlAround(QQuickItem *item)
+{
+    for (QQuickItem *above = item; above; above = above->parentItem()) {
+        auto *attached = qobject_cast<FocusScrollerAttached *>(qmlAttachedPropertiesObject<FocusScroller>(above, false));
+        if (attached && attached->mainControl())
+            return attached->mainControl();
+    }
+    return nullptr;
 }
 } // namespace
+
+void FocusScrollerAttached::setMainControl(QQuickItem *control)
+{
+    if (m_mainControl == control)
+        return;
+    m_mainControl = control;
+    Q_EMIT mainControlChanged();
+}
 
 FocusScroller::FocusScroller(QQuickItem *parent)
     : QQuickItem(parent)
 {
+}
+
+FocusScrollerAttached *FocusScroller::qmlAttachedProperties(QObject *object)
+{
+    return new FocusScrollerAttached(object);
 }
 
 void FocusScroller::itemChange(ItemChange change, const ItemChangeData &value)
@@ -33,32 +58,91 @@ void FocusScroller::itemChange(ItemChange change, const ItemChangeData &value)
     if (change != ItemSceneChange)
         return;
     disconnect(m_focusConnection);
-    if (QQuickWindow *window = value.window)
-        m_focusConnection = connect(window, &QQuickWindow::activeFocusItemChanged, this, [window] { reveal(window->activeFocusItem()); });
+    follow(nullptr);
+    if (QQuickWindow *window = value.window) {
+        m_focusConnection = connect(window, &QQuickWindow::activeFocusItemChanged, this, [this, window] {
+            QQuickItem *item = window->activeFocusItem();
+            reveal(item);
+            follow(item);
+        });
+    }
+}
+
+// An edited field is shown again, once layout is done, whenever it or a view around it changes size
+// or its cursor moves; the focus on anything else is shown once.
+void FocusScroller::follow(QQuickItem *item)
+{
+    for (const QMetaObject::Connection &connection : std::as_const(m_followed))
+        disconnect(connection);
+    m_followed.clear();
+    m_item = item;
+    if (!TextEditing::isEditable(item))
+        return;
+    m_followed.append(connect(item, SIGNAL(cursorRectangleChanged()), this, SLOT(revealLater())));
+    m_followed.append(connect(item, &QQuickItem::heightChanged, this, &FocusScroller::revealLater));
+    for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
+        if (view->inherits("QQuickFlickable"))
+            m_followed.append(connect(view, &QQuickItem::heightChanged, this, &FocusScroller::revealLater));
+    }
+}
+
+void FocusScroller::revealLater()
+{
+    if (m_revealPending)
+        return;
+    m_revealPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_revealPending = false;
+            if (m_item && m_item->hasActiveFocus())
+                reveal(m_item);
+        },
+        Qt::QueuedConnection);
 }
 
 void FocusScroller::reveal(QQuickItem *item)
 {
-    if (!item || !item->isVisible())
+    if (!item || !item->isVisible() || !item->window())
         return;
+    // A field that has just grown, or a view that has just shrunk, is laid out on the next frame:
+    // lay out now, so that the numbers below are the ones the user will see.
+    for (QQuickItem *above = item; above; above = above->parentItem())
+        above->ensurePolished();
+
+    const bool edited = TextEditing::isEditable(item);
+    QQuickItem *companion = edited ? mainControlAround(item) : nullptr;
+    const QRectF cursor = edited ? item->property("cursorRectangle").toRectF() : QRectF();
     for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
         if (!view->inherits("QQuickFlickable"))
             continue;
         auto *content = view->property("contentItem").value<QQuickItem *>();
         if (!content || !content->isAncestorOf(item))
             continue;
-        const QRectF shown = item->mapRectToItem(content, QRectF(0, 0, item->width(), item->height()));
-        const qreal contentWidth = view->property("contentWidth").toReal();
+        QRectF shown = item->mapRectToItem(content, QRectF(0, 0, item->width(), item->height()));
+        if (shown.height() + 2 * margin > view->height() && cursor.isValid())
+            shown = item->mapRectToItem(content, cursor);
+        if (companion && companion->isVisible() && content->isAncestorOf(companion)) {
+            const QRectF both = shown | companion->mapRectToItem(content, QRectF(0, 0, companion->width(), companion->height()));
+            if (both.height() + 2 * margin <= view->height())
+                shown = both;
+        }
+
         const qreal contentHeight = view->property("contentHeight").toReal();
-        if (contentHeight > view->height()) {
+        if (contentHeight > 0) {
             const qreal y = view->property("contentY").toReal();
-            const qreal target = revealed(y, view->height(), shown.top(), shown.bottom(), view->property("originY").toReal(), contentHeight);
+            const qreal first = view->property("originY").toReal() - view->property("topMargin").toReal();
+            const qreal last = view->property("originY").toReal() + contentHeight + view->property("bottomMargin").toReal() - view->height();
+            const qreal target = revealed(y, view->height(), shown.top(), shown.bottom(), first, last);
             if (qAbs(y - target) > 0.5)
                 view->setProperty("contentY", target);
         }
+        const qreal contentWidth = view->property("contentWidth").toReal();
         if (contentWidth > view->width()) {
             const qreal x = view->property("contentX").toReal();
-            const qreal target = revealed(x, view->width(), shown.left(), shown.right(), view->property("originX").toReal(), contentWidth);
+            const qreal first = view->property("originX").toReal() - view->property("leftMargin").toReal();
+            const qreal last = view->property("originX").toReal() + contentWidth + view->property("rightMargin").toReal() - view->width();
+            const qreal target = revealed(x, view->width(), shown.left(), shown.right(), first, last);
             if (qAbs(x - target) > 0.5)
                 view->setProperty("contentX", target);
         }

@@ -1,26 +1,66 @@
 #pragma once
 
 #include <QMetaObject>
+#include <QPointer>
 #include <QQuickItem>
 #include <QtQml/qqmlregistration.h>
 
-// Scrolls whatever the focus moves to into view: every scrolling view (Flickable, ListView)
-// around the newly focused item moves just enough to show it whole, with a small margin, so that
-// Tab and a screen reader's focus never land on a control below the fold. One per window.
+class FocusScrollerAttached;
+
+// The one way the app scrolls something into view: whatever the focus moves to (Tab, a screen
+// reader, a tap on a field) is shown whole, with a margin, by every scrolling view (Flickable,
+// ListView) around it, which moves as little as it can. An edited field stays in view as it grows,
+// as its cursor moves to another line and as the views around it shrink (the keyboard's bar takes
+// the window's bottom); a field taller than its view shows the line of its cursor. A page may name
+// its main control (FocusScroller.mainControl: its send button); a field of that page is then shown
+// together with it whenever both fit. One per window.
 class FocusScroller : public QQuickItem
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_ATTACHED(FocusScrollerAttached)
 
 public:
     explicit FocusScroller(QQuickItem *parent = nullptr);
 
-    // Shows `item` in each scrolling view that holds it.
+    // Shows `item` in each scrolling view that holds it (with the main control of its page, for
+    // an edited field).
     static void reveal(QQuickItem *item);
+
+    static FocusScrollerAttached *qmlAttachedProperties(QObject *object);
 
 protected:
     void itemChange(ItemChange change, const ItemChangeData &value) override;
 
+private Q_SLOTS:
+    void revealLater();
+
 private:
+    void follow(QQuickItem *item);
+
     QMetaObject::Connection m_focusConnection;
+    QList<QMetaObject::Connection> m_followed;
+    QPointer<QQuickItem> m_item;
+    bool m_revealPending = false;
+};
+
+// FocusScroller.mainControl, set on a page (or any item around its fields).
+class FocusScrollerAttached : public QObject
+{
+    Q_OBJECT
+    QML_ANONYMOUS
+    // The control that comes into view with a field of this item (the screen's send button).
+    Q_PROPERTY(QQuickItem *mainControl READ mainControl WRITE setMainControl NOTIFY mainControlChanged)
+
+public:
+    using QObject::QObject;
+
+    QQuickItem *mainControl() const { return m_mainControl; }
+    void setMainControl(QQuickItem *control);
+
+Q_SIGNALS:
+    void mainControlChanged();
+
+private:
+    QPointer<QQuickItem> m_mainControl;
 };

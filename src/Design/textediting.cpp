@@ -27,6 +27,20 @@ bool TextEditing::isEditable(const QQuickItem *item)
     return !item->property("readOnly").toBool() && item->isEnabled();
 }
 
+bool TextEditing::keypadTypes(int hints, const QString &text, int modifiers)
+{
+    const bool numberPad = hints & Qt::ImhDigitsOnly;
+    const bool phonePad = hints & Qt::ImhDialableCharactersOnly;
+    if ((!numberPad && !phonePad) || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return true;
+    const bool printable = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); });
+    if (!printable)
+        return true;
+    return std::all_of(text.cbegin(), text.cend(), [phonePad](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (phonePad && QStringView(u"+*#").contains(c));
+    });
+}
+
 bool TextEditing::endEditing()
 {
     bool ended = false;
@@ -46,38 +60,4 @@ bool TextEditing::endEditing()
     if (ended)
         QGuiApplication::inputMethod()->hide();
     return ended;
-}
-
-void TextEditing::reveal(QQuickItem *field, qreal margin)
-{
-    if (!field || !field->window())
-        return;
-    // A field that has just grown, or a view that has just shrunk, is laid out on the next frame:
-    // lay out now, so that the numbers below are the ones the user will see.
-    for (QQuickItem *item = field; item; item = item->parentItem())
-        item->ensurePolished();
-
-    const QRectF whole(0, 0, field->width(), field->height());
-    const QRectF cursor = field->property("cursorRectangle").toRectF();
-    for (QQuickItem *view = field->parentItem(); view; view = view->parentItem()) {
-        if (!view->inherits("QQuickFlickable") || view->property("contentHeight").toReal() <= 0)
-            continue;
-        const qreal viewHeight = view->height();
-        QRectF wanted = whole.adjusted(0, -margin, 0, margin);
-        if (wanted.height() > viewHeight && cursor.isValid())
-            wanted = cursor.adjusted(0, -margin, 0, margin);
-        const QRectF shown = field->mapRectToItem(view, wanted);
-        qreal by = 0;
-        if (shown.bottom() > viewHeight)
-            by = shown.bottom() - viewHeight;
-        if (shown.top() - by < 0)
-            by = shown.top();
-        if (qFuzzyIsNull(by))
-            continue;
-        const qreal contentY = view->property("contentY").toReal();
-        const qreal top = view->property("originY").toReal() - view->property("topMargin").toReal();
-        const qreal bottom = view->property("originY").toReal() + view->property("contentHeight").toReal()
-            + view->property("bottomMargin").toReal() - viewHeight;
-        view->setProperty("contentY", std::clamp(contentY + by, top, std::max(top, bottom)));
-    }
 }

@@ -7,7 +7,7 @@ class QQuickItem;
 
 // Ends text editing the way the platform's "resign first responder" does: whichever editable
 // field has the keyboard loses it. Also tells the screens how much of the window's bottom the
-// keyboard's bar takes, and scrolls a field into view. Reached from QML as the singleton
+// keyboard's bar takes, and what a field's keypad types. Reached from QML as the singleton
 // `TextEditing`.
 class TextEditing : public QObject
 {
@@ -28,10 +28,12 @@ public:
     Q_INVOKABLE static bool endEditing();
     // A text input or text area that accepts typing.
     Q_INVOKABLE static bool isEditable(const QQuickItem *item);
-    // Scrolls every vertical Flickable around `field` just far enough to show it with `margin`
-    // above and below, once pending layout has been done; a field taller than the view shows the
-    // line of its cursor.
-    Q_INVOKABLE static void reveal(QQuickItem *field, qreal margin = 16);
+    // Whether a key that types `text` is on the keypad of a field with input method `hints`: a
+    // number pad (Qt.ImhDigitsOnly) types ASCII digits, a phone pad (Qt.ImhDialableCharactersOnly)
+    // digits, "+", "*" and "#"; other keypads type anything. A key that types no printable text
+    // (Backspace, arrows) and a shortcut (with Ctrl, Alt or Meta, such as Ctrl+V) are on every
+    // keypad.
+    Q_INVOKABLE static bool keypadTypes(int hints, const QString &text, int modifiers = Qt::NoModifier);
 
 Q_SIGNALS:
     void keyboardHeightChanged();

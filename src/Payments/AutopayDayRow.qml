@@ -43,36 +43,31 @@ Item {
         RowLayout {
             spacing: 4
 
-            TextInput {
+            TarvikTextField {
                 id: field
 
                 objectName: "paymentDayField"
                 Layout.preferredWidth: 38
+                implicitHeight: contentHeight
+                leftPadding: 0
+                rightPadding: 0
+                topPadding: 0
+                bottomPadding: 0
+                outlined: false
+                fillColor: "transparent"
                 text: row.value
+                placeholderText: "0"
                 font: Theme.systemFont(14, Font.Black, true)
                 color: Theme.tarInk
-                selectionColor: Theme.withOpacity(Theme.tarPink, 0.3)
                 selectedTextColor: Theme.tarInk
                 horizontalAlignment: TextInput.AlignRight
                 inputMethodHints: Qt.ImhDigitsOnly
-                clip: true
-                Accessible.role: Accessible.EditableText
                 Accessible.name: "День пополнения"
                 // The screen may hand back the very value it held ("28", then "289" typed, is "28"
                 // again), which changes nothing the binding would see: show it anew after every edit.
                 onTextEdited: {
                     row.edited(text)
                     text = Qt.binding(() => row.value)
-                }
-
-                StyledText {
-                    anchors.fill: parent
-                    text: "0"
-                    font: field.font
-                    color: Theme.placeholderText
-                    horizontalAlignment: Text.AlignRight
-                    visible: field.length === 0 && field.preeditText.length === 0
-                    Accessible.ignored: true
                 }
             }
 

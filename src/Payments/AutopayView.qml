@@ -7,7 +7,7 @@ import Tarvik.Payments
 
 // The autopay offer: the header picture under a white card with the tariff, the monthly amount,
 // the day of the month (1 to 28) and the account, and "ПОДКЛЮЧИТЬ", which only confirms in an
-// alert; nothing is sent or kept. Present it as a Sheet's content:
+// alert (and waits while the day is empty); nothing is sent or kept. Present it as a Sheet's content:
 // Sheet { … sourceComponent: Component { AutopayView {} } }. No inputs.
 //   paymentDay: string ("1" at first; every change is kept a day from 1 to 28, or empty)
 //   showDone: bool (the confirmation alert is up)
@@ -27,6 +27,9 @@ NavigationStack {
 
     initialItem: NavigationPage {
         id: page
+
+        // The day being edited comes into view with "ПОДКЛЮЧИТЬ".
+        FocusScroller.mainControl: connectButton
 
         navigationBarHidden: true
         color: Theme.tarPaper
@@ -174,11 +177,14 @@ NavigationStack {
                             implicitHeight: 54
                             buttonStyle: TarvikButton.Plain
                             text: "ПОДКЛЮЧИТЬ"
+                            // Without a day the confirmation would name none: the button waits for one.
+                            enabled: view.paymentDay.length > 0
                             onClicked: view.showDone = true
 
                             background: Rectangle {
                                 radius: 16
-                                color: connectButton.down ? Qt.darker(Theme.tarPink, 1.15) : Theme.tarPink
+                                color: !connectButton.enabled ? Theme.withOpacity(Theme.tarInk, 0.18)
+                                     : connectButton.down ? Qt.darker(Theme.tarPink, 1.15) : Theme.tarPink
                             }
 
                             contentItem: StyledText {

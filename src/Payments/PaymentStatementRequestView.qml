@@ -15,6 +15,8 @@ DetailPage {
     readonly property alias form: statementForm
 
     title: statementForm.title
+    // A field being edited comes into view with the send button under it.
+    FocusScroller.mainControl: submitButton
 
     PaymentStatementForm {
         id: statementForm

@@ -8,8 +8,9 @@ import Tarvik.Web
 // and the blank document load here, bank-app links leave for the bank app, everything else is
 // refused without a word; a page's new window loads here when it is https. `isLoading` and
 // `errorMessage` are what the checkout sheet shows. The address is loaded once, when the view is
-// made; a later change of `url` does not reload (a retry makes a new view). A drag from the left
-// or right edge, or Alt+Left / Alt+Right, goes back or forward in the view's history.
+// made, never from a cache; a later change of `url` does not reload (a retry makes a new view). A
+// drag from the left or right edge, or Alt+Left / Alt+Right, goes back or forward in the view's
+// history.
 //   required url: the checkout page; loadTimeout: ms a page may take (45 s)
 //   readonly isLoading: bool; readonly errorMessage: string ("" while none)
 Item {
@@ -85,8 +86,10 @@ Item {
                     + " }, true);"
             webView.userScripts.insert(links)
             // The checkout's profile keeps the payment pages' cookies in memory for the whole run:
-            // they go with the session they were set in.
+            // they go with the session they were set in. It keeps no page: every load, a retry
+            // included, asks the payment service afresh.
             WebProfiles.emptyAfterEndedSessions(webView.profile, WebProfileData.erasures)
+            webView.profile.httpCacheType = WebEngineProfile.NoCache
             webView.url = root.url
         }
 

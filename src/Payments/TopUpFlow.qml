@@ -104,6 +104,8 @@ NavigationStack {
                         objectName: "amountField"
                         Accessible.name: "Сумма пополнения"
                         Layout.fillWidth: true
+                        // The row's room, whatever the amount's length: a long one scrolls inside.
+                        Layout.preferredWidth: 0
                         Layout.alignment: Qt.AlignBaseline
                         text: flow.amount
                         placeholderText: "0"
@@ -174,14 +176,18 @@ NavigationStack {
                     color: Theme.secondaryLabel
                 }
 
-                Item {
-                    Layout.fillWidth: true
-                }
-
+                // One line in the room the row leaves: a long amount shrinks, then loses its
+                // middle, and "₽" stays.
                 StyledText {
                     objectName: "totalText"
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 0
+                    horizontalAlignment: Text.AlignRight
                     text: (flow.amount.length > 0 ? flow.amount : "0") + " ₽"
                     weight: Font.Bold
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: Math.round(font.pixelSize * 0.72)
+                    elide: Text.ElideMiddle
                 }
             }
 

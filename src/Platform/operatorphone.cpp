@@ -1,6 +1,6 @@
 #include "operatorphone.h"
 
-#include "russianphone.h"
+#include "phoneentry.h"
 
 namespace
 {
@@ -18,7 +18,7 @@ OperatorPhone::OperatorPhone(QObject *parent)
 
 QString OperatorPhone::text()
 {
-    return russianPhoneMask(nationalDigits());
+    return PhoneEntry::text(nationalDigits(), PhoneEntry::Masked);
 }
 
 QString OperatorPhone::link()

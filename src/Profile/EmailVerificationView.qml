@@ -17,6 +17,8 @@ DetailPage {
 
     objectName: "emailVerificationView"
     title: twoFactor ? "Двухфакторная аутентификация" : "Подключить e-mail"
+    // A field being edited comes into view with the main button.
+    FocusScroller.mainControl: mainButton
     Component.onCompleted: verification.appear()
 
     EmailVerification {

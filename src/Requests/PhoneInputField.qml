@@ -1,24 +1,21 @@
 import QtQuick
+import Tarvik.Platform
 import Tarvik.Design
-import Tarvik.Requests
 
-// The phone field of a request form: every edit is rewritten by PhoneEntry.normalized, so `phone`
-// always reads "+7 " and up to ten digits ("+7 " at start). PhoneEntry.isValid(phone) is the
-// form's rule.
-//   title: placeholder (required, as ReferralInputField); phone: the stored value
+// The phone field of a request form, kept to the phone entry rule: `phone` always reads "+7 "
+// and up to ten national digits ("+7 " at start), as the field shows it. The form's rule wants
+// all ten.
+//   title: placeholder (required, as ReferralInputField); readonly phone: the stored value
 ReferralInputField {
     id: field
 
-    property string phone: "+7 "
+    readonly property alias phone: rule.text
 
     keyboard: Qt.ImhDialableCharactersOnly
-    text: phone
-    onTextEdited: {
-        const stored = PhoneEntry.normalized(text, phone)
-        phone = stored
-        // Typing a letter leaves the stored value as it was; the text must follow it back.
-        if (text !== stored)
-            text = Qt.binding(() => field.phone)
-        cursorPosition = length
+
+    PhoneFieldRule {
+        id: rule
+        field: field
+        display: PhoneEntry.Prefixed
     }
 }

@@ -18,6 +18,8 @@ RequestFormScreen {
     readonly property bool canSubmit: RequestRules.referralValid(friendName, friendAddress, friendPhone, friendEmail)
 
     objectName: "referralFriendView"
+    // A field being edited comes into view with the send button under it.
+    FocusScroller.mainControl: sendButton
     title: "Приведи друга"
     heroAsset: "ReferralFriendHero"
     heroHeight: 230
@@ -78,6 +80,7 @@ RequestFormScreen {
     }
 
     RequestSendButton {
+        id: sendButton
         Layout.fillWidth: true
         caption: "ОТПРАВИТЬ ЗАЯВКУ"
         sending: form.request.sending

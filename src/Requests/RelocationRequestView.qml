@@ -17,6 +17,8 @@ RequestFormScreen {
     readonly property bool canSubmit: RequestRules.relocationValid(newAddress, phone)
 
     objectName: "relocationRequestView"
+    // A field being edited comes into view with the send button under it.
+    FocusScroller.mainControl: sendButton
     title: "Переезд"
     heroAsset: "RelocationPromo"
     heroHeight: 218
@@ -71,6 +73,7 @@ RequestFormScreen {
     }
 
     RequestSendButton {
+        id: sendButton
         Layout.fillWidth: true
         caption: "ОТПРАВИТЬ ЗАЯВКУ"
         sending: form.request.sending

@@ -10,7 +10,8 @@ import Tarvik.Design
 //   required heroAsset: asset name; heroHeight (230); heroShift: moves the picture down inside
 //   its frame (0); cardMinimumHeight (0); cardOffset: how far the card rides up over the hero
 //   (34); cardBottomPadding: under the card (0); cardSpacing: between the card's items (0)
-//   showsBackButton: the round back button at the top leading corner (false); it goes back
+//   showsBackButton: the round back button at the top leading corner, over the hero (false); it
+//   goes back
 //   required confirmationTitle, confirmationMessage: texts of the DemoActionSheet
 //   readonly request: the ConfirmationSend (send(), sending, confirmed, errorText)
 //   default property: the card's content, laid out in a ColumnLayout
@@ -47,6 +48,7 @@ NavigationPage {
     Flickable {
         id: scroller
 
+        objectName: "formScroller"
         anchors.fill: parent
         contentWidth: width
         contentHeight: column.height
@@ -103,13 +105,15 @@ NavigationPage {
                 }
             }
         }
-    }
 
-    RoundBackButton {
-        x: 16
-        y: 50
-        visible: screen.showsBackButton
-        onClicked: Presentation.dismiss()
+        // It scrolls with the hero it stands on: laid over the screen, it would float over the
+        // card's title once the form is scrolled.
+        RoundBackButton {
+            x: 16
+            y: 50
+            visible: screen.showsBackButton
+            onClicked: Presentation.dismiss()
+        }
     }
 
     RequestConfirmationSheet {

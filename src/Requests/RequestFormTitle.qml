@@ -14,6 +14,7 @@ ColumnLayout {
     spacing: 9
 
     StyledText {
+        objectName: "formTitle"
         Layout.fillWidth: true
         text: block.title
         size: 34

@@ -1,6 +1,6 @@
 #include "requestrules.h"
 
-#include "phoneentry.h"
+#include "russianphone.h"
 #include "russianplural.h"
 
 RequestRules::RequestRules(QObject *parent)
@@ -45,12 +45,12 @@ QString RequestRules::blockingConfirmation(int days)
 
 bool RequestRules::relocationValid(const QString &newAddress, const QString &phone)
 {
-    return !newAddress.trimmed().isEmpty() && PhoneEntry::isValid(phone);
+    return !newAddress.trimmed().isEmpty() && !russianFieldNumber(phone).isEmpty();
 }
 
 bool RequestRules::referralValid(const QString &friendName, const QString &friendAddress, const QString &friendPhone,
                                  const QString &friendEmail)
 {
-    return !friendName.trimmed().isEmpty() && !friendAddress.trimmed().isEmpty() && PhoneEntry::isValid(friendPhone)
+    return !friendName.trimmed().isEmpty() && !friendAddress.trimmed().isEmpty() && !russianFieldNumber(friendPhone).isEmpty()
         && friendEmail.contains(QLatin1Char('@')) && friendEmail.contains(QLatin1Char('.'));
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Services
 
@@ -16,6 +17,8 @@ DetailPage {
     property bool leaving: false
 
     title: "Мобильная связь"
+    // The number being typed comes into view with "Подключить".
+    FocusScroller.mainControl: submitButton
 
     // A send still waiting when the screen goes ends there, not in a screen that is gone.
     Component.onDestruction: {
@@ -182,12 +185,13 @@ DetailPage {
                     fillColor: "transparent"
                     placeholderText: "999 123-45-67"
                     inputMethodHints: Qt.ImhDialableCharactersOnly
-                    // What the phone pad types (digits, "+", "*", "#") and the separators of a
-                    // written number; a desktop keyboard's letters are refused.
-                    validator: RegularExpressionValidator { regularExpression: /[0-9+*#() -]*/ }
-                    text: serviceOrder.phoneNumber
                     Accessible.name: "Номер для переноса"
-                    onTextEdited: serviceOrder.phoneNumber = text
+                    onTextChanged: serviceOrder.phoneNumber = text
+
+                    PhoneFieldRule {
+                        field: numberField
+                        display: PhoneEntry.National
+                    }
                 }
             }
 
@@ -294,6 +298,7 @@ DetailPage {
     }
 
     PrimaryGlassButton {
+        id: submitButton
         objectName: "submitButton"
         buttonStyle: TarvikButton.PrimaryGlass
         enabled: !serviceOrder.request.sending && !serviceOrder.numberInvalid

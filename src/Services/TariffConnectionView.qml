@@ -21,6 +21,8 @@ DetailPage {
     property bool leaving: false
 
     title: "Подключение тарифа"
+    // A field being edited comes into view with the main button.
+    FocusScroller.mainControl: submitButton
 
     // A send still waiting when the screen goes ends there, not in a screen that is gone.
     Component.onDestruction: {
@@ -236,6 +238,7 @@ DetailPage {
     }
 
     PrimaryGlassButton {
+        id: submitButton
         objectName: "submitButton"
         buttonStyle: TarvikButton.PrimaryGlass
         enabled: !connectionOrder.request.sending

@@ -101,12 +101,11 @@ NavigationStack {
                 Layout.minimumHeight: 56
                 radius: 15
                 placeholderText: "+7 (999) 123-45-67"
-                text: "+7 "
                 inputMethodHints: Qt.ImhDialableCharactersOnly | Qt.ImhNoPredictiveText
-                onTextChanged: {
-                    form.phoneNumber = text
-                    if (text !== form.phoneNumber)
-                        text = form.phoneNumber
+                onTextChanged: form.phoneNumber = text
+
+                PhoneFieldRule {
+                    field: phoneField
                 }
             }
 

@@ -1,5 +1,6 @@
 #include "mobileserviceorder.h"
 
+#include "phoneentry.h"
 #include "russianphone.h"
 
 MobileServiceOrder::MobileServiceOrder(QObject *parent)
@@ -33,9 +34,12 @@ void MobileServiceOrder::setTransferNumber(bool transfer)
 
 void MobileServiceOrder::setPhoneNumber(const QString &number)
 {
-    if (m_phoneNumber == number)
+    // The "+7" stands beside the field: a "+7" typed into it is the country code, never shown
+    // twice in the summary.
+    const QString text = PhoneEntry::edit(m_phoneNumber, number, int(number.size()), PhoneEntry::National).text;
+    if (m_phoneNumber == text)
         return;
-    m_phoneNumber = number;
+    m_phoneNumber = text;
     Q_EMIT numberChanged();
 }
 

@@ -21,8 +21,9 @@ class MobileServiceOrder : public QObject
     // The package with selectedPackageId, else the second one ("mobile-30").
     Q_PROPERTY(MobilePackage selectedPackage READ selectedPackage NOTIFY selectedPackageChanged)
     Q_PROPERTY(QString confirmationMessage READ confirmationMessage NOTIFY confirmationMessageChanged)
-    // The number transfer: whether there is one, the field as typed, its check, and the number as
-    // the summary card shows it ("+7", or "+7 " and the field as typed).
+    // The number transfer: whether there is one, the field's text (the national digits as
+    // "912 345-67-89"; writing it is an edit of the field under the phone entry rule), its check,
+    // and the number as the summary card shows it ("+7", or "+7 " and the field's text).
     Q_PROPERTY(bool transferNumber READ transferNumber WRITE setTransferNumber NOTIFY numberChanged)
     Q_PROPERTY(QString phoneNumber READ phoneNumber WRITE setPhoneNumber NOTIFY numberChanged)
     Q_PROPERTY(bool numberInvalid READ numberInvalid NOTIFY numberChanged)

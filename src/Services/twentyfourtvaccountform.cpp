@@ -1,5 +1,6 @@
 #include "twentyfourtvaccountform.h"
 
+#include "phoneentry.h"
 #include "russianphone.h"
 #include "tarvikaccountstore.h"
 
@@ -11,12 +12,6 @@ const QString TwentyFourTVAccountForm::fallbackErrorText = QStringLiteral("Не 
 TwentyFourTVAccountForm::TwentyFourTVAccountForm(QObject *parent)
     : QObject(parent)
 { }
-
-QString TwentyFourTVAccountForm::formatted(const QString &text)
-{
-    // Only ASCII digits: other scripts' digits would otherwise pass the check and reach the site.
-    return russianPhoneMask(text);
-}
 
 QString TwentyFourTVAccountForm::mobileDigits(const QString &text)
 {
@@ -45,9 +40,9 @@ void TwentyFourTVAccountForm::setPhoneNumber(const QString &text)
     if (text == m_phoneNumber)
         return;
     setError({});
-    // Announced even when the mask gives the stored text back, so that a field showing the
+    // Announced even when the rule gives the stored text back, so that a field showing the
     // unformatted text takes the masked one.
-    m_phoneNumber = formatted(text);
+    m_phoneNumber = PhoneEntry::edit(m_phoneNumber, text, int(text.size()), PhoneEntry::Masked).text;
     Q_EMIT phoneNumberChanged();
 }
 

@@ -17,7 +17,8 @@ class TwentyFourTVAccountForm : public QObject
     QML_ELEMENT
     Q_PROPERTY(TarvikAccountStoreQml *accountStore READ accountStore WRITE setAccountStore NOTIFY accountStoreChanged)
     Q_PROPERTY(Haptics *haptics READ haptics WRITE setHaptics NOTIFY hapticsChanged)
-    // The field's text, always in mask form; writing it formats it.
+    // The field's text, always in mask form; writing it is an edit of the field under the phone
+    // entry rule.
     Q_PROPERTY(QString phoneNumber READ phoneNumber WRITE setPhoneNumber NOTIFY phoneNumberChanged)
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
     // The inline error under the field; empty while there is none.
@@ -31,9 +32,6 @@ public:
 
     explicit TwentyFourTVAccountForm(QObject *parent = nullptr);
 
-    // The mask: "+7 " while there are no digits, else "+7 (ddd) ddd-dd-dd" as far as the digits go.
-    // Only ASCII digits count; a leading 7 or 8 is the country prefix.
-    Q_INVOKABLE static QString formatted(const QString &text);
     // The digits to send when `text` is a Russian mobile number (11 digits, "79..."), else empty.
     static QString mobileDigits(const QString &text);
 

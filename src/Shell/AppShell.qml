@@ -60,7 +60,7 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.top: parent.top
-        anchors.bottom: tabBar.top
+        anchors.bottom: tabBar.visible ? tabBar.top : parent.bottom
 
         Repeater {
             id: pages
@@ -91,6 +91,8 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
+        // Under the keyboard, as on a phone: while a field is edited the screen keeps the room.
+        visible: TextEditing.keyboardHeight === 0
         tabs: shell.tabs
         currentIndex: shell.selectedTab
         onTabClicked: index => shell.selectedTab = index

@@ -38,6 +38,8 @@ DetailPage {
     readonly property alias request: send
 
     title: "Оформление заказа"
+    // A field being edited comes into view with the main button.
+    FocusScroller.mainControl: submitButton
 
     // As the request forms: a wait that ends while the checkout slides away (back to the cart) or
     // is covered shows nothing over the next screen and takes nothing out of the cart; an outcome
@@ -267,8 +269,6 @@ DetailPage {
                         rightPadding: 0
                         placeholderText: "Например, 5 000"
                         inputMethodHints: Qt.ImhDigitsOnly
-                        // Only what the number pad types.
-                        validator: RegularExpressionValidator { regularExpression: /[0-9]*/ }
                         text: screen.cashAmount
                         onTextEdited: screen.cashAmount = text
                     }
@@ -305,6 +305,7 @@ DetailPage {
     }
 
     TarvikButton {
+        id: submitButton
         objectName: "submitButton"
         Layout.fillWidth: true
         buttonStyle: TarvikButton.Plain

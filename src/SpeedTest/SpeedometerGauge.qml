@@ -144,16 +144,29 @@ Item {
         }
 
         Column {
+            id: centre
+
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: dial.width * 0.05
             spacing: 4
 
             StyledText {
+                id: figure
+
+                // How far below the dial's centre the figure's digits begin.
+                readonly property real digitsTop: centre.y + figureMetrics.ascent + figureMetrics.tightBoundingRect("0").y - dial.height / 2
+                // The needle never enters the 90° gap at the bottom of the dial: digits whose
+                // corners stay in it, clear of the needle's body (5 to each side), are never crossed.
+                readonly property real gapWidth: 2 * (digitsTop - 5 * Math.SQRT2)
+
                 objectName: "gaugeValue"
                 anchors.horizontalCenter: parent.horizontalCenter
-                // Between the "0" and "1k" labels; a long figure shrinks rather than covering them.
-                width: Math.min(implicitWidth, dial.width * 0.4)
+                // Between the "0" and "1k" labels and under the needle; a long figure shrinks
+                // rather than meeting either.
+                width: Math.max(0, Math.min(implicitWidth, dial.width * 0.4, gapWidth))
+                // The figure's line keeps its height when it shrinks, so the column stays put.
+                height: figureMetrics.height
                 horizontalAlignment: Text.AlignHCenter
                 fontSizeMode: Text.HorizontalFit
                 minimumPixelSize: 20
@@ -163,6 +176,11 @@ Item {
                 rounded: true
                 color: Theme.white
                 Accessible.ignored: true
+
+                FontMetrics {
+                    id: figureMetrics
+                    font: figure.font
+                }
             }
 
             Row {

@@ -57,35 +57,6 @@ private Q_SLOTS:
         m_site->clearRequests();
     }
 
-    void phoneInput_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-
-        QTest::newRow("one digit") << "+7 9" << "+7 (9";
-        QTest::newRow("three digits close the bracket") << "+7 912" << "+7 (912) ";
-        QTest::newRow("fourth digit") << "+7 (912) 3" << "+7 (912) 3";
-        QTest::newRow("seventh digit opens a group") << "+7 (912) 3456" << "+7 (912) 345-6";
-        QTest::newRow("spaced") << "+7 912 345 67 89" << "+7 (912) 345-67-89";
-        QTest::newRow("pasted with 8") << "8 (912) 345-67-89" << "+7 (912) 345-67-89";
-        QTest::newRow("ten bare digits") << "9123456789" << "+7 (912) 345-67-89";
-        QTest::newRow("more than ten national digits") << "+7 (912) 345-67-8901" << "+7 (912) 345-67-89";
-        QTest::newRow("every digit deleted") << "+7 (" << "+7 ";
-        QTest::newRow("space after the bracket deleted") << "+7 (912)" << "+7 (912) ";
-        // Only ASCII digits count: superscripts, fractions and other scripts' digits are dropped.
-        QTest::newRow("superscript and fraction") << QStringLiteral("+7 9²½1") << "+7 (91";
-        QTest::newRow("other scripts' digits") << QStringLiteral("+7 ٩١٢９") << "+7 ";
-    }
-
-    void phoneInput()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QCOMPARE(PasswordRecoveryRules::phoneInput(typed), kept);
-        // The result is stable under the rules, or every change would loop.
-        QCOMPARE(PasswordRecoveryRules::phoneInput(kept), kept);
-    }
-
     void accountInput()
     {
         QCOMPARE(PasswordRecoveryRules::accountInput(QStringLiteral("0012345678")), QStringLiteral("0012345"));

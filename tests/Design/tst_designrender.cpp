@@ -122,6 +122,7 @@ Rectangle {
                 ServiceRow { Layout.fillWidth: true; icon: "wifi"; title: "Интернет"; subtitle: "Тариф «Домашний 500»" }
             }
         }
+        SupportRow { Layout.fillWidth: true; icon: "message.fill"; title: "Чат с поддержкой"; subtitle: "Ответим в течение пяти минут" }
         CardSurface {
             Layout.fillWidth: true; padding: 18
             contentItem: RowLayout {

@@ -68,6 +68,9 @@ private Q_SLOTS:
                                       << QByteArray();
         QTest::newRow("shop_product_details") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[2]; detailsExpanded: true }")
                                               << QByteArray("scroll 300");
+        // The router's ports, "… 1 Гбит/с", wrap between words, not at the unit's slash.
+        QTest::newRow("shop_product_details_router")
+            << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[0]; detailsExpanded: true }") << QByteArray("scroll 420");
         QTest::newRow("shop_product_added") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[1] }")
                                             << QByteArray("buy");
         QTest::newRow("shop_cart_empty") << stackWith("TarvikShopCartView {}") << QByteArray();

@@ -37,6 +37,7 @@ Item {
     }
 
     KeyboardToolbar { id: toolbar }
+    FocusScroller {}
 
     Sheet {
         id: sheet

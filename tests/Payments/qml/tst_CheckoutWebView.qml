@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import QtWebEngine
 import Tarvik.Platform
 import Tarvik.Payments
 import TarvikTest
@@ -104,6 +105,9 @@ Item {
             verify(!find(view, "loadingOverlay").visible)
             compare(view.errorMessage, "")
             compare(run("document.getElementById('title').textContent"), "Проверка платежа")
+            // Not from a cache: the page and a retry of it come from the payment service. (The
+            // stand-in's own certificate keeps the engine from caching its pages anyway.)
+            compare(view.webView.profile.httpCacheType, WebEngineProfile.NoCache)
         }
 
         function test_httpsAndTheBlankDocumentLoadInside_data() {

@@ -200,12 +200,23 @@ Item {
                 { tag: "empty", amount: "" },
                 { tag: "zero", amount: "0" },
                 { tag: "letters", amount: "abc" },
-                { tag: "above the limit", amount: "100001" }
+                { tag: "above the limit", amount: "100001" },
+                // A paste is kept as it is, not turned into "12", for the store to refuse.
+                { tag: "letters pasted", amount: "abc12", pasted: true }
             ]
         }
 
         function test_theStoreRefusesTheAmount(data) {
-            flow().amount = data.amount
+            if (data.pasted) {
+                const field = find("amountField")
+                field.forceActiveFocus()
+                Pasteboard.copy(data.amount)
+                keySequence(StandardKey.Paste)
+                compare(flow().amount, data.amount)
+                compare(find("totalText").text, data.amount + " ₽")
+            } else {
+                flow().amount = data.amount
+            }
             const methods = openMethods()
             const alert = Finder.find(methods, "checkoutErrorAlert")
             for (let attempt = 0; attempt < 2; ++attempt) {

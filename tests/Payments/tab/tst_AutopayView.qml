@@ -103,11 +103,19 @@ Item {
             keyClick(Qt.Key_Backspace)
             keyClick(Qt.Key_Backspace)
             compare(field.text, "")
+            // With no day "ПОДКЛЮЧИТЬ" waits for one.
+            verify(!find("connectButton").enabled)
+            Finder.shoot(this, root, "paymentstab-autopay-no-day", Account)
+            mouseClick(find("connectButton"))
+            verify(!find("doneAlert").visible)
+            // The number pad has no letters: they type nothing.
             keyClick(Qt.Key_X)
+            compare(field.text, "")
             keyClick(Qt.Key_5)
-            keyClick(Qt.Key_Y) // "5y" is 5 again
+            keyClick(Qt.Key_Y)
             compare(field.text, "5")
             compare(view.paymentDay, "5")
+            verify(find("connectButton").enabled)
         }
 
         function test_confirmationClosesTheSheet() {

@@ -228,10 +228,12 @@ Item {
             compare(button.text, "Подключить защиту")
             save("email-verification")
 
+            // The code field takes what a number pad types.
             const code = findChild(verification, "codeField")
             code.forceActiveFocus()
-            for (const c of "1234")
+            for (const c of "12ab34")
                 keyClick(c)
+            compare(code.text, "1234")
             mouseClick(button)
             const alert = findChild(verification, "messageAlert")
             tryCompare(alert, "opened", true)

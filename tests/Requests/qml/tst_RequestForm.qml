@@ -38,7 +38,7 @@ Item {
                 Layout.fillWidth: true
                 caption: "ОТПРАВИТЬ"
                 sending: form.request.sending
-                valid: PhoneEntry.isValid(phone.phone)
+                valid: RequestRules.relocationValid("Ленина, 1", phone.phone)
                 onClicked: form.request.send()
             }
         }

@@ -217,6 +217,22 @@ Item {
             compare(form.friendEmail, "ivan@mail.ru")
         }
 
+        // Scrolled so that the title passes where the back button stands, the title is not
+        // covered: the button goes up with the picture it stands on.
+        function test_backButtonLeavesTheTitleAlone() {
+            const form = open(root.referral)
+            const back = findChild(form, "roundBackButton")
+            const title = findChild(form, "formTitle")
+            const scroller = findChild(form, "formScroller")
+            const titleTop = title.mapToItem(form, 0, 0).y
+            scroller.contentY = titleTop - back.mapToItem(form, 0, 0).y
+            const shownBack = back.mapToItem(root, 0, 0, back.width, back.height)
+            const shownTitle = title.mapToItem(root, 0, 0, title.width, title.height)
+            verify(shownBack.y + shownBack.height <= shownTitle.y || shownBack.y >= shownTitle.y + shownTitle.height,
+                   "the back button covers the title")
+            save("referral-scrolled")
+        }
+
         function test_formClosedWhileSending() {
             const form = open(root.referral)
             const back = findChild(form, "roundBackButton")

@@ -78,6 +78,18 @@ Item {
             compare(part("productGrid").visible, data.ids.length > 0)
         }
 
+        // The placeholder is read whole: it shrinks a little rather than lose its end.
+        function test_placeholderFits() {
+            const field = part("searchField")
+            let placeholder = null
+            for (let i = 0; i < field.children.length; ++i) {
+                if (field.children[i].text === field.placeholderText)
+                    placeholder = field.children[i]
+            }
+            verify(placeholder && placeholder.visible)
+            verify(!placeholder.truncated)
+        }
+
         function test_clearButton() {
             const clear = part("clearSearch")
             verify(!clear.visible)

@@ -68,11 +68,14 @@ Item {
             compare(field().text, "+7 ")
             type("999")
             compare(field().text, "+7 (999) ")
-            // Deleting the ") " gives it back at once.
-            keyClick(Qt.Key_Backspace)
+            // Deleting only the space after the bracket gives it back at once, and the cursor
+            // stands after the last digit: the next Backspace deletes that digit.
+            field().cursorPosition = field().length
             keyClick(Qt.Key_Backspace)
             compare(field().text, "+7 (999) ")
-            type("1234567123")
+            keyClick(Qt.Key_Backspace)
+            compare(field().text, "+7 (99")
+            type("91234567123")
             compare(field().text, "+7 (999) 123-45-67")
             Finder.shoot(this, root, "partnertv-account-sheet", Standin)
         }
