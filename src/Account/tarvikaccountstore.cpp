@@ -180,6 +180,7 @@ QCoro::Task<Result<void>> TarvikAccountStore::signIn(QString login, QString pass
     if (generation != m_sessionGeneration)
         co_return overtaken();
     finishLoading(generation);
+    Q_EMIT sessionStarted();
     co_return Result<void>();
 }
 
@@ -202,10 +203,16 @@ QCoro::Task<> TarvikAccountStore::signOut()
     co_await wiped;
     co_await m_api->logout(session);
     // A newer sign-out owns the session now: its cookies and loading state are not ours to touch.
-    if (generation != m_sessionGeneration)
-        co_return;
-    clearCookies();
-    setLoading(false);
+    if (generation == m_sessionGeneration) {
+        clearCookies();
+        setLoading(false);
+    }
+    Q_EMIT sessionEnded();
+}
+
+void TarvikAccountStore::abandonSession()
+{
+    Q_EMIT sessionEnded();
 }
 
 TarvikError TarvikAccountStore::overtaken()

@@ -65,6 +65,9 @@ public:
     QCoro::Task<Result<void>> signIn(QString login, QString password);
     // Ends the session locally and at the site; never fails.
     QCoro::Task<> signOut();
+    // A screen that cannot go on without the account (its load failed) gives the session up: the
+    // app leaves the signed-in screens. Nothing stored goes, so the next launch tries it again.
+    void abandonSession();
 
     // The payment page for `amount` as typed (1 to 100 000, at most two decimals).
     QCoro::Task<Result<QUrl>> createCheckout(QString amount, TarvikPaymentMethod::Method method);
@@ -84,6 +87,10 @@ Q_SIGNALS:
     // The local session was wiped (sign-out, sign-in, refused credentials): whatever else the app
     // keeps for the subscriber goes with it.
     void localSessionCleared();
+    // What the app's sign-in flag follows: a sign-in succeeded; a sign-out finished, or a screen
+    // gave the session up.
+    void sessionStarted();
+    void sessionEnded();
 
 private:
     // What one load publishes.

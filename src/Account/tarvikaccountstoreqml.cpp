@@ -23,6 +23,8 @@ TarvikAccountStoreQml::TarvikAccountStoreQml(TarvikAccountStore *store, QObject 
     connect(store, &TarvikAccountStore::isFinanciallyBlockedChanged, this, &TarvikAccountStoreQml::isFinanciallyBlockedChanged);
     connect(store, &TarvikAccountStore::recommendedPaymentChanged, this, &TarvikAccountStoreQml::recommendedPaymentChanged);
     connect(store, &TarvikAccountStore::tvPackagesChanged, this, &TarvikAccountStoreQml::tvPackagesChanged);
+    connect(store, &TarvikAccountStore::sessionStarted, this, &TarvikAccountStoreQml::sessionStarted);
+    connect(store, &TarvikAccountStore::sessionEnded, this, &TarvikAccountStoreQml::sessionEnded);
 }
 
 void TarvikAccountStoreQml::setInstance(TarvikAccountStoreQml *store)
@@ -85,6 +87,11 @@ void TarvikAccountStoreQml::signIn(const QString &login, const QString &password
 void TarvikAccountStoreQml::signOut()
 {
     QCoro::connect(m_store->signOut(), this, [this] { Q_EMIT signOutFinished(); });
+}
+
+void TarvikAccountStoreQml::abandonSession()
+{
+    m_store->abandonSession();
 }
 
 void TarvikAccountStoreQml::createCheckout(const QString &amount, TarvikPaymentMethod::Method method)

@@ -58,6 +58,7 @@ public:
     Q_INVOKABLE void refresh();
     Q_INVOKABLE void signIn(const QString &login, const QString &password);
     Q_INVOKABLE void signOut();
+    Q_INVOKABLE void abandonSession();
     Q_INVOKABLE void createCheckout(const QString &amount, TarvikPaymentMethod::Method method);
     Q_INVOKABLE void trustPaymentStatus();
     Q_INVOKABLE void activateTrustPayment();
@@ -73,6 +74,8 @@ Q_SIGNALS:
     void isFinanciallyBlockedChanged();
     void recommendedPaymentChanged();
     void tvPackagesChanged();
+    void sessionStarted();
+    void sessionEnded();
 
     // `invalidCredentials`: the site refused the stored login (the local session is gone).
     void refreshFinished(bool ok, bool invalidCredentials, const QString &error);

@@ -67,10 +67,6 @@ NavigationPage {
     ]
 
     StoredPreference {
-        id: signedIn
-        key: "tarvikSignedIn"
-    }
-    StoredPreference {
         id: verifiedEmail
         key: "tarvikVerifiedEmail"
     }
@@ -84,7 +80,6 @@ NavigationPage {
         enabled: page.signingOut
         function onSignOutFinished() {
             page.signingOut = false
-            signedIn.value = false
         }
     }
 

@@ -27,9 +27,10 @@ Item {
         id: linkFallback
     }
 
-    StoredPreference {
-        id: signedIn
-        key: "tarvikSignedIn"
+    SignalSpy {
+        id: sessionEnded
+        target: AccountStore
+        signalName: "sessionEnded"
     }
     StoredPreference {
         id: verifiedEmail
@@ -54,6 +55,7 @@ Item {
 
         function init() {
             verify(Account.reset())
+            sessionEnded.clear()
         }
 
         function cleanup() {
@@ -125,11 +127,11 @@ Item {
             save("signout-alert")
             alert.trigger(alert.buttons[0])
             tryCompare(alert, "visible", false)
-            verify(signedIn.value)
+            compare(sessionEnded.count, 0)
             compare(Account.requestCount("/exit.jsp"), 0)
         }
 
-        // The flag turns false only once the store's sign-out has finished, and twice is once.
+        // The session ends only once the store's sign-out has finished, and twice is once.
         function test_signOutAwaitsTheStore() {
             const page = open()
             Account.hold("/exit.jsp")
@@ -140,16 +142,17 @@ Item {
             tryCompare(alert, "visible", false)
             tryVerify(() => Account.heldCount() === 1)
             verify(page.signingOut)
-            verify(signedIn.value)
-            // The local session is gone already; the flag waits for the site.
+            compare(sessionEnded.count, 0)
+            // The local session is gone already; its end waits for the site.
             compare(AccountStore.account.accountNumber, "")
             mouseClick(findChild(page, "signOutButton"))
             tryCompare(alert, "opened", true)
             alert.trigger(alert.buttons[1])
             tryCompare(alert, "visible", false)
-            verify(signedIn.value)
+            compare(sessionEnded.count, 0)
             Account.releaseHeld()
-            tryCompare(signedIn, "value", false)
+            tryCompare(sessionEnded, "count", 1)
+            verify(!page.signingOut)
             compare(Account.requestCount("/exit.jsp"), 1)
         }
 
