@@ -68,11 +68,11 @@ NavigationPage {
 
     StoredPreference {
         id: verifiedEmail
-        key: "tarvikVerifiedEmail"
+        key: Defaults.verifiedEmail
     }
     StoredPreference {
         id: avatarJpeg
-        key: "tarvikProfileAvatarJPEG"
+        key: Defaults.profileAvatarJpeg
     }
 
     Connections {

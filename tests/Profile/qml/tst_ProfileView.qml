@@ -34,19 +34,19 @@ Item {
     }
     StoredPreference {
         id: verifiedEmail
-        key: "tarvikVerifiedEmail"
+        key: Defaults.verifiedEmail
     }
     StoredPreference {
         id: avatar
-        key: "tarvikProfileAvatarJPEG"
+        key: Defaults.profileAvatarJpeg
     }
     StoredPreference {
         id: notificationsEnabled
-        key: "tarvikNotificationsEnabled"
+        key: Defaults.notificationsEnabled
     }
     StoredPreference {
         id: twoFactor
-        key: "tarvikTwoFactorEnabled"
+        key: Defaults.twoFactorEnabled
     }
 
     TestCase {
@@ -222,7 +222,7 @@ Item {
             const alert = findChild(verification, "messageAlert")
             tryCompare(alert, "opened", true)
             compare(alert.message, "Неверный код. Для макета используйте 8806.")
-            verify(!Account.isStored("tarvikVerifiedEmail"))
+            verify(!Account.isStored(Defaults.verifiedEmail))
             alert.trigger(alert.buttons[0])
             tryCompare(alert, "visible", false)
             compare(verification.verification.message, "")
@@ -257,7 +257,7 @@ Item {
             verification.verification.code = "8806"
             verification.verification.press()
             compare(verification.verification.message, "E-mail подтверждён и добавлен в профиль.")
-            verify(!Account.isStored("tarvikTwoFactorEnabled"))
+            verify(!Account.isStored(Defaults.twoFactorEnabled))
             verification.verification.clearMessage()
             stack.pop()
             tryCompare(stack, "busy", false)
