@@ -7,7 +7,7 @@
 
 namespace
 {
-const QString noValue = QStringLiteral("—");
+const QString &noValue = TarvikAccountData::noValue;
 const QString roubleSuffix = QStringLiteral(" ₽");
 } // namespace
 

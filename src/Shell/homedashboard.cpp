@@ -7,11 +7,6 @@
 
 #include <cmath>
 
-namespace
-{
-const QString noValue = QStringLiteral("—");
-} // namespace
-
 QString HomeDashboard::partnerTvTitle()
 {
     return QStringLiteral("24ТВ");
@@ -55,7 +50,7 @@ QString HomeDashboard::balanceText(const QString &balance)
 QString HomeDashboard::daysToBlockText(const QString &daysToBlock)
 {
     const QString trimmed = daysToBlock.trimmed();
-    return trimmed.isEmpty() ? noValue : trimmed;
+    return trimmed.isEmpty() ? TarvikAccountData::noValue : trimmed;
 }
 
 QString HomeDashboard::daysFootnote(const QString &daysToBlock)
