@@ -2,7 +2,6 @@
 
 #include "clock.h"
 #include "logging.h"
-#include "russianplural.h"
 #include "sharedcookiestore.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccounterror.h"
@@ -11,7 +10,6 @@
 #include "tarvikcookievault.h"
 #include "tarvikcredentialvault.h"
 #include "tarvikpaymenterror.h"
-#include "theme.h"
 
 #include <QRegularExpression>
 
@@ -36,23 +34,18 @@ TarvikPaymentOperation paymentRow(const TarvikAPIObject &payment)
     return row;
 }
 
-std::optional<TVPackage> tvPackage(const TarvikAPIObject &element)
+std::optional<AccountTVPackage> tvPackage(const TarvikAPIObject &element)
 {
     QString code = element.text(QStringLiteral("code"), QString());
     if (code.isEmpty())
         return std::nullopt;
     if (code.startsWith(QLatin1String("24tv")))
         code.remove(0, 4);
-    const QString channels = element.text(QStringLiteral("channelscount"), QString());
-    return TVPackage{
+    return AccountTVPackage{
         .id = code,
         .title = element.text(QStringLiteral("name")),
-        .description = QStringLiteral("Пакет 24ТВ"),
-        .channelCount = channels.isEmpty()
-            ? QStringLiteral("Каналы 24ТВ")
-            : RussianPlural::countFromText(channels, QStringLiteral("канал"), QStringLiteral("канала"), QStringLiteral("каналов")),
-        .price = withSuffix(element.text(QStringLiteral("cost")), QStringLiteral(" ₽/мес.")),
-        .color = Theme::tarPink(),
+        .channelCount = element.text(QStringLiteral("channelscount"), QString()),
+        .cost = element.text(QStringLiteral("cost")),
     };
 }
 
@@ -430,7 +423,7 @@ QVariantList TarvikAccountStore::tvPackageList() const
 {
     QVariantList list;
     list.reserve(m_tvPackages.size());
-    for (const TVPackage &package : m_tvPackages)
+    for (const AccountTVPackage &package : m_tvPackages)
         list.append(QVariant::fromValue(package));
     return list;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "accounttvpackage.h"
 #include "result.h"
 #include "tarvikaccountdata.h"
 #include "tarvikpaymentmethod.h"
 #include "tarviktrustpaymentstatus.h"
-#include "tvpackage.h"
 
 #include <QCoroTask>
 #include <QDateTime>
@@ -55,7 +55,7 @@ public:
     QDateTime lastUpdated() const { return m_lastUpdated; }
     bool isFinanciallyBlocked() const { return m_isFinanciallyBlocked; }
     QString recommendedPayment() const { return m_recommendedPayment; }
-    QList<TVPackage> tvPackages() const { return m_tvPackages; }
+    QList<AccountTVPackage> tvPackages() const { return m_tvPackages; }
 
     // Signs in to the site with the stored credentials and publishes a fresh account.
     QCoro::Task<Result<void>> refresh();
@@ -98,7 +98,7 @@ private:
         TarvikAccountData account;
         bool isFinanciallyBlocked = false;
         QString recommendedPayment = TarvikAccountData::noValue;
-        QList<TVPackage> tvPackages;
+        QList<AccountTVPackage> tvPackages;
         QDateTime lastUpdated;
     };
 
@@ -133,7 +133,7 @@ private:
     QDateTime m_lastUpdated;
     bool m_isFinanciallyBlocked = false;
     QString m_recommendedPayment = TarvikAccountData::noValue;
-    QList<TVPackage> m_tvPackages;
+    QList<AccountTVPackage> m_tvPackages;
     // Identifies the local session: replaced at every sign-in and sign-out, never reused.
     quint64 m_sessionGeneration = 0;
 };

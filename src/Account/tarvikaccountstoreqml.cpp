@@ -65,7 +65,7 @@ QString TarvikAccountStoreQml::recommendedPayment() const
 QVariantList TarvikAccountStoreQml::tvPackages() const
 {
     QVariantList list;
-    for (const TVPackage &package : m_store->tvPackages())
+    for (const AccountTVPackage &package : m_store->tvPackages())
         list.append(QVariant::fromValue(package));
     return list;
 }

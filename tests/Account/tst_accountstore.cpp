@@ -312,8 +312,7 @@ private Q_SLOTS:
                                   << body("[{\"code\":\"24tvbase\",\"name\":\"Базовый\",\"channelscount\":120,\"cost\":199},"
                                           "{\"code\":\"24TVkino\",\"name\":\"Кино\"},{\"name\":\"Без кода\"},{\"code\":\"24tv\"}]")
                                   << "packages"
-                                  << "base|Базовый|Пакет 24ТВ|120 каналов|199 ₽/мес.|#e2549b;"
-                                     "24TVkino|Кино|Пакет 24ТВ|Каналы 24ТВ|—|#e2549b;|—|Пакет 24ТВ|Каналы 24ТВ|—|#e2549b";
+                                  << "base|Базовый|120|199;24TVkino|Кино||—;|—||—";
         QTest::newRow("packages failing") << "h42tv_channels" << body("{}") << "packages"
                                           << "";
     }
@@ -336,10 +335,8 @@ private Q_SLOTS:
                 values.append(QStringList{row.id, row.title, row.date, row.amount, row.isPositive ? "+" : "-"}.join('|'));
             values = {values.join(';')};
         } else if (field == QLatin1String("packages")) {
-            for (const TVPackage &package : m_store->tvPackages())
-                values.append(
-                    QStringList{package.id, package.title, package.description, package.channelCount, package.price, package.color.name()}
-                        .join('|'));
+            for (const AccountTVPackage &package : m_store->tvPackages())
+                values.append(QStringList{package.id, package.title, package.channelCount, package.cost}.join('|'));
             values = {values.join(';')};
         } else {
             const int index = TarvikAccountData::staticMetaObject.indexOfProperty(qPrintable(field));
@@ -347,24 +344,6 @@ private Q_SLOTS:
                                  : m_store->property(qPrintable(field)).toString()};
         }
         QTEST(values.join('|'), "expected");
-    }
-
-    void monthlyPrice_data()
-    {
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<qint64>("rubles");
-        QTest::newRow("grouped") << "1 800 ₽/мес." << qint64(1800);
-        QTest::newRow("no-break space") << "1\u00a0800 ₽" << qint64(1800);
-        QTest::newRow("zero") << "0 ₽" << qint64(0);
-        QTest::newRow("empty") << "" << qint64(0);
-        QTest::newRow("no value") << "—" << qint64(0);
-        QTest::newRow("other numerals") << "٣٠٠ ₽" << qint64(0);
-        QTest::newRow("overflow") << "99999999999999999999 ₽" << qint64(0);
-    }
-    void monthlyPrice()
-    {
-        QFETCH(QString, price);
-        QTEST(TVPackage{.price = price}.monthlyPrice(), "rubles");
     }
 
     void loadFailures_data()
