@@ -11,8 +11,6 @@
 #include "tarvikcredentialvault.h"
 #include "tarvikpaymenterror.h"
 
-#include <QRegularExpression>
-
 namespace
 {
 const QString &noValue = TarvikAccountData::noValue;
@@ -47,31 +45,6 @@ std::optional<AccountTVPackage> tvPackage(const TarvikAPIObject &element)
         .channelCount = element.text(QStringLiteral("channelscount"), QString()),
         .cost = element.text(QStringLiteral("cost")),
     };
-}
-
-// The typed amount as the plain decimal text the checkout takes ("500,50" gives "500.5"), or
-// nothing when it is not 1 to 100 000 with at most two decimals.
-std::optional<QString> checkoutAmount(const QString &typed)
-{
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+(?:\\.[0-9]{1,2})?")));
-    QString text = typed.trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (!pattern.match(text).hasMatch())
-        return std::nullopt;
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    QString whole = point < 0 ? text : text.left(point);
-    QString fraction = point < 0 ? QString() : text.mid(point + 1);
-    while (whole.size() > 1 && whole.startsWith(QLatin1Char('0')))
-        whole.remove(0, 1);
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    // Compared in kopecks; a whole part of more than six digits is out of range anyway.
-    if (whole.size() > 6)
-        return std::nullopt;
-    const qint64 kopecks = whole.toLongLong() * 100 + fraction.leftJustified(2, QLatin1Char('0')).toLongLong();
-    if (kopecks < 100 || kopecks > 100000 * 100)
-        return std::nullopt;
-    return fraction.isEmpty() ? whole : whole + QLatin1Char('.') + fraction;
 }
 } // namespace
 
@@ -345,14 +318,13 @@ QCoro::Task<> TarvikAccountStore::saveCookies()
     co_await m_cookies->save(m_cookieJar->cookies(m_api->baseUrl()));
 }
 
-QCoro::Task<Result<QUrl>> TarvikAccountStore::createCheckout(QString amount, TarvikPaymentMethod::Method method)
+QCoro::Task<Result<QUrl>> TarvikAccountStore::createCheckout(std::optional<QString> amount, TarvikPaymentMethod::Method method)
 {
     if (const Result<void> guard = requireSession(); !guard)
         co_return guard.error();
-    const auto plain = checkoutAmount(amount);
-    if (!plain)
+    if (!amount)
         co_return makeError(TarvikPaymentError::InvalidAmount);
-    co_return co_await m_api->checkout(*plain, method == TarvikPaymentMethod::Sbp);
+    co_return co_await m_api->checkout(*amount, method == TarvikPaymentMethod::Sbp);
 }
 
 QCoro::Task<Result<TarvikTrustPaymentStatus>> TarvikAccountStore::trustPaymentStatus()

@@ -69,8 +69,10 @@ public:
     // app leaves the signed-in screens. Nothing stored goes, so the next launch tries it again.
     void abandonSession();
 
-    // The payment page for `amount` as typed (1 to 100 000, at most two decimals).
-    QCoro::Task<Result<QUrl>> createCheckout(QString amount, TarvikPaymentMethod::Method method);
+    // The payment page for `amount`, the plain decimal text that the payments' amount rule made
+    // of what was typed; no amount (the rule refused it) fails with invalidAmount once the session
+    // is known to be usable.
+    QCoro::Task<Result<QUrl>> createCheckout(std::optional<QString> amount, TarvikPaymentMethod::Method method);
     QCoro::Task<Result<TarvikTrustPaymentStatus>> trustPaymentStatus();
     // Turns the trust payment on and refreshes; the site's message, or the default one.
     QCoro::Task<Result<QString>> activateTrustPayment();

@@ -94,13 +94,6 @@ void TarvikAccountStoreQml::abandonSession()
     m_store->abandonSession();
 }
 
-void TarvikAccountStoreQml::createCheckout(const QString &amount, TarvikPaymentMethod::Method method)
-{
-    QCoro::connect(m_store->createCheckout(amount, method), this, [this](const Result<QUrl> &result) {
-        Q_EMIT checkoutFinished(result.ok(), result ? *result : QUrl(), result ? QString() : result.error().description());
-    });
-}
-
 void TarvikAccountStoreQml::trustPaymentStatus()
 {
     QCoro::connect(m_store->trustPaymentStatus(), this, [this](const Result<TarvikTrustPaymentStatus> &result) {

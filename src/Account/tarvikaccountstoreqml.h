@@ -1,13 +1,11 @@
 #pragma once
 
 #include "tarvikaccountdata.h"
-#include "tarvikpaymentmethod.h"
 #include "tarviktrustpaymentstatus.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
-#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 class QJSEngine;
@@ -59,7 +57,6 @@ public:
     Q_INVOKABLE void signIn(const QString &login, const QString &password);
     Q_INVOKABLE void signOut();
     Q_INVOKABLE void abandonSession();
-    Q_INVOKABLE void createCheckout(const QString &amount, TarvikPaymentMethod::Method method);
     Q_INVOKABLE void trustPaymentStatus();
     Q_INVOKABLE void activateTrustPayment();
     Q_INVOKABLE void create24TVAccount(const QString &phoneNumber);
@@ -81,7 +78,6 @@ Q_SIGNALS:
     void refreshFinished(bool ok, bool invalidCredentials, const QString &error);
     void signInFinished(bool ok, const QString &error);
     void signOutFinished();
-    void checkoutFinished(bool ok, const QUrl &url, const QString &error);
     void trustPaymentStatusFinished(bool ok, const TarvikTrustPaymentStatus &status, const QString &error);
     void trustPaymentActivated(bool ok, const QString &message, const QString &error);
     void tvAccountCreated(bool ok, const QString &message, const QString &error);
