@@ -1,4 +1,4 @@
-#include "servicedestinationview.h"
+#include "servicerouter.h"
 
 #include <array>
 #include <utility>
