@@ -1,6 +1,7 @@
 #include "homedashboard.h"
 
 #include "asciidigits.h"
+#include "servicerouter.h"
 #include "tarvikaccountdata.h"
 
 #include <QTextBoundaryFinder>
@@ -90,9 +91,9 @@ QVariantList HomeDashboard::tariffChips(const QString &tariffSpeed, bool televis
     };
 }
 
-QVariantMap HomeDashboard::serviceDetail(const QString &title, bool televisionConnected)
+QVariantMap HomeDashboard::serviceDetail(const QString &serviceId, bool televisionConnected)
 {
-    const bool partnerTv = isPartnerTv(title);
+    const bool partnerTv = serviceId == QLatin1String(ServiceRouter::partnerTv);
     const bool accountMissing = partnerTv && !televisionConnected;
     return {
         {QStringLiteral("status"), accountMissing ? QStringLiteral("Аккаунт не создан") : QStringLiteral("Подключено")},

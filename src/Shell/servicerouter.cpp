@@ -8,31 +8,30 @@ namespace
 const QString genericCard = QStringLiteral("homeServiceDetail");
 }
 
-QString ServiceDestinationView::entry(const QString &title)
+QString ServiceRouter::entry(const QString &id)
 {
-    // Exact string equality, first match wins.
     static const std::array<std::pair<QString, QString>, 10> routes{{
-        {QStringLiteral("Умный домофон"), QStringLiteral("smartIntercom")},
-        {QStringLiteral("Телевидение"), QStringLiteral("televisionService")},
-        {QStringLiteral("Мобильная связь"), QStringLiteral("mobileService")},
-        {QStringLiteral("Статические IP-адреса"), QStringLiteral("staticIpOrder")},
-        {QStringLiteral("Добровольная блокировка"), QStringLiteral("voluntaryBlocking")},
-        {QStringLiteral("TarvikShop"), QStringLiteral("shop")},
-        {QStringLiteral("Мой тариф"), QStringLiteral("tariffManagement")},
-        {QStringLiteral("Тарифы"), QStringLiteral("tariffSelection")},
-        {QStringLiteral("Статистика"), QStringLiteral("statistics")},
-        {QStringLiteral("Приведи друга"), QStringLiteral("referralFriend")},
+        {QStringLiteral("smartIntercom"), QStringLiteral("smartIntercom")},
+        {QLatin1String(partnerTv), QStringLiteral("televisionService")},
+        {QStringLiteral("mobile"), QStringLiteral("mobileService")},
+        {QStringLiteral("staticIp"), QStringLiteral("staticIpOrder")},
+        {QStringLiteral("voluntaryBlocking"), QStringLiteral("voluntaryBlocking")},
+        {QStringLiteral("shop"), QStringLiteral("shop")},
+        {QStringLiteral("myTariff"), QStringLiteral("tariffManagement")},
+        {QStringLiteral("tariffs"), QStringLiteral("tariffSelection")},
+        {QStringLiteral("statistics"), QStringLiteral("statistics")},
+        {QStringLiteral("referral"), QStringLiteral("referralFriend")},
     }};
     for (const auto &[known, entry] : routes) {
-        if (title == known)
+        if (id == known)
             return entry;
     }
     return genericCard;
 }
 
-QVariantMap ServiceDestinationView::properties(const ServiceListItem &item)
+QVariantMap ServiceRouter::properties(const ServiceListItem &item)
 {
-    if (entry(item.title) != genericCard)
+    if (entry(item.id) != genericCard)
         return {};
     return {
         {QStringLiteral("title"), item.title},
