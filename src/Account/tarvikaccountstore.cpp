@@ -96,11 +96,6 @@ QCoro::Task<Result<void>> TarvikAccountStore::refresh()
     co_return Result<void>();
 }
 
-QCoro::Task<Result<void>> TarvikAccountStore::restoreSession()
-{
-    co_return co_await refresh();
-}
-
 // An overtaken operation reports a cancellation, whatever its requests met after the session changed
 // (a sign-out deletes the cookies they need), and leaves the newer session alone.
 QCoro::Task<Result<void>> TarvikAccountStore::failRefresh(TarvikError error, quint64 generation)

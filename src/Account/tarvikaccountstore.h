@@ -59,8 +59,6 @@ public:
 
     // Signs in to the site with the stored credentials and publishes a fresh account.
     QCoro::Task<Result<void>> refresh();
-    // The same as refresh().
-    QCoro::Task<Result<void>> restoreSession();
     // Replaces the local session with the given login's; any failure leaves no session.
     QCoro::Task<Result<void>> signIn(QString login, QString password);
     // Ends the session locally and at the site; never fails.
