@@ -1,4 +1,4 @@
-#include "autopaytexts.h"
+#include "autopayrules.h"
 #include "rubledecimal.h"
 #include "statisticsoperationmodel.h"
 #include "statisticstexts.h"

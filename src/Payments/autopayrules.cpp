@@ -1,4 +1,4 @@
-#include "autopaytexts.h"
+#include "autopayrules.h"
 
 #include "tarvikaccountdata.h"
 
