@@ -1,6 +1,6 @@
 #include "assetimage.h"
 
-#include "assetcatalogue.h"
+#include "assetcatalog.h"
 
 #include <QFile>
 #include <QPainter>

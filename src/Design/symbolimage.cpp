@@ -1,6 +1,6 @@
 #include "symbolimage.h"
 
-#include "symbolcatalogue.h"
+#include "symbolcatalog.h"
 
 #include <QFontDatabase>
 #include <QHash>

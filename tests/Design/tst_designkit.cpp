@@ -1,10 +1,10 @@
-#include "assetcatalogue.h"
+#include "assetcatalog.h"
 #include "assetimage.h"
 #include "fontpreload.h"
 #include "pixelheart.h"
 #include "roundedcornershape.h"
 #include "softrectangle.h"
-#include "symbolcatalogue.h"
+#include "symbolcatalog.h"
 #include "tarvikappearancetheme.h"
 #include "theme.h"
 

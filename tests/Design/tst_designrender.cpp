@@ -1,6 +1,6 @@
-#include "assetcatalogue.h"
+#include "assetcatalog.h"
 #include "qmlrender.h"
-#include "symbolcatalogue.h"
+#include "symbolcatalog.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>

@@ -4,7 +4,7 @@
 #include "tarvikcartreminderservice.h"
 #include "tarvikshopcart.h"
 #include "tarvikshopcartmodel.h"
-#include "tarvikshopcatalogue.h"
+#include "tarvikshopcatalog.h"
 #include "userdefaults.h"
 #include "usernotificationcenter.h"
 

@@ -1,4 +1,4 @@
-#include "symbolcatalogue.h"
+#include "symbolcatalog.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "assetcatalogue.h"
+#include "assetcatalog.h"
 
 namespace
 {

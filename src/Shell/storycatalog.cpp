@@ -1,4 +1,4 @@
-#include "storycatalogue.h"
+#include "storycatalog.h"
 
 #include "storycontent.h"
 

@@ -1,4 +1,4 @@
-#include "tarvikshopcatalogue.h"
+#include "tarvikshopcatalog.h"
 
 #include "tarvikshopcart.h"
 
