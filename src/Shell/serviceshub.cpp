@@ -19,14 +19,14 @@ ServiceListItem item(const char *id, const char *title, const char *icon, const 
 
 ServicesHub::ServicesHub(QObject *parent)
     : QObject(parent)
-    , m_primary(primaryCatalogue())
-    , m_services(serviceCatalogue())
-    , m_promo(promoCatalogue())
-    , m_shop(shopCatalogue())
+    , m_primary(primaryCatalog())
+    , m_services(serviceCatalog())
+    , m_promo(promoCatalog())
+    , m_shop(shopCatalog())
 {
 }
 
-QList<ServiceListItem> ServicesHub::primaryCatalogue()
+QList<ServiceListItem> ServicesHub::primaryCatalog()
 {
     return {
         item("myTariff", "Мой тариф", "wifi", "Tarvik 500", "Интернет, телевидение и услуги"),
@@ -35,7 +35,7 @@ QList<ServiceListItem> ServicesHub::primaryCatalogue()
     };
 }
 
-QList<ServiceListItem> ServicesHub::serviceCatalogue()
+QList<ServiceListItem> ServicesHub::serviceCatalog()
 {
     return {
         item("mobile", "Мобильная связь", "phone", nullptr, "Гигабайты, минуты и перенос номера"),
@@ -46,12 +46,12 @@ QList<ServiceListItem> ServicesHub::serviceCatalogue()
     };
 }
 
-QList<ServiceListItem> ServicesHub::promoCatalogue()
+QList<ServiceListItem> ServicesHub::promoCatalog()
 {
     return {item("referral", "Приведи друга", "gift", nullptr, "Скидка 100% вам и 50% другу на 30 дней")};
 }
 
-QList<ServiceListItem> ServicesHub::shopCatalogue()
+QList<ServiceListItem> ServicesHub::shopCatalog()
 {
     return {item("shop", "TarvikShop", "bag", nullptr, "Роутеры и оборудование для дома")};
 }

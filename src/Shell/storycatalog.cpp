@@ -2,7 +2,7 @@
 
 #include "storycontent.h"
 
-QVariantList StoryCatalogue::promotionalStories()
+QVariantList StoryCatalog::promotionalStories()
 {
     QVariantList stories;
     for (const StoryContent &story : StoryContent::promotional())

@@ -93,8 +93,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, title);
         QFETCH(QString, entry);
-        const QList<ServiceListItem> rows = ServicesHub::primaryCatalogue() + ServicesHub::serviceCatalogue() + ServicesHub::promoCatalogue()
-            + ServicesHub::shopCatalogue();
+        const QList<ServiceListItem> rows = ServicesHub::primaryCatalog() + ServicesHub::serviceCatalog() + ServicesHub::promoCatalog()
+            + ServicesHub::shopCatalog();
         const auto row = std::find_if(rows.cbegin(), rows.cend(), [&](const ServiceListItem &item) { return item.title == title; });
         QVERIFY(row != rows.cend());
         QCOMPARE(ServiceRouter::entry(row->id), entry);
@@ -110,8 +110,8 @@ private Q_SLOTS:
     void otherIdsOpenTheGenericCard()
     {
         QSet<QString> ids;
-        for (const ServiceListItem &item : ServicesHub::primaryCatalogue() + ServicesHub::serviceCatalogue() + ServicesHub::promoCatalogue()
-                 + ServicesHub::shopCatalogue())
+        for (const ServiceListItem &item : ServicesHub::primaryCatalog() + ServicesHub::serviceCatalog() + ServicesHub::promoCatalog()
+                 + ServicesHub::shopCatalog())
             ids.insert(item.id);
         QCOMPARE(ids.size(), 10);
         for (const QString &id : {QStringLiteral("Тарифы"), QStringLiteral("Tariffs"), QStringLiteral("antivirus"), QString()}) {

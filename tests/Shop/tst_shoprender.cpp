@@ -60,15 +60,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("qml");
         QTest::addColumn<QByteArray>("step"); // what to do before the picture
-        QTest::newRow("shop_catalogue") << stackWith("TarvikShopView {}") << QByteArray();
-        QTest::newRow("shop_catalogue_badge") << stackWith("TarvikShopView {}") << QByteArray("fill");
-        QTest::newRow("shop_catalogue_search") << stackWith("TarvikShopView { searchText: 'gpon' }") << QByteArray();
-        QTest::newRow("shop_catalogue_nothing_found") << stackWith("TarvikShopView { searchText: 'холодильник' }") << QByteArray();
-        QTest::newRow("shop_product") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[0]; selectedImage: 2 }")
+        QTest::newRow("shop_catalog") << stackWith("TarvikShopView {}") << QByteArray();
+        QTest::newRow("shop_catalog_badge") << stackWith("TarvikShopView {}") << QByteArray("fill");
+        QTest::newRow("shop_catalog_search") << stackWith("TarvikShopView { searchText: 'gpon' }") << QByteArray();
+        QTest::newRow("shop_catalog_nothing_found") << stackWith("TarvikShopView { searchText: 'холодильник' }") << QByteArray();
+        QTest::newRow("shop_product") << stackWith("TarvikShopProductView { product: ShopCatalog.products()[0]; selectedImage: 2 }")
                                       << QByteArray();
-        QTest::newRow("shop_product_details") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[2]; detailsExpanded: true }")
+        QTest::newRow("shop_product_details") << stackWith("TarvikShopProductView { product: ShopCatalog.products()[2]; detailsExpanded: true }")
                                               << QByteArray("scroll 300");
-        QTest::newRow("shop_product_added") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[1] }")
+        QTest::newRow("shop_product_added") << stackWith("TarvikShopProductView { product: ShopCatalog.products()[1] }")
                                             << QByteArray("buy");
         QTest::newRow("shop_cart_empty") << stackWith("TarvikShopCartView {}") << QByteArray();
         QTest::newRow("shop_cart") << stackWith("TarvikShopCartView {}") << QByteArray("fill");
