@@ -15,8 +15,8 @@ std::optional<QString> fromTyped(const QString &typed)
         return std::nullopt;
     // No value: too many digits for any amount.
     const std::optional<RubleDecimal> amount = RubleDecimal::parse(text);
-    constexpr std::int64_t lowest = RubleDecimal::unitsPerRouble;
-    constexpr std::int64_t highest = 100'000 * RubleDecimal::unitsPerRouble;
+    constexpr std::int64_t lowest = RubleDecimal::unitsPerRuble;
+    constexpr std::int64_t highest = 100'000 * RubleDecimal::unitsPerRuble;
     if (!amount || amount->units() < lowest || amount->units() > highest)
         return std::nullopt;
     return amount->toString();

@@ -85,7 +85,7 @@ private Q_SLOTS:
         else
             text = PaymentTexts::accountNumberLine(input);
         QCOMPARE(text, expected);
-        // Money texts keep a plain space before the rouble sign.
+        // Money texts keep a plain space before the ruble sign.
         QVERIFY(!text.contains(QChar(0x00a0)));
     }
 

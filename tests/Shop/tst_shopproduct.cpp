@@ -45,7 +45,7 @@ private Q_SLOTS:
     }
 
     // What the cart and the screens rely on: products told apart by their numbers, prices the
-    // cart reads as whole roubles, a photo at least, each on the photo host over https, and
+    // cart reads as whole rubles, a photo at least, each on the photo host over https, and
     // reviews told apart within their product, rated one to five stars.
     void catalogHoldsWhatTheShopNeeds()
     {
