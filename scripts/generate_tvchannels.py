@@ -3,11 +3,11 @@
 
 The list (src/Services/tvchannels.json) names every channel once, with its logo's hash on the
 partner's image host, and gives each package's channels by name, in the package's order (a name
-may come twice). The tables refer to channels by their place in the catalogue instead; this script
+may come twice). The tables refer to channels by their place in the catalog instead; this script
 does the counting, so inserting a channel anywhere in the list shifts nothing by hand.
 
 The build runs it: cmake passes the list and the file to write. It refuses, naming the culprit, a
-package naming a channel the catalogue does not hold, a channel named twice, a malformed or repeated
+package naming a channel the catalog does not hold, a channel named twice, a malformed or repeated
 logo hash, or a repeated package code.
 """
 
@@ -29,7 +29,7 @@ def _check_text(value, what):
     return value
 
 
-def read_catalogue(document):
+def read_catalog(document):
     """The channels as (name, logo hash) and the packages as (code, channel positions)."""
     if not isinstance(document, dict) or set(document) != {"channels", "packages"}:
         raise ListError('the list is an object with exactly "channels" and "packages"')
@@ -66,7 +66,7 @@ def read_catalogue(document):
         places = []
         for name in entry["channels"]:
             if name not in position:
-                raise ListError(f"package {code!r} names a channel the catalogue does not hold: {name!r}")
+                raise ListError(f"package {code!r} names a channel the catalog does not hold: {name!r}")
             places.append(position[name])
         packages.append((code, places))
     return channels, packages
@@ -108,7 +108,7 @@ def main(arguments):
     source, target = arguments[1], arguments[2]
     try:
         with open(source, encoding="utf-8") as file:
-            channels, packages = read_catalogue(json.load(file))
+            channels, packages = read_catalog(json.load(file))
     except (OSError, ValueError, ListError) as error:
         print(f"{source}: {error}", file=sys.stderr)
         return 1

@@ -5,8 +5,8 @@ import Tarvik.Design
 import Tarvik.Account
 
 // The screen of a subscriber without a session: login and password, the recovery sheet behind
-// "Забыли пароль?", and "Войти", which asks the account store to sign in. Success turns the stored
-// flag "tarvikSignedIn" on, and the app replaces this screen. Fills whatever sizes it.
+// "Забыли пароль?", and "Войти", which asks the account store to sign in. Once the store's session
+// has started, the app replaces this screen. Fills whatever sizes it.
 Item {
     id: view
 
@@ -46,11 +46,6 @@ Item {
         forgotPasswordPresented = true
     }
 
-    StoredPreference {
-        id: signedIn
-        key: "tarvikSignedIn"
-    }
-
     Connections {
         target: AccountStore
         enabled: view.awaitingSignIn
@@ -63,7 +58,6 @@ Item {
             }
             view.password = ""
             Haptics.play(Haptics.NotificationSuccess)
-            signedIn.value = true
         }
     }
 

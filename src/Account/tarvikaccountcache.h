@@ -12,7 +12,7 @@ public:
     TarvikAccountCache(const TarvikAccountCache &) = delete;
     TarvikAccountCache &operator=(const TarvikAccountCache &) = delete;
 
-    // "tarvikLastGoodAccountData.api.v1." + the personal-account host.
+    // Defaults::lastGoodAccountPrefix + the personal-account host.
     QString key() const { return m_key; }
 
     // The cached account; nothing when there is none or it does not decode.

@@ -3,7 +3,6 @@
 #include "boundedtext.h"
 #include "clock.h"
 #include "logging.h"
-#include "russianplural.h"
 #include "sharedcookiestore.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccounterror.h"
@@ -12,9 +11,6 @@
 #include "tarvikcookievault.h"
 #include "tarvikcredentialvault.h"
 #include "tarvikpaymenterror.h"
-#include "theme.h"
-
-#include <QRegularExpression>
 
 namespace
 {
@@ -37,49 +33,19 @@ TarvikPaymentOperation paymentRow(const TarvikAPIObject &payment)
     return row;
 }
 
-std::optional<TVPackage> tvPackage(const TarvikAPIObject &element)
+std::optional<AccountTVPackage> tvPackage(const TarvikAPIObject &element)
 {
     QString code = element.text(QStringLiteral("code"), QString());
     if (code.isEmpty())
         return std::nullopt;
     if (code.startsWith(QLatin1String("24tv")))
         code.remove(0, 4);
-    const QString channels = element.text(QStringLiteral("channelscount"), QString());
-    return TVPackage{
+    return AccountTVPackage{
         .id = code,
         .title = element.text(QStringLiteral("name")),
-        .description = QStringLiteral("Пакет 24ТВ"),
-        .channelCount = channels.isEmpty()
-            ? QStringLiteral("Каналы 24ТВ")
-            : RussianPlural::countFromText(channels, QStringLiteral("канал"), QStringLiteral("канала"), QStringLiteral("каналов")),
-        .price = withSuffix(element.text(QStringLiteral("cost")), QStringLiteral(" ₽/мес.")),
-        .color = Theme::tarPink(),
+        .channelCount = element.text(QStringLiteral("channelscount"), QString()),
+        .cost = element.text(QStringLiteral("cost")),
     };
-}
-
-// The typed amount as the plain decimal text the checkout takes ("500,50" gives "500.5"), or
-// nothing when it is not 1 to 100 000 with at most two decimals.
-std::optional<QString> checkoutAmount(const QString &typed)
-{
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+(?:\\.[0-9]{1,2})?")));
-    QString text = typed.trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (!pattern.match(text).hasMatch())
-        return std::nullopt;
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    QString whole = point < 0 ? text : text.left(point);
-    QString fraction = point < 0 ? QString() : text.mid(point + 1);
-    while (whole.size() > 1 && whole.startsWith(QLatin1Char('0')))
-        whole.remove(0, 1);
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    // Compared in kopecks; a whole part of more than six digits is out of range anyway.
-    if (whole.size() > 6)
-        return std::nullopt;
-    const qint64 kopecks = whole.toLongLong() * 100 + fraction.leftJustified(2, QLatin1Char('0')).toLongLong();
-    if (kopecks < 100 || kopecks > 100000 * 100)
-        return std::nullopt;
-    return fraction.isEmpty() ? whole : whole + QLatin1Char('.') + fraction;
 }
 } // namespace
 
@@ -131,11 +97,6 @@ QCoro::Task<Result<void>> TarvikAccountStore::refresh()
     co_return Result<void>();
 }
 
-QCoro::Task<Result<void>> TarvikAccountStore::restoreSession()
-{
-    co_return co_await refresh();
-}
-
 // An overtaken operation reports a cancellation, whatever its requests met after the session changed
 // (a sign-out deletes the cookies they need), and leaves the newer session alone.
 QCoro::Task<Result<void>> TarvikAccountStore::failRefresh(TarvikError error, quint64 generation)
@@ -181,6 +142,7 @@ QCoro::Task<Result<void>> TarvikAccountStore::signIn(QString login, QString pass
     if (generation != m_sessionGeneration)
         co_return overtaken();
     finishLoading(generation);
+    Q_EMIT sessionStarted();
     co_return Result<void>();
 }
 
@@ -203,10 +165,16 @@ QCoro::Task<> TarvikAccountStore::signOut()
     co_await wiped;
     co_await m_api->logout(session);
     // A newer sign-out owns the session now: its cookies and loading state are not ours to touch.
-    if (generation != m_sessionGeneration)
-        co_return;
-    clearCookies();
-    setLoading(false);
+    if (generation == m_sessionGeneration) {
+        clearCookies();
+        setLoading(false);
+    }
+    Q_EMIT sessionEnded();
+}
+
+void TarvikAccountStore::abandonSession()
+{
+    Q_EMIT sessionEnded();
 }
 
 TarvikError TarvikAccountStore::overtaken()
@@ -346,14 +314,13 @@ QCoro::Task<> TarvikAccountStore::saveCookies()
     co_await m_cookies->save(m_cookieJar->cookies(m_api->baseUrl()));
 }
 
-QCoro::Task<Result<QUrl>> TarvikAccountStore::createCheckout(QString amount, TarvikPaymentMethod::Method method)
+QCoro::Task<Result<QUrl>> TarvikAccountStore::createCheckout(std::optional<QString> amount, TarvikPaymentMethod::Method method)
 {
     if (const Result<void> guard = requireSession(); !guard)
         co_return guard.error();
-    const auto plain = checkoutAmount(amount);
-    if (!plain)
+    if (!amount)
         co_return makeError(TarvikPaymentError::InvalidAmount);
-    co_return co_await m_api->checkout(*plain, method == TarvikPaymentMethod::Sbp);
+    co_return co_await m_api->checkout(*amount, method == TarvikPaymentMethod::Sbp);
 }
 
 QCoro::Task<Result<TarvikTrustPaymentStatus>> TarvikAccountStore::trustPaymentStatus()
@@ -424,7 +391,7 @@ QVariantList TarvikAccountStore::tvPackageList() const
 {
     QVariantList list;
     list.reserve(m_tvPackages.size());
-    for (const TVPackage &package : m_tvPackages)
+    for (const AccountTVPackage &package : m_tvPackages)
         list.append(QVariant::fromValue(package));
     return list;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "accounttvpackage.h"
 #include "result.h"
 #include "tarvikaccountdata.h"
 #include "tarvikpaymentmethod.h"
 #include "tarviktrustpaymentstatus.h"
-#include "tvpackage.h"
 
 #include <QCoroTask>
 #include <QDateTime>
@@ -55,19 +55,22 @@ public:
     QDateTime lastUpdated() const { return m_lastUpdated; }
     bool isFinanciallyBlocked() const { return m_isFinanciallyBlocked; }
     QString recommendedPayment() const { return m_recommendedPayment; }
-    QList<TVPackage> tvPackages() const { return m_tvPackages; }
+    QList<AccountTVPackage> tvPackages() const { return m_tvPackages; }
 
     // Signs in to the site with the stored credentials and publishes a fresh account.
     QCoro::Task<Result<void>> refresh();
-    // The same as refresh().
-    QCoro::Task<Result<void>> restoreSession();
     // Replaces the local session with the given login's; any failure leaves no session.
     QCoro::Task<Result<void>> signIn(QString login, QString password);
     // Ends the session locally and at the site; never fails.
     QCoro::Task<> signOut();
+    // A screen that cannot go on without the account (its load failed) gives the session up: the
+    // app leaves the signed-in screens. Nothing stored goes, so the next launch tries it again.
+    void abandonSession();
 
-    // The payment page for `amount` as typed (1 to 100 000, at most two decimals).
-    QCoro::Task<Result<QUrl>> createCheckout(QString amount, TarvikPaymentMethod::Method method);
+    // The payment page for `amount`, the plain decimal text that the payments' amount rule made
+    // of what was typed; no amount (the rule refused it) fails with invalidAmount once the session
+    // is known to be usable.
+    QCoro::Task<Result<QUrl>> createCheckout(std::optional<QString> amount, TarvikPaymentMethod::Method method);
     QCoro::Task<Result<TarvikTrustPaymentStatus>> trustPaymentStatus();
     // Turns the trust payment on and refreshes; the site's message, or the default one.
     QCoro::Task<Result<QString>> activateTrustPayment();
@@ -84,6 +87,10 @@ Q_SIGNALS:
     // The local session was wiped (sign-out, sign-in, refused credentials): whatever else the app
     // keeps for the subscriber goes with it.
     void localSessionCleared();
+    // What the app's sign-in flag follows: a sign-in succeeded; a sign-out finished, or a screen
+    // gave the session up.
+    void sessionStarted();
+    void sessionEnded();
 
 private:
     // What one load publishes.
@@ -91,7 +98,7 @@ private:
         TarvikAccountData account;
         bool isFinanciallyBlocked = false;
         QString recommendedPayment = TarvikAccountData::noValue;
-        QList<TVPackage> tvPackages;
+        QList<AccountTVPackage> tvPackages;
         QDateTime lastUpdated;
     };
 
@@ -126,7 +133,7 @@ private:
     QDateTime m_lastUpdated;
     bool m_isFinanciallyBlocked = false;
     QString m_recommendedPayment = TarvikAccountData::noValue;
-    QList<TVPackage> m_tvPackages;
+    QList<AccountTVPackage> m_tvPackages;
     // Identifies the local session: replaced at every sign-in and sign-out, never reused.
     quint64 m_sessionGeneration = 0;
 };

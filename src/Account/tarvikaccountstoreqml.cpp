@@ -23,6 +23,8 @@ TarvikAccountStoreQml::TarvikAccountStoreQml(TarvikAccountStore *store, QObject 
     connect(store, &TarvikAccountStore::isFinanciallyBlockedChanged, this, &TarvikAccountStoreQml::isFinanciallyBlockedChanged);
     connect(store, &TarvikAccountStore::recommendedPaymentChanged, this, &TarvikAccountStoreQml::recommendedPaymentChanged);
     connect(store, &TarvikAccountStore::tvPackagesChanged, this, &TarvikAccountStoreQml::tvPackagesChanged);
+    connect(store, &TarvikAccountStore::sessionStarted, this, &TarvikAccountStoreQml::sessionStarted);
+    connect(store, &TarvikAccountStore::sessionEnded, this, &TarvikAccountStoreQml::sessionEnded);
 }
 
 void TarvikAccountStoreQml::setInstance(TarvikAccountStoreQml *store)
@@ -63,7 +65,7 @@ QString TarvikAccountStoreQml::recommendedPayment() const
 QVariantList TarvikAccountStoreQml::tvPackages() const
 {
     QVariantList list;
-    for (const TVPackage &package : m_store->tvPackages())
+    for (const AccountTVPackage &package : m_store->tvPackages())
         list.append(QVariant::fromValue(package));
     return list;
 }
@@ -87,11 +89,9 @@ void TarvikAccountStoreQml::signOut()
     QCoro::connect(m_store->signOut(), this, [this] { Q_EMIT signOutFinished(); });
 }
 
-void TarvikAccountStoreQml::createCheckout(const QString &amount, TarvikPaymentMethod::Method method)
+void TarvikAccountStoreQml::abandonSession()
 {
-    QCoro::connect(m_store->createCheckout(amount, method), this, [this](const Result<QUrl> &result) {
-        Q_EMIT checkoutFinished(result.ok(), result ? *result : QUrl(), result ? QString() : result.error().description());
-    });
+    m_store->abandonSession();
 }
 
 void TarvikAccountStoreQml::trustPaymentStatus()

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "tarvikaccountdata.h"
-#include "tarvikpaymentmethod.h"
 #include "tarviktrustpaymentstatus.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
-#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 class QJSEngine;
@@ -58,7 +56,7 @@ public:
     Q_INVOKABLE void refresh();
     Q_INVOKABLE void signIn(const QString &login, const QString &password);
     Q_INVOKABLE void signOut();
-    Q_INVOKABLE void createCheckout(const QString &amount, TarvikPaymentMethod::Method method);
+    Q_INVOKABLE void abandonSession();
     Q_INVOKABLE void trustPaymentStatus();
     Q_INVOKABLE void activateTrustPayment();
     Q_INVOKABLE void create24TVAccount(const QString &phoneNumber);
@@ -73,12 +71,13 @@ Q_SIGNALS:
     void isFinanciallyBlockedChanged();
     void recommendedPaymentChanged();
     void tvPackagesChanged();
+    void sessionStarted();
+    void sessionEnded();
 
     // `invalidCredentials`: the site refused the stored login (the local session is gone).
     void refreshFinished(bool ok, bool invalidCredentials, const QString &error);
     void signInFinished(bool ok, const QString &error);
     void signOutFinished();
-    void checkoutFinished(bool ok, const QUrl &url, const QString &error);
     void trustPaymentStatusFinished(bool ok, const TarvikTrustPaymentStatus &status, const QString &error);
     void trustPaymentActivated(bool ok, const QString &message, const QString &error);
     void tvAccountCreated(bool ok, const QString &message, const QString &error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "result.h"
+#include "tarvikaccountdata.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -20,7 +21,7 @@ public:
     // The key's string or number as trimmed text, cut to BoundedText::maxLength; `fallback`
     // (untrimmed) when the key is missing, of another type, or blank. JSON true and false read as
     // "1" and "0".
-    QString text(const QString &key, const QString &fallback = QStringLiteral("—")) const;
+    QString text(const QString &key, const QString &fallback = TarvikAccountData::noValue) const;
     // The array of objects under `key`; invalidResponse when it is anything else.
     Result<QList<TarvikAPIObject>> objects(const QString &key) const;
 

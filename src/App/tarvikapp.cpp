@@ -68,6 +68,9 @@ void TarvikApp::start(TarvikAccountStore *store, TarvikCredentialVault *credenti
     m_store = store;
     m_credentials = credentials;
     connect(m_store, &TarvikAccountStore::accountChanged, this, &TarvikApp::onAccountChanged);
+    // Queued: the screen that signed in or out hears the outcome before it is replaced.
+    connect(m_store, &TarvikAccountStore::sessionStarted, this, [this] { setSignedIn(true); }, Qt::QueuedConnection);
+    connect(m_store, &TarvikAccountStore::sessionEnded, this, [this] { setSignedIn(false); }, Qt::QueuedConnection);
     if (m_scheduleTestMessage)
         m_scheduleTestMessage();
     QCoro::connect(restoreSessionAtLaunch(), this, [this] { m_checkTimer.start(); });

@@ -17,11 +17,13 @@ class UserDefaults;
 
 // The session's life for the whole app: the sign-in flag and the cached first name (stored
 // preferences), the launch restore, a session check every 900 s and on becoming active again,
-// and the end of start-up that lets the root screen leave the session-loading screen.
+// and the end of start-up that lets the root screen leave the session-loading screen. The flag
+// is written here only: by the launch restore and the checks, and as the store's sessions start
+// and end.
 class TarvikApp : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool signedIn READ signedIn WRITE setSignedIn NOTIFY signedInChanged)
+    Q_PROPERTY(bool signedIn READ signedIn NOTIFY signedInChanged)
     Q_PROPERTY(QString cachedFirstName READ cachedFirstName NOTIFY cachedFirstNameChanged)
     Q_PROPERTY(bool startupFinished READ startupFinished NOTIFY startupFinishedChanged)
     // The screen the window shows after start-up, by the sign-in flag: the signed-in screens or
@@ -42,7 +44,6 @@ public:
     static constexpr std::chrono::seconds sessionCheckInterval{900};
 
     bool signedIn() const;
-    void setSignedIn(bool signedIn);
     QString cachedFirstName() const;
     QUrl screen() const;
     bool startupFinished() const { return m_startupFinished; }
@@ -70,6 +71,7 @@ Q_SIGNALS:
     void sessionChecked();
 
 private:
+    void setSignedIn(bool signedIn);
     void setCachedFirstName(const QString &name);
     void onAccountChanged();
     void onApplicationStateChanged(Qt::ApplicationState state);

@@ -1,6 +1,6 @@
 #include "assetimage.h"
 
-#include "assetcatalogue.h"
+#include "assetcatalog.h"
 
 #include <QFile>
 #include <QPainter>
@@ -62,7 +62,7 @@ void AssetImage::setRadius(qreal radius)
 
 bool AssetImage::isKnown() const
 {
-    return AssetCatalogue::contains(m_name);
+    return AssetCatalog::contains(m_name);
 }
 
 void AssetImage::componentComplete()
@@ -78,7 +78,7 @@ void AssetImage::load()
     m_sourceSize = {};
     if (!m_name.isEmpty() && !isKnown() && isComponentComplete())
         qmlWarning(this) << "unknown asset \"" << m_name << "\"";
-    QFile file(AssetCatalogue::path(m_name));
+    QFile file(AssetCatalog::path(m_name));
     if (!isKnown() || !file.open(QIODevice::ReadOnly))
         return;
     auto renderer = std::make_unique<QSvgRenderer>(file.readAll());

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-// One of the app's pictures by asset name (see AssetCatalogue), scaled to fit or to fill its
+// One of the app's pictures by asset name (see AssetCatalog), scaled to fit or to fill its
 // box, optionally drawn as a template in one colour and clipped to rounded corners. An unknown
 // name draws nothing and reports a QML warning.
 class AssetImage : public QQuickPaintedItem

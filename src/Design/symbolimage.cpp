@@ -1,6 +1,6 @@
 #include "symbolimage.h"
 
-#include "symbolcatalogue.h"
+#include "symbolcatalog.h"
 
 #include <QFontDatabase>
 #include <QHash>
@@ -60,7 +60,7 @@ QPainterPath glyphPath(char16_t codepoint, qreal em, const QPointF &centre)
         const QMutexLocker locker(&table.lock);
         auto found = table.paths.constFind(codepoint);
         if (found == table.paths.constEnd()) {
-            const QRawFont font(SymbolCatalogue::fontFile(), designSize);
+            const QRawFont font(SymbolCatalog::fontFile(), designSize);
             found = table.paths.insert(codepoint, readOutline(font, codepoint));
         }
         outline = *found;
@@ -85,11 +85,11 @@ void drawGlyph(QPainter *painter, const QPainterPath &path, qreal stroke, const 
 void SymbolImage::preloadOutlines()
 {
     QThreadPool::globalInstance()->start([] {
-        const QRawFont font(SymbolCatalogue::fontFile(), designSize);
+        const QRawFont font(SymbolCatalog::fontFile(), designSize);
         Outlines &table = outlines();
         const QMutexLocker locker(&table.lock);
-        for (const QString &name : SymbolCatalogue::names()) {
-            const char16_t codepoint = SymbolCatalogue::glyph(name)->codepoint;
+        for (const QString &name : SymbolCatalog::names()) {
+            const char16_t codepoint = SymbolCatalog::glyph(name)->codepoint;
             if (!table.paths.contains(codepoint))
                 table.paths.insert(codepoint, readOutline(font, codepoint));
         }
@@ -144,7 +144,7 @@ void SymbolImage::setColor(const QColor &color)
 
 bool SymbolImage::isKnown() const
 {
-    return SymbolCatalogue::contains(m_name);
+    return SymbolCatalog::contains(m_name);
 }
 
 qreal SymbolImage::boxSide(qreal size)
@@ -172,7 +172,7 @@ void SymbolImage::reportUnknownName()
 
 void SymbolImage::paint(QPainter *painter)
 {
-    const auto glyph = SymbolCatalogue::glyph(m_name);
+    const auto glyph = SymbolCatalog::glyph(m_name);
     if (!glyph || m_size <= 0)
         return;
 
@@ -181,7 +181,7 @@ void SymbolImage::paint(QPainter *painter)
     const qreal stroke = strokeForWeight(m_weight, em);
     painter->setRenderHint(QPainter::Antialiasing);
 
-    using Decoration = SymbolCatalogue::Decoration;
+    using Decoration = SymbolCatalog::Decoration;
     switch (glyph->decoration) {
     case Decoration::None:
         drawGlyph(painter, glyphPath(glyph->codepoint, em, centre), stroke, m_color);

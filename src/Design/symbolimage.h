@@ -5,7 +5,7 @@
 #include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
 
-// One symbol image by name (see SymbolCatalogue), drawn at a point size, weight and colour.
+// One symbol image by name (see SymbolCatalog), drawn at a point size, weight and colour.
 // An unknown name draws nothing and reports a QML warning.
 class SymbolImage : public QQuickPaintedItem
 {

@@ -16,11 +16,11 @@ NavigationStack {
 
     property string paymentDay: "1"
     property bool showDone: false
-    readonly property string amount: AutopayTexts.subscriptionAmount(AccountStore.account.tariffPrice,
+    readonly property string amount: AutopayRules.subscriptionAmount(AccountStore.account.tariffPrice,
                                                                       AccountStore.account.monthlyCharges)
 
     onPaymentDayChanged: {
-        const day = AutopayTexts.normalizedPaymentDay(paymentDay)
+        const day = AutopayRules.normalizedPaymentDay(paymentDay)
         if (day !== paymentDay)
             paymentDay = day
     }
@@ -134,7 +134,7 @@ NavigationStack {
                                     objectName: "tariffRow"
                                     Layout.fillWidth: true
                                     title: "Тариф"
-                                    value: AutopayTexts.tariffRowValue(AccountStore.account.tariffName)
+                                    value: AutopayRules.tariffRowValue(AccountStore.account.tariffName)
                                     icon: "wifi"
                                 }
 
@@ -163,7 +163,7 @@ NavigationStack {
                                     objectName: "accountRow"
                                     Layout.fillWidth: true
                                     title: "Лицевой счёт"
-                                    value: AutopayTexts.accountRowValue(AccountStore.account.accountNumber)
+                                    value: AutopayRules.accountRowValue(AccountStore.account.accountNumber)
                                     icon: "person.text.rectangle"
                                 }
                             }
@@ -263,7 +263,7 @@ NavigationStack {
         onClosed: view.showDone = false
         title: "Автоплатёж почти готов"
         // The amount and the day as they are when the alert comes up.
-        onAboutToShow: message = AutopayTexts.confirmationMessage(view.amount, view.paymentDay)
+        onAboutToShow: message = AutopayRules.confirmationMessage(view.amount, view.paymentDay)
         buttons: [
             AlertButton {
                 text: "Понятно"

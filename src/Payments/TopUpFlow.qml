@@ -5,8 +5,8 @@ import Tarvik.Account
 import Tarvik.Payments
 
 // The first step of a top-up: whose account, how much (typed or a preset), the total, and the
-// way on to the payment method. Nothing is checked here; the store checks the amount when the
-// checkout is created. Present it as a Sheet's content:
+// way on to the payment method. Nothing is checked here; the amount rule (CheckoutAmount) is
+// applied when the checkout is created. Present it as a Sheet's content:
 //   Sheet { presented: root.showTopUp; onClosed: root.showTopUp = false
 //           sourceComponent: Component { TopUpFlow { initialAmount: "" } } }
 //   required initialAmount: string (the amount the field starts with)

@@ -3,7 +3,7 @@ import QtQuick.Layouts
 import Tarvik.Design
 import Tarvik.Account
 
-// One operation of the payment history: a tinted rouble badge (pink for money in, orange for
+// One operation of the payment history: a tinted ruble badge (pink for money in, orange for
 // money out), the title over the date, and the amount exactly as the account gives it (green for
 // money in). The list places the dividers between rows.
 //   required operation: paymentOperation

@@ -1,5 +1,6 @@
 #include "paymentmethodscontroller.h"
 
+#include "checkoutamount.h"
 #include "tarvikaccountstore.h"
 #include "tarvikaccountstoreqml.h"
 
@@ -31,7 +32,7 @@ void PaymentMethodsController::beginCheckout(const QString &amount, TarvikPaymen
         setLoadingMethod(noMethod);
         return;
     }
-    QCoro::connect(m_accountStore->store()->createCheckout(amount, method), this, [this](const Result<QUrl> &result) {
+    QCoro::connect(m_accountStore->store()->createCheckout(CheckoutAmount::fromTyped(amount), method), this, [this](const Result<QUrl> &result) {
         if (result) {
             m_checkout = CheckoutDestination::make(*result);
             Q_EMIT checkoutChanged();

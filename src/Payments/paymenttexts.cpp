@@ -7,8 +7,8 @@
 
 namespace
 {
-const QString noValue = QStringLiteral("—");
-const QString roubleSuffix = QStringLiteral(" ₽");
+const QString &noValue = TarvikAccountData::noValue;
+const QString rubleSuffix = QStringLiteral(" ₽");
 } // namespace
 
 QString PaymentTexts::balanceText(const QString &balance)
@@ -18,7 +18,7 @@ QString PaymentTexts::balanceText(const QString &balance)
 
 QString PaymentTexts::recommendedPaymentText(const QString &recommendedPayment)
 {
-    return recommendedPayment + roubleSuffix;
+    return recommendedPayment + rubleSuffix;
 }
 
 QString PaymentTexts::accountNumberLine(const QString &accountNumber)

@@ -28,16 +28,16 @@ std::optional<RubleDecimal> RubleDecimal::parse(QStringView text)
     for (; i < text.size() && isAsciiDigit(text[i]); ++i) {
         sawDigit = true;
         const std::uint64_t digit = std::uint64_t(text[i].unicode() - u'0');
-        if (magnitude > (maxMagnitude / unitsPerRouble - digit) / 10)
+        if (magnitude > (maxMagnitude / unitsPerRuble - digit) / 10)
             overflow = true;
         else
             magnitude = magnitude * 10 + digit;
     }
-    magnitude *= unitsPerRouble;
+    magnitude *= unitsPerRuble;
 
     if (i < text.size() && text[i] == QLatin1Char('.')) {
         ++i;
-        std::uint64_t scale = unitsPerRouble / 10;
+        std::uint64_t scale = unitsPerRuble / 10;
         // The first digit past the kept ones decides the rounding, the rest only break a tie.
         int roundingDigit = -1;
         bool restNonZero = false;
@@ -98,12 +98,12 @@ std::uint64_t RubleDecimal::magnitude() const
 
 std::uint64_t RubleDecimal::wholeMagnitude() const
 {
-    return magnitude() / std::uint64_t(unitsPerRouble);
+    return magnitude() / std::uint64_t(unitsPerRuble);
 }
 
 std::uint64_t RubleDecimal::fractionMagnitude() const
 {
-    return magnitude() % std::uint64_t(unitsPerRouble);
+    return magnitude() % std::uint64_t(unitsPerRuble);
 }
 
 QString RubleDecimal::toString() const

@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <optional>
 
-// An exact amount of money: a whole number of millionths of a rouble. Amounts are read from
+// An exact amount of money: a whole number of millionths of a ruble. Amounts are read from
 // display texts and added without ever passing through binary floating point.
 class RubleDecimal
 {
 public:
     static constexpr int fractionDigits = 6;
-    static constexpr std::int64_t unitsPerRouble = 1'000'000;
+    static constexpr std::int64_t unitsPerRuble = 1'000'000;
 
     constexpr RubleDecimal() = default;
     static constexpr RubleDecimal fromUnits(std::int64_t units) { return RubleDecimal(units); }
@@ -31,7 +31,7 @@ public:
     // Rounded half to even to `places` fraction digits (0 to 6).
     RubleDecimal rounded(int places) const;
 
-    // Whole roubles (truncated towards zero) and the fraction in millionths, both without sign.
+    // Whole rubles (truncated towards zero) and the fraction in millionths, both without sign.
     std::uint64_t wholeMagnitude() const;
     std::uint64_t fractionMagnitude() const;
 

@@ -89,7 +89,7 @@ QString StatisticsTexts::formattedRubles(RubleDecimal amount)
 {
     const RubleDecimal cents = amount.rounded(2);
     QString text = russian().toString(qulonglong(cents.wholeMagnitude()));
-    const auto hundredths = int(cents.fractionMagnitude() / (RubleDecimal::unitsPerRouble / 100));
+    const auto hundredths = int(cents.fractionMagnitude() / (RubleDecimal::unitsPerRuble / 100));
     if (hundredths != 0) {
         QString digits = QString::number(hundredths).rightJustified(2, QLatin1Char('0'));
         if (digits.endsWith(QLatin1Char('0')))

@@ -41,7 +41,7 @@ inline constexpr DataKey supportChatMessages{"tarvikSupportChatMessagesV3", [] {
 // The last-good-account cache key ends in the personal-account host name; see TarvikAccountCache.
 inline constexpr const char *lastGoodAccountPrefix = "tarvikLastGoodAccountData.api.v1.";
 
-// The keys QML may bind to by name, with their defaults and longest lengths.
+// Every key above with its default and longest length, for lookups by name (StoredPreference).
 struct Entry {
     const char *name;
     QVariant (*fallback)();

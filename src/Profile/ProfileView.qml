@@ -67,16 +67,12 @@ NavigationPage {
     ]
 
     StoredPreference {
-        id: signedIn
-        key: "tarvikSignedIn"
-    }
-    StoredPreference {
         id: verifiedEmail
-        key: "tarvikVerifiedEmail"
+        key: Defaults.verifiedEmail
     }
     StoredPreference {
         id: avatarJpeg
-        key: "tarvikProfileAvatarJPEG"
+        key: Defaults.profileAvatarJpeg
     }
 
     Connections {
@@ -84,7 +80,6 @@ NavigationPage {
         enabled: page.signingOut
         function onSignOutFinished() {
             page.signingOut = false
-            signedIn.value = false
         }
     }
 

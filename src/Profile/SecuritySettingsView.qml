@@ -15,11 +15,11 @@ DetailPage {
 
     StoredPreference {
         id: twoFactorEnabled
-        key: "tarvikTwoFactorEnabled"
+        key: Defaults.twoFactorEnabled
     }
     StoredPreference {
         id: verifiedEmail
-        key: "tarvikVerifiedEmail"
+        key: Defaults.verifiedEmail
     }
 
     CardSurface {

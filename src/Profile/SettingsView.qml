@@ -26,7 +26,7 @@ DetailPage {
 
     StoredPreference {
         id: notificationsEnabled
-        key: "tarvikNotificationsEnabled"
+        key: Defaults.notificationsEnabled
     }
 
     CardSurface {

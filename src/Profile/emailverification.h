@@ -9,7 +9,7 @@ class UserDefaults;
 
 // The state behind the e-mail confirmation screen: the address, the asked-for code (a fixed test
 // code; nothing is sent) and the message of its alert. A correct code stores the address under
-// "tarvikVerifiedEmail" and, when confirming for two-factor sign-in, "tarvikTwoFactorEnabled".
+// Defaults::verifiedEmail and, when confirming for two-factor sign-in, Defaults::twoFactorEnabled.
 class EmailVerification : public QObject
 {
     Q_OBJECT

@@ -11,7 +11,7 @@
 class UserDefaults;
 
 // The in-app inbox: four fixed notes, which of them are unread and which deleted, kept in the
-// user-defaults store ("tarvikUnreadNotificationIDs", "tarvikDeletedNotificationIDs"). Every
+// user-defaults store (Defaults::unreadNotificationIds, Defaults::deletedNotificationIds). Every
 // instance follows every write made anywhere, so the home bell and the inbox read the same state.
 //   NotificationInbox { id: inbox }   inbox.unreadCount, inbox.notes, inbox.markRead(id)
 // Each note is a map { id, title, message, icon, tint (a Theme colour name), date, unread }.

@@ -10,7 +10,7 @@
 class UserDefaults;
 
 // The settings' view of the notification layer: whether the app may show notifications, mirrored
-// into "tarvikNotificationsEnabled" by refresh(), and, for the notification layer's own page, the
+// into Defaults::notificationsEnabled by refresh(), and, for the notification layer's own page, the
 // notifications waiting to be shown and a way to ask the desktop again. main() (or a test) sets
 // the centre; with none set, refresh() leaves the stored flag as it was.
 class NotificationPermission : public QObject

@@ -1,10 +1,12 @@
 #include "profiletexts.h"
 
+#include "tarvikaccountdata.h"
+
 #include <QTextBoundaryFinder>
 
 namespace
 {
-const QString noValue = QStringLiteral("—");
+const QString &noValue = TarvikAccountData::noValue;
 
 bool isShown(const QString &trimmed)
 {

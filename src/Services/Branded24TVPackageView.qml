@@ -1,6 +1,5 @@
 import QtQuick
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 
 // The pushed screen of one package: the partner's page of it, titled with the package's title.

@@ -1,7 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Account
+import Tarvik.Services
 
 // A package summary card in the package's colour: title, description, channel count and price.
 //   required tvPackage: the package (a tvPackage; "package" is a reserved word)

@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 
 // The screen of one partner TV package: channel count, description and price with the connect

@@ -30,7 +30,7 @@ public:
     QString gigabytes;
     QString minutes;
     QString details;
-    qint64 price = 0; // whole roubles a month
+    qint64 price = 0; // whole rubles a month
     QColor accent;
 
     // "250 ₽/мес.": plain digits, no grouping.

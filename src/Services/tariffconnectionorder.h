@@ -67,7 +67,7 @@ public:
     const TVPackage *selectedTVBase() const;
     QList<TVPackage> selectedTVAddons() const;
     const MobilePackage *selectedMobile() const;
-    // Whole roubles a month: the plan, the base TV package (not for a TV plan, whose price holds
+    // Whole rubles a month: the plan, the base TV package (not for a TV plan, whose price holds
     // it), the add-ons, and the mobile package (not for a mobile plan).
     qint64 monthlyTotal() const;
     QString additionsDescription() const;

@@ -25,7 +25,7 @@ public:
     QString id;
     QString name;
     qint64 speed = 0; // Mbit/s
-    qint64 price = 0; // whole roubles a month
+    qint64 price = 0; // whole rubles a month
     TariffCategory::Category category = TariffCategory::Internet;
     QString features;
     bool isCurrent = false;

@@ -28,7 +28,7 @@ struct PackageRow {
     std::span<const std::uint16_t> channels;
 };
 
-// channelRows, the catalogue in the list's order, and packageRows, each package's channels by
+// channelRows, the catalog in the list's order, and packageRows, each package's channels by
 // their place in it. The generator has refused any list whose names, logos, codes or channel
 // references are not sound.
 #include "tvchanneltables.inc"

@@ -1,5 +1,7 @@
 #include "tvpackagecatalog.h"
 
+#include "russianplural.h"
+#include "tarvikaccountdata.h"
 #include "theme.h"
 
 namespace {
@@ -103,6 +105,21 @@ TVPackage TVPackageCatalog::packageWithId(const QString &id)
             return package;
     }
     return {};
+}
+
+TVPackage TVPackageCatalog::accountPackage(const AccountTVPackage &package)
+{
+    const QString &cost = package.cost;
+    return {
+        .id = package.id,
+        .title = package.title,
+        .description = QStringLiteral("Пакет 24ТВ"),
+        .channelCount = package.channelCount.isEmpty()
+            ? QStringLiteral("Каналы 24ТВ")
+            : RussianPlural::countFromText(package.channelCount, QStringLiteral("канал"), QStringLiteral("канала"), QStringLiteral("каналов")),
+        .price = cost == TarvikAccountData::noValue ? cost : cost + QStringLiteral(" ₽/мес."),
+        .color = Theme::tarPink(),
+    };
 }
 
 QVariantList TVPackageCatalog::mainCatalogVariant()

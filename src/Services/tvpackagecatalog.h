@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounttvpackage.h"
 #include "tvpackage.h"
 
 #include <QHash>
@@ -10,7 +11,7 @@
 
 // The partner TV price list compiled into the app: the base packages, the add-ons and the names the
 // personal-account site uses. Each list is built once, on first use, and never changes afterwards.
-// Reached from QML as the singleton `TVPackageCatalog`.
+// Also how the account's own packages are shown. Reached from QML as the singleton `TVPackageCatalog`.
 class TVPackageCatalog : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,9 @@ public:
 
     // The row of `lkCandidates` with this id; a default package (empty id) when there is none.
     Q_INVOKABLE static TVPackage packageWithId(const QString &id);
+
+    // A package of the subscriber's account as the TV screens show it.
+    static TVPackage accountPackage(const AccountTVPackage &package);
 
 private:
     static QVariantList mainCatalogVariant();

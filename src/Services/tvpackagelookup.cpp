@@ -1,6 +1,7 @@
 #include "tvpackagelookup.h"
 
 #include "tvchannel.h"
+#include "tvpackagecatalog.h"
 #include "tvpackageresolver.h"
 
 TVPackageLookup::TVPackageLookup(QObject *parent)
@@ -12,7 +13,7 @@ QVariant TVPackageLookup::resolvedPackage(const QString &name, const QVariantLis
     QList<TVPackage> packages;
     packages.reserve(accountPackages.size());
     for (const QVariant &package : accountPackages)
-        packages.append(package.value<TVPackage>());
+        packages.append(TVPackageCatalog::accountPackage(package.value<AccountTVPackage>()));
     const std::optional<TVPackage> resolved = TVPackageResolver::resolve(name, packages);
     return resolved ? QVariant::fromValue(*resolved) : QVariant();
 }

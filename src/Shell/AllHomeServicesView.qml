@@ -4,9 +4,9 @@ import Tarvik.Design
 import Tarvik.Shell
 
 // "Ваши услуги": the home services in one card, each row opening its screen: the partner TV
-// service ("24ТВ") its own screen, every other one the generic service card. Push it onto a
-// NavigationStack.
-//   required services: list of { title, subtitle, icon }
+// service (ServiceRouter.partnerTv) its own screen, every other one the generic service card.
+// Push it onto a NavigationStack.
+//   required services: list of { serviceId, title, subtitle, icon }
 DetailPage {
     id: view
 
@@ -44,10 +44,11 @@ DetailPage {
                             subtitle: entry.modelData.subtitle
                         }
                         onClicked: {
-                            if (HomeDashboard.isPartnerTv(entry.modelData.title))
+                            if (entry.modelData.serviceId === ServiceRouter.partnerTv)
                                 view.push(Destinations.televisionService)
                             else
                                 view.push(Destinations.homeServiceDetail, {
+                                    serviceId: entry.modelData.serviceId,
                                     title: entry.modelData.title,
                                     subtitle: entry.modelData.subtitle,
                                     icon: entry.modelData.icon

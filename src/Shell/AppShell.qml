@@ -14,7 +14,7 @@ Item {
     property int selectedTab: 0
     property bool storyViewerPresented: false
     property int selectedStoryIndex: 0
-    readonly property var stories: StoryCatalogue.promotionalStories()
+    readonly property var stories: StoryCatalog.promotionalStories()
     readonly property var tabs: [
         { title: "Главная", symbol: "house.fill" },
         { title: "Оплата", symbol: "wallet.bifold.fill" },

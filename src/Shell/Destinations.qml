@@ -6,8 +6,7 @@ import Tarvik.Design
 import Tarvik.Shell
 
 // Every screen the home dashboard and the services hub open, in one place, by address: a screen is
-// compiled when it is first pushed, not when this table is first used. A section that is not built
-// yet opens a placeholder page titled with its name; its real screen replaces the entry here.
+// compiled when it is first pushed, not when this table is first used.
 //   push with: page.push(Destinations.shop) or page.push(Destinations.homeServiceDetail, { title, subtitle, icon })
 //   sheets (topUpFlow, twentyFourTVAccountSheet) are a Sheet's sourceComponent
 //   links(entry): what a screen is pushed with so that its links open other sections' screens
@@ -49,7 +48,7 @@ QtObject {
     // Home dashboard.
     readonly property string addAccount: "qrc:/qt/qml/Tarvik/Account/AddAccountView.qml"
     readonly property string allHomeServices: "qrc:/qt/qml/Tarvik/Shell/AllHomeServicesView.qml"
-    // Also the services hub's card for a title without a screen of its own.
+    // Also the services hub's card for a row without a screen of its own (ServiceRouter).
     readonly property string homeServiceDetail: "qrc:/qt/qml/Tarvik/Shell/HomeServiceDetailView.qml"
     // The payments module, web view included, is loaded when a top-up first opens, not with the
     // dashboard.

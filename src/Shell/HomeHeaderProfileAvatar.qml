@@ -17,7 +17,7 @@ Item {
 
     StoredPreference {
         id: avatarJpeg
-        key: "tarvikProfileAvatarJPEG"
+        key: Defaults.profileAvatarJpeg
     }
 
     Rectangle {

@@ -8,12 +8,12 @@ import Tarvik.Shell
 ColumnLayout {
     id: section
 
-    // The services the "Услуги" tile lists: title, subtitle, symbol.
+    // The services the "Услуги" tile lists: id, title, subtitle, symbol.
     readonly property var homeServices: [
-        { title: "24ТВ", subtitle: "Архив и онлайн-кинотеатр", icon: "play.tv.fill" },
-        { title: "Кабельное телевидение", subtitle: "130 цифровых каналов", icon: "tv.fill" },
-        { title: "Статический IP", subtitle: "Постоянный адрес в интернете", icon: "network" },
-        { title: "Антивирус", subtitle: "Защита всех устройств", icon: "checkmark.shield.fill" }
+        { serviceId: ServiceRouter.partnerTv, title: "24ТВ", subtitle: "Архив и онлайн-кинотеатр", icon: "play.tv.fill" },
+        { serviceId: "cableTv", title: "Кабельное телевидение", subtitle: "130 цифровых каналов", icon: "tv.fill" },
+        { serviceId: "staticIp", title: "Статический IP", subtitle: "Постоянный адрес в интернете", icon: "network" },
+        { serviceId: "antivirus", title: "Антивирус", subtitle: "Защита всех устройств", icon: "checkmark.shield.fill" }
     ]
 
     // A destination is a Component or the address of a screen loaded when first opened.

@@ -5,19 +5,21 @@ import Tarvik.Account
 import Tarvik.Shell
 
 // The generic card of one service: icon tile, name, description, status and price, and one
-// button. For the partner TV service ("24ТВ") the status and the button follow whether its
-// account exists, the button opens the partner TV account sheet, and closing that sheet reloads
-// the account; for any other service the button confirms with the shared confirmation sheet.
-// Push it onto a NavigationStack.
-//   required title, subtitle: string; required icon: symbol name; actionPresented: bool
+// button. For the partner TV service (ServiceRouter.partnerTv) the status and the button follow
+// whether its account exists, the button opens the partner TV account sheet, and closing that
+// sheet reloads the account; for any other service the button confirms with the shared
+// confirmation sheet. Push it onto a NavigationStack.
+//   required title, subtitle: string; required icon: symbol name; serviceId: string (the
+//   service's id, if it has one); actionPresented: bool
 DetailPage {
     id: view
 
     required property string icon
     required property string subtitle
+    property string serviceId
     property bool actionPresented: false
-    readonly property bool partnerTv: HomeDashboard.isPartnerTv(title)
-    readonly property var detail: HomeDashboard.serviceDetail(title, AccountStore.account.televisionConnected)
+    readonly property bool partnerTv: serviceId === ServiceRouter.partnerTv
+    readonly property var detail: HomeDashboard.serviceDetail(serviceId, AccountStore.account.televisionConnected)
 
     onActionPresentedChanged: {
         // The sheet may have created the partner TV account: reload. The outcome matters to no

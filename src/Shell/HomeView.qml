@@ -10,8 +10,8 @@ import Tarvik.Shell
 // The home dashboard, the content of the shell's first tab, with its own navigation stack: a dark
 // header (search field, greeting with the avatar, the notification bell) over a white sheet with
 // the products, partner and quick-hub sections, and the top-up sheet. Each time it comes on screen
-// without a loaded account it loads one; a load that shows the session cannot go on signs the app
-// out. It writes nothing but the sign-in flag.
+// without a loaded account it loads one; a load that shows the session cannot go on gives the
+// store's session up, which signs the app out. It writes nothing.
 //   stories: list of the shell's stories (kept, not shown); openStory(index): what would open one
 //   productCarouselIndex, partnerCarouselIndex: int (500 at start); topUpPresented: bool
 //   homeSearchQuery: string
@@ -37,11 +37,6 @@ Item {
     onOnScreenChanged: if (onScreen) accountLoad.appeared()
     Component.onCompleted: if (onScreen) accountLoad.appeared()
 
-    StoredPreference {
-        id: signedIn
-        key: "tarvikSignedIn"
-    }
-
     // The bell counts what the inbox keeps, and follows it the moment a note is read.
     NotificationInbox {
         id: inbox
@@ -50,7 +45,7 @@ Item {
     HomeAccountLoad {
         id: accountLoad
         store: AccountStore
-        onSignOutRequested: signedIn.value = false
+        onSignOutRequested: AccountStore.abandonSession()
     }
 
     NavigationStack {

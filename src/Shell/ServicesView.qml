@@ -21,8 +21,8 @@ NavigationStack {
         id: page
 
         function open(item) {
-            const entry = ServiceDestinationView.entry(item.title)
-            page.push(Destinations[entry], Object.assign(Destinations.links(entry), ServiceDestinationView.properties(item)))
+            const entry = ServiceRouter.entry(item.id)
+            page.push(Destinations[entry], Object.assign(Destinations.links(entry), ServiceRouter.properties(item)))
         }
 
         title: "Сервисы"

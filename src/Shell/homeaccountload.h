@@ -10,7 +10,7 @@
 // account (no account number), it refreshes the store, and asks to sign out when that load shows
 // the session cannot go on. A load refused because another one runs is started again when that
 // one ends without an account.
-//   HomeAccountLoad { store: AccountStore; onSignOutRequested: signedIn.value = false }
+//   HomeAccountLoad { store: AccountStore; onSignOutRequested: AccountStore.abandonSession() }
 class HomeAccountLoad : public QObject
 {
     Q_OBJECT

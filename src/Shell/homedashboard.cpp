@@ -1,16 +1,12 @@
 #include "homedashboard.h"
 
 #include "asciidigits.h"
+#include "servicerouter.h"
 #include "tarvikaccountdata.h"
 
 #include <QTextBoundaryFinder>
 
 #include <cmath>
-
-namespace
-{
-const QString noValue = QStringLiteral("—");
-} // namespace
 
 QString HomeDashboard::partnerTvTitle()
 {
@@ -55,7 +51,7 @@ QString HomeDashboard::balanceText(const QString &balance)
 QString HomeDashboard::daysToBlockText(const QString &daysToBlock)
 {
     const QString trimmed = daysToBlock.trimmed();
-    return trimmed.isEmpty() ? noValue : trimmed;
+    return trimmed.isEmpty() ? TarvikAccountData::noValue : trimmed;
 }
 
 QString HomeDashboard::daysFootnote(const QString &daysToBlock)
@@ -95,9 +91,9 @@ QVariantList HomeDashboard::tariffChips(const QString &tariffSpeed, bool televis
     };
 }
 
-QVariantMap HomeDashboard::serviceDetail(const QString &title, bool televisionConnected)
+QVariantMap HomeDashboard::serviceDetail(const QString &serviceId, bool televisionConnected)
 {
-    const bool partnerTv = isPartnerTv(title);
+    const bool partnerTv = serviceId == QLatin1String(ServiceRouter::partnerTv);
     const bool accountMissing = partnerTv && !televisionConnected;
     return {
         {QStringLiteral("status"), accountMissing ? QStringLiteral("Аккаунт не создан") : QStringLiteral("Подключено")},

@@ -15,7 +15,6 @@ class HomeDashboard : public QObject
     QML_SINGLETON
     Q_PROPERTY(int carouselPageCount READ carouselPageCount CONSTANT)
     Q_PROPERTY(int carouselStartIndex READ carouselStartIndex CONSTANT)
-    Q_PROPERTY(QString partnerTvTitle READ partnerTvTitle CONSTANT)
 
 public:
     using QObject::QObject;
@@ -29,7 +28,7 @@ public:
 
     int carouselPageCount() const { return pageCount; }
     int carouselStartIndex() const { return startIndex; }
-    // The partner TV service is recognised by this exact title.
+    // The partner TV service's name, as the tariff card's chip shows it.
     static QString partnerTvTitle();
 
     // "Привет, <first name> 👋".
@@ -53,10 +52,9 @@ public:
     // The tariff card's chips: {icon, title, tint} with tint the name of a Theme colour.
     Q_INVOKABLE static QVariantList tariffChips(const QString &tariffSpeed, bool televisionConnected);
 
-    // The generic service card: {status, price, buttonTitle, buttonIcon} for a title and the
-    // account's partner TV state.
-    Q_INVOKABLE static QVariantMap serviceDetail(const QString &title, bool televisionConnected);
-    Q_INVOKABLE static bool isPartnerTv(const QString &title) { return title == partnerTvTitle(); }
+    // The generic service card: {status, price, buttonTitle, buttonIcon} for the service with this
+    // id (ServiceRouter) and the account's partner TV state.
+    Q_INVOKABLE static QVariantMap serviceDetail(const QString &serviceId, bool televisionConnected);
 
     // The index a carousel tick starts from: near the end of the strip it first jumps back to the
     // middle, to a page of the same kind, so that the strip never runs out.

@@ -1,11 +1,14 @@
 #include "serviceshub.h"
 
+#include "servicerouter.h"
+
 namespace
 {
-ServiceListItem item(const char *title, const char *icon, const char *detail, const char *subtitle)
+ServiceListItem item(const char *id, const char *title, const char *icon, const char *detail, const char *subtitle)
 {
     const auto optional = [](const char *text) { return text ? std::optional(QString::fromUtf8(text)) : std::nullopt; };
     return {
+        .id = QString::fromLatin1(id),
         .title = QString::fromUtf8(title),
         .icon = QString::fromUtf8(icon),
         .detail = optional(detail),
@@ -16,41 +19,41 @@ ServiceListItem item(const char *title, const char *icon, const char *detail, co
 
 ServicesHub::ServicesHub(QObject *parent)
     : QObject(parent)
-    , m_primary(primaryCatalogue())
-    , m_services(serviceCatalogue())
-    , m_promo(promoCatalogue())
-    , m_shop(shopCatalogue())
+    , m_primary(primaryCatalog())
+    , m_services(serviceCatalog())
+    , m_promo(promoCatalog())
+    , m_shop(shopCatalog())
 {
 }
 
-QList<ServiceListItem> ServicesHub::primaryCatalogue()
+QList<ServiceListItem> ServicesHub::primaryCatalog()
 {
     return {
-        item("Мой тариф", "wifi", "Tarvik 500", "Интернет, телевидение и услуги"),
-        item("Умный домофон", "door.left.hand.open", nullptr, "Доступ и видеозвонки со смартфона"),
-        item("Телевидение", "play.tv", nullptr, "Пакеты 24ТВ и онлайн-кинотеатры"),
+        item("myTariff", "Мой тариф", "wifi", "Tarvik 500", "Интернет, телевидение и услуги"),
+        item("smartIntercom", "Умный домофон", "door.left.hand.open", nullptr, "Доступ и видеозвонки со смартфона"),
+        item(ServiceRouter::partnerTv, "Телевидение", "play.tv", nullptr, "Пакеты 24ТВ и онлайн-кинотеатры"),
     };
 }
 
-QList<ServiceListItem> ServicesHub::serviceCatalogue()
+QList<ServiceListItem> ServicesHub::serviceCatalog()
 {
     return {
-        item("Мобильная связь", "phone", nullptr, "Гигабайты, минуты и перенос номера"),
-        item("Тарифы", "speedometer", "500 Мбит/с", "Выбрать скорость и дополнительные пакеты"),
-        item("Статические IP-адреса", "network", "0", "Постоянный адрес в интернете"),
-        item("Добровольная блокировка", "pause.circle", nullptr, "Приостановить услуги на выбранный срок"),
-        item("Статистика", "chart.pie", nullptr, "Расходы, списания и пополнения"),
+        item("mobile", "Мобильная связь", "phone", nullptr, "Гигабайты, минуты и перенос номера"),
+        item("tariffs", "Тарифы", "speedometer", "500 Мбит/с", "Выбрать скорость и дополнительные пакеты"),
+        item("staticIp", "Статические IP-адреса", "network", "0", "Постоянный адрес в интернете"),
+        item("voluntaryBlocking", "Добровольная блокировка", "pause.circle", nullptr, "Приостановить услуги на выбранный срок"),
+        item("statistics", "Статистика", "chart.pie", nullptr, "Расходы, списания и пополнения"),
     };
 }
 
-QList<ServiceListItem> ServicesHub::promoCatalogue()
+QList<ServiceListItem> ServicesHub::promoCatalog()
 {
-    return {item("Приведи друга", "gift", nullptr, "Скидка 100% вам и 50% другу на 30 дней")};
+    return {item("referral", "Приведи друга", "gift", nullptr, "Скидка 100% вам и 50% другу на 30 дней")};
 }
 
-QList<ServiceListItem> ServicesHub::shopCatalogue()
+QList<ServiceListItem> ServicesHub::shopCatalog()
 {
-    return {item("TarvikShop", "bag", nullptr, "Роутеры и оборудование для дома")};
+    return {item("shop", "TarvikShop", "bag", nullptr, "Роутеры и оборудование для дома")};
 }
 
 QList<ServiceListItem> ServicesHub::filtered(const QList<ServiceListItem> &items, const QString &query)

@@ -23,10 +23,10 @@ class ServicesHub : public QObject
 public:
     explicit ServicesHub(QObject *parent = nullptr);
 
-    static QList<ServiceListItem> primaryCatalogue();
-    static QList<ServiceListItem> serviceCatalogue();
-    static QList<ServiceListItem> promoCatalogue();
-    static QList<ServiceListItem> shopCatalogue();
+    static QList<ServiceListItem> primaryCatalog();
+    static QList<ServiceListItem> serviceCatalog();
+    static QList<ServiceListItem> promoCatalog();
+    static QList<ServiceListItem> shopCatalog();
 
     // The items that match `query` (trimmed of white space and line breaks), in their order;
     // all of them when the trimmed query is empty.

@@ -32,8 +32,8 @@ DetailPage {
         { key: "cash", title: "Наличные", subtitle: "Оплата сервисному инженеру" }
     ]
     readonly property string paymentTitle: paymentMethods.find(method => method.key === paymentMethod).title
-    readonly property double totalRubles: ShopCatalogue.totalRubles(items)
-    readonly property string formattedTotal: ShopCatalogue.formatRubles(totalRubles)
+    readonly property double totalRubles: ShopCatalog.totalRubles(items)
+    readonly property string formattedTotal: ShopCatalog.formatRubles(totalRubles)
     readonly property string submitCaption: paymentMethod === "cash" ? "Подтвердить заказ" : "Перейти к оплате"
     readonly property alias request: send
 

@@ -3,7 +3,7 @@ import QtQuick.Layouts
 import Tarvik.Design
 import Tarvik.Shop
 
-// A product of the catalogue grid: the photo and the name with the price (a tap opens the product
+// A product of the catalog grid: the photo and the name with the price (a tap opens the product
 // page) over the "Заказать" button, which adds one piece to the cart.
 //   required product: shopProduct; opened(): the upper part was tapped
 Item {

@@ -6,14 +6,14 @@ import Tarvik.Design
 import Tarvik.Shop
 
 // The shop's entrance: the dark header with the cart button and its badge, the search, and the
-// catalogue in two columns. Pulling the list down (or showing the screen) refreshes the catalogue.
+// catalog in two columns. Pulling the list down (or showing the screen) refreshes the catalog.
 DetailPage {
     id: screen
 
-    property var products: ShopCatalogue.products()
+    property var products: ShopCatalog.products()
     property bool isRefreshing: false
     property string searchText: ""
-    readonly property var filteredProducts: ShopCatalogue.filtered(products, searchText)
+    readonly property var filteredProducts: ShopCatalog.filtered(products, searchText)
     // The pull's refresh indicator stays while this is true.
     property bool pullRefreshing: false
 
@@ -42,9 +42,9 @@ DetailPage {
         id: refreshWait
         interval: 200
         onTriggered: {
-            // An unchanged catalogue keeps its cards (and their states) as they are.
-            const fresh = ShopCatalogue.products()
-            if (!ShopCatalogue.sameProducts(screen.products, fresh))
+            // An unchanged catalog keeps its cards (and their states) as they are.
+            const fresh = ShopCatalog.products()
+            if (!ShopCatalog.sameProducts(screen.products, fresh))
                 screen.products = fresh
             screen.isRefreshing = false
             screen.pullRefreshing = false
@@ -219,7 +219,7 @@ DetailPage {
         }
     }
 
-    // Catalogue heading.
+    // Catalog heading.
     RowLayout {
         Layout.fillWidth: true
 

@@ -31,7 +31,7 @@ public:
 
     // Pieces in the cart.
     qint64 itemCount() const;
-    // Sum of unit price × quantity, in whole roubles.
+    // Sum of unit price × quantity, in whole rubles.
     qint64 totalRubles() const;
     // The same for any lines (an order's): the largest 64-bit value once a line or the sum
     // leaves the range.
@@ -52,7 +52,7 @@ public:
     void removeOrdered(const QList<TarvikShopCartItem> &ordered);
     Q_INVOKABLE void removeOrdered(const QVariantList &ordered);
 
-    // Whole roubles of a price text: its number characters read as a decimal integer, or 0.
+    // Whole rubles of a price text: its number characters read as a decimal integer, or 0.
     static qint64 unitPrice(const QString &price);
     // Digits grouped in threes by plain spaces, then " ₽".
     static QString formatRubles(qint64 rubles);

@@ -40,7 +40,7 @@ public:
     static const QList<TarvikShopProduct> &catalog();
     // Host (and port, if any) of the photo addresses: the build's setting unless replaced at start.
     static QString imageHost();
-    // Replaces the photo host; only before the catalogue is first built (false afterwards).
+    // Replaces the photo host; only before the catalog is first built (false afterwards).
     static bool setImageHost(const QString &host);
 
     QJsonObject toJson() const;

@@ -29,7 +29,7 @@ public:
     QString login() const { return m_fixture->site->login(); }
     QString password() const { return m_fixture->site->password(); }
 
-    // Signed out, nothing held or overridden, no requests logged, the flag off, no haptics.
+    // Signed out, nothing held or overridden, no requests logged, no haptics.
     Q_INVOKABLE void reset()
     {
         StandinSite *site = m_fixture->site.get();
@@ -38,7 +38,6 @@ public:
         site->setRejectCredentials(false);
         await(m_fixture->store->signOut());
         site->clearRequests();
-        m_fixture->defaults->setValue(QStringLiteral("tarvikSignedIn"), false);
         m_haptics->reset();
     }
 

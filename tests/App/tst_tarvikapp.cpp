@@ -162,7 +162,8 @@ private Q_SLOTS:
         QCOMPARE(signInRequests(), 2);
 
         // Signed out, nothing is checked.
-        m_app->setSignedIn(false);
+        m_fixture->store->abandonSession();
+        QTRY_VERIFY(!m_app->signedIn());
         await(m_app->checkSessionIfNeeded(true));
         QCOMPARE(signInRequests(), 2);
     }
@@ -191,10 +192,37 @@ private Q_SLOTS:
         // Other failures are ignored: the user stays signed in.
         m_fixture->site->setRejectCredentials(false);
         QVERIFY(m_fixture->signIn());
-        m_app->setSignedIn(true);
+        QTRY_VERIFY(m_app->signedIn());
         m_fixture->site->setOverride(QStringLiteral("action1"), {.status = 500});
         await(m_app->checkSessionIfNeeded(true));
         QCOMPARE(m_app->signedIn(), true);
+    }
+
+    // The flag follows the store's sessions, and only once the screen that asked has heard the
+    // outcome (the screen goes when the flag changes).
+    void flagFollowsTheStoresSessions()
+    {
+        relaunch();
+        QSignalSpy changed(m_app.get(), &TarvikApp::signedInChanged);
+        bool heardSignedIn = true;
+        connect(m_fixture->storeQml.get(), &TarvikAccountStoreQml::signInFinished, this,
+                [&](bool ok) { heardSignedIn = ok && m_app->signedIn(); });
+        m_fixture->storeQml->signIn(m_fixture->site->login(), m_fixture->site->password());
+        QTRY_VERIFY(m_app->signedIn());
+        QVERIFY(!heardSignedIn);
+
+        m_fixture->store->abandonSession();
+        QTRY_VERIFY(!m_app->signedIn());
+        QVERIFY(m_fixture->credentials->credentials()); // what is stored stays
+
+        QVERIFY(m_fixture->signIn());
+        QTRY_VERIFY(m_app->signedIn());
+        bool heardSignedOut = false;
+        connect(m_fixture->storeQml.get(), &TarvikAccountStoreQml::signOutFinished, this, [&] { heardSignedOut = !m_app->signedIn(); });
+        m_fixture->storeQml->signOut();
+        QTRY_VERIFY(!m_app->signedIn());
+        QVERIFY(!heardSignedOut);
+        QCOMPARE(changed.count(), 4);
     }
 
     void cachedFirstNameFollowsLoadedAccounts()

@@ -1,10 +1,10 @@
-#include "assetcatalogue.h"
+#include "assetcatalog.h"
 #include "assetimage.h"
 #include "fontpreload.h"
 #include "pixelheart.h"
 #include "roundedcornershape.h"
 #include "softrectangle.h"
-#include "symbolcatalogue.h"
+#include "symbolcatalog.h"
 #include "tarvikappearancetheme.h"
 #include "theme.h"
 
@@ -135,12 +135,12 @@ private Q_SLOTS:
 
     void everySymbolHasAGlyph()
     {
-        const QRawFont font(SymbolCatalogue::fontFile(), 24);
-        QVERIFY2(font.isValid(), qPrintable(SymbolCatalogue::fontFile()));
-        const QStringList names = SymbolCatalogue::names();
+        const QRawFont font(SymbolCatalog::fontFile(), 24);
+        QVERIFY2(font.isValid(), qPrintable(SymbolCatalog::fontFile()));
+        const QStringList names = SymbolCatalog::names();
         QVERIFY(names.size() > 100);
         for (const QString &name : names)
-            QVERIFY2(font.supportsCharacter(QChar(SymbolCatalogue::glyph(name)->codepoint)), qPrintable(name));
+            QVERIFY2(font.supportsCharacter(QChar(SymbolCatalog::glyph(name)->codepoint)), qPrintable(name));
     }
 
     void scannerFindsSymbolLiterals()
@@ -167,10 +167,10 @@ private Q_SLOTS:
         for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
             for (const QString &name : symbolLiterals(it.value())) {
                 ++symbols;
-                QVERIFY2(SymbolCatalogue::contains(name), qPrintable(it.key() + QStringLiteral(": unknown symbol ") + name));
+                QVERIFY2(SymbolCatalog::contains(name), qPrintable(it.key() + QStringLiteral(": unknown symbol ") + name));
             }
             for (const QString &name : assetLiterals(it.value()))
-                QVERIFY2(AssetCatalogue::contains(name), qPrintable(it.key() + QStringLiteral(": unknown asset ") + name));
+                QVERIFY2(AssetCatalog::contains(name), qPrintable(it.key() + QStringLiteral(": unknown asset ") + name));
         }
         QVERIFY(symbols > 0);
     }
@@ -181,14 +181,14 @@ private Q_SLOTS:
         for (QDirIterator it(QStringLiteral(":/qt/qml/Tarvik/Design/assets")); it.hasNext();)
             files.append(QFileInfo(it.next()).completeBaseName());
         files.sort();
-        QStringList names = AssetCatalogue::names();
+        QStringList names = AssetCatalog::names();
         names.sort();
         QCOMPARE(files, names);
         for (const QString &name : names) {
-            const QSvgRenderer renderer(AssetCatalogue::path(name));
+            const QSvgRenderer renderer(AssetCatalog::path(name));
             QVERIFY2(renderer.isValid() && !renderer.viewBoxF().isEmpty(), qPrintable(name));
         }
-        QVERIFY(AssetCatalogue::path(QStringLiteral("tarvikofficiallogo")).isEmpty());
+        QVERIFY(AssetCatalog::path(QStringLiteral("tarvikofficiallogo")).isEmpty());
     }
 
     void unknownNamesWarn_data()

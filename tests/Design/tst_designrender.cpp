@@ -1,6 +1,6 @@
-#include "assetcatalogue.h"
+#include "assetcatalog.h"
 #include "qmlrender.h"
-#include "symbolcatalogue.h"
+#include "symbolcatalog.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -304,7 +304,7 @@ NavigationStack {
     void symbolGallery()
     {
         QByteArray cells;
-        for (const QString &name : SymbolCatalogue::names()) {
+        for (const QString &name : SymbolCatalog::names()) {
             cells += "Column { width: 96; spacing: 2; SymbolImage { anchors.horizontalCenter: parent.horizontalCenter; name: \"" + name.toUtf8()
                 + "\"; size: 20; color: Theme.tarInk }\n StyledText { width: parent.width; horizontalAlignment: Text.AlignHCenter; text: \""
                 + name.toUtf8() + "\"; size: 8; elide: Text.ElideMiddle; color: Theme.secondaryLabel } }\n";
@@ -318,7 +318,7 @@ NavigationStack {
     void assetGallery()
     {
         QByteArray cells;
-        for (const QString &name : AssetCatalogue::names()) {
+        for (const QString &name : AssetCatalog::names()) {
             const QByteArray tint = name == QLatin1String("TwentyFourTVLogo") ? "; tint: Theme.tarInk" : "";
             cells += "Column { spacing: 2; AssetImage { name: \"" + name.toUtf8() + "\"; width: 180; height: 120; fillMode: AssetImage.Fit" + tint
                 + " }\n StyledText { text: \"" + name.toUtf8() + "\"; textStyle: Theme.Caption2 } }\n";

@@ -1,4 +1,4 @@
-#include "autopaytexts.h"
+#include "autopayrules.h"
 #include "rubledecimal.h"
 #include "statisticsoperationmodel.h"
 #include "statisticstexts.h"
@@ -256,16 +256,16 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(AutopayTexts::cleanedMoney(text), expected);
+        QCOMPARE(AutopayRules::cleanedMoney(text), expected);
     }
 
     void subscriptionAmount()
     {
-        QCOMPARE(AutopayTexts::subscriptionAmount(QStringLiteral("890 ₽/мес."), QStringLiteral("1 200 ₽")), QStringLiteral("890 ₽"));
-        QCOMPARE(AutopayTexts::subscriptionAmount(QStringLiteral("—"), QStringLiteral("1 200 ₽")), QStringLiteral("1 200 ₽"));
-        QCOMPARE(AutopayTexts::subscriptionAmount(QStringLiteral("—"), QStringLiteral("—")), QStringLiteral("1 000 ₽"));
+        QCOMPARE(AutopayRules::subscriptionAmount(QStringLiteral("890 ₽/мес."), QStringLiteral("1 200 ₽")), QStringLiteral("890 ₽"));
+        QCOMPARE(AutopayRules::subscriptionAmount(QStringLiteral("—"), QStringLiteral("1 200 ₽")), QStringLiteral("1 200 ₽"));
+        QCOMPARE(AutopayRules::subscriptionAmount(QStringLiteral("—"), QStringLiteral("—")), QStringLiteral("1 000 ₽"));
         // The "—" test comes before the cleaning only: a price of only "/мес." shows as empty.
-        QCOMPARE(AutopayTexts::subscriptionAmount(QStringLiteral("/мес."), QStringLiteral("1 200 ₽")), QString());
+        QCOMPARE(AutopayRules::subscriptionAmount(QStringLiteral("/мес."), QStringLiteral("1 200 ₽")), QString());
     }
 
     void paymentDay_data()
@@ -298,22 +298,22 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        const QString day = AutopayTexts::normalizedPaymentDay(text);
+        const QString day = AutopayRules::normalizedPaymentDay(text);
         QCOMPARE(day, expected);
         // A second pass over its own output changes nothing.
-        QCOMPARE(AutopayTexts::normalizedPaymentDay(day), day);
+        QCOMPARE(AutopayRules::normalizedPaymentDay(day), day);
     }
 
     void rowsAndAlert()
     {
-        QCOMPARE(AutopayTexts::tariffRowValue(QStringLiteral("—")), QStringLiteral("Текущий тариф Tarvik"));
-        QCOMPARE(AutopayTexts::tariffRowValue(QString()), QString());
-        QCOMPARE(AutopayTexts::accountRowValue(QStringLiteral("—")), QStringLiteral("Не загружен"));
-        QCOMPARE(AutopayTexts::accountRowValue(QString()), QString());
-        QCOMPARE(AutopayTexts::confirmationMessage(QStringLiteral("890 ₽"), QStringLiteral("15")),
+        QCOMPARE(AutopayRules::tariffRowValue(QStringLiteral("—")), QStringLiteral("Текущий тариф Tarvik"));
+        QCOMPARE(AutopayRules::tariffRowValue(QString()), QString());
+        QCOMPARE(AutopayRules::accountRowValue(QStringLiteral("—")), QStringLiteral("Не загружен"));
+        QCOMPARE(AutopayRules::accountRowValue(QString()), QString());
+        QCOMPARE(AutopayRules::confirmationMessage(QStringLiteral("890 ₽"), QStringLiteral("15")),
                  QStringLiteral("Заявка принята. Автоплатёж будет пополнять лицевой счёт на 890 ₽ каждый месяц 15-го числа. "
                                 "Для реального списания нужно будет подтвердить карту на защищённой странице банка."));
-        QVERIFY(AutopayTexts::confirmationMessage(QStringLiteral("1 000 ₽"), QString()).contains(QStringLiteral("каждый месяц -го числа.")));
+        QVERIFY(AutopayRules::confirmationMessage(QStringLiteral("1 000 ₽"), QString()).contains(QStringLiteral("каждый месяц -го числа.")));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "checkoutamount.h"
 #include "paymenthistorymodel.h"
 #include "paymentstatementform.h"
 #include "paymenttexts.h"
@@ -46,7 +47,8 @@ QList<bool> dividers(const PaymentHistoryModel &model)
 }
 } // namespace
 
-// The payments tab's texts and history, and the statement form's rule and sending.
+// The payments tab's texts and history, the statement form's rule and sending, and the rule of a
+// top-up amount.
 class PaymentsTabTest : public QObject
 {
     Q_OBJECT
@@ -83,7 +85,7 @@ private Q_SLOTS:
         else
             text = PaymentTexts::accountNumberLine(input);
         QCOMPARE(text, expected);
-        // Money texts keep a plain space before the rouble sign.
+        // Money texts keep a plain space before the ruble sign.
         QVERIFY(!text.contains(QChar(0x00a0)));
     }
 
@@ -219,6 +221,29 @@ private Q_SLOTS:
         // Sending follows the same rule.
         form.submit();
         QCOMPARE(form.request()->isSending(), expected);
+    }
+
+    void checkoutAmounts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("sent"); // empty: refused
+        QTest::newRow("blanks around") << " 500 \n" << "500";
+        QTest::newRow("comma") << "500,5" << "500.5";
+        QTest::newRow("trailing zero") << "500.50" << "500.5";
+        QTest::newRow("leading zeros") << "007.00" << "7";
+        QTest::newRow("lowest") << "1" << "1";
+        QTest::newRow("highest") << "100000" << "100000";
+        QTest::newRow("highest, zero decimals") << "100000.00" << "100000";
+        for (const char *refused : {"0.99", "100000.01", "1 000", "-5", "5.", ".5", "500,555", "abc", "", "1,000.5", "1e3", "１００",
+                                    "99999999999999999999"})
+            QTest::addRow("refused: %s", refused) << QString::fromUtf8(refused) << QString();
+    }
+    void checkoutAmounts()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, sent);
+        const std::optional<QString> amount = CheckoutAmount::fromTyped(typed);
+        QCOMPARE(amount.value_or(QString()), sent);
     }
 };
 

@@ -1,12 +1,20 @@
 #include "appconfig.h"
+#include "defaultsqml.h"
+#include "storedpreference.h"
 #include "userdefaults.h"
 
 #include <QFileInfo>
+#include <QMetaProperty>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
 class UserDefaultsTest : public QObject
 {
@@ -115,6 +123,47 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(path).size() < 2 * UserDefaults::maxValueBytes);
     }
 
+    // Every name QML has for a stored key is a key of the table, read with its default's type.
+    void qmlNamesAreStoredKeys()
+    {
+        QTemporaryDir dir;
+        UserDefaults defaults(dir.filePath(QStringLiteral("d.ini")));
+        StoredPreference::setDefaults(&defaults);
+        const QMetaObject &names = DefaultsQml::staticMetaObject;
+        QVERIFY(names.propertyCount() > names.propertyOffset());
+        for (int i = names.propertyOffset(); i < names.propertyCount(); ++i) {
+            const char *name = names.property(i).name();
+            QStringList warnings;
+            const QVariant value = qmlPreference(QStringLiteral("Defaults.") + QLatin1String(name), &warnings);
+            QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+            QVERIFY2(value.isValid() && value.metaType() != QMetaType::fromType<QVariant>(), name);
+        }
+    }
+
+    // A key outside the table is an error the moment the element is made, and it stores nothing.
+    void unknownKeysAreErrors_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("misspelt name") << "Defaults.verifiedMail" << "Unable to assign \\[undefined\\] to QString";
+        QTest::newRow("misspelt key") << "'tarvikVerifiedEMail'" << "is not a stored key";
+        QTest::newRow("none") << "''" << "is not a stored key";
+    }
+    void unknownKeysAreErrors()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, warning);
+        QTemporaryDir dir;
+        UserDefaults defaults(dir.filePath(QStringLiteral("d.ini")));
+        StoredPreference::setDefaults(&defaults);
+        QStringList warnings;
+        const QVariant value = qmlPreference(key, &warnings, QStringLiteral("x"));
+        QVERIFY2(!warnings.filter(QRegularExpression(warning)).isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+        QVERIFY(!value.isValid());
+        defaults.sync();
+        QCOMPARE(QFileInfo(defaults.filePath()).size(), 0);
+    }
+
     // The office map's tile server and geocoder: built in, overridden by the environment, then by options.
     void mapConfigOverrides()
     {
@@ -134,6 +183,30 @@ private Q_SLOTS:
         QCOMPARE(fromArgs.tileAttribution, QStringLiteral("Карта: стенд"));
         QCOMPARE(fromArgs.geocoderUrl, QUrl(QStringLiteral("https://g/search")));
         QCOMPARE(fromArgs.baseUrl, AppConfig::compiledBaseUrl());
+    }
+
+private:
+    // What a StoredPreference made in QML with `key` reads (after writing `written`, if given),
+    // and the warnings its making gave.
+    static QVariant qmlPreference(const QString &key, QStringList *warnings, const QString &written = {})
+    {
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        engine.setOutputWarningsToStandardError(false);
+        QObject::connect(&engine, &QQmlEngine::warnings, &engine, [warnings](const QList<QQmlError> &errors) {
+            for (const QQmlError &error : errors)
+                warnings->append(error.toString());
+        });
+        QQmlComponent component(&engine);
+        component.setData("import Tarvik.Platform\nStoredPreference { key: " + key.toUtf8() + " }", QUrl());
+        const std::unique_ptr<QObject> preference(component.create());
+        if (!preference) {
+            warnings->append(component.errorString());
+            return {};
+        }
+        if (!written.isEmpty())
+            preference->setProperty("value", written);
+        return preference->property("value");
     }
 };
 

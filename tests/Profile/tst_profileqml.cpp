@@ -34,7 +34,6 @@ public:
         for (const char *key : {"tarvikUnreadNotificationIDs", "tarvikDeletedNotificationIDs", "tarvikVerifiedEmail",
                                 "tarvikTwoFactorEnabled", "tarvikProfileAvatarJPEG", "tarvikNotificationsEnabled"})
             defaults->remove(QLatin1String(key));
-        defaults->setValue(QStringLiteral("tarvikSignedIn"), true);
         m_fixture->site->setActionReply(QStringLiteral("action3"), m_contacts);
         const bool signedIn = m_fixture->signIn();
         m_fixture->site->clearRequests();

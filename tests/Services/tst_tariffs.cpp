@@ -243,7 +243,7 @@ private Q_SLOTS:
         order.chooseNoTV();
         QCOMPARE(changes.count(), 1);
 
-        // Every base and add-on of the catalogs prices in whole roubles.
+        // Every base and add-on of the catalogs prices in whole rubles.
         for (const TVPackage &package : TVPackageCatalog::mainCatalog()) {
             order.chooseTVBase(package.id);
             QCOMPARE(order.monthlyTotal(), 1090 + package.monthlyPrice());

@@ -17,7 +17,7 @@ HASH_B = "0" * 31 + "b"
 HASH_C = "0" * 31 + "c"
 
 
-def catalogue(channels=None, packages=None):
+def catalog(channels=None, packages=None):
     return {
         "channels": channels if channels is not None else [
             {"name": "Первый канал", "logo": HASH_A},
@@ -32,13 +32,13 @@ def catalogue(channels=None, packages=None):
 
 
 class GeneratorTest(unittest.TestCase):
-    def test_packages_become_catalogue_places_in_their_own_order(self):
-        channels, packages = generator.read_catalogue(catalogue())
+    def test_packages_become_catalog_places_in_their_own_order(self):
+        channels, packages = generator.read_catalog(catalog())
         self.assertEqual([name for name, _ in channels], ["Первый канал", 'Канал "Б"', "Ю"])
         self.assertEqual(packages, [("7", [2, 0, 2]), ("0", [])])
 
     def test_written_tables(self):
-        text = generator.render(*generator.read_catalogue(catalogue()), "list.json")
+        text = generator.render(*generator.read_catalog(catalog()), "list.json")
         self.assertIn('    {u"Канал \\"Б\\"", "' + HASH_B + '"},\n', text)
         self.assertIn("constexpr std::array<std::uint16_t, 3> packageChannels0{\n    2, 0, 2,\n};\n", text)
         self.assertIn("constexpr std::array<std::uint16_t, 0> packageChannels1{};\n", text)
@@ -46,19 +46,19 @@ class GeneratorTest(unittest.TestCase):
 
     def test_refused_lists(self):
         cases = {
-            "misnamed channel": (catalogue(packages=[{"code": "7", "channels": ["Первый Канал"]}]), "'Первый Канал'"),
-            "channel twice": (catalogue(channels=[{"name": "Ю", "logo": HASH_A}, {"name": "Ю", "logo": HASH_B}]), "twice"),
-            "logo twice": (catalogue(channels=[{"name": "Ю", "logo": HASH_A}, {"name": "Я", "logo": HASH_A}]), "another channel"),
-            "upper-case logo": (catalogue(channels=[{"name": "Ю", "logo": HASH_A.upper()}]), "hexadecimal"),
-            "short logo": (catalogue(channels=[{"name": "Ю", "logo": "abc"}]), "hexadecimal"),
-            "empty name": (catalogue(channels=[{"name": "", "logo": HASH_A}]), "non-empty"),
-            "code twice": (catalogue(packages=[{"code": "7", "channels": []}, {"code": "7", "channels": []}]), "twice"),
-            "unknown key": (catalogue(packages=[{"code": "7", "channels": [], "price": 1}]), "exactly"),
+            "misnamed channel": (catalog(packages=[{"code": "7", "channels": ["Первый Канал"]}]), "'Первый Канал'"),
+            "channel twice": (catalog(channels=[{"name": "Ю", "logo": HASH_A}, {"name": "Ю", "logo": HASH_B}]), "twice"),
+            "logo twice": (catalog(channels=[{"name": "Ю", "logo": HASH_A}, {"name": "Я", "logo": HASH_A}]), "another channel"),
+            "upper-case logo": (catalog(channels=[{"name": "Ю", "logo": HASH_A.upper()}]), "hexadecimal"),
+            "short logo": (catalog(channels=[{"name": "Ю", "logo": "abc"}]), "hexadecimal"),
+            "empty name": (catalog(channels=[{"name": "", "logo": HASH_A}]), "non-empty"),
+            "code twice": (catalog(packages=[{"code": "7", "channels": []}, {"code": "7", "channels": []}]), "twice"),
+            "unknown key": (catalog(packages=[{"code": "7", "channels": [], "price": 1}]), "exactly"),
         }
         for case, (listed, culprit) in cases.items():
             with self.subTest(case):
                 with self.assertRaises(generator.ListError) as refusal:
-                    generator.read_catalogue(listed)
+                    generator.read_catalog(listed)
                 self.assertIn(culprit, str(refusal.exception))
 
     def test_a_refused_list_writes_nothing_and_fails(self):
@@ -66,7 +66,7 @@ class GeneratorTest(unittest.TestCase):
             source = os.path.join(folder, "list.json")
             target = os.path.join(folder, "tables.inc")
             with open(source, "w", encoding="utf-8") as file:
-                json.dump(catalogue(packages=[{"code": "7", "channels": ["Нет такого"]}]), file, ensure_ascii=False)
+                json.dump(catalog(packages=[{"code": "7", "channels": ["Нет такого"]}]), file, ensure_ascii=False)
             errors = io.StringIO()
             with redirect_stderr(errors):
                 self.assertEqual(generator.main(["generate", source, target]), 1)

@@ -1,5 +1,6 @@
 #include "avatarimage.h"
 #include "homedashboard.h"
+#include "servicerouter.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -197,25 +198,26 @@ private Q_SLOTS:
 
     void serviceDetail_data()
     {
-        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("serviceId");
         QTest::addColumn<bool>("television");
         QTest::addColumn<QStringList>("shown"); // status, price, button title, button icon
 
         const QStringList ordinary{"Подключено", "Включено", "Управлять услугой", "slider.horizontal.3"};
-        QTest::newRow("ordinary") << "Антивирус" << false << ordinary;
-        QTest::newRow("ordinary with TV") << "Кабельное телевидение" << true << ordinary;
-        QTest::newRow("TV connected") << "24ТВ" << true << QStringList{"Подключено", "199 ₽/мес.", "Управлять услугой", "slider.horizontal.3"};
-        QTest::newRow("TV missing") << "24ТВ" << false << QStringList{"Аккаунт не создан", "199 ₽/мес.", "Создать аккаунт", "person.badge.plus"};
-        QTest::newRow("latin T and B are not the TV") << "24TB" << false << ordinary;
-        QTest::newRow("lower case is not the TV") << "24тв" << false << ordinary;
+        const QString partnerTv = QLatin1String(ServiceRouter::partnerTv);
+        QTest::newRow("ordinary") << "antivirus" << false << ordinary;
+        QTest::newRow("ordinary with TV") << "cableTv" << true << ordinary;
+        QTest::newRow("no id") << "" << false << ordinary;
+        QTest::newRow("TV connected") << partnerTv << true << QStringList{"Подключено", "199 ₽/мес.", "Управлять услугой", "slider.horizontal.3"};
+        QTest::newRow("TV missing") << partnerTv << false << QStringList{"Аккаунт не создан", "199 ₽/мес.", "Создать аккаунт", "person.badge.plus"};
+        QTest::newRow("the title is not the id") << "24ТВ" << false << ordinary;
     }
 
     void serviceDetail()
     {
-        QFETCH(QString, title);
+        QFETCH(QString, serviceId);
         QFETCH(bool, television);
         QFETCH(QStringList, shown);
-        const QVariantMap detail = HomeDashboard::serviceDetail(title, television);
+        const QVariantMap detail = HomeDashboard::serviceDetail(serviceId, television);
         QCOMPARE((QStringList{detail.value("status").toString(), detail.value("price").toString(), detail.value("buttonTitle").toString(),
                      detail.value("buttonIcon").toString()}),
             shown);

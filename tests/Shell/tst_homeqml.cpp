@@ -25,8 +25,8 @@ public:
     {
     }
 
-    // The demo subscriber signed in, nothing held or overridden, no requests logged, the flag on,
-    // the stored preferences of the dashboard at their defaults.
+    // The demo subscriber signed in, nothing held or overridden, no requests logged, the stored
+    // preferences of the dashboard at their defaults.
     Q_INVOKABLE void reset()
     {
         StandinSite *site = m_fixture->site.get();
@@ -38,7 +38,6 @@ public:
             qWarning("the demo subscriber could not sign in");
         site->clearRequests();
         UserDefaults *defaults = m_fixture->defaults.get();
-        defaults->setValue(QStringLiteral("tarvikSignedIn"), true);
         defaults->remove(QStringLiteral("tarvikUnreadNotificationIDs"));
         defaults->remove(QStringLiteral("tarvikProfileAvatarJPEG"));
     }
@@ -49,7 +48,7 @@ public:
         m_fixture->site->setActionReply(QStringLiteral("h42tv_account_info"), exists ? m_tvAccount : QJsonObject{{"login", ""}});
     }
 
-    // Signs the store out (the app's flag is left as it is).
+    // Signs the store out, as if somewhere else.
     Q_INVOKABLE void signOutStore() { await(m_fixture->store->signOut()); }
     Q_INVOKABLE void signInStore() { m_fixture->signIn(); }
     Q_INVOKABLE void hold(const QString &key) { m_fixture->site->hold(key); }

@@ -1,6 +1,7 @@
-#include "servicedestinationview.h"
+#include "servicerouter.h"
 #include "serviceshub.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -15,7 +16,7 @@ QStringList titles(const QVariantList &items)
 }
 } // namespace
 
-// The services hub's search over its four groups, and the router by exact title.
+// The services hub's search over its four groups, and the router by the rows' ids.
 class ServicesHubTest : public QObject
 {
     Q_OBJECT
@@ -72,6 +73,7 @@ private Q_SLOTS:
         QCOMPARE(hub.isEmpty(), primary.isEmpty() && services.isEmpty() && promo.isEmpty() && shop.isEmpty());
     }
 
+    // Every row of the hub opens its own screen, by its id.
     void router_data()
     {
         QTest::addColumn<QString>("title");
@@ -86,26 +88,40 @@ private Q_SLOTS:
         QTest::newRow("tariffs") << QStringLiteral("Тарифы") << QStringLiteral("tariffSelection");
         QTest::newRow("statistics") << QStringLiteral("Статистика") << QStringLiteral("statistics");
         QTest::newRow("referral") << QStringLiteral("Приведи друга") << QStringLiteral("referralFriend");
-        QTest::newRow("letter case differs") << QStringLiteral("мой тариф") << QStringLiteral("homeServiceDetail");
-        QTest::newRow("trailing space") << QStringLiteral("Тарифы ") << QStringLiteral("homeServiceDetail");
-        QTest::newRow("unknown") << QStringLiteral("Антивирус") << QStringLiteral("homeServiceDetail");
     }
     void router()
     {
         QFETCH(QString, title);
         QFETCH(QString, entry);
-        QCOMPARE(ServiceDestinationView::entry(title), entry);
-        const QVariantMap properties = ServiceDestinationView::properties({.title = title, .icon = QStringLiteral("gift")});
-        if (entry == QLatin1String("homeServiceDetail")) {
-            QCOMPARE(properties,
-                     (QVariantMap{{QStringLiteral("title"), title},
-                                  {QStringLiteral("subtitle"), QStringLiteral("Управление услугой Tarvik")},
-                                  {QStringLiteral("icon"), QStringLiteral("gift")}}));
-        } else {
-            QVERIFY(properties.isEmpty());
-        }
+        const QList<ServiceListItem> rows = ServicesHub::primaryCatalog() + ServicesHub::serviceCatalog() + ServicesHub::promoCatalog()
+            + ServicesHub::shopCatalog();
+        const auto row = std::find_if(rows.cbegin(), rows.cend(), [&](const ServiceListItem &item) { return item.title == title; });
+        QVERIFY(row != rows.cend());
+        QCOMPARE(ServiceRouter::entry(row->id), entry);
+        QVERIFY(ServiceRouter::properties(*row).isEmpty());
+        // A new title changes nothing.
+        ServiceListItem renamed = *row;
+        renamed.title = QStringLiteral("Другое название");
+        QCOMPARE(ServiceRouter::entry(renamed.id), entry);
     }
 
+    // Ids are distinct, and any id without a screen of its own (the title does not count) opens
+    // the generic card with the row's title and icon.
+    void otherIdsOpenTheGenericCard()
+    {
+        QSet<QString> ids;
+        for (const ServiceListItem &item : ServicesHub::primaryCatalog() + ServicesHub::serviceCatalog() + ServicesHub::promoCatalog()
+                 + ServicesHub::shopCatalog())
+            ids.insert(item.id);
+        QCOMPARE(ids.size(), 10);
+        for (const QString &id : {QStringLiteral("Тарифы"), QStringLiteral("Tariffs"), QStringLiteral("antivirus"), QString()}) {
+            QCOMPARE(ServiceRouter::entry(id), QStringLiteral("homeServiceDetail"));
+            QCOMPARE(ServiceRouter::properties({.id = id, .title = QStringLiteral("Антивирус"), .icon = QStringLiteral("gift")}),
+                     (QVariantMap{{QStringLiteral("title"), QStringLiteral("Антивирус")},
+                                  {QStringLiteral("subtitle"), QStringLiteral("Управление услугой Tarvik")},
+                                  {QStringLiteral("icon"), QStringLiteral("gift")}}));
+        }
+    }
 };
 
 QTEST_MAIN(ServicesHubTest)

@@ -4,7 +4,7 @@
 #include "tarvikcartreminderservice.h"
 #include "tarvikshopcart.h"
 #include "tarvikshopcartmodel.h"
-#include "tarvikshopcatalogue.h"
+#include "tarvikshopcatalog.h"
 #include "userdefaults.h"
 #include "usernotificationcenter.h"
 
@@ -204,7 +204,7 @@ private Q_SLOTS:
         QCOMPARE(cart->formattedTotal(), text);
         QCOMPARE(TarvikShopCart::formatRubles(cart->totalRubles()), text);
         // The order screen's amount due over the same lines is the cart's total.
-        QCOMPARE(TarvikShopCatalogue::formatRubles(TarvikShopCatalogue::totalRubles(cart->property("items").toList())), text);
+        QCOMPARE(TarvikShopCatalog::formatRubles(TarvikShopCatalog::totalRubles(cart->property("items").toList())), text);
     }
 
     void storedValue_data()

@@ -224,8 +224,8 @@ private Q_SLOTS:
         QCOMPARE(m_cache->loader(seen)->state(), State::Ready);
     }
 
-    // Every photo of the catalogue, WebP and JPEG, comes from the stand-in at its catalogue path.
-    void cataloguePhotos()
+    // Every photo of the catalog, WebP and JPEG, comes from the stand-in at its catalog path.
+    void catalogPhotos()
     {
         QStringList paths;
         for (const TarvikShopProduct &product : TarvikShopProduct::catalog()) {

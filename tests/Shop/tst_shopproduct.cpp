@@ -34,7 +34,7 @@ class ShopProductTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The photo host can be replaced at start, before the catalogue is first built, not later.
+    // The photo host can be replaced at start, before the catalog is first built, not later.
     void imageHost()
     {
         QVERIFY(TarvikShopProduct::setImageHost(QStringLiteral("127.0.0.1:4443")));
@@ -45,9 +45,9 @@ private Q_SLOTS:
     }
 
     // What the cart and the screens rely on: products told apart by their numbers, prices the
-    // cart reads as whole roubles, a photo at least, each on the photo host over https, and
+    // cart reads as whole rubles, a photo at least, each on the photo host over https, and
     // reviews told apart within their product, rated one to five stars.
-    void catalogueHoldsWhatTheShopNeeds()
+    void catalogHoldsWhatTheShopNeeds()
     {
         const QList<TarvikShopProduct> &products = TarvikShopProduct::catalog();
         QVERIFY(!products.isEmpty());

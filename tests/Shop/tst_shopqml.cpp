@@ -47,7 +47,7 @@ public:
         return lines.join(QLatin1Char(' '));
     }
 
-    // The catalogue's product `id` with only its first `pictures` photos, and without its
+    // The catalog's product `id` with only its first `pictures` photos, and without its
     // specifications or reviews when asked.
     Q_INVOKABLE QVariant product(qint64 id, int pictures = -1, bool specifications = true, bool reviews = true, int rating = -1) const
     {

@@ -60,18 +60,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("qml");
         QTest::addColumn<QByteArray>("step"); // what to do before the picture
-        QTest::newRow("shop_catalogue") << stackWith("TarvikShopView {}") << QByteArray();
-        QTest::newRow("shop_catalogue_badge") << stackWith("TarvikShopView {}") << QByteArray("fill");
-        QTest::newRow("shop_catalogue_search") << stackWith("TarvikShopView { searchText: 'gpon' }") << QByteArray();
-        QTest::newRow("shop_catalogue_nothing_found") << stackWith("TarvikShopView { searchText: 'холодильник' }") << QByteArray();
-        QTest::newRow("shop_product") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[0]; selectedImage: 2 }")
+        QTest::newRow("shop_catalog") << stackWith("TarvikShopView {}") << QByteArray();
+        QTest::newRow("shop_catalog_badge") << stackWith("TarvikShopView {}") << QByteArray("fill");
+        QTest::newRow("shop_catalog_search") << stackWith("TarvikShopView { searchText: 'gpon' }") << QByteArray();
+        QTest::newRow("shop_catalog_nothing_found") << stackWith("TarvikShopView { searchText: 'холодильник' }") << QByteArray();
+        QTest::newRow("shop_product") << stackWith("TarvikShopProductView { product: ShopCatalog.products()[0]; selectedImage: 2 }")
                                       << QByteArray();
-        QTest::newRow("shop_product_details") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[2]; detailsExpanded: true }")
+        QTest::newRow("shop_product_details") << stackWith("TarvikShopProductView { product: ShopCatalog.products()[2]; detailsExpanded: true }")
                                               << QByteArray("scroll 300");
         // The router's ports, "… 1 Гбит/с", wrap between words, not at the unit's slash.
         QTest::newRow("shop_product_details_router")
-            << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[0]; detailsExpanded: true }") << QByteArray("scroll 420");
-        QTest::newRow("shop_product_added") << stackWith("TarvikShopProductView { product: ShopCatalogue.products()[1] }")
+            << stackWith("TarvikShopProductView { product: ShopCatalog.products()[0]; detailsExpanded: true }") << QByteArray("scroll 420");
+        QTest::newRow("shop_product_added") << stackWith("TarvikShopProductView { product: ShopCatalog.products()[1] }")
                                             << QByteArray("buy");
         QTest::newRow("shop_cart_empty") << stackWith("TarvikShopCartView {}") << QByteArray();
         QTest::newRow("shop_cart") << stackWith("TarvikShopCartView {}") << QByteArray("fill");

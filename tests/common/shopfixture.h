@@ -13,7 +13,7 @@
 
 #include <QTemporaryDir>
 
-// The shop wired as main() wires it: the catalogue's photos on the stand-in's image host, the
+// The shop wired as main() wires it: the catalog's photos on the stand-in's image host, the
 // photo cache in a folder of its own, and the cart over a user-defaults file of its own; both
 // handed to QML as ShopCart and ShopImages.
 struct ShopFixture {

@@ -15,9 +15,10 @@ Item {
         LoginView { width: root.width; height: root.height }
     }
 
-    StoredPreference {
-        id: signedIn
-        key: "tarvikSignedIn"
+    SignalSpy {
+        id: sessionStarted
+        target: AccountStore
+        signalName: "sessionStarted"
     }
 
     TestCase {
@@ -29,6 +30,7 @@ Item {
 
         function init() {
             Standin.reset()
+            sessionStarted.clear()
             view = createTemporaryObject(loginComponent, root)
         }
 
@@ -66,7 +68,7 @@ Item {
             verify(part("errorText").visible)
             compare(Standin.requestCount(signInKey), data.requests)
             compare(Haptics.count(Haptics.NotificationError), 1)
-            compare([view.login, view.password, signedIn.value], [data.login, data.password, false])
+            compare([view.login, view.password, sessionStarted.count], [data.login, data.password, 0])
 
             // One typed character removes the message at once.
             mouseClick(part("passwordField"))
@@ -76,7 +78,7 @@ Item {
         }
 
         // Return moves from the login to the password; Return there signs in through the whole
-        // session: focus gone, spinner and disabled button while the site answers, then the flag.
+        // session: focus gone, spinner and disabled button while the site answers, then the session.
         function test_signInWithTheKeyboard() {
             Standin.hold(signInKey)
             mouseClick(part("loginField"))
@@ -97,7 +99,7 @@ Item {
             compare(view.error, "")
 
             Standin.release(signInKey)
-            tryCompare(signedIn, "value", true, 10000)
+            tryCompare(sessionStarted, "count", 1, 10000)
             compare([view.login, view.password, view.error], [Standin.login, "", ""])
             compare(Standin.requestCount(signInKey), 1)
             compare(Haptics.count(Haptics.NotificationSuccess), 1)

@@ -195,7 +195,7 @@ Item {
             compare(Standin.requestCount(data.key), 2)
         }
 
-        function test_theStoreRefusesTheAmount_data() {
+        function test_theAmountIsRefused_data() {
             return [
                 { tag: "empty", amount: "" },
                 { tag: "zero", amount: "0" },
@@ -206,7 +206,7 @@ Item {
             ]
         }
 
-        function test_theStoreRefusesTheAmount(data) {
+        function test_theAmountIsRefused(data) {
             if (data.pasted) {
                 const field = find("amountField")
                 field.forceActiveFocus()

@@ -54,7 +54,7 @@ Item {
         function test_rowsFollowTheAccount() {
             compare(view.paymentDay, "1")
             compare(rowValue("tariffRow"), AccountStore.account.tariffName)
-            compare(rowValue("amountRow"), AutopayTexts.cleanedMoney(AccountStore.account.tariffPrice))
+            compare(rowValue("amountRow"), AutopayRules.cleanedMoney(AccountStore.account.tariffPrice))
             compare(rowValue("accountRow"), "684782")
             Finder.shoot(this, root, "paymentstab-autopay", Account)
 
@@ -124,7 +124,7 @@ Item {
             const alert = find("doneAlert")
             tryCompare(alert, "opened", true)
             compare(alert.title, "Автоплатёж почти готов")
-            compare(alert.message, AutopayTexts.confirmationMessage(find("amountRow").value, "15"))
+            compare(alert.message, AutopayRules.confirmationMessage(find("amountRow").value, "15"))
             Finder.shoot(this, root, "paymentstab-autopay-alert", Account)
             mouseClick(Finder.button(alert.contentItem, "Понятно"))
             tryCompare(root, "presented", false)

@@ -27,25 +27,26 @@ Item {
         id: linkFallback
     }
 
-    StoredPreference {
-        id: signedIn
-        key: "tarvikSignedIn"
+    SignalSpy {
+        id: sessionEnded
+        target: AccountStore
+        signalName: "sessionEnded"
     }
     StoredPreference {
         id: verifiedEmail
-        key: "tarvikVerifiedEmail"
+        key: Defaults.verifiedEmail
     }
     StoredPreference {
         id: avatar
-        key: "tarvikProfileAvatarJPEG"
+        key: Defaults.profileAvatarJpeg
     }
     StoredPreference {
         id: notificationsEnabled
-        key: "tarvikNotificationsEnabled"
+        key: Defaults.notificationsEnabled
     }
     StoredPreference {
         id: twoFactor
-        key: "tarvikTwoFactorEnabled"
+        key: Defaults.twoFactorEnabled
     }
 
     TestCase {
@@ -54,6 +55,7 @@ Item {
 
         function init() {
             verify(Account.reset())
+            sessionEnded.clear()
         }
 
         function cleanup() {
@@ -142,11 +144,11 @@ Item {
             save("signout-alert")
             alert.trigger(alert.buttons[0])
             tryCompare(alert, "visible", false)
-            verify(signedIn.value)
+            compare(sessionEnded.count, 0)
             compare(Account.requestCount("/exit.jsp"), 0)
         }
 
-        // The flag turns false only once the store's sign-out has finished, and twice is once.
+        // The session ends only once the store's sign-out has finished, and twice is once.
         function test_signOutAwaitsTheStore() {
             const page = open()
             Account.hold("/exit.jsp")
@@ -157,16 +159,17 @@ Item {
             tryCompare(alert, "visible", false)
             tryVerify(() => Account.heldCount() === 1)
             verify(page.signingOut)
-            verify(signedIn.value)
-            // The local session is gone already; the flag waits for the site.
+            compare(sessionEnded.count, 0)
+            // The local session is gone already; its end waits for the site.
             compare(AccountStore.account.accountNumber, "")
             mouseClick(findChild(page, "signOutButton"))
             tryCompare(alert, "opened", true)
             alert.trigger(alert.buttons[1])
             tryCompare(alert, "visible", false)
-            verify(signedIn.value)
+            compare(sessionEnded.count, 0)
             Account.releaseHeld()
-            tryCompare(signedIn, "value", false)
+            tryCompare(sessionEnded, "count", 1)
+            verify(!page.signingOut)
             compare(Account.requestCount("/exit.jsp"), 1)
         }
 
@@ -238,7 +241,7 @@ Item {
             const alert = findChild(verification, "messageAlert")
             tryCompare(alert, "opened", true)
             compare(alert.message, "Неверный код. Для макета используйте 8806.")
-            verify(!Account.isStored("tarvikVerifiedEmail"))
+            verify(!Account.isStored(Defaults.verifiedEmail))
             alert.trigger(alert.buttons[0])
             tryCompare(alert, "visible", false)
             compare(verification.verification.message, "")
@@ -273,7 +276,7 @@ Item {
             verification.verification.code = "8806"
             verification.verification.press()
             compare(verification.verification.message, "E-mail подтверждён и добавлен в профиль.")
-            verify(!Account.isStored("tarvikTwoFactorEnabled"))
+            verify(!Account.isStored(Defaults.twoFactorEnabled))
             verification.verification.clearMessage()
             stack.pop()
             tryCompare(stack, "busy", false)

@@ -89,7 +89,7 @@ Item {
             compare(visibleChildren(view, "serviceGroup").map(group => visibleChildren(group, "serviceDivider").length), [0, 0])
         }
 
-        // A row opens what the router picks for its title (every title: tst_serviceshub).
+        // A row opens what the router picks for its id (every row: tst_serviceshub).
         function test_rowOpensItsDestination_data() {
             return ["Мой тариф", "Статистика"].map(title => ({ tag: title, title: title }))
         }
@@ -100,8 +100,9 @@ Item {
             mouseClick(row)
             tryCompare(view, "depth", 2)
             tryCompare(view, "busy", false)
-            // The screen the registry holds for the title, whatever it is now.
-            const expected = createTemporaryObject(Qt.createComponent(Destinations[ServiceDestinationView.entry(data.title)]), root)
+            // The screen the registry holds for the row, whatever it is now.
+            const item = view.hub.primaryItems.concat(view.hub.serviceItems).find(item => item.title === data.title)
+            const expected = createTemporaryObject(Qt.createComponent(Destinations[ServiceRouter.entry(item.id)]), root)
             compare(view.currentItem.title, expected.title)
             verify(view.currentItem.canGoBack)
         }
@@ -119,14 +120,26 @@ Item {
             compare(view.currentItem.shopDestination, Destinations.shop)
         }
 
-        // A title without a screen of its own, letter case included, opens the generic card.
-        function test_otherTitleOpensTheGenericCard() {
+        // A row goes by its id: renamed, it opens the same screen; with an id of no screen of its
+        // own, the generic card.
+        function test_rowsGoByTheirIds_data() {
+            return [
+                { tag: "renamed", id: "myTariff", title: "мой тариф", screen: "TariffManagementView" },
+                { tag: "an id of no screen", id: "antivirus", title: "Мой тариф", screen: "HomeServiceDetailView" },
+            ]
+        }
+        function test_rowsGoByTheirIds(data) {
             const view = makeView()
             const item = view.hub.primaryItems[0]
-            item.title = "мой тариф"
+            item.id = data.id
+            item.title = data.title
             view.currentItem.open(item)
             tryCompare(view, "depth", 2)
-            compare(view.currentItem.title, "мой тариф")
+            tryCompare(view, "busy", false)
+            verify(String(view.currentItem).startsWith(data.screen), String(view.currentItem))
+            if (data.screen !== "HomeServiceDetailView")
+                return
+            compare(view.currentItem.title, data.title)
             compare(view.currentItem.subtitle, "Управление услугой Tarvik")
             compare(view.currentItem.icon, "wifi")
         }

@@ -14,7 +14,7 @@ Item {
         id: viewerComponent
         StoryViewer {
             anchors.fill: parent
-            stories: StoryCatalogue.promotionalStories()
+            stories: StoryCatalog.promotionalStories()
             initialIndex: 0
             Component.onCompleted: controller.clock = StoryClock
         }

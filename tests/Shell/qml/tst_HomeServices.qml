@@ -12,10 +12,10 @@ Item {
     height: 852
 
     readonly property var services: [
-        { title: "24ТВ", subtitle: "Архив и онлайн-кинотеатр", icon: "play.tv.fill" },
-        { title: "Кабельное телевидение", subtitle: "130 цифровых каналов", icon: "tv.fill" },
-        { title: "Статический IP", subtitle: "Постоянный адрес в интернете", icon: "network" },
-        { title: "Антивирус", subtitle: "Защита всех устройств", icon: "checkmark.shield.fill" }
+        { serviceId: ServiceRouter.partnerTv, title: "24ТВ", subtitle: "Архив и онлайн-кинотеатр", icon: "play.tv.fill" },
+        { serviceId: "cableTv", title: "Кабельное телевидение", subtitle: "130 цифровых каналов", icon: "tv.fill" },
+        { serviceId: "staticIp", title: "Статический IP", subtitle: "Постоянный адрес в интернете", icon: "network" },
+        { serviceId: "antivirus", title: "Антивирус", subtitle: "Защита всех устройств", icon: "checkmark.shield.fill" }
     ]
 
     Component {
@@ -90,6 +90,7 @@ Item {
             compare(opened.title, data.title)
             compare(opened.hasOwnProperty("actionPresented"), data.card)
             if (data.card) {
+                compare(opened.serviceId, root.services[data.row].serviceId)
                 compare(opened.subtitle, root.services[data.row].subtitle)
                 compare(opened.icon, root.services[data.row].icon)
             }

@@ -1,7 +1,6 @@
 import QtQuick
 import QtTest
 import Tarvik.Design
-import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
 import "../../../common/qml/finder.js" as Finder

@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import Tarvik.Design
+import Tarvik.Account
 import Tarvik.Services
 import TarvikTest
 import "../../../common/qml/finder.js" as Finder
@@ -92,6 +93,12 @@ Item {
             tryVerify(() => view.selectedPackage === null, 10000)
             run(view.catalogView.webView, "document.getElementById('packet-light').click()")
             tryVerify(() => stack.depth === 2, 10000)
+        }
+
+        // The account's own packages, as the store holds them, come first and show as the screen shows them.
+        function test_accountPackagesComeFirst() {
+            const shown = TVPackageLookup.resolvedPackage("Кинозал", AccountStore.tvPackages)
+            compare([shown.id, shown.title, shown.channelCount, shown.price], ["kino", "Кинозал", "45 каналов", "299 ₽/мес."])
         }
 
         function test_unknownTitleDoesNothing() {

@@ -1,10 +1,10 @@
-#include "tarvikshopcatalogue.h"
+#include "tarvikshopcatalog.h"
 
 #include "tarvikshopcart.h"
 
 #include <QLocale>
 
-QVariantList TarvikShopCatalogue::products()
+QVariantList TarvikShopCatalog::products()
 {
     QVariantList list;
     for (const TarvikShopProduct &product : TarvikShopProduct::catalog())
@@ -12,7 +12,7 @@ QVariantList TarvikShopCatalogue::products()
     return list;
 }
 
-bool TarvikShopCatalogue::sameProducts(const QVariantList &first, const QVariantList &second)
+bool TarvikShopCatalog::sameProducts(const QVariantList &first, const QVariantList &second)
 {
     if (first.size() != second.size())
         return false;
@@ -24,7 +24,7 @@ bool TarvikShopCatalogue::sameProducts(const QVariantList &first, const QVariant
     return true;
 }
 
-QList<TarvikShopProduct> TarvikShopCatalogue::filtered(const QList<TarvikShopProduct> &products, const QString &text)
+QList<TarvikShopProduct> TarvikShopCatalog::filtered(const QList<TarvikShopProduct> &products, const QString &text)
 {
     if (text.isEmpty())
         return products;
@@ -38,7 +38,7 @@ QList<TarvikShopProduct> TarvikShopCatalogue::filtered(const QList<TarvikShopPro
     return found;
 }
 
-QVariantList TarvikShopCatalogue::filtered(const QVariantList &products, const QString &text)
+QVariantList TarvikShopCatalog::filtered(const QVariantList &products, const QString &text)
 {
     QList<TarvikShopProduct> list;
     for (const QVariant &product : products) {
@@ -51,17 +51,17 @@ QVariantList TarvikShopCatalogue::filtered(const QVariantList &products, const Q
     return result;
 }
 
-qint64 TarvikShopCatalogue::totalRubles(const QVariantList &items)
+qint64 TarvikShopCatalog::totalRubles(const QVariantList &items)
 {
     return TarvikShopCart::totalRubles(cartItems(items));
 }
 
-QString TarvikShopCatalogue::formatRubles(qint64 rubles)
+QString TarvikShopCatalog::formatRubles(qint64 rubles)
 {
     return TarvikShopCart::formatRubles(rubles);
 }
 
-QList<TarvikShopCartItem> TarvikShopCatalogue::cartItems(const QVariantList &items)
+QList<TarvikShopCartItem> TarvikShopCatalog::cartItems(const QVariantList &items)
 {
     QList<TarvikShopCartItem> lines;
     for (const QVariant &item : items) {

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The app's own pictures, reached by asset name ("TarvikOfficialLogo", "StoryTV", ...).
-class AssetCatalogue
+class AssetCatalog
 {
 public:
     static bool contains(const QString &name);

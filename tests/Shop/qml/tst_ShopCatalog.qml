@@ -4,7 +4,7 @@ import Tarvik.Platform
 import Tarvik.Shop
 import TarvikTest
 
-// The catalogue screen: search, the cart badge, the add buttons and where its taps lead.
+// The catalog screen: search, the cart badge, the add buttons and where its taps lead.
 Item {
     id: root
     width: 393
@@ -26,7 +26,7 @@ Item {
     }
 
     TestCase {
-        name: "ShopCatalogue"
+        name: "ShopCatalog"
         when: windowShown
 
         property var stack
@@ -154,7 +154,7 @@ Item {
             mouseClick(part("cartButton"))
             tryCompare(stack, "busy", false)
             compare(stack.currentItem.title, "Корзина")
-            // Coming back refreshes the catalogue again.
+            // Coming back refreshes the catalog again.
             refreshSpy.target = shop
             refreshSpy.clear()
             stack.pop()
@@ -177,7 +177,7 @@ Item {
             tryCompare(shop, "isRefreshing", false)
         }
 
-        // A refresh while one waits returns at once; the catalogue is the same afterwards.
+        // A refresh while one waits returns at once; the catalog is the same afterwards.
         function test_refresh() {
             tryCompare(shop, "isRefreshing", false)
             verify(shop.refreshCatalog())
@@ -186,7 +186,7 @@ Item {
             const before = cards()
             verify(shop.refreshCatalog())
             tryCompare(shop, "isRefreshing", false)
-            // The same catalogue keeps the same cards.
+            // The same catalog keeps the same cards.
             compare(cards(), before)
         }
     }

@@ -1,8 +1,8 @@
-#include "storycatalogue.h"
+#include "storycatalog.h"
 
 #include "storycontent.h"
 
-QVariantList StoryCatalogue::promotionalStories()
+QVariantList StoryCatalog::promotionalStories()
 {
     QVariantList stories;
     for (const StoryContent &story : StoryContent::promotional())

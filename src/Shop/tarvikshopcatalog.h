@@ -6,18 +6,18 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-// What the shop's screens compute: the catalogue, its search, and the amount due of an order.
-// Reached from QML as the singleton ShopCatalogue.
-class TarvikShopCatalogue : public QObject
+// What the shop's screens compute: the catalog, its search, and the amount due of an order.
+// Reached from QML as the singleton ShopCatalog.
+class TarvikShopCatalog : public QObject
 {
     Q_OBJECT
-    QML_NAMED_ELEMENT(ShopCatalogue)
+    QML_NAMED_ELEMENT(ShopCatalog)
     QML_SINGLETON
 
 public:
     using QObject::QObject;
 
-    // The products, in catalogue order.
+    // The products, in catalog order.
     Q_INVOKABLE static QVariantList products();
     // Whether two QML lists hold equal products in the same order.
     Q_INVOKABLE static bool sameProducts(const QVariantList &first, const QVariantList &second);

@@ -1,4 +1,4 @@
-#include "assetcatalogue.h"
+#include "assetcatalog.h"
 
 namespace
 {
@@ -26,17 +26,17 @@ const QStringList &assetNames()
 }
 } // namespace
 
-bool AssetCatalogue::contains(const QString &name)
+bool AssetCatalog::contains(const QString &name)
 {
     return assetNames().contains(name);
 }
 
-QStringList AssetCatalogue::names()
+QStringList AssetCatalog::names()
 {
     return assetNames();
 }
 
-QString AssetCatalogue::path(const QString &name)
+QString AssetCatalog::path(const QString &name)
 {
     if (!contains(name))
         return {};

@@ -1,10 +1,10 @@
-#include "symbolcatalogue.h"
+#include "symbolcatalog.h"
 
 #include <QHash>
 
 namespace
 {
-using Decoration = SymbolCatalogue::Decoration;
+using Decoration = SymbolCatalog::Decoration;
 
 struct Entry {
     const char *name;
@@ -128,10 +128,10 @@ constexpr Entry entries[] = {
     {"xmark.circle.fill", 0xe5c9}, // cancel
 };
 
-const QHash<QString, SymbolCatalogue::Glyph> &table()
+const QHash<QString, SymbolCatalog::Glyph> &table()
 {
-    static const QHash<QString, SymbolCatalogue::Glyph> hash = [] {
-        QHash<QString, SymbolCatalogue::Glyph> built;
+    static const QHash<QString, SymbolCatalog::Glyph> hash = [] {
+        QHash<QString, SymbolCatalog::Glyph> built;
         for (const Entry &entry : entries)
             built.insert(QLatin1String(entry.name), {entry.codepoint, entry.decoration});
         return built;
@@ -140,7 +140,7 @@ const QHash<QString, SymbolCatalogue::Glyph> &table()
 }
 } // namespace
 
-std::optional<SymbolCatalogue::Glyph> SymbolCatalogue::glyph(const QString &name)
+std::optional<SymbolCatalog::Glyph> SymbolCatalog::glyph(const QString &name)
 {
     const auto it = table().constFind(name);
     if (it == table().cend())
@@ -148,24 +148,24 @@ std::optional<SymbolCatalogue::Glyph> SymbolCatalogue::glyph(const QString &name
     return *it;
 }
 
-bool SymbolCatalogue::contains(const QString &name)
+bool SymbolCatalog::contains(const QString &name)
 {
     return table().contains(name);
 }
 
-QStringList SymbolCatalogue::names()
+QStringList SymbolCatalog::names()
 {
     QStringList all = table().keys();
     all.sort();
     return all;
 }
 
-QString SymbolCatalogue::fontFamily()
+QString SymbolCatalog::fontFamily()
 {
     return QStringLiteral("Material Icons");
 }
 
-QString SymbolCatalogue::fontFile()
+QString SymbolCatalog::fontFile()
 {
     return QStringLiteral("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
 }

@@ -7,7 +7,7 @@
 
 // The symbol images the screens name, each drawn from a glyph of the Material Icons font,
 // optionally framed the way the name asks (".circle", ".circle.fill", ".slash").
-class SymbolCatalogue
+class SymbolCatalog
 {
 public:
     enum class Decoration {

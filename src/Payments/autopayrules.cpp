@@ -1,11 +1,11 @@
-#include "autopaytexts.h"
+#include "autopayrules.h"
 
 #include "tarvikaccountdata.h"
 
 #include <algorithm>
 #include <charconv>
 
-QString AutopayTexts::cleanedMoney(const QString &text)
+QString AutopayRules::cleanedMoney(const QString &text)
 {
     QString cleaned = text.trimmed();
     if (cleaned.isEmpty() || cleaned == TarvikAccountData::noValue)
@@ -18,7 +18,7 @@ QString AutopayTexts::cleanedMoney(const QString &text)
     return cleaned.trimmed();
 }
 
-QString AutopayTexts::subscriptionAmount(const QString &tariffPrice, const QString &monthlyCharges)
+QString AutopayRules::subscriptionAmount(const QString &tariffPrice, const QString &monthlyCharges)
 {
     if (QString price = cleanedMoney(tariffPrice); price != TarvikAccountData::noValue)
         return price;
@@ -27,7 +27,7 @@ QString AutopayTexts::subscriptionAmount(const QString &tariffPrice, const QStri
     return QStringLiteral("1 000 ₽");
 }
 
-QString AutopayTexts::normalizedPaymentDay(const QString &text)
+QString AutopayRules::normalizedPaymentDay(const QString &text)
 {
     // By code points: a digit outside the Basic Multilingual Plane ("𝟎") is one number character,
     // not two halves that are none.
@@ -49,17 +49,17 @@ QString AutopayTexts::normalizedPaymentDay(const QString &text)
     return QString::number(std::clamp(day, 1LL, 28LL));
 }
 
-QString AutopayTexts::tariffRowValue(const QString &tariffName)
+QString AutopayRules::tariffRowValue(const QString &tariffName)
 {
     return tariffName == TarvikAccountData::noValue ? QStringLiteral("Текущий тариф Tarvik") : tariffName;
 }
 
-QString AutopayTexts::accountRowValue(const QString &accountNumber)
+QString AutopayRules::accountRowValue(const QString &accountNumber)
 {
     return accountNumber == TarvikAccountData::noValue ? QStringLiteral("Не загружен") : accountNumber;
 }
 
-QString AutopayTexts::confirmationMessage(const QString &amount, const QString &paymentDay)
+QString AutopayRules::confirmationMessage(const QString &amount, const QString &paymentDay)
 {
     return QStringLiteral("Заявка принята. Автоплатёж будет пополнять лицевой счёт на ") + amount
         + QStringLiteral(" каждый месяц ") + paymentDay

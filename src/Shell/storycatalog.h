@@ -4,8 +4,8 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-// Hands QML the shell's promotional stories (StoryContent values) as the singleton `StoryCatalogue`.
-class StoryCatalogue : public QObject
+// Hands QML the shell's promotional stories (StoryContent values) as the singleton `StoryCatalog`.
+class StoryCatalog : public QObject
 {
     Q_OBJECT
     QML_ELEMENT

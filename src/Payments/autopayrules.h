@@ -4,10 +4,10 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-// The texts of the autopay screen, made from the account's display texts: the monthly amount,
-// the payment day kept within 1 to 28, the row values and the confirmation. Stateless; reached
-// from QML as the singleton `AutopayTexts`.
-class AutopayTexts : public QObject
+// The rules of the autopay screen and the texts it makes by them, from the account's display
+// texts: the monthly amount, the payment day kept within 1 to 28, the row values and the
+// confirmation. Stateless; reached from QML as the singleton `AutopayRules`.
+class AutopayRules : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
