@@ -8,12 +8,14 @@ class QQuickWindow;
 
 // What Qt Quick 6.4 leaves out of its accessibility interfaces, put back for the app's items:
 // buttons report their disabled and checked states and carry out the press action; text fields
-// offer their text for editing and show only the mask of a password; popups are modal dialogs;
-// the page under an open modal popup (a PageScope) is out of the tree. install() adds the
-// factory that builds these interfaces; main() and the tests call it once. (Web pages follow a
-// screen reader through LazyWebEngine::followScreenReader().)
+// offer their text for editing and show only the mask of a password; labels offer their text;
+// pages are panes; popups are modal dialogs; the page under an open modal popup (a PageScope) is
+// out of the tree. (Web pages follow a screen reader through LazyWebEngine::followScreenReader().)
 namespace AccessibleKit
 {
+// Adds the factory that builds these interfaces, the filter that keeps a password's characters
+// out of every accessibility event, and Return and Enter as keys that press a focused button
+// (ReturnKeyPress). main() and the tests call it once, after the application object is made.
 void install();
 
 // The item's `Accessible` attached object, when it has one (null otherwise; never made here).

@@ -58,6 +58,8 @@ private Q_SLOTS:
 
     void cleanup() { m_root.reset(); }
 
+
+
     void buttonsPressByActionAndReportTheirStates()
     {
         QQuickWindow *window = show(R"(
@@ -214,6 +216,85 @@ private Q_SLOTS:
         password->setProperty("echoMode", 0);
         QVERIFY(!field->state().passwordEdit);
         QCOMPARE(field->text(QAccessible::Value), QStringLiteral("tarvik2026"));
+    }
+
+    // A screen reader moving by word (or reading with word echo) asks for the word at an offset;
+    // over a password's mask Qt's own answer never came back.
+    void passwordIsReadAsItsMaskByEveryBoundary_data()
+    {
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        const QString mask(10, QChar(0x2022));
+        const QString one(1, QChar(0x2022));
+        QTest::newRow("character") << int(QAccessible::CharBoundary) << one << one << one;
+        QTest::newRow("word") << int(QAccessible::WordBoundary) << mask << QString() << QString();
+        QTest::newRow("sentence") << int(QAccessible::SentenceBoundary) << mask << QString() << QString();
+        QTest::newRow("line") << int(QAccessible::LineBoundary) << mask << QString() << QString();
+        QTest::newRow("paragraph") << int(QAccessible::ParagraphBoundary) << mask << QString() << QString();
+        QTest::newRow("whole") << int(QAccessible::NoBoundary) << mask << QString() << QString();
+    }
+
+    void passwordIsReadAsItsMaskByEveryBoundary()
+    {
+        QFETCH(int, boundary);
+        QFETCH(QString, at);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QQuickWindow *window = show(R"(
+            TarvikTextField { width: 393; echoMode: TextInput.Password; placeholderText: "Пароль" })");
+        QVERIFY(window);
+        QAccessibleInterface *field = find(window, QAccessible::EditableText, QStringLiteral("Пароль"));
+        QVERIFY(setText(field, QStringLiteral("tarvik 2026")));
+        QAccessibleTextInterface *text = field->textInterface();
+        QCOMPARE(text->characterCount(), 11);
+        const auto type = QAccessible::TextBoundaryType(boundary);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(3, type, &start, &end), at.size() == 1 ? at : QString(11, QChar(0x2022)));
+        QCOMPARE(end - start, at.size() == 1 ? 1 : 11);
+        QCOMPARE(text->textBeforeOffset(3, type, &start, &end), before);
+        QCOMPARE(text->textAfterOffset(3, type, &start, &end), after);
+    }
+
+    // Labels and headings read their text through the text interface too, by any boundary, and a
+    // text without a word in it answers as well.
+    void labelsAreReadThroughTheTextInterface_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("text") << QStringLiteral("Баланс на сегодня") << 12 << QStringLiteral("сегодня");
+        QTest::newRow("heading") << QStringLiteral("Твои продукты") << 1 << QStringLiteral("Твои");
+        QTest::newRow("no word") << QStringLiteral("— · —") << 2 << QStringLiteral("·");
+    }
+
+    void labelsAreReadThroughTheTextInterface()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, offset);
+        QFETCH(QString, word);
+        QQuickWindow *window = show(R"(
+            property string label
+            Column {
+                StyledText { text: window.label }
+                SectionTitle { width: 393; title: window.label; action: "" }
+            })");
+        QVERIFY(window);
+        m_root->setProperty("label", label);
+        for (const QAccessible::Role role : {QAccessible::StaticText, QAccessible::Heading}) {
+            QAccessibleInterface *node = find(window, role, label);
+            QVERIFY2(node, qPrintable(QString::number(role)));
+            QAccessibleTextInterface *text = node->textInterface();
+            QVERIFY(text);
+            QCOMPARE(text->text(0, text->characterCount()), label);
+            int start = -1;
+            int end = -1;
+            QCOMPARE(text->textAtOffset(offset, QAccessible::WordBoundary, &start, &end), word);
+            QCOMPARE(label.mid(start, end - start), word);
+            QCOMPARE(text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end), label);
+        }
     }
 
     void sheetsAndAlertsAreModalDialogsOverAHiddenPage()
