@@ -1,0 +1,144 @@
+#include "accessiblekit.h"
+#include "accessibletree.h"
+
+#include <QAccessible>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
+
+using namespace AccessibleTree;
+
+namespace
+{
+// What leaves the app for the accessibility bridge: each event's type, and its own text with what
+// the node it is about says at that moment.
+QList<std::pair<QAccessible::Event, QString>> sent;
+
+void record(QAccessibleEvent *event)
+{
+    QString carried;
+    switch (event->type()) {
+    case QAccessible::TextInserted:
+        carried = static_cast<QAccessibleTextInsertEvent *>(event)->textInserted();
+        break;
+    case QAccessible::TextRemoved:
+        carried = static_cast<QAccessibleTextRemoveEvent *>(event)->textRemoved();
+        break;
+    case QAccessible::TextUpdated: {
+        const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+        carried = update->textRemoved() + update->textInserted();
+        break;
+    }
+    case QAccessible::ValueChanged:
+        carried = static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
+        break;
+    default:
+        break;
+    }
+    if (QAccessibleInterface *node = event->accessibleInterface()) {
+        for (const QAccessible::Text type : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+            carried += node->text(type);
+        if (QAccessibleTextInterface *text = node->textInterface())
+            carried += text->text(0, text->characterCount());
+    }
+    sent.append({event->type(), carried});
+}
+} // namespace
+
+// The kit under Qt's real accessibility bridge (on Xvfb, with the accessibility bus up), where Qt
+// Quick sends its events: what the app sends out.
+class AccessibilityEventsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQmlEngine m_engine;
+    std::unique_ptr<QObject> m_root;
+
+    QQuickWindow *show(const QByteArray &body)
+    {
+        QQmlComponent component(&m_engine);
+        component.setData("import QtQuick\nimport Tarvik.Design\nWindow { id: window; width: 393; height: 852; visible: true\n" + body + "\n}",
+                          QUrl(QStringLiteral("qrc:/tst_accessibilityevents.qml")));
+        m_root.reset(component.create());
+        if (!m_root) {
+            qWarning() << component.errors();
+            return nullptr;
+        }
+        auto *window = qobject_cast<QQuickWindow *>(m_root.get());
+        return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        // Installed before the kit's own, the recorder sees what the kit lets through.
+        QAccessible::installUpdateHandler(&record);
+        AccessibleKit::install();
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+    }
+
+    void cleanup()
+    {
+        m_root.reset();
+        sent.clear();
+    }
+
+    void passwordCharactersNeverLeaveTheApp_data()
+    {
+        // Whether Qt reports the edit itself as a text change (it does not for every kind).
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("typed") << QStringLiteral("typed") << false;
+        QTest::newRow("set through the interface") << QStringLiteral("set") << true;
+        QTest::newRow("inserted through the interface") << QStringLiteral("inserted") << false;
+        QTest::newRow("typed, then cleared by the screen") << QStringLiteral("cleared") << true;
+        QTest::newRow("set, then deleted through the interface") << QStringLiteral("deleted") << true;
+    }
+
+    void passwordCharactersNeverLeaveTheApp()
+    {
+        QFETCH(QString, edit);
+        QFETCH(bool, reported);
+        QQuickWindow *window = show(R"(
+            TarvikTextField { objectName: "password"; width: 393; echoMode: TextInput.Password; placeholderText: "Пароль" })");
+        QVERIFY(window);
+        auto *password = m_root->findChild<QQuickItem *>(QStringLiteral("password"));
+        QAccessibleInterface *field = find(window, QAccessible::EditableText, QStringLiteral("Пароль"));
+        QVERIFY(field);
+        const QString secret = QStringLiteral("qwz7815");
+        password->forceActiveFocus();
+        if (edit == QLatin1String("typed") || edit == QLatin1String("cleared")) {
+            for (const QChar character : secret)
+                QTest::keyClick(static_cast<QWindow *>(window), character.toLatin1());
+        } else if (edit == QLatin1String("inserted")) {
+            field->editableTextInterface()->insertText(0, secret);
+        } else {
+            QVERIFY(setText(field, secret));
+        }
+        QCOMPARE(password->property("text").toString(), secret);
+        if (edit == QLatin1String("cleared"))
+            password->setProperty("text", QString());
+        if (edit == QLatin1String("deleted"))
+            field->editableTextInterface()->deleteText(0, int(secret.size()));
+
+        bool masked = false;
+        for (const auto &[type, carried] : std::as_const(sent)) {
+            for (const QChar character : secret)
+                QVERIFY2(!carried.contains(character), qPrintable(carried));
+            masked = masked || (type == QAccessible::TextUpdated && carried.contains(QChar(0x2022)));
+        }
+        // The change itself still reaches a screen reader, as its mask.
+        QCOMPARE(masked, reported);
+    }
+};
+
+QTEST_MAIN(AccessibilityEventsTest)
+#include "tst_accessibilityevents.moc"
