@@ -14,7 +14,7 @@ Item {
         id: tabComponent
         NavigationStack {
             id: tab
-            property int selectedTab: 3
+            property int selectedTab: ShellTab.Support
             anchors.fill: parent
             initialItem: SupportView { tabHost: tab }
         }
@@ -92,7 +92,7 @@ Item {
 
             const tab = makeTab()
             mouseClick(findChild(tab.currentItem, "supportBackButton"))
-            compare(tab.selectedTab, 0)
+            compare(tab.selectedTab, ShellTab.Home)
             compare(tab.depth, 1)
         }
 
