@@ -48,8 +48,8 @@ T.Page {
 
     Presentation.host: canGoBack
     Presentation.onDismissRequested: T.StackView.view.pop(T.StackView.view.get(T.StackView.index - 1))
-    // A page is a pane named by its title; one without a title only holds its content.
-    Accessible.ignored: title.length === 0
+    // A page is a pane. Its title is read once, as the bar's heading, not also as the pane's name.
+    Accessible.name: ""
 
     background: Rectangle {
         color: page.color

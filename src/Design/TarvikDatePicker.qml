@@ -57,7 +57,7 @@ PickerField {
         shownMonth = total - shownYear * 12
     }
 
-    // The cell of a day of the month on show.
+    // The cell of a day of the month on show (null for a day of another month).
     function cell(day) {
         for (let i = 0; i < days.children.length; ++i) {
             if (days.children[i].objectName === "day" + day)
@@ -74,9 +74,7 @@ PickerField {
         focusedDay = to
         shownMonth = to.getMonth()
         shownYear = to.getFullYear()
-        const target = cell(to.getDate())
-        if (target)
-            target.forceActiveFocus(Qt.TabFocusReason)
+        cell(to.getDate()).forceActiveFocus(Qt.TabFocusReason)
     }
 
     value: date.toLocaleDateString(locale, "dd.MM.yyyy")
@@ -132,12 +130,12 @@ PickerField {
         implicitHeight: 24
         locale: picker.locale
         // Letters over the columns; each day says its own date.
-        Accessible.ignored: true
 
         delegate: StyledText {
             required property string shortName
 
             text: shortName.toUpperCase()
+            Accessible.ignored: true
             textStyle: Theme.Caption2
             weight: Font.DemiBold
             color: Theme.tertiaryLabel
@@ -162,8 +160,11 @@ PickerField {
         month: picker.shownMonth
         year: picker.shownYear
         locale: picker.locale
-        // The days are the dialog's own buttons, read in the order of the weeks.
+        // The days are the dialog's own buttons, read in the order of the weeks. The month is one
+        // stop of the Tab order, which goes on to the day the keyboard is on.
         Accessible.ignored: true
+        focusPolicy: Qt.TabFocus
+        onActiveFocusChanged: if (activeFocus && Window.activeFocusItem === grid) picker.cell(picker.focusedDay.getDate()).forceActiveFocus(Qt.TabFocusReason)
 
         Keys.onPressed: event => {
             const offsets = { [Qt.Key_Left]: -1, [Qt.Key_Right]: 1, [Qt.Key_Up]: -7, [Qt.Key_Down]: 7 }
@@ -182,16 +183,12 @@ PickerField {
             readonly property bool selected: inMonth && model.year === picker.date.getFullYear()
                                              && model.month === picker.date.getMonth()
                                              && model.day === picker.date.getDate()
-            // One stop of the Tab order for the whole month: the day the keyboard is on.
-            readonly property bool keyboardDay: inMonth && model.year === picker.focusedDay.getFullYear()
-                                                && model.month === picker.focusedDay.getMonth()
-                                                && model.day === picker.focusedDay.getDate()
 
             objectName: inMonth ? "day" + model.day : ""
             // Days of the neighbouring months keep their cells, so the weekdays line up.
             opacity: inMonth ? 1 : 0
             enabled: allowed
-            focusPolicy: keyboardDay ? Qt.StrongFocus : Qt.NoFocus
+            focusPolicy: Qt.NoFocus
             text: model.day
             Accessible.name: model.day + " " + picker.locale.monthName(model.month) + " " + model.year
             Accessible.selectable: true

@@ -80,6 +80,9 @@ PickerField {
         }
         Keys.onLeftPressed: otherWheel.currentItem.forceActiveFocus(Qt.TabFocusReason)
         Keys.onRightPressed: otherWheel.currentItem.forceActiveFocus(Qt.TabFocusReason)
+        // One stop of the Tab order, which goes on to the value.
+        activeFocusOnTab: true
+        onActiveFocusChanged: if (activeFocus && Window.activeFocusItem === wheel && currentItem) currentItem.forceActiveFocus(Qt.TabFocusReason)
 
         delegate: Component {
             T.AbstractButton {
@@ -89,8 +92,7 @@ PickerField {
 
                 width: ListView.view.width
                 height: wheel.rowHeight
-                // One stop of the Tab order for the wheel: its value.
-                focusPolicy: ListView.isCurrentItem ? Qt.StrongFocus : Qt.NoFocus
+                focusPolicy: Qt.NoFocus
                 text: picker.twoDigits(index)
                 Accessible.name: index + " " + wheel.unitName
                 Accessible.selectable: true

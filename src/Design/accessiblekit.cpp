@@ -47,9 +47,14 @@ QAccessibleInterface *factory(const QString &, QObject *object)
         return new AccessibleDialog(item);
     if (item->inherits("QQuickPage"))
         return new AccessibleItem(item);
-    if (item->inherits("QQuickText") || AccessibleLabel::isLabelRole(AccessibleKit::attached(item)->property("role").toInt()))
+    const int role = AccessibleKit::attached(item)->property("role").toInt();
+    if (item->inherits("QQuickText") || AccessibleLabel::isLabelRole(role))
         return new AccessibleLabel(item);
-    return nullptr;
+    // Qt Quick's own keeps what it does more of: values, and text areas to edit.
+    if (role == QAccessible::Slider || role == QAccessible::SpinBox || role == QAccessible::Dial || role == QAccessible::ScrollBar
+        || role == QAccessible::ProgressBar || item->inherits("QQuickTextEdit"))
+        return nullptr;
+    return new AccessibleItem(item);
 }
 
 QAccessible::UpdateHandler previousHandler = nullptr;
@@ -156,8 +161,11 @@ void expose(QQuickItem *item)
 
 bool isExposed(const QQuickItem *item)
 {
+    // Qt gives every control an `Accessible`; one with neither a role nor a name (a card, a frame)
+    // only holds what is in it.
     const QObject *accessible = attached(item);
-    return accessible && !accessible->property("ignored").toBool();
+    return accessible && !accessible->property("ignored").toBool()
+        && (accessible->property("role").toInt() != QAccessible::NoRole || !accessible->property("name").toString().isEmpty());
 }
 
 QList<QQuickItem *> exposedChildren(const QQuickItem *item)

@@ -22,7 +22,8 @@ void install();
 QObject *attached(const QObject *object);
 // Gives an item made by QML an `Accessible` attached object, which puts it in the tree.
 void expose(QQuickItem *item);
-// Seen by assistive technology: the item has an `Accessible` attached object and is not ignored.
+// Seen by assistive technology: the item has an `Accessible` attached object, is not ignored, and
+// has a role or a name.
 bool isExposed(const QQuickItem *item);
 // The exposed items under `item`, looking through the ones that are not, in stacking order.
 QList<QQuickItem *> exposedChildren(const QQuickItem *item);

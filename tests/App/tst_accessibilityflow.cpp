@@ -96,6 +96,56 @@ private Q_SLOTS:
         QVERIFY(!password->text(QAccessible::Value).contains(m_fixture->site->password()));
         QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Войти"))));
         QTRY_VERIFY_WITH_TIMEOUT(m_appWindow.app->signedIn(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(node(QAccessible::Heading, QStringLiteral("Твои продукты")), 10000);
+    }
+
+
+    void probe()
+    {
+        std::function<void(QAccessibleInterface*, int)> dump = [&](QAccessibleInterface *n, int depth) {
+            if (n->state().invisible) return;
+            qDebug().noquote() << QString(depth * 2, ' ') << n->role() << n->text(QAccessible::Name) << "|" << n->text(QAccessible::Description) << (n->state().focused ? "FOCUSED" : "") << (n->object() ? n->object()->metaObject()->className() : "");
+            for (int i = 0; i < n->childCount(); ++i) dump(n->child(i), depth + 1);
+        };
+        const auto focused = [&](const char *when) {
+            QTest::qWait(900);
+            QAccessibleInterface *last = nullptr;
+            visit(tree(m_window), [&](QAccessibleInterface *n) { if (!n->state().invisible && n->state().focused) last = n; });
+            QQuickItem *item = m_window->activeFocusItem();
+            qDebug().noquote() << "FOCUS after" << when << ":" << (last ? QString("%1 '%2'").arg(last->role()).arg(last->text(QAccessible::Name)) : "none") << (item ? item->metaObject()->className() : "null");
+        };
+        focused("start");
+        press(node(QAccessible::Button, QStringLiteral("Статистика"))); focused("push Статистика");
+        press(node(QAccessible::Button, QStringLiteral("Назад"))); focused("back");
+        press(node(QAccessible::PageTab, QStringLiteral("Оплата"))); focused("tab Оплата");
+        press(node(QAccessible::Button, QStringLiteral("Заявления"))); focused("push Заявления");
+        dump(tree(m_window), 0);
+        press(node(QAccessible::Button, QStringLiteral("Назад"))); focused("back");
+        press(node(QAccessible::Button, QStringLiteral("Пополнить баланс"))); focused("top-up sheet");
+        dump(tree(m_window), 0);
+        QTest::keyClick(m_window, Qt::Key_Escape); focused("escape sheet");
+        press(node(QAccessible::PageTab, QStringLiteral("Сервисы"))); focused("tab Сервисы");
+        press(node(QAccessible::Button, QStringLiteral("Добровольная блокировка"))); focused("push блокировка");
+        QAccessibleInterface *start = shown(m_window, [](QAccessibleInterface *n) { return n->role() == QAccessible::Button && n->text(QAccessible::Name).startsWith("Начало"); }).value(0);
+        press(start); focused("date picker open");
+        dump(tree(m_window), 0);
+        QTest::keyClick(m_window, Qt::Key_Right); focused("right");
+        QTest::keyClick(m_window, Qt::Key_Down); focused("down");
+        QTest::keyClick(m_window, Qt::Key_Return); focused("return");
+        dump(tree(m_window), 0);
+        press(node(QAccessible::Button, QStringLiteral("ЗАБЛОКИРОВАТЬ"))); QTest::qWait(1500); focused("send");
+        dump(tree(m_window), 0);
+        press(node(QAccessible::Button, QStringLiteral("Понятно"))); focused("confirmation closed");
+        press(node(QAccessible::PageTab, QStringLiteral("Поддержка"))); focused("tab Поддержка");
+        press(node(QAccessible::Button, QStringLiteral("Нет интернета"))); focused("quick topic");
+        QTest::qWait(3000); focused("answer");
+        dump(tree(m_window), 0);
+        press(node(QAccessible::PageTab, QStringLiteral("Главная"))); focused("tab Главная");
+        press(node(QAccessible::Button, QStringLiteral("Привет, Смирнова 👋"))); focused("profile");
+        press(node(QAccessible::Button, QStringLiteral("Выйти из приложения"))); focused("sign-out alert");
+        dump(tree(m_window), 0);
+        press(node(QAccessible::Button, QStringLiteral("Выйти"))); QTest::qWait(2000); focused("signed out");
+        dump(tree(m_window), 0);
     }
 
     void balancePaymentsAndProfileAreRead()
