@@ -27,6 +27,7 @@ T.Popup {
     onAboutToShow: {
         returnFocus = parent && parent.Window.window ? parent.Window.window.activeFocusItem : null
         returnHeading = ScreenReader.screenHeading(returnFocus)
+        placingFocus = true
     }
     onClosed: {
         const back = returnFocus && returnFocus.visible && returnFocus.enabled ? returnFocus : returnHeading
@@ -51,17 +52,29 @@ T.Popup {
         property: "description"
         value: popup.message
     }
-    // Qt gives the focus to the popup itself as it opens (and again when a popup over it closes):
-    // it goes on to `initialFocus`, or is reported, so that the dialog is read out. (Qt reports no
-    // focus of a popup of its own.)
+    // Qt gives the focus to the popup as it opens (to what had it inside, the time before), and
+    // again when a popup over it closes. Opening, it goes on to `initialFocus`, or to the dialog
+    // itself, which is then read out (Qt reports no focus of a popup of its own).
+    property bool placingFocus: false
     Connections {
         target: popup.contentItem.parent
 
         function onActiveFocusChanged() {
             const dialog = popup.contentItem.parent
-            if (!dialog.activeFocus || dialog.Window.window.activeFocusItem !== dialog)
+            if (!dialog.activeFocus)
                 return
-            ScreenReader.announce(popup.initialFocus && popup.initialFocus.visible ? popup.initialFocus : dialog)
+            const focused = dialog.Window.activeFocusItem
+            if (popup.placingFocus) {
+                popup.placingFocus = false
+                if (popup.initialFocus && popup.initialFocus.visible) {
+                    ScreenReader.announce(popup.initialFocus)
+                    return
+                }
+                if (focused !== dialog)
+                    focused.focus = false
+            }
+            if (dialog.Window.activeFocusItem === dialog)
+                ScreenReader.announce(dialog)
         }
     }
 }

@@ -297,6 +297,181 @@ private Q_SLOTS:
         }
     }
 
+    // Desktop users of a screen reader press Return: it presses what has the focus, as Space does,
+    // and a field keeps its own Return.
+    void returnAndEnterPressTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("presses");
+        QTest::newRow("button, Return") << QStringLiteral("Войти") << int(Qt::Key_Return) << 1;
+        QTest::newRow("button, Enter") << QStringLiteral("Войти") << int(Qt::Key_Enter) << 1;
+        QTest::newRow("row") << QStringLiteral("Тарифы") << int(Qt::Key_Return) << 10;
+        QTest::newRow("tab") << QStringLiteral("Оплата") << int(Qt::Key_Return) << 100;
+        QTest::newRow("segment") << QStringLiteral("Неделя") << int(Qt::Key_Enter) << 1000;
+        QTest::newRow("disabled button") << QStringLiteral("Отправить") << int(Qt::Key_Return) << 0;
+        QTest::newRow("field") << QStringLiteral("Сумма") << int(Qt::Key_Return) << 10000;
+    }
+
+    void returnAndEnterPressTheFocusedButton()
+    {
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        QFETCH(int, presses);
+        QQuickWindow *window = show(R"(
+            property int presses: 0
+            Column {
+                TarvikButton { text: "Войти"; onClicked: window.presses += 1 }
+                TarvikButton {
+                    text: "Тарифы"; onClicked: window.presses += 10
+                    contentItem: ServiceRow { icon: "wifi"; title: "Тарифы"; subtitle: "Сменить тариф" }
+                }
+                T.TabButton { text: "Оплата"; onClicked: window.presses += 100 }
+                SegmentedPicker { width: 300; model: ["День", "Неделя"]; label: "Период"; onActivated: window.presses += 1000 }
+                TarvikButton { text: "Отправить"; enabled: false; onClicked: window.presses += 1 }
+                TarvikTextField { width: 393; placeholderText: "Сумма"; onAccepted: window.presses += 10000 }
+            })");
+        QVERIFY(window);
+        const QList<QAccessibleInterface *> nodes = shown(window, [&](QAccessibleInterface *node) { return node->text(QAccessible::Name) == focused; });
+        QCOMPARE(nodes.size(), 1);
+        qobject_cast<QQuickItem *>(nodes.constFirst()->object())->forceActiveFocus(Qt::TabFocusReason);
+        QTest::keyClick(static_cast<QWindow *>(window), Qt::Key(key));
+        QCOMPARE(m_root->property("presses").toInt(), presses);
+    }
+
+    // The focus comes back to what opened a popup when it closes, however it closes; a stacked
+    // sheet gives it back inside the sheet beneath.
+    void popupsGiveTheFocusBackToWhatOpenedThem_data()
+    {
+        QTest::addColumn<QString>("popup");
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("sheet, closed from inside") << QStringLiteral("sheet") << QStringLiteral("openSheet") << false;
+        QTest::newRow("sheet, Escape") << QStringLiteral("sheet") << QStringLiteral("openSheet") << true;
+        QTest::newRow("alert") << QStringLiteral("alert") << QStringLiteral("openAlert") << false;
+        QTest::newRow("picker, Escape") << QStringLiteral("calendarPopup") << QStringLiteral("dateButton") << true;
+        QTest::newRow("sheet over a sheet") << QStringLiteral("stacked") << QStringLiteral("openStacked") << true;
+    }
+
+    void popupsGiveTheFocusBackToWhatOpenedThem()
+    {
+        QFETCH(QString, popup);
+        QFETCH(QString, opener);
+        QFETCH(bool, escape);
+        QQuickWindow *window = show(R"(
+            PageScope {
+                anchors.fill: parent
+                Column {
+                    TarvikButton { objectName: "openSheet"; text: "Условия"; onClicked: sheet.open() }
+                    TarvikButton { objectName: "openAlert"; text: "Удалить"; onClicked: alert.open() }
+                    TarvikDatePicker { width: 393; label: "Дата" }
+                }
+            }
+            Sheet {
+                id: sheet
+                objectName: "sheet"
+                sourceComponent: Component {
+                    NavigationStack {
+                        initialItem: NavigationPage {
+                            title: "Условия"
+                            trailingItems: [BarButton { objectName: "closeSheet"; text: "Закрыть"; onClicked: Presentation.dismiss() }]
+                            TarvikButton { objectName: "openStacked"; text: "Подробнее"; onClicked: stacked.open() }
+                        }
+                    }
+                }
+                Sheet {
+                    id: stacked
+                    objectName: "stacked"
+                    sourceComponent: Component { NavigationStack { initialItem: NavigationPage { title: "Подробнее" } } }
+                }
+            }
+            Alert { id: alert; objectName: "alert"; title: "Удалить сообщение?" })");
+        QVERIFY(window);
+        auto *popupObject = m_root->findChild<QObject *>(popup);
+        if (popup == QLatin1String("stacked")) {
+            QMetaObject::invokeMethod(m_root->findChild<QObject *>(QStringLiteral("sheet")), "open");
+            QTRY_VERIFY(named(QStringLiteral("openStacked")));
+        }
+        QQuickItem *button = named(opener);
+        button->forceActiveFocus(Qt::TabFocusReason);
+        QTest::keyClick(static_cast<QWindow *>(window), Qt::Key_Space);
+        QTRY_VERIFY(popupObject->property("opened").toBool());
+        QVERIFY(!button->hasActiveFocus());
+        if (escape)
+            QTest::keyClick(static_cast<QWindow *>(window), Qt::Key_Escape);
+        else if (popup == QLatin1String("sheet"))
+            QVERIFY(press(find(window, QAccessible::Button, QStringLiteral("Закрыть"))));
+        else
+            QVERIFY(press(find(window, QAccessible::Button, QStringLiteral("OK"))));
+        QTRY_VERIFY(!popupObject->property("visible").toBool());
+        QTRY_VERIFY(button->hasActiveFocus());
+    }
+
+    // A page that comes on screen gives the focus to its heading: the bar's title, else the first
+    // heading on it; going back gives it to what opened the page.
+    void pagesGiveTheFocusToTheirHeading()
+    {
+        QQuickWindow *window = show(R"(
+            NavigationStack {
+                id: stack
+                objectName: "stack"
+                anchors.fill: parent
+                initialItem: NavigationPage {
+                    navigationBarHidden: true
+                    Column {
+                        TarvikButton { objectName: "search"; text: "Поиск" }
+                        SectionTitle { width: 393; title: "Твои продукты"; action: "" }
+                        TarvikButton { objectName: "opener"; text: "Статистика"; onClicked: stack.push(detail) }
+                    }
+                }
+                Component { id: detail; NavigationPage { title: "Статистика" } }
+            })");
+        QVERIFY(window);
+        const auto focusedName = [window] {
+            QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(window->activeFocusItem());
+            return focused ? focused->role() == QAccessible::Heading ? QStringLiteral("heading ") + focused->text(QAccessible::Name)
+                                                                      : focused->text(QAccessible::Name)
+                           : QString();
+        };
+        QTRY_COMPARE(focusedName(), QStringLiteral("heading Твои продукты"));
+        QVERIFY(press(find(window, QAccessible::Button, QStringLiteral("Статистика"))));
+        QTRY_COMPARE(focusedName(), QStringLiteral("heading Статистика"));
+        QVERIFY(press(find(window, QAccessible::Button, QStringLiteral("Назад"))));
+        QTRY_COMPARE(focusedName(), QStringLiteral("Статистика"));
+        QCOMPARE(window->activeFocusItem(), named(QStringLiteral("opener")));
+    }
+
+    // A picker's card is a dialog named by its field, opened on the chosen value, which reads as
+    // selected; the arrows move through the days.
+    void pickersAreNamedDialogsOnTheChosenValue()
+    {
+        QQuickWindow *window = show(R"(
+            Column {
+                TarvikDatePicker { objectName: "datePicker"; width: 393; label: "Дата начала"; date: new Date(2026, 2, 10) }
+                TarvikTimePicker { objectName: "timePicker"; width: 393; label: "Время"; date: new Date(2026, 2, 10, 14, 5) }
+            })");
+        QVERIFY(window);
+        QVERIFY(press(find(window, QAccessible::Button, QStringLiteral("Дата начала, 10.03.2026"))));
+        QTRY_VERIFY(named(QStringLiteral("datePicker"))->property("calendarOpen").toBool());
+        QAccessibleInterface *dialog = find(window, QAccessible::Dialog, QStringLiteral("Дата начала"));
+        QVERIFY(dialog && dialog->state().modal);
+        QAccessibleInterface *day = find(window, QAccessible::Button, QStringLiteral("10 марта 2026"));
+        QVERIFY(day->state().selected);
+        QVERIFY(day->state().focused);
+        QTest::keyClick(static_cast<QWindow *>(window), Qt::Key_Up);
+        QAccessibleInterface *weekBefore = find(window, QAccessible::Button, QStringLiteral("3 марта 2026"));
+        QVERIFY(weekBefore->state().focused);
+        QVERIFY(!weekBefore->state().selected);
+        QTest::keyClick(static_cast<QWindow *>(window), Qt::Key_Escape);
+        QTRY_VERIFY(!named(QStringLiteral("datePicker"))->property("calendarOpen").toBool());
+
+        QVERIFY(press(find(window, QAccessible::Button, QStringLiteral("Время, 14:05"))));
+        QTRY_VERIFY(named(QStringLiteral("timePicker"))->property("wheelsOpen").toBool());
+        QVERIFY(find(window, QAccessible::Dialog, QStringLiteral("Время")));
+        QAccessibleInterface *hour = find(window, QAccessible::Button, QStringLiteral("14 часов"));
+        QVERIFY(hour->state().selected && hour->state().focused);
+    }
+
     void sheetsAndAlertsAreModalDialogsOverAHiddenPage()
     {
         QQuickWindow *window = show(R"(

@@ -17,8 +17,9 @@ using namespace AccessibleTree;
 namespace
 {
 // What leaves the app for the accessibility bridge: each event's type, and its own text with what
-// the node it is about says at that moment.
+// the node it is about says at that moment (its role too).
 QList<std::pair<QAccessible::Event, QString>> sent;
+QList<QAccessible::Role> sentRoles;
 
 void record(QAccessibleEvent *event)
 {
@@ -41,13 +42,19 @@ void record(QAccessibleEvent *event)
     default:
         break;
     }
-    if (QAccessibleInterface *node = event->accessibleInterface()) {
+    QAccessibleInterface *node = event->accessibleInterface();
+    sentRoles.append(node ? node->role() : QAccessible::NoRole);
+    if (node) {
         for (const QAccessible::Text type : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
             carried += node->text(type);
         if (QAccessibleTextInterface *text = node->textInterface())
             carried += text->text(0, text->characterCount());
     }
     sent.append({event->type(), carried});
+    // On to the bridge, as Qt does without a handler.
+    const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(current);
 }
 } // namespace
 
@@ -89,6 +96,7 @@ private Q_SLOTS:
     {
         m_root.reset();
         sent.clear();
+        sentRoles.clear();
     }
 
     void passwordCharactersNeverLeaveTheApp_data()
@@ -137,6 +145,35 @@ private Q_SLOTS:
         }
         // The change itself still reaches a screen reader, as its mask.
         QCOMPARE(masked, reported);
+    }
+
+    // An answer in the chat is said where the user types: a notification comes into view (what a
+    // screen reader reads out unasked), and the focus stays in the field.
+    void anAnnouncementLeavesTheFocusWhereItIs()
+    {
+        QQuickWindow *window = show(R"(
+            Column {
+                TarvikTextField { objectName: "field"; width: 393; placeholderText: "Сообщение" }
+                Announcement { objectName: "announcement" }
+            })");
+        QVERIFY(window);
+        auto *field = m_root->findChild<QQuickItem *>(QStringLiteral("field"));
+        field->forceActiveFocus();
+        QVERIFY(find(window, QAccessible::EditableText, QStringLiteral("Сообщение")));
+        for (const QString &answer : {QStringLiteral("Спасибо! Заявка передана."), QStringLiteral("Ещё один ответ.")}) {
+            sent.clear();
+            sentRoles.clear();
+            QMetaObject::invokeMethod(m_root->findChild<QQuickItem *>(QStringLiteral("announcement")), "say", Q_ARG(QVariant, answer));
+            qsizetype shownAt = -1;
+            for (qsizetype i = 0; i < sent.size(); ++i) {
+                QVERIFY(sent.at(i).first != QAccessible::Focus);
+                if (sent.at(i).first == QAccessible::ObjectShow && sentRoles.at(i) == QAccessible::Notification)
+                    shownAt = i;
+            }
+            QVERIFY(shownAt >= 0);
+            QCOMPARE(sent.at(shownAt).second, answer);
+            QVERIFY(field->hasActiveFocus());
+        }
     }
 };
 
