@@ -89,3 +89,56 @@ QString AccessibleReadableText::textAfterOffset(int offset, QAccessible::TextBou
         return piece(shown, {length, length}, startOffset, endOffset);
     return piece(shown, pieceAt(shown, pieceAt(shown, offset, boundaryType).second, boundaryType), startOffset, endOffset);
 }
+
+void AccessibleReadableText::selection(int, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = 0;
+}
+
+int AccessibleReadableText::selectionCount() const
+{
+    return 0;
+}
+
+void AccessibleReadableText::addSelection(int, int)
+{
+}
+
+void AccessibleReadableText::removeSelection(int)
+{
+}
+
+void AccessibleReadableText::setSelection(int, int, int)
+{
+}
+
+int AccessibleReadableText::cursorPosition() const
+{
+    return 0;
+}
+
+void AccessibleReadableText::setCursorPosition(int)
+{
+}
+
+QRect AccessibleReadableText::characterRect(int) const
+{
+    return {};
+}
+
+int AccessibleReadableText::offsetAtPoint(const QPoint &) const
+{
+    return -1;
+}
+
+void AccessibleReadableText::scrollToSubstring(int, int)
+{
+}
+
+QString AccessibleReadableText::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    *startOffset = offset;
+    *endOffset = offset;
+    return {};
+}

@@ -157,17 +157,6 @@ int AccessibleTextField::offsetAtPoint(const QPoint &point) const
     return -1;
 }
 
-void AccessibleTextField::scrollToSubstring(int, int)
-{
-}
-
-QString AccessibleTextField::attributes(int offset, int *startOffset, int *endOffset) const
-{
-    *startOffset = offset;
-    *endOffset = offset;
-    return {};
-}
-
 void AccessibleTextField::deleteText(int startOffset, int endOffset)
 {
     if (acceptsEdits())

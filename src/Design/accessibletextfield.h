@@ -28,8 +28,6 @@ public:
     using AccessibleReadableText::text;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
     // QAccessibleEditableTextInterface
     void deleteText(int startOffset, int endOffset) override;

@@ -24,22 +24,7 @@ private:
     QQmlEngine m_engine;
     std::unique_ptr<QObject> m_root;
 
-    // A phone-sized window holding `body`, with the kit imported.
-    QQuickWindow *show(const QByteArray &body)
-    {
-        QQmlComponent component(&m_engine);
-        component.setData("import QtQuick\nimport QtQuick.Templates as T\nimport Tarvik.Design\n"
-                          "Window { id: window; width: 393; height: 852; visible: true\n"
-                              + body + "\n}",
-                          QUrl(QStringLiteral("qrc:/tst_accessibility.qml")));
-        m_root.reset(component.create());
-        if (!m_root) {
-            qWarning() << component.errors();
-            return nullptr;
-        }
-        auto *window = qobject_cast<QQuickWindow *>(m_root.get());
-        return QTest::qWaitForWindowExposed(window) ? window : nullptr;
-    }
+    QQuickWindow *show(const QByteArray &body) { return showKitWindow(m_engine, body, m_root); }
 
     QQuickItem *named(const QString &objectName) const { return m_root->findChild<QQuickItem *>(objectName); }
 

@@ -68,19 +68,7 @@ private:
     QQmlEngine m_engine;
     std::unique_ptr<QObject> m_root;
 
-    QQuickWindow *show(const QByteArray &body)
-    {
-        QQmlComponent component(&m_engine);
-        component.setData("import QtQuick\nimport Tarvik.Design\nWindow { id: window; width: 393; height: 852; visible: true\n" + body + "\n}",
-                          QUrl(QStringLiteral("qrc:/tst_accessibilityevents.qml")));
-        m_root.reset(component.create());
-        if (!m_root) {
-            qWarning() << component.errors();
-            return nullptr;
-        }
-        auto *window = qobject_cast<QQuickWindow *>(m_root.get());
-        return QTest::qWaitForWindowExposed(window) ? window : nullptr;
-    }
+    QQuickWindow *show(const QByteArray &body) { return showKitWindow(m_engine, body, m_root); }
 
 private Q_SLOTS:
     void initTestCase()
