@@ -20,7 +20,7 @@ T.Page {
     property list<Item> trailingItems
     property bool navigationBarHidden: false
     property bool backButtonHidden: false
-    property Item heading: header && header.visible && title.length > 0 ? header.titleItem : null
+    property Item heading: bar.visible && title.length > 0 ? bar.titleItem : null
     readonly property bool canGoBack: T.StackView.index > 0
     // What had the focus when a pushed page covered this one.
     property Item returnFocus: null
@@ -56,6 +56,8 @@ T.Page {
     }
 
     header: NavigationBar {
+        id: bar
+
         visible: !page.navigationBarHidden
         title: page.title
         showsBackButton: page.canGoBack && !page.backButtonHidden

@@ -53,7 +53,7 @@ PickerField {
 
         required property int valueCount
         required property string unitName
-        required property Item otherWheel
+        required property ListView otherWheel
         readonly property real rowHeight: 36
 
         signal chosen()
