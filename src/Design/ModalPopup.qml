@@ -17,15 +17,19 @@ T.Popup {
     property string title
     property string message
     property Item initialFocus: null
+
+    // Internal state.
     // What had the focus when it opened, and the heading of its screen.
     property Item returnFocus: null
     property Item returnHeading: null
+    // From opening until the focus has been placed in it.
+    property bool placingFocus: false
 
     onPresentedChanged: presented ? open() : close()
     Component.onCompleted: if (presented) open()
 
     onAboutToShow: {
-        returnFocus = parent && parent.Window.window ? parent.Window.window.activeFocusItem : null
+        returnFocus = parent ? parent.Window.activeFocusItem : null
         returnHeading = ScreenReader.screenHeading(returnFocus)
         placingFocus = true
     }
@@ -55,7 +59,6 @@ T.Popup {
     // Qt gives the focus to the popup as it opens (to what had it inside, the time before), and
     // again when a popup over it closes. Opening, it goes on to `initialFocus`, or to the dialog
     // itself, which is then read out (Qt reports no focus of a popup of its own).
-    property bool placingFocus: false
     Connections {
         target: popup.contentItem.parent
 
