@@ -7,6 +7,9 @@
 QString AccessibleReadableText::text(int startOffset, int endOffset) const
 {
     const QString shown = readableText();
+    // An end of -1 is the end of the text, as AT-SPI has it.
+    if (endOffset < 0)
+        endOffset = int(shown.size());
     startOffset = std::clamp(startOffset, 0, int(shown.size()));
     endOffset = std::clamp(endOffset, startOffset, int(shown.size()));
     return shown.mid(startOffset, endOffset - startOffset);
