@@ -40,15 +40,32 @@ void ScreenReader::announce(QQuickItem *item)
     QAccessible::updateAccessibility(&focus);
 }
 
-QQuickItem *ScreenReader::firstHeading(QQuickItem *scope)
+namespace
+{
+// Whether some of `item` shows: inside its window and every clipping item around it.
+bool inView(const QQuickItem *item)
+{
+    const QQuickWindow *window = item->window();
+    QRectF shown = item->mapRectToScene(item->boundingRect());
+    if (window)
+        shown &= QRectF(QPointF(), window->size());
+    for (const QQuickItem *around = item->parentItem(); around && !shown.isEmpty(); around = around->parentItem()) {
+        if (around->clip())
+            shown &= around->mapRectToScene(around->boundingRect());
+    }
+    return !shown.isEmpty();
+}
+} // namespace
+
+QQuickItem *ScreenReader::firstHeading(QQuickItem *scope, bool inViewOnly)
 {
     for (QQuickItem *item : AccessibleKit::exposedChildren(scope)) {
         if (!item->isVisible())
             continue;
         const QObject *accessible = AccessibleKit::attached(item);
-        if (accessible->property("role").toInt() == QAccessible::Heading)
+        if (accessible->property("role").toInt() == QAccessible::Heading && (!inViewOnly || inView(item)))
             return item;
-        if (QQuickItem *inner = firstHeading(item))
+        if (QQuickItem *inner = firstHeading(item, inViewOnly))
             return inner;
     }
     return nullptr;
@@ -62,7 +79,10 @@ QQuickItem *ScreenReader::screenHeading(QQuickItem *item)
     if (!page)
         return nullptr;
     auto *heading = page->property("heading").value<QQuickItem *>();
-    return heading && heading->isVisible() ? heading : firstHeading(page);
+    if (heading && heading->isVisible())
+        return heading;
+    QQuickItem *shown = firstHeading(page, true);
+    return shown ? shown : firstHeading(page, false);
 }
 
 void ScreenReader::enterScreen(QQuickItem *screen, QQuickItem *preferred)

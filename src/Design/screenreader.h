@@ -35,7 +35,9 @@ public:
     // was quicker).
     Q_INVOKABLE static void enterScreen(QQuickItem *screen, QQuickItem *preferred);
     // What a screen reader starts from on the screen (the NavigationPage) that holds `item`: the
-    // page's `heading` when it has one shown, else the first heading shown on it; null if none.
+    // page's `heading` when it has one shown, else the first heading in view on it (so that the
+    // focus does not scroll the page away from where the user left it), else its first heading;
+    // null if none.
     Q_INVOKABLE static QQuickItem *screenHeading(QQuickItem *item);
 
 Q_SIGNALS:
@@ -43,7 +45,7 @@ Q_SIGNALS:
 
 private:
     void accessibilityActiveChanged(bool active) override;
-    static QQuickItem *firstHeading(QQuickItem *scope);
+    static QQuickItem *firstHeading(QQuickItem *scope, bool inViewOnly);
 
     bool m_active = false;
 };

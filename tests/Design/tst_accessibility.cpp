@@ -426,6 +426,40 @@ private Q_SLOTS:
         QCOMPARE(window->activeFocusItem(), named(QStringLiteral("opener")));
     }
 
+    // A screen shown again (its tab chosen) gives the focus to the first heading in view: a page
+    // scrolled down stays where the user left it.
+    void aScreenShownAgainKeepsItsPlace()
+    {
+        QQuickWindow *window = show(R"(
+            FocusScroller {}
+            TarvikButton { objectName: "tab"; y: 800; text: "Главная" }
+            NavigationStack {
+                objectName: "stack"
+                width: 393; height: 780
+                initialItem: NavigationPage {
+                    navigationBarHidden: true
+                    Flickable {
+                        objectName: "scroller"
+                        anchors.fill: parent
+                        clip: true
+                        contentHeight: 3000
+                        SectionTitle { width: 393; title: "Твои продукты"; action: "" }
+                        SectionTitle { y: 1500; width: 393; title: "Быстро"; action: "" }
+                    }
+                }
+            })");
+        QVERIFY(window);
+        QQuickItem *stack = named(QStringLiteral("stack"));
+        QQuickItem *scroller = named(QStringLiteral("scroller"));
+        QTRY_VERIFY(find(window, QAccessible::Heading, QStringLiteral("Твои продукты"))->state().focused);
+        scroller->setProperty("contentY", 1400);
+        stack->setVisible(false);
+        named(QStringLiteral("tab"))->forceActiveFocus(Qt::MouseFocusReason);
+        stack->setVisible(true);
+        QTRY_VERIFY(find(window, QAccessible::Heading, QStringLiteral("Быстро"))->state().focused);
+        QCOMPARE(scroller->property("contentY").toReal(), 1400);
+    }
+
     // A picker's card is a dialog named by its field, opened on the chosen value, which reads as
     // selected; the arrows move through the days.
     void pickersAreNamedDialogsOnTheChosenValue()
