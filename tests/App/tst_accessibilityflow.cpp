@@ -49,18 +49,11 @@ private:
 
     static QString roleName(QAccessible::Role role)
     {
-        switch (role) {
-        case QAccessible::Heading:
-            return QStringLiteral("heading");
-        case QAccessible::Button:
-            return QStringLiteral("button");
-        case QAccessible::EditableText:
-            return QStringLiteral("field");
-        case QAccessible::Dialog:
-            return QStringLiteral("dialog");
-        default:
-            return QString::number(role, 16);
-        }
+        static const QHash<int, QString> names{{QAccessible::Heading, QStringLiteral("heading")},
+                                               {QAccessible::Button, QStringLiteral("button")},
+                                               {QAccessible::EditableText, QStringLiteral("field")},
+                                               {QAccessible::Dialog, QStringLiteral("dialog")}};
+        return names.value(role, QString::number(role, 16));
     }
 
     // The headings shown that have no name (there should be none).
