@@ -13,16 +13,19 @@ function(tarvik_warnings target)
     endif()
 endfunction()
 
-# tarvik_add_test(<name> SOURCES ... LIBS ... [ENV ...] [SESSION_BUS] [KEYRING] [TIMEOUT s])
+# tarvik_add_test(<name> SOURCES ... LIBS ... [ENV ...] [SESSION_BUS] [KEYRING] [ACCESSIBILITY_BUS] [TIMEOUT s])
 #   SESSION_BUS: run inside a private dbus-run-session.
 #   KEYRING:     additionally start an unlocked gnome-keyring (Secret Service) in that session.
+#   ACCESSIBILITY_BUS: run on Xvfb with Qt's accessibility bridge on, as under a screen reader.
 function(tarvik_add_test name)
-    cmake_parse_arguments(T "SESSION_BUS;KEYRING" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+    cmake_parse_arguments(T "SESSION_BUS;KEYRING;ACCESSIBILITY_BUS" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
     tarvik_warnings(${name})
     set(command $<TARGET_FILE:${name}>)
-    if(T_KEYRING)
+    if(T_ACCESSIBILITY_BUS)
+        set(command ${CMAKE_SOURCE_DIR}/scripts/with-accessibility-bus.sh ${command})
+    elseif(T_KEYRING)
         set(command ${CMAKE_SOURCE_DIR}/scripts/with-session-bus.sh --keyring ${command})
     elseif(T_SESSION_BUS)
         set(command ${CMAKE_SOURCE_DIR}/scripts/with-session-bus.sh ${command})

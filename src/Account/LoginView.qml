@@ -46,6 +46,9 @@ Item {
         forgotPasswordPresented = true
     }
 
+    // The screen has no heading: its first field says where the user is.
+    Component.onCompleted: Qt.callLater(() => ScreenReader.enterScreen(view, loginField))
+
     Connections {
         target: AccountStore
         enabled: view.awaitingSignIn

@@ -5,15 +5,13 @@ import Tarvik.Design
 
 // The platform's alert: a centred card with a bold title, a message and its buttons (two side
 // by side, the cancel one first; three or more stacked, the cancel one last). Any button closes
-// it and then triggers; every way of closing ends in closed().
+// it and then triggers; every way of closing ends in closed(). Assistive technology reads it as a
+// modal dialog named by the title and described by the message.
 //   title, message: string; buttons: list<AlertButton> (none gives one "OK")
 //   presented: bool, driven like Sheet.presented; open(), close(); opened(), closed()
-T.Popup {
+ModalPopup {
     id: alert
 
-    property bool presented: false
-    property string title
-    property string message
     property list<AlertButton> buttons
 
     readonly property var orderedButtons: {
@@ -32,17 +30,10 @@ T.Popup {
             button.triggered()
     }
 
-    onPresentedChanged: presented ? open() : close()
-    Component.onCompleted: if (presented) open()
-
-    parent: T.Overlay.overlay
     anchors.centerIn: parent
     width: 270
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     padding: 0
-    modal: true
-    dim: true
-    focus: true
     closePolicy: T.Popup.NoAutoClose
 
     enter: Transition {
@@ -55,27 +46,6 @@ T.Popup {
 
     T.Overlay.modal: Rectangle {
         color: Theme.withOpacity(Theme.black, 0.2)
-    }
-
-    // The popup's own item is what assistive technology sees: a modal dialog named by the title,
-    // described by the message, read out when it takes the focus on opening.
-    Binding {
-        target: alert.contentItem.parent ? alert.contentItem.parent.Accessible : null
-        property: "name"
-        value: alert.title
-    }
-    Binding {
-        target: alert.contentItem.parent ? alert.contentItem.parent.Accessible : null
-        property: "description"
-        value: alert.message
-    }
-    Connections {
-        target: alert.contentItem.parent
-
-        function onActiveFocusChanged() {
-            if (alert.contentItem.parent.activeFocus)
-                ScreenReader.announce(alert.contentItem.parent)
-        }
     }
 
     // Opaque: nothing of the screen behind may read through the alert's text.
@@ -97,6 +67,8 @@ T.Popup {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
             visible: text.length > 0
+            // The dialog's name already.
+            Accessible.ignored: true
         }
 
         StyledText {
@@ -109,6 +81,8 @@ T.Popup {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
             visible: text.length > 0
+            // The dialog's description already.
+            Accessible.ignored: true
         }
 
         Item { implicitHeight: 19 }

@@ -3,7 +3,8 @@ import QtQuick.Layouts
 import Tarvik.Design
 
 // The confirmation a screen shows once its request has gone through: sparkles, the bold title,
-// the grey message and "Понятно"; "Закрыть" in the bar. Both buttons only close the sheet.
+// the grey message and "Понятно"; "Закрыть" in the bar. Both buttons only close the sheet. The
+// sheet's dialog carries the title and the message as its name and description.
 // Present it as a Sheet's content:
 //   Sheet { presented: root.successPresented; onClosed: root.successPresented = false
 //           sourceComponent: Component { DemoActionSheet { title: "Заявка принята"; message: … } } }
@@ -40,6 +41,7 @@ NavigationStack {
                 textStyle: Theme.Title
                 weight: Font.Bold
                 wrapMode: Text.Wrap
+                Accessible.ignored: true
             }
 
             StyledText {
@@ -47,6 +49,7 @@ NavigationStack {
                 text: root.message
                 color: Theme.secondaryLabel
                 wrapMode: Text.Wrap
+                Accessible.ignored: true
             }
 
             PrimaryGlassButton {

@@ -11,6 +11,9 @@ Item {
     property list<Item> leadingItems
     property list<Item> trailingItems
 
+    // The title, a heading for assistive technology.
+    readonly property alias titleItem: titleText
+
     signal backClicked()
 
     // As on the platform: a title too wide to stand beside the back button's label takes the

@@ -5,9 +5,12 @@ import Tarvik.Design
 // A screen inside a NavigationStack: the inline bar (title, back button, bar items) over its
 // content; `color` (or a replaced `background`) fills the whole page, under the bar too.
 // Presentation.dismiss() from inside a pushed page goes back; from the root page it reaches
-// whatever presents the stack (a sheet).
+// whatever presents the stack (a sheet). Each time it comes on screen (pushed, shown by its tab,
+// with the app's screens) the focus moves to its heading, so that a screen reader starts there;
+// a page a pop uncovers gives the focus back to what had it when it was covered.
 //   title: string; color (Theme.systemBackground); leadingItems, trailingItems: list<Item>
 //   navigationBarHidden: bool; backButtonHidden: bool
+//   heading: Item — where the focus goes; the bar's title by default, else the page's first heading
 //   push(page or component, properties) and pop(): the enclosing stack's, for convenience
 T.Page {
     id: page
@@ -17,7 +20,10 @@ T.Page {
     property list<Item> trailingItems
     property bool navigationBarHidden: false
     property bool backButtonHidden: false
+    property Item heading: bar.visible && title.length > 0 ? bar.titleItem : null
     readonly property bool canGoBack: T.StackView.index > 0
+    // What had the focus when a pushed page covered this one.
+    property Item returnFocus: null
 
     function push(item, properties) {
         return T.StackView.view.push(item, properties ?? {})
@@ -27,16 +33,31 @@ T.Page {
         return T.StackView.view.pop()
     }
 
+    function takeFocus() {
+        if (!visible || T.StackView.status !== T.StackView.Active)
+            return
+        const back = returnFocus
+        returnFocus = null
+        ScreenReader.enterScreen(page, back)
+    }
+
+    // Called later: a page made with its screen is not in its window yet.
+    T.StackView.onActivated: Qt.callLater(page.takeFocus)
+    T.StackView.onDeactivating: returnFocus = Window.activeFocusItem
+    onVisibleChanged: if (visible) Qt.callLater(page.takeFocus)
+
     Presentation.host: canGoBack
     Presentation.onDismissRequested: T.StackView.view.pop(T.StackView.view.get(T.StackView.index - 1))
-    // A page is a tab of its stack named by its title; one without a title only holds its content.
-    Accessible.ignored: title.length === 0
+    // A page is a pane. Its title is read once, as the bar's heading, not also as the pane's name.
+    Accessible.name: ""
 
     background: Rectangle {
         color: page.color
     }
 
     header: NavigationBar {
+        id: bar
+
         visible: !page.navigationBarHidden
         title: page.title
         showsBackButton: page.canGoBack && !page.backButtonHidden

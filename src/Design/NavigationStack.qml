@@ -10,6 +10,9 @@ import Tarvik.Design
 T.StackView {
     id: stack
 
+    // Only its screens are seen: the stack itself shows nothing.
+    Accessible.ignored: true
+
     function popToRoot() {
         return pop(null)
     }

@@ -9,8 +9,8 @@ Sheet {
     id: confirmationSheet
 
     required property ConfirmationSend request
-    required property string title
-    required property string message
+    required title
+    required message
     property bool allowed: true
 
     objectName: "confirmationSheet"

@@ -7,7 +7,7 @@ import "sheetstack.js" as SheetStack
 // each time it opens and destroyed after it closes. It closes by close(), by `presented`
 // turning false, by Presentation.dismiss() from inside the content, by Escape, or by a downward
 // swipe; every way ends in `closed()`, so the presenter resets its flag there. A sheet declared
-// inside another sheet's content stacks over it.
+// inside another sheet's content stacks over it. The focus comes back to what opened it.
 //   presented: bool — drive it from the presenter's flag and reset the flag in onClosed
 //   sourceComponent: Component (the content; wrap it in a NavigationStack for a bar)
 //   color: the sheet's own background (Theme.systemBackground)
@@ -15,13 +15,11 @@ import "sheetstack.js" as SheetStack
 //   title (a confirmation's, or the shown page's of a navigation stack). A content's `message`
 //   describes the dialog.
 //   open(), close(); opened(), closed(); readonly item: the built content
-T.Popup {
+ModalPopup {
     id: sheet
 
-    property bool presented: false
     property Component sourceComponent
     property color color: Theme.systemBackground
-    property string title
     readonly property Item item: loader.item
 
     // Internal state.
@@ -54,8 +52,9 @@ T.Popup {
 
     onDragOffsetChanged: if (swipe.active) lastDrag = dragOffset
 
-    onPresentedChanged: presented ? open() : close()
-    Component.onCompleted: if (presented) open()
+    title: contentTitle(loader.item)
+    message: loader.item && typeof loader.item.message === "string" ? loader.item.message : ""
+
     onAboutToShow: level = SheetStack.place(sheet)
     onClosed: {
         SheetStack.remove(sheet)
@@ -63,16 +62,12 @@ T.Popup {
     }
     Component.onDestruction: SheetStack.remove(sheet)
 
-    parent: T.Overlay.overlay
     x: 0
     y: restY + slide * (parent ? parent.height : 0) + dragOffset
     width: parent ? parent.width : 0
     // It ends above the keyboard's bar while a field is edited.
     height: parent ? parent.height - restY - TextEditing.keyboardHeight : 0
     padding: 0
-    modal: true
-    dim: true
-    focus: true
     closePolicy: T.Popup.CloseOnEscape
 
     enter: Transition {
@@ -90,28 +85,6 @@ T.Popup {
         radius: sheet.cornerRadius
         corners: RoundedCornerShape.TopLeft | RoundedCornerShape.TopRight
         color: sheet.color
-    }
-
-    // The popup's own item is what assistive technology sees of the sheet.
-    Binding {
-        target: sheet.contentItem.parent ? sheet.contentItem.parent.Accessible : null
-        property: "name"
-        value: sheet.title.length > 0 ? sheet.title : sheet.contentTitle(loader.item)
-    }
-    Binding {
-        target: sheet.contentItem.parent ? sheet.contentItem.parent.Accessible : null
-        property: "description"
-        value: loader.item && typeof loader.item.message === "string" ? loader.item.message : ""
-    }
-    // It takes the focus as it opens, and again when a sheet over it closes: a screen reader reads
-    // its name and message then. (Qt reports no focus of a popup itself.)
-    Connections {
-        target: sheet.contentItem.parent
-
-        function onActiveFocusChanged() {
-            if (sheet.contentItem.parent.activeFocus)
-                ScreenReader.announce(sheet.contentItem.parent)
-        }
     }
 
     contentItem: Item {

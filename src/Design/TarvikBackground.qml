@@ -5,7 +5,7 @@ import Tarvik.Platform
 // The animated brand background of the signed-out screens: paper with two blurred glows. A tap
 // that reaches it (place it under the content) moves to the next of three palettes, animated,
 // and plays one light haptic. A scroll view laid over it takes the taps itself: give it a
-// TapHandler that calls cyclePalette().
+// TapHandler that calls cyclePalette(). It is decoration: assistive technology does not see it.
 //   reduceMotion: bool (the desktop's preference) — a short ease-out instead of the spring
 //   paletteIndex: int, read-only in practice (starts at 0); cyclePalette(): what a tap does
 Item {
@@ -28,10 +28,6 @@ Item {
         paletteIndex = next
         Haptics.play(Haptics.ImpactLight)
     }
-
-    Accessible.role: Accessible.Button
-    Accessible.name: "Сменить цвет фона"
-    Accessible.onPressAction: cyclePalette()
 
     Rectangle {
         anchors.fill: parent

@@ -3,11 +3,11 @@ import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
 
-// The app's one date field: `label` at the leading edge and the chosen date ("dd.MM.yyyy") in a
-// grey capsule at the trailing edge; a tap on the capsule opens a month calendar over the window
-// with Russian month and weekday names, Monday first. Picking a day keeps the time of day of
-// `date` and closes the calendar. The picker never changes `date` itself: bind `date` to the
-// form's value and write it back in `onPicked`.
+// The app's one date field: a PickerField showing the chosen date ("dd.MM.yyyy") that opens a
+// month calendar with Russian month and weekday names, Monday first. Picking a day keeps the time
+// of day of `date` and closes the calendar. The focus opens on the chosen day; the arrows move it
+// a day or a week (paging the month), Return or Space picks. The picker never changes `date`
+// itself: bind `date` to the form's value and write it back in `onPicked`.
 //   required label: string
 //   date: the shown date (a JS Date), today by default
 //   minimumDate: a JS Date or null (default); days before its day cannot be picked and the
@@ -17,26 +17,22 @@ import Tarvik.Design
 //   open(), close(): the calendar; readonly calendarOpen: bool
 // Test hooks (objectName): "dateButton", "calendarPopup", "calendarTitle", "previousMonthButton",
 // "nextMonthButton", "monthGrid", "day<N>" for the days of the month on show.
-Rectangle {
+PickerField {
     id: picker
 
-    required property string label
     property date date: new Date()
     property var minimumDate: null
-    readonly property alias calendarOpen: calendar.opened
+    readonly property alias calendarOpen: picker.popupOpen
     readonly property var locale: Qt.locale("ru_RU")
+    // The month on show, which the chevrons change without touching the date, and the day the
+    // keyboard is on.
+    property int shownMonth: 0
+    property int shownYear: 2000
+    property date focusedDay: new Date()
+    readonly property bool atMinimumMonth: !!minimumDate
+        && shownYear * 12 + shownMonth <= minimumDate.getFullYear() * 12 + minimumDate.getMonth()
 
     signal picked(date date)
-
-    function open() {
-        calendar.shownMonth = picker.date.getMonth()
-        calendar.shownYear = picker.date.getFullYear()
-        calendar.open()
-    }
-
-    function close() {
-        calendar.close()
-    }
 
     // Whether the day is before the minimum date's day (time of day does not count).
     function beforeMinimum(year, month, day) {
@@ -51,240 +47,185 @@ Rectangle {
             return
         const chosen = new Date(picker.date.getTime())
         chosen.setFullYear(year, month, day)
-        calendar.close()
+        picker.close()
         picker.picked(chosen)
     }
 
-    implicitWidth: row.implicitWidth + 32
-    implicitHeight: Math.max(54, row.implicitHeight + 16)
-    radius: 18
-    color: Theme.white
+    function step(months) {
+        const total = shownYear * 12 + shownMonth + months
+        shownYear = Math.floor(total / 12)
+        shownMonth = total - shownYear * 12
+    }
+
+    // The cell of a day of the month on show (null for a day of another month).
+    function cell(day) {
+        for (let i = 0; i < days.children.length; ++i) {
+            if (days.children[i].objectName === "day" + day)
+                return days.children[i]
+        }
+        return null
+    }
+
+    // The keyboard's move: to the day `offset` days away, on its month, unless it is too early.
+    function moveFocus(offset) {
+        const to = new Date(focusedDay.getFullYear(), focusedDay.getMonth(), focusedDay.getDate() + offset)
+        if (beforeMinimum(to.getFullYear(), to.getMonth(), to.getDate()))
+            return
+        focusedDay = to
+        shownMonth = to.getMonth()
+        shownYear = to.getFullYear()
+        cell(to.getDate()).forceActiveFocus(Qt.TabFocusReason)
+    }
+
+    value: date.toLocaleDateString(locale, "dd.MM.yyyy")
+    button.objectName: "dateButton"
+    popup.objectName: "calendarPopup"
+    initialFocus: cell(focusedDay.getDate())
+
+    onAboutToOpen: {
+        const min = picker.minimumDate
+        const day = min && picker.date < min ? min : picker.date
+        focusedDay = new Date(day.getFullYear(), day.getMonth(), day.getDate())
+        shownMonth = day.getMonth()
+        shownYear = day.getFullYear()
+    }
 
     RowLayout {
-        id: row
-
-        anchors.fill: parent
-        anchors.leftMargin: 16
-        anchors.rightMargin: 16
-        spacing: 8
+        Layout.fillWidth: true
+        spacing: 4
 
         StyledText {
+            objectName: "calendarTitle"
             Layout.fillWidth: true
-            text: picker.label
-            size: 15
-            weight: Font.DemiBold
-            rounded: true
-            color: Theme.tarInk
+            Layout.leftMargin: 6
+            text: picker.locale.standaloneMonthName(picker.shownMonth) + " " + picker.shownYear + " г."
+            textStyle: Theme.Headline
+            color: Theme.label
             elide: Text.ElideRight
-            Accessible.ignored: true
         }
 
-        TarvikButton {
-            id: dateButton
+        SymbolButton {
+            objectName: "previousMonthButton"
+            symbol: "chevron.left"
+            text: "Предыдущий месяц"
+            weight: Font.DemiBold
+            enabled: !picker.atMinimumMonth
+            opacity: enabled ? 1 : 0.35
+            onClicked: picker.step(-1)
+        }
 
-            objectName: "dateButton"
-            buttonStyle: TarvikButton.Plain
-            text: picker.date.toLocaleDateString(picker.locale, "dd.MM.yyyy")
-            Accessible.name: picker.label + ", " + text
-            onClicked: picker.open()
+        SymbolButton {
+            objectName: "nextMonthButton"
+            symbol: "chevron.right"
+            text: "Следующий месяц"
+            weight: Font.DemiBold
+            onClicked: picker.step(1)
+        }
+    }
 
-            background: Rectangle {
-                implicitHeight: 34
-                radius: 8
-                color: Theme.tertiarySystemFill
-            }
+    T.AbstractDayOfWeekRow {
+        id: weekdays
 
-            contentItem: StyledText {
-                leftPadding: 11
-                rightPadding: 11
-                text: dateButton.text
-                size: 15
-                weight: Font.DemiBold
-                rounded: true
-                color: picker.calendarOpen ? Theme.tarPink : Theme.tarInk
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                opacity: dateButton.down ? 0.45 : 1
-                Accessible.ignored: true
+        Layout.fillWidth: true
+        implicitHeight: 24
+        locale: picker.locale
+        // Letters over the columns; each day says its own date.
+
+        delegate: StyledText {
+            required property string shortName
+
+            text: shortName.toUpperCase()
+            Accessible.ignored: true
+            textStyle: Theme.Caption2
+            weight: Font.DemiBold
+            color: Theme.tertiaryLabel
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
+
+        contentItem: Row {
+            Repeater {
+                model: weekdays.source
+                delegate: weekdays.delegate
             }
         }
     }
 
-    T.Popup {
-        id: calendar
+    T.AbstractMonthGrid {
+        id: grid
 
-        // The month on show, which the chevrons change without touching the date.
-        property int shownMonth: 0
-        property int shownYear: 2000
+        objectName: "monthGrid"
+        Layout.fillWidth: true
+        implicitHeight: 6 * 40
+        month: picker.shownMonth
+        year: picker.shownYear
+        locale: picker.locale
+        // The days are the dialog's own buttons, read in the order of the weeks. The month is one
+        // stop of the Tab order, which goes on to the day the keyboard is on.
+        Accessible.ignored: true
+        focusPolicy: Qt.TabFocus
+        onActiveFocusChanged: if (activeFocus && Window.activeFocusItem === grid) picker.cell(picker.focusedDay.getDate()).forceActiveFocus(Qt.TabFocusReason)
 
-        readonly property bool atMinimumMonth: !!picker.minimumDate
-            && shownYear * 12 + shownMonth <= picker.minimumDate.getFullYear() * 12 + picker.minimumDate.getMonth()
-
-        function step(months) {
-            const total = shownYear * 12 + shownMonth + months
-            shownYear = Math.floor(total / 12)
-            shownMonth = total - shownYear * 12
+        Keys.onPressed: event => {
+            const offsets = { [Qt.Key_Left]: -1, [Qt.Key_Right]: 1, [Qt.Key_Up]: -7, [Qt.Key_Down]: 7 }
+            if (offsets[event.key] === undefined)
+                return
+            picker.moveFocus(offsets[event.key])
+            event.accepted = true
         }
 
-        objectName: "calendarPopup"
-        parent: T.Overlay.overlay
-        anchors.centerIn: parent
-        width: Math.min(340, parent ? parent.width - 32 : 340)
-        implicitHeight: implicitContentHeight + topPadding + bottomPadding
-        modal: true
-        dim: true
-        padding: 14
-        closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
+        delegate: T.AbstractButton {
+            id: day
 
-        T.Overlay.modal: Rectangle {
-            color: Theme.withOpacity(Theme.black, 0.2)
-        }
+            required property var model
+            readonly property bool inMonth: model.month === grid.month
+            readonly property bool allowed: inMonth && !picker.beforeMinimum(model.year, model.month, model.day)
+            readonly property bool selected: inMonth && model.year === picker.date.getFullYear()
+                                             && model.month === picker.date.getMonth()
+                                             && model.day === picker.date.getDate()
 
-        enter: Transition {
-            NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 150 }
-            NumberAnimation { property: "scale"; from: 0.94; to: 1; duration: 150; easing.type: Easing.OutCubic }
-        }
-        exit: Transition {
-            NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 120 }
-        }
+            objectName: inMonth ? "day" + model.day : ""
+            // Days of the neighbouring months keep their cells, so the weekdays line up.
+            opacity: inMonth ? 1 : 0
+            enabled: allowed
+            focusPolicy: Qt.NoFocus
+            text: model.day
+            Accessible.name: model.day + " " + picker.locale.monthName(model.month) + " " + model.year
+            Accessible.selectable: true
+            Accessible.selected: selected
+            onClicked: picker.pick(model.year, model.month, model.day)
 
-        background: Item {
-            SoftRectangle {
-                x: -overhang
-                y: 8 - overhang
-                width: parent.width + 2 * overhang
-                height: parent.height + 2 * overhang
-                radius: 13
-                blur: 18
-                color: Theme.withOpacity(Theme.black, 0.12)
+            background: Rectangle {
+                anchors.centerIn: parent
+                width: Math.min(parent.width, parent.height, 38)
+                height: width
+                radius: width / 2
+                color: day.selected ? Theme.tarPink : day.down ? Theme.tertiarySystemFill : "transparent"
+                border.width: day.activeFocus ? 2 : 0
+                border.color: day.selected ? Theme.tarInk : Theme.tarPink
             }
 
-            Rectangle {
-                anchors.fill: parent
-                radius: 13
-                color: Theme.white
+            contentItem: StyledText {
+                text: day.text
+                size: 19
+                weight: day.selected || day.model.today ? Font.DemiBold : Font.Normal
+                color: day.selected ? Theme.white : !day.allowed ? Theme.tertiaryLabel
+                                                  : day.model.today ? Theme.tarPink : Theme.label
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                Accessible.ignored: true
             }
         }
 
-        contentItem: ColumnLayout {
-            spacing: 8
+        contentItem: Grid {
+            id: days
 
-            RowLayout {
-                Layout.fillWidth: true
-                spacing: 4
+            rows: 6
+            columns: 7
 
-                StyledText {
-                    objectName: "calendarTitle"
-                    Layout.fillWidth: true
-                    Layout.leftMargin: 6
-                    text: picker.locale.standaloneMonthName(calendar.shownMonth) + " " + calendar.shownYear + " г."
-                    textStyle: Theme.Headline
-                    color: Theme.label
-                    elide: Text.ElideRight
-                }
-
-                SymbolButton {
-                    objectName: "previousMonthButton"
-                    symbol: "chevron.left"
-                    text: "Предыдущий месяц"
-                    weight: Font.DemiBold
-                    enabled: !calendar.atMinimumMonth
-                    opacity: enabled ? 1 : 0.35
-                    onClicked: calendar.step(-1)
-                }
-
-                SymbolButton {
-                    objectName: "nextMonthButton"
-                    symbol: "chevron.right"
-                    text: "Следующий месяц"
-                    weight: Font.DemiBold
-                    onClicked: calendar.step(1)
-                }
-            }
-
-            T.AbstractDayOfWeekRow {
-                id: weekdays
-
-                Layout.fillWidth: true
-                implicitHeight: 24
-                locale: picker.locale
-
-                delegate: StyledText {
-                    required property string shortName
-
-                    text: shortName.toUpperCase()
-                    textStyle: Theme.Caption2
-                    weight: Font.DemiBold
-                    color: Theme.tertiaryLabel
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
-
-                contentItem: Row {
-                    Repeater {
-                        model: weekdays.source
-                        delegate: weekdays.delegate
-                    }
-                }
-            }
-
-            T.AbstractMonthGrid {
-                id: grid
-
-                objectName: "monthGrid"
-                Layout.fillWidth: true
-                implicitHeight: 6 * 40
-                month: calendar.shownMonth
-                year: calendar.shownYear
-                locale: picker.locale
-
-                delegate: T.AbstractButton {
-                    id: day
-
-                    required property var model
-                    readonly property bool inMonth: model.month === grid.month
-                    readonly property bool allowed: inMonth && !picker.beforeMinimum(model.year, model.month, model.day)
-                    readonly property bool selected: inMonth && model.year === picker.date.getFullYear()
-                                                     && model.month === picker.date.getMonth()
-                                                     && model.day === picker.date.getDate()
-
-                    objectName: inMonth ? "day" + model.day : ""
-                    // Days of the neighbouring months keep their cells, so the weekdays line up.
-                    opacity: inMonth ? 1 : 0
-                    enabled: allowed
-                    text: model.day
-                    Accessible.name: model.day + " " + picker.locale.monthName(model.month) + " " + model.year
-                    onClicked: picker.pick(model.year, model.month, model.day)
-
-                    background: Rectangle {
-                        anchors.centerIn: parent
-                        width: Math.min(parent.width, parent.height, 38)
-                        height: width
-                        radius: width / 2
-                        color: day.selected ? Theme.tarPink : day.down ? Theme.tertiarySystemFill : "transparent"
-                    }
-
-                    contentItem: StyledText {
-                        text: day.text
-                        size: 19
-                        weight: day.selected || day.model.today ? Font.DemiBold : Font.Normal
-                        color: day.selected ? Theme.white : !day.allowed ? Theme.tertiaryLabel
-                                                          : day.model.today ? Theme.tarPink : Theme.label
-                        horizontalAlignment: Text.AlignHCenter
-                        verticalAlignment: Text.AlignVCenter
-                        Accessible.ignored: true
-                    }
-                }
-
-                contentItem: Grid {
-                    rows: 6
-                    columns: 7
-
-                    Repeater {
-                        model: grid.source
-                        delegate: grid.delegate
-                    }
-                }
+            Repeater {
+                model: grid.source
+                delegate: grid.delegate
             }
         }
     }

@@ -3,39 +3,26 @@ import QtQuick.Layouts
 import QtQuick.Templates as T
 import Tarvik.Design
 
-// The app's one time field, the twin of TarvikDatePicker: `label` at the leading edge and the
-// chosen time ("HH:mm") in a grey capsule at the trailing edge; a tap on the capsule opens two
-// wheels, hours 00-23 and minutes 00-59, over the window, with no limits. Every change of a wheel
-// (a flick that comes to rest or a tap on a value) reports at once; "Готово", Escape or a tap
-// outside closes the wheels. The picker never changes `date` itself: bind `date` to the form's
-// value and write it back in `onPicked`.
+// The app's one time field, the twin of TarvikDatePicker: a PickerField showing the chosen time
+// ("HH:mm") that opens two wheels, hours 00-23 and minutes 00-59, with no limits. Every change of
+// a wheel (a flick that comes to rest, a tap on a value, an arrow key) reports at once; "Готово",
+// Escape or a tap outside closes the wheels. The focus opens on the hour; Up and Down turn the
+// wheel that has it, Left and Right go from one wheel to the other. The picker never changes
+// `date` itself: bind `date` to the form's value and write it back in `onPicked`.
 //   required label: string
 //   date: the shown time (a JS Date; its day is kept), now by default
 //   picked(date): a time was chosen (a new Date: `date`'s day, the chosen hour and minute, 0 s)
 //   open(), close(): the wheels; readonly wheelsOpen: bool
 // Test hooks (objectName): "timeButton", "timePopup", "hourWheel", "minuteWheel", "doneButton";
 // choose(hour, minute) does what turning both wheels does.
-Rectangle {
+PickerField {
     id: picker
 
-    required property string label
     property date date: new Date()
-    readonly property alias wheelsOpen: wheels.opened
+    readonly property alias wheelsOpen: picker.popupOpen
     readonly property var locale: Qt.locale("ru_RU")
 
     signal picked(date date)
-
-    function open() {
-        hourWheel.currentIndex = picker.date.getHours()
-        minuteWheel.currentIndex = picker.date.getMinutes()
-        hourWheel.positionViewAtIndex(hourWheel.currentIndex, ListView.Center)
-        minuteWheel.positionViewAtIndex(minuteWheel.currentIndex, ListView.Center)
-        wheels.open()
-    }
-
-    function close() {
-        wheels.close()
-    }
 
     function choose(hour, minute) {
         const chosen = new Date(picker.date.getTime())
@@ -47,59 +34,17 @@ Rectangle {
         return (value < 10 ? "0" : "") + value
     }
 
-    implicitWidth: row.implicitWidth + 32
-    implicitHeight: Math.max(54, row.implicitHeight + 16)
-    radius: 18
-    color: Theme.white
+    value: date.toLocaleTimeString(locale, "HH:mm")
+    cardWidth: 300
+    button.objectName: "timeButton"
+    popup.objectName: "timePopup"
+    initialFocus: hourWheel.currentItem
 
-    RowLayout {
-        id: row
-
-        anchors.fill: parent
-        anchors.leftMargin: 16
-        anchors.rightMargin: 16
-        spacing: 8
-
-        StyledText {
-            Layout.fillWidth: true
-            text: picker.label
-            size: 15
-            weight: Font.DemiBold
-            rounded: true
-            color: Theme.tarInk
-            elide: Text.ElideRight
-            Accessible.ignored: true
-        }
-
-        TarvikButton {
-            id: timeButton
-
-            objectName: "timeButton"
-            buttonStyle: TarvikButton.Plain
-            text: picker.date.toLocaleTimeString(picker.locale, "HH:mm")
-            Accessible.name: picker.label + ", " + text
-            onClicked: picker.open()
-
-            background: Rectangle {
-                implicitHeight: 34
-                radius: 8
-                color: Theme.tertiarySystemFill
-            }
-
-            contentItem: StyledText {
-                leftPadding: 11
-                rightPadding: 11
-                text: timeButton.text
-                size: 15
-                weight: Font.DemiBold
-                rounded: true
-                color: picker.wheelsOpen ? Theme.tarPink : Theme.tarInk
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                opacity: timeButton.down ? 0.45 : 1
-                Accessible.ignored: true
-            }
-        }
+    onAboutToOpen: {
+        hourWheel.currentIndex = picker.date.getHours()
+        minuteWheel.currentIndex = picker.date.getMinutes()
+        hourWheel.positionViewAtIndex(hourWheel.currentIndex, ListView.Center)
+        minuteWheel.positionViewAtIndex(minuteWheel.currentIndex, ListView.Center)
     }
 
     // One wheel: the value in the middle band is the chosen one.
@@ -108,6 +53,7 @@ Rectangle {
 
         required property int valueCount
         required property string unitName
+        required property ListView otherWheel
         readonly property real rowHeight: 36
 
         signal chosen()
@@ -125,6 +71,18 @@ Rectangle {
         Accessible.role: Accessible.List
         Accessible.name: wheel.unitName
         onMovementEnded: wheel.chosen()
+        // The keyboard turns the wheel (the list's own Up and Down) and the focus stays on the value.
+        onCurrentIndexChanged: {
+            if (!activeFocus || !currentItem)
+                return
+            currentItem.forceActiveFocus(Qt.TabFocusReason)
+            wheel.chosen()
+        }
+        Keys.onLeftPressed: otherWheel.currentItem.forceActiveFocus(Qt.TabFocusReason)
+        Keys.onRightPressed: otherWheel.currentItem.forceActiveFocus(Qt.TabFocusReason)
+        // One stop of the Tab order, which goes on to the value.
+        activeFocusOnTab: true
+        onActiveFocusChanged: if (activeFocus && Window.activeFocusItem === wheel && currentItem) currentItem.forceActiveFocus(Qt.TabFocusReason)
 
         delegate: Component {
             T.AbstractButton {
@@ -134,11 +92,22 @@ Rectangle {
 
                 width: ListView.view.width
                 height: wheel.rowHeight
+                focusPolicy: Qt.NoFocus
                 text: picker.twoDigits(index)
                 Accessible.name: index + " " + wheel.unitName
+                Accessible.selectable: true
+                Accessible.selected: ListView.isCurrentItem
                 onClicked: {
                     wheel.currentIndex = index
                     wheel.chosen()
+                }
+
+                background: Rectangle {
+                    visible: cell.activeFocus
+                    radius: 8
+                    color: "transparent"
+                    border.width: 2
+                    border.color: Theme.tarPink
                 }
 
                 contentItem: StyledText {
@@ -155,127 +124,83 @@ Rectangle {
         }
     }
 
-    T.Popup {
-        id: wheels
+    RowLayout {
+        Layout.fillWidth: true
 
-        objectName: "timePopup"
-        parent: T.Overlay.overlay
-        anchors.centerIn: parent
-        width: Math.min(300, parent ? parent.width - 32 : 300)
-        implicitHeight: implicitContentHeight + topPadding + bottomPadding
-        modal: true
-        dim: true
-        padding: 14
-        closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
-
-        T.Overlay.modal: Rectangle {
-            color: Theme.withOpacity(Theme.black, 0.2)
+        StyledText {
+            Layout.fillWidth: true
+            Layout.leftMargin: 6
+            text: picker.label
+            textStyle: Theme.Headline
+            color: Theme.label
+            elide: Text.ElideRight
+            // The dialog's name already.
+            Accessible.ignored: true
         }
 
-        enter: Transition {
-            NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 150 }
-            NumberAnimation { property: "scale"; from: 0.94; to: 1; duration: 150; easing.type: Easing.OutCubic }
-        }
-        exit: Transition {
-            NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 120 }
-        }
+        TarvikButton {
+            objectName: "doneButton"
+            buttonStyle: TarvikButton.Plain
+            text: "Готово"
+            onClicked: picker.close()
 
-        background: Item {
-            SoftRectangle {
-                x: -overhang
-                y: 8 - overhang
-                width: parent.width + 2 * overhang
-                height: parent.height + 2 * overhang
-                radius: 13
-                blur: 18
-                color: Theme.withOpacity(Theme.black, 0.12)
-            }
-
-            Rectangle {
-                anchors.fill: parent
-                radius: 13
-                color: Theme.white
+            contentItem: StyledText {
+                leftPadding: 8
+                rightPadding: 8
+                text: "Готово"
+                textStyle: Theme.Headline
+                color: Theme.tarPink
+                verticalAlignment: Text.AlignVCenter
+                Accessible.ignored: true
             }
         }
+    }
 
-        contentItem: ColumnLayout {
-            spacing: 8
+    Item {
+        Layout.fillWidth: true
+        implicitHeight: hourWheel.implicitHeight
 
-            RowLayout {
-                Layout.fillWidth: true
+        // The band of the chosen values.
+        Rectangle {
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width
+            height: hourWheel.rowHeight
+            radius: 8
+            color: Theme.tertiarySystemFill
+        }
 
-                StyledText {
-                    Layout.fillWidth: true
-                    Layout.leftMargin: 6
-                    text: picker.label
-                    textStyle: Theme.Headline
-                    color: Theme.label
-                    elide: Text.ElideRight
-                }
+        Row {
+            anchors.horizontalCenter: parent.horizontalCenter
+            height: parent.height
+            spacing: 6
 
-                TarvikButton {
-                    objectName: "doneButton"
-                    buttonStyle: TarvikButton.Plain
-                    text: "Готово"
-                    onClicked: wheels.close()
+            Wheel {
+                id: hourWheel
 
-                    contentItem: StyledText {
-                        leftPadding: 8
-                        rightPadding: 8
-                        text: "Готово"
-                        textStyle: Theme.Headline
-                        color: Theme.tarPink
-                        verticalAlignment: Text.AlignVCenter
-                        Accessible.ignored: true
-                    }
-                }
+                objectName: "hourWheel"
+                valueCount: 24
+                unitName: "часов"
+                otherWheel: minuteWheel
+                onChosen: picker.choose(hourWheel.currentIndex, minuteWheel.currentIndex)
             }
 
-            Item {
-                Layout.fillWidth: true
-                implicitHeight: hourWheel.implicitHeight
+            StyledText {
+                anchors.verticalCenter: parent.verticalCenter
+                text: ":"
+                size: 21
+                weight: Font.DemiBold
+                color: Theme.tarInk
+                Accessible.ignored: true
+            }
 
-                // The band of the chosen values.
-                Rectangle {
-                    anchors.verticalCenter: parent.verticalCenter
-                    width: parent.width
-                    height: hourWheel.rowHeight
-                    radius: 8
-                    color: Theme.tertiarySystemFill
-                }
+            Wheel {
+                id: minuteWheel
 
-                Row {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    height: parent.height
-                    spacing: 6
-
-                    Wheel {
-                        id: hourWheel
-
-                        objectName: "hourWheel"
-                        valueCount: 24
-                        unitName: "часов"
-                        onChosen: picker.choose(hourWheel.currentIndex, minuteWheel.currentIndex)
-                    }
-
-                    StyledText {
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: ":"
-                        size: 21
-                        weight: Font.DemiBold
-                        color: Theme.tarInk
-                        Accessible.ignored: true
-                    }
-
-                    Wheel {
-                        id: minuteWheel
-
-                        objectName: "minuteWheel"
-                        valueCount: 60
-                        unitName: "минут"
-                        onChosen: picker.choose(hourWheel.currentIndex, minuteWheel.currentIndex)
-                    }
-                }
+                objectName: "minuteWheel"
+                valueCount: 60
+                unitName: "минут"
+                otherWheel: hourWheel
+                onChosen: picker.choose(hourWheel.currentIndex, minuteWheel.currentIndex)
             }
         }
     }

@@ -32,7 +32,9 @@ QString AccessibleButton::text(QAccessible::Text type) const
         // subtitle, a value) describes it.
         QStringList shown;
         appendShownNames(item(), &shown);
-        shown.removeAll(text(QAccessible::Name).simplified());
+        // Nor the pieces of its name (a name shown on two lines).
+        const QString name = text(QAccessible::Name).simplified();
+        shown.removeIf([&](const QString &piece) { return name.contains(piece); });
         shown.removeDuplicates();
         return shown.join(QStringLiteral(", "));
     }
@@ -92,8 +94,11 @@ void AccessibleButton::doAction(const QString &actionName)
         AccessibleItem::doAction(actionName);
         return;
     }
-    // As a tap: a checkable button changes its state first (one of an exclusive group only
-    // turns on), then reports the click.
+    // As a tap: a button that takes the focus on a click takes it (what it opens gives it back
+    // there), a checkable one changes its state (one of an exclusive group only turns on), then
+    // it reports the click.
+    if (button->property("focusPolicy").toInt() & Qt::ClickFocus)
+        button->forceActiveFocus(Qt::MouseFocusReason);
     if (button->property("checkable").toBool()) {
         const bool exclusive = button->property("autoExclusive").toBool();
         if (!exclusive || !button->property("checked").toBool()) {

@@ -9,16 +9,15 @@ bool AccessibleDialog::isModal() const
 
 QAccessible::Role AccessibleDialog::role() const
 {
-    const int role = accessibleProperty("role").toInt();
-    if (role != QAccessible::NoRole)
-        return QAccessible::Role(role);
-    // Qt gives the role once accessibility is on, but not to the popups made after that.
+    // Settled here by the popup's kind: Qt gives the role once accessibility is on, but not to the
+    // popups made after that.
     const QObject *popup = item() ? item()->parent() : nullptr;
     if (popup && popup->inherits("QQuickMenu"))
         return QAccessible::PopupMenu;
     if (popup && popup->inherits("QQuickToolTip"))
         return QAccessible::ToolTip;
-    return QAccessible::Dialog;
+    // One that leaves the window to the user (the keyboard's bar) is a bar beside the content.
+    return isModal() ? QAccessible::Dialog : QAccessible::ToolBar;
 }
 
 QAccessible::State AccessibleDialog::state() const

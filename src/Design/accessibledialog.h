@@ -2,8 +2,8 @@
 
 #include "accessibleitem.h"
 
-// A popup (a Sheet, an Alert; a menu is a popup menu): a dialog named by its `Accessible.name`,
-// modal while its popup is, and empty while another modal popup lies over it.
+// A popup: a modal one (a Sheet, an Alert) is a dialog named by its `Accessible.name`, empty while
+// another modal popup lies over it; a menu is a popup menu; one that is not modal is a tool bar.
 class AccessibleDialog : public AccessibleItem
 {
 public:

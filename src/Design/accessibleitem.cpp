@@ -124,6 +124,9 @@ QRect AccessibleItem::rect() const
 QAccessible::Role AccessibleItem::role() const
 {
     const int role = accessibleProperty("role").toInt();
+    // Qt gives every Page the role of a tab; a screen is a pane (the tabs are the tab bar's).
+    if (role == QAccessible::PageTab && m_item && m_item->inherits("QQuickPage"))
+        return QAccessible::Pane;
     return role == QAccessible::NoRole ? QAccessible::Client : QAccessible::Role(role);
 }
 

@@ -2,9 +2,13 @@
 
 #include "accessiblebutton.h"
 #include "accessibledialog.h"
+#include "accessiblelabel.h"
 #include "accessiblepagescope.h"
 #include "accessibletextfield.h"
 #include "pagescope.h"
+#include "returnkeypress.h"
+
+#include <QGuiApplication>
 
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -41,7 +45,71 @@ QAccessibleInterface *factory(const QString &, QObject *object)
         return new AccessibleTextField(item);
     if (item->inherits("QQuickPopupItem"))
         return new AccessibleDialog(item);
-    return nullptr;
+    if (item->inherits("QQuickPage"))
+        return new AccessibleItem(item);
+    const int role = AccessibleKit::attached(item)->property("role").toInt();
+    if (item->inherits("QQuickText") || AccessibleLabel::isLabelRole(role))
+        return new AccessibleLabel(item);
+    // Qt Quick's own keeps what it does more of: values, and text areas to edit.
+    if (role == QAccessible::Slider || role == QAccessible::SpinBox || role == QAccessible::Dial || role == QAccessible::ScrollBar
+        || role == QAccessible::ProgressBar || item->inherits("QQuickTextEdit"))
+        return nullptr;
+    return new AccessibleItem(item);
+}
+
+QAccessible::UpdateHandler previousHandler = nullptr;
+void filterUpdate(QAccessibleEvent *event);
+
+void forwardUpdate(QAccessibleEvent *event)
+{
+    if (previousHandler) {
+        previousHandler(event);
+        return;
+    }
+    // No handler before ours: Qt's own delivery to the platform, which a handler replaces.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&filterUpdate);
+}
+
+// Qt Quick's TextInput reports edits of a password with the characters themselves: they go on
+// with the mask in their place (nothing at all for a field that shows nothing).
+void filterUpdate(QAccessibleEvent *event)
+{
+    QObject *field = event->object();
+    if (!AccessibleTextField::isSecret(field)) {
+        forwardUpdate(event);
+        return;
+    }
+    switch (event->type()) {
+    case QAccessible::TextInserted: {
+        const auto *edit = static_cast<QAccessibleTextInsertEvent *>(event);
+        QAccessibleTextInsertEvent masked(field, edit->changePosition(), AccessibleTextField::masked(field, edit->textInserted()));
+        forwardUpdate(&masked);
+        return;
+    }
+    case QAccessible::TextRemoved: {
+        const auto *edit = static_cast<QAccessibleTextRemoveEvent *>(event);
+        QAccessibleTextRemoveEvent masked(field, edit->changePosition(), AccessibleTextField::masked(field, edit->textRemoved()));
+        forwardUpdate(&masked);
+        return;
+    }
+    case QAccessible::TextUpdated: {
+        const auto *edit = static_cast<QAccessibleTextUpdateEvent *>(event);
+        QAccessibleTextUpdateEvent masked(field, edit->changePosition(), AccessibleTextField::masked(field, edit->textRemoved()),
+                                          AccessibleTextField::masked(field, edit->textInserted()));
+        forwardUpdate(&masked);
+        return;
+    }
+    case QAccessible::ValueChanged: {
+        const auto *change = static_cast<QAccessibleValueChangeEvent *>(event);
+        QAccessibleValueChangeEvent masked(field, AccessibleTextField::masked(field, change->value().toString()));
+        forwardUpdate(&masked);
+        return;
+    }
+    default:
+        forwardUpdate(event);
+    }
 }
 
 void appendExposed(const QQuickItem *item, QList<QQuickItem *> *exposed)
@@ -63,6 +131,8 @@ void install()
     if (installed)
         return;
     QAccessible::installFactory(&factory);
+    previousHandler = QAccessible::installUpdateHandler(&filterUpdate);
+    qGuiApp->installEventFilter(new ReturnKeyPress(qGuiApp));
     installed = true;
 }
 
@@ -91,8 +161,11 @@ void expose(QQuickItem *item)
 
 bool isExposed(const QQuickItem *item)
 {
+    // Qt gives every control an `Accessible`; one with neither a role nor a name (a card, a frame)
+    // only holds what is in it.
     const QObject *accessible = attached(item);
-    return accessible && !accessible->property("ignored").toBool();
+    return accessible && !accessible->property("ignored").toBool()
+        && (accessible->property("role").toInt() != QAccessible::NoRole || !accessible->property("name").toString().isEmpty());
 }
 
 QList<QQuickItem *> exposedChildren(const QQuickItem *item)

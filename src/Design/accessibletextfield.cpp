@@ -10,11 +10,34 @@ namespace
 {
 // TextInput.EchoMode: Normal, NoEcho, Password, PasswordEchoOnEdit.
 constexpr int normalEcho = 0;
+constexpr int noEcho = 1;
 } // namespace
 
-QString AccessibleTextField::shownText() const
+bool AccessibleTextField::isSecret(const QObject *field)
 {
-    return item() ? item()->property("displayText").toString() : QString();
+    return field && field->inherits("QQuickTextInput") && field->property("echoMode").toInt() != normalEcho;
+}
+
+QString AccessibleTextField::masked(const QObject *field, const QString &text)
+{
+    if (field->property("echoMode").toInt() == noEcho)
+        return {};
+    // Made from the length: the shown text can hold the last character typed for a moment.
+    const QString character = field->property("passwordCharacter").toString();
+    return QString(text.size(), character.isEmpty() ? QChar(0x2022) : character.front());
+}
+
+QString AccessibleTextField::readableText() const
+{
+    QQuickItem *field = item();
+    if (!field)
+        return {};
+    return isSecret(field) ? masked(field, field->property("text").toString()) : field->property("displayText").toString();
+}
+
+bool AccessibleTextField::isMask() const
+{
+    return isSecret(item());
 }
 
 bool AccessibleTextField::acceptsEdits() const
@@ -36,7 +59,7 @@ QString AccessibleTextField::text(QAccessible::Text type) const
         return description == text(QAccessible::Name) ? QString() : description;
     }
     case QAccessible::Value:
-        return shownText();
+        return readableText();
     default:
         return AccessibleItem::text(type);
     }
@@ -53,7 +76,7 @@ QAccessible::State AccessibleTextField::state() const
     state.focusable = true;
     state.editable = acceptsEdits();
     state.readOnly = item() && item()->property("readOnly").toBool();
-    state.passwordEdit = item() && item()->property("echoMode").toInt() != normalEcho;
+    state.passwordEdit = isSecret(item());
     return state;
 }
 
@@ -109,16 +132,6 @@ void AccessibleTextField::setCursorPosition(int position)
         item()->setProperty("cursorPosition", position);
 }
 
-QString AccessibleTextField::text(int startOffset, int endOffset) const
-{
-    return shownText().mid(startOffset, endOffset - startOffset);
-}
-
-int AccessibleTextField::characterCount() const
-{
-    return int(shownText().size());
-}
-
 QRect AccessibleTextField::characterRect(int offset) const
 {
     QQuickItem *field = item();
@@ -142,17 +155,6 @@ int AccessibleTextField::offsetAtPoint(const QPoint &point) const
             return offset;
     }
     return -1;
-}
-
-void AccessibleTextField::scrollToSubstring(int, int)
-{
-}
-
-QString AccessibleTextField::attributes(int offset, int *startOffset, int *endOffset) const
-{
-    *startOffset = offset;
-    *endOffset = offset;
-    return {};
 }
 
 void AccessibleTextField::deleteText(int startOffset, int endOffset)

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "accessibleitem.h"
+#include "accessiblereadabletext.h"
 
 // A one-line text field (any Qt Quick TextInput, so every TextField): named by `Accessible.name`,
-// else by its placeholder. Its text is what the field shows, so a password reads as its mask
-// only; the text can be replaced, inserted and deleted through the interface, as typing would
-// (the field's own limits apply and it reports the edit).
-class AccessibleTextField : public AccessibleItem, public QAccessibleTextInterface, public QAccessibleEditableTextInterface
+// else by its placeholder. Its text is what the field shows, so a password reads as a mask as long
+// as its text, by any boundary; the text can be replaced, inserted and deleted through the
+// interface, as typing would (the field's own limits apply and it reports the edit).
+class AccessibleTextField : public AccessibleItem, public AccessibleReadableText, public QAccessibleEditableTextInterface
 {
 public:
     using AccessibleItem::AccessibleItem;
@@ -24,20 +25,24 @@ public:
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
-    QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override;
+    using AccessibleReadableText::text;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
     // QAccessibleEditableTextInterface
     void deleteText(int startOffset, int endOffset) override;
     void insertText(int offset, const QString &text) override;
     void replaceText(int startOffset, int endOffset, const QString &text) override;
 
+    // Whether the field hides what it holds (any echo mode but the normal one).
+    static bool isSecret(const QObject *field);
+    // What a hidden field shows in place of `text`: as many mask characters, or nothing.
+    static QString masked(const QObject *field, const QString &text);
+
+protected:
+    QString readableText() const override;
+    bool isMask() const override;
+
 private:
-    // What the field shows: its text, or the mask of a password.
-    QString shownText() const;
     bool acceptsEdits() const;
 };

@@ -1,16 +1,36 @@
 #include "screenreader.h"
 
-#include <QAccessible>
+#include "accessiblekit.h"
+
 #include <QQuickItem>
+#include <QQuickWindow>
 
 ScreenReader::ScreenReader(QObject *parent)
     : QObject(parent)
+    , m_active(QAccessible::isActive())
 {
+    QAccessible::installActivationObserver(this);
+}
+
+ScreenReader::~ScreenReader()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void ScreenReader::accessibilityActiveChanged(bool active)
+{
+    if (active == m_active)
+        return;
+    m_active = active;
+    Q_EMIT activeChanged();
 }
 
 void ScreenReader::announce(QQuickItem *item)
 {
-    if (!item || !item->isVisible())
+    if (!item || !item->isVisible() || !item->window())
+        return;
+    const QList<QQuickItem *> popups = AccessibleKit::openModalPopups(item->window());
+    if (!popups.isEmpty() && popups.constLast() != item && !popups.constLast()->isAncestorOf(item))
         return;
     if (!item->hasActiveFocus()) {
         item->forceActiveFocus(Qt::OtherFocusReason);
@@ -18,4 +38,58 @@ void ScreenReader::announce(QQuickItem *item)
     }
     QAccessibleEvent focus(item, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
+}
+
+namespace
+{
+// Whether some of `item` shows: inside its window and every clipping item around it.
+bool inView(const QQuickItem *item)
+{
+    const QQuickWindow *window = item->window();
+    QRectF shown = item->mapRectToScene(item->boundingRect());
+    if (window)
+        shown &= QRectF(QPointF(), window->size());
+    for (const QQuickItem *around = item->parentItem(); around && !shown.isEmpty(); around = around->parentItem()) {
+        if (around->clip())
+            shown &= around->mapRectToScene(around->boundingRect());
+    }
+    return !shown.isEmpty();
+}
+} // namespace
+
+QQuickItem *ScreenReader::firstHeading(QQuickItem *scope, bool inViewOnly)
+{
+    for (QQuickItem *item : AccessibleKit::exposedChildren(scope)) {
+        if (!item->isVisible())
+            continue;
+        const QObject *accessible = AccessibleKit::attached(item);
+        if (accessible->property("role").toInt() == QAccessible::Heading && (!inViewOnly || inView(item)))
+            return item;
+        if (QQuickItem *inner = firstHeading(item, inViewOnly))
+            return inner;
+    }
+    return nullptr;
+}
+
+QQuickItem *ScreenReader::screenHeading(QQuickItem *item)
+{
+    QQuickItem *page = item;
+    while (page && (!page->inherits("QQuickPage") || page->inherits("QQuickPopupItem")))
+        page = page->parentItem();
+    if (!page)
+        return nullptr;
+    auto *heading = page->property("heading").value<QQuickItem *>();
+    if (heading && heading->isVisible())
+        return heading;
+    QQuickItem *shown = firstHeading(page, true);
+    return shown ? shown : firstHeading(page, false);
+}
+
+void ScreenReader::enterScreen(QQuickItem *screen, QQuickItem *preferred)
+{
+    QQuickWindow *window = screen ? screen->window() : nullptr;
+    if (!window || !screen->isVisible() || screen->isAncestorOf(window->activeFocusItem()))
+        return;
+    const bool shown = preferred && preferred->isVisible() && preferred->isEnabled() && preferred->window() == window;
+    announce(shown ? preferred : screenHeading(screen));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
@@ -7,17 +8,44 @@ class QQuickItem;
 
 // Makes a screen reader say what has just changed on screen. Qt 6.4 has no announcement of its
 // own, and its desktop bridge (AT-SPI) drops the alert event; what it does carry is the move of
-// the focus, which every screen reader reads out. Reached from QML as the singleton `ScreenReader`.
-class ScreenReader : public QObject
+// the focus, which every screen reader reads out (and a notification shown: see Announcement).
+// Reached from QML as the singleton `ScreenReader`.
+class ScreenReader : public QObject, public QAccessible::ActivationObserver
 {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
+    // Whether assistive technology follows the app (on the desktop: anything on its accessibility bus).
+    Q_PROPERTY(bool active READ isActive NOTIFY activeChanged)
 
 public:
     explicit ScreenReader(QObject *parent = nullptr);
+    ~ScreenReader() override;
 
-    // Moves the focus to `item` (an error message, a result), so that it is read out; when it
-    // already has the focus, reports the focus again so that it is read once more.
+    bool isActive() const { return m_active; }
+
+    // Moves the focus to `item` (an error message, a result, a screen's heading), so that it is read
+    // out; when it already has the focus, reports the focus again so that it is read once more.
+    // Nothing happens to an item that is hidden, or under an open modal popup (a sheet, an alert):
+    // the popup keeps the focus, and gives it back to what opened it when it closes.
     Q_INVOKABLE static void announce(QQuickItem *item);
+    // Puts the focus where a screen reader starts on a screen that has just come up: on `preferred`
+    // when it is shown (what had the focus before the screen was covered, a sign-in screen's first
+    // field), else on the screen's heading; unless the focus is on the screen already (the user
+    // was quicker).
+    Q_INVOKABLE static void enterScreen(QQuickItem *screen, QQuickItem *preferred);
+    // What a screen reader starts from on the screen (the NavigationPage) that holds `item`: the
+    // page's `heading` when it has one shown, else the first heading in view on it (so that the
+    // focus does not scroll the page away from where the user left it), else its first heading;
+    // null if none.
+    Q_INVOKABLE static QQuickItem *screenHeading(QQuickItem *item);
+
+Q_SIGNALS:
+    void activeChanged();
+
+private:
+    void accessibilityActiveChanged(bool active) override;
+    static QQuickItem *firstHeading(QQuickItem *scope, bool inViewOnly);
+
+    bool m_active = false;
 };

@@ -3,7 +3,7 @@ import Tarvik.Design
 
 // The profile's avatar: the stored picture (strict Base64) cropped to a circle on white, or a
 // grey silhouette when there is none or it does not decode; a faint ink shadow under both. Fills
-// the frame its parent gives it.
+// the frame its parent gives it. The silhouette is decoration, out of what assistive technology reads.
 //   avatarJPEG: string (Base64 of the picture); fallbackLetter: string (kept for readers only)
 Item {
     id: avatar
@@ -15,6 +15,7 @@ Item {
     implicitHeight: 62
     Accessible.role: Accessible.Graphic
     Accessible.name: "Аватар профиля"
+    Accessible.ignored: !picture.hasImage
 
     SoftRectangle {
         x: -overhang

@@ -6,15 +6,17 @@ import Tarvik.Shell
 // its own screens while another tab shows, and the story viewer laid over them. It owns the
 // promotional stories; openStory(index) shows them from that story on. No inputs: the sign-in
 // flag is the stored preference the screens inside clear.
-//   selectedTab: int (0..3); readonly stories; openStory(index), closeStory(); tabItem(index)
+//   selectedTab: ShellTab (ShellTab.Home first); readonly stories; openStory(index), closeStory()
+//   tabItem(tab)
 //   readonly storyViewer; storyViewerPresented, selectedStoryIndex: read-only in practice
 Item {
     id: shell
 
-    property int selectedTab: 0
+    property int selectedTab: ShellTab.Home
     property bool storyViewerPresented: false
     property int selectedStoryIndex: 0
     readonly property var stories: StoryCatalog.promotionalStories()
+    // In ShellTab's order, as the tabs' screens below.
     readonly property var tabs: [
         { title: "Главная", symbol: "house.fill" },
         { title: "Оплата", symbol: "wallet.bifold.fill" },
@@ -28,8 +30,8 @@ Item {
     readonly property string servicesTab: "qrc:/qt/qml/Tarvik/Shell/ServicesView.qml"
 
     // The root item of a tab once it has been shown.
-    function tabItem(index) {
-        return pages.itemAt(index) ? pages.itemAt(index).item : null
+    function tabItem(tab) {
+        return pages.itemAt(tab) ? pages.itemAt(tab).item : null
     }
 
     // The index is not checked here: the viewer clamps it.

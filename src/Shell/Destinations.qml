@@ -40,7 +40,7 @@ QtObject {
     readonly property Component supportTab: Component {
         NavigationStack {
             id: supportStack
-            property int selectedTab: 3
+            property int selectedTab: ShellTab.Support
             Component.onCompleted: push(Destinations.support, { tabHost: supportStack }, T.StackView.Immediate)
         }
     }

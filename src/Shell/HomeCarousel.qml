@@ -6,8 +6,10 @@ import Tarvik.Shell
 // from `oddPage`, built only while near the view. While `running`, it turns to the next page every
 // `interval` ms; near the end of the strip it first jumps back to the middle, to a page of the
 // same kind, so the jump does not show. A swipe moves one page; the next turn goes on from there.
-// The corners are rounded by painting `cornerColor` over them (the colour behind the strip).
-//   currentIndex: int (starts at 500); interval: ms; running: bool
+// The corners are rounded by painting `cornerColor` over them (the colour behind the strip). It
+// holds still while someone reads it: while one of its pages has the focus, while the pointer is
+// over it, and whenever a screen reader follows the app.
+//   currentIndex: int (starts at 500); interval: ms; running: bool; readonly turning: bool
 //   required evenPage, oddPage: Component (each page is the size of the strip)
 //   cornerRadius: real (24); cornerColor: color (white)
 //   advance(): one turn, as the timer does it
@@ -22,6 +24,7 @@ Item {
     required property Component evenPage
     required property Component oddPage
     readonly property alias view: list
+    readonly property bool turning: running && !list.activeFocus && !pointer.hovered && !ScreenReader.active
     // Set while show() moves the index itself.
     property bool positioning: false
 
@@ -112,10 +115,14 @@ Item {
         easing.type: Easing.InOutQuad
     }
 
+    HoverHandler {
+        id: pointer
+    }
+
     Timer {
         interval: carousel.interval
         repeat: true
-        running: carousel.running
+        running: carousel.turning
         onTriggered: carousel.advance()
     }
 

@@ -41,7 +41,8 @@ Item {
         visible: card.actionable
         padding: 0
         text: card.title
-        Accessible.description: card.subtitle
+        // The card is read as this button: what it shows besides the title describes it.
+        Accessible.description: card.subtitle + ", " + card.footnote
         onClicked: card.clicked()
         // The whole card is the button; what it shows is drawn below.
         contentItem: Item {}
@@ -96,6 +97,7 @@ Item {
                         fontSizeMode: Text.HorizontalFit
                         minimumPixelSize: Math.round(20 * 0.68)
                         elide: Text.ElideRight
+                        Accessible.ignored: card.actionable
                     }
 
                     SymbolImage {
@@ -149,6 +151,7 @@ Item {
                 fontSizeMode: Text.HorizontalFit
                 minimumPixelSize: Math.round(25 * 0.72)
                 elide: Text.ElideRight
+                Accessible.ignored: card.actionable
             }
 
             Item {
@@ -181,6 +184,7 @@ Item {
                 fontSizeMode: Text.HorizontalFit
                 minimumPixelSize: Math.round(14 * 0.75)
                 elide: Text.ElideRight
+                Accessible.ignored: card.actionable
             }
         }
     }

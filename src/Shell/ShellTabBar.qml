@@ -16,6 +16,8 @@ Item {
     signal tabClicked(int index)
 
     implicitHeight: 49
+    // Assistive technology sees the tabs in a tab list.
+    Accessible.role: Accessible.PageTabList
 
     Rectangle {
         anchors.fill: parent

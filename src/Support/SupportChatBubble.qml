@@ -158,12 +158,14 @@ Item {
                 weight: Font.Bold
                 color: status.tint
             }
+            // The time and the mark are read with the message (its description).
             StyledText {
                 id: time
                 x: pin.room
                 text: row.timeText
                 textStyle: Theme.Caption2
                 color: status.tint
+                Accessible.ignored: true
             }
             StyledText {
                 id: editedMark
@@ -173,6 +175,7 @@ Item {
                 text: "изменено"
                 textStyle: Theme.Caption2
                 color: status.tint
+                Accessible.ignored: true
             }
             SymbolImage {
                 id: tick
@@ -190,8 +193,8 @@ Item {
             objectName: "accessibleMessage"
             anchors.fill: parent
             name: row.text
-            description: row.timeText
-            Accessible.ignored: false
+            description: row.timeText + (row.edited ? ", " + editedMark.text : "")
+            Accessible.role: Accessible.StaticText
             onReplyRequested: row.replyRequested()
             onCopyRequested: row.copyRequested()
         }

@@ -77,7 +77,11 @@ Rectangle {
                 rightPadding: 13
                 buttonStyle: TarvikButton.Plain
                 text: modelData.title
-                onClicked: composer.conversation.sendText(chip.modelData.message)
+                // The topic is sent once: what comes next is typed into the message.
+                onClicked: {
+                    composer.conversation.sendText(chip.modelData.message)
+                    field.forceActiveFocus()
+                }
 
                 background: Rectangle {
                     y: 3

@@ -2,6 +2,7 @@ import QtQuick
 import Tarvik.Design
 
 // The assistant's round portrait: the "SupportMaria" picture in a white ring with a soft shadow.
+// Decoration beside her name and messages: assistive technology does not see it.
 //   size: real (34 beside the bubbles, 50 in the message info sheet)
 Item {
     id: avatar
@@ -10,9 +11,6 @@ Item {
 
     implicitWidth: size
     implicitHeight: size
-    Accessible.role: Accessible.Graphic
-    Accessible.name: "Мария"
-
     SoftRectangle {
         x: -overhang
         y: 5 - overhang

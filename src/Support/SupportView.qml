@@ -49,7 +49,7 @@ NavigationPage {
 
     function goBack() {
         if (tabHost)
-            tabHost.selectedTab = 0
+            tabHost.selectedTab = ShellTab.Home
         else if (canGoBack)
             pop()
     }
@@ -147,6 +147,16 @@ NavigationPage {
         id: conversation
         store: SupportChat
         haptics: Haptics
+        // Read out where the user is (in the message field, as a rule), without taking the focus.
+        onAnswered: text => {
+            if (screen.onScreen && screen.section === 0)
+                answerAnnouncement.say(text)
+        }
+    }
+
+    Announcement {
+        id: answerAnnouncement
+        objectName: "answerAnnouncement"
     }
 
     SupportOfficeLocation {

@@ -1,41 +1,20 @@
 #include "supportaccessiblemessage.h"
 
-#include <QAccessibleObject>
+#include "accessiblelabel.h"
+
 #include <QPointer>
-#include <QQuickWindow>
 
 namespace
 {
-// The message's node: a leaf under the nearest accessible item above it, with two actions.
-class MessageInterface : public QAccessibleObject, public QAccessibleActionInterface
+// The message's node: read as a label (its text through the text interface too), with two actions.
+class MessageInterface : public AccessibleLabel
 {
 public:
     explicit MessageInterface(SupportAccessibleMessage *item)
-        : QAccessibleObject(item)
+        : AccessibleLabel(item)
         , m_item(item)
     {
     }
-
-    QWindow *window() const override { return m_item ? m_item->window() : nullptr; }
-
-    QAccessibleInterface *parent() const override
-    {
-        if (!m_item)
-            return nullptr;
-        QQuickWindow *window = m_item->window();
-        for (QQuickItem *above = m_item->parentItem(); above; above = above->parentItem()) {
-            if (window && above == window->contentItem())
-                return QAccessible::queryAccessibleInterface(window);
-            // Qt Quick gives an interface to the items that are part of the tree only.
-            if (QAccessibleInterface *found = QAccessible::queryAccessibleInterface(above))
-                return found;
-        }
-        return window ? QAccessible::queryAccessibleInterface(window) : nullptr;
-    }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -53,23 +32,9 @@ public:
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
     {
-        QAccessible::State state;
-        if (!m_item || !m_item->isVisible() || !m_item->window() || !m_item->window()->isVisible())
-            state.invisible = true;
+        QAccessible::State state = AccessibleLabel::state();
         state.readOnly = true;
         return state;
-    }
-    QRect rect() const override
-    {
-        if (!m_item || !m_item->window())
-            return {};
-        const QRectF scene = m_item->mapRectToScene(QRectF(0, 0, m_item->width(), m_item->height()));
-        return QRect(m_item->window()->mapToGlobal(scene.topLeft().toPoint()), scene.size().toSize());
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
     }
 
     QStringList actionNames() const override
@@ -87,7 +52,6 @@ public:
         else if (name == SupportAccessibleMessage::copyAction())
             Q_EMIT m_item->copyRequested();
     }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
     QPointer<SupportAccessibleMessage> m_item;

@@ -6,8 +6,8 @@
 // A chat message as one element of the accessibility tree: its text, its time, and the two named
 // actions a screen reader offers on it, "Ответить" and "Скопировать". Qt Quick's own accessible
 // items take only the standard actions (press, toggle, …), so this item brings an interface of
-// its own. It draws nothing; lay it over the bubble. Set Accessible.ignored: false on it, which
-// makes it part of the tree.
+// its own. It draws nothing; lay it over the bubble. Set Accessible.role: Accessible.StaticText on
+// it, which makes it part of the tree.
 class SupportAccessibleMessage : public QQuickItem
 {
     Q_OBJECT

@@ -137,12 +137,14 @@ void SupportConversation::answer(const QUuid &task)
     if (!timer)
         return;
     timer->deleteLater();
+    const QString text = assistantAnswer();
     if (m_store) {
         const double readTime = m_store->now();
-        m_store->appendAnswer({.id = QUuid::createUuid(), .text = assistantAnswer(), .outgoing = false, .sentAt = m_store->now()}, readTime);
+        m_store->appendAnswer({.id = QUuid::createUuid(), .text = text, .outgoing = false, .sentAt = m_store->now()}, readTime);
     }
     setPendingResponses(std::max(m_pendingResponses - 1, 0));
     play(Haptics::NotificationSuccess);
+    Q_EMIT answered(text);
 }
 
 void SupportConversation::beginReply(const QString &messageId)

@@ -83,6 +83,8 @@ Q_SIGNALS:
     void pendingResponsesChanged();
     void composerContextChanged();
     void answerDelayChanged();
+    // An answer came in (after it was added to the history).
+    void answered(const QString &text);
 
 private:
     void send(const QString &text, bool given);

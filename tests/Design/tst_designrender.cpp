@@ -252,6 +252,21 @@ NavigationStack {
     initialItem: NavigationPage { title: "Главная" }
 }
 )QML") << QStringLiteral("pushDetail");
+        // The pickers' cards, opened from the keyboard: the focus on the chosen value.
+        QTest::newRow("date-picker-open") << screen(R"QML(
+Rectangle {
+    color: Theme.tarPaper
+    function open() { picker.open() }
+    TarvikDatePicker { id: picker; y: 120; width: parent.width; label: "Дата начала"; date: new Date(2026, 2, 10) }
+}
+)QML") << QStringLiteral("open");
+        QTest::newRow("time-picker-open") << screen(R"QML(
+Rectangle {
+    color: Theme.tarPaper
+    function open() { picker.open() }
+    TarvikTimePicker { id: picker; y: 120; width: parent.width; label: "Время визита"; date: new Date(2026, 2, 10, 14, 5) }
+}
+)QML") << QStringLiteral("open");
     }
 
     void renders()

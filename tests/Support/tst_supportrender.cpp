@@ -29,7 +29,7 @@ QByteArray screenDocument()
                              "import Tarvik.Design\n"
                              "import Tarvik.Support\n"
                              "NavigationStack {\n"
-                             "    property int selectedTab: 3\n"
+                             "    property int selectedTab: ShellTab.Support\n"
                              "    id: stack\n"
                              "    initialItem: SupportView { tabHost: stack }\n"
                              "    function showOffice() { currentItem.section = 1 }\n"

@@ -2,9 +2,12 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QQmlComponent>
 #include <QQuickWindow>
+#include <QTest>
 
 #include <functional>
+#include <memory>
 
 // A window as assistive technology sees it, read in process through Qt's accessibility
 // interfaces. Offscreen, Qt never turns accessibility on by itself: tree() turns it on, and the
@@ -12,6 +15,25 @@
 // screens are built.
 namespace AccessibleTree
 {
+// A phone-sized window holding `body` (a window's content, with `window` as its id and the kit and
+// QtQuick.Templates as T imported), made by `engine` into `root` and shown; null when it does not
+// load (its errors are logged).
+inline QQuickWindow *showKitWindow(QQmlEngine &engine, const QByteArray &body, std::unique_ptr<QObject> &root)
+{
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick\nimport QtQuick.Templates as T\nimport Tarvik.Design\n"
+                      "Window { id: window; width: 393; height: 852; visible: true\n"
+                          + body + "\n}",
+                      QUrl(QStringLiteral("qrc:/kitwindow.qml")));
+    root.reset(component.create());
+    if (!root) {
+        qWarning() << component.errors();
+        return nullptr;
+    }
+    auto *window = qobject_cast<QQuickWindow *>(root.get());
+    return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
 inline QAccessibleInterface *tree(QQuickWindow *window)
 {
     QAccessible::setActive(true);

@@ -151,6 +151,56 @@ Item {
             closeCalendar(futureOnly)
         }
 
+        // The keyboard opens the calendar on the chosen day, moves a day or a week with the arrows
+        // (over a month's edge, never before the minimum), picks with Space and leaves with Escape;
+        // the focus is back on the field.
+        function test_keyboardChoosesADay_data() {
+            return [
+                { tag: "next day", picker: unlimited, keys: [Qt.Key_Right, Qt.Key_Space], picked: new Date(2026, 2, 11, 8, 15) },
+                { tag: "two weeks back", picker: unlimited, keys: [Qt.Key_Up, Qt.Key_Up, Qt.Key_Space], picked: new Date(2026, 1, 24, 8, 15) },
+                { tag: "Escape", picker: unlimited, keys: [Qt.Key_Down, Qt.Key_Escape], picked: new Date(2026, 2, 10, 8, 15) },
+                { tag: "not before the minimum", picker: futureOnly, keys: [Qt.Key_Left, Qt.Key_Left, Qt.Key_Space], picked: null },
+            ]
+        }
+
+        function test_keyboardChoosesADay(data) {
+            const button = find(data.picker, "dateButton")
+            button.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            tryVerify(() => data.picker.calendarOpen)
+            const calendar = find(data.picker, "calendarPopup").contentItem
+            tryVerify(() => find(calendar, "day" + data.picker.date.getDate()).activeFocus)
+            for (const key of data.keys)
+                keyClick(key)
+            tryVerify(() => !find(data.picker, "calendarPopup").visible)
+            if (data.picked)
+                compare(root.anyDate, data.picked)
+            else
+                compare(root.visitDate.toDateString(), root.openedAt.toDateString())
+            verify(button.activeFocus)
+        }
+
+        // Up and Down turn the wheel that has the focus, which reports at once; Left and Right go
+        // to the other wheel.
+        function test_keyboardTurnsTheWheels() {
+            const button = find(timePicker, "timeButton")
+            button.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            tryVerify(() => timePicker.wheelsOpen)
+            const popup = find(timePicker, "timePopup")
+            const hours = find(popup.contentItem, "hourWheel")
+            tryVerify(() => hours.currentItem.activeFocus)
+            keyClick(Qt.Key_Down)
+            tryVerify(() => root.visitTime.getHours() === 15)
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Up)
+            tryVerify(() => root.visitTime.getMinutes() === 4)
+            compare(root.visitTime.getHours(), 15)
+            keyClick(Qt.Key_Escape)
+            tryVerify(() => button.activeFocus)
+            compare(button.text, "15:04")
+        }
+
         // The wheels start on the shown time; a tap on a value reports at once, keeps the day
         // and drops the seconds.
         function test_timeWheels() {

@@ -48,7 +48,7 @@ Item {
             compare(shown.count, 1)
             compare(sheet.item.title, "Пригласить друга")
             const contents = []
-            Finder.find(root, candidate => { if (candidate.title === "Пригласить друга" && candidate.message !== undefined) contents.push(candidate); return false })
+            Finder.find(root, candidate => { if (candidate !== sheet && candidate.title === "Пригласить друга" && candidate.message !== undefined) contents.push(candidate); return false })
             compare(contents.length, 1)
             grabImage(root).save(Account.screenshotPath("requests-bonuses-invite"))
             sheet.close()

@@ -36,9 +36,9 @@ Item {
         // The navigation stack a tab shows.
         function stackOf(shell, index) {
             const item = shell.tabItem(index)
-            if (index === 0)
+            if (index === ShellTab.Home)
                 return item.stack
-            return index === 3 ? item.item : item
+            return index === ShellTab.Support ? item.item : item
         }
 
         function pushOn(stack, title) {
@@ -48,16 +48,16 @@ Item {
 
         function test_startsOnHomeWithNoStory() {
             const shell = makeShell()
-            compare(shell.selectedTab, 0)
+            compare(shell.selectedTab, ShellTab.Home)
             compare(shell.storyViewerPresented, false)
             compare(shell.storyViewer, null)
-            verify(shell.tabItem(0).visible)
+            verify(shell.tabItem(ShellTab.Home).visible)
             // The other tabs are built only when first shown.
-            compare(shell.tabItem(2), null)
-            shell.selectedTab = 2
-            verify(shell.tabItem(2).visible)
-            verify(!shell.tabItem(0).visible)
-            compare(stackOf(shell, 2).currentItem.title, "Сервисы")
+            compare(shell.tabItem(ShellTab.Services), null)
+            shell.selectedTab = ShellTab.Services
+            verify(shell.tabItem(ShellTab.Services).visible)
+            verify(!shell.tabItem(ShellTab.Home).visible)
+            compare(stackOf(shell, ShellTab.Services).currentItem.title, "Сервисы")
         }
 
         function test_switchingTabsKeepsEachTabsScreens() {
@@ -85,14 +85,14 @@ Item {
         // The support tab shares the shell's selected tab both ways.
         function test_supportTabSharesTheSelection() {
             const shell = makeShell()
-            clickTab(shell, 3)
-            const support = stackOf(shell, 3)
-            compare(support.selectedTab, 3)
-            support.selectedTab = 1
-            compare(shell.selectedTab, 1)
-            verify(shell.tabItem(1).visible)
-            shell.selectedTab = 3
-            compare(support.selectedTab, 3)
+            clickTab(shell, ShellTab.Support)
+            const support = stackOf(shell, ShellTab.Support)
+            compare(support.selectedTab, ShellTab.Support)
+            support.selectedTab = ShellTab.Payments
+            compare(shell.selectedTab, ShellTab.Payments)
+            verify(shell.tabItem(ShellTab.Payments).visible)
+            shell.selectedTab = ShellTab.Support
+            compare(support.selectedTab, ShellTab.Support)
         }
 
         function test_storyOpensOverTheTabAndClosesBackToIt() {

@@ -169,6 +169,29 @@ Item {
             compare(findChild(products.parent, "dot0").width, 7)
         }
 
+        // A strip holds still while someone reads it: while one of its pages has the focus, or the
+        // pointer is over it; it turns on once either has left.
+        function test_carouselHoldsStillWhileRead_data() {
+            return [{ tag: "a page has the focus" }, { tag: "the pointer is over it" }]
+        }
+
+        function test_carouselHoldsStillWhileRead(data) {
+            const products = part("productsCarousel")
+            reveal(products)
+            if (data.tag === "a page has the focus")
+                products.view.itemAtIndex(products.currentIndex).forceActiveFocus()
+            else
+                mouseMove(products, products.width / 2, products.height / 2)
+            products.interval = 60
+            verify(!products.turning)
+            const held = home.productCarouselIndex
+            if (data.tag === "a page has the focus")
+                part("homeSearchField").forceActiveFocus()
+            else
+                mouseMove(root, 5, 5)
+            tryCompare(home, "productCarouselIndex", held + 1)
+        }
+
         function test_turnNearTheEnd_data() {
             return [
                 { tag: "997 goes on", from: 997, to: 998, slideFrom: 997 },

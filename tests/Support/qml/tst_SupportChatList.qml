@@ -16,7 +16,7 @@ Item {
         id: tabComponent
         NavigationStack {
             id: tab
-            property int selectedTab: 3
+            property int selectedTab: ShellTab.Support
             anchors.fill: parent
             initialItem: SupportView { tabHost: tab }
         }

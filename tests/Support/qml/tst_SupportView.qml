@@ -14,7 +14,7 @@ Item {
         id: tabComponent
         NavigationStack {
             id: tab
-            property int selectedTab: 3
+            property int selectedTab: ShellTab.Support
             anchors.fill: parent
             initialItem: SupportView { tabHost: tab }
         }
@@ -92,7 +92,7 @@ Item {
 
             const tab = makeTab()
             mouseClick(findChild(tab.currentItem, "supportBackButton"))
-            compare(tab.selectedTab, 0)
+            compare(tab.selectedTab, ShellTab.Home)
             compare(tab.depth, 1)
         }
 
@@ -141,7 +141,14 @@ Item {
             tryVerify(() => topics.itemAtIndex(2) !== null)
             mouseClick(topics.itemAtIndex(2))
             compare(SupportChat.get(start).text, "Как пополнить баланс лицевого счёта?")
+            // The message field has the focus: a key typed next is not a second send.
+            const field = findChild(screen, "composerField")
+            verify(field.activeFocus)
+            keyClick(Qt.Key_Space)
+            keyClick("a")
+            compare(field.text, " a")
             tryCompare(SupportChat, "count", start + 2)
+            compare(SupportChat.get(start + 1).outgoing, false)
         }
 
         // Edit from the menu: the field holds the text, the send button shows a tick, the close

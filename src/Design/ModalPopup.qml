@@ -1,0 +1,83 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tarvik.Design
+
+// The base of the kit's modal popups (Sheet, Alert, the pickers' cards): dimmed, over the whole
+// window, shown while `presented` (or by open() and close()). Assistive technology sees a modal
+// dialog named by `title` and described by `message`. It takes the focus as it opens (or puts it
+// on `initialFocus`), and gives the focus back to what had it when it closes, or to the heading of
+// the screen beneath when that is gone.
+//   presented: bool — drive it from the presenter's flag and reset the flag in onClosed
+//   title, message: string; initialFocus: Item (null: the dialog itself)
+//   open(), close(); opened(), closed()
+T.Popup {
+    id: popup
+
+    property bool presented: false
+    property string title
+    property string message
+    property Item initialFocus: null
+
+    // Internal state.
+    // What had the focus when it opened, and the heading of its screen.
+    property Item returnFocus: null
+    property Item returnHeading: null
+    // From opening until the focus has been placed in it.
+    property bool placingFocus: false
+
+    onPresentedChanged: presented ? open() : close()
+    Component.onCompleted: if (presented) open()
+
+    onAboutToShow: {
+        returnFocus = parent ? parent.Window.activeFocusItem : null
+        returnHeading = ScreenReader.screenHeading(returnFocus)
+        placingFocus = true
+    }
+    onClosed: {
+        const back = returnFocus && returnFocus.visible && returnFocus.enabled ? returnFocus : returnHeading
+        returnFocus = null
+        returnHeading = null
+        ScreenReader.announce(back)
+    }
+
+    parent: T.Overlay.overlay
+    modal: true
+    dim: true
+    focus: true
+
+    // The popup's own item is what assistive technology sees of it.
+    Binding {
+        target: popup.contentItem.parent ? popup.contentItem.parent.Accessible : null
+        property: "name"
+        value: popup.title
+    }
+    Binding {
+        target: popup.contentItem.parent ? popup.contentItem.parent.Accessible : null
+        property: "description"
+        value: popup.message
+    }
+    // Qt gives the focus to the popup as it opens (to what had it inside, the time before), and
+    // again when a popup over it closes. Opening, it goes on to `initialFocus`, or to the dialog
+    // itself, which is then read out (Qt reports no focus of a popup of its own).
+    Connections {
+        target: popup.contentItem.parent
+
+        function onActiveFocusChanged() {
+            const dialog = popup.contentItem.parent
+            if (!dialog.activeFocus)
+                return
+            const focused = dialog.Window.activeFocusItem
+            if (popup.placingFocus) {
+                popup.placingFocus = false
+                if (popup.initialFocus && popup.initialFocus.visible) {
+                    ScreenReader.announce(popup.initialFocus)
+                    return
+                }
+                if (focused !== dialog)
+                    focused.focus = false
+            }
+            if (dialog.Window.activeFocusItem === dialog)
+                ScreenReader.announce(dialog)
+        }
+    }
+}

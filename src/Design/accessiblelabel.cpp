@@ -1,0 +1,32 @@
+#include "accessiblelabel.h"
+
+bool AccessibleLabel::isLabelRole(int role)
+{
+    return role == QAccessible::StaticText || role == QAccessible::Heading || role == QAccessible::Paragraph;
+}
+
+QString AccessibleLabel::text(QAccessible::Text type) const
+{
+    const QString own = AccessibleItem::text(type);
+    if (type == QAccessible::Name && own.isEmpty() && item() && item()->inherits("QQuickText"))
+        return item()->property("text").toString();
+    return own;
+}
+
+QAccessible::Role AccessibleLabel::role() const
+{
+    const int role = accessibleProperty("role").toInt();
+    return role == QAccessible::NoRole ? QAccessible::StaticText : QAccessible::Role(role);
+}
+
+void *AccessibleLabel::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return AccessibleItem::interface_cast(type);
+}
+
+QString AccessibleLabel::readableText() const
+{
+    return text(QAccessible::Name);
+}
