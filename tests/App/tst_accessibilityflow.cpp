@@ -268,6 +268,10 @@ private Q_SLOTS:
     // Signed out, the sign-in screen's first field has the focus; its background is decoration.
     void signingOutLeadsToTheFirstField()
     {
+        // While a field is edited the tab bar makes way for the keyboard's bar: "Готово" ends it.
+        if (QAccessibleInterface *done = node(QAccessible::PushButton, QStringLiteral("Готово")))
+            QVERIFY(press(done));
+        QTRY_VERIFY(node(QAccessible::PageTab, QStringLiteral("Главная")));
         QVERIFY(press(node(QAccessible::PageTab, QStringLiteral("Главная"))));
         QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Привет, Смирнова 👋")));
         QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Привет, Смирнова 👋"))));
