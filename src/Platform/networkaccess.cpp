@@ -3,6 +3,7 @@
 #include "logging.h"
 #include "sharedcookiestore.h"
 
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QSslCertificate>
 #include <QPointer>
@@ -82,6 +83,34 @@ QList<QSslCertificate> NetworkAccess::extraCaCertificates() const
 }
 
 NetworkAccess::~NetworkAccess() = default;
+
+QByteArray NetworkAccess::extraCaPem() const
+{
+    std::call_once(m_pemLoaded, [this] {
+        if (m_extraCaFile.isEmpty())
+            return;
+        QFile file(m_extraCaFile);
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        // Only the certificates: whatever else the file holds is no CA.
+        static const QByteArray begin = QByteArrayLiteral("-----BEGIN CERTIFICATE-----");
+        static const QByteArray finish = QByteArrayLiteral("-----END CERTIFICATE-----");
+        for (qsizetype from = text.indexOf(begin); from >= 0; from = text.indexOf(begin, from)) {
+            const qsizetype to = text.indexOf(finish, from);
+            if (to < 0)
+                break;
+            m_extraCaPem += text.mid(from, to + finish.size() - from) + '\n';
+            from = to;
+        }
+        if (m_extraCaPem.isEmpty())
+            qCWarning(lcHttp) << "No certificate could be read from" << m_extraCaFile;
+    });
+    return m_extraCaPem;
+}
+
+std::shared_ptr<HttpTransport> NetworkAccess::createTransport(QString *error) const
+{
+    return HttpTransport::load(m_transportModule.isEmpty() ? HttpTransport::defaultModulePath() : m_transportModule, extraCaPem(), error);
+}
 
 QNetworkAccessManager *NetworkAccess::createManager(QObject *parent) const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "httptransport.h"
 #include "result.h"
 
 #include <QCoroTask>
@@ -30,6 +31,12 @@ public:
     QSslConfiguration sslConfiguration() const;
     // Certificates of the extra CA (empty when none was given).
     QList<QSslCertificate> extraCaCertificates() const;
+
+    // A transport driven by the calling thread's event loop, trusting the system's CAs and the
+    // extra CA; null, with the reason in `error`, when its module cannot be loaded. From any thread.
+    std::shared_ptr<HttpTransport> createTransport(QString *error) const;
+    // Where the transport's module is loaded from; HttpTransport::defaultModulePath() unless set.
+    void setTransportModule(const QString &path) { m_transportModule = path; }
 
     // A manager sharing the cookie store; the caller owns it.
     QNetworkAccessManager *createManager(QObject *parent = nullptr) const;
@@ -65,9 +72,14 @@ private:
     // TLS loads with the first use, not with the app's first frame; from any thread (QML's
     // picture loaders prepare their requests too).
     void loadTls() const;
+    // The extra CA's certificates as PEM, read with the first transport.
+    QByteArray extraCaPem() const;
 
     SharedCookieStore *m_cookieStore;
     QString m_extraCaFile;
+    QString m_transportModule;
+    mutable std::once_flag m_pemLoaded;
+    mutable QByteArray m_extraCaPem;
     mutable std::once_flag m_tlsLoaded;
     mutable std::optional<QSslConfiguration> m_ssl;
     mutable QList<QSslCertificate> m_extraCa;
