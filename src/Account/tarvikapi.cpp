@@ -42,7 +42,7 @@ TarvikAPI::TarvikAPI(const QUrl &baseUrl, NetworkAccess *network, QObject *paren
     : QObject(parent)
     , m_baseUrl(baseUrl)
     , m_network(network)
-    , m_manager(network->createManager(this))
+    , m_manager(network->createManager(NetworkAccess::Cookies::Subscriber, this))
     , m_redirects(baseUrl.host())
 {
 }

@@ -478,8 +478,17 @@ size_t CurlHttpTransport::onHead(char *data, size_t size, size_t count, void *po
     const QByteArrayList parts = transfer->statusLine.split(' ');
     if (parts.size() > 2)
         head.reason = transfer->statusLine.mid(parts.at(0).size() + parts.at(1).size() + 2);
-    for (curl_header *header = nullptr; (header = curl_easy_nextheader(easy, CURLH_HEADER, -1, header));)
+    bool announcesBody = false;
+    for (curl_header *header = nullptr; (header = curl_easy_nextheader(easy, CURLH_HEADER, -1, header));) {
         head.headers.append({QByteArray(header->name), QByteArray(header->value)});
+        const QByteArrayView name(header->name);
+        announcesBody = announcesBody || name.compare("transfer-encoding", Qt::CaseInsensitive) == 0
+            || (name.compare("content-length", Qt::CaseInsensitive) == 0 && QByteArrayView(header->value).toLongLong() > 0);
+    }
+    // A 204 or 304 has no body whatever it announces; a server that sends one anyway would have
+    // it read as the next answer on the connection: the connection goes with this exchange.
+    if ((status == 204 || status == 304) && announcesBody)
+        curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
     char *address = nullptr;
     curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &address);
     head.url = QUrl::fromEncoded(QByteArray(address));

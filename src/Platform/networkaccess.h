@@ -7,18 +7,19 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QObject>
-#include <QSslConfiguration>
+#include <QSslCertificate>
 
 #include <chrono>
 #include <memory>
 #include <mutex>
-#include <optional>
 
 class QNetworkAccessManager;
 class SharedCookieStore;
 
-// URL loading for the whole app: the shared cookie store, and TLS that trusts the system's CAs
-// plus, optionally, one extra CA (the stand-in site's). Verification is never relaxed.
+// URL loading for the whole app: managers whose requests go through the app's transport (libcurl,
+// loaded with the first request; every response head bounded), the subscriber's cookie store, and
+// TLS that trusts the system's CAs plus, optionally, one extra CA (the stand-in site's).
+// Verification is never relaxed.
 class NetworkAccess : public QObject
 {
     Q_OBJECT
@@ -27,9 +28,9 @@ public:
     explicit NetworkAccess(const QString &extraCaFile = {}, QObject *parent = nullptr);
     ~NetworkAccess() override;
 
+    // The subscriber's cookies: the site's, and no other host's.
     SharedCookieStore *cookieStore() const { return m_cookieStore; }
-    QSslConfiguration sslConfiguration() const;
-    // Certificates of the extra CA (empty when none was given).
+    // Certificates of the extra CA (empty when none was given), for the web views' own check.
     QList<QSslCertificate> extraCaCertificates() const;
 
     // A transport driven by the calling thread's event loop, trusting the system's CAs and the
@@ -38,10 +39,11 @@ public:
     // Where the transport's module is loaded from; HttpTransport::defaultModulePath() unless set.
     void setTransportModule(const QString &path) { m_transportModule = path; }
 
-    // A manager sharing the cookie store; the caller owns it.
-    QNetworkAccessManager *createManager(QObject *parent = nullptr) const;
-    // Applies the app's TLS configuration to a request.
-    void prepare(QNetworkRequest &request) const;
+    // Whose cookies a manager keeps: the subscriber's, in the cookie store (the site's requests),
+    // or none at all (every other host).
+    enum class Cookies { Subscriber, None };
+    // A manager for the calling thread; the caller owns it.
+    QNetworkAccessManager *createManager(Cookies cookies, QObject *parent = nullptr) const;
 
     // The most of a reply's body held in memory by default. The site's largest answer, a long
     // payment history, is some tens of kilobytes; a few megabytes leave room and bound what a
@@ -50,12 +52,13 @@ public:
     // The text of a reply refused for its size.
     static const QString oversizedReplyText;
 
-    // Sends `request` on `manager` within `limit`, and gives back the reply once it carries an HTTP
-    // answer, its body of at most `bodyLimit` bytes read. A failure below HTTP (time-out,
-    // connection, TLS, a body past the limit) is a Transport error; an aborted request, or one
-    // whose manager was deleted meanwhile, is a cancellation. The reply's cookies go to the cookie
-    // store unless its epoch ended meanwhile. The caller resumes from the event loop, never inside
-    // a signal of the reply.
+    // Sends `request` on `manager` (one of createManager()'s) within `limit`, and gives back the
+    // reply once it carries an HTTP answer, its body of at most `bodyLimit` bytes read. A failure
+    // below HTTP (time-out, connection, TLS, a head or body past its limit) is a Transport error;
+    // an aborted request, or one whose manager was deleted meanwhile, is a cancellation. Every
+    // answer's cookies go to the manager's jar, unless the request says otherwise or, in the
+    // cookie store, the epoch it was sent in has ended. The caller resumes from the event loop,
+    // never inside a signal of the reply.
     QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> send(QNetworkAccessManager *manager, QNetworkRequest request,
                                                              QByteArray verb, QByteArray body, std::chrono::milliseconds limit,
                                                              qint64 bodyLimit = defaultBodyLimit) const;
@@ -69,10 +72,8 @@ public:
     static std::shared_ptr<const Stop> bound(QNetworkReply *reply, std::chrono::milliseconds limit, qint64 bodyLimit);
 
 private:
-    // TLS loads with the first use, not with the app's first frame; from any thread (QML's
-    // picture loaders prepare their requests too).
-    void loadTls() const;
-    // The extra CA's certificates as PEM, read with the first transport.
+    // The extra CA's certificates as PEM, read with the first transport; from any thread (Qt
+    // Quick's picture loaders make transports too).
     QByteArray extraCaPem() const;
 
     SharedCookieStore *m_cookieStore;
@@ -80,7 +81,4 @@ private:
     QString m_transportModule;
     mutable std::once_flag m_pemLoaded;
     mutable QByteArray m_extraCaPem;
-    mutable std::once_flag m_tlsLoaded;
-    mutable std::optional<QSslConfiguration> m_ssl;
-    mutable QList<QSslCertificate> m_extraCa;
 };

@@ -5,10 +5,49 @@
 
 #include <QFile>
 #include <QNetworkAccessManager>
+#include <QNetworkCookieJar>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSslConfiguration>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
+
+namespace
+{
+using Headers = QList<QPair<QByteArray, QByteArray>>;
+
+// What a server could tell of a request, and what the caller learns of its answer.
+struct Exchange {
+    QList<StandinSite::Request> requests;
+    QNetworkReply::NetworkError error = QNetworkReply::NoError;
+    QVariant status;
+    QVariant target;
+    QUrl url;
+    QByteArray body;
+};
+
+// Sends a request as the app's code does, on `manager`: `verb` through sendCustomRequest() (as
+// NetworkAccess::send does), or "get()" and "post()" as Qt Quick and others do.
+Exchange exchange(StandinSite &site, QNetworkAccessManager &manager, const QNetworkRequest &request, const QByteArray &verb,
+                  const QByteArray &body)
+{
+    site.clearRequests();
+    std::unique_ptr<QNetworkReply> reply(verb == "get()"    ? manager.get(request)
+                                         : verb == "post()" ? manager.post(request, body)
+                                                            : manager.sendCustomRequest(request, verb, body));
+    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+    if (!reply->isFinished() && !finished.wait(20000))
+        qWarning("no answer");
+    return {site.requests(), reply->error(), reply->attribute(QNetworkRequest::HttpStatusCodeAttribute),
+            reply->attribute(QNetworkRequest::RedirectionTargetAttribute), reply->url(), reply->readAll()};
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Headers)
 
 // The time limit, the size limit and the cookie epochs of every request the app sends, against
 // the stand-in answering as a broken or hostile server would.
@@ -39,8 +78,9 @@ private Q_SLOTS:
     {
         m_site->clearOverrides();
         m_site->releaseHeld();
+        m_site->clearRequests();
         m_network = std::make_unique<NetworkAccess>(m_site->caFile());
-        m_manager = m_network->createManager(m_network.get());
+        m_manager = m_network->createManager(NetworkAccess::Cookies::Subscriber, m_network.get());
     }
 
     // The deadline aborts the reply; the coroutine then ends and frees the reply, which must not
@@ -81,7 +121,7 @@ private Q_SLOTS:
         QFETCH(bool, abortedFirst);
         QSignalSpy held(m_site.get(), &StandinSite::requestHeld);
         m_site->hold(QStringLiteral("action2"));
-        auto *owned = m_network->createManager();
+        auto *owned = m_network->createManager(NetworkAccess::Cookies::Subscriber);
         const QUrl url = m_site->baseUrl().resolved(QUrl(QStringLiteral("mobile.jsp?action=action2")));
         std::optional<Result<std::unique_ptr<QNetworkReply>>> outcome;
         QObject context;
@@ -134,6 +174,193 @@ private Q_SLOTS:
         const auto refused = get(QStringLiteral("action4"), 10s, size - 1);
         QVERIFY(!refused);
         QCOMPARE(refused.error().description(), NetworkAccess::oversizedReplyText);
+    }
+
+    // Every kind of request the app sends, through Qt's own HTTP stack and through the app's, to a
+    // server answering each way it can: the server sees the same requests (headers, their order,
+    // cookies, each hop of a redirect), and the caller the same outcome.
+    void answersAsQtHasThem_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("verb");
+        QTest::addColumn<Headers>("headers");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<StandinSite::Override>("answer");
+        QTest::addColumn<int>("policy");
+        QTest::addColumn<int>("transferTimeout");
+
+        const Headers site{{"User-Agent", "Tarvik iOS/1.0"}, {"Accept", "application/json"}, {"X-Requested-With", "XMLHttpRequest"}};
+        const Headers form{{"Content-Type", "application/x-www-form-urlencoded; charset=utf-8"}, {"Referer", "https://example.org/x"}};
+        const QByteArray signIn = "login=1&owner=VELMOR&password=2";
+        const StandinSite::Override plain;
+        const StandinSite::Override redirect{.status = 302, .location = "/velmorlogin.jsp", .headers = {{"Set-Cookie", "hop=1; Path=/"}}};
+        const int manual = QNetworkRequest::ManualRedirectPolicy;
+        const int follow = QNetworkRequest::NoLessSafeRedirectPolicy;
+        QTest::newRow("site action") << "mobile.jsp?action=action1" << QByteArray("GET") << site << QByteArray() << plain << manual << 60000;
+        QTest::newRow("sign-in form") << "ajax/login.jsp" << QByteArray("POST") << form << signIn << plain << manual << 0;
+        QTest::newRow("tile") << "tiles/9/100/200.png" << QByteArray("GET") << Headers{{"User-Agent", "Tarvik/1.0 (office map)"}}
+                              << QByteArray() << plain << follow << 0;
+        QTest::newRow("picture") << "img/ch/00/00/00000000000000000000000000000000.png" << QByteArray("get()") << Headers{}
+                                 << QByteArray() << plain << follow << 0;
+        QTest::newRow("post without a type") << "ajax/login.jsp" << QByteArray("post()") << Headers{} << signIn << plain << follow << 0;
+        QTest::newRow("cookies of the caller") << "exit.jsp" << QByteArray("GET") << Headers{{"Cookie", "JSESSIONID=1"}} << QByteArray()
+                                               << plain << manual << 0;
+        QTest::newRow("redirect setting a cookie") << "moved" << QByteArray("GET") << site << QByteArray() << redirect << follow << 0;
+        QTest::newRow("redirected form") << "moved" << QByteArray("POST") << form << signIn << redirect << follow << 0;
+        StandinSite::Override repeat = redirect;
+        repeat.status = 307;
+        QTest::newRow("307 repeats the form") << "moved" << QByteArray("POST") << form << signIn << repeat << follow << 0;
+        QTest::newRow("redirect left to the caller") << "moved" << QByteArray("GET") << site << QByteArray() << redirect << manual << 0;
+        QTest::newRow("404") << "nothing-here" << QByteArray("GET") << site << QByteArray() << plain << follow << 0;
+        QTest::newRow("503") << "velmorlogin.jsp" << QByteArray("GET") << site << QByteArray() << StandinSite::Override{.status = 503}
+                             << follow << 0;
+        QTest::newRow("redirect loop") << "loop" << QByteArray("GET") << site << QByteArray()
+                                       << StandinSite::Override{.fault = StandinFault::RedirectLoop} << follow << 0;
+        QTest::newRow("redirect to http") << "down" << QByteArray("GET") << site << QByteArray()
+                                          << StandinSite::Override{.fault = StandinFault::RedirectToHttp} << follow << 0;
+        QTest::newRow("truncated body") << "velmorlogin.jsp" << QByteArray("GET") << site << QByteArray()
+                                        << StandinSite::Override{.fault = StandinFault::TruncatedBody} << follow << 0;
+        QTest::newRow("reset") << "velmorlogin.jsp" << QByteArray("GET") << site << QByteArray()
+                               << StandinSite::Override{.fault = StandinFault::Reset} << follow << 0;
+        QTest::newRow("transfer time-out") << "velmorlogin.jsp" << QByteArray("GET") << site << QByteArray()
+                                           << StandinSite::Override{.delay = 5s} << follow << 300;
+    }
+    void answersAsQtHasThem()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, verb);
+        QFETCH(Headers, headers);
+        QFETCH(QByteArray, body);
+        QFETCH(StandinSite::Override, answer);
+        QFETCH(int, policy);
+        QFETCH(int, transferTimeout);
+        m_site->setOverride(QLatin1Char('/') + QUrl(path).path(), answer);
+        QNetworkRequest request(m_site->baseUrl().resolved(QUrl(path)));
+        for (const auto &[name, value] : headers)
+            request.setRawHeader(name, value);
+        if (request.hasRawHeader("Cookie"))
+            request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, policy);
+        request.setTransferTimeout(transferTimeout);
+        QNetworkCookie kept("kept", "1");
+        kept.setDomain(m_site->baseUrl().host());
+        kept.setPath(QStringLiteral("/"));
+
+        QNetworkAccessManager qt;
+        qt.cookieJar()->insertCookie(kept);
+        QNetworkRequest qtRequest = request;
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setCaCertificates({m_site->caCertificate()});
+        qtRequest.setSslConfiguration(tls);
+        const Exchange byQt = exchange(*m_site, qt, qtRequest, verb, body);
+
+        QVERIFY(m_network->cookieStore()->insert(kept));
+        const Exchange byTheApp = exchange(*m_site, *m_manager, request, verb, body);
+
+        // Qt sends a request again when its connection breaks before an answer; the app's
+        // transport does not (a form sent twice can do more harm than one that failed): what each
+        // sent is compared without the repeats.
+        const auto distinct = [](QList<StandinSite::Request> requests) {
+            const auto same = [](const StandinSite::Request &a, const StandinSite::Request &b) {
+                return a.method == b.method && a.path == b.path && a.query == b.query && a.headers == b.headers && a.body == b.body;
+            };
+            requests.erase(std::unique(requests.begin(), requests.end(), same), requests.end());
+            return requests;
+        };
+        const QList<StandinSite::Request> ours = distinct(byTheApp.requests);
+        const QList<StandinSite::Request> theirs = distinct(byQt.requests);
+        QVERIFY(!theirs.isEmpty());
+        QCOMPARE(ours.size(), theirs.size());
+        for (qsizetype i = 0; i < ours.size(); ++i) {
+            QCOMPARE(ours.at(i).method + ' ' + ours.at(i).path.toLatin1() + '?' + ours.at(i).query,
+                     theirs.at(i).method + ' ' + theirs.at(i).path.toLatin1() + '?' + theirs.at(i).query);
+            QCOMPARE(ours.at(i).headers, theirs.at(i).headers);
+            QCOMPARE(ours.at(i).body, theirs.at(i).body);
+        }
+        QCOMPARE(byTheApp.error, byQt.error);
+        QCOMPARE(byTheApp.status, byQt.status);
+        QCOMPARE(byTheApp.target, byQt.target);
+        QCOMPARE(byTheApp.url, byQt.url);
+        QCOMPARE(byTheApp.body, byQt.body);
+    }
+
+    // A response head is held up to a bound, counted over every head of a request, whatever the
+    // server sends: endless header lines, one endless line, heads that add up over redirects.
+    void headsPastTheLimitAreRefused_data()
+    {
+        QTest::addColumn<StandinSite::Override>("answer");
+        QTest::newRow("endless header lines") << StandinSite::Override{.fault = StandinFault::EndlessHead};
+        const QByteArray filler(12 * 1024, 'x');
+        QTest::newRow("redirects adding up") << StandinSite::Override{
+            .status = 302, .location = "/velmorlogin.jsp?again", .headers = {{"X-A", filler}, {"X-B", filler}}};
+    }
+    void headsPastTheLimitAreRefused()
+    {
+        QFETCH(StandinSite::Override, answer);
+        m_site->setOverride(QStringLiteral("/velmorlogin.jsp"), answer);
+        const qint64 before = peakMemoryKb();
+        const auto result = await(m_network->send(m_manager, QNetworkRequest(m_site->baseUrl().resolved(QUrl(QStringLiteral("velmorlogin.jsp")))),
+                                                  "GET", {}, 10s));
+        QVERIFY(!result);
+        QCOMPARE(result.error().domain(), TarvikError::Domain::Transport);
+        QCOMPARE(result.error().description(), NetworkAccess::oversizedReplyText);
+        // Refused at the bound, not by the redirect limit.
+        QVERIFY(m_site->requests().size() < 10);
+#ifndef __SANITIZE_ADDRESS__
+        QVERIFY(peakMemoryKb() - before < 8 * 1024);
+#endif
+    }
+
+    // The system's CAs stay trusted with the extra CA added, for every request; verification is
+    // never switched off. The system's store is a private one here, set as OpenSSL is told of one.
+    void trustsTheSystemStoreAndTheExtraCa_data()
+    {
+        QTest::addColumn<bool>("extraCa");
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("system store") << false << "system" << true;
+        QTest::newRow("system store, extra CA added") << true << "system" << true;
+        QTest::newRow("extra CA") << true << "extra" << true;
+        QTest::newRow("neither") << true << "unknown" << false;
+        QTest::newRow("extra CA not given") << false << "extra" << false;
+    }
+    void trustsTheSystemStoreAndTheExtraCa()
+    {
+        QFETCH(bool, extraCa);
+        QFETCH(QString, site);
+        QFETCH(bool, trusted);
+        const std::unique_ptr<StandinSite> extra = startStandin();
+        const std::unique_ptr<StandinSite> unknown = startStandin();
+        QVERIFY(extra && unknown);
+        QTemporaryDir noFolder;
+        qputenv("SSL_CERT_FILE", QFile::encodeName(m_site->caFile()));
+        qputenv("SSL_CERT_DIR", QFile::encodeName(noFolder.path()));
+        const auto restore = qScopeGuard([] {
+            qunsetenv("SSL_CERT_FILE");
+            qunsetenv("SSL_CERT_DIR");
+        });
+        NetworkAccess network(extraCa ? extra->caFile() : QString());
+        const std::unique_ptr<QNetworkAccessManager> manager(network.createManager(NetworkAccess::Cookies::None));
+        const StandinSite *target = site == QLatin1String("system") ? m_site.get() : site == QLatin1String("extra") ? extra.get() : unknown.get();
+        const auto result = await(network.send(manager.get(), QNetworkRequest(target->baseUrl().resolved(QUrl(QStringLiteral("velmorlogin.jsp")))),
+                                               "GET", {}, 10s));
+        QCOMPARE(bool(result), trusted);
+        if (!trusted)
+            QCOMPARE(result.error().code(), int(QNetworkReply::SslHandshakeFailedError));
+    }
+
+    // Without its transport every request fails as a broken network would, and nothing crashes.
+    void aTransportThatDoesNotLoadFailsEveryRequest()
+    {
+        m_network->setTransportModule(QStringLiteral("/nonexistent/libtarvik-curl.so"));
+        auto *manager = m_network->createManager(NetworkAccess::Cookies::Subscriber, m_network.get());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^no transport: .+")));
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const auto result = await(m_network->send(manager, QNetworkRequest(m_site->baseUrl()), "GET", {}, 10s));
+            QVERIFY(!result);
+            QCOMPARE(result.error().domain(), TarvikError::Domain::Transport);
+        }
+        QVERIFY(m_site->requests().isEmpty());
     }
 
     // Cookies of a reply count only while the epoch its request was sent in lasts.
