@@ -312,8 +312,9 @@ void CurlHttpTransport::drive(curl_socket_t fd, int events)
 CurlHttpTransport::End CurlHttpTransport::endOf(Transfer &transfer, CURLcode code) const
 {
     const auto failed = [&](Failure failure, const QString &text = {}) {
-        const QString detail = text.isEmpty() ? QString::fromUtf8(transfer.errorBuffer[0] ? transfer.errorBuffer : curl_easy_strerror(code)) : text;
-        return End{failure, detail, transfer.headBytes};
+        if (!text.isEmpty())
+            return End{failure, text, transfer.headBytes};
+        return End{failure, QString::fromUtf8(transfer.errorBuffer[0] ? transfer.errorBuffer : curl_easy_strerror(code)), transfer.headBytes};
     };
     if (transfer.headTooLarge)
         return failed(Failure::HeadTooLarge, QStringLiteral("the reply's head is larger than allowed"));
@@ -322,7 +323,9 @@ CurlHttpTransport::End CurlHttpTransport::endOf(Transfer &transfer, CURLcode cod
     switch (code) {
     case CURLE_OK:
         // curl takes a head cut off by the connection's end as a whole answer; it is not one.
-        return transfer.headComplete ? End{Failure::None, {}, transfer.headBytes} : failed(Failure::RemoteClosed, QStringLiteral("the reply's head broke off"));
+        if (!transfer.headComplete)
+            return failed(Failure::RemoteClosed, QStringLiteral("the reply's head broke off"));
+        return End{Failure::None, {}, transfer.headBytes};
     case CURLE_COULDNT_RESOLVE_HOST:
         return failed(Failure::HostNotFound);
     case CURLE_COULDNT_CONNECT:

@@ -63,6 +63,12 @@ QNetworkReply::NetworkError statusError(int status)
     }
 }
 
+// Redirects the caller would verify are left to it, as manual ones are.
+bool followsRedirects(QNetworkRequest::RedirectPolicy policy)
+{
+    return policy != QNetworkRequest::ManualRedirectPolicy && policy != QNetworkRequest::UserVerifiedRedirectPolicy;
+}
+
 bool isRedirect(int status)
 {
     return status == 301 || status == 302 || status == 303 || status == 305 || status == 307 || status == 308;
@@ -89,7 +95,8 @@ CurlNetworkReply::CurlNetworkReply(std::shared_ptr<HttpTransport> transport, con
     , m_body(body.value_or(QByteArray()))
     , m_hasBody(body.has_value())
     , m_hop(request)
-    , m_policy(QNetworkRequest::RedirectPolicy(request.attribute(QNetworkRequest::RedirectPolicyAttribute, manager->redirectPolicy()).toInt()))
+    , m_policy(QNetworkRequest::RedirectPolicy(
+          request.attribute(QNetworkRequest::RedirectPolicyAttribute, manager->redirectPolicy()).toInt()))
     , m_redirectsLeft(request.maximumRedirectsAllowed())
     , m_headBytesLeft(HttpTransport::Request().headLimit)
 {
@@ -149,8 +156,7 @@ bool CurlNetworkReply::received(const HttpTransport::Head &head)
     m_heads.push_back(head);
     m_following.reset();
     m_refusal.reset();
-    // Redirects the caller would verify are left to it, as manual ones are.
-    if (!isRedirect(head.status) || m_policy == QNetworkRequest::ManualRedirectPolicy || m_policy == QNetworkRequest::UserVerifiedRedirectPolicy)
+    if (!isRedirect(head.status) || !followsRedirects(m_policy))
         return true;
     const QByteArray location = headerValue(head.headers, "location");
     if (location.isEmpty())
@@ -161,7 +167,8 @@ bool CurlNetworkReply::received(const HttpTransport::Head &head)
         m_refusal = {ProtocolUnknownError, QStringLiteral("Unknown protocol specified"), {}};
     else if (m_redirectsLeft <= 0)
         m_refusal = {TooManyRedirectsError, QStringLiteral("Too many redirects"), {}};
-    else if (m_policy == QNetworkRequest::NoLessSafeRedirectPolicy && m_hop.url().scheme() == QLatin1String("https") && scheme == QLatin1String("http"))
+    else if (m_policy == QNetworkRequest::NoLessSafeRedirectPolicy && m_hop.url().scheme() == QLatin1String("https")
+             && scheme == QLatin1String("http"))
         m_refusal = {InsecureRedirectError, QStringLiteral("Insecure redirect"), target};
     else if (m_policy == QNetworkRequest::SameOriginRedirectPolicy
              && (target.scheme() != m_hop.url().scheme() || target.host() != m_hop.url().host() || target.port() != m_hop.url().port()))
@@ -191,7 +198,8 @@ void CurlNetworkReply::takeHeads()
 {
     for (const HttpTransport::Head &head : std::exchange(m_heads, {})) {
         // Every hop's cookies, as Qt's manager takes them.
-        if (m_hop.attribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Automatic).toInt() == QNetworkRequest::Automatic) {
+        const QVariant saving = m_hop.attribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Automatic);
+        if (saving.toInt() == QNetworkRequest::Automatic) {
             QByteArray setCookies;
             for (const auto &[name, value] : head.headers) {
                 if (name.compare("set-cookie", Qt::CaseInsensitive) == 0)
@@ -213,7 +221,7 @@ void CurlNetworkReply::takeHeads()
         setAttribute(QNetworkRequest::ConnectionEncryptedAttribute, head.encrypted);
         setAttribute(QNetworkRequest::Http2WasUsedAttribute, head.http2);
         if (const QByteArray location = headerValue(head.headers, "location"); isRedirect(head.status) && !location.isEmpty()
-            && (m_policy == QNetworkRequest::ManualRedirectPolicy || m_policy == QNetworkRequest::UserVerifiedRedirectPolicy))
+            && !followsRedirects(m_policy))
             setAttribute(QNetworkRequest::RedirectionTargetAttribute, QUrl::fromEncoded(location));
         // Repeated headers come as one, as Qt joins them.
         for (const auto &[name, value] : head.headers) {
@@ -264,8 +272,8 @@ void CurlNetworkReply::ended(const HttpTransport::End &end)
             if (m_refusal->target.isValid())
                 setUrl(m_refusal->target);
         } else if (const int status = attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); status >= 400) {
-            fail(statusError(status), QStringLiteral("Error transferring %1 - server replied: %2")
-                                          .arg(url().toString(), QString::fromLatin1(attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray())));
+            const QString reason = QString::fromLatin1(attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray());
+            fail(statusError(status), QStringLiteral("Error transferring %1 - server replied: %2").arg(url().toString(), reason));
         }
         break;
     case HttpTransport::Failure::HostNotFound:

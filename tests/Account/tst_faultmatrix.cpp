@@ -211,6 +211,48 @@ private Q_SLOTS:
             QCOMPARE(m_fixture->defaults->value(m_fixture->cache->key()), cached);
         QVERIFY(peakMemoryKb() - m_peakBefore < 256 * 1024);
     }
+
+    // An endless response head on the site's requests: the operation fails as for an oversized
+    // answer, at once, with the memory held meanwhile bounded by the head's limit, far below the
+    // body cap. Each one's peak goes to the log.
+    void endlessHead_data()
+    {
+        QTest::addColumn<QString>("key");
+        for (const QString &key : {QStringLiteral("/ajax/login.jsp"), QStringLiteral("action1"), checkoutKey})
+            QTest::newRow(qPrintable(key)) << key;
+    }
+    void endlessHead()
+    {
+        QFETCH(QString, key);
+        m_fixture->reopen();
+        m_fixture->api->setTimeout(limit);
+        QVERIFY(m_fixture->signIn());
+        m_fixture->site->setOverride(key, {.fault = StandinFault::EndlessHead});
+        // The operation's failure, empty when it succeeds.
+        const auto operation = [&] {
+            if (key == checkoutKey) {
+                const auto checkout = await(m_fixture->store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp));
+                return checkout ? QString() : checkout.error().description();
+            }
+            const auto refreshed = await(m_fixture->store->refresh());
+            return refreshed ? QString() : refreshed.error().description();
+        };
+        // Once first, so that what loads once is not counted.
+        QCOMPARE(operation(), NetworkAccess::oversizedReplyText);
+        const qint64 sentBefore = StandinFaults::bytesStreamed();
+        const qint64 resident = restartPeakMemory();
+        QElapsedTimer clock;
+        clock.start();
+        const QString failure = operation();
+        const qint64 grown = peakMemoryKb() - resident;
+        qInfo("endless head, %s: peak %lld kB over the memory before, %lld bytes of head sent, %.1f s", qPrintable(key), grown,
+              StandinFaults::bytesStreamed() - sentBefore, double(clock.elapsed()) / 1000.0);
+        QCOMPARE(failure, NetworkAccess::oversizedReplyText);
+        QVERIFY(clock.elapsed() < limit.count() + 8000);
+#ifndef __SANITIZE_ADDRESS__
+        QVERIFY2(grown < 8 * 1024, qPrintable(QString::number(grown)));
+#endif
+    }
 };
 
 QTEST_GUILESS_MAIN(FaultMatrixTest)

@@ -188,6 +188,7 @@ private Q_SLOTS:
         QTest::addColumn<StandinSite::Override>("answer");
         QTest::addColumn<int>("policy");
         QTest::addColumn<int>("transferTimeout");
+        QTest::addColumn<QNetworkReply::NetworkError>("error");
 
         const Headers site{{"User-Agent", "Tarvik iOS/1.0"}, {"Accept", "application/json"}, {"X-Requested-With", "XMLHttpRequest"}};
         const Headers form{{"Content-Type", "application/x-www-form-urlencoded; charset=utf-8"}, {"Referer", "https://example.org/x"}};
@@ -196,34 +197,31 @@ private Q_SLOTS:
         const StandinSite::Override redirect{.status = 302, .location = "/velmorlogin.jsp", .headers = {{"Set-Cookie", "hop=1; Path=/"}}};
         const int manual = QNetworkRequest::ManualRedirectPolicy;
         const int follow = QNetworkRequest::NoLessSafeRedirectPolicy;
-        QTest::newRow("site action") << "mobile.jsp?action=action1" << QByteArray("GET") << site << QByteArray() << plain << manual << 60000;
-        QTest::newRow("sign-in form") << "ajax/login.jsp" << QByteArray("POST") << form << signIn << plain << manual << 0;
-        QTest::newRow("tile") << "tiles/9/100/200.png" << QByteArray("GET") << Headers{{"User-Agent", "Tarvik/1.0 (office map)"}}
-                              << QByteArray() << plain << follow << 0;
-        QTest::newRow("picture") << "img/ch/00/00/00000000000000000000000000000000.png" << QByteArray("get()") << Headers{}
-                                 << QByteArray() << plain << follow << 0;
-        QTest::newRow("post without a type") << "ajax/login.jsp" << QByteArray("post()") << Headers{} << signIn << plain << follow << 0;
-        QTest::newRow("cookies of the caller") << "exit.jsp" << QByteArray("GET") << Headers{{"Cookie", "JSESSIONID=1"}} << QByteArray()
-                                               << plain << manual << 0;
-        QTest::newRow("redirect setting a cookie") << "moved" << QByteArray("GET") << site << QByteArray() << redirect << follow << 0;
-        QTest::newRow("redirected form") << "moved" << QByteArray("POST") << form << signIn << redirect << follow << 0;
+        const auto row = [](const char *name, const char *path, const char *verb, const Headers &headers, const QByteArray &body,
+                            const StandinSite::Override &answer, int policy, QNetworkReply::NetworkError error, int transferTimeout = 0) {
+            QTest::newRow(name) << QString::fromLatin1(path) << QByteArray(verb) << headers << body << answer << policy << transferTimeout
+                                << error;
+        };
+        using E = QNetworkReply::NetworkError;
+        row("site action", "mobile.jsp?action=action1", "GET", site, {}, plain, manual, E::NoError, 60000);
+        row("sign-in form", "ajax/login.jsp", "POST", form, signIn, plain, manual, E::NoError);
+        row("tile", "tiles/9/100/200.png", "GET", {{"User-Agent", "Tarvik/1.0 (office map)"}}, {}, plain, follow, E::NoError);
+        row("picture", "img/ch/00/00/00000000000000000000000000000000.png", "get()", {}, {}, plain, follow, E::NoError);
+        row("post without a type", "ajax/login.jsp", "post()", {}, signIn, plain, follow, E::NoError);
+        row("cookies of the caller", "exit.jsp", "GET", {{"Cookie", "JSESSIONID=1"}}, {}, plain, manual, E::NoError);
+        row("redirect setting a cookie", "moved", "GET", site, {}, redirect, follow, E::NoError);
+        row("redirected form", "moved", "POST", form, signIn, redirect, follow, E::NoError);
         StandinSite::Override repeat = redirect;
         repeat.status = 307;
-        QTest::newRow("307 repeats the form") << "moved" << QByteArray("POST") << form << signIn << repeat << follow << 0;
-        QTest::newRow("redirect left to the caller") << "moved" << QByteArray("GET") << site << QByteArray() << redirect << manual << 0;
-        QTest::newRow("404") << "nothing-here" << QByteArray("GET") << site << QByteArray() << plain << follow << 0;
-        QTest::newRow("503") << "velmorlogin.jsp" << QByteArray("GET") << site << QByteArray() << StandinSite::Override{.status = 503}
-                             << follow << 0;
-        QTest::newRow("redirect loop") << "loop" << QByteArray("GET") << site << QByteArray()
-                                       << StandinSite::Override{.fault = StandinFault::RedirectLoop} << follow << 0;
-        QTest::newRow("redirect to http") << "down" << QByteArray("GET") << site << QByteArray()
-                                          << StandinSite::Override{.fault = StandinFault::RedirectToHttp} << follow << 0;
-        QTest::newRow("truncated body") << "velmorlogin.jsp" << QByteArray("GET") << site << QByteArray()
-                                        << StandinSite::Override{.fault = StandinFault::TruncatedBody} << follow << 0;
-        QTest::newRow("reset") << "velmorlogin.jsp" << QByteArray("GET") << site << QByteArray()
-                               << StandinSite::Override{.fault = StandinFault::Reset} << follow << 0;
-        QTest::newRow("transfer time-out") << "velmorlogin.jsp" << QByteArray("GET") << site << QByteArray()
-                                           << StandinSite::Override{.delay = 5s} << follow << 300;
+        row("307 repeats the form", "moved", "POST", form, signIn, repeat, follow, E::NoError);
+        row("redirect left to the caller", "moved", "GET", site, {}, redirect, manual, E::NoError);
+        row("404", "nothing-here", "GET", site, {}, plain, follow, E::ContentNotFoundError);
+        row("503", "velmorlogin.jsp", "GET", site, {}, {.status = 503}, follow, E::ServiceUnavailableError);
+        row("redirect loop", "loop", "GET", site, {}, {.fault = StandinFault::RedirectLoop}, follow, E::TooManyRedirectsError);
+        row("redirect to http", "down", "GET", site, {}, {.fault = StandinFault::RedirectToHttp}, follow, E::InsecureRedirectError);
+        row("truncated body", "velmorlogin.jsp", "GET", site, {}, {.fault = StandinFault::TruncatedBody}, follow, E::RemoteHostClosedError);
+        row("reset", "velmorlogin.jsp", "GET", site, {}, {.fault = StandinFault::Reset}, follow, E::RemoteHostClosedError);
+        row("transfer time-out", "velmorlogin.jsp", "GET", site, {}, {.delay = 5s}, follow, E::OperationCanceledError, 300);
     }
     void answersAsQtHasThem()
     {
@@ -234,6 +232,7 @@ private Q_SLOTS:
         QFETCH(StandinSite::Override, answer);
         QFETCH(int, policy);
         QFETCH(int, transferTimeout);
+        QFETCH(QNetworkReply::NetworkError, error);
         m_site->setOverride(QLatin1Char('/') + QUrl(path).path(), answer);
         QNetworkRequest request(m_site->baseUrl().resolved(QUrl(path)));
         for (const auto &[name, value] : headers)
@@ -246,13 +245,19 @@ private Q_SLOTS:
         kept.setDomain(m_site->baseUrl().host());
         kept.setPath(QStringLiteral("/"));
 
-        QNetworkAccessManager qt;
-        qt.cookieJar()->insertCookie(kept);
         QNetworkRequest qtRequest = request;
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         tls.setCaCertificates({m_site->caCertificate()});
         qtRequest.setSslConfiguration(tls);
-        const Exchange byQt = exchange(*m_site, qt, qtRequest, verb, body);
+        // Qt's stack now and then loses a connection the stand-in keeps (it then fails a repeated
+        // form): it has three tries to give the outcome it gives otherwise.
+        Exchange byQt;
+        for (int attempt = 0; attempt < 3 && (attempt == 0 || byQt.error != error); ++attempt) {
+            QNetworkAccessManager qt;
+            qt.cookieJar()->insertCookie(kept);
+            byQt = exchange(*m_site, qt, qtRequest, verb, body);
+        }
+        QCOMPARE(byQt.error, error);
 
         QVERIFY(m_network->cookieStore()->insert(kept));
         const Exchange byTheApp = exchange(*m_site, *m_manager, request, verb, body);
@@ -277,7 +282,7 @@ private Q_SLOTS:
             QCOMPARE(ours.at(i).headers, theirs.at(i).headers);
             QCOMPARE(ours.at(i).body, theirs.at(i).body);
         }
-        QCOMPARE(byTheApp.error, byQt.error);
+        QCOMPARE(byTheApp.error, error);
         QCOMPARE(byTheApp.status, byQt.status);
         QCOMPARE(byTheApp.target, byQt.target);
         QCOMPARE(byTheApp.url, byQt.url);
@@ -299,8 +304,8 @@ private Q_SLOTS:
         QFETCH(StandinSite::Override, answer);
         m_site->setOverride(QStringLiteral("/velmorlogin.jsp"), answer);
         const qint64 before = peakMemoryKb();
-        const auto result = await(m_network->send(m_manager, QNetworkRequest(m_site->baseUrl().resolved(QUrl(QStringLiteral("velmorlogin.jsp")))),
-                                                  "GET", {}, 10s));
+        const QUrl page = m_site->baseUrl().resolved(QUrl(QStringLiteral("velmorlogin.jsp")));
+        const auto result = await(m_network->send(m_manager, QNetworkRequest(page), "GET", {}, 10s));
         QVERIFY(!result);
         QCOMPARE(result.error().domain(), TarvikError::Domain::Transport);
         QCOMPARE(result.error().description(), NetworkAccess::oversizedReplyText);
@@ -341,9 +346,11 @@ private Q_SLOTS:
         });
         NetworkAccess network(extraCa ? extra->caFile() : QString());
         const std::unique_ptr<QNetworkAccessManager> manager(network.createManager(NetworkAccess::Cookies::None));
-        const StandinSite *target = site == QLatin1String("system") ? m_site.get() : site == QLatin1String("extra") ? extra.get() : unknown.get();
-        const auto result = await(network.send(manager.get(), QNetworkRequest(target->baseUrl().resolved(QUrl(QStringLiteral("velmorlogin.jsp")))),
-                                               "GET", {}, 10s));
+        const StandinSite *target = site == QLatin1String("system") ? m_site.get()
+            : site == QLatin1String("extra")                        ? extra.get()
+                                                                    : unknown.get();
+        const QUrl page = target->baseUrl().resolved(QUrl(QStringLiteral("velmorlogin.jsp")));
+        const auto result = await(network.send(manager.get(), QNetworkRequest(page), "GET", {}, 10s));
         QCOMPARE(bool(result), trusted);
         if (!trusted)
             QCOMPARE(result.error().code(), int(QNetworkReply::SslHandshakeFailedError));
