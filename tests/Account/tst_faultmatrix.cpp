@@ -1,10 +1,13 @@
 #include "accountfixture.h"
 #include "peakmemory.h"
+#include "sharedcookiestore.h"
 #include "tarvikapierror.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace std::chrono_literals;
 
@@ -252,6 +255,70 @@ private Q_SLOTS:
 #ifndef __SANITIZE_ADDRESS__
         QVERIFY2(grown < 8 * 1024, qPrintable(QString::number(grown)));
 #endif
+    }
+
+    // A cookie of the session, whatever its path or host, goes with the sign-out: none is left in
+    // memory or stored, and the next subscriber to sign in during the run sends none of them.
+    void signOutLeavesNoCookie_data()
+    {
+        QTest::addColumn<QByteArray>("setCookie"); // set by the site with an action's answer; empty: by another host
+        QTest::newRow("Path=/mobile.jsp") << QByteArray("left=1; Path=/mobile.jsp");
+        QTest::newRow("Path=/ajax") << QByteArray("left=1; Path=/ajax");
+        QTest::newRow("another host") << QByteArray();
+    }
+    void signOutLeavesNoCookie()
+    {
+        QFETCH(QByteArray, setCookie);
+        StandinSite &site = *m_fixture->site;
+        m_fixture->reopen();
+        QVERIFY(m_fixture->signIn());
+        SharedCookieStore *jar = m_fixture->network->cookieStore();
+        if (setCookie.isEmpty()) {
+            QNetworkCookie foreign("left", "1");
+            foreign.setDomain(QStringLiteral("localhost"));
+            foreign.setPath(QStringLiteral("/"));
+            QVERIFY(jar->insert(foreign));
+        } else {
+            site.setOverride(QStringLiteral("action1"), {.headers = {{"Set-Cookie", setCookie}}});
+            QVERIFY(await(m_fixture->store->refresh()));
+            site.clearOverrides();
+        }
+        const auto left = [](const QList<QNetworkCookie> &cookies) {
+            return std::any_of(cookies.begin(), cookies.end(), [](const QNetworkCookie &cookie) { return cookie.name() == "left"; });
+        };
+        QVERIFY(left(jar->cookies()));
+
+        await(m_fixture->store->signOut());
+        QVERIFY(jar->cookies().isEmpty());
+        const auto stored = await(m_fixture->secrets.read(TarvikCredentialVault::service(), m_fixture->cookies->account()));
+        QVERIFY(stored && !stored->has_value());
+
+        site.clearRequests();
+        QVERIFY(m_fixture->signIn());
+        QVERIFY(await(m_fixture->store->refresh()));
+        QVERIFY(!site.requests().isEmpty());
+        for (const StandinSite::Request &request : site.requests())
+            QVERIFY2(!request.cookies.contains("left"), qPrintable(request.path));
+    }
+
+    // The redirect that follows the sign-out carries only what the site left of the session after
+    // its answer, not the cookie it has just cleared.
+    void signOutRedirectCarriesNoClearedCookie()
+    {
+        // The site's redirects are followed on its own port only, 443.
+        AccountFixture fixture;
+        QVERIFY(fixture.start(AccountFixture::Port::Https));
+        StandinSite &site = *fixture.site;
+        QVERIFY(fixture.signIn());
+        site.setOverride(QStringLiteral("/exit.jsp"), {.status = 302, .location = "/velmorlogin.jsp"});
+        site.clearRequests();
+        await(fixture.store->signOut());
+        const QList<StandinSite::Request> requests = site.requests();
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.at(0).path, QStringLiteral("/exit.jsp"));
+        QVERIFY(requests.at(0).cookies.contains("JSESSIONID"));
+        QCOMPARE(requests.at(1).path, QStringLiteral("/velmorlogin.jsp"));
+        QVERIFY(!requests.at(1).cookies.contains("JSESSIONID"));
     }
 };
 
