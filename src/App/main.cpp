@@ -125,7 +125,7 @@ long peakResidentKiB()
 int selfTestNetworkTransport(const NetworkAccess &network)
 {
     QString error;
-    if (!network.createTransport(&error)) {
+    if (!network.transport(&error)) {
         std::fprintf(stderr, "self-test: the network transport did not load: %s\n", qPrintable(error));
         return 8;
     }

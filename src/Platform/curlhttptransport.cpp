@@ -1,7 +1,9 @@
 #include "curlhttptransport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTemporaryFile>
 
 #include <climits>
 #include <cstring>
@@ -44,8 +46,8 @@ bool hasHeader(const HttpTransport::Headers &headers, QByteArrayView name)
     return false;
 }
 
-// Where the TLS layer keeps the system's CAs: OpenSSL's own overrides (SSL_CERT_FILE,
-// SSL_CERT_DIR) first, then what libcurl was built with.
+// Where the TLS layer keeps the system's CAs: OpenSSL's own override first, then what libcurl was
+// built with.
 QByteArray systemStore(const char *variable, CURLINFO info)
 {
     if (const QByteArray set = qgetenv(variable); !set.isEmpty())
@@ -58,25 +60,26 @@ QByteArray systemStore(const char *variable, CURLINFO info)
     return found;
 }
 
-// The CA certificates given with every request besides the system's CA folder: those of
-// SSL_CERT_FILE when it is set, then the extra ones. Transports of one process share them.
-std::shared_ptr<const QByteArray> caBundle(const QByteArray &extraCaPem)
+// A file of the system's CAs and the extra ones after them, owner-only, for the life of the
+// process; one per content, shared by the transports of the process.
+QByteArray caFileWith(const QByteArray &systemFile, const QByteArray &extraCaPem)
 {
     static std::mutex guard;
-    static std::weak_ptr<const QByteArray> shared;
-    QByteArray bundle;
-    if (const QString file = qEnvironmentVariable("SSL_CERT_FILE"); !file.isEmpty()) {
-        QFile system(file);
-        if (system.open(QIODevice::ReadOnly))
-            bundle = system.readAll() + '\n';
-    }
-    bundle += extraCaPem;
+    static std::vector<std::pair<QByteArray, std::unique_ptr<QTemporaryFile>>> made;
+    const QByteArray key = systemFile + '\0' + extraCaPem;
     const std::lock_guard lock(guard);
-    if (auto existing = shared.lock(); existing && *existing == bundle)
-        return existing;
-    auto made = std::make_shared<const QByteArray>(std::move(bundle));
-    shared = made;
-    return made;
+    for (const auto &[content, file] : made) {
+        if (content == key)
+            return QFile::encodeName(file->fileName());
+    }
+    QFile system(QFile::decodeName(systemFile));
+    const QByteArray systemCas = system.open(QIODevice::ReadOnly) ? system.readAll() : QByteArray();
+    auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("tarvik-ca-XXXXXX.pem")));
+    if (!file->open() || file->write(systemCas + '\n' + extraCaPem) < 0 || !file->flush())
+        return {};
+    const QByteArray name = QFile::encodeName(file->fileName());
+    made.emplace_back(key, std::move(file));
+    return name;
 }
 } // namespace
 
@@ -109,11 +112,16 @@ CurlHttpTransport::CurlHttpTransport(const QByteArray &extraCaPem)
     curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
     curl_multi_setopt(m_multi, CURLMOPT_MAX_HOST_CONNECTIONS, connectionsPerHost);
 
-    m_caFile = systemStore("SSL_CERT_FILE", CURLINFO_CAINFO);
-    m_caDirectory = systemStore("SSL_CERT_DIR", CURLINFO_CAPATH);
-    // A CA given in memory replaces curl's CA file, not its folder: the file goes in with it.
+    // The CAs come from one file: curl then reads it once and keeps what it read for every
+    // connection (from a folder, or from memory, it would read them again for each). The system's
+    // folder stands in only where there is no file.
+    const QByteArray systemFile = systemStore("SSL_CERT_FILE", CURLINFO_CAINFO);
+    if (systemFile.isEmpty() || !QFile::exists(QFile::decodeName(systemFile)))
+        m_caDirectory = systemStore("SSL_CERT_DIR", CURLINFO_CAPATH);
+    else
+        m_caFile = systemFile;
     if (!extraCaPem.isEmpty())
-        m_caBundle = caBundle(extraCaPem);
+        m_caFile = caFileWith(m_caFile, extraCaPem);
 
     m_curlTimer.setSingleShot(true);
     m_curlTimer.setTimerType(Qt::PreciseTimer);
@@ -195,14 +203,8 @@ bool CurlHttpTransport::configure(Transfer &transfer)
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(easy, CURLOPT_SSLVERSION, long(CURL_SSLVERSION_TLSv1_2));
-    if (m_caBundle) {
-        curl_blob blob{const_cast<char *>(m_caBundle->constData()), size_t(m_caBundle->size()), CURL_BLOB_NOCOPY};
-        ok = ok && curl_easy_setopt(easy, CURLOPT_CAINFO_BLOB, &blob) == CURLE_OK;
-    } else if (!m_caFile.isEmpty()) {
-        curl_easy_setopt(easy, CURLOPT_CAINFO, m_caFile.constData());
-    }
-    if (!m_caDirectory.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_CAPATH, m_caDirectory.constData());
+    curl_easy_setopt(easy, CURLOPT_CAINFO, m_caFile.isEmpty() ? nullptr : m_caFile.constData());
+    curl_easy_setopt(easy, CURLOPT_CAPATH, m_caDirectory.isEmpty() ? nullptr : m_caDirectory.constData());
 
     if (!request.decodedEncodings.isEmpty())
         curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, request.decodedEncodings.constData());

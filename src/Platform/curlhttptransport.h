@@ -55,8 +55,8 @@ private:
     // The owner of the socket notifiers and the context of every connection: it goes last.
     QObject m_context;
     CURLM *m_multi = nullptr;
-    // The system's CA file with the extra CA after it; empty when there is no extra CA.
-    std::shared_ptr<const QByteArray> m_caBundle;
+    // Where the CAs trusted are: a file (the system's, with the extra CA after it when there is one),
+    // else the system's folder.
     QByteArray m_caFile;
     QByteArray m_caDirectory;
     std::unordered_map<curl_socket_t, Watch> m_watches;

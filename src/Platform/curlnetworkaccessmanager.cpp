@@ -41,7 +41,7 @@ QNetworkReply *CurlNetworkAccessManager::createRequest(Operation operation, cons
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
         return QNetworkAccessManager::createRequest(operation, original, outgoingData);
     if (!m_transport && m_transportError.isEmpty()) {
-        m_transport = m_network->createTransport(&m_transportError);
+        m_transport = m_network->transport(&m_transportError);
         if (!m_transport && m_transportError.isEmpty())
             m_transportError = QStringLiteral("the network transport did not load");
         if (!m_transport)

@@ -7,8 +7,9 @@
 
 #include <QFile>
 #include <QNetworkAccessManager>
-#include <QSslCertificate>
 #include <QPointer>
+#include <QSslCertificate>
+#include <QThread>
 #include <QTimer>
 
 #include <coroutine>
@@ -88,9 +89,20 @@ QByteArray NetworkAccess::extraCaPem() const
     return m_extraCaPem;
 }
 
-std::shared_ptr<HttpTransport> NetworkAccess::createTransport(QString *error) const
+std::shared_ptr<HttpTransport> NetworkAccess::transport(QString *error) const
 {
-    return HttpTransport::load(m_transportModule.isEmpty() ? HttpTransport::defaultModulePath() : m_transportModule, extraCaPem(), error);
+    const QString module = m_transportModule.isEmpty() ? HttpTransport::defaultModulePath() : m_transportModule;
+    if (QThread::currentThread() != thread())
+        return HttpTransport::load(module, extraCaPem(), error);
+    if (!m_transport)
+        m_transport = HttpTransport::load(module, extraCaPem(), error);
+    return m_transport;
+}
+
+void NetworkAccess::setTransportModule(const QString &path)
+{
+    m_transportModule = path;
+    m_transport.reset();
 }
 
 QNetworkAccessManager *NetworkAccess::createManager(Cookies cookies, QObject *parent) const

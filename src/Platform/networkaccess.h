@@ -33,11 +33,13 @@ public:
     // Certificates of the extra CA (empty when none was given), for the web views' own check.
     QList<QSslCertificate> extraCaCertificates() const;
 
-    // A transport driven by the calling thread's event loop, trusting the system's CAs and the
-    // extra CA; null, with the reason in `error`, when its module cannot be loaded. From any thread.
-    std::shared_ptr<HttpTransport> createTransport(QString *error) const;
+    // The transport of the calling thread, driven by its event loop, trusting the system's CAs and
+    // the extra CA: one for everything on this object's thread (its connections and what it read
+    // of the CAs are shared), a new one on any other; null, with the reason in `error`, when its
+    // module cannot be loaded (it is tried again the next time).
+    std::shared_ptr<HttpTransport> transport(QString *error) const;
     // Where the transport's module is loaded from; HttpTransport::defaultModulePath() unless set.
-    void setTransportModule(const QString &path) { m_transportModule = path; }
+    void setTransportModule(const QString &path);
 
     // Whose cookies a manager keeps: the subscriber's, in the cookie store (the site's requests),
     // or none at all (every other host).
@@ -79,6 +81,7 @@ private:
     SharedCookieStore *m_cookieStore;
     QString m_extraCaFile;
     QString m_transportModule;
+    mutable std::shared_ptr<HttpTransport> m_transport;
     mutable std::once_flag m_pemLoaded;
     mutable QByteArray m_extraCaPem;
 };

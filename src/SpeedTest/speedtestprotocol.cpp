@@ -103,7 +103,7 @@ SpeedTestProtocol::SpeedTestProtocol(const Settings &settings)
     : m_settings(settings)
 {
     QString error;
-    m_transport = settings.network->createTransport(&error);
+    m_transport = settings.network->transport(&error);
     if (!m_transport)
         qCWarning(lcSpeedTest) << "no transport:" << error;
 }
