@@ -1,9 +1,8 @@
 #include "curlhttptransport.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
-#include <QTemporaryFile>
 
 #include <climits>
 #include <cstring>
@@ -60,27 +59,6 @@ QByteArray systemStore(const char *variable, CURLINFO info)
     return found;
 }
 
-// A file of the system's CAs and the extra ones after them, owner-only, for the life of the
-// process; one per content, shared by the transports of the process.
-QByteArray caFileWith(const QByteArray &systemFile, const QByteArray &extraCaPem)
-{
-    static std::mutex guard;
-    static std::vector<std::pair<QByteArray, std::unique_ptr<QTemporaryFile>>> made;
-    const QByteArray key = systemFile + '\0' + extraCaPem;
-    const std::lock_guard lock(guard);
-    for (const auto &[content, file] : made) {
-        if (content == key)
-            return QFile::encodeName(file->fileName());
-    }
-    QFile system(QFile::decodeName(systemFile));
-    const QByteArray systemCas = system.open(QIODevice::ReadOnly) ? system.readAll() : QByteArray();
-    auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("tarvik-ca-XXXXXX.pem")));
-    if (!file->open() || file->write(systemCas + '\n' + extraCaPem) < 0 || !file->flush())
-        return {};
-    const QByteArray name = QFile::encodeName(file->fileName());
-    made.emplace_back(key, std::move(file));
-    return name;
-}
 } // namespace
 
 struct CurlHttpTransport::Transfer {
@@ -112,16 +90,18 @@ CurlHttpTransport::CurlHttpTransport(const QByteArray &extraCaPem)
     curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
     curl_multi_setopt(m_multi, CURLMOPT_MAX_HOST_CONNECTIONS, connectionsPerHost);
 
-    // The CAs come from one file: curl then reads it once and keeps what it read for every
-    // connection (from a folder, or from memory, it would read them again for each). The system's
-    // folder stands in only where there is no file.
-    const QByteArray systemFile = systemStore("SSL_CERT_FILE", CURLINFO_CAINFO);
-    if (systemFile.isEmpty() || !QFile::exists(QFile::decodeName(systemFile)))
-        m_caDirectory = systemStore("SSL_CERT_DIR", CURLINFO_CAPATH);
+    // The system's CAs come from its folder, where a certificate's issuer is read only when it is
+    // looked for; the extra CA, in memory, stands in for curl's CA file, which would be read whole
+    // for every connection. Only a system without the folder has its CAs read from the file.
+    const QByteArray folder = systemStore("SSL_CERT_DIR", CURLINFO_CAPATH);
+    if (!folder.isEmpty() && QFileInfo(QFile::decodeName(folder)).isDir())
+        m_caDirectory = folder;
     else
-        m_caFile = systemFile;
-    if (!extraCaPem.isEmpty())
-        m_caFile = caFileWith(m_caFile, extraCaPem);
+        m_caFile = systemStore("SSL_CERT_FILE", CURLINFO_CAINFO);
+    if (!extraCaPem.isEmpty()) {
+        QFile file(QFile::decodeName(m_caFile));
+        m_caPem = (!m_caFile.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() + '\n' : QByteArray()) + extraCaPem;
+    }
 
     m_curlTimer.setSingleShot(true);
     m_curlTimer.setTimerType(Qt::PreciseTimer);
@@ -205,6 +185,11 @@ bool CurlHttpTransport::configure(Transfer &transfer)
     curl_easy_setopt(easy, CURLOPT_SSLVERSION, long(CURL_SSLVERSION_TLSv1_2));
     curl_easy_setopt(easy, CURLOPT_CAINFO, m_caFile.isEmpty() ? nullptr : m_caFile.constData());
     curl_easy_setopt(easy, CURLOPT_CAPATH, m_caDirectory.isEmpty() ? nullptr : m_caDirectory.constData());
+    if (!m_caPem.isEmpty()) {
+        // In place of the CA file, not of the folder.
+        curl_blob blob{m_caPem.data(), size_t(m_caPem.size()), CURL_BLOB_NOCOPY};
+        ok = ok && curl_easy_setopt(easy, CURLOPT_CAINFO_BLOB, &blob) == CURLE_OK;
+    }
 
     if (!request.decodedEncodings.isEmpty())
         curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, request.decodedEncodings.constData());

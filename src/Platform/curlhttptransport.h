@@ -55,10 +55,11 @@ private:
     // The owner of the socket notifiers and the context of every connection: it goes last.
     QObject m_context;
     CURLM *m_multi = nullptr;
-    // Where the CAs trusted are: a file (the system's, with the extra CA after it when there is one),
-    // else the system's folder.
-    QByteArray m_caFile;
+    // The system's CAs: its folder, else its file; and the extra CA (after the file's CAs where
+    // there is no folder), given in place of the file.
     QByteArray m_caDirectory;
+    QByteArray m_caFile;
+    QByteArray m_caPem;
     std::unordered_map<curl_socket_t, Watch> m_watches;
     std::unordered_map<Receiver *, std::unique_ptr<Transfer>> m_transfers;
     // Exchanges over, their receivers not yet told.

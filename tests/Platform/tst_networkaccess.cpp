@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslConfiguration>
@@ -314,29 +315,44 @@ private Q_SLOTS:
     }
 
     // The system's CAs stay trusted with the extra CA added, for every request; verification is
-    // never switched off. The system's store is a private one here, set as OpenSSL is told of one.
+    // never switched off. The system's store is a private one here, named as OpenSSL is told of
+    // one: a folder of CAs by their subject hashes, or, with no folder, a file.
     void trustsTheSystemStoreAndTheExtraCa_data()
     {
+        QTest::addColumn<bool>("folder");
         QTest::addColumn<bool>("extraCa");
         QTest::addColumn<QString>("site");
         QTest::addColumn<bool>("trusted");
-        QTest::newRow("system store") << false << "system" << true;
-        QTest::newRow("system store, extra CA added") << true << "system" << true;
-        QTest::newRow("extra CA") << true << "extra" << true;
-        QTest::newRow("neither") << true << "unknown" << false;
-        QTest::newRow("extra CA not given") << false << "extra" << false;
+        for (const bool folder : {true, false}) {
+            const char *store = folder ? "folder" : "file";
+            QTest::addRow("system %s", store) << folder << false << "system" << true;
+            QTest::addRow("system %s, extra CA added", store) << folder << true << "system" << true;
+            QTest::addRow("extra CA, system %s", store) << folder << true << "extra" << true;
+            QTest::addRow("neither, system %s", store) << folder << true << "unknown" << false;
+            QTest::addRow("extra CA not given, system %s", store) << folder << false << "extra" << false;
+        }
     }
     void trustsTheSystemStoreAndTheExtraCa()
     {
+        QFETCH(bool, folder);
         QFETCH(bool, extraCa);
         QFETCH(QString, site);
         QFETCH(bool, trusted);
         const std::unique_ptr<StandinSite> extra = startStandin();
         const std::unique_ptr<StandinSite> unknown = startStandin();
         QVERIFY(extra && unknown);
-        QTemporaryDir noFolder;
-        qputenv("SSL_CERT_FILE", QFile::encodeName(m_site->caFile()));
-        qputenv("SSL_CERT_DIR", QFile::encodeName(noFolder.path()));
+        QTemporaryDir store;
+        const QString missing = store.filePath(QStringLiteral("missing"));
+        if (folder) {
+            QProcess hash;
+            hash.start(QStringLiteral("openssl"), {QStringLiteral("x509"), QStringLiteral("-hash"), QStringLiteral("-noout"),
+                                                   QStringLiteral("-in"), m_site->caFile()});
+            QVERIFY(hash.waitForFinished() && hash.exitCode() == 0);
+            const QString name = QString::fromLatin1(hash.readAllStandardOutput().trimmed()) + QStringLiteral(".0");
+            QVERIFY(QFile::copy(m_site->caFile(), store.filePath(name)));
+        }
+        qputenv("SSL_CERT_DIR", QFile::encodeName(folder ? store.path() : missing));
+        qputenv("SSL_CERT_FILE", QFile::encodeName(folder ? missing : m_site->caFile()));
         const auto restore = qScopeGuard([] {
             qunsetenv("SSL_CERT_FILE");
             qunsetenv("SSL_CERT_DIR");
