@@ -98,7 +98,7 @@ CurlNetworkReply::CurlNetworkReply(std::shared_ptr<HttpTransport> transport, con
     , m_policy(QNetworkRequest::RedirectPolicy(
           request.attribute(QNetworkRequest::RedirectPolicyAttribute, manager->redirectPolicy()).toInt()))
     , m_redirectsLeft(request.maximumRedirectsAllowed())
-    , m_headBytesLeft(HttpTransport::Request().headLimit)
+    , m_headBytesLeft(HttpTransport::defaultHeadLimit)
 {
     setRequest(request);
     setUrl(request.url());

@@ -24,6 +24,10 @@ class HttpTransport
 public:
     using Headers = QList<QPair<QByteArray, QByteArray>>;
 
+    // The most response head an exchange takes unless told otherwise: far above any real answer's,
+    // far below what could cost anything.
+    static constexpr qint64 defaultHeadLimit = 64 * 1024;
+
     struct Request {
         QByteArray method = "GET";
         QUrl url;
@@ -37,7 +41,7 @@ public:
         // Redirects followed by the transport itself (never from https down to http); none at 0.
         int redirects = 0;
         // The most response head taken, over every head of the exchange.
-        qint64 headLimit = 64 * 1024;
+        qint64 headLimit = defaultHeadLimit;
         // An exchange that moves no byte for `idleLimit`, or is not over after `totalLimit`, times
         // out; zero for no limit.
         std::chrono::milliseconds idleLimit{0};
