@@ -301,7 +301,7 @@ private Q_SLOTS:
     {
         QFETCH(StandinSite::Override, answer);
         m_site->setOverride(QStringLiteral("/velmorlogin.jsp"), answer);
-        const qint64 before = peakMemoryKb();
+        [[maybe_unused]] const qint64 before = peakMemoryKb();
         const QUrl page = m_site->baseUrl().resolved(QUrl(QStringLiteral("velmorlogin.jsp")));
         const auto result = await(m_network->send(m_manager, QNetworkRequest(page), "GET", {}, 10s));
         QVERIFY(!result);
