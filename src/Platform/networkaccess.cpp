@@ -91,12 +91,16 @@ QByteArray NetworkAccess::extraCaPem() const
 
 std::shared_ptr<HttpTransport> NetworkAccess::transport(QString *error) const
 {
-    const QString module = m_transportModule.isEmpty() ? HttpTransport::defaultModulePath() : m_transportModule;
     if (QThread::currentThread() != thread())
-        return HttpTransport::load(module, extraCaPem(), error);
+        return createTransport(error);
     if (!m_transport)
-        m_transport = HttpTransport::load(module, extraCaPem(), error);
+        m_transport = createTransport(error);
     return m_transport;
+}
+
+std::shared_ptr<HttpTransport> NetworkAccess::createTransport(QString *error) const
+{
+    return HttpTransport::load(m_transportModule.isEmpty() ? HttpTransport::defaultModulePath() : m_transportModule, extraCaPem(), error);
 }
 
 void NetworkAccess::setTransportModule(const QString &path)

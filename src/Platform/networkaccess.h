@@ -34,10 +34,12 @@ public:
     QList<QSslCertificate> extraCaCertificates() const;
 
     // The transport of the calling thread, driven by its event loop, trusting the system's CAs and
-    // the extra CA: one for everything on this object's thread (its connections and what it read
-    // of the CAs are shared), a new one on any other; null, with the reason in `error`, when its
-    // module cannot be loaded (it is tried again the next time).
+    // the extra CA: one for everything on this object's thread (its connections are shared), a new
+    // one on any other; null, with the reason in `error`, when its module cannot be loaded (it is
+    // tried again the next time).
     std::shared_ptr<HttpTransport> transport(QString *error) const;
+    // A transport of its own, with connections of its own, for the calling thread.
+    std::shared_ptr<HttpTransport> createTransport(QString *error) const;
     // Where the transport's module is loaded from; HttpTransport::defaultModulePath() unless set.
     void setTransportModule(const QString &path);
 
