@@ -213,6 +213,9 @@ private Q_SLOTS:
         row("redirect setting a cookie", "moved", "GET", site, {}, redirect, follow, E::NoError);
         row("redirected form", "moved", "POST", form, signIn, redirect, follow, E::NoError);
         row("redirect left to the caller", "moved", "GET", site, {}, redirect, manual, E::NoError);
+        // A zlib stream is what HTTP calls "deflate"; qCompress() puts the length before one.
+        const StandinSite::Override deflated{.body = qCompress(QByteArray(4000, 'a')).mid(4), .headers = {{"Content-Encoding", "deflate"}}};
+        row("deflated answer", "velmorlogin.jsp", "GET", site, {}, deflated, follow, E::NoError);
         row("404", "nothing-here", "GET", site, {}, plain, follow, E::ContentNotFoundError);
         row("503", "velmorlogin.jsp", "GET", site, {}, {.status = 503}, follow, E::ServiceUnavailableError);
         row("redirect loop", "loop", "GET", site, {}, {.fault = StandinFault::RedirectLoop}, follow, E::TooManyRedirectsError);
@@ -367,6 +370,20 @@ private Q_SLOTS:
         QCOMPARE(bool(result), trusted);
         if (!trusted)
             QCOMPARE(result.error().code(), int(QNetworkReply::SslHandshakeFailedError));
+    }
+
+    // A proxy named in the environment is not taken: Qt takes none unless told.
+    void environmentProxiesAreNotTaken()
+    {
+        const QByteArray nowhere = "http://127.0.0.1:9";
+        for (const char *variable : {"http_proxy", "https_proxy", "HTTPS_PROXY", "ALL_PROXY", "all_proxy"})
+            qputenv(variable, nowhere);
+        const auto restore = qScopeGuard([] {
+            for (const char *variable : {"http_proxy", "https_proxy", "HTTPS_PROXY", "ALL_PROXY", "all_proxy"})
+                qunsetenv(variable);
+        });
+        QVERIFY(await(m_network->send(m_manager, QNetworkRequest(m_site->baseUrl()), "GET", {}, 10s)));
+        QCOMPARE(m_site->requests().size(), 1);
     }
 
     // Without its transport every request fails as a broken network would, and nothing crashes.
