@@ -301,7 +301,8 @@ CurlHttpTransport::End CurlHttpTransport::endOf(Transfer &transfer, CURLcode cod
     const auto failed = [&](Failure failure, const QString &text = {}) {
         if (!text.isEmpty())
             return End{failure, text, transfer.headBytes};
-        return End{failure, QString::fromUtf8(transfer.errorBuffer[0] ? transfer.errorBuffer : curl_easy_strerror(code)), transfer.headBytes};
+        const char *detail = transfer.errorBuffer[0] ? transfer.errorBuffer : curl_easy_strerror(code);
+        return End{failure, QString::fromUtf8(detail), transfer.headBytes};
     };
     if (transfer.headTooLarge)
         return failed(Failure::HeadTooLarge, QStringLiteral("the reply's head is larger than allowed"));

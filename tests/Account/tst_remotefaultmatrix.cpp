@@ -327,8 +327,8 @@ private Q_SLOTS:
     void endlessHead()
     {
         QFETCH(QString, source);
-        const auto found
-            = std::find_if(std::begin(sources), std::end(sources), [&](const SourceInfo &info) { return source == QLatin1String(info.name); });
+        const auto named = [&](const SourceInfo &info) { return source == QLatin1String(info.name); };
+        const auto found = std::find_if(std::begin(sources), std::end(sources), named);
         const bool speedTest = found == std::end(sources);
         const QString served = speedTest ? QStringLiteral("/__down") : key(found->source);
         m_site->setOverride(served, {.fault = StandinFault::EndlessHead});
