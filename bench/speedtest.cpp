@@ -6,7 +6,7 @@
 //   few milliseconds vary most: under a minute)
 #include "monotonicclock.h"
 #include "networkaccess.h"
-#include "speedtestlink.h"
+#include "speedtestprotocol.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -83,18 +83,18 @@ double median(QList<double> values)
 
 Figures engineRun(const NetworkAccess &network, const QUrl &base, const Case &what, bool pinned)
 {
-    // A link of its own each time: a fresh connection, as curl has; the handshake is inside both.
+    // A protocol of its own each time: a fresh connection, as curl has; the handshake is inside both.
     pinToCoreZero(pinned);
     const double before = cpuSeconds(RUSAGE_SELF);
     const ElapsedMonotonicClock clock;
-    auto link = std::make_shared<SpeedTestLink>(SpeedTestLink::Settings{
+    auto protocol = std::make_shared<SpeedTestProtocol>(SpeedTestProtocol::Settings{
         .network = &network,
         .baseUrl = base,
         .clock = &clock,
     });
-    const std::optional<double> megabits = QCoro::waitFor(what.upload ? SpeedTestLink::measureUpload(link, what.bytes)
-                                                                      : SpeedTestLink::measureDownload(link, what.bytes));
-    link.reset();
+    const std::optional<double> megabits = QCoro::waitFor(what.upload ? SpeedTestProtocol::measureUpload(protocol, what.bytes)
+                                                                      : SpeedTestProtocol::measureDownload(protocol, what.bytes));
+    protocol.reset();
     const double cpu = cpuSeconds(RUSAGE_SELF) - before;
     pinToCoreZero(false);
     return {megabits.value_or(-1), cpu};
@@ -132,7 +132,7 @@ Figures curlRun(const QUrl &base, const QString &caFile, const QString &uploadFi
     const QList<QByteArray> fields = curl.readAllStandardOutput().trimmed().split(' ');
     if (fields.size() != 2 || fields.at(0).toLongLong() != what.bytes)
         return {};
-    return {SpeedTestLink::megabitsPerSecond(what.bytes, fields.at(1).toDouble()), cpu};
+    return {SpeedTestProtocol::megabitsPerSecond(what.bytes, fields.at(1).toDouble()), cpu};
 }
 } // namespace
 
@@ -173,7 +173,7 @@ int main(int argc, char *argv[])
             continue;
         const QString path = dir.filePath(QStringLiteral("up-%1").arg(what.bytes));
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(what.bytes, SpeedTestLink::uploadByte)) != what.bytes) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(what.bytes, SpeedTestProtocol::uploadByte)) != what.bytes) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }

@@ -13,6 +13,26 @@ function(tarvik_warnings target)
     endif()
 endfunction()
 
+# Puts the curl module (TarvikCurl, in src/Platform) in the folder of `target`'s executable, the
+# only place the program loads it from; one copy per folder.
+function(tarvik_curl_module_beside target)
+    get_target_property(folder ${target} RUNTIME_OUTPUT_DIRECTORY)
+    if(NOT folder)
+        set(folder ${CMAKE_CURRENT_BINARY_DIR})
+    endif()
+    string(MD5 key "${folder}")
+    set(copy tarvik_curl_module_${key})
+    if(NOT TARGET ${copy})
+        set(module ${folder}/${CMAKE_SHARED_MODULE_PREFIX}tarvik-curl${CMAKE_SHARED_MODULE_SUFFIX})
+        add_custom_command(OUTPUT ${module}
+            COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:TarvikCurl> ${module}
+            DEPENDS TarvikCurl $<TARGET_FILE:TarvikCurl>
+            COMMENT "Placing the curl module beside the programs of ${folder}")
+        add_custom_target(${copy} DEPENDS ${module})
+    endif()
+    add_dependencies(${target} ${copy})
+endfunction()
+
 # tarvik_add_test(<name> SOURCES ... LIBS ... [ENV ...] [SESSION_BUS] [KEYRING] [ACCESSIBILITY_BUS] [TIMEOUT s])
 #   SESSION_BUS: run inside a private dbus-run-session.
 #   KEYRING:     additionally start an unlocked gnome-keyring (Secret Service) in that session.
@@ -22,6 +42,7 @@ function(tarvik_add_test name)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
     tarvik_warnings(${name})
+    tarvik_curl_module_beside(${name})
     set(command $<TARGET_FILE:${name}>)
     if(T_ACCESSIBILITY_BUS)
         set(command ${CMAKE_SOURCE_DIR}/scripts/with-accessibility-bus.sh ${command})

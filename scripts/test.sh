@@ -42,6 +42,7 @@ memcheck Platform/tst_qmlnetworkaccessfactory
 memcheck Shop/tst_shopimagecache
 memcheck Support/tst_supportmap
 memcheck Account/tst_remotefaultmatrix
+memcheck Account/tst_faultmatrix endlessHead
 memcheck SpeedTest/tst_speedtestengine stopDuringEachPhase destroyedWhileRunning hostileHosts
 
 # The fuzz targets (clang, libFuzzer) once over their committed seed corpus: a regression run of

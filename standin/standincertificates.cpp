@@ -1,6 +1,7 @@
 #include "standincertificates.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 StandinCertificates::StandinCertificates()
@@ -42,11 +43,14 @@ bool StandinCertificates::generate(const QHostAddress &address)
     extensions.write("subjectAltName=" + names.join(QLatin1Char(',')).toLatin1() + "\n");
     extensions.close();
 
+    // Each stand-in's CA is a CA of its own, by name too: a verifier that finds a CA by its name
+    // must not take one for another.
+    const QString caSubject = QStringLiteral("/CN=Tarvik Stand-in CA ") + QFileInfo(m_dir.path()).fileName().section(QLatin1Char('-'), -1);
     const QStringList ec{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
                          QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
     const bool made = run(QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ec
                           + QStringList{QStringLiteral("-keyout"), QStringLiteral("ca.key"), QStringLiteral("-out"), QStringLiteral("ca.pem"),
-                                        QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=Tarvik Stand-in CA"),
+                                        QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), caSubject,
                                         QStringLiteral("-addext"), QStringLiteral("basicConstraints=critical,CA:TRUE"),
                                         QStringLiteral("-addext"), QStringLiteral("keyUsage=critical,keyCertSign,cRLSign")})
         && run(QStringList{QStringLiteral("req")} + ec

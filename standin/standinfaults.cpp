@@ -66,6 +66,20 @@ void serve(StandinFault fault, QTcpSocket *socket, const QByteArray &body, const
         drip->start(100);
         return;
     }
+    case StandinFault::EndlessHead: {
+        socket->write("HTTP/1.1 200 OK\r\n");
+        QByteArray lines;
+        for (int i = 0; lines.size() < piece; ++i)
+            lines += "X-Filler-" + QByteArray::number(i) + ": " + QByteArray(48, 'x') + "\r\n";
+        auto left = std::make_shared<qint64>(endlessGuardBytes);
+        stream(socket, [lines, left] {
+            if ((*left -= lines.size()) < 0)
+                return QByteArray();
+            streamed += lines.size();
+            return lines;
+        });
+        return;
+    }
     case StandinFault::EndlessBody: {
         socket->write(head(200, "OK", { json, "Transfer-Encoding: chunked" }));
         const QByteArray chunk = QByteArray::number(piece, 16) + "\r\n" + QByteArray(piece, ' ') + "\r\n";

@@ -8,6 +8,7 @@ class QTcpSocket;
 enum class StandinFault {
     None,
     SlowBody, // headers at once, then the body a few bytes at a time
+    EndlessHead, // header lines that never end, as fast as the client takes them
     EndlessBody, // a chunked body that never ends, as fast as the client takes it
     OversizedBody, // a body far larger than any answer of the site, its size announced
     TruncatedBody, // fewer bytes than announced, then the connection closes
@@ -21,6 +22,6 @@ namespace StandinFaults
 // Answers the request that came on `socket` with `fault` instead of `body`; `url` is the address
 // the request was made to. The socket may be closed afterwards.
 void serve(StandinFault fault, QTcpSocket *socket, const QByteArray &body, const QByteArray &url);
-// Body bytes written by endless and oversized answers since the process started.
+// Bytes written by endless and oversized answers since the process started.
 qint64 bytesStreamed();
 } // namespace StandinFaults

@@ -57,6 +57,7 @@ public:
         std::optional<int> status;
         std::optional<QByteArray> body;
         std::optional<QByteArray> location; // sent as "Location"
+        QList<QPair<QByteArray, QByteArray>> headers; // sent besides the answer's own
         std::chrono::milliseconds delay{0};
         // Closes the connection without an answer, as a broken network would.
         bool dropConnection = false;
@@ -85,7 +86,8 @@ public:
     void setActionReply(const QString &action, const QJsonValue &reply);
     void setTvPackagesReply(const QByteArray &body);
 
-    // Switches for tests; keys are paths ("/exit.jsp") or actions of "mobile.jsp" ("action2").
+    // Switches for tests; keys are paths ("/exit.jsp") or actions of "mobile.jsp" ("action2"). Of
+    // the speed-test routes only the faults are taken.
     void setOverride(const QString &key, const Override &override);
     void clearOverrides();
     void setRejectCredentials(bool reject) { m_rejectCredentials = reject; }

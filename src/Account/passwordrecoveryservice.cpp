@@ -21,7 +21,7 @@ PasswordRecoveryService::PasswordRecoveryService(const QUrl &baseUrl, NetworkAcc
     : QObject(parent)
     , m_baseUrl(baseUrl)
     , m_network(network)
-    , m_manager(network->createManager(this))
+    , m_manager(network->createManager(NetworkAccess::Cookies::Subscriber, this))
 {
 }
 

@@ -159,7 +159,7 @@ QCoro::Task<> TarvikAccountStore::signOut()
 {
     const quint64 generation = ++m_sessionGeneration;
     // The site ends the session its cookie names, so the logout carries the cookies the wipe deletes.
-    const QList<QNetworkCookie> session = m_cookieJar->cookies(m_api->baseUrl());
+    const QList<QNetworkCookie> session = m_cookieJar->cookies();
     QCoro::Task<> wiped = clearLocalSession();
     setLoading(true);
     co_await wiped;
@@ -302,16 +302,15 @@ QCoro::Task<> TarvikAccountStore::clearLocalSession()
     co_await cookies;
 }
 
+// The jar holds the site's cookies only: every one of them, whatever its path, is the session's.
 void TarvikAccountStore::clearCookies()
 {
-    const QList<QNetworkCookie> cookies = m_cookieJar->cookies(m_api->baseUrl());
-    for (const QNetworkCookie &cookie : cookies)
-        m_cookieJar->remove(cookie);
+    m_cookieJar->clear();
 }
 
 QCoro::Task<> TarvikAccountStore::saveCookies()
 {
-    co_await m_cookies->save(m_cookieJar->cookies(m_api->baseUrl()));
+    co_await m_cookies->save(m_cookieJar->cookies());
 }
 
 QCoro::Task<Result<QUrl>> TarvikAccountStore::createCheckout(std::optional<QString> amount, TarvikPaymentMethod::Method method)

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
+#include <QNetworkCookieJar>
 #include <QNetworkReply>
 #include <QStringDecoder>
 #include <QTimer>
@@ -36,13 +37,19 @@ std::optional<QJsonValue> parseJson(const QByteArray &body)
     return document.array().first();
 }
 
+// The cookies of a session on their own, as a sign-out's hops change them.
+class SessionCookies : public QNetworkCookieJar
+{
+public:
+    explicit SessionCookies(const QList<QNetworkCookie> &cookies) { setAllCookies(cookies); }
+};
 } // namespace
 
 TarvikAPI::TarvikAPI(const QUrl &baseUrl, NetworkAccess *network, QObject *parent)
     : QObject(parent)
     , m_baseUrl(baseUrl)
     , m_network(network)
-    , m_manager(network->createManager(this))
+    , m_manager(network->createManager(NetworkAccess::Cookies::Subscriber, this))
     , m_redirects(baseUrl.host())
 {
 }
@@ -81,16 +88,24 @@ QNetworkRequest TarvikAPI::mobileRequest(const QString &action, Form parameters)
     return mobile;
 }
 
-QCoro::Task<Result<QByteArray>> TarvikAPI::send(QNetworkRequest request, QByteArray verb, QByteArray body)
+QCoro::Task<Result<QByteArray>> TarvikAPI::send(QNetworkRequest request, QByteArray verb, QByteArray body, QNetworkCookieJar *hopCookies)
 {
     const QDeadlineTimer deadline(m_timeout);
     for (int redirects = 0;; ++redirects) {
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+        if (hopCookies) {
+            request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+            request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+            const QList<QNetworkCookie> cookies = hopCookies->cookiesForUrl(request.url());
+            request.setHeader(QNetworkRequest::CookieHeader, cookies.isEmpty() ? QVariant() : QVariant::fromValue(cookies));
+        }
         const auto sent = co_await m_network->send(m_manager, request, verb, body,
                                                    std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0)));
         if (!sent)
             co_return sent.error();
         const std::unique_ptr<QNetworkReply> &reply = *sent;
+        if (hopCookies)
+            hopCookies->setCookiesFromUrl(reply->header(QNetworkRequest::SetCookieHeader).value<QList<QNetworkCookie>>(), reply->url());
         const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         if (!statusAttribute.isValid())
             co_return TarvikAPIErrors::invalidResponse();
@@ -181,14 +196,10 @@ QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::object(QString action, Form para
 
 QCoro::Task<> TarvikAPI::logout(QList<QNetworkCookie> session)
 {
-    QNetworkRequest exit = request(QStringLiteral("exit.jsp"));
-    // A late reply must not touch the jar: its expired cookie would end a newer session.
-    exit.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-    if (!session.isEmpty()) {
-        exit.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
-        exit.setHeader(QNetworkRequest::CookieHeader, QVariant::fromValue(session));
-    }
-    const auto ignored = co_await send(exit);
+    // A late reply must not touch the store: its expired cookie would end a newer session. And a
+    // redirect after the sign-out carries no cookie the site has just cleared.
+    SessionCookies hops(session);
+    const auto ignored = co_await send(request(QStringLiteral("exit.jsp")), "GET", {}, &hops);
     Q_UNUSED(ignored);
 }
 

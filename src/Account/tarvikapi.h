@@ -15,6 +15,7 @@
 
 class NetworkAccess;
 class QNetworkAccessManager;
+class QNetworkCookieJar;
 
 // The app's only client of the personal-account site: a form sign-in, then numbered actions
 // of "mobile.jsp" answered with JSON, with the site's cookies in the shared cookie store.
@@ -34,8 +35,9 @@ public:
     QCoro::Task<Result<void>> authenticate(QString login, QString password);
     // A numbered action whose reply's "result" is "ok".
     QCoro::Task<Result<TarvikAPIObject>> object(QString action, Form parameters = {});
-    // Signs out of the site; never fails. `session`, when given, is sent instead of the jar's cookies
-    // (the caller may have cleared the jar already); the reply's cookies are never stored.
+    // Signs out of the site; never fails. `session` goes with it instead of the jar's cookies (the
+    // caller may have cleared the jar already), and with each redirect that follows, what the
+    // site's answers left of it; the answers' cookies are never stored.
     QCoro::Task<> logout(QList<QNetworkCookie> session = {});
     // The recommended payment, or nothing; fails only on an expired session or a cancellation.
     QCoro::Task<Result<std::optional<QString>>> recommendedPayment();
@@ -61,7 +63,10 @@ public:
 private:
     QNetworkRequest request(const QString &path) const;
     QNetworkRequest mobileRequest(const QString &action, Form parameters) const;
-    QCoro::Task<Result<QByteArray>> send(QNetworkRequest request, QByteArray verb = "GET", QByteArray body = {});
+    // Follows the site's redirects. With `hopCookies`, every hop sends that jar's cookies instead of
+    // the store's, and its answer's cookies go there instead.
+    QCoro::Task<Result<QByteArray>> send(QNetworkRequest request, QByteArray verb = "GET", QByteArray body = {},
+                                         QNetworkCookieJar *hopCookies = nullptr);
     QCoro::Task<Result<QJsonDocument>> sendForJson(QNetworkRequest request);
 
     QUrl m_baseUrl;

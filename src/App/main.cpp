@@ -22,7 +22,6 @@
 #include "shopcartsingleton.h"
 #include "shopimagessingleton.h"
 #include "speedtestenvironment.h"
-#include "speedtesttransport.h"
 #include "storedpreference.h"
 #include "supportchatsingleton.h"
 #include "supportchatstore.h"
@@ -121,27 +120,26 @@ long peakResidentKiB()
     return 0;
 }
 
-// --self-test, once the web page has loaded: the speed test's transport loads from where the app
-// keeps it, and libcurl with it.
-int selfTestSpeedTestTransport()
+// --self-test, once the web page has loaded: the network transport loads from where the app keeps
+// it, and libcurl with it.
+int selfTestNetworkTransport(const NetworkAccess &network)
 {
     QString error;
-    const std::unique_ptr<SpeedTestTransport> transport = SpeedTestTransport::load({}, {}, &error);
-    if (!transport) {
-        std::fprintf(stderr, "self-test: the speed test's transport did not load: %s\n", qPrintable(error));
+    if (!network.transport(&error)) {
+        std::fprintf(stderr, "self-test: the network transport did not load: %s\n", qPrintable(error));
         return 8;
     }
     if (!isLibraryMapped("libcurl.so")) {
-        std::fprintf(stderr, "self-test: the speed test's transport loaded without libcurl\n");
+        std::fprintf(stderr, "self-test: the network transport loaded without libcurl\n");
         return 8;
     }
     return 0;
 }
 
-// --self-test, once start-up has finished: neither the web engine nor libcurl (the speed test's)
-// may be in the process yet; then a web page opens as the checkout opens it, and must load, and
-// the speed test's transport must load.
-void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window)
+// --self-test, once start-up has finished: neither the web engine nor libcurl (the network
+// transport's) may be in the process yet; then a web page opens as the checkout opens it, and must
+// load, and the network transport must load.
+void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window, const NetworkAccess &network)
 {
     if (LazyWebEngine::isLoaded()) {
         std::fprintf(stderr, "self-test: the web engine was loaded before any web page opened\n");
@@ -149,7 +147,7 @@ void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window)
         return;
     }
     if (isLibraryMapped("libcurl.so")) {
-        std::fprintf(stderr, "self-test: libcurl was loaded before any speed test ran\n");
+        std::fprintf(stderr, "self-test: libcurl was loaded before any request was sent\n");
         QCoreApplication::exit(7);
         return;
     }
@@ -164,7 +162,7 @@ void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window)
     page->setProperty("parent", QVariant::fromValue(window->contentItem()));
     // The page's isLoading is a QML alias: watch it rather than connect to it.
     auto *watch = new QTimer(page);
-    QObject::connect(watch, &QTimer::timeout, page, [page] {
+    QObject::connect(watch, &QTimer::timeout, page, [page, &network] {
         if (page->property("isLoading").toBool())
             return;
         const bool loaded = LazyWebEngine::isLoaded() && page->property("errorMessage").toString().isEmpty();
@@ -173,7 +171,7 @@ void selfTestWebPage(QQmlEngine *engine, QQuickWindow *window)
             QCoreApplication::exit(6);
             return;
         }
-        const int transport = selfTestSpeedTestTransport();
+        const int transport = selfTestNetworkTransport(network);
         QCoreApplication::exit(transport != 0 ? transport : s_warnings == 0 ? 0 : 2);
     });
     watch->start(50);
@@ -342,9 +340,9 @@ int main(int argc, char *argv[])
     }
 
     if (selfTest) {
-        QObject::connect(&tarvikApp, &TarvikApp::startupFinishedChanged, &app, [&engine, window] {
+        QObject::connect(&tarvikApp, &TarvikApp::startupFinishedChanged, &app, [&engine, window, &network] {
             // Let the first screen after the greeting load and draw before judging.
-            QTimer::singleShot(1500, qApp, [&engine, window] { selfTestWebPage(&engine, window); });
+            QTimer::singleShot(1500, qApp, [&engine, window, &network] { selfTestWebPage(&engine, window, network); });
         });
         QTimer::singleShot(60000, &app, [] { QCoreApplication::exit(3); });
     }

@@ -1,11 +1,15 @@
 #include "networkaccess.h"
 
+#include "curlnetworkaccessmanager.h"
+#include "curlnetworkreply.h"
 #include "logging.h"
 #include "sharedcookiestore.h"
 
+#include <QFile>
 #include <QNetworkAccessManager>
-#include <QSslCertificate>
 #include <QPointer>
+#include <QSslCertificate>
+#include <QThread>
 #include <QTimer>
 
 #include <coroutine>
@@ -55,46 +59,59 @@ NetworkAccess::NetworkAccess(const QString &extraCaFile, QObject *parent)
 {
 }
 
-void NetworkAccess::loadTls() const
-{
-    std::call_once(m_tlsLoaded, [this] {
-        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-        if (!m_extraCaFile.isEmpty()) {
-            m_extraCa = QSslCertificate::fromPath(m_extraCaFile, QSsl::Pem);
-            if (m_extraCa.isEmpty())
-                qCWarning(lcHttp) << "No certificate could be read from" << m_extraCaFile;
-            ssl.addCaCertificates(m_extraCa);
-        }
-        m_ssl = ssl;
-    });
-}
-
-QSslConfiguration NetworkAccess::sslConfiguration() const
-{
-    loadTls();
-    return *m_ssl;
-}
-
 QList<QSslCertificate> NetworkAccess::extraCaCertificates() const
 {
-    loadTls();
-    return m_extraCa;
+    return m_extraCaFile.isEmpty() ? QList<QSslCertificate>() : QSslCertificate::fromPath(m_extraCaFile, QSsl::Pem);
 }
 
 NetworkAccess::~NetworkAccess() = default;
 
-QNetworkAccessManager *NetworkAccess::createManager(QObject *parent) const
+QByteArray NetworkAccess::extraCaPem() const
 {
-    auto *manager = new QNetworkAccessManager(parent);
-    manager->setCookieJar(m_cookieStore);
-    // setCookieJar re-parents the jar to the manager: keep it owned by us.
-    m_cookieStore->setParent(const_cast<NetworkAccess *>(this));
-    return manager;
+    std::call_once(m_pemLoaded, [this] {
+        if (m_extraCaFile.isEmpty())
+            return;
+        QFile file(m_extraCaFile);
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        // Only the certificates: whatever else the file holds is no CA.
+        static const QByteArray begin = QByteArrayLiteral("-----BEGIN CERTIFICATE-----");
+        static const QByteArray finish = QByteArrayLiteral("-----END CERTIFICATE-----");
+        for (qsizetype from = text.indexOf(begin); from >= 0; from = text.indexOf(begin, from)) {
+            const qsizetype to = text.indexOf(finish, from);
+            if (to < 0)
+                break;
+            m_extraCaPem += text.mid(from, to + finish.size() - from) + '\n';
+            from = to;
+        }
+        if (m_extraCaPem.isEmpty())
+            qCWarning(lcHttp) << "No certificate could be read from" << m_extraCaFile;
+    });
+    return m_extraCaPem;
 }
 
-void NetworkAccess::prepare(QNetworkRequest &request) const
+std::shared_ptr<HttpTransport> NetworkAccess::transport(QString *error) const
 {
-    request.setSslConfiguration(sslConfiguration());
+    if (QThread::currentThread() != thread())
+        return createTransport(error);
+    if (!m_transport)
+        m_transport = createTransport(error);
+    return m_transport;
+}
+
+std::shared_ptr<HttpTransport> NetworkAccess::createTransport(QString *error) const
+{
+    return HttpTransport::load(m_transportModule.isEmpty() ? HttpTransport::defaultModulePath() : m_transportModule, extraCaPem(), error);
+}
+
+void NetworkAccess::setTransportModule(const QString &path)
+{
+    m_transportModule = path;
+    m_transport.reset();
+}
+
+QNetworkAccessManager *NetworkAccess::createManager(Cookies cookies, QObject *parent) const
+{
+    return new CurlNetworkAccessManager(this, cookies == Cookies::Subscriber ? m_cookieStore : nullptr, parent);
 }
 
 std::shared_ptr<const NetworkAccess::Stop> NetworkAccess::bound(QNetworkReply *reply, std::chrono::milliseconds limit,
@@ -124,10 +141,6 @@ QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetwork
                                                                        QByteArray verb, QByteArray body, std::chrono::milliseconds limit,
                                                                        qint64 bodyLimit) const
 {
-    prepare(request);
-    // Cookies are taken below, and only while the session the request was sent for lasts.
-    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-    const quint64 epoch = m_cookieStore->epoch();
     std::unique_ptr<QNetworkReply> reply(manager->sendCustomRequest(request, verb, body));
     const QPointer<QNetworkReply> alive = reply.get();
     const std::shared_ptr<const Stop> stop = bound(reply.get(), limit, bodyLimit);
@@ -142,14 +155,12 @@ QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetwork
     const QNetworkReply::NetworkError error = reply->error();
     if (*stop == Stop::Deadline)
         co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));
-    if (*stop == Stop::Oversized) {
-        qCWarning(lcHttp) << "reply larger than" << bodyLimit << "bytes refused" << reply->url().path();
+    if (*stop == Stop::Oversized || CurlNetworkReply::headTooLarge(reply.get())) {
+        if (*stop == Stop::Oversized)
+            qCWarning(lcHttp) << "reply larger than" << bodyLimit << "bytes refused" << reply->url().path();
+        else
+            qCWarning(lcHttp) << "reply head past its limit refused" << reply->url().path();
         co_return TarvikError::transport(QNetworkReply::UnknownContentError, oversizedReplyText);
-    }
-    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
-        const auto cookies = reply->header(QNetworkRequest::SetCookieHeader).value<QList<QNetworkCookie>>();
-        if (!cookies.isEmpty() && !m_cookieStore->setCookiesFromReply(epoch, cookies, reply->url()))
-            qCDebug(lcHttp) << "cookies of a replaced session ignored";
     }
     if (error == QNetworkReply::OperationCanceledError)
         co_return TarvikError::cancelled();

@@ -1,38 +1,30 @@
 #include "qmlnetworkaccessfactory.h"
 
+#include "curlnetworkaccessmanager.h"
 #include "networkaccess.h"
 
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
 
 namespace
 {
-class PreparedNetworkAccessManager : public QNetworkAccessManager
+class BoundedNetworkAccessManager : public CurlNetworkAccessManager
 {
 public:
-    PreparedNetworkAccessManager(const NetworkAccess *network, std::chrono::milliseconds timeLimit, QObject *parent)
-        : QNetworkAccessManager(parent)
-        , m_network(network)
+    BoundedNetworkAccessManager(const NetworkAccess *network, std::chrono::milliseconds timeLimit, QObject *parent)
+        : CurlNetworkAccessManager(network, nullptr, parent)
         , m_timeLimit(timeLimit)
     { }
 
 protected:
     QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *outgoingData) override
     {
-        // Plain http too: a redirect to https keeps the TLS configuration of the first request.
-        const QString scheme = request.url().scheme();
-        if (scheme != QLatin1String("https") && scheme != QLatin1String("http"))
-            return QNetworkAccessManager::createRequest(operation, request, outgoingData);
-        QNetworkRequest prepared(request);
-        m_network->prepare(prepared);
-        QNetworkReply *reply = QNetworkAccessManager::createRequest(operation, prepared, outgoingData);
+        QNetworkReply *reply = CurlNetworkAccessManager::createRequest(operation, request, outgoingData);
         // Qt Quick deletes its replies later, not inside their signals: the bounds may abort in one.
         NetworkAccess::bound(reply, m_timeLimit, QmlNetworkAccessFactory::maxPictureBytes);
         return reply;
     }
 
 private:
-    const NetworkAccess *m_network;
     std::chrono::milliseconds m_timeLimit;
 };
 } // namespace
@@ -44,5 +36,5 @@ QmlNetworkAccessFactory::QmlNetworkAccessFactory(const NetworkAccess *network, s
 
 QNetworkAccessManager *QmlNetworkAccessFactory::create(QObject *parent)
 {
-    return new PreparedNetworkAccessManager(m_network, m_timeLimit, parent);
+    return new BoundedNetworkAccessManager(m_network, m_timeLimit, parent);
 }

@@ -7,11 +7,11 @@
 class NetworkAccess;
 
 // The network access managers of a QML engine (Qt Quick's pictures over https, the channel logos)
-// with the app's TLS: the system's CAs plus the extra CA of `NetworkAccess`, verification never
-// relaxed. Every reply is bounded in size and time as the app's own downloads are; a picture past
-// a bound fails, and its item shows its placeholder. Managers are made on the engine's loader
-// threads; TLS loads with their first request, not with the manager. They keep cookies of their
-// own: the shared cookie store serves the main thread only.
+// on the app's transport, as NetworkAccess's own: its TLS (the system's CAs plus the extra CA,
+// verification never relaxed), its bounded response heads. Every reply is bounded in size and time
+// as the app's own downloads are; a picture past a bound fails, and its item shows its placeholder.
+// Managers are made on the engine's loader threads; the transport loads with their first request,
+// not with the manager. They keep no cookies.
 class QmlNetworkAccessFactory : public QQmlNetworkAccessManagerFactory
 {
 public:

@@ -3,7 +3,7 @@
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
 
-// The process-wide cookie store: one jar behind every network manager of the app.
+// The subscriber's cookie store: the jar behind the site's network managers, and nobody else's.
 class SharedCookieStore : public QNetworkCookieJar
 {
     Q_OBJECT
@@ -16,6 +16,8 @@ public:
     QList<QNetworkCookie> cookies(const QUrl &url) const { return cookiesForUrl(url); }
     bool remove(const QNetworkCookie &cookie) { return deleteCookie(cookie); }
     bool insert(const QNetworkCookie &cookie) { return insertCookie(cookie); }
+    // Forgets every cookie, whatever its host or path.
+    void clear() { setAllCookies({}); }
 
     // The session epoch: replies to requests sent in an earlier epoch no longer set cookies, so
     // that a late answer of a replaced session cannot overwrite the current session's cookie.

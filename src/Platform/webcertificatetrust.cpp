@@ -12,8 +12,8 @@ std::function<QList<QSslCertificate>()> &configuredAuthorities()
 }
 
 // QSslCertificate::verify() trusts the default configuration's authorities (and the system's):
-// swap ours in for the one synchronous call. Requests of the app carry their own configuration
-// (NetworkAccess::prepare), so none of them sees the swap.
+// swap ours in for the one synchronous call. Requests of the app go through the app's transport,
+// not Qt's TLS, so none of them sees the swap.
 QList<QSslError> verifyTrusting(const QList<QSslCertificate> &extra, const QList<QSslCertificate> &chain, const QString &host)
 {
     const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();

@@ -10,7 +10,7 @@
 TarvikShopImageCache::TarvikShopImageCache(NetworkAccess *network, const QString &directory, QObject *parent)
     : QObject(parent)
     , m_network(network)
-    , m_manager(network->createManager(this))
+    , m_manager(network->createManager(NetworkAccess::Cookies::None, this))
     , m_directory(directory.isEmpty()
                       ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/TarvikShopImages")
                       : directory)

@@ -3,17 +3,18 @@
 #include "haptics.h"
 #include "networkaccess.h"
 #include "speedtestenvironment.h"
-#include "speedtestlink.h"
+#include "speedtestprotocol.h"
 
 #include <QtQml/qqmlinfo.h>
 
 // What a run shares with its engine. `engine` goes null when the engine stops the run or is
 // destroyed; the run checks it after every wait and then ends without touching anything else.
-// The run owns its link, and with it the connection: an aborted request resumes the run on a
-// later turn of the event loop, and the link must still exist then, whatever became of the engine.
+// The run owns its protocol, and with it the connection: an aborted request resumes the run on a
+// later turn of the event loop, and the protocol must still exist then, whatever became of the
+// engine.
 struct SpeedTestEngine::Run {
     SpeedTestEngine *engine = nullptr;
-    std::shared_ptr<SpeedTestLink> link;
+    std::shared_ptr<SpeedTestProtocol> protocol;
 };
 
 SpeedTestEngine::SpeedTestEngine(QObject *parent)
@@ -55,13 +56,11 @@ void SpeedTestEngine::start()
     }
     auto run = std::make_shared<Run>();
     run->engine = this;
-    run->link = std::make_shared<SpeedTestLink>(SpeedTestLink::Settings{
+    run->protocol = std::make_shared<SpeedTestProtocol>(SpeedTestProtocol::Settings{
         .network = m_environment->network(),
         .baseUrl = m_environment->baseUrl(),
         .clock = m_environment->clock(),
-        .idleTimeout = m_environment->idleTimeout(),
-        .requestLimit = m_environment->requestLimit(),
-        .transportModule = m_environment->transportModule(),
+        .limits = m_environment->limits(),
     });
     m_run = run;
     // The task ends by itself; the run, not the task, is what ties it to this engine.
@@ -84,13 +83,13 @@ void SpeedTestEngine::detachRun()
     if (!run)
         return;
     run->engine = nullptr;
-    run->link->cancel();
+    run->protocol->cancel();
 }
 
 QCoro::Task<> SpeedTestEngine::runBody(std::shared_ptr<Run> run)
 {
     run->engine->setStatus(probingStatus);
-    const std::optional<SpeedTestLink::Latency> latency = co_await SpeedTestLink::measurePing(run->link);
+    const std::optional<SpeedTestProtocol::Latency> latency = co_await SpeedTestProtocol::measurePing(run->protocol);
     if (!run->engine)
         co_return;
     if (!latency) {
@@ -103,7 +102,7 @@ QCoro::Task<> SpeedTestEngine::runBody(std::shared_ptr<Run> run)
     run->engine->setProgress(0.28);
     run->engine->setStatus(downloadingStatus);
 
-    const std::optional<double> download = co_await SpeedTestLink::measureDownload(run->link);
+    const std::optional<double> download = co_await SpeedTestProtocol::measureDownload(run->protocol);
     if (!run->engine)
         co_return;
     if (!download) {
@@ -115,7 +114,7 @@ QCoro::Task<> SpeedTestEngine::runBody(std::shared_ptr<Run> run)
     run->engine->setProgress(0.68);
     run->engine->setStatus(uploadingStatus);
 
-    const std::optional<double> upload = co_await SpeedTestLink::measureUpload(run->link);
+    const std::optional<double> upload = co_await SpeedTestProtocol::measureUpload(run->protocol);
     if (!run->engine)
         co_return;
     if (!upload) {

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class SpeedTestLink;
+class SpeedTestProtocol;
 
 // One speed test at a time against the speed-test host: four latency probes (ping and jitter),
 // a download and an upload, strictly one after another, with the phase text and the results the

@@ -3,12 +3,12 @@
 #include "monotonicclock.h"
 #include "qmlsingleton.h"
 #include "speedtestconfig.h"
+#include "speedtestprotocol.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QtQml/qqml.h>
 
-#include <chrono>
 
 class Haptics;
 class NetworkAccess;
@@ -26,13 +26,7 @@ public:
         SpeedTestConfig config;
         Haptics *haptics = nullptr;
         const MonotonicClock *clock = nullptr;
-        // A request that moves no byte for this long fails (the download, the probes, the upload).
-        std::chrono::milliseconds idleTimeout{60000};
-        // And one that is not over after this long fails too: a host that drips its answer cannot
-        // hold the test for ever. Ten minutes let a 10 MB download finish at 140 kbit/s.
-        std::chrono::milliseconds requestLimit{600000};
-        // The module of the speed test's transport; empty for where the app keeps it.
-        QString transportModule;
+        SpeedTestLimits limits;
     };
 
     explicit SpeedTestEnvironment(const Collaborators &collaborators, QObject *parent = nullptr);
@@ -42,9 +36,7 @@ public:
     QString serviceLabel() const { return m_collaborators.config.serviceLabel; }
     Haptics *haptics() const { return m_collaborators.haptics; }
     const MonotonicClock *clock() const { return m_collaborators.clock; }
-    std::chrono::milliseconds idleTimeout() const { return m_collaborators.idleTimeout; }
-    std::chrono::milliseconds requestLimit() const { return m_collaborators.requestLimit; }
-    QString transportModule() const { return m_collaborators.transportModule; }
+    SpeedTestLimits limits() const { return m_collaborators.limits; }
 
 private:
     Collaborators m_collaborators;

@@ -37,7 +37,7 @@ HttpsOfficeGeocoder::HttpsOfficeGeocoder(QUrl endpoint, NetworkAccess *network, 
     : OfficeGeocoder(parent)
     , m_endpoint(std::move(endpoint))
     , m_network(network)
-    , m_manager(network ? network->createManager(this) : nullptr)
+    , m_manager(network ? network->createManager(NetworkAccess::Cookies::None, this) : nullptr)
     , m_timeLimit(lookupTimeLimit)
 {
 }

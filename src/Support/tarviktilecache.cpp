@@ -53,7 +53,7 @@ TarvikTileCache::TarvikTileCache(QString urlTemplate, NetworkAccess *network, QS
     , m_directory(std::move(directory))
 {
     if (m_network)
-        m_manager = m_network->createManager(this);
+        m_manager = m_network->createManager(NetworkAccess::Cookies::None, this);
 }
 
 TarvikTileCache::~TarvikTileCache() = default;

@@ -1,10 +1,13 @@
 #include "accountfixture.h"
 #include "peakmemory.h"
+#include "sharedcookiestore.h"
 #include "tarvikapierror.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace std::chrono_literals;
 
@@ -210,6 +213,112 @@ private Q_SLOTS:
         if (!ok)
             QCOMPARE(m_fixture->defaults->value(m_fixture->cache->key()), cached);
         QVERIFY(peakMemoryKb() - m_peakBefore < 256 * 1024);
+    }
+
+    // An endless response head on the site's requests: the operation fails as for an oversized
+    // answer, at once, with the memory held meanwhile bounded by the head's limit, far below the
+    // body cap. Each one's peak goes to the log.
+    void endlessHead_data()
+    {
+        QTest::addColumn<QString>("key");
+        for (const QString &key : {QStringLiteral("/ajax/login.jsp"), QStringLiteral("action1"), checkoutKey})
+            QTest::newRow(qPrintable(key)) << key;
+    }
+    void endlessHead()
+    {
+        QFETCH(QString, key);
+        m_fixture->reopen();
+        m_fixture->api->setTimeout(limit);
+        QVERIFY(m_fixture->signIn());
+        m_fixture->site->setOverride(key, {.fault = StandinFault::EndlessHead});
+        // The operation's failure, empty when it succeeds.
+        const auto operation = [&] {
+            if (key == checkoutKey) {
+                const auto checkout = await(m_fixture->store->createCheckout(QStringLiteral("500"), TarvikPaymentMethod::Sbp));
+                return checkout ? QString() : checkout.error().description();
+            }
+            const auto refreshed = await(m_fixture->store->refresh());
+            return refreshed ? QString() : refreshed.error().description();
+        };
+        // Once first, so that what loads once is not counted.
+        QCOMPARE(operation(), NetworkAccess::oversizedReplyText);
+        const qint64 sentBefore = StandinFaults::bytesStreamed();
+        const qint64 resident = restartPeakMemory();
+        QElapsedTimer clock;
+        clock.start();
+        const QString failure = operation();
+        const qint64 grown = peakMemoryKb() - resident;
+        qInfo("endless head, %s: peak %lld kB over the memory before, %lld bytes of head sent, %.1f s", qPrintable(key), grown,
+              StandinFaults::bytesStreamed() - sentBefore, double(clock.elapsed()) / 1000.0);
+        QCOMPARE(failure, NetworkAccess::oversizedReplyText);
+        QVERIFY(clock.elapsed() < limit.count() + 8000);
+#ifndef __SANITIZE_ADDRESS__
+        QVERIFY2(grown < 8 * 1024, qPrintable(QString::number(grown)));
+#endif
+    }
+
+    // A cookie of the session, whatever its path or host, goes with the sign-out: none is left in
+    // memory or stored, and the next subscriber to sign in during the run sends none of them.
+    void signOutLeavesNoCookie_data()
+    {
+        QTest::addColumn<QByteArray>("setCookie"); // set by the site with an action's answer; empty: by another host
+        QTest::newRow("Path=/mobile.jsp") << QByteArray("left=1; Path=/mobile.jsp");
+        QTest::newRow("Path=/ajax") << QByteArray("left=1; Path=/ajax");
+        QTest::newRow("another host") << QByteArray();
+    }
+    void signOutLeavesNoCookie()
+    {
+        QFETCH(QByteArray, setCookie);
+        StandinSite &site = *m_fixture->site;
+        m_fixture->reopen();
+        QVERIFY(m_fixture->signIn());
+        SharedCookieStore *jar = m_fixture->network->cookieStore();
+        if (setCookie.isEmpty()) {
+            QNetworkCookie foreign("left", "1");
+            foreign.setDomain(QStringLiteral("localhost"));
+            foreign.setPath(QStringLiteral("/"));
+            QVERIFY(jar->insert(foreign));
+        } else {
+            site.setOverride(QStringLiteral("action1"), {.headers = {{"Set-Cookie", setCookie}}});
+            QVERIFY(await(m_fixture->store->refresh()));
+            site.clearOverrides();
+        }
+        const auto left = [](const QList<QNetworkCookie> &cookies) {
+            return std::any_of(cookies.begin(), cookies.end(), [](const QNetworkCookie &cookie) { return cookie.name() == "left"; });
+        };
+        QVERIFY(left(jar->cookies()));
+
+        await(m_fixture->store->signOut());
+        QVERIFY(jar->cookies().isEmpty());
+        const auto stored = await(m_fixture->secrets.read(TarvikCredentialVault::service(), m_fixture->cookies->account()));
+        QVERIFY(stored && !stored->has_value());
+
+        site.clearRequests();
+        QVERIFY(m_fixture->signIn());
+        QVERIFY(await(m_fixture->store->refresh()));
+        QVERIFY(!site.requests().isEmpty());
+        for (const StandinSite::Request &request : site.requests())
+            QVERIFY2(!request.cookies.contains("left"), qPrintable(request.path));
+    }
+
+    // The redirect that follows the sign-out carries only what the site left of the session after
+    // its answer, not the cookie it has just cleared.
+    void signOutRedirectCarriesNoClearedCookie()
+    {
+        // The site's redirects are followed on its own port only, 443.
+        AccountFixture fixture;
+        QVERIFY(fixture.start(AccountFixture::Port::Https));
+        StandinSite &site = *fixture.site;
+        QVERIFY(fixture.signIn());
+        site.setOverride(QStringLiteral("/exit.jsp"), {.status = 302, .location = "/velmorlogin.jsp"});
+        site.clearRequests();
+        await(fixture.store->signOut());
+        const QList<StandinSite::Request> requests = site.requests();
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.at(0).path, QStringLiteral("/exit.jsp"));
+        QVERIFY(requests.at(0).cookies.contains("JSESSIONID"));
+        QCOMPARE(requests.at(1).path, QStringLiteral("/velmorlogin.jsp"));
+        QVERIFY(!requests.at(1).cookies.contains("JSESSIONID"));
     }
 };
 

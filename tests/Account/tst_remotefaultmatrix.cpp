@@ -1,8 +1,13 @@
+#include "haptics.h"
 #include "httpsofficegeocoder.h"
+#include "hunglookup.h"
+#include "monotonicclock.h"
 #include "networkaccess.h"
 #include "peakmemory.h"
 #include "picturefixtures.h"
 #include "qmlnetworkaccessfactory.h"
+#include "speedtestengine.h"
+#include "speedtestenvironment.h"
 #include "standinfixture.h"
 #include "supportmap.h"
 #include "tarvikcachedimageloader.h"
@@ -16,11 +21,12 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <time.h>
@@ -268,6 +274,9 @@ private Q_SLOTS:
         m_engine = std::make_unique<QQmlEngine>();
         m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
         m_engine->setNetworkAccessManagerFactory(m_factory.get());
+        // The network transport loads with a first request: not inside the first row's time limit.
+        const std::unique_ptr<QNetworkAccessManager> manager(m_network->createManager(NetworkAccess::Cookies::None));
+        QVERIFY(await(m_network->send(manager.get(), QNetworkRequest(m_site->baseUrl()), "GET", {}, 60s)));
         m_peakBefore = peakMemoryKb();
     }
 
@@ -375,7 +384,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QQmlComponent component(m_engine.get());
         component.setData("import Tarvik.Shop\nCachedImageItem { width: 152; height: 104 }", QUrl());
-        const bool measured = resetPeakMemory();
+        const bool measured = restartPeakMemory() > 0;
         const qint64 peakBefore = peakMemoryKb();
         GuiTurnMeter meter;
         std::vector<std::unique_ptr<QQuickItem>> cards;
@@ -402,9 +411,163 @@ private Q_SLOTS:
             // time of a few megabytes each, and the in-process host's half-megabyte bodies on both
             // ends of their connections (9 MB of it).
             QVERIFY2(!measured || grown < 32 * 1024, qPrintable(QString::number(grown)));
-            QVERIFY2(meter.longestMs() < 50, qPrintable(QString::number(meter.longestMs())));
+            // A decode on the GUI thread blocked it for about 350 ms; the bound leaves room for a
+            // loaded machine.
+            QVERIFY2(meter.longestMs() < 250, qPrintable(QString::number(meter.longestMs())));
         }
 #endif
+    }
+
+    // An endless response head on each source (the speed test's too): each ends as a broken
+    // answer does, within its limit, with the memory it holds meanwhile bounded by the head's
+    // limit, far below its body cap, whatever the server sends. Each one's peak goes to the log.
+    void endlessHead_data()
+    {
+        QTest::addColumn<QString>("source");
+        for (const char *source : {"shop photo", "channel logo", "map tile", "office lookup", "speed test"})
+            QTest::newRow(source) << QString::fromLatin1(source);
+    }
+    void endlessHead()
+    {
+        QFETCH(QString, source);
+        const auto named = [&](const SourceInfo &info) { return source == QLatin1String(info.name); };
+        const auto found = std::find_if(std::begin(sources), std::end(sources), named);
+        const bool speedTest = found == std::end(sources);
+        const QString served = speedTest ? QStringLiteral("/__down") : key(found->source);
+        m_site->setOverride(served, {.fault = StandinFault::EndlessHead});
+
+        const auto run = [&](QString *failure) {
+            if (speedTest) {
+                speedTestFails(failure);
+                return;
+            }
+            switch (found->source) {
+            case Source::Photo:
+                photo(failure);
+                break;
+            case Source::Logo:
+                logo(failure);
+                break;
+            case Source::Tile:
+                tile(failure);
+                break;
+            case Source::Geocoder:
+                geocoder(failure);
+                break;
+            }
+        };
+        // Once first, so that what the source loads once (its libraries, its QML) is not counted.
+        QString failure;
+        run(&failure);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const qint64 sentBefore = StandinFaults::bytesStreamed();
+        const qint64 resident = restartPeakMemory();
+        QElapsedTimer clock;
+        clock.start();
+        run(&failure);
+        const qint64 grown = peakMemoryKb() - resident;
+        qInfo("endless head, %s: peak %lld kB over the memory before, %lld bytes of head sent, %.1f s", qPrintable(source), grown,
+              StandinFaults::bytesStreamed() - sentBefore, double(clock.elapsed()) / 1000.0);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY(m_site->requestKeys().contains(served));
+        QVERIFY2(clock.elapsed() < 2 * limit.count() + 8000, qPrintable(QString::number(clock.elapsed())));
+#ifndef __SANITIZE_ADDRESS__
+        QVERIFY2(RUNNING_ON_VALGRIND || grown < 8 * 1024, qPrintable(QString::number(grown)));
+#endif
+    }
+
+    // A name lookup that hangs (a bad network), then the source is let go of: its request ends
+    // at once, the lookup left to finish on its own thread, and the GUI thread's event loop
+    // answers while the lookup still hangs. Each one's latency goes to the log.
+    void hungLookupThenCancel_data()
+    {
+        QTest::addColumn<QString>("source");
+        for (const char *source : {"shop photo", "map tile", "office lookup", "site request", "speed test stopped", "speed test left"})
+            QTest::newRow(source) << QString::fromLatin1(source);
+    }
+    void hungLookupThenCancel()
+    {
+        QFETCH(QString, source);
+        const QString origin = QStringLiteral("https://") + QString::fromLatin1(HungLookup::hungName);
+        HungLookup::hang();
+        const auto release = qScopeGuard([] { HungLookup::release(); });
+        QTemporaryDir dir;
+        Haptics haptics;
+        ElapsedMonotonicClock monotonic;
+        SpeedTestEnvironment environment({.network = m_network.get(), .config = {.baseUrl = QUrl(origin + QLatin1Char('/'))},
+                                          .haptics = &haptics, .clock = &monotonic});
+        std::unique_ptr<QObject> owner;
+        std::shared_ptr<TarvikCachedImageLoader> photoLoader;
+        std::function<void()> cancel;
+        if (source == QLatin1String("shop photo")) {
+            auto *cache = new TarvikShopImageCache(m_network.get(), dir.path());
+            owner.reset(cache);
+            photoLoader = cache->loader(origin + QStringLiteral("/photo.jpg"));
+            cancel = [&] { owner.reset(); };
+        } else if (source == QLatin1String("map tile")) {
+            auto *cache = new TarvikTileCache(origin + QStringLiteral("/tiles/{z}/{x}/{y}.png"), m_network.get(), dir.path());
+            owner.reset(cache);
+            cache->source(9, 100, 200);
+            cancel = [&] { owner.reset(); };
+        } else if (source == QLatin1String("office lookup")) {
+            auto *geocoder = new HttpsOfficeGeocoder(QUrl(origin + QStringLiteral("/geocode")), m_network.get());
+            owner.reset(geocoder);
+            QCoro::connect(geocoder->geocode(SupportMap::officeAddress()), this, [](const auto &) {});
+            cancel = [&] { owner.reset(); };
+        } else if (source == QLatin1String("site request")) {
+            QNetworkAccessManager *manager = m_network->createManager(NetworkAccess::Cookies::Subscriber);
+            owner.reset(manager);
+            QCoro::connect(m_network->send(manager, QNetworkRequest(QUrl(origin + QStringLiteral("/mobile.jsp"))), "GET", {}, 60s), this,
+                           [](const auto &) {});
+            cancel = [manager] {
+                for (QNetworkReply *reply : manager->findChildren<QNetworkReply *>())
+                    reply->abort();
+            };
+        } else {
+            auto *engine = new SpeedTestEngine;
+            owner.reset(engine);
+            engine->setEnvironment(&environment);
+            engine->start();
+            if (source == QLatin1String("speed test stopped"))
+                cancel = [engine] { engine->stop(); };
+            else
+                cancel = [&] { owner.reset(); };
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(HungLookup::isHanging(), 10000);
+
+        QElapsedTimer clock;
+        clock.start();
+        cancel();
+        const double cancelledMs = double(clock.nsecsElapsed()) / 1e6;
+        double answeredMs = -1;
+        bool hangingThen = false;
+        QTimer::singleShot(0, this, [&] {
+            answeredMs = double(clock.nsecsElapsed()) / 1e6;
+            hangingThen = HungLookup::isHanging();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answeredMs >= 0, 20000);
+        qInfo("hung lookup, %s: the cancel returned after %.3f ms, the event loop answered after %.3f ms", qPrintable(source), cancelledMs,
+              answeredMs);
+        QVERIFY2(hangingThen, "the GUI thread waited for the lookup");
+        QVERIFY2(answeredMs < 1000, qPrintable(QString::number(answeredMs)));
+        owner.reset();
+    }
+
+private:
+    // Runs a speed test against the stand-in; it must fail.
+    void speedTestFails(QString *failure)
+    {
+        Haptics haptics;
+        ElapsedMonotonicClock monotonic;
+        SpeedTestEnvironment environment({.network = m_network.get(), .config = {.baseUrl = m_site->baseUrl()}, .haptics = &haptics,
+                                          .clock = &monotonic, .limits = {.idle = limit, .total = 4 * limit}});
+        SpeedTestEngine engine;
+        engine.setEnvironment(&environment);
+        engine.start();
+        if (!QTest::qWaitFor([&] { return !engine.isRunning(); }, 15000))
+            *failure = QStringLiteral("still running");
+        else if (engine.status() != SpeedTestEngine::failedStatus)
+            *failure = engine.status();
     }
 };
 

@@ -82,6 +82,8 @@ private:
             for (const QByteArray &line : lines) {
                 if (line.toLower().startsWith("content-length:"))
                     m_bodyLeft = line.mid(15).trimmed().toLongLong();
+                if (line.toLower().startsWith("cookie:"))
+                    ++m_host->m_requestsWithCookies;
             }
             Q_EMIT m_host->requestArrived(m_phase);
             if (m_host->m_fault == Fault::Reset && m_host->m_faultPhase == m_phase) {
@@ -183,6 +185,15 @@ void HostileSpeedTestHost::answer(Connection *connection, QSslSocket *socket, Ph
         auto *drip = new QTimer(connection);
         connect(drip, &QTimer::timeout, connection, [connection] { connection->writeBody(QByteArray(16, 'x')); });
         drip->start(50);
+        return;
+    }
+    case Fault::EndlessHead: {
+        socket->write("HTTP/1.1 200 OK\r\n");
+        QByteArray lines;
+        for (int i = 0; lines.size() < piece; ++i)
+            lines += "X-Filler-" + QByteArray::number(i) + ": " + QByteArray(48, 'x') + "\r\n";
+        auto left = std::make_shared<qint64>(endlessGuard);
+        connection->stream([lines, left] { return (*left -= lines.size()) < 0 ? QByteArray() : lines; });
         return;
     }
     case Fault::EndlessBody: {

@@ -25,6 +25,7 @@ public:
         None,
         Hang, // takes the request and never answers
         SlowBody, // the head at once, then a few bytes now and then
+        EndlessHead, // header lines that never end, as fast as the client takes them
         EndlessBody, // a chunked body that never ends, as fast as the client takes it
         OversizedBody, // far more body than asked for, its size announced
         TruncatedBody, // half the announced body, then the connection closes
@@ -43,8 +44,10 @@ public:
 
     // Connections the client holds open right now.
     int openConnections() const { return m_open; }
-    // Body bytes written to clients so far.
+    // Body (or endless head) bytes written to clients so far.
     qint64 bytesSent() const { return m_sent; }
+    // Requests that came with a "Cookie" header.
+    int requestsWithCookies() const { return m_requestsWithCookies; }
 
 Q_SIGNALS:
     void requestArrived(HostileSpeedTestHost::Phase phase);
@@ -60,4 +63,5 @@ private:
     Fault m_fault = Fault::None;
     int m_open = 0;
     qint64 m_sent = 0;
+    int m_requestsWithCookies = 0;
 };

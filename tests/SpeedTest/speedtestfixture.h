@@ -28,7 +28,7 @@ struct SpeedTestFixture {
             .config = {.baseUrl = site->baseUrl(), .serviceLabel = QStringLiteral("Стенд")},
             .haptics = &haptics,
             .clock = clock ? clock : &elapsedClock,
-            .idleTimeout = idleTimeout,
+            .limits = {.idle = idleTimeout},
         });
         return true;
     }

@@ -1,6 +1,6 @@
 #include "speedometerscale.h"
 #include "speedtestconfig.h"
-#include "speedtestlink.h"
+#include "speedtestprotocol.h"
 
 #include <QTest>
 
@@ -80,13 +80,13 @@ private Q_SLOTS:
 
     void formulas()
     {
-        const SpeedTestLink::Latency latency = SpeedTestLink::latencyOf({10, 20, 15, 15});
+        const SpeedTestProtocol::Latency latency = SpeedTestProtocol::latencyOf({10, 20, 15, 15});
         QCOMPARE(latency.ping, 15.0);
         QCOMPARE(latency.jitter, 5.0);
-        QCOMPARE(SpeedTestLink::latencyOf({7}).jitter, 0.0);
-        QCOMPARE(SpeedTestLink::megabitsPerSecond(10'000'000, 2.0), 40.0);
-        QCOMPARE(SpeedTestLink::megabitsPerSecond(10'000'000, 0.0005), 80'000.0);
-        QCOMPARE(SpeedTestLink::megabitsPerSecond(2'000'000, 1.0), 16.0);
+        QCOMPARE(SpeedTestProtocol::latencyOf({7}).jitter, 0.0);
+        QCOMPARE(SpeedTestProtocol::megabitsPerSecond(10'000'000, 2.0), 40.0);
+        QCOMPARE(SpeedTestProtocol::megabitsPerSecond(10'000'000, 0.0005), 80'000.0);
+        QCOMPARE(SpeedTestProtocol::megabitsPerSecond(2'000'000, 1.0), 16.0);
     }
 
     void hostFromBuildEnvironmentAndArguments()

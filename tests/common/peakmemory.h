@@ -3,24 +3,35 @@
 #include <QByteArray>
 #include <QFile>
 
-// The process's peak resident memory so far, in kB ("VmHWM" of /proc/self/status); 0 where the
-// kernel does not tell.
-inline qint64 peakMemoryKb()
+namespace PeakMemoryDetail
+{
+// A field in kB of /proc/self/status ("VmHWM:", "VmRSS:"); 0 where the kernel does not tell.
+inline qint64 statusKb(const QByteArray &field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').constFirst().toLongLong();
     }
     return 0;
 }
+} // namespace PeakMemoryDetail
 
-// Starts the peak over from the resident memory of now, so that what a test made before does not
-// hide what it measures; false where the kernel does not allow it.
-inline bool resetPeakMemory()
+// The process's peak resident memory so far, in kB ("VmHWM" of /proc/self/status); 0 where the
+// kernel does not tell.
+inline qint64 peakMemoryKb()
 {
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+    return PeakMemoryDetail::statusKb("VmHWM:");
+}
+
+// Starts the peak over from the memory resident now, which it returns in kB, so that the peak of
+// one step can be told from that of the steps before it.
+inline qint64 restartPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+    return PeakMemoryDetail::statusKb("VmRSS:");
 }
