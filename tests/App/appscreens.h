@@ -135,6 +135,18 @@ inline QQuickItem *findItem(QQuickItem *root, const std::function<bool(QQuickIte
     return nullptr;
 }
 
+inline void tap(QQuickWindow *window, QQuickItem *item)
+{
+    QTest::mouseClick(window, Qt::LeftButton, {}, item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+}
+
+// Key by key, as a desktop keyboard types it.
+inline void type(QQuickWindow *window, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(window, c.toLatin1());
+}
+
 inline void collect(QQuickItem *root, QList<QQuickItem *> &into)
 {
     if (!root || !root->isVisible())

@@ -1,5 +1,6 @@
 #include "accountfixture.h"
 #include "appqmlplugins.h"
+#include "appscreens.h"
 #include "appwindow.h"
 #include "testpaths.h"
 
@@ -9,40 +10,20 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using AppScreens::findItem;
+using AppScreens::tap;
+using AppScreens::type;
+
 namespace
 {
-QQuickItem *findItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &matches)
-{
-    if (!root || !root->isVisible())
-        return nullptr;
-    if (matches(root))
-        return root;
-    for (QQuickItem *child : root->childItems()) {
-        if (QQuickItem *found = findItem(child, matches))
-            return found;
-    }
-    return nullptr;
-}
-
 QQuickItem *findNamed(QQuickWindow *window, const QString &name)
 {
-    return findItem(window->contentItem(), [&](QQuickItem *item) { return item->objectName() == name; });
+    return findItem(window->contentItem(), [&](QQuickItem *item) { return item->objectName() == name && item->isVisible(); });
 }
 
 QQuickItem *findText(QQuickWindow *window, const QString &text)
 {
-    return findItem(window->contentItem(), [&](QQuickItem *item) { return item->property("text").toString() == text; });
-}
-
-void type(QQuickWindow *window, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::keyClick(window, c.toLatin1());
-}
-
-void tap(QQuickWindow *window, QQuickItem *item)
-{
-    QTest::mouseClick(window, Qt::LeftButton, {}, item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    return findItem(window->contentItem(), [&](QQuickItem *item) { return item->property("text").toString() == text && item->isVisible(); });
 }
 } // namespace
 

@@ -16,18 +16,6 @@ QQuickItem *named(QQuickItem *root, const QString &name)
     return findItem(root, [&](QQuickItem *item) { return item->objectName() == name && item->isVisible(); });
 }
 
-void tap(QQuickWindow *window, QQuickItem *item)
-{
-    QTest::mouseClick(window, Qt::LeftButton, {}, item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
-}
-
-// Key by key, as a desktop keyboard types it.
-void type(QQuickWindow *window, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::keyClick(window, c.toLatin1());
-}
-
 // Brings `field` into view with the focus, then taps it, as a subscriber does.
 bool tapField(QQuickWindow *window, QQuickItem *field)
 {
