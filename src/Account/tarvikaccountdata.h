@@ -33,6 +33,8 @@ class TarvikAccountData
     Q_PROPERTY(bool hasPaymentHistory MEMBER hasPaymentHistory)
     Q_PROPERTY(QVariantList paymentOperations READ paymentOperationList)
     Q_PROPERTY(QString firstName READ firstName)
+    // The account number, or the no-value text while there is none.
+    Q_PROPERTY(QString shownAccountNumber READ shownAccountNumber)
 
 public:
     static inline const QString noValue = QStringLiteral("—");
@@ -58,6 +60,7 @@ public:
     QList<TarvikPaymentOperation> paymentOperations;
 
     // The first word of the full name, or "Абонент" when it has none.
+    QString shownAccountNumber() const { return accountNumber.isEmpty() ? noValue : accountNumber; }
     QString firstName() const;
     // The balance as screens show it: "—" as it is, else "." becomes "," and " ₽" follows.
     static QString balanceText(const QString &balance);

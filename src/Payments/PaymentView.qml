@@ -95,7 +95,7 @@ NavigationStack {
                 StyledText {
                     objectName: "accountNumberLine"
                     Layout.fillWidth: true
-                    text: PaymentTexts.accountNumberLine(AccountStore.account.accountNumber)
+                    text: "Лицевой счёт " + AccountStore.account.shownAccountNumber
                     textStyle: Theme.Subheadline
                     weight: Font.Medium
                     color: Theme.withOpacity(Theme.white, 0.58)

@@ -7,7 +7,6 @@
 
 namespace
 {
-const QString &noValue = TarvikAccountData::noValue;
 const QString rubleSuffix = QStringLiteral(" ₽");
 } // namespace
 
@@ -19,11 +18,6 @@ QString PaymentTexts::balanceText(const QString &balance)
 QString PaymentTexts::recommendedPaymentText(const QString &recommendedPayment)
 {
     return recommendedPayment + rubleSuffix;
-}
-
-QString PaymentTexts::accountNumberLine(const QString &accountNumber)
-{
-    return QStringLiteral("Лицевой счёт ") + (accountNumber.isEmpty() ? noValue : accountNumber);
 }
 
 QVariantList PaymentTexts::statementKinds()

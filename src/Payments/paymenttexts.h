@@ -20,8 +20,6 @@ public:
     Q_INVOKABLE static QString balanceText(const QString &balance);
     // The recommended top-up with " ₽" appended, whatever it holds ("—" gives "— ₽").
     Q_INVOKABLE static QString recommendedPaymentText(const QString &recommendedPayment);
-    // "Лицевой счёт 684782", or "Лицевой счёт —" for an account without a number.
-    Q_INVOKABLE static QString accountNumberLine(const QString &accountNumber);
     // The statements list: one {kind, title, subtitle} per kind, in order.
     Q_INVOKABLE static QVariantList statementKinds();
 };

@@ -72,7 +72,7 @@ NavigationPage {
                     StyledText {
                         objectName: "accountLine"
                         Layout.fillWidth: true
-                        text: "Лицевой счёт " + (screen.account.accountNumber.length > 0 ? screen.account.accountNumber : "—")
+                        text: "Лицевой счёт " + screen.account.shownAccountNumber
                         textStyle: Theme.Subheadline
                         weight: Font.Medium
                         color: Theme.withOpacity(Theme.white, 0.58)

@@ -68,8 +68,6 @@ private Q_SLOTS:
         QTest::newRow("recommended") << "recommended" << "890" << QStringLiteral("890 ₽");
         QTest::newRow("recommended keeps its point") << "recommended" << "890.5" << QStringLiteral("890.5 ₽");
         QTest::newRow("missing recommended") << "recommended" << QStringLiteral("—") << QStringLiteral("— ₽");
-        QTest::newRow("account number") << "account" << "684782" << QStringLiteral("Лицевой счёт 684782");
-        QTest::newRow("no account number") << "account" << "" << QStringLiteral("Лицевой счёт —");
     }
 
     void texts()
@@ -80,10 +78,8 @@ private Q_SLOTS:
         QString text;
         if (kind == QLatin1String("balance"))
             text = PaymentTexts::balanceText(input);
-        else if (kind == QLatin1String("recommended"))
-            text = PaymentTexts::recommendedPaymentText(input);
         else
-            text = PaymentTexts::accountNumberLine(input);
+            text = PaymentTexts::recommendedPaymentText(input);
         QCOMPARE(text, expected);
         // Money texts keep a plain space before the ruble sign.
         QVERIFY(!text.contains(QChar(0x00a0)));
