@@ -216,7 +216,7 @@ struct SignedInApp {
         account = std::make_unique<AccountFixture>();
         if (!account->start() || !account->signIn())
             return QStringLiteral("no stand-in, or no session with it");
-        account->defaults->setValue(QStringLiteral("tarvikSignedIn"), true);
+        account->defaults->setValue(Defaults::signedIn, true);
         shop = std::make_unique<ShopFixture>();
         if (!shop->start())
             return QStringLiteral("no shop stand-in");

@@ -126,7 +126,7 @@ private Q_SLOTS:
         // The address the subscriber confirmed, as typed.
         m_fixture->defaults->setValue(QStringLiteral("tarvikVerifiedEmail"), text);
         m_fixture->defaults->setValue(QStringLiteral("tarvikTwoFactorEnabled"), true);
-        m_fixture->defaults->setValue(QStringLiteral("tarvikSignedIn"), true);
+        m_fixture->defaults->setValue(Defaults::signedIn, true);
 
         // Qt Quick's loads trust the stand-in as the app's do: a fetched picture would reach it.
         m_factory = std::make_unique<QmlNetworkAccessFactory>(m_fixture->network.get());
