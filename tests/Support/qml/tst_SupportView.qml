@@ -285,6 +285,21 @@ Item {
             tryCompare(screen, "callPresented", false)
         }
 
+        // The dialer answers after the tab was switched away: the number comes up when it is back.
+        function test_callAnsweredWhileAwayWaitsForTheTab() {
+            const tab = makeTab()
+            const screen = tab.currentItem
+            mouseClick(findChild(screen, "supportCallButton"))
+            tab.visible = false
+            tryCompare(screen, "callPresented", true)
+            const sheet = findChild(screen, "callSheet")
+            verify(!sheet.visible)
+            tab.visible = true
+            tryCompare(sheet, "opened", true)
+            sheet.close()
+            tryCompare(screen, "callPresented", false)
+        }
+
         // The office section looks the address up once per screen, however often it shows.
         function test_officeLooksUpOnce() {
             const screen = makeTab().currentItem
