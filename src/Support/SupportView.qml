@@ -358,7 +358,7 @@ NavigationPage {
         presented: screen.onScreen && screen.callPresented
         color: Theme.tarPaper
         onClosed: screen.callPresented = false
-        sourceComponent: SupportCallSheet {
+        sourceComponent: CopySheet {
             number: screen.callNumber
         }
     }

@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Support
 
 // Shown when no application here takes telephone links: the number to dial from another phone,
 // and a button that copies it.
