@@ -2,16 +2,27 @@ import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
 
-// Shown when no application here takes telephone links: the number to dial from another phone,
-// and a button that copies it.
-//   number: the number as shown ("+7 (495) 318-42-77")
+// A sheet's content that hands a text over to be copied, where the app cannot pass it on itself:
+// the title in the bar with "Закрыть", a line that says why, the text, and "Скопировать", which
+// copies the text and closes the sheet. Present it as a Sheet's content:
+//   Sheet { presented: root.callPresented; onClosed: root.callPresented = false
+//           sourceComponent: Component { CopySheet { title: "Позвонить"; hint: …; text: number } } }
+//   required title, text: string; hint: string (none by default: no line)
+//   textStyle: the text's style, in bold (Theme.Title2); framed: the text in a card instead, in the
+//   body style and at most eight lines (false)
+//   default property: further actions under "Скопировать"; each closes the sheet itself
 NavigationStack {
-    id: call
+    id: root
 
-    required property string number
+    required property string title
+    required property string text
+    property string hint
+    property int textStyle: Theme.Title2
+    property bool framed: false
+    default property alias actions: column.data
 
     initialItem: NavigationPage {
-        title: "Позвонить"
+        title: root.title
         color: Theme.tarPaper
         leadingItems: [
             BarButton {
@@ -21,6 +32,8 @@ NavigationStack {
         ]
 
         ColumnLayout {
+            id: column
+
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: parent.top
@@ -29,30 +42,46 @@ NavigationStack {
 
             StyledText {
                 Layout.fillWidth: true
-                text: "На этом устройстве нет приложения для звонков. Наберите номер с телефона:"
+                visible: root.hint.length > 0
+                text: root.hint
                 textStyle: Theme.Subheadline
                 color: Theme.secondaryLabel
                 wrapMode: Text.Wrap
             }
 
             StyledText {
-                objectName: "callNumber"
+                objectName: "copiedText"
                 Layout.fillWidth: true
-                text: call.number
-                textFormat: Text.PlainText
-                textStyle: Theme.Title2
+                visible: !root.framed
+                text: root.text
+                textStyle: root.textStyle
                 weight: Font.Bold
                 color: Theme.tarInk
+                wrapMode: Text.WrapAnywhere
+            }
+
+            CardSurface {
+                Layout.fillWidth: true
+                visible: root.framed
+                padding: 16
+
+                contentItem: StyledText {
+                    text: root.text
+                    color: Theme.tarInk
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 8
+                    elide: Text.ElideRight
+                }
             }
 
             PrimaryGlassButton {
-                objectName: "callCopyButton"
+                objectName: "copyButton"
                 Layout.fillWidth: true
                 buttonStyle: TarvikButton.PrimaryGlass
                 title: "Скопировать"
                 icon: "doc.on.doc"
                 onClicked: {
-                    Pasteboard.copy(call.number)
+                    Pasteboard.copy(root.text)
                     Presentation.dismiss()
                 }
             }

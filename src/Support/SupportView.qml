@@ -359,7 +359,9 @@ NavigationPage {
         color: Theme.tarPaper
         onClosed: screen.callPresented = false
         sourceComponent: CopySheet {
-            number: screen.callNumber
+            title: "Позвонить"
+            hint: "На этом устройстве нет приложения для звонков. Наберите номер с телефона:"
+            text: screen.callNumber
         }
     }
 }

@@ -280,8 +280,8 @@ Item {
             compare(SupportTest.openedUrls[SupportTest.openedUrls.length - 1], "tel:+74953184277")
             const sheet = findChild(screen, "callSheet")
             tryCompare(sheet, "opened", true)
-            compare(findChild(sheet.contentItem, "callNumber").text, "+7 (495) 318-42-77")
-            mouseClick(findChild(sheet.contentItem, "callCopyButton"))
+            compare(findChild(sheet.contentItem, "copiedText").text, "+7 (495) 318-42-77")
+            mouseClick(findChild(sheet.contentItem, "copyButton"))
             tryCompare(screen, "callPresented", false)
         }
 
