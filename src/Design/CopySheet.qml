@@ -25,10 +25,7 @@ NavigationStack {
         title: root.title
         color: Theme.tarPaper
         leadingItems: [
-            BarButton {
-                text: "Закрыть"
-                onClicked: Presentation.dismiss()
-            }
+            CloseBarButton {}
         ]
 
         ColumnLayout {
