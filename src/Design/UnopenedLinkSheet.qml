@@ -3,8 +3,9 @@ import Tarvik.Platform
 import Tarvik.Design
 
 // What the user gets when a web address handed to UrlOpener.openUrl() finds no program to open
-// it: a CopySheet with the address, as a telephone link that nothing takes shows its number. Other schemes are left to whoever opened them. The app window hosts one; place it
-// anywhere in the window.
+// it: a CopySheet with the address. Other schemes are left to whoever opened them (the support
+// screen shows a number nothing dials in its own). The app window hosts one; place it anywhere in
+// the window.
 //   readonly address: the last such address; readonly sheet: the Sheet
 Item {
     id: fallback
