@@ -18,10 +18,7 @@ NavigationStack {
     initialItem: NavigationPage {
         color: Theme.tarPaper
         trailingItems: [
-            BarButton {
-                text: "Закрыть"
-                onClicked: Presentation.dismiss()
-            }
+            CloseBarButton {}
         ]
 
         ColumnLayout {

@@ -8,6 +8,9 @@ import Tarvik.Design
 // whatever presents the stack (a sheet). Each time it comes on screen (pushed, shown by its tab,
 // with the app's screens) the focus moves to its heading, so that a screen reader starts there;
 // a page a pop uncovers gives the focus back to what had it when it was covered.
+//   readonly onScreen: shown, and no page pushed over it (a page outside any stack: shown). A page
+//   presents a sheet or an alert of its own accord (after a wait) only while on screen, so that
+//   nothing comes up over the screen that replaced it; an outcome held meanwhile shows on return.
 //   title: string; color (Theme.systemBackground); leadingItems, trailingItems: list<Item>
 //   navigationBarHidden: bool; backButtonHidden: bool
 //   heading: Item — where the focus goes; the bar's title by default, else the page's first heading
@@ -22,8 +25,12 @@ T.Page {
     property bool backButtonHidden: false
     property Item heading: bar.visible && title.length > 0 ? bar.titleItem : null
     readonly property bool canGoBack: T.StackView.index > 0
+    readonly property bool onScreen: visible && Window.window !== null && (!inStack || T.StackView.status === T.StackView.Active)
+    // Internal state.
     // What had the focus when a pushed page covered this one.
     property Item returnFocus: null
+    // Once in a stack, judged by its status, also after the stack has let it go.
+    property bool inStack: false
 
     function push(item, properties) {
         return T.StackView.view.push(item, properties ?? {})
@@ -44,6 +51,7 @@ T.Page {
     // Called later: a page made with its screen is not in its window yet.
     T.StackView.onActivated: Qt.callLater(page.takeFocus)
     T.StackView.onDeactivating: returnFocus = Window.activeFocusItem
+    T.StackView.onViewChanged: if (T.StackView.view) inStack = true
     onVisibleChanged: if (visible) Qt.callLater(page.takeFocus)
 
     Presentation.host: canGoBack

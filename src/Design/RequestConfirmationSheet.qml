@@ -2,16 +2,16 @@ import QtQuick
 import Tarvik.Design
 
 // The confirmation of a confirmation-only form: a sheet with DemoActionSheet, up while
-// `request.confirmed` (and `allowed`); closing it resets the flag and leaves the form as it was.
+// `request.confirmed` and `allowed`; closing it resets the flag and leaves the form as it was.
 //   required request: ConfirmationSend; required title, message: the sheet's texts
-//   allowed: bool (true); false holds the sheet back, e.g. while its screen is leaving
+//   required allowed: bool, the screen's NavigationPage.onScreen; false holds the sheet back
 Sheet {
     id: confirmationSheet
 
     required property ConfirmationSend request
     required title
     required message
-    property bool allowed: true
+    required property bool allowed
 
     objectName: "confirmationSheet"
     presented: allowed && confirmationSheet.request.confirmed

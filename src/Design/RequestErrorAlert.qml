@@ -3,12 +3,12 @@ import Tarvik.Design
 
 // The alert of a form whose send failed: "Не удалось отправить" (a form may give its own title),
 // the failure's text ("Попробуйте позже" when there is none) and "Закрыть", which clears it.
-//   required request: ConfirmationSend; allowed: bool (true), as RequestConfirmationSheet's
+//   required request: ConfirmationSend; required allowed: bool, as RequestConfirmationSheet's
 Alert {
     id: alert
 
     required property ConfirmationSend request
-    property bool allowed: true
+    required property bool allowed
 
     objectName: "requestErrorAlert"
     presented: allowed && alert.request.hasError

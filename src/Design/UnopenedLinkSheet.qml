@@ -1,12 +1,11 @@
 import QtQuick
-import QtQuick.Layouts
 import Tarvik.Platform
 import Tarvik.Design
 
 // What the user gets when a web address handed to UrlOpener.openUrl() finds no program to open
-// it: a sheet with the address and "Скопировать", as a telephone link that nothing takes shows
-// its number. Other schemes are left to whoever opened them. The app window hosts one; place it
-// anywhere in the window.
+// it: a CopySheet with the address. Other schemes are left to whoever opened them (the support
+// screen shows a number nothing dials in its own). The app window hosts one; place it anywhere in
+// the window.
 //   readonly address: the last such address; readonly sheet: the Sheet
 Item {
     id: fallback
@@ -32,55 +31,11 @@ Item {
         objectName: "unopenedLinkSheet"
 
         sourceComponent: Component {
-            NavigationStack {
-                initialItem: NavigationPage {
-                    title: "Открыть ссылку"
-                    color: Theme.tarPaper
-                    leadingItems: [
-                        BarButton {
-                            text: "Закрыть"
-                            onClicked: Presentation.dismiss()
-                        }
-                    ]
-
-                    ColumnLayout {
-                        anchors.left: parent.left
-                        anchors.right: parent.right
-                        anchors.top: parent.top
-                        anchors.margins: 20
-                        spacing: 14
-
-                        StyledText {
-                            Layout.fillWidth: true
-                            text: "На этом устройстве нет программы для открытия ссылок. Откройте адрес на другом устройстве:"
-                            textStyle: Theme.Subheadline
-                            color: Theme.secondaryLabel
-                            wrapMode: Text.Wrap
-                        }
-
-                        StyledText {
-                            objectName: "linkAddress"
-                            Layout.fillWidth: true
-                            text: fallback.address
-                            textStyle: Theme.Title3
-                            weight: Font.Bold
-                            color: Theme.tarInk
-                            wrapMode: Text.WrapAnywhere
-                        }
-
-                        PrimaryGlassButton {
-                            objectName: "linkCopyButton"
-                            Layout.fillWidth: true
-                            buttonStyle: TarvikButton.PrimaryGlass
-                            title: "Скопировать"
-                            icon: "doc.on.doc"
-                            onClicked: {
-                                Pasteboard.copy(fallback.address)
-                                Presentation.dismiss()
-                            }
-                        }
-                    }
-                }
+            CopySheet {
+                title: "Открыть ссылку"
+                hint: "На этом устройстве нет программы для открытия ссылок. Откройте адрес на другом устройстве:"
+                text: fallback.address
+                textStyle: Theme.Title3
             }
         }
     }

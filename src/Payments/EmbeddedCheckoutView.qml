@@ -32,10 +32,7 @@ NavigationStack {
         title: "Оплата"
         color: Theme.systemBackground
         leadingItems: [
-            BarButton {
-                text: "Закрыть"
-                onClicked: Presentation.dismiss()
-            }
+            CloseBarButton {}
         ]
 
         Loader {

@@ -120,11 +120,13 @@ DetailPage {
 
     RequestConfirmationSheet {
         request: statementForm.request
+        allowed: screen.onScreen
         title: "Заявление принято"
         message: "Мы передали обращение специалисту Tarvik."
     }
 
     RequestErrorAlert {
         request: statementForm.request
+        allowed: screen.onScreen
     }
 }

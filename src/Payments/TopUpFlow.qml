@@ -25,10 +25,7 @@ NavigationStack {
         title: "Пополнение"
         color: Theme.tarPaper
         leadingItems: [
-            BarButton {
-                text: "Закрыть"
-                onClicked: Presentation.dismiss()
-            }
+            CloseBarButton {}
         ]
 
         ColumnLayout {

@@ -31,10 +31,7 @@ NavigationStack {
         title: "Доверительный платёж"
         color: Theme.tarPaper
         leadingItems: [
-            BarButton {
-                text: "Закрыть"
-                onClicked: Presentation.dismiss()
-            }
+            CloseBarButton {}
         ]
 
         Flickable {

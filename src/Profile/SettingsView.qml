@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Profile
@@ -16,8 +15,7 @@ DetailPage {
     title: "Настройки"
 
     // Each time the screen is shown, also on coming back to it.
-    readonly property bool shown: visible && T.StackView.status === T.StackView.Active
-    onShownChanged: if (shown) permission.refresh()
+    onOnScreenChanged: if (onScreen) permission.refresh()
     Component.onCompleted: permission.refresh()
 
     NotificationPermission {

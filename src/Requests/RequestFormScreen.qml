@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Templates as T
 import Tarvik.Design
 
 // The screen of a confirmation-only request form: paper background, no navigation bar, a white
@@ -30,13 +29,6 @@ NavigationPage {
     required property string confirmationMessage
     readonly property alias request: confirmation
     default property alias content: cardColumn.data
-
-    // A wait that ends while the screen slides away (or is covered) shows nothing over the screen
-    // that comes next; an outcome kept for later shows when the screen is back on top.
-    // A screen outside any stack counts as on top.
-    property bool stacked: false
-    readonly property bool onTop: !stacked || T.StackView.status === T.StackView.Active
-    T.StackView.onStatusChanged: stacked = true
 
     navigationBarHidden: true
     color: Theme.tarPaper
@@ -118,13 +110,13 @@ NavigationPage {
 
     RequestConfirmationSheet {
         request: confirmation
-        allowed: screen.onTop
+        allowed: screen.onScreen
         title: screen.confirmationTitle
         message: screen.confirmationMessage
     }
 
     RequestErrorAlert {
         request: confirmation
-        allowed: screen.onTop
+        allowed: screen.onScreen
     }
 }

@@ -13,18 +13,10 @@ DetailPage {
 
     readonly property alias order: serviceOrder
     readonly property var chosen: serviceOrder.selectedPackage
-    // Set as the screen goes: nothing is presented on a screen that is going away.
-    property bool leaving: false
 
     title: "Мобильная связь"
     // The number being typed comes into view with "Подключить".
     FocusScroller.mainControl: submitButton
-
-    // A send still waiting when the screen goes ends there, not in a screen that is gone.
-    Component.onDestruction: {
-        screen.leaving = true
-        serviceOrder.request.cancel()
-    }
 
     MobileServiceOrder {
         id: serviceOrder
@@ -310,13 +302,13 @@ DetailPage {
 
     RequestConfirmationSheet {
         request: serviceOrder.request
-        allowed: !screen.leaving
+        allowed: screen.onScreen
         title: "Заявка принята"
         message: serviceOrder.confirmationMessage
     }
 
     RequestErrorAlert {
         request: serviceOrder.request
-        allowed: !screen.leaving
+        allowed: screen.onScreen
     }
 }

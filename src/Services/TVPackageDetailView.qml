@@ -259,11 +259,13 @@ NavigationPage {
 
     RequestConfirmationSheet {
         request: confirmation
+        allowed: view.onScreen
         title: "Заявка принята"
         message: "Специалист Tarvik свяжется с вами и подтвердит подключение подписки «" + view.tvPackage.title + "»."
     }
 
     RequestErrorAlert {
         request: confirmation
+        allowed: view.onScreen
     }
 }

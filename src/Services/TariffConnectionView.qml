@@ -17,18 +17,10 @@ DetailPage {
     readonly property alias order: connectionOrder
     property bool tvSheetPresented: false
     property bool mobileSheetPresented: false
-    // Set as the screen goes: nothing is presented on a screen that is going away.
-    property bool leaving: false
 
     title: "Подключение тарифа"
     // A field being edited comes into view with the main button.
     FocusScroller.mainControl: submitButton
-
-    // A send still waiting when the screen goes ends there, not in a screen that is gone.
-    Component.onDestruction: {
-        screen.leaving = true
-        connectionOrder.request.cancel()
-    }
 
     TariffConnectionOrder {
         id: connectionOrder
@@ -275,7 +267,7 @@ DetailPage {
         property bool goesBack: false
 
         objectName: "acceptedAlert"
-        presented: connectionOrder.request.confirmed
+        presented: screen.onScreen && connectionOrder.request.confirmed
         title: "Заявка принята"
         buttons: [
             AlertButton {
@@ -287,13 +279,14 @@ DetailPage {
         onAboutToShow: message = connectionOrder.confirmationMessage
         onClosed: {
             connectionOrder.request.confirmed = false
-            if (goesBack && !screen.leaving)
+            // A screen already going is not popped again.
+            if (goesBack && screen.onScreen)
                 screen.pop()
         }
     }
 
     RequestErrorAlert {
         request: connectionOrder.request
-        allowed: !screen.leaving
+        allowed: screen.onScreen
     }
 }

@@ -17,10 +17,8 @@ NavigationPage {
     title: "Другой тариф"
     color: Theme.tarPaper
     trailingItems: [
-        BarButton {
+        CloseBarButton {
             objectName: "closeButton"
-            text: "Закрыть"
-            onClicked: Presentation.dismiss()
         }
     ]
 

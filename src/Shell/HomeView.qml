@@ -25,8 +25,8 @@ Item {
     property bool topUpPresented: false
     property alias homeSearchQuery: searchField.text
     readonly property alias stack: stack
-    // On screen: shown, and no pushed screen covers the dashboard.
-    readonly property bool onScreen: visible && rootPage.T.StackView.status === T.StackView.Active
+    // Shown, and no pushed screen covers the dashboard.
+    readonly property alias onScreen: rootPage.onScreen
 
     signal openStory(int index)
 

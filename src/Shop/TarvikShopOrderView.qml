@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Shop
 
@@ -41,23 +40,17 @@ DetailPage {
     // A field being edited comes into view with the main button.
     FocusScroller.mainControl: submitButton
 
-    // As the request forms: a wait that ends while the checkout slides away (back to the cart) or
-    // is covered shows nothing over the next screen and takes nothing out of the cart; an outcome
-    // kept for later shows when the checkout is back on top.
-    property bool stacked: false
-    readonly property bool onTop: !stacked || T.StackView.status === T.StackView.Active
-    T.StackView.onStatusChanged: stacked = true
-
     // Only what this checkout ordered leaves the cart, once: a product added on another tab while
-    // it was open stays.
+    // it was open stays. A wait that ends while the checkout is off screen (gone back to the cart,
+    // covered, its tab switched away) takes nothing out until the outcome shows.
     function settleCart() {
-        if (send.confirmed && onTop && clearsCartOnSuccess && !cartSettled) {
+        if (send.confirmed && onScreen && clearsCartOnSuccess && !cartSettled) {
             cartSettled = true
             ShopCart.removeOrdered(items)
         }
     }
 
-    onOnTopChanged: settleCart()
+    onOnScreenChanged: settleCart()
 
     ConfirmationSend {
         id: send
@@ -66,7 +59,7 @@ DetailPage {
 
     RequestConfirmationSheet {
         request: send
-        allowed: screen.onTop
+        allowed: screen.onScreen
         title: "Заказ оформлен"
         message: "Сервисный инженер придёт в выбранные дату и время. Способ оплаты: " + screen.paymentTitle + "."
     }
@@ -74,7 +67,7 @@ DetailPage {
     RequestErrorAlert {
         objectName: "orderErrorAlert"
         request: send
-        allowed: screen.onTop
+        allowed: screen.onScreen
         title: "Не удалось оформить заказ"
     }
 

@@ -20,7 +20,6 @@ NavigationPage {
     readonly property alias engine: speedTest
     readonly property color activeTint: speedTest.status.indexOf("отдачу") >= 0 || speedTest.upload !== undefined ? violet : cyan
     readonly property bool showsStart: !speedTest.isRunning && speedTest.download === undefined && speedTest.errorMessage.length === 0
-    readonly property bool onTop: T.StackView.status === T.StackView.Active
 
     title: "Speedtest"
     color: dark
@@ -39,7 +38,7 @@ NavigationPage {
     // A finished run takes the focus to its outcome, so that a screen reader reads it out (once
     // the screen shows it).
     function announceOutcome() {
-        if (!speedTest.isRunning && view.visible && view.onTop)
+        if (!speedTest.isRunning && view.onScreen)
             ScreenReader.announce(speedTest.errorMessage.length > 0 ? errorText : downloadPanel)
     }
 

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Templates as T
 import Tarvik.Platform
 import Tarvik.Design
 import Tarvik.Support
@@ -17,7 +16,8 @@ NavigationPage {
 
     property var tabHost: null
     property int section: 0
-    // Sheets and the delete question; each shows while its value is set.
+    // Sheets and the delete question; each shows while its value is set and the screen is in view
+    // (they come a moment after the menu, or once the dialer has answered).
     property var deleteCandidate: null
     property var infoMessage: null
     property string shareText: ""
@@ -29,8 +29,6 @@ NavigationPage {
     readonly property alias office: office
     // The chat's message list while the chat section shows.
     readonly property Item messageList: screen.section === 0 ? chatList : null
-    // On screen: shown, and no pushed screen covers it.
-    readonly property bool onScreen: visible && T.StackView.status === T.StackView.Active
     readonly property var quickTopics: [
         { title: "Нет интернета", message: "У меня не работает интернет. Помогите найти причину.", icon: "wifi.slash" },
         { title: "Низкая скорость", message: "Скорость интернета стала низкой. Помогите проверить соединение.", icon: "speedometer" },
@@ -321,7 +319,7 @@ NavigationPage {
         id: deleteAlert
 
         objectName: "deleteAlert"
-        presented: screen.deleteCandidate !== null
+        presented: screen.onScreen && screen.deleteCandidate !== null
         title: "Удалить сообщение?"
         buttons: screen.deleteCandidate && screen.deleteCandidate.outgoing ? [deleteMine, deleteEverywhere, cancelDelete]
                                                                             : [deleteMine, cancelDelete]
@@ -332,7 +330,7 @@ NavigationPage {
         id: infoSheet
 
         objectName: "infoSheet"
-        presented: screen.infoMessage !== null
+        presented: screen.onScreen && screen.infoMessage !== null
         color: Theme.tarPaper
         onClosed: screen.infoMessage = null
         sourceComponent: SupportMessageInfoSheet {
@@ -345,7 +343,7 @@ NavigationPage {
         id: shareSheet
 
         objectName: "shareSheet"
-        presented: screen.sharePresented
+        presented: screen.onScreen && screen.sharePresented
         color: Theme.tarPaper
         onClosed: screen.sharePresented = false
         sourceComponent: SupportShareSheet {
@@ -357,11 +355,13 @@ NavigationPage {
         id: callSheet
 
         objectName: "callSheet"
-        presented: screen.callPresented
+        presented: screen.onScreen && screen.callPresented
         color: Theme.tarPaper
         onClosed: screen.callPresented = false
-        sourceComponent: SupportCallSheet {
-            number: screen.callNumber
+        sourceComponent: CopySheet {
+            title: "Позвонить"
+            hint: "На этом устройстве нет приложения для звонков. Наберите номер с телефона:"
+            text: screen.callNumber
         }
     }
 }

@@ -179,6 +179,44 @@ Rectangle {
 }
 )QML") << QStringLiteral("present");
 
+        QTest::newRow("copy-sheet") << screen(R"QML(
+Rectangle {
+    color: Theme.tarPaper
+    function present() { sheet.presented = true }
+    Sheet {
+        id: sheet
+        onClosed: presented = false
+        sourceComponent: Component {
+            CopySheet {
+                title: "Открыть ссылку"
+                hint: "На этом устройстве нет программы для открытия ссылок. Откройте адрес на другом устройстве:"
+                text: "https:\/\/tarvik.example/documents/tariffs/internet-and-tv/2026/dogovor-okazaniya-uslug.pdf"
+                textStyle: Theme.Title3
+            }
+        }
+    }
+}
+)QML") << QStringLiteral("present");
+
+        QTest::newRow("copy-sheet-framed") << screen(R"QML(
+Rectangle {
+    color: Theme.tarPaper
+    function present() { sheet.presented = true }
+    Sheet {
+        id: sheet
+        onClosed: presented = false
+        sourceComponent: Component {
+            CopySheet {
+                title: "Отправить"
+                framed: true
+                text: "Здравствуйте! С понедельника пропадает интернет по вечерам, роутер перезагружал. Договор 684782."
+                TarvikButton { Layout.fillWidth: true; implicitHeight: 50; buttonStyle: TarvikButton.Glass; text: "Отправить по почте" }
+            }
+        }
+    }
+}
+)QML") << QStringLiteral("present");
+
         QTest::newRow("stacked-sheets") << screen(R"QML(
 Rectangle {
     color: Theme.white

@@ -52,8 +52,8 @@ Item {
         function test_webAddressNobodyOpens() {
             answered(["https://tarvik.example/policy.html"])
             tryCompare(fallback.sheet, "opened", true)
-            compare(findChild(fallback.sheet.item, "linkAddress").text, "https://tarvik.example/policy.html")
-            mouseClick(findChild(fallback.sheet.item, "linkCopyButton"))
+            compare(findChild(fallback.sheet.item, "copiedText").text, "https://tarvik.example/policy.html")
+            mouseClick(findChild(fallback.sheet.item, "copyButton"))
             tryCompare(fallback.sheet, "visible", false)
         }
 

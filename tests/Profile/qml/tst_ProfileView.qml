@@ -200,7 +200,7 @@ Item {
                 mouseClick(findChild(about, row))
                 tryCompare(linkFallback.sheet, "opened", true)
                 save("about-" + row)
-                mouseClick(findChild(linkFallback.sheet.item, "linkCopyButton"))
+                mouseClick(findChild(linkFallback.sheet.item, "copyButton"))
                 tryCompare(linkFallback.sheet, "visible", false)
             }
             compare(UrlOpener.requestedUrls(), [AboutInfo.policyUrl.toString(), AboutInfo.siteUrl.toString()])

@@ -178,7 +178,7 @@ Item {
             openedSpy.clear()
             form.request.delay = 1
             const seen = []
-            form.request.confirmedChanged.connect(() => seen.push(form.onTop))
+            form.request.confirmedChanged.connect(() => seen.push(form.onScreen))
             form.request.send()
             stack.pop()
             tryCompare(stack, "busy", false)

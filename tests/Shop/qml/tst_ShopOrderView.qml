@@ -203,7 +203,7 @@ Item {
             sheetShown.clear()
             order.request.delay = 1
             const seenOnTop = []
-            order.request.confirmedChanged.connect(() => seenOnTop.push(order.onTop))
+            order.request.confirmedChanged.connect(() => seenOnTop.push(order.onScreen))
             tap(part("submitButton"))
             stack.pop()
             tryCompare(stack, "busy", false)

@@ -280,8 +280,23 @@ Item {
             compare(SupportTest.openedUrls[SupportTest.openedUrls.length - 1], "tel:+74953184277")
             const sheet = findChild(screen, "callSheet")
             tryCompare(sheet, "opened", true)
-            compare(findChild(sheet.contentItem, "callNumber").text, "+7 (495) 318-42-77")
-            mouseClick(findChild(sheet.contentItem, "callCopyButton"))
+            compare(findChild(sheet.contentItem, "copiedText").text, "+7 (495) 318-42-77")
+            mouseClick(findChild(sheet.contentItem, "copyButton"))
+            tryCompare(screen, "callPresented", false)
+        }
+
+        // The dialer answers after the tab was switched away: the number comes up when it is back.
+        function test_callAnsweredWhileAwayWaitsForTheTab() {
+            const tab = makeTab()
+            const screen = tab.currentItem
+            mouseClick(findChild(screen, "supportCallButton"))
+            tab.visible = false
+            tryCompare(screen, "callPresented", true)
+            const sheet = findChild(screen, "callSheet")
+            verify(!sheet.visible)
+            tab.visible = true
+            tryCompare(sheet, "opened", true)
+            sheet.close()
             tryCompare(screen, "callPresented", false)
         }
 
