@@ -523,3 +523,12 @@ extern "C" Q_DECL_EXPORT HttpTransport *tarvikMakeHttpTransport(int interfaceVer
         return nullptr;
     return new CurlHttpTransport(extraCaPem);
 }
+
+// libcurl's LDAP and RTMP libraries bring in GnuTLS, which as it loads would set itself up (its
+// random generator, its ASN.1 trees, its system settings) for nothing: TLS here is OpenSSL's, and
+// neither protocol is ever enabled. GnuTLS leaves that out in a process that defines this function
+// (its GNUTLS_SKIP_GLOBAL_INIT); whoever uses GnuTLS still initialises it explicitly.
+extern "C" Q_DECL_EXPORT int _gnutls_global_init_skip()
+{
+    return 1;
+}
