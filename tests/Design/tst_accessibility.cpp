@@ -54,11 +54,7 @@ private Q_SLOTS:
                 TarvikButton { text: "Отправить"; enabled: false; onClicked: window.presses += 10 }
                 SymbolButton { symbol: "xmark"; text: "Закрыть"; onClicked: window.presses += 100 }
                 PrimaryGlassButton { title: "Понятно"; icon: "checkmark"; onClicked: window.presses += 1000 }
-                TarvikButton {
-                    text: "Тарифы"
-                    onClicked: window.presses += 10000
-                    contentItem: ServiceRow { icon: "wifi"; title: "Тарифы"; subtitle: "Сменить тариф" }
-                }
+                ServiceRow { icon: "wifi"; title: "Тарифы"; subtitle: "Сменить тариф"; onClicked: window.presses += 10000 }
             })");
         QVERIFY(window);
 
