@@ -10,38 +10,12 @@ Item {
     implicitWidth: 361
     implicitHeight: 126
 
-    SoftRectangle {
-        x: -overhang
-        y: 7 - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
-        radius: 22
-        blur: 14
-        color: Theme.withOpacity(Theme.tarOrange, 0.14)
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: 22
-        color: Qt.rgba(1.0, 0.36, 0.25, 1)
-    }
-
-    AssetImage {
-        anchors.fill: parent
-        name: "ReferralGiftBackground"
-        fillMode: AssetImage.Fill
-        radius: 22
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: 22
-        gradient: Gradient {
-            orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: Theme.withOpacity(Theme.black, 0.18) }
-            GradientStop { position: 0.5; color: Theme.withOpacity(Theme.black, 0.02) }
-            GradientStop { position: 1; color: "transparent" }
-        }
+    BannerBackdrop {
+        picture: "ReferralGiftBackground"
+        fill: Qt.rgba(1.0, 0.36, 0.25, 1)
+        shadowColor: Theme.withOpacity(Theme.tarOrange, 0.14)
+        veilStart: Theme.withOpacity(Theme.black, 0.18)
+        veilMiddle: Theme.withOpacity(Theme.black, 0.02)
     }
 
     Item {

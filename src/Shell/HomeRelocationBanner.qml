@@ -11,32 +11,11 @@ Item {
     implicitWidth: 361
     implicitHeight: 126
 
-    SoftRectangle {
-        x: -overhang
-        y: 7 - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
-        radius: 22
-        blur: 14
-        color: Theme.withOpacity(Theme.black, 0.1)
-    }
-
-    AssetImage {
-        anchors.fill: parent
-        name: "RelocationPromo"
-        fillMode: AssetImage.Fill
-        radius: 22
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: 22
-        gradient: Gradient {
-            orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: Theme.withOpacity(Theme.black, 0.5) }
-            GradientStop { position: 0.5; color: Theme.withOpacity(Theme.black, 0.16) }
-            GradientStop { position: 1; color: "transparent" }
-        }
+    BannerBackdrop {
+        picture: "RelocationPromo"
+        shadowColor: Theme.withOpacity(Theme.black, 0.1)
+        veilStart: Theme.withOpacity(Theme.black, 0.5)
+        veilMiddle: Theme.withOpacity(Theme.black, 0.16)
     }
 
     Item {
