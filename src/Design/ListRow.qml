@@ -8,7 +8,8 @@ import Tarvik.Design
 // bindings, not layouts, so that the row's height is known when a list makes it.
 // A `pressable` row is one button for a screen reader (named by its title, described by its
 // subtitle and value, checked with `checked` when `checkable`) and presses by tap, Return and
-// Space; any other row reads as one text. The slots only draw: their items have no Accessible.
+// Space; any other row reads as one text, unless its accessory is a control that is named after
+// it (a field: `readAsText` false). The slots only draw: their items have no Accessible.
 //   leading, accessory: Item (none; left out while invisible)
 //   title, subtitle, value: string (the subtitle and the value are shown when not empty; a row
 //     that shows its value in an accessory hides the value label)
@@ -18,7 +19,8 @@ import Tarvik.Design
 //   spacing: after the leading item (14); textSpacing: from title to subtitle (3)
 //   valueSpacing: from the texts to the value (spacing); accessorySpacing: before the accessory
 //     (spacing); valueMaximumWidth: real (no limit); minimumHeight: real (0)
-//   pressable, checkable, checked: bool (false); readonly down: bool; clicked()
+//   pressable, checkable, checked: bool (false); readAsText: bool (unless pressable)
+//   readonly down: bool; clicked()
 //   padding, background: as any control's
 T.Control {
     id: row
@@ -39,6 +41,7 @@ T.Control {
     property bool pressable: false
     property bool checkable: false
     property bool checked: false
+    property bool readAsText: !pressable
     readonly property bool down: press.item !== null && press.item.down
 
     signal clicked()
@@ -46,10 +49,8 @@ T.Control {
     spacing: 14
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: Math.max(minimumHeight, implicitContentHeight + topPadding + bottomPadding)
-
-    Accessible.role: Accessible.StaticText
-    Accessible.name: [title, subtitle, value].filter(text => text.length > 0).join(", ")
-    Accessible.ignored: pressable
+    // Read as its text or its button alone.
+    Accessible.ignored: true
 
     Loader {
         id: press
@@ -58,10 +59,12 @@ T.Control {
         active: row.pressable
         sourceComponent: T.AbstractButton {
             text: row.title
+            checkable: row.checkable
+            checked: row.checked
             Accessible.name: row.title
             Accessible.description: [row.subtitle, row.value].filter(text => text.length > 0).join(", ")
-            Accessible.checkable: row.checkable
-            Accessible.checked: row.checked
+            // A tap asks for the choice; whoever owns it makes it, and `checked` follows.
+            onToggled: checked = Qt.binding(() => row.checked)
             onClicked: row.clicked()
         }
     }
@@ -80,6 +83,10 @@ T.Control {
                        + (hasValue ? row.valueSpacing + Math.ceil(valueText.implicitWidth) : 0)
                        + (hasAccessory ? row.accessorySpacing + accessoryBox.width : 0)
         implicitHeight: Math.max(leadingBox.height, texts.height, hasValue ? valueText.height : 0, accessoryBox.height)
+        // Here, not on the row: Qt Quick gives a control's `Accessible` a role of its own.
+        Accessible.role: Accessible.StaticText
+        Accessible.name: [row.title, row.subtitle, row.value].filter(text => text.length > 0).join(", ")
+        Accessible.ignored: !row.readAsText
 
         Item {
             id: leadingBox

@@ -15,7 +15,7 @@ AutopayValueRow {
     icon: "calendar.badge.clock"
     accessorySpacing: 12 + 12
     valueLabel.visible: false
-    Accessible.ignored: true
+    readAsText: false
 
     accessory: RowLayout {
         spacing: 4
