@@ -11,8 +11,7 @@ ListRow {
     required title
     required value
 
-    leftPadding: 14
-    rightPadding: 14
+    horizontalPadding: 14
     minimumHeight: 54
     spacing: 12
     // Between the title and the value: a space of at least 10, spaced on both sides.

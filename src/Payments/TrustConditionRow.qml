@@ -11,8 +11,7 @@ ListRow {
     required title
     required value
 
-    topPadding: 8
-    bottomPadding: 8
+    verticalPadding: 8
     minimumHeight: 66
     // At least 12 between the title and the value, which gives way to the title.
     valueSpacing: 12

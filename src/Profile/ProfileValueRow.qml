@@ -12,8 +12,7 @@ ListRow {
     required title
     required value
 
-    leftPadding: 14
-    rightPadding: 14
+    horizontalPadding: 14
     minimumHeight: 56
     spacing: 12
     // A space of at least 8 between the title and the value, less the spacing on both sides.

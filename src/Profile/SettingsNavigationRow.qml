@@ -14,10 +14,8 @@ ListRow {
     required title
     required subtitle
 
-    leftPadding: 16
-    rightPadding: 16
-    topPadding: 10
-    bottomPadding: 10
+    horizontalPadding: 16
+    verticalPadding: 10
     minimumHeight: value.length > 0 ? 72 : 68
     valueSpacing: 8
     pressable: true

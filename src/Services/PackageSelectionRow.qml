@@ -14,10 +14,8 @@ ListRow {
     required title
     required subtitle
 
-    leftPadding: 16
-    rightPadding: 16
-    topPadding: 11
-    bottomPadding: 11
+    horizontalPadding: 16
+    verticalPadding: 11
     minimumHeight: 44
     spacing: 12
     pressable: true

@@ -12,8 +12,7 @@ ListRow {
     required title
     required subtitle
 
-    leftPadding: 16
-    rightPadding: 16
+    horizontalPadding: 16
     minimumHeight: 72
     titleLabel.weight: Font.DemiBold
     titleLabel.color: Theme.tarInk

@@ -33,8 +33,7 @@ Rectangle {
                 ListRow {
                     objectName: "serviceRow"
                     width: parent.width
-                    leftPadding: 14
-                    rightPadding: 14
+                    horizontalPadding: 14
                     minimumHeight: 56
                     spacing: 12
                     // The spacer of at least 4 before the chevron sits between two spacings.

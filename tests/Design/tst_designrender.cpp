@@ -294,7 +294,7 @@ NavigationStack {
                 id: row
                 property string symbol
                 Layout.fillWidth: true
-                leftPadding: 16; rightPadding: 16; minimumHeight: 66; valueSpacing: 28
+                horizontalPadding: 16; minimumHeight: 66; valueSpacing: 28
                 titleLabel.weight: Font.Medium
                 leading: SymbolTile { symbol: row.symbol; radius: 21 }
             }
