@@ -16,37 +16,14 @@ Item {
         shadowColor: Theme.withOpacity(Theme.tarOrange, 0.14)
         veilStart: Theme.withOpacity(Theme.black, 0.18)
         veilMiddle: Theme.withOpacity(Theme.black, 0.02)
-    }
 
-    Item {
-        anchors.fill: parent
-        clip: true
-
-        Column {
+        HomeBannerTexts {
             x: 20
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 13 + 2
-            spacing: 5
-
-            StyledText {
-                text: "Приведи друга"
-                size: 24
-                weight: Font.Black
-                rounded: true
-                tracking: -0.45
-                color: Theme.white
-            }
-
-            StyledText {
-                width: Math.min(210, implicitWidth, banner.width - 40)
-                text: "Скидка 100% себе и 50% другу на 30 дней"
-                size: 12
-                weight: Font.Bold
-                rounded: true
-                color: Theme.white
-                wrapMode: Text.Wrap
-                maximumLineCount: 3
-            }
+            title: "Приведи друга"
+            offer: "Скидка 100% себе и 50% другу на 30 дней"
+            offerWidth: Math.min(210, banner.width - 40)
         }
     }
 }
