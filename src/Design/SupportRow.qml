@@ -1,59 +1,32 @@
 import QtQuick
-import QtQuick.Layouts
 import Tarvik.Design
 
 // A way to reach support, as its own card: orange icon on a round tile, bold title over a
-// secondary subtitle, chevron; padding 18. Not interactive itself: make it the contentItem of a
-// TarvikButton (Plain) to open something.
+// secondary subtitle, chevron; padding 18. Not interactive unless `pressable`.
 //   required icon: symbol name; required title, subtitle: string
-CardSurface {
+ListRow {
     id: row
 
     required property string icon
-    required property string title
-    required property string subtitle
+    required title
+    required subtitle
 
     padding: 18
+    textSpacing: 4
+    titleLabel.weight: Font.Bold
+    titleLabel.elide: Text.ElideRight
+    subtitleLabel.wrapMode: Text.NoWrap
+    background: CardSurface {}
 
-    contentItem: RowLayout {
-        spacing: 14
+    leading: SymbolTile {
+        symbol: row.icon
+        tint: Theme.tarOrange
+        fillOpacity: 0.14
+        radius: 21
+    }
 
-        Rectangle {
-            implicitWidth: 42
-            implicitHeight: 42
-            radius: 21
-            color: Theme.withOpacity(Theme.tarOrange, 0.14)
-
-            SymbolImage {
-                anchors.centerIn: parent
-                name: row.icon
-                color: Theme.tarOrange
-            }
-        }
-
-        ColumnLayout {
-            Layout.fillWidth: true
-            spacing: 4
-
-            StyledText {
-                Layout.fillWidth: true
-                text: row.title
-                weight: Font.Bold
-                elide: Text.ElideRight
-            }
-
-            StyledText {
-                Layout.fillWidth: true
-                text: row.subtitle
-                textStyle: Theme.Caption
-                color: Theme.secondaryLabel
-                elide: Text.ElideRight
-            }
-        }
-
-        SymbolImage {
-            name: "chevron.right"
-            color: Theme.tertiaryLabel
-        }
+    accessory: SymbolImage {
+        name: "chevron.right"
+        color: Theme.tertiaryLabel
     }
 }

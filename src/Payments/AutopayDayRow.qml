@@ -4,81 +4,57 @@ import Tarvik.Design
 
 // The editable line of the autopay summary: the day of the month on which the account is topped
 // up. The field shows `value` and reports every edit; the screen keeps the day within 1 to 28.
+// Only the field is read out: it is named as the row.
 //   required value: string; edited(text): the field's text after an edit
-Item {
+AutopayValueRow {
     id: row
-
-    required property string value
 
     signal edited(string text)
 
-    implicitWidth: layout.implicitWidth + 28
-    implicitHeight: Math.max(54, layout.implicitHeight)
+    title: "День пополнения"
+    icon: "calendar.badge.clock"
+    accessorySpacing: 12 + 12
+    valueLabel.visible: false
+    readAsText: false
 
-    RowLayout {
-        id: layout
+    accessory: RowLayout {
+        spacing: 4
 
-        anchors.fill: parent
-        anchors.leftMargin: 14
-        anchors.rightMargin: 14
-        spacing: 12
+        TarvikTextField {
+            id: field
 
-        AutopayIconTile {
-            icon: "calendar.badge.clock"
+            objectName: "paymentDayField"
+            Layout.preferredWidth: 38
+            implicitHeight: contentHeight
+            leftPadding: 0
+            rightPadding: 0
+            topPadding: 0
+            bottomPadding: 0
+            outlined: false
+            fillColor: "transparent"
+            text: row.value
+            placeholderText: "0"
+            font: Theme.systemFont(14, Font.Black, true)
+            color: Theme.tarInk
+            selectedTextColor: Theme.tarInk
+            horizontalAlignment: TextInput.AlignRight
+            inputMethodHints: Qt.ImhDigitsOnly
+            Accessible.name: row.title
+            // The screen may hand back the very value it held ("28", then "289" typed, is "28"
+            // again), which changes nothing the binding would see: show it anew after every edit.
+            onTextEdited: {
+                row.edited(text)
+                text = Qt.binding(() => row.value)
+            }
         }
 
         StyledText {
-            text: "День пополнения"
+            text: "числа"
             size: 14
-            weight: Font.DemiBold
+            weight: Font.Black
             rounded: true
-            color: Theme.withOpacity(Theme.tarInk, 0.56)
+            color: Theme.tarInk
             Accessible.ignored: true
-        }
-
-        Item {
-            Layout.fillWidth: true
-        }
-
-        RowLayout {
-            spacing: 4
-
-            TarvikTextField {
-                id: field
-
-                objectName: "paymentDayField"
-                Layout.preferredWidth: 38
-                implicitHeight: contentHeight
-                leftPadding: 0
-                rightPadding: 0
-                topPadding: 0
-                bottomPadding: 0
-                outlined: false
-                fillColor: "transparent"
-                text: row.value
-                placeholderText: "0"
-                font: Theme.systemFont(14, Font.Black, true)
-                color: Theme.tarInk
-                selectedTextColor: Theme.tarInk
-                horizontalAlignment: TextInput.AlignRight
-                inputMethodHints: Qt.ImhDigitsOnly
-                Accessible.name: "День пополнения"
-                // The screen may hand back the very value it held ("28", then "289" typed, is "28"
-                // again), which changes nothing the binding would see: show it anew after every edit.
-                onTextEdited: {
-                    row.edited(text)
-                    text = Qt.binding(() => row.value)
-                }
-            }
-
-            StyledText {
-                text: "числа"
-                size: 14
-                weight: Font.Black
-                rounded: true
-                color: Theme.tarInk
-                Accessible.ignored: true
-            }
         }
     }
 }

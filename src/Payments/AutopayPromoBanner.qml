@@ -9,22 +9,11 @@ Item {
     implicitWidth: 320
     implicitHeight: 128
 
-    AssetImage {
-        anchors.fill: parent
-        name: "AutopayBackground"
-        fillMode: AssetImage.Fill
+    BannerBackdrop {
+        picture: "AutopayBackground"
         radius: 24
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: 24
-        gradient: Gradient {
-            orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: Theme.withOpacity(Theme.black, 0.26) }
-            GradientStop { position: 0.5; color: Theme.withOpacity(Theme.black, 0.05) }
-            GradientStop { position: 1; color: "transparent" }
-        }
+        veilStart: Theme.withOpacity(Theme.black, 0.26)
+        veilMiddle: Theme.withOpacity(Theme.black, 0.05)
     }
 
     ColumnLayout {

@@ -1,72 +1,43 @@
 import QtQuick
-import QtQuick.Layouts
 import Tarvik.Design
 
 // One line of the autopay summary: a pink icon tile, the muted title and the heavy value at the
 // trailing edge (one line; it shrinks to 0.72 of its size before it is cut).
 //   required title, value, icon (symbol name): string
-Item {
+ListRow {
     id: row
 
-    required property string title
-    required property string value
     required property string icon
+    required title
+    required value
 
-    implicitWidth: layout.implicitWidth + 28
-    implicitHeight: Math.max(54, layout.implicitHeight)
-    Accessible.role: Accessible.StaticText
-    Accessible.name: title + ": " + value
+    horizontalPadding: 14
+    minimumHeight: 54
+    spacing: 12
+    // Between the title and the value: a space of at least 10, spaced on both sides.
+    valueSpacing: 12 + 10 + 12
+    valueMaximumWidth: availableWidth * 0.6
+    titleLabel.size: 14
+    titleLabel.weight: Font.DemiBold
+    titleLabel.rounded: true
+    titleLabel.color: Theme.withOpacity(Theme.tarInk, 0.56)
+    valueLabel.objectName: "rowValue"
+    valueLabel.size: 14
+    valueLabel.weight: Font.Black
+    valueLabel.rounded: true
+    valueLabel.color: Theme.tarInk
+    valueLabel.horizontalAlignment: Text.AlignRight
+    valueLabel.verticalAlignment: Text.AlignVCenter
+    valueLabel.fontSizeMode: Text.HorizontalFit
+    valueLabel.minimumPixelSize: Math.round(14 * 0.72)
+    valueLabel.elide: Text.ElideRight
+    valueLabel.maximumLineCount: 1
 
-    RowLayout {
-        id: layout
-
-        anchors.fill: parent
-        anchors.leftMargin: 14
-        anchors.rightMargin: 14
-        spacing: 12
-
-        AutopayIconTile {
-            icon: row.icon
-        }
-
-        StyledText {
-            text: row.title
-            size: 14
-            weight: Font.DemiBold
-            rounded: true
-            color: Theme.withOpacity(Theme.tarInk, 0.56)
-            Accessible.ignored: true
-        }
-
-        Item {
-            Layout.fillWidth: true
-            Layout.minimumWidth: 10
-        }
-
-        StyledText {
-            id: valueText
-
-            objectName: "rowValue"
-            Layout.preferredWidth: Math.min(valueMetrics.advanceWidth + 1, layout.width * 0.6)
-            Layout.preferredHeight: valueMetrics.height
-            text: row.value
-            size: 14
-            weight: Font.Black
-            rounded: true
-            color: Theme.tarInk
-            horizontalAlignment: Text.AlignRight
-            verticalAlignment: Text.AlignVCenter
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: Math.round(14 * 0.72)
-            elide: Text.ElideRight
-            maximumLineCount: 1
-            Accessible.ignored: true
-        }
-    }
-
-    TextMetrics {
-        id: valueMetrics
-        font: valueText.font
-        text: row.value
+    leading: SymbolTile {
+        side: 36
+        fillOpacity: 0.1
+        symbol: row.icon
+        symbolSize: 14
+        symbolWeight: Font.Bold
     }
 }

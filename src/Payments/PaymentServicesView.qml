@@ -47,27 +47,19 @@ ColumnLayout {
         Layout.fillWidth: true
         spacing: 10
 
-        TarvikButton {
+        PaymentListActionRow {
             objectName: "topUpRow"
             Layout.fillWidth: true
-            buttonStyle: TarvikButton.Plain
-            text: "Пополнить баланс"
-            contentItem: PaymentListActionRow {
-                title: "Пополнить баланс"
-                subtitle: "СБП или банковская карта"
-            }
+            title: "Пополнить баланс"
+            subtitle: "СБП или банковская карта"
             onClicked: services.showTopUp = true
         }
 
-        TarvikButton {
+        PaymentListActionRow {
             objectName: "autopayRow"
             Layout.fillWidth: true
-            buttonStyle: TarvikButton.Plain
-            text: "Подключить автоплатёж"
-            contentItem: PaymentListActionRow {
-                title: "Подключить автоплатёж"
-                subtitle: "Раз в месяц на сумму абонентской платы"
-            }
+            title: "Подключить автоплатёж"
+            subtitle: "Раз в месяц на сумму абонентской платы"
             onClicked: services.showAutopay = true
         }
     }

@@ -45,19 +45,15 @@ DetailPage {
         Repeater {
             model: PaymentTexts.statementKinds()
 
-            TarvikButton {
+            PaymentListActionRow {
                 id: kindRow
 
                 required property var modelData
 
                 objectName: "statementKind" + modelData.kind
                 Layout.fillWidth: true
-                buttonStyle: TarvikButton.Plain
-                text: modelData.title
-                contentItem: PaymentListActionRow {
-                    title: kindRow.modelData.title
-                    subtitle: kindRow.modelData.subtitle
-                }
+                title: kindRow.modelData.title
+                subtitle: kindRow.modelData.subtitle
                 onClicked: screen.push(requestForm, { kind: kindRow.modelData.kind })
             }
         }

@@ -4,54 +4,28 @@ import Tarvik.Design
 // One condition of the trust payment: the symbol on an orange circle, the title in grey and the
 // value at the trailing edge (wrapping there when long), at least 66 high.
 //   required icon (symbol name), title, value: string
-Item {
+ListRow {
     id: row
 
     required property string icon
-    required property string title
-    required property string value
+    required title
+    required value
 
-    implicitHeight: Math.max(66, valueText.implicitHeight + 16)
+    verticalPadding: 8
+    minimumHeight: 66
+    // At least 12 between the title and the value, which gives way to the title.
+    valueSpacing: 12
+    valueMaximumWidth: availableWidth - leading.width - spacing - titleLabel.implicitWidth - valueSpacing
+    titleLabel.color: Theme.secondaryLabel
+    valueLabel.weight: Font.DemiBold
+    valueLabel.color: Theme.label
+    valueLabel.horizontalAlignment: Text.AlignRight
+    valueLabel.wrapMode: Text.Wrap
 
-    Rectangle {
-        id: circle
-
-        anchors.left: parent.left
-        anchors.verticalCenter: parent.verticalCenter
-        width: 42
-        height: 42
+    leading: SymbolTile {
+        symbol: row.icon
+        tint: Theme.tarOrange
+        fillOpacity: 0.14
         radius: 21
-        color: Theme.withOpacity(Theme.tarOrange, 0.14)
-
-        SymbolImage {
-            anchors.centerIn: parent
-            name: row.icon
-            color: Theme.tarOrange
-        }
-    }
-
-    StyledText {
-        id: titleText
-
-        anchors.left: circle.right
-        anchors.leftMargin: 14
-        anchors.verticalCenter: parent.verticalCenter
-        text: row.title
-        color: Theme.secondaryLabel
-    }
-
-    StyledText {
-        id: valueText
-
-        // At least 12 between the title and the value.
-        anchors.left: titleText.right
-        anchors.leftMargin: 12
-        anchors.right: parent.right
-        anchors.verticalCenter: parent.verticalCenter
-        text: row.value
-        textStyle: Theme.Subheadline
-        weight: Font.DemiBold
-        horizontalAlignment: Text.AlignRight
-        wrapMode: Text.Wrap
     }
 }

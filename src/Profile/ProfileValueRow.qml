@@ -1,63 +1,52 @@
 import QtQuick
-import QtQuick.Layouts
 import Tarvik.Design
 
 // A row of the profile's contact card: symbol, title, and the value on the right in grey (one
-// line, shrinking to 72 % before it is cut); with `chevron` it leads somewhere.
-//   required icon: symbol name; required title, value: string; chevron: bool (false)
-Item {
+// line, shrinking to 72 % before it is cut); with `chevron` it leads somewhere: it is a button.
+//   required icon: symbol name; required title, value: string; chevron: bool (false); clicked()
+ListRow {
     id: row
 
     required property string icon
-    required property string title
-    required property string value
     property bool chevron: false
+    required title
+    required value
 
-    implicitHeight: Math.max(56, line.implicitHeight)
-    implicitWidth: line.implicitWidth + 28
+    horizontalPadding: 14
+    minimumHeight: 56
+    spacing: 12
+    // A space of at least 8 between the title and the value, less the spacing on both sides.
+    valueSpacing: 12 + (8 - 12) + 12
+    valueMaximumWidth: availableWidth * 0.6
+    pressable: chevron
+    titleLabel.size: 16
+    titleLabel.color: Theme.tarInk
+    valueLabel.objectName: "rowValue"
+    valueLabel.size: 14
+    valueLabel.horizontalAlignment: Text.AlignRight
+    valueLabel.maximumLineCount: 1
+    valueLabel.fontSizeMode: Text.HorizontalFit
+    valueLabel.minimumPixelSize: Math.round(14 * 0.72)
+    valueLabel.elide: Text.ElideRight
 
-    RowLayout {
-        id: line
+    background: Rectangle {
+        radius: 20
+        color: row.down ? Theme.withOpacity(Theme.black, 0.04) : "transparent"
+    }
 
-        anchors.fill: parent
-        anchors.leftMargin: 14
-        anchors.rightMargin: 14
-        spacing: 12
+    leading: SymbolImage {
+        width: 32
+        height: 32
+        name: row.icon
+        size: 21
+        color: Theme.tarInk
+    }
 
-        SymbolImage {
-            Layout.preferredWidth: 32
-            Layout.preferredHeight: 32
-            name: row.icon
-            size: 21
-            color: Theme.tarInk
-        }
-        StyledText {
-            text: row.title
-            size: 16
-            color: Theme.tarInk
-        }
-        Item {
-            Layout.fillWidth: true
-            Layout.minimumWidth: 8 - 12
-        }
-        StyledText {
-            objectName: "rowValue"
-            Layout.maximumWidth: line.width * 0.6
-            text: row.value
-            size: 14
-            color: Theme.secondaryLabel
-            horizontalAlignment: Text.AlignRight
-            maximumLineCount: 1
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: Math.round(14 * 0.72)
-            elide: Text.ElideRight
-        }
-        SymbolImage {
-            visible: row.chevron
-            name: "chevron.right"
-            size: 13
-            weight: Font.DemiBold
-            color: Theme.withOpacity(Theme.secondaryLabel, Theme.secondaryLabel.a * 0.35)
-        }
+    accessory: SymbolImage {
+        visible: row.chevron
+        name: "chevron.right"
+        size: 13
+        weight: Font.DemiBold
+        color: Theme.withOpacity(Theme.secondaryLabel, Theme.secondaryLabel.a * 0.35)
     }
 }

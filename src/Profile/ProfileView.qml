@@ -175,26 +175,15 @@ NavigationPage {
                         implicitHeight: 0.5
                         color: Theme.separator
                     }
-                    TarvikButton {
-                        id: emailLink
-
+                    ProfileValueRow {
                         objectName: "emailRow"
                         Layout.fillWidth: true
-                        buttonStyle: TarvikButton.Plain
-                        text: "E-mail"
+                        icon: "envelope"
+                        title: "E-mail"
+                        value: verifiedEmail.value.length > 0 ? verifiedEmail.value : "Подключить"
+                        chevron: true
                         onClicked: page.push(Qt.resolvedUrl("EmailVerificationView.qml"),
                                              { purpose: EmailVerification.Profile })
-
-                        background: Rectangle {
-                            radius: 20
-                            color: emailLink.down ? Theme.withOpacity(Theme.black, 0.04) : "transparent"
-                        }
-                        contentItem: ProfileValueRow {
-                            icon: "envelope"
-                            title: "E-mail"
-                            value: verifiedEmail.value.length > 0 ? verifiedEmail.value : "Подключить"
-                            chevron: true
-                        }
                     }
                     Rectangle {
                         Layout.fillWidth: true

@@ -50,70 +50,35 @@ DetailPage {
                 color: Theme.separator
             }
 
-            TarvikButton {
-                id: notificationsRow
-
+            SettingsNavigationRow {
                 objectName: "notificationsRow"
                 Layout.fillWidth: true
-                buttonStyle: TarvikButton.Plain
-                text: "Уведомления"
-                leftPadding: 16
-                rightPadding: 16
-                implicitHeight: Math.max(72, implicitContentHeight + 20)
+                icon: "bell.fill"
+                tint: Theme.tarOrange
+                title: "Уведомления"
+                subtitle: "Получать push-уведомления"
+                minimumHeight: 72
                 onClicked: screen.push(Qt.resolvedUrl("NotificationLayerView.qml"))
 
-                background: Rectangle {
-                    color: notificationsRow.down ? Theme.withOpacity(Theme.black, 0.04) : "transparent"
-                }
+                // A picture of a switch: a tap lands on the row.
+                accessory: Rectangle {
+                    id: toggle
 
-                contentItem: RowLayout {
-                    spacing: 14
+                    objectName: "notificationsSwitch"
+                    readonly property bool checked: notificationsEnabled.value === true
 
-                    SettingsIcon {
-                        systemName: "bell.fill"
-                        tint: Theme.tarOrange
-                    }
-                    ColumnLayout {
-                        Layout.fillWidth: true
-                        spacing: 3
+                    implicitWidth: 51
+                    implicitHeight: 31
+                    radius: height / 2
+                    color: checked ? Theme.systemGreen : Theme.withOpacity(Theme.systemGray, 0.35)
 
-                        StyledText {
-                            Layout.fillWidth: true
-                            text: "Уведомления"
-                            weight: Font.DemiBold
-                            wrapMode: Text.Wrap
-                        }
-                        StyledText {
-                            Layout.fillWidth: true
-                            text: "Получать push-уведомления"
-                            textStyle: Theme.Caption
-                            color: Theme.secondaryLabel
-                            wrapMode: Text.Wrap
-                        }
-                    }
-                    // A picture of a switch: a tap lands on the row.
                     Rectangle {
-                        id: toggle
-
-                        objectName: "notificationsSwitch"
-                        readonly property bool checked: notificationsEnabled.value === true
-
-                        implicitWidth: 51
-                        implicitHeight: 31
+                        x: toggle.checked ? parent.width - width - 2 : 2
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 27
+                        height: 27
                         radius: height / 2
-                        color: checked ? Theme.systemGreen : Theme.withOpacity(Theme.systemGray, 0.35)
-                        Accessible.role: Accessible.CheckBox
-                        Accessible.checked: checked
-                        Accessible.name: "Уведомления"
-
-                        Rectangle {
-                            x: toggle.checked ? parent.width - width - 2 : 2
-                            anchors.verticalCenter: parent.verticalCenter
-                            width: 27
-                            height: 27
-                            radius: height / 2
-                            color: Theme.white
-                        }
+                        color: Theme.white
                     }
                 }
             }

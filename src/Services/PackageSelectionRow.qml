@@ -1,26 +1,33 @@
 import QtQuick
-import QtQuick.Layouts
-import QtQuick.Templates as T
 import Tarvik.Design
 
 // A row of the package selection sheets: title over a grey subtitle, an optional price, and the
 // choice mark; the whole row is tappable.
 //   required title, subtitle: string; price: string (none by default); required selected: bool
 //   subtitleLines: the subtitle's line limit (0: none); clicked()
-T.AbstractButton {
+ListRow {
     id: row
 
-    required property string title
-    required property string subtitle
     required property bool selected
-    property string price
+    property alias price: row.value
     property int subtitleLines: 0
+    required title
+    required subtitle
 
-    implicitWidth: content.implicitWidth + 32
-    implicitHeight: Math.max(44, content.implicitHeight + 22)
-    Accessible.name: title + ", " + subtitle + (price.length > 0 ? ", " + price : "")
-    Accessible.checkable: true
-    Accessible.checked: selected
+    horizontalPadding: 16
+    verticalPadding: 11
+    minimumHeight: 44
+    spacing: 12
+    pressable: true
+    checkable: true
+    checked: selected
+    titleLabel.color: Theme.tarInk
+    titleLabel.wrapMode: Text.Wrap
+    titleLabel.maximumLineCount: 2
+    titleLabel.elide: Text.ElideRight
+    subtitleLabel.maximumLineCount: subtitleLines > 0 ? subtitleLines : 1000
+    valueLabel.weight: Font.DemiBold
+    valueLabel.color: Theme.tarInk
 
     background: Rectangle {
         color: row.down ? Theme.systemFill : "transparent"
@@ -35,59 +42,9 @@ T.AbstractButton {
         }
     }
 
-    contentItem: Item {
-        RowLayout {
-            id: content
-
-            anchors.fill: parent
-            anchors.leftMargin: 16
-            anchors.rightMargin: 16
-            anchors.topMargin: 11
-            anchors.bottomMargin: 11
-            spacing: 12
-
-            ColumnLayout {
-                Layout.fillWidth: true
-                spacing: 3
-
-                StyledText {
-                    Layout.fillWidth: true
-                    text: row.title
-                    color: Theme.tarInk
-                    wrapMode: Text.Wrap
-                    maximumLineCount: 2
-                    elide: Text.ElideRight
-                    Accessible.ignored: true
-                }
-
-                StyledText {
-                    Layout.fillWidth: true
-                    text: row.subtitle
-                    textStyle: Theme.Caption
-                    color: Theme.secondaryLabel
-                    wrapMode: Text.Wrap
-                    maximumLineCount: row.subtitleLines > 0 ? row.subtitleLines : 1000
-                    elide: Text.ElideRight
-                    Accessible.ignored: true
-                }
-            }
-
-            StyledText {
-                objectName: "price"
-                visible: row.price.length > 0
-                text: row.price
-                textStyle: Theme.Subheadline
-                weight: Font.DemiBold
-                color: Theme.tarInk
-                Accessible.ignored: true
-            }
-
-            SymbolImage {
-                objectName: "mark"
-                name: row.selected ? "checkmark.circle.fill" : "circle"
-                size: Theme.textStyleSize(Theme.Title3)
-                color: row.selected ? Theme.tarPink : Theme.secondaryLabel
-            }
-        }
+    accessory: SymbolImage {
+        name: row.selected ? "checkmark.circle.fill" : "circle"
+        size: Theme.textStyleSize(Theme.Title3)
+        color: row.selected ? Theme.tarPink : Theme.secondaryLabel
     }
 }

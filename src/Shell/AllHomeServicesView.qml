@@ -33,16 +33,12 @@ DetailPage {
                     Layout.fillWidth: true
                     spacing: 0
 
-                    TarvikButton {
+                    ServiceRow {
                         objectName: "serviceRow" + entry.index
                         Layout.fillWidth: true
-                        buttonStyle: TarvikButton.Plain
-                        text: entry.modelData.title
-                        contentItem: ServiceRow {
-                            icon: entry.modelData.icon
-                            title: entry.modelData.title
-                            subtitle: entry.modelData.subtitle
-                        }
+                        icon: entry.modelData.icon
+                        title: entry.modelData.title
+                        subtitle: entry.modelData.subtitle
                         onClicked: {
                             if (entry.modelData.serviceId === ServiceRouter.partnerTv)
                                 view.push(Destinations.televisionService)

@@ -10,69 +10,20 @@ Item {
     implicitWidth: 361
     implicitHeight: 126
 
-    SoftRectangle {
-        x: -overhang
-        y: 7 - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
-        radius: 22
-        blur: 14
-        color: Theme.withOpacity(Theme.tarOrange, 0.14)
-    }
+    BannerBackdrop {
+        picture: "ReferralGiftBackground"
+        fill: Qt.rgba(1.0, 0.36, 0.25, 1)
+        shadowColor: Theme.withOpacity(Theme.tarOrange, 0.14)
+        veilStart: Theme.withOpacity(Theme.black, 0.18)
+        veilMiddle: Theme.withOpacity(Theme.black, 0.02)
 
-    Rectangle {
-        anchors.fill: parent
-        radius: 22
-        color: Qt.rgba(1.0, 0.36, 0.25, 1)
-    }
-
-    AssetImage {
-        anchors.fill: parent
-        name: "ReferralGiftBackground"
-        fillMode: AssetImage.Fill
-        radius: 22
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: 22
-        gradient: Gradient {
-            orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: Theme.withOpacity(Theme.black, 0.18) }
-            GradientStop { position: 0.5; color: Theme.withOpacity(Theme.black, 0.02) }
-            GradientStop { position: 1; color: "transparent" }
-        }
-    }
-
-    Item {
-        anchors.fill: parent
-        clip: true
-
-        Column {
+        HomeBannerTexts {
             x: 20
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 13 + 2
-            spacing: 5
-
-            StyledText {
-                text: "Приведи друга"
-                size: 24
-                weight: Font.Black
-                rounded: true
-                tracking: -0.45
-                color: Theme.white
-            }
-
-            StyledText {
-                width: Math.min(210, implicitWidth, banner.width - 40)
-                text: "Скидка 100% себе и 50% другу на 30 дней"
-                size: 12
-                weight: Font.Bold
-                rounded: true
-                color: Theme.white
-                wrapMode: Text.Wrap
-                maximumLineCount: 3
-            }
+            title: "Приведи друга"
+            offer: "Скидка 100% себе и 50% другу на 30 дней"
+            offerWidth: Math.min(210, banner.width - 40)
         }
     }
 }

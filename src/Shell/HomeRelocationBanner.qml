@@ -11,37 +11,11 @@ Item {
     implicitWidth: 361
     implicitHeight: 126
 
-    SoftRectangle {
-        x: -overhang
-        y: 7 - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
-        radius: 22
-        blur: 14
-        color: Theme.withOpacity(Theme.black, 0.1)
-    }
-
-    AssetImage {
-        anchors.fill: parent
-        name: "RelocationPromo"
-        fillMode: AssetImage.Fill
-        radius: 22
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: 22
-        gradient: Gradient {
-            orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: Theme.withOpacity(Theme.black, 0.5) }
-            GradientStop { position: 0.5; color: Theme.withOpacity(Theme.black, 0.16) }
-            GradientStop { position: 1; color: "transparent" }
-        }
-    }
-
-    Item {
-        anchors.fill: parent
-        clip: true
+    BannerBackdrop {
+        picture: "RelocationPromo"
+        shadowColor: Theme.withOpacity(Theme.black, 0.1)
+        veilStart: Theme.withOpacity(Theme.black, 0.5)
+        veilMiddle: Theme.withOpacity(Theme.black, 0.16)
 
         ColumnLayout {
             x: 20
@@ -50,26 +24,12 @@ Item {
             height: parent.height - 28
             spacing: 5
 
-            StyledText {
-                text: "Переезд"
-                size: 24
-                weight: Font.Black
-                rounded: true
-                tracking: -0.45
-                color: Theme.white
-            }
-
-            StyledText {
+            HomeBannerTexts {
+                title: "Переезд"
+                offer: "Сохраним лицевой счёт и условия по договору"
                 // Within the picture's plain left part: the picture is cropped to the banner's
                 // centre, which puts the house about 57 + width / 2 from the left.
-                Layout.maximumWidth: Math.min(180, 29 + banner.width / 2, banner.width - 40)
-                text: "Сохраним лицевой счёт и условия по договору"
-                size: 12
-                weight: Font.Bold
-                rounded: true
-                color: Theme.white
-                wrapMode: Text.Wrap
-                maximumLineCount: 3
+                offerWidth: Math.min(180, 29 + banner.width / 2, banner.width - 40)
             }
 
             Item {

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import Tarvik.Design
 
 // One white card of hub rows: symbol, title, chevron; a divider between rows (none after the
@@ -31,52 +30,38 @@ Rectangle {
 
                 width: rows.width
 
-                TarvikButton {
-                    id: rowButton
-
+                ListRow {
                     objectName: "serviceRow"
                     width: parent.width
-                    implicitHeight: Math.max(56, implicitContentHeight)
-                    buttonStyle: TarvikButton.Plain
-                    text: entry.modelData.title
+                    horizontalPadding: 14
+                    minimumHeight: 56
+                    spacing: 12
+                    // The spacer of at least 4 before the chevron sits between two spacings.
+                    accessorySpacing: 12 + 4 + 12
+                    pressable: true
+                    title: entry.modelData.title
+                    titleLabel.size: 16
+                    titleLabel.color: Theme.tarInk
+                    titleLabel.maximumLineCount: 1
+                    titleLabel.fontSizeMode: Text.HorizontalFit
+                    titleLabel.minimumPixelSize: 16 * 0.76
+                    titleLabel.elide: Text.ElideRight
+                    contentItem.opacity: down ? 0.45 : 1
                     onClicked: group.opened(entry.modelData)
 
-                    contentItem: RowLayout {
-                        spacing: 12
-                        opacity: rowButton.down ? 0.45 : 1
+                    leading: SymbolImage {
+                        width: 32
+                        height: 32
+                        name: entry.modelData.icon
+                        size: 21
+                        color: Theme.tarInk
+                    }
 
-                        Item {
-                            Layout.leftMargin: 14
-                            implicitWidth: 32
-                            implicitHeight: 32
-
-                            SymbolImage {
-                                anchors.centerIn: parent
-                                name: entry.modelData.icon
-                                size: 21
-                                color: Theme.tarInk
-                            }
-                        }
-                        StyledText {
-                            Layout.fillWidth: true
-                            text: entry.modelData.title
-                            size: 16
-                            color: Theme.tarInk
-                            maximumLineCount: 1
-                            fontSizeMode: Text.HorizontalFit
-                            minimumPixelSize: 16 * 0.76
-                            elide: Text.ElideRight
-                            Accessible.ignored: true
-                        }
-                        // The spacer of at least 4 before the chevron sits between two spacings.
-                        SymbolImage {
-                            Layout.leftMargin: 4 + parent.spacing
-                            Layout.rightMargin: 14
-                            name: "chevron.right"
-                            size: 13
-                            weight: Font.DemiBold
-                            color: Theme.withOpacity(Theme.secondaryLabel, Theme.secondaryLabel.a * 0.35)
-                        }
+                    accessory: SymbolImage {
+                        name: "chevron.right"
+                        size: 13
+                        weight: Font.DemiBold
+                        color: Theme.withOpacity(Theme.secondaryLabel, Theme.secondaryLabel.a * 0.35)
                     }
                 }
 

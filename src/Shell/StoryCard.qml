@@ -9,31 +9,16 @@ Item {
 
     required property var story
 
-    SoftRectangle {
-        x: -overhang
-        y: 10 - overhang
-        width: card.width + 2 * overhang
-        height: card.height + 2 * overhang
+    BannerBackdrop {
+        picture: card.story.image
         radius: 24
-        blur: 22
-        color: Theme.withOpacity(Theme.black, 0.32)
-    }
-
-    AssetImage {
-        anchors.fill: parent
-        name: card.story.image
-        fillMode: AssetImage.Fill
-        radius: 24
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: 24
-        gradient: Gradient {
-            GradientStop { position: 0; color: "transparent" }
-            GradientStop { position: 0.5; color: Theme.withOpacity(Theme.black, 0.12) }
-            GradientStop { position: 1; color: Theme.withOpacity(Theme.black, 0.82) }
-        }
+        shadowColor: Theme.withOpacity(Theme.black, 0.32)
+        shadowBlur: 22
+        shadowOffset: 10
+        veilOrientation: Gradient.Vertical
+        veilStart: "transparent"
+        veilMiddle: Theme.withOpacity(Theme.black, 0.12)
+        veilEnd: Theme.withOpacity(Theme.black, 0.82)
     }
 
     Column {

@@ -54,11 +54,7 @@ private Q_SLOTS:
                 TarvikButton { text: "Отправить"; enabled: false; onClicked: window.presses += 10 }
                 SymbolButton { symbol: "xmark"; text: "Закрыть"; onClicked: window.presses += 100 }
                 PrimaryGlassButton { title: "Понятно"; icon: "checkmark"; onClicked: window.presses += 1000 }
-                TarvikButton {
-                    text: "Тарифы"
-                    onClicked: window.presses += 10000
-                    contentItem: ServiceRow { icon: "wifi"; title: "Тарифы"; subtitle: "Сменить тариф" }
-                }
+                ServiceRow { icon: "wifi"; title: "Тарифы"; subtitle: "Сменить тариф"; onClicked: window.presses += 10000 }
             })");
         QVERIFY(window);
 
@@ -86,6 +82,55 @@ private Q_SLOTS:
         QCOMPARE(row->text(QAccessible::Description), QStringLiteral("Сменить тариф"));
         QVERIFY(press(row));
         QCOMPARE(m_root->property("presses").toInt(), 11101);
+    }
+
+    // A list row is one node: a button when it presses, with its other texts as its description
+    // and its choice as its checked state, else one text; its texts and icons are not read again.
+    void listRowsAreReadAsOneNode()
+    {
+        QQuickWindow *window = show(R"(
+            property bool chosen: false
+            Column {
+                ListRow {
+                    width: 393; title: "Телефон"; value: "+7 (912) 345-67-89"
+                    leading: SymbolTile { symbol: "phone" }
+                }
+                ListRow {
+                    width: 393; title: "E-mail"; value: "anna@mail.ru"; pressable: true
+                    accessory: SymbolImage { name: "chevron.right" }
+                }
+                ListRow {
+                    width: 393; title: "Оптимальный"; subtitle: "30 ГБ"; value: "300 ₽"
+                    pressable: true; checkable: true; checked: window.chosen
+                    onClicked: window.chosen = !window.chosen
+                }
+            })");
+        QVERIFY(window);
+        const auto mentioning = [&](const QString &text) {
+            return shown(window, [&](QAccessibleInterface *node) {
+                       return node->text(QAccessible::Name).contains(text) || node->text(QAccessible::Description).contains(text);
+                   })
+                .size();
+        };
+        for (const QString &text : {QStringLiteral("Телефон"), QStringLiteral("anna@mail.ru"), QStringLiteral("30 ГБ")})
+            QCOMPARE(mentioning(text), 1);
+
+        QCOMPARE(shown(window).size(), 1 + 3); // the window and one node a row
+        QAccessibleInterface *phone = find(window, QAccessible::StaticText, QStringLiteral("Телефон, +7 (912) 345-67-89"));
+        QVERIFY(phone);
+        QCOMPARE(phone->childCount(), 0);
+        QAccessibleInterface *email = find(window, QAccessible::PushButton, QStringLiteral("E-mail"));
+        QVERIFY(email);
+        QCOMPARE(email->text(QAccessible::Description), QStringLiteral("anna@mail.ru"));
+
+        QAccessibleInterface *package = find(window, QAccessible::CheckBox, QStringLiteral("Оптимальный"));
+        QVERIFY(package);
+        QCOMPARE(package->text(QAccessible::Description), QStringLiteral("30 ГБ, 300 ₽"));
+        QVERIFY(package->state().checkable);
+        QVERIFY(!package->state().checked);
+        QVERIFY(press(package));
+        QVERIFY(m_root->property("chosen").toBool());
+        QVERIFY(package->state().checked);
     }
 
     void segmentedPickerChecksExactlyOneSegment_data()
@@ -255,6 +300,8 @@ private Q_SLOTS:
         QTest::newRow("segment") << QStringLiteral("Неделя") << int(Qt::Key_Enter) << 1000;
         QTest::newRow("disabled button") << QStringLiteral("Отправить") << int(Qt::Key_Return) << 0;
         QTest::newRow("field") << QStringLiteral("Сумма") << int(Qt::Key_Return) << 10000;
+        QTest::newRow("list row, Return") << QStringLiteral("Тарифы") << int(Qt::Key_Return) << 100000;
+        QTest::newRow("list row, Space") << QStringLiteral("Тарифы") << int(Qt::Key_Space) << 100000;
     }
 
     void returnAndEnterPressTheFocusedButton()
@@ -270,6 +317,7 @@ private Q_SLOTS:
                 SegmentedPicker { width: 300; model: ["День", "Неделя"]; label: "Период"; onActivated: window.presses += 1000 }
                 TarvikButton { text: "Отправить"; enabled: false; onClicked: window.presses += 1 }
                 TarvikTextField { width: 393; placeholderText: "Сумма"; onAccepted: window.presses += 10000 }
+                ListRow { width: 393; title: "Тарифы"; pressable: true; onClicked: window.presses += 100000 }
             })");
         QVERIFY(window);
         const QList<QAccessibleInterface *> nodes = shown(window, [&](QAccessibleInterface *node) { return node->text(QAccessible::Name) == focused; });

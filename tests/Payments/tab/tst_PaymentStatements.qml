@@ -66,8 +66,8 @@ Item {
         function test_listsTheKindsInOrder() {
             const rows = ["statementKind" + PaymentStatementKind.WrongPayment, "statementKind" + PaymentStatementKind.Recalculation]
                 .map(name => Finder.find(stack.get(0), name))
-            compare(rows.map(row => row.text), ["Ошибочный платеж", "Перерасчет"])
-            compare(rows.map(row => row.contentItem.subtitle), ["Если оплатили не тот лицевой счёт", "Проверим списания и начисления"])
+            compare(rows.map(row => row.title), ["Ошибочный платеж", "Перерасчет"])
+            compare(rows.map(row => row.subtitle), ["Если оплатили не тот лицевой счёт", "Проверим списания и начисления"])
             verify(rows[0].y < rows[1].y)
             compare(stack.currentItem.title, "Заявления")
             shoot("statements")

@@ -108,12 +108,12 @@ Item {
             const outgoing = shown[1]
             compare(Finder.find(incoming, "operationAmount").text, "1000 ₽")
             compare(Finder.find(incoming, "operationBadge").color, Theme.withOpacity(Theme.tarPink, 0.12))
-            compare(Finder.find(incoming, "operationSymbol").color, Theme.tarPink)
+            compare(Finder.find(incoming, "operationBadge").tint, Theme.tarPink)
             compare(Finder.find(incoming, "operationAmount").color, Theme.systemGreen)
 
             compare(Finder.find(outgoing, "operationAmount").text, "-890 ₽")
             compare(Finder.find(outgoing, "operationBadge").color, Theme.withOpacity(Theme.tarOrange, 0.12))
-            compare(Finder.find(outgoing, "operationSymbol").color, Theme.tarOrange)
+            compare(Finder.find(outgoing, "operationBadge").tint, Theme.tarOrange)
             compare(Finder.find(outgoing, "operationAmount").color, Theme.tarInk)
         }
 

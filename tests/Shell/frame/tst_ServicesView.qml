@@ -38,7 +38,7 @@ Item {
         }
 
         function rowTitles(view) {
-            return visibleChildren(view, "serviceRow").map(row => row.text)
+            return visibleChildren(view, "serviceRow").map(row => row.title)
         }
 
         // Types into the search field: keys for Latin text and digits; Cyrillic goes in the way an
@@ -95,7 +95,7 @@ Item {
         }
         function test_rowOpensItsDestination(data) {
             const view = makeView()
-            const row = visibleChildren(view, "serviceRow").find(row => row.text === data.title)
+            const row = visibleChildren(view, "serviceRow").find(row => row.title === data.title)
             verify(row)
             mouseClick(row)
             tryCompare(view, "depth", 2)
@@ -111,7 +111,7 @@ Item {
         // extra-key card opens the shop of the table.
         function test_rowOpensItsLinks() {
             const view = makeView()
-            const row = visibleChildren(view, "serviceRow").find(row => row.text === "Умный домофон")
+            const row = visibleChildren(view, "serviceRow").find(row => row.title === "Умный домофон")
             verify(row)
             mouseClick(row)
             tryCompare(view, "depth", 2)
