@@ -28,10 +28,7 @@ ListRow {
         color: Theme.withOpacity(Theme.tarPaper, 0.78)
     }
 
-    accessory: SymbolImage {
-        name: "chevron.right"
-        size: Theme.textStyleSize(Theme.Caption)
-        weight: Font.Bold
+    accessory: RowChevron {
         color: Theme.withOpacity(Theme.tarInk, 0.32)
     }
 }

@@ -32,10 +32,5 @@ ListRow {
         tint: row.tint
     }
 
-    accessory: SymbolImage {
-        name: "chevron.right"
-        size: Theme.textStyleSize(Theme.Caption)
-        weight: Font.Bold
-        color: Theme.tertiaryLabel
-    }
+    accessory: RowChevron {}
 }

@@ -56,10 +56,7 @@ Item {
                 }
             }
 
-            SymbolImage {
-                name: "chevron.right"
-                size: Theme.textStyleSize(Theme.Caption)
-                weight: Font.Bold
+            RowChevron {
                 color: Theme.withOpacity(Theme.tarInk, 0.35)
             }
         }

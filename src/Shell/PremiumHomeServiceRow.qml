@@ -28,10 +28,5 @@ ListRow {
         symbolWeight: Font.DemiBold
     }
 
-    accessory: SymbolImage {
-        name: "chevron.right"
-        size: Theme.textStyleSize(Theme.Caption)
-        weight: Font.Bold
-        color: Theme.tertiaryLabel
-    }
+    accessory: RowChevron {}
 }
