@@ -225,23 +225,10 @@ NavigationStack {
                         Accessible.name: view.isSubmitting ? "Загрузка" : text
                         onClicked: view.submitRecovery()
 
-                        contentItem: Item {
-                            implicitHeight: 54 - sendButton.topPadding - sendButton.bottomPadding
-
-                            ActivityIndicator {
-                                anchors.centerIn: parent
-                                visible: view.isSubmitting
-                                color: Theme.white
-                            }
-
-                            StyledText {
-                                anchors.centerIn: parent
-                                visible: !view.isSubmitting
-                                text: sendButton.text
-                                textStyle: Theme.Headline
-                                color: sendButton.foreground
-                                Accessible.ignored: true
-                            }
+                        contentItem: BusyButtonLabel {
+                            button: sendButton
+                            busy: view.isSubmitting
+                            buttonHeight: 54
                         }
                     }
                 }

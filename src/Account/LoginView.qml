@@ -245,26 +245,10 @@ Item {
                 Accessible.name: AccountStore.isLoading ? "Загрузка" : text
                 onClicked: view.signIn()
 
-                contentItem: Item {
-                    implicitHeight: 58 - signInButton.topPadding - signInButton.bottomPadding
-
-                    Loader {
-                        anchors.centerIn: parent
-                        active: AccountStore.isLoading
-
-                        sourceComponent: ActivityIndicator {
-                            color: Theme.white
-                        }
-                    }
-
-                    StyledText {
-                        anchors.centerIn: parent
-                        visible: !AccountStore.isLoading
-                        text: signInButton.text
-                        textStyle: Theme.Headline
-                        color: signInButton.foreground
-                        Accessible.ignored: true
-                    }
+                contentItem: BusyButtonLabel {
+                    button: signInButton
+                    busy: AccountStore.isLoading
+                    buttonHeight: 58
                 }
             }
         }

@@ -133,22 +133,10 @@ NavigationStack {
                 Accessible.name: form.isLoading ? "Загрузка" : text
                 onClicked: view.createAccount()
 
-                contentItem: Item {
-                    implicitHeight: 56 - createButton.topPadding - createButton.bottomPadding
-
-                    ActivityIndicator {
-                        anchors.centerIn: parent
-                        visible: form.isLoading
-                        color: Theme.white
-                    }
-                    StyledText {
-                        anchors.centerIn: parent
-                        visible: !form.isLoading
-                        text: createButton.text
-                        textStyle: Theme.Headline
-                        color: createButton.foreground
-                        Accessible.ignored: true
-                    }
+                contentItem: BusyButtonLabel {
+                    button: createButton
+                    busy: form.isLoading
+                    buttonHeight: 56
                 }
             }
 
