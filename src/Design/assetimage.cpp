@@ -8,7 +8,7 @@
 #include <QtQml/qqmlinfo.h>
 
 AssetImage::AssetImage(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : TexturePaintedItem(parent)
 {
     setAntialiasing(true);
     setClip(true);
@@ -67,7 +67,7 @@ bool AssetImage::isKnown() const
 
 void AssetImage::componentComplete()
 {
-    QQuickPaintedItem::componentComplete();
+    TexturePaintedItem::componentComplete();
     if (!m_name.isEmpty() && !isKnown())
         qmlWarning(this) << "unknown asset \"" << m_name << "\"";
 }

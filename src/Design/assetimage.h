@@ -1,8 +1,9 @@
 #pragma once
 
+#include "texturepainteditem.h"
+
 #include <QColor>
 #include <QImage>
-#include <QQuickPaintedItem>
 #include <QSvgRenderer>
 #include <QtQml/qqmlregistration.h>
 
@@ -11,7 +12,7 @@
 // One of the app's pictures by asset name (see AssetCatalog), scaled to fit or to fill its
 // box, optionally drawn as a template in one colour and clipped to rounded corners. An unknown
 // name draws nothing and reports a QML warning.
-class AssetImage : public QQuickPaintedItem
+class AssetImage : public TexturePaintedItem
 {
     Q_OBJECT
     QML_ELEMENT

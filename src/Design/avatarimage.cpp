@@ -8,7 +8,7 @@
 #include <algorithm>
 
 AvatarImage::AvatarImage(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : TexturePaintedItem(parent)
 {
     setAntialiasing(true);
     connect(&m_decode, &QFutureWatcher<QImage>::finished, this, [this] {

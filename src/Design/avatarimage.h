@@ -1,9 +1,10 @@
 #pragma once
 
+#include "texturepainteditem.h"
+
 #include <QColor>
 #include <QFutureWatcher>
 #include <QImage>
-#include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
 
 // The subscriber's stored avatar (standard Base64 of a picture), drawn to fill a circle, cropped
@@ -11,7 +12,7 @@
 // at decodedSide; text that is no strict Base64, or data whose header is no picture within
 // BoundedPicture's bounds, is refused at once. Without a picture it draws nothing, or a
 // head-and-shoulders silhouette in `silhouetteColor` when that is set.
-class AvatarImage : public QQuickPaintedItem
+class AvatarImage : public TexturePaintedItem
 {
     Q_OBJECT
     QML_ELEMENT

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 PixelHeart::PixelHeart(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : TexturePaintedItem(parent)
 {
     setAntialiasing(true);
 }

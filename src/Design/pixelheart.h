@@ -1,14 +1,15 @@
 #pragma once
 
+#include "texturepainteditem.h"
+
 #include <QColor>
 #include <QList>
 #include <QPainterPath>
 #include <QPoint>
-#include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
 
 // The brand's heart of 27 square cells on a 7 × 7 grid, anchored at the top-left of its box.
-class PixelHeart : public QQuickPaintedItem
+class PixelHeart : public TexturePaintedItem
 {
     Q_OBJECT
     QML_ELEMENT

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 RoundedCornerShape::RoundedCornerShape(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : TexturePaintedItem(parent)
 {
     setAntialiasing(true);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "texturepainteditem.h"
+
 #include <QColor>
 #include <QPainterPath>
-#include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
 
 // A filled rectangle that rounds only the chosen corners.
-class RoundedCornerShape : public QQuickPaintedItem
+class RoundedCornerShape : public TexturePaintedItem
 {
     Q_OBJECT
     QML_ELEMENT

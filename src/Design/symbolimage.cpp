@@ -97,7 +97,7 @@ void SymbolImage::preloadOutlines()
 }
 
 SymbolImage::SymbolImage(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : TexturePaintedItem(parent)
 {
     setAntialiasing(true);
     updateImplicitSize();
@@ -154,7 +154,7 @@ qreal SymbolImage::boxSide(qreal size)
 
 void SymbolImage::componentComplete()
 {
-    QQuickPaintedItem::componentComplete();
+    TexturePaintedItem::componentComplete();
     reportUnknownName();
 }
 

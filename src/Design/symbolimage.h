@@ -1,13 +1,14 @@
 #pragma once
 
+#include "texturepainteditem.h"
+
 #include <QColor>
 #include <QFont>
-#include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
 
 // One symbol image by name (see SymbolCatalog), drawn at a point size, weight and colour.
 // An unknown name draws nothing and reports a QML warning.
-class SymbolImage : public QQuickPaintedItem
+class SymbolImage : public TexturePaintedItem
 {
     Q_OBJECT
     QML_ELEMENT
