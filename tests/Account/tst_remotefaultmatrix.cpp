@@ -27,7 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtQml/QQmlExtensionPlugin>
 
 #include <time.h>
 
@@ -36,13 +35,6 @@
 #else
 #define RUNNING_ON_VALGRIND 0
 #endif
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
 
 using namespace std::chrono_literals;
 
