@@ -42,9 +42,9 @@ T.Page {
     }
 
     // Called later: a page made with its screen is not in its window yet.
-    T.StackView.onActivated: Qt.callLater(page.takeFocus)
+    T.StackView.onActivated: Qt.callLater(page.takeFocus) // qmllint disable type
     T.StackView.onDeactivating: returnFocus = Window.activeFocusItem
-    onVisibleChanged: if (visible) Qt.callLater(page.takeFocus)
+    onVisibleChanged: if (visible) Qt.callLater(page.takeFocus) // qmllint disable type
 
     Presentation.host: canGoBack
     Presentation.onDismissRequested: T.StackView.view.pop(T.StackView.view.get(T.StackView.index - 1))
@@ -61,8 +61,8 @@ T.Page {
         visible: !page.navigationBarHidden
         title: page.title
         showsBackButton: page.canGoBack && !page.backButtonHidden
-        leadingItems: page.leadingItems
-        trailingItems: page.trailingItems
+        leadingItems: page.leadingItems // qmllint disable type
+        trailingItems: page.trailingItems // qmllint disable type
         onBackClicked: page.pop()
     }
 }

@@ -31,6 +31,7 @@ Item {
 
         objectName: "unopenedLinkSheet"
 
+        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: Component {
             NavigationStack {
                 initialItem: NavigationPage {
@@ -61,7 +62,7 @@ Item {
                         StyledText {
                             objectName: "linkAddress"
                             Layout.fillWidth: true
-                            text: fallback.address
+                            text: fallback.address // qmllint disable unqualified
                             textStyle: Theme.Title3
                             weight: Font.Bold
                             color: Theme.tarInk
@@ -75,7 +76,7 @@ Item {
                             title: "Скопировать"
                             icon: "doc.on.doc"
                             onClicked: {
-                                Pasteboard.copy(fallback.address)
+                                Pasteboard.copy(fallback.address) // qmllint disable unqualified
                                 Presentation.dismiss()
                             }
                         }

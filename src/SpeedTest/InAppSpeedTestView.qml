@@ -48,7 +48,7 @@ NavigationPage {
 
         function onRunningChanged() {
             if (!speedTest.isRunning)
-                Qt.callLater(view.announceOutcome)
+                Qt.callLater(view.announceOutcome) // qmllint disable type
         }
     }
 
