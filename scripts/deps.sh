@@ -4,8 +4,8 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build python3 openssl curl clang libclang-rt-14-dev valgrind
-    libfontconfig-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev
-    qt6-svg-dev qt6-positioning-dev qt6-translations-l10n qt6-image-formats-plugins
+    libfontconfig-dev qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-webengine-dev
+    qt6-httpserver-dev qt6-websockets-dev qt6-svg-dev qt6-positioning-dev qt6-translations-l10n qt6-image-formats-plugins
     qcoro-qt6-dev qtkeychain-qt6-dev libsecret-1-0 libcurl4-openssl-dev
     qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
     qml6-module-qtquick-window qml6-module-qtquick-layouts qml6-module-qtquick-shapes

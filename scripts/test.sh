@@ -15,6 +15,8 @@ fi
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_WERROR=ON >/dev/null
 cmake --build "$build" --parallel "$jobs"
+# qmllint over every QML module (settings and the reasons for them in src/.qmllint.ini): a second or two.
+cmake --build "$build" --parallel "$jobs" --target all_qmllint
 ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 600
 
 # Tests of coroutine-heavy code again under AddressSanitizer and UndefinedBehaviorSanitizer

@@ -47,7 +47,7 @@ Item {
     }
 
     // The screen has no heading: its first field says where the user is.
-    Component.onCompleted: Qt.callLater(() => ScreenReader.enterScreen(view, loginField))
+    Component.onCompleted: Qt.callLater(() => ScreenReader.enterScreen(view, loginField)) // qmllint disable type
 
     Connections {
         target: AccountStore
@@ -211,8 +211,9 @@ Item {
                 visible: view.error.length > 0
                 active: visible
 
+                // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
                 sourceComponent: StyledText {
-                    text: view.error
+                    text: view.error // qmllint disable unqualified
                     textStyle: Theme.Footnote
                     weight: Font.DemiBold
                     color: Theme.systemRed
@@ -263,11 +264,12 @@ Item {
 
         active: false
 
+        // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
         sourceComponent: Item {
             Sheet {
                 title: "Забыли пароль?"
-                presented: view.forgotPasswordPresented
-                onClosed: view.forgotPasswordPresented = false
+                presented: view.forgotPasswordPresented // qmllint disable unqualified
+                onClosed: view.forgotPasswordPresented = false // qmllint disable unqualified
                 sourceComponent: Component {
                     Loader {
                         source: "qrc:/qt/qml/Tarvik/Account/ForgotPasswordView.qml"

@@ -42,7 +42,7 @@ Window {
                 source: TarvikApp.screen
 
                 // The end of start-up is a short fade from the greeting to the first real screen.
-                NumberAnimation on opacity {
+                NumberAnimation on opacity { // qmllint disable property
                     running: content.active
                     from: 0
                     to: 1

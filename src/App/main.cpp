@@ -1,6 +1,5 @@
 #include "accessiblekit.h"
 #include "appconfig.h"
-#include "appqmlplugins.h"
 #include "clock.h"
 #include "fallbacksecretstore.h"
 #include "fontpreload.h"

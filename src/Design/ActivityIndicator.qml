@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tarvik.Design
 
@@ -19,6 +20,8 @@ Item {
         model: 8
 
         Rectangle {
+            id: spoke
+
             required property int index
             x: (indicator.width - width) / 2
             y: 0
@@ -28,9 +31,9 @@ Item {
             color: indicator.color
             opacity: 1 - ((indicator.step - index + 8) % 8) * 0.1
             transform: Rotation {
-                origin.x: width / 2
+                origin.x: spoke.width / 2
                 origin.y: indicator.height / 2
-                angle: index * 45
+                angle: spoke.index * 45
             }
         }
     }

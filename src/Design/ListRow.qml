@@ -42,7 +42,7 @@ T.Control {
     property bool checkable: false
     property bool checked: false
     property bool readAsText: !pressable
-    readonly property bool down: press.item !== null && press.item.down
+    readonly property bool down: press.item !== null && (press.item as T.AbstractButton).down
 
     signal clicked()
 
@@ -57,15 +57,16 @@ T.Control {
 
         anchors.fill: parent
         active: row.pressable
+        // Reads outer ids: a row made by another file's Loader cannot take a bound component (Qt 6.4).
         sourceComponent: T.AbstractButton {
-            text: row.title
-            checkable: row.checkable
-            checked: row.checked
-            Accessible.name: row.title
-            Accessible.description: [row.subtitle, row.value].filter(text => text.length > 0).join(", ")
+            text: row.title // qmllint disable unqualified
+            checkable: row.checkable // qmllint disable unqualified
+            checked: row.checked // qmllint disable unqualified
+            Accessible.name: row.title // qmllint disable unqualified
+            Accessible.description: [row.subtitle, row.value].filter(text => text.length > 0).join(", ") // qmllint disable type unqualified
             // A tap asks for the choice; whoever owns it makes it, and `checked` follows.
-            onToggled: checked = Qt.binding(() => row.checked)
-            onClicked: row.clicked()
+            onToggled: checked = Qt.binding(() => row.checked) // qmllint disable unqualified
+            onClicked: row.clicked() // qmllint disable unqualified
         }
     }
 
@@ -85,7 +86,7 @@ T.Control {
         implicitHeight: Math.max(leadingBox.height, texts.height, hasValue ? valueText.height : 0, accessoryBox.height)
         // Here, not on the row: Qt Quick gives a control's `Accessible` a role of its own.
         Accessible.role: Accessible.StaticText
-        Accessible.name: [row.title, row.subtitle, row.value].filter(text => text.length > 0).join(", ")
+        Accessible.name: [row.title, row.subtitle, row.value].filter(text => text.length > 0).join(", ") // qmllint disable type
         Accessible.ignored: !row.readAsText
 
         Item {

@@ -5,7 +5,7 @@ import Qt5Compat.GraphicalEffects
 Item {
     id: blur
 
-    property Item panel: null
+    property MaterialPanel panel: null
     readonly property Item backdrop: panel ? panel.backdrop : null
 
     ShaderEffectSource {

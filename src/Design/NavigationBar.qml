@@ -72,7 +72,7 @@ Item {
             id: leadingItemsRow
             anchors.verticalCenter: parent.verticalCenter
             spacing: 16
-            children: bar.leadingItems
+            children: bar.leadingItems // qmllint disable type
         }
     }
 
@@ -82,7 +82,7 @@ Item {
         anchors.rightMargin: 16
         anchors.verticalCenter: parent.verticalCenter
         spacing: 16
-        children: bar.trailingItems
+        children: bar.trailingItems // qmllint disable type
     }
 
     // Centred like the platform's inline title; a title too wide for that slides towards the free

@@ -49,10 +49,10 @@ T.Page {
     }
 
     // Called later: a page made with its screen is not in its window yet.
-    T.StackView.onActivated: Qt.callLater(page.takeFocus)
+    T.StackView.onActivated: Qt.callLater(page.takeFocus) // qmllint disable type
     T.StackView.onDeactivating: returnFocus = Window.activeFocusItem
     T.StackView.onViewChanged: if (T.StackView.view) inStack = true
-    onVisibleChanged: if (visible) Qt.callLater(page.takeFocus)
+    onVisibleChanged: if (visible) Qt.callLater(page.takeFocus) // qmllint disable type
 
     Presentation.host: canGoBack
     Presentation.onDismissRequested: T.StackView.view.pop(T.StackView.view.get(T.StackView.index - 1))
@@ -69,8 +69,8 @@ T.Page {
         visible: !page.navigationBarHidden
         title: page.title
         showsBackButton: page.canGoBack && !page.backButtonHidden
-        leadingItems: page.leadingItems
-        trailingItems: page.trailingItems
+        leadingItems: page.leadingItems // qmllint disable type
+        trailingItems: page.trailingItems // qmllint disable type
         onBackClicked: page.pop()
     }
 }

@@ -16,10 +16,11 @@ Sheet {
     objectName: "confirmationSheet"
     presented: allowed && confirmationSheet.request.confirmed
     onClosed: confirmationSheet.request.confirmed = false
+    // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
     sourceComponent: Component {
         DemoActionSheet {
-            title: confirmationSheet.title
-            message: confirmationSheet.message
+            title: confirmationSheet.title // qmllint disable unqualified
+            message: confirmationSheet.message // qmllint disable unqualified
         }
     }
 }

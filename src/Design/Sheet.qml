@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
 import Tarvik.Design
@@ -20,7 +21,7 @@ ModalPopup {
 
     property Component sourceComponent
     property color color: Theme.systemBackground
-    readonly property Item item: loader.item
+    readonly property Item item: loader.item as Item
 
     // Internal state.
     // 1 while off screen, 0 when shown; the transitions animate it.
@@ -53,7 +54,7 @@ ModalPopup {
     onDragOffsetChanged: if (swipe.active) lastDrag = dragOffset
 
     title: contentTitle(loader.item)
-    message: loader.item && typeof loader.item.message === "string" ? loader.item.message : ""
+    message: loader.item && typeof loader.item.message === "string" ? loader.item.message : "" // qmllint disable type
 
     onAboutToShow: level = SheetStack.place(sheet)
     onClosed: {

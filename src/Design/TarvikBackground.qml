@@ -78,6 +78,8 @@ Item {
     }
 
     // The other palettes' glows are made on the first tap that shows them, before they fade in.
+    // They read outer ids: Qt 6.4's Loader cannot load the bound components qmllint wants.
+    // qmllint disable unqualified
     Loader {
         anchors.fill: parent
         active: root.madePalettes > 1 || root.paletteIndex === 1
@@ -99,6 +101,7 @@ Item {
             fadeEasing: paletteEasing.easing
         }
     }
+    // qmllint enable unqualified
 
     PropertyAnimation {
         id: paletteEasing

@@ -128,7 +128,7 @@ PickerField {
 
         Layout.fillWidth: true
         implicitHeight: 24
-        locale: picker.locale
+        locale: picker.locale // qmllint disable type
         // Letters over the columns; each day says its own date.
 
         delegate: StyledText {
@@ -159,7 +159,7 @@ PickerField {
         implicitHeight: 6 * 40
         month: picker.shownMonth
         year: picker.shownYear
-        locale: picker.locale
+        locale: picker.locale // qmllint disable type
         // The days are the dialog's own buttons, read in the order of the weeks. The month is one
         // stop of the Tab order, which goes on to the day the keyboard is on.
         Accessible.ignored: true
@@ -174,12 +174,13 @@ PickerField {
             event.accepted = true
         }
 
+        // Reads outer ids: the grid sets its days' context itself, which a bound component refuses (Qt 6.4).
         delegate: T.AbstractButton {
             id: day
 
             required property var model
             readonly property bool inMonth: model.month === grid.month
-            readonly property bool allowed: inMonth && !picker.beforeMinimum(model.year, model.month, model.day)
+            readonly property bool allowed: inMonth && !picker.beforeMinimum(model.year, model.month, model.day) // qmllint disable unqualified
             readonly property bool selected: inMonth && model.year === picker.date.getFullYear()
                                              && model.month === picker.date.getMonth()
                                              && model.day === picker.date.getDate()
@@ -193,7 +194,7 @@ PickerField {
             Accessible.name: model.day + " " + picker.locale.monthName(model.month) + " " + model.year
             Accessible.selectable: true
             Accessible.selected: selected
-            onClicked: picker.pick(model.year, model.month, model.day)
+            onClicked: picker.pick(model.year, model.month, model.day) // qmllint disable unqualified
 
             background: Rectangle {
                 anchors.centerIn: parent

@@ -342,16 +342,17 @@ NavigationStack {
 
                 required property bool modelData
 
-                x: corner.modelData ? panel.width - 28 : 0
-                y: panel.y
+                // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
+                x: corner.modelData ? panel.width - 28 : 0 // qmllint disable unqualified
+                y: panel.y // qmllint disable unqualified
                 width: 28
                 height: 28
 
                 HeroGradient {
                     originX: corner.x
                     originY: corner.y
-                    backdropWidth: hero.width
-                    backdropHeight: hero.height
+                    backdropWidth: hero.width // qmllint disable unqualified
+                    backdropHeight: hero.height // qmllint disable unqualified
                     // The outer corner point, along the top edge, round the quarter circle, back.
                     startX: corner.modelData ? 28 : 0
                     startY: 0

@@ -37,9 +37,10 @@ NavigationPage {
         boundsBehavior: Flickable.StopAtBounds
         T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
+        // Reads outer ids: Qt 6.4's views cannot make the bound header qmllint wants.
         header: ColumnLayout {
             x: 20
-            width: list.width - 40
+            width: ListView.view.width - 40
             spacing: 18
 
             Item {
@@ -51,7 +52,7 @@ NavigationPage {
                 Layout.fillWidth: true
                 label: "Период"
                 model: StatisticsTexts.periodTitles()
-                currentIndex: view.period
+                currentIndex: view.period // qmllint disable unqualified
                 onActivated: index => view.period = index
             }
 
@@ -65,7 +66,7 @@ NavigationPage {
                     Layout.fillHeight: true
                     Layout.preferredWidth: 1
                     title: "Расходы"
-                    value: StatisticsTexts.expenseValue(view.period, AccountStore.account.monthlyCharges)
+                    value: StatisticsTexts.expenseValue(view.period, AccountStore.account.monthlyCharges) // qmllint disable unqualified
                     icon: "arrow.up.right"
                     tint: Theme.tarOrange
                 }
@@ -115,7 +116,7 @@ NavigationPage {
                         StyledText {
                             objectName: "periodLabel"
                             Layout.alignment: Qt.AlignVCenter
-                            text: StatisticsTexts.periodTitle(view.period)
+                            text: StatisticsTexts.periodTitle(view.period) // qmllint disable unqualified
                             textStyle: Theme.Caption
                             weight: Font.Bold
                             color: Theme.tarPink
@@ -195,7 +196,7 @@ NavigationPage {
 
             objectName: "operationEntry"
             x: 20
-            width: list.width - 40
+            width: ListView.view.width - 40
             implicitHeight: operationRow.implicitHeight
 
             StatisticsOperationRow {
@@ -218,7 +219,7 @@ NavigationPage {
         }
 
         footer: Item {
-            width: list.width
+            width: ListView.view.width
             height: 20
         }
     }

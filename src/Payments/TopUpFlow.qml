@@ -150,13 +150,14 @@ NavigationStack {
                         id: preset
 
                         required property string modelData
-                        readonly property bool selected: flow.amount === preset.modelData
+                        // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
+                        readonly property bool selected: flow.amount === preset.modelData // qmllint disable unqualified
 
                         objectName: "preset" + preset.modelData
                         text: preset.modelData + " ₽"
                         buttonStyle: TarvikButton.Glass
                         tint: preset.selected ? Theme.tarInk : Theme.secondaryLabel
-                        onClicked: flow.amount = preset.modelData
+                        onClicked: flow.amount = preset.modelData // qmllint disable unqualified
                     }
                 }
             }
@@ -213,8 +214,9 @@ NavigationStack {
         presented: flow.showMethods
         onClosed: flow.showMethods = false
         sourceComponent: Component {
+            // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
             PaymentMethodsView {
-                amount: flow.amount
+                amount: flow.amount // qmllint disable unqualified
                 isSubscriptionPayment: false
             }
         }

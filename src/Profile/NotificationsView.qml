@@ -117,6 +117,7 @@ NavigationPage {
                     width: parent.width
                     spacing: 0
 
+                    // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
                     // At most four fixed notes.
                     Repeater {
                         model: inbox.notes
@@ -134,13 +135,13 @@ NavigationPage {
                                 objectName: "noteRow" + entry.modelData.id
                                 Layout.fillWidth: true
                                 note: entry.modelData
-                                onClicked: page.openNote(entry.modelData)
-                                onDeleteRequested: inbox.deleteNote(entry.modelData.id)
+                                onClicked: page.openNote(entry.modelData) // qmllint disable unqualified
+                                onDeleteRequested: inbox.deleteNote(entry.modelData.id) // qmllint disable unqualified
                             }
                             Rectangle {
                                 Layout.fillWidth: true
                                 Layout.leftMargin: 76
-                                visible: entry.index < inbox.notes.length - 1
+                                visible: entry.index < inbox.notes.length - 1 // qmllint disable unqualified
                                 implicitHeight: 0.5
                                 color: Theme.separator
                             }
@@ -155,10 +156,11 @@ NavigationPage {
         objectName: "detailSheet"
         presented: page.selectedNote !== null
         onClosed: page.selectedNote = null
+        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: Component {
             NotificationDetailView {
-                note: page.shownNote
-                onDeleteRequested: page.deleteSelected()
+                note: page.shownNote // qmllint disable unqualified
+                onDeleteRequested: page.deleteSelected() // qmllint disable unqualified
             }
         }
     }

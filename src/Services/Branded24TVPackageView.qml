@@ -8,7 +8,7 @@ NavigationPage {
     id: view
 
     required property tvPackage tvPackage
-    readonly property Item pageView: loader.item
+    readonly property Item pageView: loader.item as Item
 
     signal connect()
 

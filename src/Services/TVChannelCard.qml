@@ -34,7 +34,8 @@ Rectangle {
             asynchronous: true
             fillMode: Image.PreserveAspectFit
             // Decoded at twice the tile's logo size at most, whatever the picture's own size.
-            sourceSize: Qt.size(240, 132)
+            sourceSize.width: 240
+            sourceSize.height: 132
             visible: status === Image.Ready
         }
         SymbolImage {

@@ -69,7 +69,7 @@ DetailPage {
 
                     StyledText {
                         Layout.fillWidth: true
-                        text: "до " + screen.plan.speed + " Мбит/с"
+                        text: "до " + screen.plan.speed + " Мбит/с" // qmllint disable type
                         textStyle: Theme.Subheadline
                         color: Theme.secondaryLabel
                     }
@@ -93,7 +93,7 @@ DetailPage {
             ValueLine {
                 objectName: "totalLine"
                 title: "Итого"
-                value: connectionOrder.monthlyTotal + " ₽/мес."
+                value: connectionOrder.monthlyTotal + " ₽/мес." // qmllint disable type
             }
         }
     }
@@ -244,8 +244,9 @@ DetailPage {
         presented: screen.tvSheetPresented
         onClosed: screen.tvSheetPresented = false
         sourceComponent: Component {
+            // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
             TVPackageSelectionSheet {
-                order: connectionOrder
+                order: connectionOrder // qmllint disable unqualified
             }
         }
     }
@@ -255,8 +256,9 @@ DetailPage {
         presented: screen.mobileSheetPresented
         onClosed: screen.mobileSheetPresented = false
         sourceComponent: Component {
+            // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
             MobilePackageSelectionSheet {
-                order: connectionOrder
+                order: connectionOrder // qmllint disable unqualified
             }
         }
     }

@@ -16,7 +16,7 @@ T.AbstractButton {
     enabled: !plan.isCurrent
     implicitWidth: content.implicitWidth + 32
     implicitHeight: content.implicitHeight + 32
-    Accessible.name: plan.name + ", " + plan.price + " ₽ в месяц" + (plan.isCurrent ? ", текущий" : "")
+    Accessible.name: plan.name + ", " + plan.price + " ₽ в месяц" + (plan.isCurrent ? ", текущий" : "") // qmllint disable type
     Accessible.checkable: true
     Accessible.checked: selected
 
@@ -80,7 +80,7 @@ T.AbstractButton {
 
                 StyledText {
                     Layout.fillWidth: true
-                    text: "до " + row.plan.speed + " Мбит/с"
+                    text: "до " + row.plan.speed + " Мбит/с" // qmllint disable type
                     textStyle: Theme.Subheadline
                     color: Theme.secondaryLabel
                 }
@@ -104,7 +104,7 @@ T.AbstractButton {
                 StyledText {
                     objectName: "planPrice"
                     Layout.alignment: Qt.AlignRight
-                    text: row.plan.price + " ₽"
+                    text: row.plan.price + " ₽" // qmllint disable type
                     textStyle: Theme.Headline
                     color: Theme.tarInk
                 }

@@ -14,7 +14,7 @@ NavigationPage {
     // The package whose page is pushed; null while none is.
     property var selectedPackage: null
     property bool showAccountCreation: false
-    readonly property Item catalogView: catalogLoader.item
+    readonly property Item catalogView: catalogLoader.item as Item
 
     function selectPackage(title) {
         if (view.selectedPackage !== null)
@@ -54,12 +54,13 @@ NavigationPage {
     Component {
         id: packagePage
 
+        // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
         Branded24TVPackageView {
-            onConnect: view.showAccountCreation = true
+            onConnect: view.showAccountCreation = true // qmllint disable unqualified
             // Going back clears the selection, so that the same title can be chosen again.
             Component.onDestruction: {
                 // Also runs when the whole screen goes, after the screen itself.
-                if (view)
+                if (view) // qmllint disable unqualified
                     view.selectedPackage = null
             }
         }

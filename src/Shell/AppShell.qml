@@ -31,7 +31,7 @@ Item {
 
     // The root item of a tab once it has been shown.
     function tabItem(tab) {
-        return pages.itemAt(tab) ? pages.itemAt(tab).item : null
+        return pages.itemAt(tab) ? (pages.itemAt(tab) as Loader).item : null
     }
 
     // The index is not checked here: the viewer clamps it.
@@ -74,7 +74,8 @@ Item {
             Loader {
                 required property var modelData
                 required property int index
-                readonly property bool current: index === shell.selectedTab
+                // Reads outer ids: Qt 6.4 cannot bind this file, as Loaders load its tabs.
+                readonly property bool current: index === shell.selectedTab // qmllint disable unqualified
                 property bool built: false
 
                 anchors.fill: parent
@@ -122,15 +123,17 @@ Item {
         }
     }
 
+    // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
     Component {
         id: homeTab
 
         HomeView {
-            stories: shell.stories
+            stories: shell.stories // qmllint disable unqualified
             onOpenStory: index => shell.openStory(index)
         }
     }
 
+    // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
     Component {
         id: supportTab
 
@@ -143,13 +146,13 @@ Item {
             Binding {
                 target: support.item
                 property: "selectedTab"
-                value: shell.selectedTab
+                value: shell.selectedTab // qmllint disable unqualified
                 when: support.item !== null
             }
             Connections {
                 target: support.item
                 function onSelectedTabChanged() {
-                    shell.selectedTab = support.item.selectedTab
+                    shell.selectedTab = support.item.selectedTab // qmllint disable unqualified
                 }
             }
         }

@@ -37,23 +37,25 @@ ColumnLayout {
         running: section.active
         cornerRadius: 22
 
+        // Reads outer ids: the carousel's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         evenPage: Component {
             TarvikButton {
                 objectName: "referralLink"
                 buttonStyle: TarvikButton.Plain
                 text: "Приведи друга"
                 contentItem: HomePartnerBanner {}
-                onClicked: section.open(Destinations.referralFriend, {})
+                onClicked: section.open(Destinations.referralFriend, {}) // qmllint disable unqualified
             }
         }
 
+        // Reads outer ids: the carousel's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         oddPage: Component {
             TarvikButton {
                 objectName: "relocationLink"
                 buttonStyle: TarvikButton.Plain
                 text: "Переезд"
                 contentItem: HomeRelocationBanner {}
-                onClicked: section.open(Destinations.relocationRequest, {})
+                onClicked: section.open(Destinations.relocationRequest, {}) // qmllint disable unqualified
             }
         }
     }
@@ -76,6 +78,8 @@ ColumnLayout {
             ]
 
             TarvikButton {
+                id: card
+
                 required property var modelData
 
                 objectName: "partnerCard" + modelData.title
@@ -86,12 +90,13 @@ ColumnLayout {
                 buttonStyle: TarvikButton.Plain
                 text: modelData.title
                 contentItem: HomeMiniPartnerCard {
-                    icon: modelData.icon
-                    title: modelData.title
-                    subtitle: modelData.subtitle
-                    tint: modelData.tint
+                    icon: card.modelData.icon
+                    title: card.modelData.title
+                    subtitle: card.modelData.subtitle
+                    tint: card.modelData.tint
                 }
-                onClicked: section.open(modelData.destination, {})
+                // Reads outer ids: Qt 6.4 cannot bind this file, as a Loader loads its carousel pages.
+                onClicked: section.open(modelData.destination, {}) // qmllint disable unqualified
             }
         }
     }

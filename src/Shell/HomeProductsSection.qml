@@ -40,6 +40,7 @@ ColumnLayout {
         running: section.active
         cornerRadius: 24
 
+        // Reads outer ids: the carousel's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         evenPage: Component {
             HomeProductCard {
                 objectName: "balanceCard"
@@ -50,17 +51,18 @@ ColumnLayout {
                 buttonTitle: "Оплатить"
                 progressValue: HomeDashboard.progressValue(AccountStore.account.daysToBlock, AccountStore.isFinanciallyBlocked)
                 actionable: true
-                onClicked: section.topUpRequested()
+                onClicked: section.topUpRequested() // qmllint disable unqualified
             }
         }
 
+        // Reads outer ids: the carousel's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         oddPage: Component {
             TarvikButton {
                 objectName: "addAddressLink"
                 buttonStyle: TarvikButton.Plain
                 text: "Добавить новый адрес"
                 contentItem: HomeAddAddressCard {}
-                onClicked: section.open(Destinations.addAccount, {})
+                onClicked: section.open(Destinations.addAccount, {}) // qmllint disable unqualified
             }
         }
     }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
@@ -50,6 +51,8 @@ ColumnLayout {
             ]
 
             TarvikButton {
+                id: tile
+
                 required property var modelData
 
                 objectName: "hubTile" + modelData.title
@@ -58,10 +61,10 @@ ColumnLayout {
                 buttonStyle: TarvikButton.Plain
                 text: modelData.title
                 contentItem: HomeHubButton {
-                    icon: modelData.icon
-                    title: modelData.title
-                    subtitle: modelData.subtitle
-                    tint: modelData.tint
+                    icon: tile.modelData.icon
+                    title: tile.modelData.title
+                    subtitle: tile.modelData.subtitle
+                    tint: tile.modelData.tint
                 }
                 onClicked: section.open(modelData.destination, modelData.properties)
             }

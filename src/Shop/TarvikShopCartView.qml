@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
@@ -112,7 +113,7 @@ DetailPage {
                 }
                 StyledText {
                     objectName: "pieceCount"
-                    text: ShopCart.itemCount + " шт."
+                    text: ShopCart.itemCount + " шт." // qmllint disable type
                     textStyle: Theme.Caption
                     color: Theme.secondaryLabel
                 }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
@@ -126,7 +127,7 @@ DetailPage {
                 Layout.leftMargin: 4
                 buttonStyle: TarvikButton.Plain
                 padding: 0
-                text: ShopCart.itemCount > 0 ? "Корзина, товаров: " + ShopCart.itemCount : "Корзина пуста"
+                text: ShopCart.itemCount > 0 ? "Корзина, товаров: " + ShopCart.itemCount : "Корзина пуста" // qmllint disable type
                 onClicked: screen.openCart()
 
                 contentItem: Item {
@@ -148,7 +149,7 @@ DetailPage {
 
                     Rectangle {
                         objectName: "cartBadge"
-                        visible: ShopCart.itemCount >= 1
+                        visible: ShopCart.itemCount >= 1 // qmllint disable type
                         x: parent.width - width + 5
                         y: -5
                         width: Math.max(20, badgeText.implicitWidth + 8)
@@ -160,7 +161,7 @@ DetailPage {
                             id: badgeText
                             objectName: "cartBadgeText"
                             anchors.centerIn: parent
-                            text: String(ShopCart.itemCount)
+                            text: String(ShopCart.itemCount) // qmllint disable type
                             textStyle: Theme.Caption2
                             weight: Font.Bold
                             color: Theme.white

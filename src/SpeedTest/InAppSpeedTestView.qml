@@ -47,7 +47,7 @@ NavigationPage {
 
         function onRunningChanged() {
             if (!speedTest.isRunning)
-                Qt.callLater(view.announceOutcome)
+                Qt.callLater(view.announceOutcome) // qmllint disable type
         }
     }
 

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Shapes
 import Tarvik.Design
@@ -47,6 +48,8 @@ Item {
 
         // Arcs start at the lower left (135° from three o'clock) and run clockwise.
         component Arc: ShapePath {
+            id: arcPath
+
             property real sweep: 270
             property alias arcRadius: arc.radiusX
 
@@ -59,7 +62,7 @@ Item {
                 centerY: dial.height / 2
                 radiusY: radiusX
                 startAngle: 135
-                sweepAngle: sweep
+                sweepAngle: arcPath.sweep
             }
         }
 

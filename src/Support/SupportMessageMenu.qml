@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
 import Tarvik.Design
@@ -19,7 +20,7 @@ T.Popup {
         { key: "pin", title: pinned ? "Открепить" : "Закрепить", symbol: pinned ? "pin.slash" : "pin", shown: true },
         { key: "info", title: "Информация", symbol: "info.circle", shown: true },
         { key: "delete", title: "Удалить", symbol: "trash", shown: true, destructive: true }
-    ].filter(entry => entry.shown)
+    ].filter(entry => entry.shown) // qmllint disable type
 
     signal replyChosen()
     signal editChosen()

@@ -235,9 +235,10 @@ NavigationPage {
                 objectName: "officeLoader"
                 anchors.fill: parent
                 active: screen.section === 1
+                // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
                 sourceComponent: SupportOfficeSection {
-                    location: office
-                    onCallRequested: screen.call(OperatorPhone.link, OperatorPhone.text)
+                    location: office // qmllint disable unqualified
+                    onCallRequested: screen.call(OperatorPhone.link, OperatorPhone.text) // qmllint disable unqualified
                 }
             }
         }
@@ -333,8 +334,9 @@ NavigationPage {
         presented: screen.onScreen && screen.infoMessage !== null
         color: Theme.tarPaper
         onClosed: screen.infoMessage = null
+        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: SupportMessageInfoSheet {
-            message: screen.infoMessage
+            message: screen.infoMessage // qmllint disable unqualified
             onLinkRequested: link => screen.openLink(link)
         }
     }
@@ -346,8 +348,9 @@ NavigationPage {
         presented: screen.onScreen && screen.sharePresented
         color: Theme.tarPaper
         onClosed: screen.sharePresented = false
+        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: SupportShareSheet {
-            text: screen.shareText
+            text: screen.shareText // qmllint disable unqualified
         }
     }
 
@@ -358,10 +361,11 @@ NavigationPage {
         presented: screen.onScreen && screen.callPresented
         color: Theme.tarPaper
         onClosed: screen.callPresented = false
+        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: CopySheet {
             title: "Позвонить"
             hint: "На этом устройстве нет приложения для звонков. Наберите номер с телефона:"
-            text: screen.callNumber
+            text: screen.callNumber // qmllint disable unqualified
         }
     }
 }

@@ -36,7 +36,7 @@ Item {
 
     function writeBack() {
         const shown = layout.region()
-        location.setRegion(shown.latitude, shown.longitude, shown.latitudeSpan, shown.longitudeSpan)
+        location.setRegion(shown.latitude, shown.longitude, shown.latitudeSpan, shown.longitudeSpan) // qmllint disable type
     }
 
     clip: true

@@ -3,12 +3,14 @@
 #include <QAbstractListModel>
 #include <QRectF>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 // The tiles on disk covering the map's view, in drawing order; roles key, source, x, y, size.
 // A pan moves the same tiles (their positions change), so delegates are kept, not rebuilt.
 class TarvikMapTileModel : public QAbstractListModel
 {
     Q_OBJECT
+    QML_ANONYMOUS
 
 public:
     struct Entry {

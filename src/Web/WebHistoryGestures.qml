@@ -47,14 +47,15 @@ Item {
         onSwiped: root.view.goForward()
     }
 
+    // Qt 6.4's qmllint cannot look up StandardKey, an enum QtQuick gives through a value type.
     Shortcut {
-        sequences: [StandardKey.Back]
+        sequences: [StandardKey.Back] // qmllint disable unqualified
         enabled: root.enabled && root.visible
         onActivated: root.view.goBack()
     }
 
     Shortcut {
-        sequences: [StandardKey.Forward]
+        sequences: [StandardKey.Forward] // qmllint disable unqualified
         enabled: root.enabled && root.visible
         onActivated: root.view.goForward()
     }

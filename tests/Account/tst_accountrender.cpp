@@ -5,11 +5,6 @@
 
 #include <QQuickWindow>
 #include <QTest>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
 
 namespace
 {

@@ -6,11 +6,6 @@
 #include "fixturequicktestsetup.h"
 
 #include <QQmlEngine>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
 
 // What the screens' tests steer: the stand-in site and the session, as the QML singleton `Standin`.
 class StandinControl : public QObject

@@ -20,14 +20,11 @@
 #include <QJsonObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QQmlExtensionPlugin>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
 
 using namespace std::chrono_literals;
 

@@ -1,4 +1,5 @@
 #include "accountfixture.h"
+#include "faulttable.h"
 #include "peakmemory.h"
 #include "sharedcookiestore.h"
 #include "tarvikapierror.h"
@@ -15,25 +16,6 @@ namespace
 {
 // How long one request may take here: the app's 45 s would make the matrix take an hour.
 constexpr auto limit = 1500ms;
-
-enum class Fault { Hang, SlowBody, EndlessBody, OversizedBody, TruncatedBody, Reset, WrongTypes, RedirectLoop, RedirectToHttp };
-
-struct FaultInfo {
-    Fault fault;
-    const char *name;
-    StandinFault served;
-};
-const FaultInfo faults[] = {
-    { Fault::Hang, "hang", StandinFault::None },
-    { Fault::SlowBody, "slow body", StandinFault::SlowBody },
-    { Fault::EndlessBody, "endless", StandinFault::EndlessBody },
-    { Fault::OversizedBody, "oversized", StandinFault::OversizedBody },
-    { Fault::TruncatedBody, "truncated", StandinFault::TruncatedBody },
-    { Fault::Reset, "reset", StandinFault::Reset },
-    { Fault::WrongTypes, "wrong types", StandinFault::None },
-    { Fault::RedirectLoop, "redirect loop", StandinFault::RedirectLoop },
-    { Fault::RedirectToHttp, "to http", StandinFault::RedirectToHttp },
-};
 
 const QString checkoutKey = QStringLiteral("/ajax/sbplink.jsp");
 const QString trustKey = QStringLiteral("set1");
@@ -72,8 +54,6 @@ QString expectedText(Fault fault)
 }
 } // namespace
 
-Q_DECLARE_METATYPE(Fault)
-
 // Every request of a refresh, and the checkout's, against each way a broken or hostile server can
 // answer: each ends within the limit, with its error text (or, for what a refresh can do without,
 // with the rest of the account), memory bounded, the last good account and its cache kept.
@@ -99,12 +79,12 @@ private Q_SLOTS:
     {
         // The matrix, for the record: one row per request, one column per fault.
         QStringList header { QStringLiteral("%1").arg(QStringLiteral("request"), -20) };
-        for (const FaultInfo &info : faults)
+        for (const FaultInfo &info : siteFaults)
             header.append(QStringLiteral("%1").arg(QLatin1String(info.name), -14));
         qInfo().noquote() << header.join(QLatin1Char('|'));
         for (const QString &key : requiredKeys + optionalKeys) {
             QStringList row { QStringLiteral("%1").arg(key, -20) };
-            for (const FaultInfo &info : faults)
+            for (const FaultInfo &info : siteFaults)
                 row.append(QStringLiteral("%1").arg(m_cells.value(key).value(int(info.fault), QStringLiteral("?")), -14));
             qInfo().noquote() << row.join(QLatin1Char('|'));
         }
@@ -128,7 +108,7 @@ private Q_SLOTS:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("served");
         for (const QString &key : requiredKeys + optionalKeys) {
-            for (const FaultInfo &info : faults)
+            for (const FaultInfo &info : siteFaults)
                 QTest::addRow("%s, %s", qPrintable(key), info.name) << key << info.fault << int(info.served);
         }
     }

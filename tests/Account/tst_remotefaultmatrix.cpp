@@ -1,3 +1,4 @@
+#include "faulttable.h"
 #include "haptics.h"
 #include "httpsofficegeocoder.h"
 #include "hunglookup.h"
@@ -27,7 +28,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtQml/QQmlExtensionPlugin>
 
 #include <time.h>
 
@@ -37,13 +37,6 @@
 #define RUNNING_ON_VALGRIND 0
 #endif
 
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
-
 using namespace std::chrono_literals;
 
 namespace
@@ -52,7 +45,6 @@ namespace
 constexpr auto limit = 1500ms;
 
 enum class Source { Photo, Logo, Tile, Geocoder };
-enum class Fault { Hang, SlowBody, EndlessBody, OversizedBody, TruncatedBody, Reset };
 
 struct SourceInfo {
     Source source;
@@ -63,20 +55,6 @@ const SourceInfo sources[] = {
     { Source::Logo, "channel logo" },
     { Source::Tile, "map tile" },
     { Source::Geocoder, "office lookup" },
-};
-
-struct FaultInfo {
-    Fault fault;
-    const char *name;
-    StandinFault served;
-};
-const FaultInfo faults[] = {
-    { Fault::Hang, "hang", StandinFault::None },
-    { Fault::SlowBody, "slow body", StandinFault::SlowBody },
-    { Fault::EndlessBody, "endless", StandinFault::EndlessBody },
-    { Fault::OversizedBody, "oversized", StandinFault::OversizedBody },
-    { Fault::TruncatedBody, "truncated", StandinFault::TruncatedBody },
-    { Fault::Reset, "reset", StandinFault::Reset },
 };
 
 // Files left in `folder`, sub-folders included.
@@ -132,7 +110,6 @@ private:
 } // namespace
 
 Q_DECLARE_METATYPE(Source)
-Q_DECLARE_METATYPE(Fault)
 
 // The downloads added after the site's own fault matrix (shop photos, channel logos, map tiles, the
 // office lookup) against each way a broken or hostile server can answer: each ends within its
@@ -283,12 +260,12 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         QStringList header{ QStringLiteral("%1").arg(QStringLiteral("source"), -14) };
-        for (const FaultInfo &info : faults)
+        for (const FaultInfo &info : downloadFaults)
             header.append(QStringLiteral("%1").arg(QLatin1String(info.name), -16));
         qInfo().noquote() << header.join(QLatin1Char('|'));
         for (const SourceInfo &source : sources) {
             QStringList row{ QStringLiteral("%1").arg(QLatin1String(source.name), -14) };
-            for (const FaultInfo &info : faults)
+            for (const FaultInfo &info : downloadFaults)
                 row.append(QStringLiteral("%1").arg(m_cells.value(int(source.source)).value(int(info.fault), QStringLiteral("?")), -16));
             qInfo().noquote() << row.join(QLatin1Char('|'));
         }
@@ -314,7 +291,7 @@ private Q_SLOTS:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("served");
         for (const SourceInfo &source : sources) {
-            for (const FaultInfo &info : faults)
+            for (const FaultInfo &info : downloadFaults)
                 QTest::addRow("%s, %s", source.name, info.name) << source.source << info.fault << int(info.served);
         }
     }

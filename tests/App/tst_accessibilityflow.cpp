@@ -1,7 +1,6 @@
 #include "accessibletree.h"
 #include "accessiblekit.h"
 #include "accountfixture.h"
-#include "appqmlplugins.h"
 #include "appwindow.h"
 
 #include <QQuickItem>

@@ -1,5 +1,4 @@
 #include "accountfixture.h"
-#include "appqmlplugins.h"
 #include "appscreens.h"
 #include "appwindow.h"
 #include "testpaths.h"

@@ -1,4 +1,3 @@
-#include "appqmlplugins.h"
 #include "appscreens.h"
 #include "testpaths.h"
 

@@ -1,5 +1,4 @@
 #include "accountfixture.h"
-#include "appqmlplugins.h"
 #include "qmlnetworkaccessfactory.h"
 #include "testpaths.h"
 

@@ -8,10 +8,6 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
 using namespace AccessibleTree;
 
@@ -42,8 +38,6 @@ private Q_SLOTS:
     }
 
     void cleanup() { m_root.reset(); }
-
-
 
     void buttonsPressByActionAndReportTheirStates()
     {

@@ -17,10 +17,6 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
 namespace
 {

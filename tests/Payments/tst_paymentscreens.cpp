@@ -10,12 +10,6 @@
 #include <QDir>
 #include <QQmlEngine>
 #include <QUrlQuery>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
 
 // What the payment screens' tests steer: the stand-in site and the session, as the QML singleton
 // `Standin`.

@@ -7,12 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QQmlEngine>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
 
 // What the payments tab's tests steer: the account the stand-in serves and the store publishes,
 // as the QML singleton `Account`.

@@ -7,12 +7,6 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QSettings>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ProfilePlugin)
 
 // What the profile screens' tests reach as the singleton `Account`: the session and the site.
 class ProfileControl : public QObject

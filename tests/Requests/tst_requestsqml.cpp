@@ -2,12 +2,6 @@
 #include "testpaths.h"
 
 #include <QDir>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
 
 // What the request screens' tests reach as the singleton `Account`.
 class RequestsControl : public QObject

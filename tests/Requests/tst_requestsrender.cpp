@@ -3,11 +3,6 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_RequestsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
 // Renders the screens of the requests that read nothing offscreen, pushed onto a navigation stack
 // as the shell shows them; each PNG lands in screenshots/<name>.png in the test's build folder.

@@ -16,16 +16,8 @@
 #include <QDir>
 #include <QQmlEngine>
 #include <QUrlQuery>
-#include <QtQml/QQmlExtensionPlugin>
 
 #include <algorithm>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
 
 // What the partner TV screens' tests steer: the stand-in site and the session, as the QML singleton
 // `Standin`.

@@ -4,12 +4,6 @@
 
 #include <QDir>
 #include <QJsonObject>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_ServicesPlugin)
 
 // What the services screens' tests steer: the account the stand-in serves and the store
 // publishes, as the QML singleton `Account`.

@@ -5,13 +5,6 @@
 
 #include <QJsonObject>
 #include <QQmlEngine>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
 // What the dashboard's tests steer: the stand-in site and the session, as the QML singleton `Standin`.
 class HomeStandinControl : public QObject

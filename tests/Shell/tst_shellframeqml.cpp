@@ -3,15 +3,7 @@
 #include "quicktestsetup.h"
 #include "shopfixture.h"
 
-#include <QtQml/QQmlExtensionPlugin>
 #include <QtQml/qqml.h>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_ShellPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PaymentsPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
 // The shell's screens over the demo subscriber, signed in against the stand-in.
 class ShellFrameSetup : public TarvikQuickTestSetup

@@ -16,9 +16,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
 
 using Mode = FakeNotificationDaemon::Mode;
 using Status = UserNotificationCenter::AuthorizationStatus;

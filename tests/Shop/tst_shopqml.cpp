@@ -6,11 +6,6 @@
 #include <QFile>
 #include <QQmlEngine>
 #include <QStandardPaths>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_ShopPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
 // What the shop's QML tests steer, as the singleton ShopTest: the cart, the stand-in's image host
 // and its request log, and products shaped for edge cases.

@@ -5,11 +5,6 @@
 #include <QDir>
 #include <QQmlEngine>
 #include <QStandardPaths>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_SpeedTestPlugin)
 
 // What the screen's tests steer: the stand-in's speed-test switches, as the QML singleton
 // `SpeedTest`.

@@ -14,12 +14,6 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QStandardPaths>
-#include <QtQml/QQmlExtensionPlugin>
-
-Q_IMPORT_QML_PLUGIN(Tarvik_SupportPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_AccountPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Tarvik_PlatformPlugin)
 
 // What the support screen's QML tests observe and set up: the office lookups, the addresses
 // handed on, and a history of given messages.

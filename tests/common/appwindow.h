@@ -12,7 +12,7 @@
 
 // The app's whole window over an AccountFixture, made as main() makes it: the app object over the
 // fixture's defaults and clock, the password recovery against the fixture's site, Main.qml in an
-// engine of its own, and the app started over the fixture's store. The executable includes appqmlplugins.h and links TarvikAppPlugins.
+// engine of its own, and the app started over the fixture's store. The executable links TarvikAppPlugins.
 struct AppWindow {
     std::unique_ptr<PasswordRecoveryService> recovery;
     std::unique_ptr<PasswordRecoveryServiceQml> recoveryQml;
