@@ -28,6 +28,8 @@ void TexturePaintedItem::itemChange(ItemChange change, const ItemChangeData &val
     QQuickItem::itemChange(change, value);
     if (change == ItemDevicePixelRatioHasChanged || change == ItemSceneChange)
         update();
+    else if (change == ItemVisibleHasChanged && value.boolValue && m_dirty)
+        QQuickItem::update();
 }
 
 QSGNode *TexturePaintedItem::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
@@ -40,6 +42,9 @@ QSGNode *TexturePaintedItem::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeDa
         m_dirty = true;
         return nullptr;
     }
+    // Hidden (a page of a strip beside the one shown, say): painted when it is shown.
+    if (m_dirty && !isVisible())
+        return node;
     if (!node) {
         node = window()->createImageNode();
         node->setOwnsTexture(true);

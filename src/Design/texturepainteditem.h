@@ -8,7 +8,7 @@ class QPainter;
 // density: the picture is kept only as that texture. (QQuickPaintedItem keeps its image beside
 // the texture, and Qt Quick's software renderer copies it again on the first paint.)
 // Subclasses paint in item coordinates and call update() when what they draw changes; a new
-// size or pixel density repaints by itself.
+// size or pixel density repaints by itself. A hidden item is painted when it is shown.
 class TexturePaintedItem : public QQuickItem
 {
     Q_OBJECT

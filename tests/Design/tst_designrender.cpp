@@ -372,6 +372,38 @@ NavigationStack {
         TARVIK_VERIFY_RENDER(renderQml(QStringLiteral("design-symbols"), qml, options));
     }
 
+    // A painted item hidden when the window first draws is painted once it is shown, and again at
+    // its new size.
+    void paintedItemShownLater()
+    {
+        const QByteArray qml = imports + R"QML(Rectangle {
+    color: "white"
+    function show() { symbol.visible = true; symbol.size = 40; picture.parent.visible = true }
+    SymbolImage { id: symbol; visible: false; name: "xmark"; size: 10; color: "black" }
+    Item { x: 100; visible: false; AssetImage { id: picture; name: "StoryTV"; width: 100; height: 100; fillMode: AssetImage.Fill } }
+}
+)QML";
+        QmlRenderOptions options;
+        options.size = QSize(200, 100);
+        options.interact = [](QQuickWindow *window, QObject *root) {
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTest::qWait(50);
+            call(root, "show");
+        };
+        const QmlRender render = renderQml(QStringLiteral("design-painted-shown-later"), qml, options);
+        TARVIK_VERIFY_RENDER(render);
+        const auto drawn = [&](const QRect &box) {
+            int dark = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    dark += qGray(render.image.pixel(x, y)) < 128;
+            return dark;
+        };
+        // The cross at size 40 reaches well past where one at size 10 would end.
+        QVERIFY(drawn(QRect(20, 20, 30, 30)) > 20);
+        QVERIFY(drawn(QRect(100, 0, 100, 100)) > 100);
+    }
+
     void assetGallery()
     {
         QByteArray cells;
