@@ -15,6 +15,14 @@ QByteArray screen(const QByteArray &body)
     return imports + body;
 }
 
+// `sheet` (a Sheet's content) in a sheet over paper, presented by the root's present().
+QByteArray presentedSheet(const QByteArray &sheet)
+{
+    return screen("Rectangle {\n    color: Theme.tarPaper\n    function present() { sheet.presented = true }\n"
+                  "    Sheet {\n        id: sheet\n        onClosed: presented = false\n        sourceComponent: Component {\n"
+                  + sheet + "\n        }\n    }\n}\n");
+}
+
 // Calls a function declared on the root object.
 void call(QObject *root, const char *function)
 {
@@ -175,42 +183,22 @@ Rectangle {
 }
 )QML") << QStringLiteral("present");
 
-        QTest::newRow("copy-sheet") << screen(R"QML(
-Rectangle {
-    color: Theme.tarPaper
-    function present() { sheet.presented = true }
-    Sheet {
-        id: sheet
-        onClosed: presented = false
-        sourceComponent: Component {
+        QTest::newRow("copy-sheet") << presentedSheet(R"QML(
             CopySheet {
                 title: "Открыть ссылку"
                 hint: "На этом устройстве нет программы для открытия ссылок. Откройте адрес на другом устройстве:"
                 text: "https:\/\/tarvik.example/documents/tariffs/internet-and-tv/2026/dogovor-okazaniya-uslug.pdf"
                 textStyle: Theme.Title3
             }
-        }
-    }
-}
 )QML") << QStringLiteral("present");
 
-        QTest::newRow("copy-sheet-framed") << screen(R"QML(
-Rectangle {
-    color: Theme.tarPaper
-    function present() { sheet.presented = true }
-    Sheet {
-        id: sheet
-        onClosed: presented = false
-        sourceComponent: Component {
+        QTest::newRow("copy-sheet-framed") << presentedSheet(R"QML(
             CopySheet {
                 title: "Отправить"
                 framed: true
                 text: "Здравствуйте! С понедельника пропадает интернет по вечерам, роутер перезагружал. Договор 684782."
                 TarvikButton { Layout.fillWidth: true; implicitHeight: 50; buttonStyle: TarvikButton.Glass; text: "Отправить по почте" }
             }
-        }
-    }
-}
 )QML") << QStringLiteral("present");
 
         QTest::newRow("stacked-sheets") << screen(R"QML(
