@@ -24,12 +24,9 @@ Item {
 
     anchors.fill: parent
 
-    SoftRectangle {
+    SoftShadow {
         visible: backdrop.shadowColor.a > 0
-        x: -overhang
-        y: backdrop.shadowOffset - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
+        offset: backdrop.shadowOffset
         radius: backdrop.radius
         blur: backdrop.shadowBlur
         color: backdrop.shadowColor

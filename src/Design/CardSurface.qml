@@ -12,11 +12,7 @@ T.Control {
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
 
     background: Item {
-        SoftRectangle {
-            x: -overhang
-            y: 8 - overhang
-            width: parent.width + 2 * overhang
-            height: parent.height + 2 * overhang
+        SoftShadow {
             radius: 22
             blur: 18
             color: Theme.withOpacity(Theme.black, 0.07)

@@ -113,11 +113,7 @@ Rectangle {
         }
 
         background: Item {
-            SoftRectangle {
-                x: -overhang
-                y: 8 - overhang
-                width: parent.width + 2 * overhang
-                height: parent.height + 2 * overhang
+            SoftShadow {
                 radius: 13
                 blur: 18
                 color: Theme.withOpacity(Theme.black, 0.12)

@@ -225,11 +225,8 @@ NavigationStack {
             onClicked: Presentation.dismiss()
 
             background: Item {
-                SoftRectangle {
-                    x: -overhang
-                    y: 6 - overhang
-                    width: parent.width + 2 * overhang
-                    height: parent.height + 2 * overhang
+                SoftShadow {
+                    offset: 6
                     radius: 21
                     blur: 12
                     color: Theme.withOpacity(Theme.black, 0.08)

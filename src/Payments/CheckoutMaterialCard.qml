@@ -22,11 +22,8 @@ Item {
         }
     }
 
-    SoftRectangle {
-        x: -overhang
-        y: 6 - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
+    SoftShadow {
+        offset: 6
         radius: 16
         blur: 18
         color: Theme.withOpacity(Theme.black, 0.12)

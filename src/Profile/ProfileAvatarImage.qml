@@ -17,11 +17,8 @@ Item {
     Accessible.name: "Аватар профиля"
     Accessible.ignored: !picture.hasImage
 
-    SoftRectangle {
-        x: -overhang
-        y: 10 - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
+    SoftShadow {
+        offset: 10
         radius: width / 2
         blur: 18
         color: Theme.withOpacity(Theme.tarInk, 0.04)

@@ -14,11 +14,8 @@ TarvikButton {
     text: "Назад"
 
     background: Item {
-        SoftRectangle {
-            x: -overhang
-            y: 6 - overhang
-            width: parent.width + 2 * overhang
-            height: parent.height + 2 * overhang
+        SoftShadow {
+            offset: 6
             radius: width / 2
             blur: 12
             color: Theme.withOpacity(Theme.black, 0.08)

@@ -15,11 +15,8 @@ Item {
     implicitWidth: 353
     implicitHeight: Math.max(238, content.implicitHeight + 44)
 
-    SoftRectangle {
-        x: -overhang
-        y: 12 - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
+    SoftShadow {
+        offset: 12
         radius: 30
         blur: 24
         color: Theme.withOpacity(Theme.tarPink, 0.18)

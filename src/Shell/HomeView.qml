@@ -198,11 +198,8 @@ Item {
                             onClicked: home.open(Destinations.notifications, {})
 
                             background: Item {
-                                SoftRectangle {
-                                    x: -overhang
-                                    y: 7 - overhang
-                                    width: parent.width + 2 * overhang
-                                    height: parent.height + 2 * overhang
+                                SoftShadow {
+                                    offset: 7
                                     radius: height / 2
                                     blur: 14
                                     color: Theme.withOpacity(Theme.black, 0.16)

@@ -17,11 +17,7 @@ Item {
     implicitWidth: 170
     implicitHeight: column.implicitHeight
 
-    SoftRectangle {
-        x: -overhang
-        y: 8 - overhang
-        width: parent.width + 2 * overhang
-        height: parent.height + 2 * overhang
+    SoftShadow {
         radius: 22
         blur: 18
         color: Theme.withOpacity(Theme.tarInk, 0.06)

@@ -33,11 +33,8 @@ Item {
         anchors.margins: 14
         height: overlay.implicitHeight + 36
 
-        SoftRectangle {
-            x: -overhang
-            y: 14 - overhang
-            width: card.width + 2 * overhang
-            height: card.height + 2 * overhang
+        SoftShadow {
+            offset: 14
             radius: 24
             blur: 26
             color: Theme.withOpacity(Theme.tarInk, 0.16)
