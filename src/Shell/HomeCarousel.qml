@@ -4,7 +4,7 @@ import Tarvik.Design
 import Tarvik.Shell
 
 // A paged strip of the home dashboard: 1000 virtual pages, even ones from `evenPage`, odd ones
-// from `oddPage`, built only while near the view. While `running`, it turns to the next page every
+// from `oddPage`, built only while in sight. While `running`, it turns to the next page every
 // `interval` ms; near the end of the strip it first jumps back to the middle, to a page of the
 // same kind, so the jump does not show. A swipe moves one page; the next turn goes on from there.
 // The corners are rounded by painting `cornerColor` over them (the colour behind the strip). It
@@ -88,9 +88,11 @@ Item {
             required property int index
             width: list.width
             height: list.height
-            // Only a page in sight is shown: the ones kept beside it are out of the Tab order and
-            // of what assistive technology reads.
+            // Only a page in sight is made and shown: the list keeps a page beside it, which would
+            // otherwise be built and drawn for nothing, and be in the Tab order and in what
+            // assistive technology reads. A page coming in is made in the frame that first shows it.
             visible: x + width > list.contentX && x < list.contentX + list.width
+            active: visible
             sourceComponent: index % 2 === 0 ? carousel.evenPage : carousel.oddPage
         }
 
