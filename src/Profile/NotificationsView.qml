@@ -8,7 +8,7 @@ import Tarvik.Profile
 // then the notes that are not deleted. A tap marks a note read and opens it in a sheet; a note is
 // deleted from its menu or from the sheet.
 //   no inputs; selectedNote: the note in the sheet (null when none); readonly inbox
-NavigationPage {
+DetailPage {
     id: page
 
     property var selectedNote: null
@@ -31,121 +31,103 @@ NavigationPage {
 
     objectName: "notificationsView"
     title: "Уведомления"
-    color: Theme.tarPaper
+    contentSpacing: 14
 
     NotificationInbox {
         id: inbox
     }
 
-    Flickable {
-        anchors.fill: parent
-        contentWidth: width
-        contentHeight: column.implicitHeight + 40
-        flickableDirection: Flickable.VerticalFlick
+    RowLayout {
+        objectName: "unreadHeader"
+        Layout.fillWidth: true
+        visible: inbox.hasUnread
+
+        StyledText {
+            Layout.fillWidth: true
+            text: "Новые"
+            textStyle: Theme.Title2
+            weight: Font.Bold
+        }
+        TarvikButton {
+            objectName: "readAllButton"
+            text: "Прочитать все"
+            onClicked: inbox.markAllRead()
+
+            contentItem: StyledText {
+                text: "Прочитать все"
+                textStyle: Theme.Subheadline
+                weight: Font.DemiBold
+                color: Theme.tarPink
+                Accessible.ignored: true
+            }
+        }
+    }
+
+    CardSurface {
+        objectName: "nothingNewCard"
+        Layout.fillWidth: true
+        visible: !inbox.hasUnread
+        padding: 18
+
+        contentItem: ColumnLayout {
+            spacing: 12
+
+            SymbolImage {
+                Layout.alignment: Qt.AlignHCenter
+                name: "bell.slash.fill"
+                size: 38
+                color: Theme.tarPink
+            }
+            StyledText {
+                Layout.alignment: Qt.AlignHCenter
+                text: "Новых уведомлений нет"
+                textStyle: Theme.Headline
+            }
+        }
+    }
+
+    Rectangle {
+        objectName: "noteList"
+        Layout.fillWidth: true
+        implicitHeight: rows.implicitHeight
+        visible: inbox.notes.length > 0
+        radius: 26
+        color: Theme.white
         clip: true
-        T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
         ColumnLayout {
-            id: column
+            id: rows
 
-            x: 20
-            y: 20
-            width: parent.width - 40
-            spacing: 14
+            width: parent.width
+            spacing: 0
 
-            RowLayout {
-                objectName: "unreadHeader"
-                Layout.fillWidth: true
-                visible: inbox.hasUnread
-
-                StyledText {
-                    Layout.fillWidth: true
-                    text: "Новые"
-                    textStyle: Theme.Title2
-                    weight: Font.Bold
-                }
-                TarvikButton {
-                    objectName: "readAllButton"
-                    text: "Прочитать все"
-                    onClicked: inbox.markAllRead()
-
-                    contentItem: StyledText {
-                        text: "Прочитать все"
-                        textStyle: Theme.Subheadline
-                        weight: Font.DemiBold
-                        color: Theme.tarPink
-                        Accessible.ignored: true
-                    }
-                }
-            }
-
-            CardSurface {
-                objectName: "nothingNewCard"
-                Layout.fillWidth: true
-                visible: !inbox.hasUnread
-                padding: 18
-
-                contentItem: ColumnLayout {
-                    spacing: 12
-
-                    SymbolImage {
-                        Layout.alignment: Qt.AlignHCenter
-                        name: "bell.slash.fill"
-                        size: 38
-                        color: Theme.tarPink
-                    }
-                    StyledText {
-                        Layout.alignment: Qt.AlignHCenter
-                        text: "Новых уведомлений нет"
-                        textStyle: Theme.Headline
-                    }
-                }
-            }
-
-            Rectangle {
-                objectName: "noteList"
-                Layout.fillWidth: true
-                implicitHeight: rows.implicitHeight
-                visible: inbox.notes.length > 0
-                radius: 26
-                color: Theme.white
-                clip: true
+            // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
+            // At most four fixed notes.
+            Repeater {
+                model: inbox.notes
 
                 ColumnLayout {
-                    id: rows
+                    id: entry
 
-                    width: parent.width
+                    required property var modelData
+                    required property int index
+
+                    Layout.fillWidth: true
                     spacing: 0
 
-                    // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
-                    // At most four fixed notes.
-                    Repeater {
-                        model: inbox.notes
-
-                        ColumnLayout {
-                            id: entry
-
-                            required property var modelData
-                            required property int index
-
-                            Layout.fillWidth: true
-                            spacing: 0
-
-                            NotificationRow {
-                                objectName: "noteRow" + entry.modelData.id
-                                Layout.fillWidth: true
-                                note: entry.modelData
-                                onClicked: page.openNote(entry.modelData) // qmllint disable unqualified
-                                onDeleteRequested: inbox.deleteNote(entry.modelData.id) // qmllint disable unqualified
-                            }
-                            Rectangle {
-                                Layout.fillWidth: true
-                                Layout.leftMargin: 76
-                                visible: entry.index < inbox.notes.length - 1 // qmllint disable unqualified
-                                implicitHeight: 0.5
-                                color: Theme.separator
-                            }
-                        }
+                    NotificationRow {
+                        objectName: "noteRow" + entry.modelData.id
+                        Layout.fillWidth: true
+                        note: entry.modelData
+                        onClicked: page.openNote(entry.modelData) // qmllint disable unqualified
+                        onDeleteRequested: inbox.deleteNote(entry.modelData.id) // qmllint disable unqualified
+                    }
+                    Rectangle {
+                        Layout.fillWidth: true
+                        Layout.leftMargin: 76
+                        visible: entry.index < inbox.notes.length - 1 // qmllint disable unqualified
+                        implicitHeight: 0.5
+                        color: Theme.separator
                     }
                 }
             }

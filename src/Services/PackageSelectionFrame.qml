@@ -1,6 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
-import QtQuick.Templates as T
 import Tarvik.Design
 
 // The frame of the package selection sheets: a stack whose one page has `title`, "Готово" to
@@ -11,10 +9,14 @@ NavigationStack {
     id: frame
 
     property string title
-    default property alias sections: column.data
+    default property alias sections: page.content
 
-    initialItem: NavigationPage {
+    initialItem: DetailPage {
+        id: page
+
         title: frame.title
+        sideMargin: 16
+        contentSpacing: 28
         color: Theme.systemGroupedBackground
         trailingItems: [
             BarButton {
@@ -24,25 +26,5 @@ NavigationStack {
                 onClicked: Presentation.dismiss()
             }
         ]
-
-        Flickable {
-            id: scroller
-
-            anchors.fill: parent
-            contentWidth: width
-            contentHeight: column.implicitHeight + 40
-            flickableDirection: Flickable.VerticalFlick
-            clip: true
-            T.ScrollIndicator.vertical: TarvikScrollIndicator {}
-
-            ColumnLayout {
-                id: column
-
-                x: 16
-                y: 20
-                width: scroller.width - 32
-                spacing: 28
-            }
-        }
     }
 }

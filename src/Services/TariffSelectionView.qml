@@ -10,13 +10,13 @@ import Tarvik.Services
 // dismisses the chooser: as a sheet's root page it closes the sheet, pushed it goes back.
 // Every chooser builds its plan table afresh.
 //   readonly selection: the TariffSelection behind it
-NavigationPage {
+DetailPage {
     id: screen
 
     readonly property alias selection: chooser
 
     title: "Другой тариф"
-    color: Theme.tarPaper
+    contentSpacing: 14
     trailingItems: [
         CloseBarButton {
             objectName: "closeButton"
@@ -32,78 +32,58 @@ NavigationPage {
         TariffConnectionView {}
     }
 
-    Flickable {
-        id: scroller
+    StyledText {
+        Layout.fillWidth: true
+        text: "Выберите тариф"
+        textStyle: Theme.Title2
+        weight: Font.Bold
+        color: Theme.tarInk
+    }
 
-        anchors.fill: parent
-        contentWidth: width
-        contentHeight: column.implicitHeight + 40
-        flickableDirection: Flickable.VerticalFlick
-        clip: true
-        T.ScrollIndicator.vertical: TarvikScrollIndicator {}
+    StyledText {
+        Layout.fillWidth: true
+        Layout.bottomMargin: 4
+        text: "Новый тариф начнёт действовать после подтверждения заявки специалистом."
+        textStyle: Theme.Subheadline
+        color: Theme.secondaryLabel
+        wrapMode: Text.Wrap
+    }
 
-        ColumnLayout {
-            id: column
+    SegmentedPicker {
+        objectName: "categoryPicker"
+        Layout.fillWidth: true
+        Layout.bottomMargin: 4
+        label: "Категория тарифа"
+        model: chooser.categoryTitles
+        currentIndex: chooser.category
+        onActivated: index => chooser.category = index
+    }
 
-            x: 20
-            y: 20
-            width: scroller.width - 40
-            spacing: 14
+    Repeater {
+        model: chooser.visiblePlans
 
-            StyledText {
-                Layout.fillWidth: true
-                text: "Выберите тариф"
-                textStyle: Theme.Title2
-                weight: Font.Bold
-                color: Theme.tarInk
-            }
+        delegate: TariffPlanRow {
+            required property var modelData
 
-            StyledText {
-                Layout.fillWidth: true
-                Layout.bottomMargin: 4
-                text: "Новый тариф начнёт действовать после подтверждения заявки специалистом."
-                textStyle: Theme.Subheadline
-                color: Theme.secondaryLabel
-                wrapMode: Text.Wrap
-            }
+            objectName: "planRow_" + modelData.name
+            Layout.fillWidth: true
+            plan: modelData
+            selected: chooser.selectedPlanId === modelData.id
+            onClicked: chooser.select(modelData.id)
+        }
+    }
 
-            SegmentedPicker {
-                objectName: "categoryPicker"
-                Layout.fillWidth: true
-                Layout.bottomMargin: 4
-                label: "Категория тарифа"
-                model: chooser.categoryTitles
-                currentIndex: chooser.category
-                onActivated: index => chooser.category = index
-            }
-
-            Repeater {
-                model: chooser.visiblePlans
-
-                delegate: TariffPlanRow {
-                    required property var modelData
-
-                    objectName: "planRow_" + modelData.name
-                    Layout.fillWidth: true
-                    plan: modelData
-                    selected: chooser.selectedPlanId === modelData.id
-                    onClicked: chooser.select(modelData.id)
-                }
-            }
-
-            PrimaryGlassButton {
-                objectName: "connectButton"
-                Layout.topMargin: 6
-                buttonStyle: TarvikButton.PrimaryGlass
-                enabled: chooser.hasSelection
-                opacity: chooser.hasSelection ? 1 : 0.45
-                title: chooser.hasSelection ? "Подключить " + chooser.selectedPlan.name : "Выберите тариф"
-                icon: chooser.hasSelection ? "chevron.right" : "checkmark"
-                onClicked: {
-                    if (chooser.hasSelection)
-                        screen.push(connectionView, { plan: chooser.selectedPlan })
-                }
-            }
+    PrimaryGlassButton {
+        objectName: "connectButton"
+        Layout.topMargin: 6
+        buttonStyle: TarvikButton.PrimaryGlass
+        enabled: chooser.hasSelection
+        opacity: chooser.hasSelection ? 1 : 0.45
+        title: chooser.hasSelection ? "Подключить " + chooser.selectedPlan.name : "Выберите тариф"
+        icon: chooser.hasSelection ? "chevron.right" : "checkmark"
+        onClicked: {
+            if (chooser.hasSelection)
+                screen.push(connectionView, { plan: chooser.selectedPlan })
         }
     }
 }
