@@ -5,6 +5,8 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+
 namespace
 {
 // The text fields in their declared order, shared by encoding and decoding.
@@ -29,10 +31,29 @@ void forEachText(Account &account, Visit visit)
 }
 } // namespace
 
+// The site gives the name in the Russian order, surname first ("Смирнова Анна Сергеевна"), though not
+// always. Where a patronymic shows which word is the given name, that word is the one before it;
+// anything else keeps the first word.
 QString TarvikAccountData::firstName() const
 {
     const QStringList words = fullName.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    return words.isEmpty() ? QStringLiteral("Абонент") : words.first();
+    if (words.isEmpty())
+        return QStringLiteral("Абонент");
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QString word = words.at(i).toLower();
+        // "-ович", "-евич" and "-инична" end in these too.
+        static const QStringList endings = {QStringLiteral("ич"), QStringLiteral("овна"), QStringLiteral("евна"),
+                                            QStringLiteral("ична")};
+        const bool patronymic = std::any_of(endings.cbegin(), endings.cend(), [&](const QString &ending) {
+            return word.size() >= ending.size() + 2 && word.endsWith(ending);
+        });
+        if (patronymic)
+            return words.at(i - 1);
+        // A Turkic patronymic is the father's name followed by "оглы" (son) or "кызы" (daughter).
+        if ((word == QStringLiteral("оглы") || word == QStringLiteral("кызы")) && i >= 2)
+            return words.at(i - 2);
+    }
+    return words.first();
 }
 
 QString TarvikAccountData::balanceText(const QString &balance)

@@ -59,8 +59,9 @@ public:
     bool hasPaymentHistory = false;
     QList<TarvikPaymentOperation> paymentOperations;
 
-    // The first word of the full name, or "Абонент" when it has none.
     QString shownAccountNumber() const { return accountNumber.isEmpty() ? noValue : accountNumber; }
+    // The given name: the word before a patronymic where the name holds one, else the first word;
+    // "Абонент" when the name has no word.
     QString firstName() const;
     // The balance as screens show it: "—" as it is, else "." becomes "," and " ₽" follows.
     static QString balanceText(const QString &balance);

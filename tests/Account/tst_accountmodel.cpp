@@ -26,8 +26,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fullName");
         QTest::addColumn<QString>("firstName");
-        QTest::newRow("three words") << QStringLiteral("Смирнова Анна Сергеевна") << QStringLiteral("Смирнова");
-        QTest::newRow("leading and double spaces") << QStringLiteral("  Анна  Смирнова") << QStringLiteral("Анна");
+        // Where a patronymic tells which word is the given name.
+        QTest::newRow("surname first") << QStringLiteral("Смирнова Анна Сергеевна") << QStringLiteral("Анна");
+        QTest::newRow("given name first") << QStringLiteral("Анна Викторовна Соколова") << QStringLiteral("Анна");
+        QTest::newRow("-ич, extra spaces") << QStringLiteral("  Иванов   Пётр  Ильич ") << QStringLiteral("Пётр");
+        QTest::newRow("-евич") << QStringLiteral("Бабич Сергей Андреевич") << QStringLiteral("Сергей");
+        QTest::newRow("-инична, capitals") << QStringLiteral("КУЗЬМИНА ОЛЬГА ИЛЬИНИЧНА") << QStringLiteral("ОЛЬГА");
+        QTest::newRow("оглы") << QStringLiteral("Ахмедов Руслан Тимур оглы") << QStringLiteral("Руслан");
+        QTest::newRow("кызы") << QStringLiteral("Алиева Лейла Гасан кызы") << QStringLiteral("Лейла");
+        // Anything else keeps the first word.
+        QTest::newRow("no patronymic") << QStringLiteral("  Анна  Смирнова") << QStringLiteral("Анна");
+        QTest::newRow("surname in -ич first") << QStringLiteral("Бабич Сергей") << QStringLiteral("Бабич");
+        QTest::newRow("оглы without a name before") << QStringLiteral("Тимур оглы") << QStringLiteral("Тимур");
+        QTest::newRow("placeholder") << QStringLiteral("Абонент Tarvik") << QStringLiteral("Абонент");
         QTest::newRow("one word") << QStringLiteral("Анна") << QStringLiteral("Анна");
         QTest::newRow("only spaces") << QStringLiteral("   ") << QStringLiteral("Абонент");
         QTest::newRow("empty") << QString() << QStringLiteral("Абонент");

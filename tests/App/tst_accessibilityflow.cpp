@@ -162,8 +162,8 @@ private Q_SLOTS:
         QVERIFY(unnamedHeadings().isEmpty());
 
         QVERIFY(press(node(QAccessible::PageTab, QStringLiteral("Главная"))));
-        QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Привет, Смирнова 👋")));
-        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Привет, Смирнова 👋"))));
+        QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Привет, Анна 👋")));
+        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Привет, Анна 👋"))));
         QTRY_VERIFY(node(QAccessible::StaticText, QStringLiteral("Смирнова Анна Сергеевна")));
         QVERIFY(node(QAccessible::Heading, QStringLiteral("Профиль")));
         QVERIFY(unnamedHeadings().isEmpty());
@@ -183,7 +183,7 @@ private Q_SLOTS:
         QTest::newRow("tab Поддержка") << tab << QStringLiteral("Поддержка") << QStringLiteral("heading Поддержка");
         // The home tab shows the profile it was left on.
         QTest::newRow("tab Главная") << tab << QStringLiteral("Главная") << QStringLiteral("heading Профиль");
-        QTest::newRow("back from the profile") << button << QStringLiteral("Назад") << QStringLiteral("button Привет, Смирнова 👋");
+        QTest::newRow("back from the profile") << button << QStringLiteral("Назад") << QStringLiteral("button Привет, Анна 👋");
         QTest::newRow("push Статистика") << button << QStringLiteral("Статистика") << QStringLiteral("heading Статистика");
         QTest::newRow("back from Статистика") << button << QStringLiteral("Назад") << QStringLiteral("button Статистика");
         QTest::newRow("tab Оплата again") << tab << QStringLiteral("Оплата") << QStringLiteral("heading Оплата");
@@ -272,8 +272,8 @@ private Q_SLOTS:
             QVERIFY(press(done));
         QTRY_VERIFY(node(QAccessible::PageTab, QStringLiteral("Главная")));
         QVERIFY(press(node(QAccessible::PageTab, QStringLiteral("Главная"))));
-        QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Привет, Смирнова 👋")));
-        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Привет, Смирнова 👋"))));
+        QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Привет, Анна 👋")));
+        QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Привет, Анна 👋"))));
         QTRY_VERIFY(node(QAccessible::PushButton, QStringLiteral("Выйти из приложения")));
         QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Выйти из приложения"))));
         QTRY_COMPARE(focused(), QStringLiteral("dialog Выйти из приложения?"));

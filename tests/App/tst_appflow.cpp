@@ -84,9 +84,9 @@ private Q_SLOTS:
 
         QTRY_VERIFY_WITH_TIMEOUT(m_appWindow.app->signedIn(), 10000);
         QTRY_VERIFY(findText(window, QStringLiteral("1250,50 ₽")));
-        QVERIFY(findText(window, QStringLiteral("Привет, Смирнова 👋")));
+        QVERIFY(findText(window, QStringLiteral("Привет, Анна 👋")));
         QVERIFY(findText(window, QStringLiteral("Дней до блокировки 18")));
-        QCOMPARE(m_appWindow.app->cachedFirstName(), QStringLiteral("Смирнова"));
+        QCOMPARE(m_appWindow.app->cachedFirstName(), QStringLiteral("Анна"));
         QTest::qWait(300);
         save(window, QStringLiteral("3-home"));
     }

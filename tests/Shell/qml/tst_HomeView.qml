@@ -96,8 +96,8 @@ Item {
         }
 
         function test_greetingFollowsTheAccount() {
-            compare(part("greeting").text, "Привет, Смирнова 👋")
-            compare(part("avatarLetter").text, "С")
+            compare(part("greeting").text, "Привет, Анна 👋")
+            compare(part("avatarLetter").text, "А")
             verify(part("avatarLetter").visible)
             // A signed-out store shows the placeholder account's name.
             Standin.signOutStore()
