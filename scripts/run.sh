@@ -40,6 +40,26 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 # The office map draws the stand-in's generated tiles and asks it for the office's place.
 origin=${base_url%/}
-"$build/src/App/tarvik" --base-url "$base_url" --ca-file "$runtime/ca.pem" --speedtest-url "$base_url" \
-    --shop-image-host "$image_host" \
-    --tile-url "$origin/tiles/{z}/{x}/{y}.png" --tile-attribution "Карта: стенд Tarvik" --geocoder-url "$origin/geocode"
+app=("$build/src/App/tarvik" --base-url "$base_url" --ca-file "$runtime/ca.pem" --speedtest-url "$base_url"
+    --shop-image-host "$image_host"
+    --tile-url "$origin/tiles/{z}/{x}/{y}.png" --tile-attribution "Карта: стенд Tarvik" --geocoder-url "$origin/geocode")
+
+if [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -S "${XDG_RUNTIME_DIR:-/nonexistent}/bus" ]; then
+    # A desktop session: its own bus and keyring keep the sign-in between runs.
+    "${app[@]}"
+    exit
+fi
+
+# No session bus, so no desktop keyring: one started on demand would ask for a password for a new
+# keyring. The app runs on a bus of its own instead, with a keyring unlocked for this run only
+# (kept in the run's temporary folder, gone with it).
+echo "No session bus found: the app runs on a private one, with a keyring of its own for this run."
+if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -w "${XDG_RUNTIME_DIR}" ]; then
+    export XDG_RUNTIME_DIR="$runtime"
+fi
+mkdir -m 700 "$runtime/keyring-data" "$runtime/keyring-run"
+dbus-run-session -- bash -c '
+    head -c 24 /dev/urandom | base64 | tr -d "\n" | XDG_DATA_HOME="$0/keyring-data" XDG_RUNTIME_DIR="$0/keyring-run" \
+        gnome-keyring-daemon --unlock --components=secrets >/dev/null
+    exec "$@"
+' "$runtime" "${app[@]}"
