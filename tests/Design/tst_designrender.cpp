@@ -128,6 +128,10 @@ Rectangle {
         }
         SupportRow { Layout.fillWidth: true; icon: "message.fill"; title: "Чат с поддержкой"; subtitle: "Ответим в течение пяти минут" }
         CardSurface {
+            Layout.fillWidth: true; padding: 0
+            contentItem: AccountRow { icon: "creditcard.fill"; title: "Баланс"; value: "1 250 ₽" }
+        }
+        CardSurface {
             Layout.fillWidth: true; padding: 18
             contentItem: RowLayout {
                 Metric { title: "Баланс"; value: "1 250 ₽" }
@@ -312,21 +316,13 @@ NavigationStack {
     Component {
         id: detail
         DetailPage {
-            component IconValueRow: ListRow {
-                id: row
-                property string symbol
-                Layout.fillWidth: true
-                horizontalPadding: 16; minimumHeight: 66; valueSpacing: 28
-                titleLabel.weight: Font.Medium
-                leading: SymbolTile { symbol: row.symbol; radius: 21 }
-            }
             title: "Интернет"
             CardSurface { Layout.fillWidth: true; padding: 18; contentItem: ColumnLayout { spacing: 12
                 ValueLine { title: "Тариф"; value: "Домашний Турбо" }
                 ValueLine { title: "Абонентская плата за месяц с учётом скидок"; value: "890 ₽/мес." } } }
             CardSurface { Layout.fillWidth: true; contentItem: ColumnLayout { spacing: 0
-                IconValueRow { symbol: "creditcard.fill"; title: "Баланс"; value: "1 250 ₽" }
-                IconValueRow { symbol: "wifi"; title: "Интернет"; value: "500 Мбит/с" } } }
+                AccountRow { Layout.fillWidth: true; icon: "creditcard.fill"; title: "Баланс"; value: "1 250 ₽" }
+                AccountRow { Layout.fillWidth: true; icon: "wifi"; title: "Интернет"; value: "500 Мбит/с" } } }
             Repeater { model: 9; CardSurface { required property int index; Layout.fillWidth: true; padding: 18
                 contentItem: ValueLine { title: "Строка " + (index + 1); value: "—" } } }
         }
