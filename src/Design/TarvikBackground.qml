@@ -5,7 +5,8 @@ import Tarvik.Platform
 // The animated brand background of the signed-out screens: paper with two blurred glows. A tap
 // that reaches it (place it under the content) moves to the next of three palettes, animated,
 // and plays one light haptic. A scroll view laid over it takes the taps itself: give it a
-// TapHandler that calls cyclePalette(). It is decoration: assistive technology does not see it.
+// TapHandler that calls cyclePalette(). Assistive technology sees one button, "Сменить цвет фона",
+// that does what a tap does; it takes no focus, so Tab goes past it from field to field.
 //   reduceMotion: bool (the desktop's preference) — a short ease-out instead of the spring
 //   paletteIndex: int, read-only in practice (starts at 0); cyclePalette(): what a tap does
 Item {
@@ -112,6 +113,10 @@ Item {
 
     MouseArea {
         anchors.fill: parent
+        Accessible.role: Accessible.Button
+        Accessible.name: "Сменить цвет фона"
+        Accessible.focusable: false
+        Accessible.onPressAction: root.cyclePalette()
         onClicked: root.cyclePalette()
     }
 }

@@ -171,17 +171,31 @@ void *AccessibleItem::interface_cast(QAccessible::InterfaceType type)
     return nullptr;
 }
 
+bool AccessibleItem::pressesThroughAccessible() const
+{
+    return m_item && !m_item->inherits("QQuickAbstractButton") && accessibleProperty("role").toInt() == QAccessible::Button;
+}
+
 QStringList AccessibleItem::actionNames() const
 {
+    QStringList names;
+    if (pressesThroughAccessible())
+        names.append(pressAction());
     if (state().focusable)
-        return {setFocusAction()};
-    return {};
+        names.append(setFocusAction());
+    return names;
 }
 
 void AccessibleItem::doAction(const QString &actionName)
 {
-    if (m_item && actionName == setFocusAction())
+    if (!m_item)
+        return;
+    if (actionName == setFocusAction()) {
         m_item->forceActiveFocus(Qt::OtherFocusReason);
+    } else if (actionName == pressAction() && pressesThroughAccessible() && m_item->isEnabled() && m_item->isVisible()) {
+        // What the item's `Accessible.onPressAction` does.
+        QMetaObject::invokeMethod(AccessibleKit::attached(m_item), "pressAction");
+    }
 }
 
 QStringList AccessibleItem::keyBindingsForAction(const QString &) const

@@ -6,8 +6,9 @@
 #include <QQuickItem>
 
 // The accessibility interface of a Qt Quick item as Qt Quick's own gives it (name, description and
-// role from `Accessible`, the tree of exposed items, geometry, focus), plus the disabled state Qt
-// 6.4 never reports. The kinds of item that need more derive from it (see AccessibleKit).
+// role from `Accessible`, the tree of exposed items, geometry, focus, the press of an item that
+// stands for a button), plus the disabled state Qt 6.4 never reports. The kinds of item that need
+// more derive from it (see AccessibleKit).
 class AccessibleItem : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
@@ -39,6 +40,9 @@ protected:
     QVariant accessibleProperty(const char *name) const;
     // The items seen as this one's children.
     virtual QList<QQuickItem *> childItems() const;
+    // An item that is not a control but stands for a button (its `Accessible.role`) is pressed
+    // through its `Accessible.onPressAction`.
+    bool pressesThroughAccessible() const;
 
 private:
     QPointer<QQuickItem> m_item;

@@ -264,7 +264,8 @@ private Q_SLOTS:
         QVERIFY(shown(m_window, [](QAccessibleInterface *node) { return node->role() == QAccessible::Graphic; }).isEmpty());
     }
 
-    // Signed out, the sign-in screen's first field has the focus; its background is decoration.
+    // Signed out, the sign-in screen's first field has the focus; its background is one button
+    // more, before the form.
     void signingOutLeadsToTheFirstField()
     {
         // While a field is edited the tab bar makes way for the keyboard's bar: "Готово" ends it.
@@ -280,7 +281,8 @@ private Q_SLOTS:
         QVERIFY(press(node(QAccessible::PushButton, QStringLiteral("Выйти"))));
         QTRY_COMPARE_WITH_TIMEOUT(focused(), QStringLiteral("field Логин"), 10000);
         QCOMPARE(names(shown(m_window, [](QAccessibleInterface *node) { return node->role() == QAccessible::PushButton; })),
-                 QStringList({QStringLiteral("Показать пароль"), QStringLiteral("Забыли пароль?"), QStringLiteral("Войти")}));
+                 QStringList({QStringLiteral("Сменить цвет фона"), QStringLiteral("Показать пароль"), QStringLiteral("Забыли пароль?"),
+                              QStringLiteral("Войти")}));
     }
 };
 

@@ -78,6 +78,41 @@ private Q_SLOTS:
         QCOMPARE(m_root->property("presses").toInt(), 11101);
     }
 
+    // The brand background is one button that changes the palette as a tap does, and Tab goes
+    // from field to field past it.
+    void backgroundIsOneButtonOutOfTheTabOrder()
+    {
+        QQuickWindow *window = show(R"(
+            TarvikBackground { id: background; objectName: "background"; anchors.fill: parent; reduceMotion: true }
+            Column {
+                y: 300
+                TarvikTextField { objectName: "login"; width: 300; placeholderText: "Логин"; Accessible.name: "Логин" }
+                TarvikButton { objectName: "signIn"; text: "Войти" }
+            })");
+        QVERIFY(window);
+        QQuickItem *background = named(QStringLiteral("background"));
+
+        const QList<QAccessibleInterface *> buttons
+            = shown(window, [](QAccessibleInterface *node) { return node->text(QAccessible::Name) == QStringLiteral("Сменить цвет фона"); });
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons.constFirst()->role(), QAccessible::Button);
+        QVERIFY(!buttons.constFirst()->state().focusable);
+        for (int expected : {1, 2, 0}) {
+            QVERIFY(press(buttons.constFirst()));
+            QCOMPARE(background->property("paletteIndex").toInt(), expected);
+        }
+
+        named(QStringLiteral("login"))->forceActiveFocus();
+        QSet<QQuickItem *> reached;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(window, Qt::Key_Tab);
+            reached.insert(window->activeFocusItem());
+        }
+        QCOMPARE(reached.size(), 2);
+        for (QQuickItem *item : reached)
+            QVERIFY(!background->isAncestorOf(item));
+    }
+
     // A list row is one node: a button when it presses, with its other texts as its description
     // and its choice as its checked state, else one text; its texts and icons are not read again.
     void listRowsAreReadAsOneNode()
