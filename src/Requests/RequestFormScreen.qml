@@ -9,8 +9,8 @@ import Tarvik.Design
 //   required heroAsset: asset name; heroHeight (230); heroShift: moves the picture down inside
 //   its frame (0); cardMinimumHeight (0); cardOffset: how far the card rides up over the hero
 //   (34); cardBottomPadding: under the card (0); cardSpacing: between the card's items (0)
-//   showsBackButton: the round back button at the top leading corner, over the hero (false); it
-//   goes back
+//   showsBackButton: the round back button at the top leading corner of the screen, where it
+//   stays while the form scrolls (false); it goes back
 //   required confirmationTitle, confirmationMessage: texts of the DemoActionSheet
 //   readonly request: the ConfirmationSend (send(), sending, confirmed, errorText)
 //   default property: the card's content, laid out in a ColumnLayout
@@ -97,15 +97,14 @@ NavigationPage {
                 }
             }
         }
+    }
 
-        // It scrolls with the hero it stands on: laid over the screen, it would float over the
-        // card's title once the form is scrolled.
-        RoundBackButton {
-            x: 16
-            y: 50
-            visible: screen.showsBackButton
-            onClicked: Presentation.dismiss()
-        }
+    // It stays at its place while the form scrolls, over the card once the card comes up to it.
+    RoundBackButton {
+        x: 16
+        y: 50
+        visible: screen.showsBackButton
+        onClicked: Presentation.dismiss()
     }
 
     RequestConfirmationSheet {
