@@ -21,7 +21,6 @@ ListRow {
     pressable: true
     titleLabel.weight: Font.DemiBold
     titleLabel.wrapMode: Text.Wrap
-    subtitleLabel.maximumLineCount: 2
 
     background: Rectangle {
         color: row.down ? Theme.withOpacity(Theme.black, 0.04) : "transparent"

@@ -53,9 +53,15 @@ Item {
             const row = createTemporaryObject(valueRowComponent, root)
             verify(row)
             compare(row.implicitHeight, 72)
-            // Long texts wrap, and the row grows past its minimum.
+            // Long texts wrap, and the row grows past its minimum; the subtitle has no line limit.
             row.subtitle = "Очень длинное описание строки настроек, которое не помещается в одну строку и переносится"
             tryVerify(() => row.implicitHeight > 72)
+            row.subtitle = "Первая строка\nвторая строка"
+            const twoLines = row.implicitHeight
+            row.subtitle = "Первая строка\nвторая строка\nтретья строка"
+            compare(row.subtitleLabel.lineCount, 3)
+            verify(!row.subtitleLabel.truncated)
+            verify(row.implicitHeight > twoLines)
             let clicks = 0
             row.clicked.connect(() => ++clicks)
             mouseClick(row)
