@@ -2,9 +2,9 @@ import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
 
-// The autopay promotion tile of the payments tab: the autopay picture under "Подключить
-// автоплатёж" and its one-line pitch, 128 high. It draws only: make it the label of a button.
-// It stands in until the banner itself is built. No inputs.
+// The autopay promotion tile of the payments tab, 128 high: the autopay picture on a blue-grey
+// fill, darkened from the left under "Подключить автоплатёж" and its pitch, with a soft blue
+// shadow. It draws only: make it the label of a button. No inputs.
 Item {
     implicitWidth: 320
     implicitHeight: 128
@@ -12,6 +12,10 @@ Item {
     BannerBackdrop {
         picture: "AutopayBackground"
         radius: 24
+        fill: Qt.rgba(0.48, 0.5, 0.66, 1)
+        shadowColor: Qt.rgba(0.38, 0.42, 0.72, 0.16)
+        shadowBlur: 18
+        shadowOffset: 9
         veilStart: Theme.withOpacity(Theme.black, 0.26)
         veilMiddle: Theme.withOpacity(Theme.black, 0.05)
     }
