@@ -23,7 +23,7 @@ Item {
         const items = leadingItemsRow.implicitWidth
         if (!showsBackButton)
             return items
-        return backChevron.implicitWidth + 3 + backLabel.implicitWidth + (items > 0 ? leading.spacing + items : 0)
+        return back.labeledWidth + (items > 0 ? leading.spacing + items : 0)
     }
     readonly property bool compactBackButton: showsBackButton
         && titleText.implicitWidth > trailing.x - 8 - (leading.x + leadingWidthWithBackLabel + 8)
@@ -37,35 +37,11 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         spacing: 16
 
-        TarvikButton {
+        BackBarButton {
             id: back
             visible: bar.showsBackButton
-            text: "Назад"
-            implicitHeight: 44
+            showsLabel: !bar.compactBackButton
             onClicked: bar.backClicked()
-
-            contentItem: Row {
-                spacing: 3
-                opacity: back.down ? 0.45 : 1
-
-                SymbolImage {
-                    id: backChevron
-                    anchors.verticalCenter: parent.verticalCenter
-                    name: "chevron.left"
-                    size: 20
-                    weight: Font.DemiBold
-                    color: back.foreground
-                }
-
-                StyledText {
-                    id: backLabel
-                    anchors.verticalCenter: parent.verticalCenter
-                    visible: !bar.compactBackButton
-                    text: back.text
-                    color: back.foreground
-                    Accessible.ignored: true
-                }
-            }
         }
 
         Row {

@@ -32,28 +32,11 @@ NavigationPage {
     color: Theme.tarPaper
     backButtonHidden: true
     leadingItems: [
-        BarButton {
+        BackBarButton {
             objectName: "profileBackButton"
-            text: "Назад"
+            symbolSize: 17
+            spacing: 4
             onClicked: page.pop()
-
-            contentItem: Row {
-                spacing: 4
-
-                SymbolImage {
-                    anchors.verticalCenter: parent.verticalCenter
-                    name: "chevron.left"
-                    size: 17
-                    weight: Font.DemiBold
-                    color: Theme.tarPink
-                }
-                StyledText {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: "Назад"
-                    color: Theme.tarPink
-                    Accessible.ignored: true
-                }
-            }
         }
     ]
     trailingItems: [

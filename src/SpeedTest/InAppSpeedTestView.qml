@@ -58,37 +58,13 @@ NavigationPage {
         width: parent.width
         height: 44
 
-        TarvikButton {
-            id: back
-
+        BackBarButton {
             objectName: "backButton"
             anchors.left: parent.left
             anchors.leftMargin: 8
             anchors.verticalCenter: parent.verticalCenter
             visible: view.canGoBack
-            implicitHeight: 44
-            text: "Назад"
             onClicked: view.pop()
-
-            contentItem: Row {
-                spacing: 3
-                opacity: back.down ? 0.45 : 1
-
-                SymbolImage {
-                    anchors.verticalCenter: parent.verticalCenter
-                    name: "chevron.left"
-                    size: 20
-                    weight: Font.DemiBold
-                    color: back.foreground
-                }
-
-                StyledText {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: back.text
-                    color: back.foreground
-                    Accessible.ignored: true
-                }
-            }
         }
 
         StyledText {

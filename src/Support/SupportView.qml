@@ -82,33 +82,10 @@ NavigationPage {
     Component.onCompleted: if (onScreen) conversation.appeared()
 
     leadingItems: [
-        TarvikButton {
-            id: back
-
+        BackBarButton {
             objectName: "supportBackButton"
-            implicitHeight: 44
-            text: "Назад"
             Accessible.name: "Назад на главную"
             onClicked: screen.goBack()
-
-            contentItem: Row {
-                spacing: 3
-                opacity: back.down ? 0.45 : 1
-
-                SymbolImage {
-                    anchors.verticalCenter: parent.verticalCenter
-                    name: "chevron.left"
-                    size: 20
-                    weight: Font.DemiBold
-                    color: Theme.tarPink
-                }
-                StyledText {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: "Назад"
-                    color: Theme.tarPink
-                    Accessible.ignored: true
-                }
-            }
         }
     ]
 
