@@ -34,10 +34,8 @@ NavigationStack {
         title: "Аккаунт 24ТВ"
         background: TarvikBackground {}
         trailingItems: [
-            BarButton {
+            CloseBarButton {
                 objectName: "closeButton"
-                text: "Закрыть"
-                onClicked: view.close()
             }
         ]
 
