@@ -23,8 +23,8 @@ ListRow {
         symbol: row.icon
     }
 
-    accessory: SymbolImage {
-        name: "chevron.right"
-        color: Theme.tertiaryLabel
+    accessory: RowChevron {
+        size: Theme.textStyleSize(Theme.Body)
+        weight: Font.Normal
     }
 }

@@ -25,8 +25,8 @@ ListRow {
         radius: 21
     }
 
-    accessory: SymbolImage {
-        name: "chevron.right"
-        color: Theme.tertiaryLabel
+    accessory: RowChevron {
+        size: Theme.textStyleSize(Theme.Body)
+        weight: Font.Normal
     }
 }

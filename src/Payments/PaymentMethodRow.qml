@@ -49,12 +49,12 @@ ListRow {
             Accessible.ignored: true
         }
 
-        SymbolImage {
+        RowChevron {
             id: chevron
 
             visible: !row.loading
-            name: "chevron.right"
-            color: Theme.tertiaryLabel
+            size: Theme.textStyleSize(Theme.Body)
+            weight: Font.Normal
         }
     }
 }

@@ -42,9 +42,8 @@ ListRow {
         color: Theme.tarInk
     }
 
-    accessory: SymbolImage {
+    accessory: RowChevron {
         visible: row.chevron
-        name: "chevron.right"
         size: 13
         weight: Font.DemiBold
         color: Theme.withOpacity(Theme.secondaryLabel, Theme.secondaryLabel.a * 0.35)

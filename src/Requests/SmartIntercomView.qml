@@ -279,8 +279,9 @@ DetailPage {
                         wrapMode: Text.Wrap
                     }
                 }
-                SymbolImage {
-                    name: "chevron.right"
+                RowChevron {
+                    size: Theme.textStyleSize(Theme.Body)
+                    weight: Font.Normal
                     color: Theme.secondaryLabel
                 }
             }

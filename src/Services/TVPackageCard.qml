@@ -61,10 +61,10 @@ Rectangle {
                     wrapMode: Text.Wrap
                 }
             }
-            SymbolImage {
+            RowChevron {
                 Layout.alignment: Qt.AlignTop
-                name: "chevron.right"
                 size: Theme.textStyleSize(Theme.Headline)
+                weight: Font.Normal
                 color: Theme.withOpacity(Theme.white, 0.8)
                 Accessible.ignored: true
             }

@@ -100,11 +100,9 @@ Item {
                         Accessible.ignored: card.actionable
                     }
 
-                    SymbolImage {
+                    RowChevron {
                         Layout.alignment: Qt.AlignVCenter
-                        name: "chevron.right"
                         size: Theme.textStyleSize(Theme.Caption2)
-                        weight: Font.Bold
                         color: Theme.label
                         opacity: 0.5
                     }

@@ -58,8 +58,7 @@ Rectangle {
                         color: Theme.tarInk
                     }
 
-                    accessory: SymbolImage {
-                        name: "chevron.right"
+                    accessory: RowChevron {
                         size: 13
                         weight: Font.DemiBold
                         color: Theme.withOpacity(Theme.secondaryLabel, Theme.secondaryLabel.a * 0.35)
