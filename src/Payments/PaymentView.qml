@@ -285,46 +285,24 @@ NavigationStack {
                             }
                         }
 
-                        RowLayout {
+                        ListRow {
                             objectName: "historyEmptyState"
                             Layout.fillWidth: true
-                            Layout.margins: 16
                             visible: historyModel.count === 0
+                            padding: 16
                             spacing: 12
+                            title: "Платежей пока нет"
+                            titleLabel.textStyle: Theme.Subheadline
+                            titleLabel.weight: Font.DemiBold
+                            titleLabel.wrapMode: Text.Wrap
+                            subtitle: "История появится после первой операции"
 
-                            Rectangle {
-                                implicitWidth: 40
-                                implicitHeight: 40
+                            leading: SymbolTile {
+                                side: 40
                                 radius: 20
-                                color: Theme.withOpacity(Theme.tarPink, 0.1)
-
-                                SymbolImage {
-                                    anchors.centerIn: parent
-                                    name: "rublesign"
-                                    weight: Font.Bold
-                                    color: Theme.tarPink
-                                }
-                            }
-
-                            ColumnLayout {
-                                Layout.fillWidth: true
-                                spacing: 3
-
-                                StyledText {
-                                    Layout.fillWidth: true
-                                    text: "Платежей пока нет"
-                                    textStyle: Theme.Subheadline
-                                    weight: Font.DemiBold
-                                    wrapMode: Text.Wrap
-                                }
-
-                                StyledText {
-                                    Layout.fillWidth: true
-                                    text: "История появится после первой операции"
-                                    textStyle: Theme.Caption
-                                    color: Theme.secondaryLabel
-                                    wrapMode: Text.Wrap
-                                }
+                                symbol: "rublesign"
+                                fillOpacity: 0.1
+                                symbolWeight: Font.Bold
                             }
                         }
                     }

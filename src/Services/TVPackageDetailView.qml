@@ -193,38 +193,19 @@ NavigationPage {
                 }
             }
 
-            ColumnLayout {
+            EmptyState {
                 objectName: "emptyState"
                 Layout.fillWidth: true
-                Layout.minimumHeight: 220
+                minimumHeight: 220
                 visible: channelModel.count === 0
-                spacing: 12
-
-                Item { Layout.fillHeight: true }
-                SymbolImage {
-                    objectName: "emptyStateSymbol"
-                    Layout.alignment: Qt.AlignHCenter
-                    name: view.search.length === 0 ? "film.stack" : "tv.slash"
-                    size: Theme.textStyleSize(Theme.LargeTitle)
-                    color: Theme.tarPink
-                }
-                StyledText {
-                    objectName: "emptyStateTitle"
-                    Layout.alignment: Qt.AlignHCenter
-                    text: view.search.length === 0 ? "Онлайн-кинотеатр" : "Канал не найден"
-                    textStyle: Theme.Headline
-                }
-                StyledText {
-                    Layout.fillWidth: true
-                    text: view.search.length === 0
-                          ? "В этой подписке доступна библиотека фильмов и сериалов без отдельных телеканалов."
-                          : "Попробуйте изменить запрос"
-                    textStyle: Theme.Subheadline
-                    color: Theme.secondaryLabel
-                    horizontalAlignment: Text.AlignHCenter
-                    wrapMode: Text.Wrap
-                }
-                Item { Layout.fillHeight: true }
+                symbol: view.search.length === 0 ? "film.stack" : "tv.slash"
+                symbolSize: Theme.textStyleSize(Theme.LargeTitle)
+                symbolItem.objectName: "emptyStateSymbol"
+                title: view.search.length === 0 ? "Онлайн-кинотеатр" : "Канал не найден"
+                titleLabel.objectName: "emptyStateTitle"
+                message: view.search.length === 0
+                         ? "В этой подписке доступна библиотека фильмов и сериалов без отдельных телеканалов."
+                         : "Попробуйте изменить запрос"
             }
 
             // The grid's first row keeps the layout's spacing below the header.

@@ -103,39 +103,21 @@ NavigationStack {
                     }
                 }
 
-                Item {
+                EmptyState {
                     objectName: "servicesEmptyState"
                     visible: servicesHub.isEmpty
                     Layout.fillWidth: true
-                    implicitHeight: emptyState.implicitHeight + 2 * 34
-
-                    Column {
-                        id: emptyState
-
-                        anchors.horizontalCenter: parent.horizontalCenter
-                        y: 34
-                        spacing: 10
-
-                        SymbolImage {
-                            anchors.horizontalCenter: parent.horizontalCenter
-                            name: "magnifyingglass"
-                            size: 24
-                            color: Theme.tarInk
-                        }
-                        StyledText {
-                            anchors.horizontalCenter: parent.horizontalCenter
-                            text: "Ничего не найдено"
-                            size: 16
-                            weight: Font.DemiBold
-                            color: Theme.tarInk
-                        }
-                        StyledText {
-                            anchors.horizontalCenter: parent.horizontalCenter
-                            text: "Попробуйте изменить запрос"
-                            textStyle: Theme.Footnote
-                            color: Theme.secondaryLabel
-                        }
-                    }
+                    verticalPadding: 34
+                    spacing: 10
+                    symbol: "magnifyingglass"
+                    symbolSize: 24
+                    symbolColor: Theme.tarInk
+                    title: "Ничего не найдено"
+                    titleLabel.size: 16
+                    titleLabel.weight: Font.DemiBold
+                    titleLabel.color: Theme.tarInk
+                    message: "Попробуйте изменить запрос"
+                    messageLabel.textStyle: Theme.Footnote
                 }
 
                 Repeater {

@@ -28,42 +28,21 @@ DetailPage {
         TarvikShopOrderView {}
     }
 
-    ColumnLayout {
+    EmptyState {
         objectName: "emptyState"
         visible: screen.lineCount === 0
         Layout.fillWidth: true
-        Layout.minimumHeight: 280
+        minimumHeight: 280
         spacing: 16
-        Accessible.role: Accessible.StaticText
-        Accessible.name: "Корзина пуста. Добавьте оборудование из магазина — оно появится здесь."
-
-        Item { Layout.fillHeight: true }
-        SymbolImage {
-            Layout.alignment: Qt.AlignHCenter
-            name: "cart"
-            size: 42
-            weight: Font.Medium
-            color: Theme.tarPink
-        }
-        ColumnLayout {
-            Layout.fillWidth: true
-            spacing: 5
-            StyledText {
-                Layout.alignment: Qt.AlignHCenter
-                text: "Корзина пуста"
-                textStyle: Theme.Title2
-                weight: Font.Bold
-            }
-            StyledText {
-                Layout.fillWidth: true
-                text: "Добавьте оборудование из магазина — оно появится здесь."
-                textStyle: Theme.Subheadline
-                color: Theme.secondaryLabel
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.Wrap
-            }
-        }
-        Item { Layout.fillHeight: true }
+        textSpacing: 5
+        readAsOne: true
+        symbol: "cart"
+        symbolSize: 42
+        symbolWeight: Font.Medium
+        title: "Корзина пуста"
+        titleLabel.textStyle: Theme.Title2
+        titleLabel.weight: Font.Bold
+        message: "Добавьте оборудование из магазина — оно появится здесь."
     }
 
     Rectangle {

@@ -240,33 +240,14 @@ DetailPage {
         }
     }
 
-    ColumnLayout {
+    EmptyState {
         objectName: "noResults"
         visible: screen.filteredProducts.length === 0
         Layout.fillWidth: true
-        Layout.topMargin: 34
-        Layout.bottomMargin: 34
-        spacing: 12
-
-        SymbolImage {
-            Layout.alignment: Qt.AlignHCenter
-            name: "magnifyingglass"
-            size: Theme.textStyleSize(Theme.Title)
-            color: Theme.tarPink
-        }
-        StyledText {
-            Layout.alignment: Qt.AlignHCenter
-            text: "Ничего не найдено"
-            textStyle: Theme.Headline
-        }
-        StyledText {
-            Layout.fillWidth: true
-            text: "Попробуйте изменить поисковый запрос."
-            textStyle: Theme.Subheadline
-            color: Theme.secondaryLabel
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.Wrap
-        }
+        verticalPadding: 34
+        symbol: "magnifyingglass"
+        title: "Ничего не найдено"
+        message: "Попробуйте изменить поисковый запрос."
     }
 
     GridLayout {

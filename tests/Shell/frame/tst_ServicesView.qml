@@ -72,12 +72,23 @@ Item {
             compare(rowTitles(view).length, 10)
         }
 
+        function cleanup() {
+            root.width = 393
+        }
+
         function test_noMatchShowsOnlyTheEmptyState() {
             const view = makeView()
             type(view, "роуминг")
-            verify(findChild(view, "servicesEmptyState").visible)
+            const state = findChild(view, "servicesEmptyState")
+            verify(state.visible)
             compare(visibleChildren(view, "serviceGroup").length, 0)
             verify(findChild(view, "serviceSearchField").visible)
+
+            // On a narrow screen the hint wraps rather than run past the screen's edges.
+            root.width = 160
+            tryVerify(() => state.messageLabel.lineCount > 1)
+            const hint = state.messageLabel.mapToItem(view, 0, 0, state.messageLabel.width, state.messageLabel.height)
+            verify(hint.x >= 0 && hint.x + hint.width <= view.width, JSON.stringify(hint))
         }
 
         // Dividers sit between rows only: none after a card's last row, none in a card of one.
