@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
@@ -30,9 +29,9 @@ NavigationStack {
         accountStore: AccountStore
     }
 
-    initialItem: NavigationPage {
+    initialItem: DetailPage {
         title: view.isSubscriptionPayment ? "Оплата подписки" : "Способы оплаты"
-        color: Theme.tarPaper
+        contentSpacing: 12
         leadingItems: [
             BarButton {
                 text: "Назад"
@@ -40,88 +39,70 @@ NavigationStack {
             }
         ]
 
-        Flickable {
-            id: scroll
+        CardSurface {
+            Layout.fillWidth: true
+            padding: 18
 
-            anchors.fill: parent
-            contentHeight: column.implicitHeight + 40
-            boundsBehavior: Flickable.StopAtBounds
-            T.ScrollIndicator.vertical: TarvikScrollIndicator {}
-
-            ColumnLayout {
-                id: column
-
-                x: 20
-                y: 20
-                width: scroll.width - 40
-                spacing: 12
-
-                CardSurface {
-                    Layout.fillWidth: true
-                    padding: 18
-
-                    contentItem: RowLayout {
-                        StyledText {
-                            text: "К оплате"
-                            color: Theme.secondaryLabel
-                        }
-
-                        Item {
-                            Layout.fillWidth: true
-                        }
-
-                        StyledText {
-                            objectName: "summaryAmount"
-                            text: (view.amount.length > 0 ? view.amount : "0") + " ₽"
-                            weight: Font.Bold
-                        }
-                    }
+            contentItem: RowLayout {
+                StyledText {
+                    text: "К оплате"
+                    color: Theme.secondaryLabel
                 }
 
-                Repeater {
-                    model: view.methods
-
-                    PaymentMethodRow {
-                        id: methodRow
-
-                        required property var modelData
-
-                        objectName: "method" + methodRow.modelData.method
-                        Layout.fillWidth: true
-                        title: methodRow.modelData.title
-                        subtitle: methodRow.modelData.subtitle
-                        symbol: methodRow.modelData.icon
-                        tint: methodRow.modelData.tint
-                        fillOpacity: 0.12
-                        // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
-                        loading: methodsController.loadingMethod === methodRow.modelData.method // qmllint disable unqualified
-                        enabled: methodsController.loadingMethod === -1 // qmllint disable unqualified
-                        onClicked: methodsController.beginCheckout(view.amount, methodRow.modelData.method) // qmllint disable unqualified
-                    }
-                }
-
-                PaymentMethodRow {
-                    objectName: "trustPaymentRow"
+                Item {
                     Layout.fillWidth: true
-                    visible: !view.isSubscriptionPayment
-                    title: "Доверительный платёж"
-                    subtitle: "Продолжить пользоваться услугами ещё 5 дней"
-                    symbol: "clock.arrow.circlepath"
-                    tint: Theme.tarOrange
-                    fillOpacity: 0.14
-                    onClicked: view.showTrustPayment = true
                 }
 
                 StyledText {
-                    Layout.fillWidth: true
-                    Layout.leftMargin: 4
-                    Layout.rightMargin: 4
-                    text: "Оплата проходит на защищённой странице банка. Tarvik не получает и не хранит данные карты."
-                    textStyle: Theme.Caption
-                    color: Theme.secondaryLabel
-                    wrapMode: Text.Wrap
+                    objectName: "summaryAmount"
+                    text: (view.amount.length > 0 ? view.amount : "0") + " ₽"
+                    weight: Font.Bold
                 }
             }
+        }
+
+        Repeater {
+            model: view.methods
+
+            PaymentMethodRow {
+                id: methodRow
+
+                required property var modelData
+
+                objectName: "method" + methodRow.modelData.method
+                Layout.fillWidth: true
+                title: methodRow.modelData.title
+                subtitle: methodRow.modelData.subtitle
+                symbol: methodRow.modelData.icon
+                tint: methodRow.modelData.tint
+                fillOpacity: 0.12
+                // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
+                loading: methodsController.loadingMethod === methodRow.modelData.method // qmllint disable unqualified
+                enabled: methodsController.loadingMethod === -1 // qmllint disable unqualified
+                onClicked: methodsController.beginCheckout(view.amount, methodRow.modelData.method) // qmllint disable unqualified
+            }
+        }
+
+        PaymentMethodRow {
+            objectName: "trustPaymentRow"
+            Layout.fillWidth: true
+            visible: !view.isSubscriptionPayment
+            title: "Доверительный платёж"
+            subtitle: "Продолжить пользоваться услугами ещё 5 дней"
+            symbol: "clock.arrow.circlepath"
+            tint: Theme.tarOrange
+            fillOpacity: 0.14
+            onClicked: view.showTrustPayment = true
+        }
+
+        StyledText {
+            Layout.fillWidth: true
+            Layout.leftMargin: 4
+            Layout.rightMargin: 4
+            text: "Оплата проходит на защищённой странице банка. Tarvik не получает и не хранит данные карты."
+            textStyle: Theme.Caption
+            color: Theme.secondaryLabel
+            wrapMode: Text.Wrap
         }
     }
 

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Account
 import Tarvik.Payments
@@ -27,197 +26,178 @@ NavigationStack {
 
     Component.onCompleted: trustController.loadStatus()
 
-    initialItem: NavigationPage {
+    initialItem: DetailPage {
         title: "Доверительный платёж"
-        color: Theme.tarPaper
         leadingItems: [
             CloseBarButton {}
         ]
 
-        Flickable {
-            id: scroll
+        TrustPaymentHero {
+            Layout.fillWidth: true
+        }
 
-            anchors.fill: parent
-            contentHeight: column.implicitHeight + 40
-            boundsBehavior: Flickable.StopAtBounds
-            T.ScrollIndicator.vertical: TarvikScrollIndicator {}
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: conditionsColumn.implicitHeight
+            radius: 18
+            color: Theme.white
 
             ColumnLayout {
-                id: column
+                id: conditionsColumn
 
-                x: 20
-                y: 20
-                width: scroll.width - 40
-                spacing: 18
+                width: parent.width
+                spacing: 0
 
-                TrustPaymentHero {
-                    Layout.fillWidth: true
-                }
-
-                Rectangle {
-                    Layout.fillWidth: true
-                    implicitHeight: conditionsColumn.implicitHeight
-                    radius: 18
-                    color: Theme.white
+                Repeater {
+                    model: view.conditions
 
                     ColumnLayout {
-                        id: conditionsColumn
+                        id: condition
 
-                        width: parent.width
+                        required property var modelData
+                        required property int index
+
+                        Layout.fillWidth: true
                         spacing: 0
 
-                        Repeater {
-                            model: view.conditions
+                        Rectangle {
+                            visible: condition.index > 0
+                            Layout.fillWidth: true
+                            Layout.leftMargin: 58
+                            implicitHeight: 0.5
+                            color: Theme.separator
+                        }
 
-                            ColumnLayout {
-                                id: condition
-
-                                required property var modelData
-                                required property int index
-
-                                Layout.fillWidth: true
-                                spacing: 0
-
-                                Rectangle {
-                                    visible: condition.index > 0
-                                    Layout.fillWidth: true
-                                    Layout.leftMargin: 58
-                                    implicitHeight: 0.5
-                                    color: Theme.separator
-                                }
-
-                                TrustConditionRow {
-                                    Layout.fillWidth: true
-                                    Layout.leftMargin: 16
-                                    Layout.rightMargin: 16
-                                    Layout.minimumHeight: 66
-                                    icon: condition.modelData.icon
-                                    title: condition.modelData.title
-                                    value: condition.modelData.value
-                                }
-                            }
+                        TrustConditionRow {
+                            Layout.fillWidth: true
+                            Layout.leftMargin: 16
+                            Layout.rightMargin: 16
+                            Layout.minimumHeight: 66
+                            icon: condition.modelData.icon
+                            title: condition.modelData.title
+                            value: condition.modelData.value
                         }
                     }
                 }
+            }
+        }
+
+        RowLayout {
+            objectName: "statusLoadingRow"
+            visible: trustController.isLoading
+            Layout.fillWidth: true
+            Layout.minimumHeight: 52
+            spacing: 10
+
+            Item {
+                Layout.fillWidth: true
+            }
+
+            ActivityIndicator {
+                color: Theme.tarPink
+                running: trustController.isLoading
+            }
+
+            StyledText {
+                text: "Проверяем доступность…"
+                color: Theme.secondaryLabel
+            }
+
+            Item {
+                Layout.fillWidth: true
+            }
+        }
+
+        RowLayout {
+            objectName: "statusLine"
+            readonly property color tint: trustController.status.isAvailable ? Theme.tarInk : Theme.systemRed
+
+            visible: !trustController.isLoading && trustController.hasStatus
+            Layout.fillWidth: true
+            spacing: 6
+
+            SymbolImage {
+                Layout.alignment: Qt.AlignTop
+                name: trustController.status.isAvailable ? "checkmark.circle.fill" : "exclamationmark.circle.fill"
+                size: Theme.textStyleSize(Theme.Footnote)
+                color: parent.tint
+            }
+
+            StyledText {
+                objectName: "statusMessage"
+                Layout.fillWidth: true
+                text: trustController.status.message
+                textStyle: Theme.Footnote
+                color: parent.tint
+                wrapMode: Text.Wrap
+            }
+        }
+
+        Rectangle {
+            objectName: "resultCard"
+            visible: trustController.hasResult
+            Layout.fillWidth: true
+            implicitHeight: resultColumn.implicitHeight + 36
+            radius: 18
+            color: Theme.white
+
+            ColumnLayout {
+                id: resultColumn
+
+                x: 18
+                y: 18
+                width: parent.width - 36
+                spacing: 8
 
                 RowLayout {
-                    objectName: "statusLoadingRow"
-                    visible: trustController.isLoading
-                    Layout.fillWidth: true
-                    Layout.minimumHeight: 52
-                    spacing: 10
-
-                    Item {
-                        Layout.fillWidth: true
-                    }
-
-                    ActivityIndicator {
-                        color: Theme.tarPink
-                        running: trustController.isLoading
-                    }
-
-                    StyledText {
-                        text: "Проверяем доступность…"
-                        color: Theme.secondaryLabel
-                    }
-
-                    Item {
-                        Layout.fillWidth: true
-                    }
-                }
-
-                RowLayout {
-                    objectName: "statusLine"
-                    readonly property color tint: trustController.status.isAvailable ? Theme.tarInk : Theme.systemRed
-
-                    visible: !trustController.isLoading && trustController.hasStatus
-                    Layout.fillWidth: true
                     spacing: 6
 
                     SymbolImage {
-                        Layout.alignment: Qt.AlignTop
-                        name: trustController.status.isAvailable ? "checkmark.circle.fill" : "exclamationmark.circle.fill"
-                        size: Theme.textStyleSize(Theme.Footnote)
-                        color: parent.tint
+                        name: "checkmark.circle.fill"
+                        size: Theme.textStyleSize(Theme.Headline)
+                        color: Theme.systemGreen
                     }
 
                     StyledText {
-                        objectName: "statusMessage"
-                        Layout.fillWidth: true
-                        text: trustController.status.message
-                        textStyle: Theme.Footnote
-                        color: parent.tint
-                        wrapMode: Text.Wrap
+                        text: "Готово"
+                        textStyle: Theme.Headline
+                        color: Theme.systemGreen
                     }
                 }
 
-                Rectangle {
-                    objectName: "resultCard"
-                    visible: trustController.hasResult
+                StyledText {
+                    objectName: "resultMessage"
                     Layout.fillWidth: true
-                    implicitHeight: resultColumn.implicitHeight + 36
-                    radius: 18
-                    color: Theme.white
-
-                    ColumnLayout {
-                        id: resultColumn
-
-                        x: 18
-                        y: 18
-                        width: parent.width - 36
-                        spacing: 8
-
-                        RowLayout {
-                            spacing: 6
-
-                            SymbolImage {
-                                name: "checkmark.circle.fill"
-                                size: Theme.textStyleSize(Theme.Headline)
-                                color: Theme.systemGreen
-                            }
-
-                            StyledText {
-                                text: "Готово"
-                                textStyle: Theme.Headline
-                                color: Theme.systemGreen
-                            }
-                        }
-
-                        StyledText {
-                            objectName: "resultMessage"
-                            Layout.fillWidth: true
-                            text: trustController.resultMessage
-                            textStyle: Theme.Subheadline
-                            color: Theme.secondaryLabel
-                            wrapMode: Text.Wrap
-                        }
-                    }
+                    text: trustController.resultMessage
+                    textStyle: Theme.Subheadline
+                    color: Theme.secondaryLabel
+                    wrapMode: Text.Wrap
                 }
+            }
+        }
 
-                TarvikButton {
-                    id: activateButton
+        TarvikButton {
+            id: activateButton
 
-                    objectName: "activateButton"
-                    visible: !trustController.hasResult
-                    Layout.fillWidth: true
-                    Layout.minimumHeight: 54
-                    buttonStyle: TarvikButton.PrimaryGlass
-                    enabled: trustController.canActivate
-                    opacity: enabled ? 1 : 0.48
-                    horizontalPadding: 12
-                    text: trustController.isSubmitting ? "Подключаем…" : "Подключить доверительный платёж"
-                    onClicked: view.showConfirmation = true
+            objectName: "activateButton"
+            visible: !trustController.hasResult
+            Layout.fillWidth: true
+            Layout.minimumHeight: 54
+            buttonStyle: TarvikButton.PrimaryGlass
+            enabled: trustController.canActivate
+            opacity: enabled ? 1 : 0.48
+            horizontalPadding: 12
+            text: trustController.isSubmitting ? "Подключаем…" : "Подключить доверительный платёж"
+            onClicked: view.showConfirmation = true
 
-                    contentItem: StyledText {
-                        text: activateButton.text
-                        textStyle: Theme.Subheadline
-                        weight: Font.DemiBold
-                        color: Theme.white
-                        horizontalAlignment: Text.AlignHCenter
-                        verticalAlignment: Text.AlignVCenter
-                        wrapMode: Text.Wrap
-                    }
-                }
+            contentItem: StyledText {
+                text: activateButton.text
+                textStyle: Theme.Subheadline
+                weight: Font.DemiBold
+                color: Theme.white
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.Wrap
             }
         }
     }
