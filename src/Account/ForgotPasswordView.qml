@@ -131,13 +131,6 @@ NavigationStack {
             clip: true
             T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
-            // Taps that reach the back of the form end editing.
-            MouseArea {
-                width: scroller.contentWidth
-                height: scroller.contentHeight
-                onClicked: TextEditing.endEditing()
-            }
-
             ColumnLayout {
                 id: column
 

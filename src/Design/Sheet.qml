@@ -8,7 +8,8 @@ import "sheetstack.js" as SheetStack
 // each time it opens and destroyed after it closes. It closes by close(), by `presented`
 // turning false, by Presentation.dismiss() from inside the content, by Escape, or by a downward
 // swipe; every way ends in `closed()`, so the presenter resets its flag there. A sheet declared
-// inside another sheet's content stacks over it. The focus comes back to what opened it.
+// inside another sheet's content stacks over it. The focus comes back to what opened it. As in
+// the window, a tap in the sheet outside the field being edited ends editing.
 //   presented: bool — drive it from the presenter's flag and reset the flag in onClosed
 //   sourceComponent: Component (the content; wrap it in a NavigationStack for a bar)
 //   color: the sheet's own background (Theme.systemBackground)
@@ -88,7 +89,8 @@ ModalPopup {
         color: sheet.color
     }
 
-    contentItem: Item {
+    // The window's own KeyboardDismissModifier does not reach a popup's content.
+    contentItem: KeyboardDismissModifier {
         Presentation.host: true
         Presentation.onDismissRequested: sheet.close()
         clip: true

@@ -39,11 +39,6 @@ NavigationStack {
             }
         ]
 
-        MouseArea {
-            anchors.fill: parent
-            onClicked: TextEditing.endEditing()
-        }
-
         ColumnLayout {
             anchors.fill: parent
             anchors.margins: 24

@@ -176,6 +176,19 @@ Item {
             tryCompare(sheet, "visible", false)
         }
 
+        // The window's handler does not reach a sheet: the sheet has its own.
+        function test_tapOutsideAFieldInASheetEndsEditing() {
+            sheet.open()
+            tryCompare(sheet, "opened", true)
+            const field = sheet.item.field
+            field.forceActiveFocus()
+            mouseClick(sheet.contentItem, 200, 100)
+            tryCompare(field, "activeFocus", false)
+            compare(sheet.opened, true)
+            sheet.close()
+            tryCompare(sheet, "visible", false)
+        }
+
         function test_toolbarOnlyWhileActive() {
             tryCompare(toolbar, "shown", true)
             toolbar.active = false

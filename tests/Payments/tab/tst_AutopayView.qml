@@ -108,6 +108,9 @@ Item {
             Finder.shoot(this, root, "paymentstab-autopay-no-day", Account)
             mouseClick(find("connectButton"))
             verify(!find("doneAlert").visible)
+            // That tap, outside the field, ended editing.
+            tryCompare(field, "activeFocus", false)
+            field.forceActiveFocus()
             // The number pad has no letters: they type nothing.
             keyClick(Qt.Key_X)
             compare(field.text, "")
