@@ -13,7 +13,7 @@ import Tarvik.Design
 //   readAsOne: bool (false) — one text for assistive technology, "title. message", rather than
 //   the title and the message apart
 Item {
-    id: state
+    id: emptyState
 
     property string symbol
     property real symbolSize: Theme.textStyleSize(Theme.Title)
@@ -39,45 +39,45 @@ Item {
     Item {
         id: content
 
-        y: Math.round((state.height - height) / 2)
-        width: state.width
+        y: Math.round((emptyState.height - height) / 2)
+        width: emptyState.width
         height: messageText.y + Math.ceil(messageText.height)
 
         SymbolImage {
             id: symbolImage
 
             x: Math.round((parent.width - width) / 2)
-            name: state.symbol
-            size: state.symbolSize
-            weight: state.symbolWeight
-            color: state.symbolColor
+            name: emptyState.symbol
+            size: emptyState.symbolSize
+            weight: emptyState.symbolWeight
+            color: emptyState.symbolColor
         }
 
         StyledText {
             id: titleText
 
             x: Math.round((parent.width - width) / 2)
-            y: Math.ceil(symbolImage.height) + state.spacing
+            y: Math.ceil(symbolImage.height) + emptyState.spacing
             width: Math.min(Math.ceil(implicitWidth), parent.width)
-            text: state.title
+            text: emptyState.title
             textStyle: Theme.Headline
             // Its own width on one line; lines of a title wider than the state are centred.
             horizontalAlignment: implicitWidth > width ? Text.AlignHCenter : Text.AlignLeft
             wrapMode: Text.Wrap
-            Accessible.ignored: state.readAsOne
+            Accessible.ignored: emptyState.readAsOne
         }
 
         StyledText {
             id: messageText
 
-            y: titleText.y + Math.ceil(titleText.height) + state.textSpacing
+            y: titleText.y + Math.ceil(titleText.height) + emptyState.textSpacing
             width: parent.width
-            text: state.message
+            text: emptyState.message
             textStyle: Theme.Subheadline
             color: Theme.secondaryLabel
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
-            Accessible.ignored: state.readAsOne
+            Accessible.ignored: emptyState.readAsOne
         }
     }
 }
