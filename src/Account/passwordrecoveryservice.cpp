@@ -78,6 +78,8 @@ QCoro::Task<Result<QString>> PasswordRecoveryService::send(QString accountNumber
     QNetworkRequest request(url);
     request.setRawHeader("X-Requested-With", "XMLHttpRequest");
     request.setRawHeader("User-Agent", "Tarvik iOS/1.0");
+    // Each request sends an SMS.
+    request.setAttribute(NetworkAccess::SentOnceAttribute, true);
     const auto reply = co_await m_network->send(m_manager, request, "GET", {}, timeout);
     if (!reply)
         co_return reply.error();

@@ -336,7 +336,7 @@ QCoro::Task<Result<QString>> TarvikAccountStore::activateTrustPayment()
 {
     if (const Result<void> guard = requireSession(); !guard)
         co_return guard.error();
-    const auto reply = co_await m_api->object(QStringLiteral("set1"));
+    const auto reply = co_await m_api->perform(QStringLiteral("set1"));
     if (!reply)
         co_return reply.error();
     // The action has been taken: a failed refresh does not undo it.
@@ -350,7 +350,7 @@ QCoro::Task<Result<QString>> TarvikAccountStore::create24TVAccount(QString phone
     if (const Result<void> guard = requireSession(); !guard)
         co_return guard.error();
     const TarvikAPI::Form parameters{{QStringLiteral("logname"), phoneNumber}};
-    const auto reply = co_await m_api->object(QStringLiteral("h42tv_add_account"), parameters);
+    const auto reply = co_await m_api->perform(QStringLiteral("h42tv_add_account"), parameters);
     if (!reply)
         co_return reply.error();
     const Result<void> refreshed = co_await refresh();

@@ -19,7 +19,6 @@
 namespace
 {
 constexpr int maxRedirects = 16;
-constexpr int requestTimeoutMs = 60 * 1000;
 
 // What the platform's JSON parser says of a body it cannot read.
 TarvikError jsonError()
@@ -69,12 +68,15 @@ QByteArray TarvikAPI::form(const Form &fields)
 QNetworkRequest TarvikAPI::request(const QString &path) const
 {
     QNetworkRequest request(m_baseUrl.resolved(QUrl(path)));
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setTransferTimeout(requestTimeoutMs);
     request.setRawHeader("User-Agent", "Tarvik iOS/1.0");
     request.setRawHeader("Accept", "application/json");
     request.setRawHeader("X-Requested-With", "XMLHttpRequest");
+    return request;
+}
+
+QNetworkRequest TarvikAPI::sentOnce(QNetworkRequest request)
+{
+    request.setAttribute(NetworkAccess::SentOnceAttribute, true);
     return request;
 }
 
@@ -158,7 +160,7 @@ QCoro::Task<Result<QJsonDocument>> TarvikAPI::sendForJson(QNetworkRequest reques
 
 QCoro::Task<Result<void>> TarvikAPI::authenticate(QString login, QString password)
 {
-    QNetworkRequest signIn = request(QStringLiteral("ajax/login.jsp"));
+    QNetworkRequest signIn = sentOnce(request(QStringLiteral("ajax/login.jsp")));
     signIn.setRawHeader("Content-Type", "application/x-www-form-urlencoded; charset=utf-8");
     signIn.setRawHeader("Referer", m_baseUrl.resolved(QUrl(QStringLiteral("velmorlogin.jsp"))).toEncoded());
     const QByteArray body = form({
@@ -183,7 +185,17 @@ QCoro::Task<Result<void>> TarvikAPI::authenticate(QString login, QString passwor
 
 QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::object(QString action, Form parameters)
 {
-    const auto document = co_await sendForJson(mobileRequest(action, std::move(parameters)));
+    return answer(mobileRequest(action, std::move(parameters)));
+}
+
+QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::perform(QString action, Form parameters)
+{
+    return answer(sentOnce(mobileRequest(action, std::move(parameters))));
+}
+
+QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::answer(QNetworkRequest request)
+{
+    const auto document = co_await sendForJson(std::move(request));
     if (!document)
         co_return document.error();
     if (!document->isObject())
@@ -199,7 +211,7 @@ QCoro::Task<> TarvikAPI::logout(QList<QNetworkCookie> session)
     // A late reply must not touch the store: its expired cookie would end a newer session. And a
     // redirect after the sign-out carries no cookie the site has just cleared.
     SessionCookies hops(session);
-    const auto ignored = co_await send(request(QStringLiteral("exit.jsp")), "GET", {}, &hops);
+    const auto ignored = co_await send(sentOnce(request(QStringLiteral("exit.jsp"))), "GET", {}, &hops);
     Q_UNUSED(ignored);
 }
 
@@ -218,7 +230,8 @@ QCoro::Task<Result<std::optional<QString>>> TarvikAPI::recommendedPayment()
 
 QCoro::Task<Result<QUrl>> TarvikAPI::checkout(QString amount, bool sbp)
 {
-    QNetworkRequest page = sbp ? request(QStringLiteral("ajax/sbplink.jsp")) : request(QStringLiteral("payment_yookassa_velmor.jsp"));
+    // Each request makes a payment at the provider.
+    QNetworkRequest page = sentOnce(request(sbp ? QStringLiteral("ajax/sbplink.jsp") : QStringLiteral("payment_yookassa_velmor.jsp")));
     QUrl url = page.url();
     url.setQuery(QString::fromLatin1(form({{sbp ? QStringLiteral("payment") : QStringLiteral("amount"), amount}})), QUrl::StrictMode);
     page.setUrl(url);

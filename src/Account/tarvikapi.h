@@ -31,10 +31,15 @@ public:
 
     QUrl baseUrl() const { return m_baseUrl; }
 
+    // Sign-in, sign-out, perform() and the checkout change something at the operator: each is
+    // sent at most once (NetworkAccess::SentOnceAttribute); the reads may be sent again once.
+
     // Signs in; success means the session cookies are set.
     QCoro::Task<Result<void>> authenticate(QString login, QString password);
-    // A numbered action whose reply's "result" is "ok".
+    // A numbered action that reads, whose reply's "result" is "ok".
     QCoro::Task<Result<TarvikAPIObject>> object(QString action, Form parameters = {});
+    // A numbered action that changes something at the operator, sent at most once: as object().
+    QCoro::Task<Result<TarvikAPIObject>> perform(QString action, Form parameters = {});
     // Signs out of the site; never fails. `session` goes with it instead of the jar's cookies (the
     // caller may have cleared the jar already), and with each redirect that follows, what the
     // site's answers left of it; the answers' cookies are never stored.
@@ -63,6 +68,8 @@ public:
 private:
     QNetworkRequest request(const QString &path) const;
     QNetworkRequest mobileRequest(const QString &action, Form parameters) const;
+    static QNetworkRequest sentOnce(QNetworkRequest request);
+    QCoro::Task<Result<TarvikAPIObject>> answer(QNetworkRequest request);
     // Follows the site's redirects. With `hopCookies`, every hop sends that jar's cookies instead of
     // the store's, and its answer's cookies go there instead.
     QCoro::Task<Result<QByteArray>> send(QNetworkRequest request, QByteArray verb = "GET", QByteArray body = {},

@@ -70,6 +70,9 @@ struct CurlHttpTransport::Transfer {
     QByteArray statusLine;
     qint64 headBytes = 0;
     qint64 uploaded = 0;
+    // Times the request was handed to a connection since the last answer began.
+    int sendsUnanswered = 0;
+    bool resendRefused = false;
     bool headComplete = false;
     bool headTooLarge = false;
     bool refused = false;
@@ -178,6 +181,16 @@ bool CurlHttpTransport::configure(Transfer &transfer)
     curl_easy_setopt(easy, CURLOPT_PROXY, "");
     // On HTTP/2, wait for a connection under way rather than open another for the same host.
     curl_easy_setopt(easy, CURLOPT_PIPEWAIT, 1L);
+    // curl sends a request again by itself, whatever its method, when the kept connection it went
+    // on breaks before any byte of the answer: the server may have acted on it already. One that
+    // changes something gets a connection of its own, where curl never does so; every request is
+    // counted as it goes, and one more send than allowed ends the exchange instead.
+    if (request.sentOnce) {
+        curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
+        curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    }
+    curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &CurlHttpTransport::onSending);
+    curl_easy_setopt(easy, CURLOPT_PREREQDATA, &transfer);
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, transfer.errorBuffer);
 
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
@@ -308,6 +321,8 @@ CurlHttpTransport::End CurlHttpTransport::endOf(Transfer &transfer, CURLcode cod
         return failed(Failure::HeadTooLarge, QStringLiteral("the reply's head is larger than allowed"));
     if (transfer.refused)
         return failed(Failure::Refused, QStringLiteral("the reply was refused"));
+    if (transfer.resendRefused)
+        return failed(Failure::RemoteClosed, QStringLiteral("the connection broke before an answer"));
     switch (code) {
     case CURLE_OK:
         // curl takes a head cut off by the connection's end as a whole answer; it is not one.
@@ -441,6 +456,8 @@ size_t CurlHttpTransport::onHead(char *data, size_t size, size_t count, void *po
     auto *transfer = static_cast<Transfer *>(pointer);
     const size_t bytes = size * count;
     transfer->quiet.restart();
+    // An answer has begun: a send after it is a redirect's, not the same request again.
+    transfer->sendsUnanswered = 0;
     transfer->headBytes += qint64(bytes);
     if (transfer->headBytes > transfer->request.headLimit) {
         transfer->headTooLarge = true;
@@ -515,6 +532,15 @@ int CurlHttpTransport::onSeek(void *pointer, curl_off_t offset, int origin)
         return CURL_SEEKFUNC_CANTSEEK;
     transfer->uploaded = qint64(offset);
     return CURL_SEEKFUNC_OK;
+}
+
+int CurlHttpTransport::onSending(void *pointer, char *, char *, int, int)
+{
+    auto *transfer = static_cast<Transfer *>(pointer);
+    if (++transfer->sendsUnanswered <= (transfer->request.sentOnce ? 1 : 2))
+        return CURL_PREREQFUNC_OK;
+    transfer->resendRefused = true;
+    return CURL_PREREQFUNC_ABORT;
 }
 
 extern "C" Q_DECL_EXPORT HttpTransport *tarvikMakeHttpTransport(int interfaceVersion, const QByteArray &extraCaPem)

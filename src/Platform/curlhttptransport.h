@@ -40,6 +40,7 @@ private:
     static size_t onHead(char *data, size_t size, size_t count, void *transfer);
     static size_t onUpload(char *buffer, size_t size, size_t count, void *transfer);
     static int onSeek(void *transfer, curl_off_t offset, int origin);
+    static int onSending(void *transfer, char *remoteAddress, char *localAddress, int remotePort, int localPort);
 
     bool configure(Transfer &transfer);
     void watch(curl_socket_t fd, int what);

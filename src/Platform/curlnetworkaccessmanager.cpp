@@ -17,6 +17,15 @@ public:
     QList<QNetworkCookie> cookiesForUrl(const QUrl &) const override { return {}; }
     bool setCookiesFromUrl(const QList<QNetworkCookie> &, const QUrl &) override { return false; }
 };
+
+// Methods whose requests carry content only when they are given some.
+bool contentOptional(QNetworkAccessManager::Operation operation, const QNetworkRequest &request)
+{
+    if (operation == QNetworkAccessManager::GetOperation || operation == QNetworkAccessManager::HeadOperation)
+        return true;
+    const QByteArray verb = request.attribute(QNetworkRequest::CustomVerbAttribute).toByteArray();
+    return operation == QNetworkAccessManager::CustomOperation && (verb == "GET" || verb == "HEAD");
+}
 } // namespace
 
 CurlNetworkAccessManager::CurlNetworkAccessManager(const NetworkAccess *network, SharedCookieStore *cookies, QObject *parent)
@@ -50,10 +59,15 @@ QNetworkReply *CurlNetworkAccessManager::createRequest(Operation operation, cons
     QNetworkRequest request = original;
     std::optional<QByteArray> body;
     if (outgoingData) {
-        // As Qt's manager does: a body whose size is known announces it.
-        if (!request.header(QNetworkRequest::ContentLengthHeader).isValid() && !outgoingData->isSequential())
-            request.setHeader(QNetworkRequest::ContentLengthHeader, outgoingData->size());
-        body = outgoingData->readAll();
+        QByteArray data = outgoingData->readAll();
+        // sendCustomRequest() hands a device whatever it sends: a GET or HEAD with nothing in it
+        // has no content, and announces no length.
+        if (!data.isEmpty() || !contentOptional(operation, request)) {
+            // As Qt's manager does: a body whose size is known announces it.
+            if (!request.header(QNetworkRequest::ContentLengthHeader).isValid() && !outgoingData->isSequential())
+                request.setHeader(QNetworkRequest::ContentLengthHeader, data.size());
+            body = std::move(data);
+        }
     }
     return new CurlNetworkReply(m_transport, m_transportError, this, operation, request, std::move(body));
 }

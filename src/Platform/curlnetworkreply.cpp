@@ -1,5 +1,6 @@
 #include "curlnetworkreply.h"
 
+#include "networkaccess.h"
 #include "requestshape.h"
 #include "sharedcookiestore.h"
 
@@ -63,12 +64,6 @@ QNetworkReply::NetworkError statusError(int status)
     }
 }
 
-// Redirects the caller would verify are left to it, as manual ones are.
-bool followsRedirects(QNetworkRequest::RedirectPolicy policy)
-{
-    return policy != QNetworkRequest::ManualRedirectPolicy && policy != QNetworkRequest::UserVerifiedRedirectPolicy;
-}
-
 bool isRedirect(int status)
 {
     return status == 301 || status == 302 || status == 303 || status == 305 || status == 307 || status == 308;
@@ -95,8 +90,8 @@ CurlNetworkReply::CurlNetworkReply(std::shared_ptr<HttpTransport> transport, con
     , m_body(body.value_or(QByteArray()))
     , m_hasBody(body.has_value())
     , m_hop(request)
-    , m_policy(QNetworkRequest::RedirectPolicy(
-          request.attribute(QNetworkRequest::RedirectPolicyAttribute, manager->redirectPolicy()).toInt()))
+    , m_followsRedirects(request.attribute(QNetworkRequest::RedirectPolicyAttribute, manager->redirectPolicy()).toInt()
+                         != QNetworkRequest::ManualRedirectPolicy)
     , m_redirectsLeft(request.maximumRedirectsAllowed())
     , m_headBytesLeft(HttpTransport::defaultHeadLimit)
 {
@@ -142,9 +137,9 @@ void CurlNetworkReply::startHop()
     request.url = m_hop.url();
     request.headers = shape.headers;
     request.decodedEncodings = shape.decodedEncodings;
-    // A GET's empty body is no body: Qt sends its "Content-Length: 0" alone.
-    if (!m_body.isEmpty() || (m_hasBody && m_verb != "GET" && m_verb != "HEAD"))
+    if (m_hasBody)
         request.bodySize = m_body.size();
+    request.sentOnce = m_hop.attribute(NetworkAccess::SentOnceAttribute).toBool();
     request.headLimit = m_headBytesLeft;
     const int idle = m_hop.transferTimeout() > 0 ? m_hop.transferTimeout() : m_manager->transferTimeout();
     request.idleLimit = std::chrono::milliseconds(std::max(idle, 0));
@@ -156,7 +151,7 @@ bool CurlNetworkReply::received(const HttpTransport::Head &head)
     m_heads.push_back(head);
     m_following.reset();
     m_refusal.reset();
-    if (!isRedirect(head.status) || !followsRedirects(m_policy))
+    if (!isRedirect(head.status) || !m_followsRedirects)
         return true;
     const QByteArray location = headerValue(head.headers, "location");
     if (location.isEmpty())
@@ -167,12 +162,8 @@ bool CurlNetworkReply::received(const HttpTransport::Head &head)
         m_refusal = {ProtocolUnknownError, QStringLiteral("Unknown protocol specified"), {}};
     else if (m_redirectsLeft <= 0)
         m_refusal = {TooManyRedirectsError, QStringLiteral("Too many redirects"), {}};
-    else if (m_policy == QNetworkRequest::NoLessSafeRedirectPolicy && m_hop.url().scheme() == QLatin1String("https")
-             && scheme == QLatin1String("http"))
+    else if (m_hop.url().scheme() == QLatin1String("https") && scheme == QLatin1String("http"))
         m_refusal = {InsecureRedirectError, QStringLiteral("Insecure redirect"), target};
-    else if (m_policy == QNetworkRequest::SameOriginRedirectPolicy
-             && (target.scheme() != m_hop.url().scheme() || target.host() != m_hop.url().host() || target.port() != m_hop.url().port()))
-        m_refusal = {InsecureRedirectError, QStringLiteral("Insecure redirect"), {}};
     else
         m_following = target;
     m_followedStatus = head.status;
@@ -221,7 +212,7 @@ void CurlNetworkReply::takeHeads()
         setAttribute(QNetworkRequest::ConnectionEncryptedAttribute, head.encrypted);
         setAttribute(QNetworkRequest::Http2WasUsedAttribute, head.http2);
         if (const QByteArray location = headerValue(head.headers, "location"); isRedirect(head.status) && !location.isEmpty()
-            && !followsRedirects(m_policy))
+            && !m_followsRedirects)
             setAttribute(QNetworkRequest::RedirectionTargetAttribute, QUrl::fromEncoded(location));
         // Repeated headers come as one, as Qt joins them.
         for (const auto &[name, value] : head.headers) {

@@ -12,13 +12,17 @@
 class SharedCookieStore;
 
 // A QNetworkReply whose exchange goes through an HttpTransport, as Qt's own HTTP reply would go
-// through Qt's stack: the same request (RequestShape), redirects followed hop by hop under the
-// request's policy, each hop's cookies taken into the manager's jar (a shared store's only while
-// the epoch the request was sent in lasts), the status, reason and redirect target as attributes,
-// HTTP errors as Qt reports them, a transfer time-out as Qt's cancellation. Unlike Qt's, it holds
-// at most HttpTransport's head limit of response heads. abort(), close() and deletion end the
-// exchange at once, whatever it is waiting for. Its signals come from the event loop, never from
-// inside the transport.
+// through Qt's stack: the same request (RequestShape), redirects followed hop by hop (none under
+// the manual policy; under any other, as under Qt's default, never from https down to http), each
+// hop's cookies taken into the manager's jar (a shared store's only while the epoch the request was
+// sent in lasts), the status, reason and redirect target as attributes, HTTP errors as Qt reports
+// them, a transfer time-out as Qt's cancellation. Of the request's settings it reads the redirect
+// policy and the most redirects, the cookie load and save controls, the custom verb, the transfer
+// time-out and NetworkAccess::SentOnceAttribute; no other (there is no cache to control). Unlike
+// Qt's, it holds at most HttpTransport's head limit of response heads, and sends a request again
+// only as HttpTransport::Request::sentOnce allows. abort(), close() and deletion end the exchange
+// at once, whatever it is waiting for. Its signals come from the event loop, never from inside the
+// transport.
 class CurlNetworkReply final : public QNetworkReply, private HttpTransport::Receiver
 {
     Q_OBJECT
@@ -67,7 +71,8 @@ private:
     QByteArray m_body;
     bool m_hasBody;
     QNetworkRequest m_hop;
-    QNetworkRequest::RedirectPolicy m_policy;
+    // Under any policy but the manual one, as under Qt's default: never from https down to http.
+    bool m_followsRedirects;
     int m_redirectsLeft;
     quint64 m_epoch = 0;
     qint64 m_headBytesLeft;

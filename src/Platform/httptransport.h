@@ -48,6 +48,11 @@ public:
         std::chrono::milliseconds totalLimit{0};
         // A transfer of many megabytes, read and written in larger pieces.
         bool bulk = false;
+        // A request that changes something at the server: sent at most once, on a connection of
+        // its own that nothing else uses, whatever happens to it. Any other request is sent again,
+        // once, when the connection it went on, one kept from an earlier exchange, breaks before
+        // any byte of the answer (curl's own rule, which alone would send it up to five more times).
+        bool sentOnce = false;
     };
 
     // A final response head (1xx heads are not passed on).
@@ -107,7 +112,7 @@ public:
     // built against another version of this interface.
     using Factory = HttpTransport *(int interfaceVersion, const QByteArray &extraCaPem);
     static constexpr const char *factoryName = "tarvikMakeHttpTransport";
-    static constexpr int interfaceVersion = 1;
+    static constexpr int interfaceVersion = 2;
 
     virtual ~HttpTransport() = default;
 

@@ -49,6 +49,12 @@ public:
     // A manager for the calling thread; the caller owns it.
     QNetworkAccessManager *createManager(Cookies cookies, QObject *parent = nullptr) const;
 
+    // Set (true) on a request that changes something at the server (a sign-in, a payment, an
+    // account made): it is sent at most once, whatever happens to its connection, and a connection
+    // lost on the way is the caller's failure to report. Any other request is sent again, once,
+    // when a connection kept from an earlier request breaks before any byte of its answer.
+    static constexpr auto SentOnceAttribute = QNetworkRequest::Attribute(QNetworkRequest::User + 1);
+
     // The most of a reply's body held in memory by default. The site's largest answer, a long
     // payment history, is some tens of kilobytes; a few megabytes leave room and bound what a
     // broken or hostile server can make the app hold.

@@ -24,6 +24,8 @@ const QString tvAccountKey = QStringLiteral("h42tv_add_account");
 const QStringList requiredKeys{QStringLiteral("/ajax/login.jsp"), QStringLiteral("action1"), QStringLiteral("action11"),
                                QStringLiteral("action3"), QStringLiteral("action2"), QStringLiteral("action4"), checkoutKey, trustKey,
                                tvAccountKey};
+// Those that change something at the operator: sent at most once.
+const QStringList changingKeys{QStringLiteral("/ajax/login.jsp"), checkoutKey, trustKey, tvAccountKey};
 // What a refresh can do without: their failures leave defaults.
 const QStringList optionalKeys { QStringLiteral("recommendpay"), QStringLiteral("action6"), QStringLiteral("h42tv_account_info"),
     QStringLiteral("h42tv_channels") };
@@ -132,6 +134,7 @@ private Q_SLOTS:
         else
             site.setOverride(key, { .fault = StandinFault(served) });
 
+        const qsizetype requestsBefore = site.requests().size();
         QElapsedTimer clock;
         clock.start();
         QString description;
@@ -171,6 +174,14 @@ private Q_SLOTS:
             cell = description;
         m_cells[key][int(fault)] = QStringLiteral("%1 %2s").arg(cell).arg(double(elapsed) / 1000.0, 0, 'f', 1);
 
+        // A connection broken before the answer: what changes something was sent once, a read
+        // at most once again.
+        if (fault == Fault::Reset) {
+            const QList<StandinSite::Request> sent = site.requests().mid(requestsBefore);
+            const auto times
+                = std::count_if(sent.begin(), sent.end(), [&key](const StandinSite::Request &request) { return request.key() == key; });
+            QVERIFY2(times >= 1 && times <= (changingKeys.contains(key) ? 1 : 2), qPrintable(QString::number(times)));
+        }
         // Within the limit: one request ran out of it at most, the rest answered at once.
         QVERIFY2(elapsed < 2 * limit.count() + 8000, qPrintable(QString::number(elapsed)));
         QVERIFY(!m_fixture->store->isLoading());

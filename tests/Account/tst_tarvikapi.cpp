@@ -1,4 +1,5 @@
 #include "networkaccess.h"
+#include "passwordrecoveryservice.h"
 #include "sharedcookiestore.h"
 #include "standinfixture.h"
 #include "tarvikapi.h"
@@ -119,11 +120,11 @@ private Q_SLOTS:
     void actionParametersInTheQuery()
     {
         signIn();
-        const auto reply = await(m_api->object(QStringLiteral("h42tv_add_account"), {{QStringLiteral("logname"), QStringLiteral("+7 ")},
-                                                                                      {QStringLiteral("action"), QStringLiteral("ignored")}}));
+        const auto reply = await(m_api->perform(QStringLiteral("h42tv_add_account"), {{QStringLiteral("logname"), QStringLiteral("+7 ")},
+                                                                                       {QStringLiteral("action"), QStringLiteral("ignored")}}));
         QVERIFY(reply);
         QCOMPARE(lastRequest().query, QByteArray("action=h42tv_add_account&logname=%2B7%20"));
-        QVERIFY(await(m_api->object(QStringLiteral("h42tv_add_account"), {{QStringLiteral("logname"), QStringLiteral("Иван")}})));
+        QVERIFY(await(m_api->perform(QStringLiteral("h42tv_add_account"), {{QStringLiteral("logname"), QStringLiteral("Иван")}})));
         QCOMPARE(lastRequest().query, QByteArray("action=h42tv_add_account&logname=%D0%98%D0%B2%D0%B0%D0%BD"));
     }
 
@@ -361,6 +362,75 @@ private Q_SLOTS:
         m_site->setOverride(QStringLiteral("/exit.jsp"), {.status = 500});
         await(m_api->logout());
         QCOMPARE(lastRequest().path, QStringLiteral("/exit.jsp"));
+    }
+
+    // The site reads a request and closes the connection without a byte of answer, as a proxy or
+    // a server going down does. What changes something at the operator reaches it once, also on a
+    // connection kept from an earlier request, and fails with the network's error (a second one
+    // would have turned the trust payment on twice). A read is sent again once, and only when its
+    // connection was a kept one.
+    void brokenBeforeTheAnswer_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("keptConnection"); // a read went before, leaving its connection open
+        QTest::addColumn<bool>("brokenOnce"); // only the first request is broken; else every one
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<bool>("succeeds");
+        for (const char *key : {"/ajax/login.jsp", "set1", "h42tv_add_account", "/ajax/sbplink.jsp", "/payment_yookassa_velmor.jsp",
+                                "/exit.jsp", "/pass_recovery_send.jsp"}) {
+            QTest::addRow("%s", key) << key << true << false << 1 << false;
+            QTest::addRow("%s, broken once", key) << key << true << true << 1 << false;
+        }
+        QTest::newRow("read") << "action2" << true << false << 2 << false;
+        QTest::newRow("read, broken once") << "action2" << true << true << 2 << true;
+        QTest::newRow("read on a new connection") << "action2" << false << false << 1 << false;
+    }
+    void brokenBeforeTheAnswer()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, keptConnection);
+        QFETCH(bool, brokenOnce);
+        // The sign-in's connection is not kept: it changes something.
+        signIn();
+        if (keptConnection)
+            QVERIFY(await(m_api->object(QStringLiteral("action1"))));
+        m_site->clearRequests();
+        m_site->setOverride(key, {.dropConnection = true});
+        int received = 0;
+        QObject context;
+        connect(m_site.get(), &StandinSite::requestReceived, &context, [&](const StandinSite::Request &request) {
+            if (request.key() == key && ++received == 2 && brokenOnce)
+                m_site->clearOverrides();
+        });
+
+        PasswordRecoveryService recovery(m_site->baseUrl(), m_network.get());
+        Result<void> outcome;
+        const auto take = [&outcome](const auto &result) {
+            if (!result)
+                outcome = result.error();
+        };
+        if (key == QLatin1String("/ajax/login.jsp"))
+            take(await(m_api->authenticate(m_site->login(), m_site->password())));
+        else if (key == QLatin1String("set1") || key == QLatin1String("h42tv_add_account"))
+            take(await(m_api->perform(key)));
+        else if (key.contains(QLatin1String("payment")) || key.contains(QLatin1String("sbp")))
+            take(await(m_api->checkout(QStringLiteral("500"), key.contains(QLatin1String("sbp")))));
+        else if (key == QLatin1String("/exit.jsp"))
+            await(m_api->logout()); // reports nothing
+        else if (key == QLatin1String("/pass_recovery_send.jsp"))
+            take(await(recovery.send(QStringLiteral("123456"), QStringLiteral("79991234567"))));
+        else
+            take(await(m_api->object(key)));
+
+        QTEST(received, "sent");
+        QCOMPARE(int(m_site->requestKeys().count(key)), received);
+        if (key == QLatin1String("/exit.jsp"))
+            return;
+        QTEST(bool(outcome), "succeeds");
+        if (!outcome) {
+            QCOMPARE(outcome.error().domain(), TarvikError::Domain::Transport);
+            QCOMPARE(outcome.error().code(), int(QNetworkReply::RemoteHostClosedError));
+        }
     }
 
     void transportFailuresPassThrough()

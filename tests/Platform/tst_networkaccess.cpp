@@ -179,7 +179,8 @@ private Q_SLOTS:
 
     // Every kind of request the app sends, through Qt's own HTTP stack and through the app's, to a
     // server answering each way it can: the server sees the same requests (headers, their order,
-    // cookies, each hop of a redirect), and the caller the same outcome.
+    // cookies, each hop of a redirect), and the caller the same outcome. A GET without content is
+    // compared with what Qt's get() sends: its sendCustomRequest() announces an empty body there.
     void answersAsQtHasThem_data()
     {
         QTest::addColumn<QString>("path");
@@ -204,7 +205,7 @@ private Q_SLOTS:
                                 << error;
         };
         using E = QNetworkReply::NetworkError;
-        row("site action", "mobile.jsp?action=action1", "GET", site, {}, plain, manual, E::NoError, 60000);
+        row("site action", "mobile.jsp?action=action1", "GET", site, {}, plain, manual, E::NoError);
         row("sign-in form", "ajax/login.jsp", "POST", form, signIn, plain, manual, E::NoError);
         row("tile", "tiles/9/100/200.png", "GET", {{"User-Agent", "Tarvik/1.0 (office map)"}}, {}, plain, follow, E::NoError);
         row("picture", "img/ch/00/00/00000000000000000000000000000000.png", "get()", {}, {}, plain, follow, E::NoError);
@@ -256,7 +257,7 @@ private Q_SLOTS:
         for (int attempt = 0; attempt < 3 && (attempt == 0 || byQt.error != error); ++attempt) {
             QNetworkAccessManager qt;
             qt.cookieJar()->insertCookie(kept);
-            byQt = exchange(*m_site, qt, qtRequest, verb, body);
+            byQt = exchange(*m_site, qt, qtRequest, verb == "GET" && body.isEmpty() ? QByteArray("get()") : verb, body);
         }
         QCOMPARE(byQt.error, error);
 
