@@ -27,12 +27,12 @@ void TarvikCachedImageLoader::start()
         finish(State::Failed);
         return;
     }
-    // A hit is ready before the first frame. A file that is no picture within the bounds counts
-    // as a miss and goes, so that nothing refused stays to be read again.
+    // A hit is ready before the first frame. A file that is no whole picture within the bounds
+    // counts as a miss and goes, so that nothing refused stays to be read again.
     QFile file(m_cache->filePath(m_url));
     if (file.size() <= TarvikShopImageCache::maxImageBytes && file.open(QIODevice::ReadOnly)) {
         const QByteArray cached = file.readAll();
-        if (!BoundedPicture::inspect(cached).isEmpty()) {
+        if (!BoundedPicture::inspect(cached).isEmpty() && BoundedPicture::isWhole(cached)) {
             finish(State::Ready, cached);
             return;
         }
@@ -45,6 +45,7 @@ QCoro::Task<> TarvikCachedImageLoader::download(std::shared_ptr<TarvikCachedImag
 {
     QPointer<TarvikShopImageCache> cache = self->m_cache;
     QNetworkRequest request{QUrl(self->m_url)};
+    // Besides the download's own limit: a host that sends nothing for a while is given up sooner.
     request.setTransferTimeout(int(std::chrono::duration_cast<std::chrono::milliseconds>(TarvikShopImageCache::transferTimeout).count()));
     // Resumes from the event loop whatever ends the download (an answer, a time-out, the size
     // cap, the cache going): Qt still uses a reply after aborting it.
@@ -69,6 +70,12 @@ QCoro::Task<> TarvikCachedImageLoader::download(std::shared_ptr<TarvikCachedImag
     if (BoundedPicture::inspect(body).isEmpty()) {
         qCDebug(lcHttp) << "photo body is no picture within the bounds" << reply->url().path();
         self->finish(State::Failed);
+        co_return;
+    }
+    // A picture cut off at its host is shown as far as it goes, and downloaded again next time.
+    if (!BoundedPicture::isWhole(body)) {
+        qCDebug(lcHttp) << "photo ends early, not cached" << reply->url().path();
+        self->finish(State::Ready, body);
         co_return;
     }
     // Written whole or not at all: a run killed mid-write leaves the old state behind.

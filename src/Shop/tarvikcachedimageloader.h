@@ -10,8 +10,8 @@
 class TarvikShopImageCache;
 
 // One product photo's bytes: read from the cache file at once when it is there, else downloaded
-// (status exactly 200 and a picture within BoundedPicture's bounds) and written to the cache
-// atomically. The loader decodes nothing: each view decodes the bytes at the size it shows them.
+// (status exactly 200 and a picture within BoundedPicture's bounds) and, when the picture is whole,
+// written to the cache atomically. The loader decodes nothing: each view decodes the bytes at the size it shows them.
 // A failure is final for this loader. Made by TarvikShopImageCache::loader().
 class TarvikCachedImageLoader : public QObject, public std::enable_shared_from_this<TarvikCachedImageLoader>
 {

@@ -74,6 +74,14 @@ public:
         m_shop->site->setOverride(path, {.status = 200, .body = body});
         return m_shop->site->baseUrl().toString(QUrl::RemovePath) + path;
     }
+    // A photo of 2500 x 2500 on the image host, "webp" or "jpeg", progressive if asked.
+    Q_INVOKABLE QString largePhoto(const QString &format, bool progressive)
+    {
+        const QString path
+            = QStringLiteral("/kestrabay-shop-bucket/large-%1%2.%1").arg(format, progressive ? QStringLiteral("-progressive") : QString());
+        m_shop->site->setOverride(path, {.status = 200, .body = squaresPicture({2500, 2500}, qPrintable(format), progressive)});
+        return m_shop->site->baseUrl().toString(QUrl::RemovePath) + path;
+    }
     Q_INVOKABLE bool cached(const QString &url) const { return QFile::exists(m_shop->images->filePath(url)); }
     // Downloads `url` into the cache and waits for it.
     Q_INVOKABLE bool preload(const QString &url)

@@ -3,8 +3,9 @@ import QtTest
 import Tarvik.Shop
 import TarvikTest
 
-// The photo view: the photo from the cache without asking the host, the placeholder for a host that
-// does not answer, for no address and for a photo that does not decode, and the spinner while loading.
+// The photo view: the photo from the cache without asking the host, large WebP and progressive
+// photos, the placeholder for a host that does not answer, for no address and for a photo that
+// does not decode, and the spinner while loading.
 Item {
     id: root
     width: 393
@@ -51,6 +52,22 @@ Item {
             tryCompare(image, "status", CachedImageItem.Failed, 10000)
             verify(image.children[1].visible)
             verify(!ShopTest.cached(url))
+        }
+
+        // Photos larger than the screen in the formats whose decode holds the whole picture.
+        function test_largePhotoShows_data() {
+            return [
+                { tag: "WebP", format: "webp", progressive: false },
+                { tag: "progressive JPEG", format: "jpeg", progressive: true },
+            ]
+        }
+
+        function test_largePhotoShows(data) {
+            const url = ShopTest.largePhoto(data.format, data.progressive)
+            const image = createTemporaryObject(imageComponent, root, { url: url })
+            tryCompare(image, "status", CachedImageItem.Shown, 10000)
+            verify(!image.children[1].visible)
+            verify(ShopTest.cached(url))
         }
 
         function test_spinnerWhileLoading() {
