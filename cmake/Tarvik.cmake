@@ -104,7 +104,8 @@ endfunction()
 #   ACCESSIBILITY_BUS: run on Xvfb with Qt's accessibility bridge on, as under a screen reader.
 function(tarvik_add_test name)
     cmake_parse_arguments(T "SESSION_BUS;KEYRING;ACCESSIBILITY_BUS" "TIMEOUT" "SOURCES;LIBS;QML_MODULES;ENV" ${ARGN})
-    add_executable(${name} ${T_SOURCES})
+    # Each test process with a home folder of its own (tests/common/processhome.cpp).
+    add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/common/processhome.cpp)
     target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
     foreach(module IN LISTS T_QML_MODULES)
         target_link_libraries(${name} PRIVATE Tarvik${module})
