@@ -182,9 +182,9 @@ bool CurlHttpTransport::configure(Transfer &transfer)
     // On HTTP/2, wait for a connection under way rather than open another for the same host.
     curl_easy_setopt(easy, CURLOPT_PIPEWAIT, 1L);
     // curl sends a request again by itself, whatever its method, when the kept connection it went
-    // on breaks before any byte of the answer: the server may have acted on it already. One that
-    // changes something gets a connection of its own, where curl never does so; every request is
-    // counted as it goes, and one more send than allowed ends the exchange instead.
+    // on breaks before any byte of the answer, though the server may have acted on it already. A
+    // request that changes something gets a connection of its own, on which curl never does so;
+    // and every send is counted, a send past those allowed ending the exchange instead.
     if (request.sentOnce) {
         curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
         curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
