@@ -248,14 +248,15 @@ bool StandinSite::handleRequest(const QHttpServerRequest &incoming, QTcpSocket *
     }
     m_requests.append(request);
     Q_EMIT requestReceived(request);
+    // As web servers do: an answer is not held back behind unacknowledged data (after a TLS 1.3
+    // handshake, the session tickets), which would add the client's delayed ACK to the first
+    // answer on every new connection.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (speedTest) {
         if (const auto it = m_overrides.constFind(request.path); it != m_overrides.constEnd() && it->fault != StandinFault::None) {
             StandinFaults::serve(it->fault, socket, {}, origin(request) + request.path.toLatin1());
             return true;
         }
-        // As web servers do: an answer is not held back behind unacknowledged data (after a TLS 1.3
-        // handshake, the session tickets), which would add the client's delayed ACK to a probe.
-        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_speedTest.respond(request.method, request.path, request.query, socket);
         return true;
     }

@@ -183,12 +183,11 @@ bool CurlHttpTransport::configure(Transfer &transfer)
     curl_easy_setopt(easy, CURLOPT_PIPEWAIT, 1L);
     // curl sends a request again by itself, whatever its method, when the kept connection it went
     // on breaks before any byte of the answer, though the server may have acted on it already. A
-    // request that changes something gets a connection of its own, on which curl never does so;
-    // and every send is counted, a send past those allowed ending the exchange instead.
-    if (request.sentOnce) {
+    // request that changes something goes on a new connection, where curl never does so (later
+    // requests may reuse it: what they meet is theirs); and every send is counted, a send past
+    // those allowed ending the exchange instead.
+    if (request.sentOnce)
         curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
-        curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
-    }
     curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &CurlHttpTransport::onSending);
     curl_easy_setopt(easy, CURLOPT_PREREQDATA, &transfer);
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, transfer.errorBuffer);

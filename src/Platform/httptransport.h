@@ -48,10 +48,10 @@ public:
         std::chrono::milliseconds totalLimit{0};
         // A transfer of many megabytes, read and written in larger pieces.
         bool bulk = false;
-        // A request that changes something at the server: sent at most once, on a connection of
-        // its own that nothing else uses, whatever happens to it. Any other request is sent again,
-        // once, when the connection it went on, one kept from an earlier exchange, breaks before
-        // any byte of the answer (curl's own rule, which alone would send it up to five more times).
+        // A request that changes something at the server: sent at most once, on a new connection,
+        // whatever happens to it. Any other request is sent again, once, when the connection it
+        // went on, one kept from an earlier exchange, breaks before any byte of the answer (curl's
+        // own rule, which alone would send it up to five more times).
         bool sentOnce = false;
     };
 
