@@ -6,8 +6,10 @@ import Tarvik.Design
 
 // The platform's alert: a centred card with a bold title, a message and its buttons (two side
 // by side, the cancel one first; three or more stacked, the cancel one last). Any button closes
-// it and then triggers; every way of closing ends in closed(). Assistive technology reads it as a
-// modal dialog named by the title and described by the message.
+// it and then triggers; every way of closing ends in closed(). Escape presses the cancel button,
+// or the one button of an alert that has only one; where the user must choose between others, it
+// does nothing. Assistive technology reads it as a modal dialog named by the title and described
+// by the message.
 //   title, message: string; buttons: list<AlertButton> (none gives one "OK")
 //   presented: bool, driven like Sheet.presented; open(), close(); opened(), closed()
 ModalPopup {
@@ -24,11 +26,20 @@ ModalPopup {
         return list.length === 2 ? cancels.concat(others) : others.concat(cancels)
     }
     readonly property bool sideBySide: orderedButtons.length === 2
+    // What Escape presses (null: the one "OK"), unless there is no way out but a choice.
+    readonly property AlertButton cancelButton: orderedButtons.find(b => b.role === AlertButton.Cancel)
+                                                ?? (orderedButtons.length === 1 ? orderedButtons[0] : null)
 
     function trigger(button) {
         close()
         if (button)
             button.triggered()
+    }
+
+    cancellable: cancelButton !== null || orderedButtons.length === 0
+    onCancelled: {
+        if (cancelButton)
+            cancelButton.triggered()
     }
 
     anchors.centerIn: parent

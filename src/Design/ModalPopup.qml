@@ -5,11 +5,15 @@ import Tarvik.Design
 // The base of the kit's modal popups (Sheet, Alert, the pickers' cards): dimmed, over the whole
 // window, shown while `presented` (or by open() and close()). Assistive technology sees a modal
 // dialog named by `title` and described by `message`. It takes the focus as it opens (or puts it
-// on `initialFocus`), and gives the focus back to what had it when it closes, or to the heading of
-// the screen beneath when that is gone.
+// on `initialFocus`), and gives the focus back to its opener when it closes (what had the focus
+// when it opened, unless told), or to the heading of the screen beneath when that is gone.
 //   presented: bool — drive it from the presenter's flag and reset the flag in onClosed
 //   title, message: string; initialFocus: Item (null: the dialog itself)
-//   open(), close(); opened(), closed()
+//   opener: Item — what the focus goes back to (null: what had it when it opened); set it before
+//   opening, for a popup opened from something that does not take the focus (a long press)
+//   cancellable: bool (true) — Escape, the cancel action, closes it and then emits cancelled();
+//   false: Escape does nothing here
+//   open(), close(); opened(), closed(); cancelled()
 T.Popup {
     id: popup
 
@@ -17,6 +21,10 @@ T.Popup {
     property string title
     property string message
     property Item initialFocus: null
+    property Item opener: null
+    property bool cancellable: true
+
+    signal cancelled()
 
     // Internal state.
     // What had the focus when it opened, and the heading of its screen.
@@ -29,7 +37,7 @@ T.Popup {
     Component.onCompleted: if (presented) open()
 
     onAboutToShow: {
-        returnFocus = parent ? parent.Window.activeFocusItem : null
+        returnFocus = opener ? opener : parent ? parent.Window.activeFocusItem : null
         returnHeading = ScreenReader.screenHeading(returnFocus)
         placingFocus = true
     }
@@ -55,6 +63,19 @@ T.Popup {
         target: popup.contentItem.parent ? popup.contentItem.parent.Accessible : null
         property: "description"
         value: popup.message
+    }
+    // Escape, wherever the focus is in the popup (it reaches the popup's own item last), is its
+    // cancel action: Qt's own CloseOnEscape only closes.
+    Connections {
+        target: popup.contentItem.parent ? popup.contentItem.parent.Keys : null
+
+        function onEscapePressed(event) {
+            event.accepted = popup.cancellable && popup.opened
+            if (!event.accepted)
+                return
+            popup.close()
+            popup.cancelled()
+        }
     }
     // Qt gives the focus to the popup as it opens (to what had it inside, the time before), and
     // again when a popup over it closes. Opening, it goes on to `initialFocus`, or to the dialog

@@ -6,12 +6,12 @@ import Tarvik.Design
 // The kit's picker field, of the date and the time picker: `label` at the leading edge and `value`
 // in a grey capsule at the trailing edge (pink while the picker is open). The capsule opens the
 // picker: a card over the window holding the field's content, which assistive technology sees as
-// a modal dialog named by the label. Escape or a tap outside closes it. The focus goes to
-// `initialFocus` as it opens and back to the capsule as it closes.
+// a modal dialog named by the label. A tap outside closes it; Escape cancels: it closes, then
+// cancelled(). The focus goes to `initialFocus` as it opens and back to the capsule as it closes.
 //   required label, value: string; default property: the card's items, in a column 8 apart
 //   cardWidth (340, at most the window's less 32); initialFocus: Item
 //   readonly popupOpen: bool; readonly button: the capsule; readonly popup: the card
-//   open(), close(); aboutToOpen(): just before the card opens
+//   open(), close(); aboutToOpen(): just before the card opens; cancelled(): Escape closed it
 Rectangle {
     id: field
 
@@ -25,6 +25,7 @@ Rectangle {
     readonly property alias popup: card
 
     signal aboutToOpen()
+    signal cancelled()
 
     function open() {
         field.aboutToOpen()
@@ -98,7 +99,8 @@ Rectangle {
         width: Math.min(field.cardWidth, parent ? parent.width - 32 : field.cardWidth)
         implicitHeight: implicitContentHeight + topPadding + bottomPadding
         padding: 14
-        closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
+        closePolicy: T.Popup.CloseOnPressOutside
+        onCancelled: field.cancelled()
 
         T.Overlay.modal: Rectangle {
             color: Theme.withOpacity(Theme.black, 0.2)

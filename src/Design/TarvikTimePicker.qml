@@ -2,17 +2,20 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
+import Tarvik.Platform
 import Tarvik.Design
 
 // The app's one time field, the twin of TarvikDatePicker: a PickerField showing the chosen time
 // ("HH:mm") that opens two wheels, hours 00-23 and minutes 00-59, with no limits. Every change of
 // a wheel (a flick that comes to rest, a tap on a value, an arrow key) reports at once; "Готово",
-// Escape or a tap outside closes the wheels. The focus opens on the hour; Up and Down turn the
-// wheel that has it, Left and Right go from one wheel to the other. The picker never changes
-// `date` itself: bind `date` to the form's value and write it back in `onPicked`.
+// Return, Enter, Space or a tap outside closes the wheels with that time, and Escape closes them
+// with the time they opened on. The focus opens on the hour; Up and Down turn the wheel that has
+// it, Left and Right go from one wheel to the other. The picker never changes `date` itself: bind
+// `date` to the form's value and write it back in `onPicked`.
 //   required label: string
 //   date: the shown time (a JS Date; its day is kept), now by default
-//   picked(date): a time was chosen (a new Date: `date`'s day, the chosen hour and minute, 0 s)
+//   picked(date): a time was chosen (a new Date: `date`'s day, the chosen hour and minute, 0 s),
+//       or Escape took it back (the Date `date` was when the wheels opened)
 //   open(), close(): the wheels; readonly wheelsOpen: bool
 // Test hooks (objectName): "timeButton", "timePopup", "hourWheel", "minuteWheel", "doneButton";
 // choose(hour, minute) does what turning both wheels does.
@@ -22,13 +25,24 @@ PickerField {
     property date date: new Date()
     readonly property alias wheelsOpen: picker.popupOpen
     readonly property var locale: Qt.locale("ru_RU")
+    // Internal state.
+    // The time the wheels opened on, and whether a wheel has reported since.
+    property date openedOn: new Date()
+    property bool changedSinceOpen: false
 
     signal picked(date date)
 
     function choose(hour, minute) {
         const chosen = new Date(picker.date.getTime())
         chosen.setHours(hour, minute, 0, 0)
+        picker.changedSinceOpen = true
         picker.picked(chosen)
+    }
+
+    // The keyboard's choice: the time on the wheels, and they close.
+    function take() {
+        picker.choose(hourWheel.currentIndex, minuteWheel.currentIndex)
+        picker.close()
     }
 
     function twoDigits(value) {
@@ -42,10 +56,16 @@ PickerField {
     initialFocus: hourWheel.currentItem
 
     onAboutToOpen: {
+        openedOn = new Date(picker.date.getTime())
+        changedSinceOpen = false
         hourWheel.currentIndex = picker.date.getHours()
         minuteWheel.currentIndex = picker.date.getMinutes()
         hourWheel.positionViewAtIndex(hourWheel.currentIndex, ListView.Center)
         minuteWheel.positionViewAtIndex(minuteWheel.currentIndex, ListView.Center)
+    }
+    onCancelled: {
+        if (changedSinceOpen)
+            picker.picked(new Date(openedOn.getTime()))
     }
 
     // One wheel: the value in the middle band is the chosen one.
@@ -53,7 +73,8 @@ PickerField {
         id: wheel
 
         required property int valueCount
-        required property string unitName
+        // The unit's forms after one, two and five of it ("час", "часа", "часов").
+        required property var unitForms
         required property ListView otherWheel
         readonly property real rowHeight: 36
 
@@ -70,7 +91,6 @@ PickerField {
         highlightMoveDuration: 120
         boundsBehavior: Flickable.StopAtBounds
         Accessible.role: Accessible.List
-        Accessible.name: wheel.unitName
         onMovementEnded: wheel.chosen()
         // The keyboard turns the wheel (the list's own Up and Down) and the focus stays on the value.
         onCurrentIndexChanged: {
@@ -95,9 +115,11 @@ PickerField {
                 height: wheel.rowHeight
                 focusPolicy: Qt.NoFocus
                 text: picker.twoDigits(index)
-                Accessible.name: index + " " + wheel.unitName
+                Accessible.name: RussianPlural.count(index, wheel.unitForms[0], wheel.unitForms[1], wheel.unitForms[2])
                 Accessible.selectable: true
                 Accessible.selected: ListView.isCurrentItem
+                // Return and Enter come as Space (ReturnKeyPress).
+                Keys.onSpacePressed: picker.take()
                 onClicked: {
                     wheel.currentIndex = index
                     wheel.chosen()
@@ -180,7 +202,8 @@ PickerField {
 
                 objectName: "hourWheel"
                 valueCount: 24
-                unitName: "часов"
+                unitForms: ["час", "часа", "часов"]
+                Accessible.name: "Часы"
                 otherWheel: minuteWheel
                 onChosen: picker.choose(hourWheel.currentIndex, minuteWheel.currentIndex)
             }
@@ -199,7 +222,8 @@ PickerField {
 
                 objectName: "minuteWheel"
                 valueCount: 60
-                unitName: "минут"
+                unitForms: ["минута", "минуты", "минут"]
+                Accessible.name: "Минуты"
                 otherWheel: hourWheel
                 onChosen: picker.choose(hourWheel.currentIndex, minuteWheel.currentIndex)
             }

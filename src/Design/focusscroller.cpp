@@ -2,6 +2,7 @@
 
 #include "textediting.h"
 
+#include <QMetaProperty>
 #include <QQuickWindow>
 
 #include <algorithm>
@@ -20,6 +21,15 @@ qreal revealed(qreal position, qreal extent, qreal start, qreal end, qreal first
     else if (end + margin > position + extent)
         target = end + margin - extent;
     return std::clamp(target, first, std::max(first, last));
+}
+
+// A list that holds its current item in its highlight band (a wheel) scrolls itself to that item,
+// and where it rests is its value: it is not scrolled from outside.
+bool keepsItsCurrentItemInPlace(const QQuickItem *view)
+{
+    const QMetaObject *type = view->metaObject();
+    const QMetaProperty mode = type->property(type->indexOfProperty("highlightRangeMode"));
+    return mode.isValid() && qstrcmp(mode.enumerator().valueToKey(mode.read(view).toInt()), "StrictlyEnforceRange") == 0;
 }
 
 // The main control named by the nearest item around `item` that names one.
@@ -114,7 +124,7 @@ void FocusScroller::reveal(QQuickItem *item)
     QQuickItem *companion = edited ? mainControlAround(item) : nullptr;
     const QRectF cursor = edited ? item->property("cursorRectangle").toRectF() : QRectF();
     for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
-        if (!view->inherits("QQuickFlickable"))
+        if (!view->inherits("QQuickFlickable") || keepsItsCurrentItemInPlace(view))
             continue;
         auto *content = view->property("contentItem").value<QQuickItem *>();
         if (!content || !content->isAncestorOf(item))

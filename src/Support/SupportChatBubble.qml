@@ -30,8 +30,10 @@ Item {
     required property string replyAuthor
     required property string replyText
 
-    // The bubble itself, for placing the menu beside it.
+    // The bubble itself, for placing the menu beside it, and what reads the message out, where the
+    // focus comes back from the menu.
     readonly property alias bubble: bubble
+    readonly property alias accessibleMessage: accessibleMessage
     readonly property url phoneUrl: outgoing ? "" : SupportText.phoneUrl(text)
     readonly property url webUrl: outgoing ? "" : SupportText.webUrl(text)
     readonly property bool hasPhone: phoneUrl != ""
@@ -190,6 +192,8 @@ Item {
         }
 
         SupportAccessibleMessage {
+            id: accessibleMessage
+
             objectName: "accessibleMessage"
             anchors.fill: parent
             name: row.text

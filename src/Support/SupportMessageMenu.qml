@@ -4,10 +4,14 @@ import QtQuick.Templates as T
 import Tarvik.Design
 
 // The menu of one chat message, opened by a long press on its bubble: reply, edit (own messages
-// only), copy, share, pin or unpin, information, delete. Choosing closes it, then triggers.
-//   outgoing, pinned: of the message; popup(bubble): opens beside that bubble
+// only), copy, share, pin or unpin, information, delete. A modal dialog "Действия с сообщением";
+// the focus goes back to the message when it closes (Escape or a tap outside closes it). Choosing
+// closes it, then triggers once it is gone, so that what the choice does with the focus (editing
+// puts it in the message field) comes last.
+//   outgoing, pinned: of the message; popup(bubble, message): opens beside that bubble, and the
+//   focus goes back to `message` (the item that reads the message out)
 //   replyChosen(), editChosen(), copyChosen(), shareChosen(), pinChosen(), infoChosen(), deleteChosen()
-T.Popup {
+ModalPopup {
     id: menu
 
     property bool outgoing: false
@@ -30,7 +34,12 @@ T.Popup {
     signal infoChosen()
     signal deleteChosen()
 
-    function popup(bubble) {
+    // Internal state.
+    // The choice made, triggered once the menu has closed.
+    property string chosen
+
+    function popup(bubble, message) {
+        opener = message
         const overlay = T.Overlay.overlay
         const place = bubble.mapToItem(overlay, 0, 0)
         const below = place.y + bubble.height + 8
@@ -40,7 +49,13 @@ T.Popup {
     }
 
     function choose(key) {
+        chosen = key
         close()
+    }
+
+    onClosed: {
+        const key = chosen
+        chosen = ""
         switch (key) {
         case "reply": replyChosen(); break
         case "edit": editChosen(); break
@@ -52,13 +67,10 @@ T.Popup {
         }
     }
 
-    parent: T.Overlay.overlay
+    title: "Действия с сообщением"
     width: 250
     implicitHeight: entriesColumn.implicitHeight
     padding: 0
-    modal: true
-    dim: true
-    focus: true
     closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
 
     enter: Transition {

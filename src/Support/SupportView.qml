@@ -194,7 +194,7 @@ NavigationPage {
                         menu.messageText = row.text
                         menu.outgoing = row.outgoing
                         menu.pinned = row.pinned
-                        menu.popup(row.bubble)
+                        menu.popup(row.bubble, row.accessibleMessage)
                     }
                     onLinkRequested: link => screen.openLink(link)
                 }

@@ -181,8 +181,15 @@ Item {
         }
 
         // Up and Down turn the wheel that has the focus, which reports at once; Left and Right go
-        // to the other wheel.
-        function test_keyboardTurnsTheWheels() {
+        // to the other wheel. Space takes the time and closes; Escape closes and takes it back.
+        function test_keyboardTurnsTheWheels_data() {
+            return [
+                { tag: "Space", key: Qt.Key_Space, hours: 15, minutes: 4, shown: "15:04" },
+                { tag: "Escape", key: Qt.Key_Escape, hours: 14, minutes: 5, shown: "14:05" },
+            ]
+        }
+
+        function test_keyboardTurnsTheWheels(data) {
             const button = find(timePicker, "timeButton")
             button.forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Space)
@@ -196,9 +203,12 @@ Item {
             keyClick(Qt.Key_Up)
             tryVerify(() => root.visitTime.getMinutes() === 4)
             compare(root.visitTime.getHours(), 15)
-            keyClick(Qt.Key_Escape)
+            keyClick(data.key)
             tryVerify(() => button.activeFocus)
-            compare(button.text, "15:04")
+            verify(!timePicker.wheelsOpen)
+            compare(root.visitTime.getHours(), data.hours)
+            compare(root.visitTime.getMinutes(), data.minutes)
+            compare(button.text, data.shown)
         }
 
         // The wheels start on the shown time; a tap on a value reports at once, keeps the day
