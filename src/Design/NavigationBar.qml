@@ -7,6 +7,8 @@ Item {
     id: bar
 
     property string title
+    // Whether assistive technology reads the title (not where something else says it already).
+    property bool titleRead: true
     property bool showsBackButton: false
     property list<Item> leadingItems
     property list<Item> trailingItems
@@ -77,6 +79,6 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
         Accessible.role: Accessible.Heading
-        Accessible.ignored: text.length === 0
+        Accessible.ignored: text.length === 0 || !bar.titleRead
     }
 }

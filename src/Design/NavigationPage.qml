@@ -7,13 +7,16 @@ import Tarvik.Design
 // Presentation.dismiss() from inside a pushed page goes back; from the root page it reaches
 // whatever presents the stack (a sheet). Each time it comes on screen (pushed, shown by its tab,
 // with the app's screens) the focus moves to its heading, so that a screen reader starts there;
-// a page a pop uncovers gives the focus back to what had it when it was covered.
+// a page a pop uncovers gives the focus back to what had it when it was covered. Shown in a sheet
+// whose dialog it names, its title is read once, as the dialog's name: the bar's title is not a
+// heading then, and the focus goes to the dialog.
 //   readonly onScreen: shown, and no page pushed over it (a page outside any stack: shown). A page
 //   presents a sheet or an alert of its own accord (after a wait) only while on screen, so that
 //   nothing comes up over the screen that replaced it; an outcome held meanwhile shows on return.
 //   title: string; color (Theme.systemBackground); leadingItems, trailingItems: list<Item>
 //   navigationBarHidden: bool; backButtonHidden: bool
-//   heading: Item — where the focus goes; the bar's title by default, else the page's first heading
+//   heading: Item — where the focus goes; the bar's title by default (the dialog it names), else
+//   the page's first heading
 //   push(page or component, properties) and pop(): the enclosing stack's, for convenience
 T.Page {
     id: page
@@ -23,10 +26,13 @@ T.Page {
     property list<Item> trailingItems
     property bool navigationBarHidden: false
     property bool backButtonHidden: false
-    property Item heading: bar.visible && title.length > 0 ? bar.titleItem : null
+    property Item heading: bar.visible && title.length > 0 ? (titleNamesDialog ? dialog : bar.titleItem) : null
     readonly property bool canGoBack: T.StackView.index > 0
     readonly property bool onScreen: visible && Window.window !== null && (!inStack || T.StackView.status === T.StackView.Active)
     // Internal state.
+    // The modal dialog (a sheet) the page is shown in, and whether that is named by its title.
+    readonly property Item dialog: Window.window ? ScreenReader.dialogAround(page) : null
+    readonly property bool titleNamesDialog: dialog !== null && title.length > 0 && dialog.Accessible.name === title
     // What had the focus when a pushed page covered this one.
     property Item returnFocus: null
     // Once in a stack, judged by its status, also after the stack has let it go.
@@ -68,6 +74,7 @@ T.Page {
 
         visible: !page.navigationBarHidden
         title: page.title
+        titleRead: !page.titleNamesDialog
         showsBackButton: page.canGoBack && !page.backButtonHidden
         leadingItems: page.leadingItems // qmllint disable type
         trailingItems: page.trailingItems // qmllint disable type

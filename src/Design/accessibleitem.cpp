@@ -153,7 +153,7 @@ QAccessible::State AccessibleItem::state() const
         transparent = qFuzzyIsNull(level->opacity());
     if (!window || !window->isVisible() || !m_item->isVisible() || transparent)
         state.invisible = true;
-    if (!window || !QRect(window->mapToGlobal(QPoint()), window->size()).intersects(rect()))
+    if (!window || !AccessibleKit::inView(m_item))
         state.offscreen = true;
     if (!m_item->isEnabled())
         state.disabled = true;

@@ -54,7 +54,8 @@ QAccessibleInterface *factory(const QString &, QObject *object)
     if (role == QAccessible::Slider || role == QAccessible::SpinBox || role == QAccessible::Dial || role == QAccessible::ScrollBar
         || role == QAccessible::ProgressBar || item->inherits("QQuickTextEdit"))
         return nullptr;
-    return new AccessibleItem(item);
+    // The role may come later (see AccessibleLabel::Kind): a label then reads as one.
+    return new AccessibleLabel(item, AccessibleLabel::Kind::ByRole);
 }
 
 QAccessible::UpdateHandler previousHandler = nullptr;
@@ -114,7 +115,16 @@ void filterUpdate(QAccessibleEvent *event)
 
 void appendExposed(const QQuickItem *item, QList<QQuickItem *> *exposed)
 {
-    for (QQuickItem *child : item->childItems()) {
+    QList<QQuickItem *> children = item->childItems();
+    // A list keeps its rows in the order it made them, as they came into view: they are read in
+    // the list's own order, top to bottom and along a row.
+    const QQuickItem *view = item->parentItem();
+    if (view && view->inherits("QQuickItemView") && view->property("contentItem").value<QQuickItem *>() == item) {
+        std::stable_sort(children.begin(), children.end(), [](const QQuickItem *a, const QQuickItem *b) {
+            return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+        });
+    }
+    for (QQuickItem *child : std::as_const(children)) {
         if (AccessibleKit::isExposed(child))
             exposed->append(child);
         else
@@ -174,6 +184,21 @@ QList<QQuickItem *> exposedChildren(const QQuickItem *item)
     if (item)
         appendExposed(item, &exposed);
     return exposed;
+}
+
+bool inView(const QQuickItem *item)
+{
+    const QQuickWindow *window = item ? item->window() : nullptr;
+    if (!window)
+        return false;
+    // Each item's own extents: a text's bounding rectangle is that of its text.
+    const auto extents = [](const QQuickItem *of) { return of->mapRectToScene(QRectF(0, 0, of->width(), of->height())); };
+    QRectF shown = extents(item) & QRectF(QPointF(), window->size());
+    for (const QQuickItem *around = item->parentItem(); around && !shown.isEmpty(); around = around->parentItem()) {
+        if (around->clip())
+            shown &= extents(around);
+    }
+    return !shown.isEmpty();
 }
 
 QList<QQuickItem *> openModalPopups(const QQuickWindow *window)

@@ -27,6 +27,9 @@ void expose(QQuickItem *item);
 bool isExposed(const QQuickItem *item);
 // The exposed items under `item`, looking through the ones that are not, in stacking order.
 QList<QQuickItem *> exposedChildren(const QQuickItem *item);
+// Whether some of `item` shows: inside its window and inside every item around it that clips (a
+// list shows only the rows in its frame, though it keeps those beside it).
+bool inView(const QQuickItem *item);
 // The items of the window's open modal popups, lowest first.
 QList<QQuickItem *> openModalPopups(const QQuickWindow *window);
 } // namespace AccessibleKit

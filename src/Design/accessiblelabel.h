@@ -9,7 +9,11 @@
 class AccessibleLabel : public AccessibleItem, public AccessibleReadableText
 {
 public:
-    using AccessibleItem::AccessibleItem;
+    // Always: the item is a label. ByRole: the item is one while its role is a label role; with a
+    // screen reader on, Qt makes an item's interface as its `Accessible` is made, before QML has
+    // set the role.
+    enum class Kind { Always, ByRole };
+    explicit AccessibleLabel(QQuickItem *item, Kind kind = Kind::Always);
 
     using AccessibleItem::text;
     using AccessibleReadableText::text;
@@ -22,4 +26,9 @@ public:
 
 protected:
     QString readableText() const override;
+
+private:
+    bool isLabel() const;
+
+    Kind m_kind;
 };

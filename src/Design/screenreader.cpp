@@ -40,30 +40,13 @@ void ScreenReader::announce(QQuickItem *item)
     QAccessible::updateAccessibility(&focus);
 }
 
-namespace
-{
-// Whether some of `item` shows: inside its window and every clipping item around it.
-bool inView(const QQuickItem *item)
-{
-    const QQuickWindow *window = item->window();
-    QRectF shown = item->mapRectToScene(item->boundingRect());
-    if (window)
-        shown &= QRectF(QPointF(), window->size());
-    for (const QQuickItem *around = item->parentItem(); around && !shown.isEmpty(); around = around->parentItem()) {
-        if (around->clip())
-            shown &= around->mapRectToScene(around->boundingRect());
-    }
-    return !shown.isEmpty();
-}
-} // namespace
-
 QQuickItem *ScreenReader::firstHeading(QQuickItem *scope, bool inViewOnly)
 {
     for (QQuickItem *item : AccessibleKit::exposedChildren(scope)) {
         if (!item->isVisible())
             continue;
         const QObject *accessible = AccessibleKit::attached(item);
-        if (accessible->property("role").toInt() == QAccessible::Heading && (!inViewOnly || inView(item)))
+        if (accessible->property("role").toInt() == QAccessible::Heading && (!inViewOnly || AccessibleKit::inView(item)))
             return item;
         if (QQuickItem *inner = firstHeading(item, inViewOnly))
             return inner;
@@ -85,11 +68,24 @@ QQuickItem *ScreenReader::screenHeading(QQuickItem *item)
     return shown ? shown : firstHeading(page, false);
 }
 
+QQuickItem *ScreenReader::dialogAround(QQuickItem *item)
+{
+    for (QQuickItem *above = item; above; above = above->parentItem()) {
+        const QObject *popup = above->parent();
+        if (above->inherits("QQuickPopupItem") && popup && popup->property("modal").toBool())
+            return above;
+    }
+    return nullptr;
+}
+
 void ScreenReader::enterScreen(QQuickItem *screen, QQuickItem *preferred)
 {
     QQuickWindow *window = screen ? screen->window() : nullptr;
     if (!window || !screen->isVisible() || screen->isAncestorOf(window->activeFocusItem()))
         return;
     const bool shown = preferred && preferred->isVisible() && preferred->isEnabled() && preferred->window() == window;
-    announce(shown ? preferred : screenHeading(screen));
+    QQuickItem *target = shown ? preferred : screenHeading(screen);
+    if (target && target == window->activeFocusItem())
+        return;
+    announce(target);
 }

@@ -32,13 +32,15 @@ public:
     // Puts the focus where a screen reader starts on a screen that has just come up: on `preferred`
     // when it is shown (what had the focus before the screen was covered, a sign-in screen's first
     // field), else on the screen's heading; unless the focus is on the screen already (the user
-    // was quicker).
+    // was quicker) or on that item already (it has just been read).
     Q_INVOKABLE static void enterScreen(QQuickItem *screen, QQuickItem *preferred);
     // What a screen reader starts from on the screen (the NavigationPage) that holds `item`: the
     // page's `heading` when it has one shown, else the first heading in view on it (so that the
     // focus does not scroll the page away from where the user left it), else its first heading;
     // null if none.
     Q_INVOKABLE static QQuickItem *screenHeading(QQuickItem *item);
+    // The modal dialog (a sheet's, an alert's) that shows `item`; null for an item of the window.
+    Q_INVOKABLE static QQuickItem *dialogAround(QQuickItem *item);
 
 Q_SIGNALS:
     void activeChanged();

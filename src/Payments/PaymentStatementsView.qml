@@ -26,6 +26,8 @@ DetailPage {
                 rounded: true
                 color: Theme.tarInk
                 wrapMode: Text.Wrap
+                // The screen's heading says it.
+                Accessible.ignored: true
             }
 
             StyledText {

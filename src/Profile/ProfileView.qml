@@ -127,6 +127,8 @@ NavigationPage {
                             color: Theme.secondaryLabel
                             maximumLineCount: 1
                             elide: Text.ElideRight
+                            // The phone row, or the name above, already says what it shows.
+                            Accessible.ignored: text === phoneRow.value || text === page.account.fullName
                         }
                     }
                 }
@@ -146,6 +148,8 @@ NavigationPage {
                     spacing: 0
 
                     ProfileValueRow {
+                        id: phoneRow
+
                         objectName: "phoneRow"
                         Layout.fillWidth: true
                         icon: "phone"

@@ -110,6 +110,8 @@ DetailPage {
                     rounded: true
                     tracking: -0.6
                     color: Theme.white
+                    // The screen's heading says it.
+                    Accessible.ignored: true
                 }
                 StyledText {
                     Layout.fillWidth: true

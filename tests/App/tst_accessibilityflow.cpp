@@ -187,7 +187,7 @@ private Q_SLOTS:
         QTest::newRow("push Статистика") << button << QStringLiteral("Статистика") << QStringLiteral("heading Статистика");
         QTest::newRow("back from Статистика") << button << QStringLiteral("Назад") << QStringLiteral("button Статистика");
         QTest::newRow("tab Оплата again") << tab << QStringLiteral("Оплата") << QStringLiteral("heading Оплата");
-        QTest::newRow("top-up sheet") << button << QStringLiteral("Пополнить баланс") << QStringLiteral("heading Пополнение");
+        QTest::newRow("top-up sheet") << button << QStringLiteral("Пополнить баланс") << QStringLiteral("dialog Пополнение");
         QTest::newRow("top-up sheet closed") << button << QStringLiteral("Закрыть") << QStringLiteral("button Пополнить баланс");
         QTest::newRow("push Заявления") << button << QStringLiteral("Заявления") << QStringLiteral("heading Заявления");
         QTest::newRow("back from Заявления") << button << QStringLiteral("Назад") << QStringLiteral("button Заявления");
