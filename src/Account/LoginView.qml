@@ -169,7 +169,8 @@ Item {
                     anchors.rightMargin: 5
                     anchors.verticalCenter: parent.verticalCenter
                     buttonStyle: TarvikButton.Plain
-                    focusPolicy: Qt.NoFocus
+                    // Reached by Tab; a tap leaves the focus (and the keyboard) in the field.
+                    focusPolicy: Qt.TabFocus
                     symbol: view.showPassword ? "eye.slash.fill" : "eye.fill"
                     text: view.showPassword ? "Скрыть пароль" : "Показать пароль"
                     color: Theme.secondaryLabel

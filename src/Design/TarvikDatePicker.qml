@@ -67,13 +67,18 @@ PickerField {
     }
 
     // The keyboard's move: to the day `offset` days away, on its month, unless it is too early.
+    // Paging the month gives every cell another day, and hides the focused one for a moment: the
+    // focus waits meanwhile where a screen reader reads nothing, and reaches the new day once.
     function moveFocus(offset) {
         const to = new Date(focusedDay.getFullYear(), focusedDay.getMonth(), focusedDay.getDate() + offset)
         if (beforeMinimum(to.getFullYear(), to.getMonth(), to.getDate()))
             return
         focusedDay = to
-        shownMonth = to.getMonth()
-        shownYear = to.getFullYear()
+        if (to.getMonth() !== shownMonth || to.getFullYear() !== shownYear) {
+            pagingRest.forceActiveFocus(Qt.OtherFocusReason)
+            shownMonth = to.getMonth()
+            shownYear = to.getFullYear()
+        }
         cell(to.getDate()).forceActiveFocus(Qt.TabFocusReason)
     }
 
@@ -165,6 +170,11 @@ PickerField {
         Accessible.ignored: true
         focusPolicy: Qt.TabFocus
         onActiveFocusChanged: if (activeFocus && Window.activeFocusItem === grid) picker.cell(picker.focusedDay.getDate()).forceActiveFocus(Qt.TabFocusReason)
+
+        // Where the focus waits while the month pages (no `Accessible`, so never read).
+        Item {
+            id: pagingRest
+        }
 
         Keys.onPressed: event => {
             const offsets = { [Qt.Key_Left]: -1, [Qt.Key_Right]: 1, [Qt.Key_Up]: -7, [Qt.Key_Down]: 7 }

@@ -51,7 +51,9 @@ QAccessible::Role AccessibleButton::role() const
         return QAccessible::PushButton;
     if (button->inherits("QQuickTabButton"))
         return QAccessible::PageTab;
-    if (button->inherits("QQuickRadioButton"))
+    // One choice of several (a plan, a way to pay) is a radio button, whatever draws it.
+    if (button->inherits("QQuickRadioButton")
+        || (button->property("checkable").toBool() && button->property("autoExclusive").toBool()))
         return QAccessible::RadioButton;
     const int role = accessibleProperty("role").toInt();
     if (role != QAccessible::NoRole)

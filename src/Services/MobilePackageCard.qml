@@ -15,8 +15,10 @@ T.AbstractButton {
     implicitWidth: 160
     implicitHeight: Math.max(144, column.implicitHeight + 28)
     Accessible.name: offer.title + ", " + offer.gigabytes + ", " + offer.minutes + ", " + offer.price + " ₽ в месяц"
-    Accessible.checkable: true
-    Accessible.checked: selected
+    // One choice of several: the chosen offer is the checked one (the order makes the choice).
+    checkable: true
+    autoExclusive: true
+    checked: selected
 
     background: Rectangle {
         radius: 22

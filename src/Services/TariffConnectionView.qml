@@ -180,6 +180,8 @@ DetailPage {
                 Layout.fillWidth: true
                 text: "Комментарий для специалиста"
                 textStyle: Theme.Headline
+                // The field carries it as its name.
+                Accessible.ignored: true
             }
 
             Rectangle {
@@ -205,6 +207,9 @@ DetailPage {
                     selectedTextColor: Theme.label
                     text: connectionOrder.comment
                     Accessible.name: "Комментарий для специалиста"
+                    // Tab goes on to the next control, as from any field, instead of into the text.
+                    Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+                    Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
                     onTextChanged: connectionOrder.comment = text
                 }
 

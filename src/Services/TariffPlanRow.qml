@@ -17,8 +17,10 @@ T.AbstractButton {
     implicitWidth: content.implicitWidth + 32
     implicitHeight: content.implicitHeight + 32
     Accessible.name: plan.name + ", " + plan.price + " ₽ в месяц" + (plan.isCurrent ? ", текущий" : "") // qmllint disable type
-    Accessible.checkable: true
-    Accessible.checked: selected
+    // One choice of several: the chosen plan is the checked one (the chooser makes the choice).
+    checkable: true
+    autoExclusive: true
+    checked: selected
 
     background: Rectangle {
         radius: 22

@@ -107,6 +107,8 @@ DetailPage {
                 size: 18
                 weight: Font.Black
                 rounded: true
+                // The field carries it as its name.
+                Accessible.ignored: true
             }
             Rectangle {
                 Layout.fillWidth: true
@@ -118,6 +120,9 @@ DetailPage {
                     id: commentEditor
                     objectName: "commentEditor"
                     Accessible.name: "Комментарий для инженера"
+                    // Tab goes on to the next control, as from any field, instead of into the text.
+                    Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+                    Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
                     anchors.fill: parent
                     padding: 15
                     topPadding: 18
@@ -174,7 +179,10 @@ DetailPage {
                 padding: 0
                 text: modelData.title
                 Accessible.description: modelData.subtitle
-                Accessible.checked: chosen
+                // One choice of several: the chosen way to pay is the checked one.
+                checkable: true
+                autoExclusive: true
+                checked: chosen
                 onClicked: screen.paymentMethod = modelData.key
 
                 contentItem: Rectangle {
