@@ -171,7 +171,8 @@ PickerField {
         focusPolicy: Qt.TabFocus
         onActiveFocusChanged: if (activeFocus && Window.activeFocusItem === grid) picker.cell(picker.focusedDay.getDate()).forceActiveFocus(Qt.TabFocusReason)
 
-        // Where the focus waits while the month pages (no `Accessible`, so never read).
+        // Where the focus waits while the month pages (outside the accessibility tree, so never
+        // read).
         Item {
             id: pagingRest
         }

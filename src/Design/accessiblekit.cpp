@@ -77,6 +77,13 @@ void forwardUpdate(QAccessibleEvent *event)
 // with the mask in their place (nothing at all for a field that shows nothing).
 void filterUpdate(QAccessibleEvent *event)
 {
+    // Qt Quick reports the focus of any item; one outside the tree (a frame, an item that holds the
+    // focus for a moment) could only be read as an unnamed object.
+    if (event->type() == QAccessible::Focus) {
+        const auto *item = qobject_cast<QQuickItem *>(event->object());
+        if (item && !AccessibleKit::isExposed(item))
+            return;
+    }
     QObject *field = event->object();
     if (!AccessibleTextField::isSecret(field)) {
         forwardUpdate(event);
