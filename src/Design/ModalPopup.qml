@@ -30,8 +30,9 @@ T.Popup {
     // What had the focus when it opened, and the heading of its screen.
     property Item returnFocus: null
     property Item returnHeading: null
-    // From opening until the focus has been placed in it.
+    // From opening until the focus has been placed in it; from the start of closing.
     property bool placingFocus: false
+    property bool closing: false
 
     onPresentedChanged: presented ? open() : close()
     Component.onCompleted: if (presented) open()
@@ -40,7 +41,9 @@ T.Popup {
         returnFocus = opener ? opener : parent ? parent.Window.activeFocusItem : null
         returnHeading = ScreenReader.screenHeading(returnFocus)
         placingFocus = true
+        closing = false
     }
+    onAboutToHide: closing = true
     onClosed: {
         const back = returnFocus && returnFocus.visible && returnFocus.enabled ? returnFocus : returnHeading
         returnFocus = null
@@ -70,7 +73,7 @@ T.Popup {
         target: popup.contentItem.parent ? popup.contentItem.parent.Keys : null
 
         function onEscapePressed(event) {
-            event.accepted = popup.cancellable && popup.opened
+            event.accepted = popup.cancellable && popup.visible && !popup.closing
             if (!event.accepted)
                 return
             popup.close()
