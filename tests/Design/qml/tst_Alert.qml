@@ -85,6 +85,31 @@ Item {
             compare(alert.visible, false)
         }
 
+        // Escape presses the cancel button, or the only button there is; between other choices
+        // it does nothing.
+        function test_escape_data() {
+            return [
+                { tag: "cancel of two", buttons: [["Повторить", AlertButton.Default], ["Закрыть", AlertButton.Cancel]], pressed: "Закрыть;" },
+                { tag: "the only one", buttons: [["Готово", AlertButton.Default]], pressed: "Готово;" },
+                { tag: "the plain OK", buttons: [], pressed: "" },
+                { tag: "a choice", buttons: [["Удалить", AlertButton.Destructive], ["Оставить", AlertButton.Default]], pressed: null },
+            ]
+        }
+
+        function test_escape(data) {
+            makeButtons(data.buttons)
+            root.errorMessage = "Личный кабинет временно недоступен"
+            tryCompare(alert, "opened", true)
+            keyClick(Qt.Key_Escape)
+            // Escape is handled as it is pressed: a closing alert is no longer opened.
+            if (data.pressed === null) {
+                verify(alert.opened)
+                alert.close()
+            }
+            closedSpy.wait()
+            compare(root.triggered, data.pressed ?? "")
+        }
+
         function test_nextFailureShowsItAgain() {
             makeButtons([["Понятно", AlertButton.Cancel]])
             for (let round = 0; round < 2; ++round) {
