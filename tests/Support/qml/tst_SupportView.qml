@@ -158,15 +158,19 @@ Item {
             screen.conversation.sendText("Черновик")
             const row = SupportChat.count - 1
             openMenu(screen, row, "edit")
+            // The choice comes once the menu has gone; the bar then slides in.
+            const bar = findChild(screen, "contextBar")
+            tryCompare(bar, "opacity", 1)
             const field = findChild(screen, "composerField")
             compare(field.text, "Черновик")
             compare(findChild(screen, "contextTitle").text, "Редактирование сообщения")
             verify(screen.conversation.editing)
             mouseClick(findChild(screen, "contextCloseButton"))
             compare(field.text, "")
-            tryCompare(findChild(screen, "contextBar"), "visible", false)
+            tryCompare(bar, "visible", false)
 
             openMenu(screen, row, "edit")
+            tryCompare(bar, "opacity", 1)
             typeDraft(screen, "Done")
             mouseClick(findChild(screen, "sendButton"))
             compare(SupportChat.get(row).text, "Done")
