@@ -155,6 +155,10 @@ NavigationStack {
 
                         objectName: "preset" + preset.modelData
                         text: preset.modelData + " ₽"
+                        // One amount of several: the one in the field is the checked one.
+                        checkable: true
+                        autoExclusive: true
+                        checked: preset.selected
                         buttonStyle: TarvikButton.Glass
                         tint: preset.selected ? Theme.tarInk : Theme.secondaryLabel
                         onClicked: flow.amount = preset.modelData // qmllint disable unqualified

@@ -157,19 +157,31 @@ private Q_SLOTS:
         QTRY_COMPARE(focused(), as(QAccessible::Button, QStringLiteral("Дата, 29.12.2026")));
     }
 
-    // The chosen plan is the checked one of the chooser's radio buttons.
-    void chosenPlanIsChecked()
+    // A choice of several reads as radio buttons, the chosen one checked: the tariff chooser's
+    // plans, the top-up's amounts.
+    void theChoiceIsChecked_data()
     {
-        QVariant chooser;
-        QVERIFY(QMetaObject::invokeMethod(m_app.navigator.get(), "push", Q_RETURN_ARG(QVariant, chooser), Q_ARG(QVariant, 2),
-                                          Q_ARG(QVariant, QStringLiteral("qrc:/qt/qml/Tarvik/Services/TariffSelectionView.qml")),
-                                          Q_ARG(QVariant, QVariantMap())));
-        const auto plans = [this] { return shown(m_window, [](QAccessibleInterface *n) { return n->role() == QAccessible::RadioButton; }); };
-        QTRY_VERIFY(plans().size() > 2);
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("plans") << QStringLiteral("qrc:/qt/qml/Tarvik/Services/TariffSelectionView.qml");
+        QTest::newRow("amounts") << QStringLiteral("top-up");
+    }
+
+    void theChoiceIsChecked()
+    {
+        QFETCH(QString, screen);
+        if (screen.startsWith(QLatin1String("qrc:"))) {
+            QVariant pushed;
+            QVERIFY(QMetaObject::invokeMethod(m_app.navigator.get(), "push", Q_RETURN_ARG(QVariant, pushed), Q_ARG(QVariant, 2),
+                                              Q_ARG(QVariant, screen), Q_ARG(QVariant, QVariantMap())));
+        } else {
+            QVERIFY(m_app.open(screen));
+        }
+        const auto choices = [this] { return shown(m_window, [](QAccessibleInterface *n) { return n->role() == QAccessible::RadioButton; }); };
+        QTRY_VERIFY(choices().size() > 2);
         for (const int chosen : {0, 1}) {
-            QVERIFY(press(plans().at(chosen)));
-            for (int i = 0; i < plans().size(); ++i)
-                QTRY_COMPARE(plans().at(i)->state().checked, i == chosen);
+            QVERIFY(press(choices().at(chosen)));
+            for (int i = 0; i < choices().size(); ++i)
+                QTRY_COMPARE(choices().at(i)->state().checked, i == chosen);
         }
     }
 
