@@ -44,25 +44,25 @@ private:
         return shown(m_window, [&](QAccessibleInterface *n) { return n->text(QAccessible::Name).startsWith(prefix); }).value(0);
     }
 
-    // The innermost focused node shown, as "role name".
+    static QString as(QAccessible::Role role, const QString &name) { return QString::number(role, 16) + QLatin1Char(' ') + name; }
+
+    // The innermost focused node shown, as as() writes it.
     QString focused() const
     {
         QString found;
         visit(tree(m_window), [&](QAccessibleInterface *n) {
             if (!n->state().invisible && n->state().focused)
-                found = QString::number(n->role(), 16) + QLatin1Char(' ') + n->text(QAccessible::Name);
+                found = as(n->role(), n->text(QAccessible::Name));
         });
         return found;
     }
-
-    static QString as(QAccessible::Role role, const QString &name) { return QString::number(role, 16) + QLatin1Char(' ') + name; }
 
     qsizetype countNamed(const QString &name) const
     {
         return shown(m_window, [&](QAccessibleInterface *n) { return n->text(QAccessible::Name) == name; }).size();
     }
 
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(m_window, key, modifiers); }
+    void key(Qt::Key key) { QTest::keyClick(m_window, key); }
 
 private Q_SLOTS:
     void initTestCase()
