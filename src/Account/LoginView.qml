@@ -212,7 +212,6 @@ Item {
                 visible: view.error.length > 0
                 active: visible
 
-                // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
                 sourceComponent: StyledText {
                     text: view.error // qmllint disable unqualified
                     textStyle: Theme.Footnote
@@ -265,7 +264,6 @@ Item {
 
         active: false
 
-        // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
         sourceComponent: Item {
             Sheet {
                 title: "Забыли пароль?"

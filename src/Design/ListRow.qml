@@ -57,7 +57,6 @@ T.Control {
 
         anchors.fill: parent
         active: row.pressable
-        // Reads outer ids: a row made by another file's Loader cannot take a bound component (Qt 6.4).
         sourceComponent: T.AbstractButton {
             text: row.title // qmllint disable unqualified
             checkable: row.checkable // qmllint disable unqualified

@@ -16,7 +16,6 @@ Sheet {
     objectName: "confirmationSheet"
     presented: allowed && confirmationSheet.request.confirmed
     onClosed: confirmationSheet.request.confirmed = false
-    // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
     sourceComponent: Component {
         DemoActionSheet {
             title: confirmationSheet.title // qmllint disable unqualified

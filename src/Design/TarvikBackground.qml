@@ -79,7 +79,6 @@ Item {
     }
 
     // The other palettes' glows are made on the first tap that shows them, before they fade in.
-    // They read outer ids: Qt 6.4's Loader cannot load the bound components qmllint wants.
     // qmllint disable unqualified
     Loader {
         anchors.fill: parent

@@ -185,7 +185,6 @@ PickerField {
             event.accepted = true
         }
 
-        // Reads outer ids: the grid sets its days' context itself, which a bound component refuses (Qt 6.4).
         delegate: T.AbstractButton {
             id: day
 

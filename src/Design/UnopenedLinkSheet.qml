@@ -6,7 +6,7 @@ import Tarvik.Design
 // it: a CopySheet with the address. Other schemes are left to whoever opened them (the support
 // screen shows a number nothing dials in its own). The app window hosts one; place it anywhere in
 // the window.
-//   readonly address: the last such address; readonly sheet: the Sheet
+//   address: the last such address (the sheet sets it); readonly sheet: the Sheet
 Item {
     id: fallback
 
@@ -30,7 +30,6 @@ Item {
 
         objectName: "unopenedLinkSheet"
 
-        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: Component {
             CopySheet {
                 title: "Открыть ссылку"

@@ -76,7 +76,6 @@ NavigationStack {
                 symbol: methodRow.modelData.icon
                 tint: methodRow.modelData.tint
                 fillOpacity: 0.12
-                // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
                 loading: methodsController.loadingMethod === methodRow.modelData.method // qmllint disable unqualified
                 enabled: methodsController.loadingMethod === -1 // qmllint disable unqualified
                 onClicked: methodsController.beginCheckout(view.amount, methodRow.modelData.method) // qmllint disable unqualified
@@ -128,7 +127,6 @@ NavigationStack {
         presented: !methodsController.checkout.isNull
         onClosed: methodsController.checkoutClosed()
         sourceComponent: Component {
-            // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
             EmbeddedCheckoutView {
                 url: methodsController.checkout.url // qmllint disable unqualified
             }

@@ -320,7 +320,6 @@ NavigationStack {
 
                 required property bool modelData
 
-                // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
                 x: corner.modelData ? panel.width - 28 : 0 // qmllint disable unqualified
                 y: panel.y // qmllint disable unqualified
                 width: 28

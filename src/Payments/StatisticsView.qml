@@ -37,7 +37,6 @@ NavigationPage {
         boundsBehavior: Flickable.StopAtBounds
         T.ScrollIndicator.vertical: TarvikScrollIndicator {}
 
-        // Reads outer ids: Qt 6.4's views cannot make the bound header qmllint wants.
         header: ColumnLayout {
             x: 20
             width: ListView.view.width - 40

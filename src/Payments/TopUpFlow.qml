@@ -150,7 +150,6 @@ NavigationStack {
                         id: preset
 
                         required property string modelData
-                        // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
                         readonly property bool selected: flow.amount === preset.modelData // qmllint disable unqualified
 
                         objectName: "preset" + preset.modelData
@@ -218,7 +217,6 @@ NavigationStack {
         presented: flow.showMethods
         onClosed: flow.showMethods = false
         sourceComponent: Component {
-            // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
             PaymentMethodsView {
                 amount: flow.amount // qmllint disable unqualified
                 isSubscriptionPayment: false

@@ -101,7 +101,6 @@ DetailPage {
             width: parent.width
             spacing: 0
 
-            // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
             // At most four fixed notes.
             Repeater {
                 model: inbox.notes
@@ -138,7 +137,6 @@ DetailPage {
         objectName: "detailSheet"
         presented: page.selectedNote !== null
         onClosed: page.selectedNote = null
-        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: Component {
             NotificationDetailView {
                 note: page.shownNote // qmllint disable unqualified

@@ -10,7 +10,7 @@ import Tarvik.Profile
 // row leads to its confirmation), and the sign-out, which asks first and signs the app out only
 // once the store has finished signing out. The gear opens the settings.
 //   screenTitle: string ("Профиль"); logoutConfirmation: bool, the sign-out alert is up
-//   readonly signingOut: bool, the store's sign-out is under way
+//   signingOut: bool, the store's sign-out is under way (the screen sets it)
 NavigationPage {
     id: page
 

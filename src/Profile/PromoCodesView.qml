@@ -5,7 +5,8 @@ import Tarvik.Profile
 
 // A promotion code: one card with the field and "Применить", which only answers in an alert; the
 // code is neither stored nor sent. No screen opens it yet.
-//   no inputs; readonly promoCode, message: string
+//   no inputs; readonly promoCode: string; message: string, the answer the alert shows (the
+//   screen sets it)
 DetailPage {
     id: screen
 

@@ -65,8 +65,6 @@ NavigationPage {
         T.ScrollIndicator.vertical: TarvikScrollIndicator {}
         onMovementStarted: scrolledByUser = true
 
-        // The header, the tiles and the footer read outer ids: Qt 6.4's views cannot make the
-        // bound header and footer qmllint wants, so this file stays unbound.
         // qmllint disable unqualified
         header: ColumnLayout {
             width: grid.width - 40

@@ -249,7 +249,6 @@ DetailPage {
         presented: screen.tvSheetPresented
         onClosed: screen.tvSheetPresented = false
         sourceComponent: Component {
-            // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
             TVPackageSelectionSheet {
                 order: connectionOrder // qmllint disable unqualified
             }
@@ -261,7 +260,6 @@ DetailPage {
         presented: screen.mobileSheetPresented
         onClosed: screen.mobileSheetPresented = false
         sourceComponent: Component {
-            // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
             MobilePackageSelectionSheet {
                 order: connectionOrder // qmllint disable unqualified
             }

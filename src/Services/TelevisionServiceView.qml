@@ -54,7 +54,6 @@ NavigationPage {
     Component {
         id: packagePage
 
-        // Reads outer ids: Qt 6.4 cannot bind this file, as a sheet's Loader loads its content.
         Branded24TVPackageView {
             onConnect: view.showAccountCreation = true // qmllint disable unqualified
             // Going back clears the selection, so that the same title can be chosen again.

@@ -74,7 +74,6 @@ Item {
             Loader {
                 required property var modelData
                 required property int index
-                // Reads outer ids: Qt 6.4 cannot bind this file, as Loaders load its tabs.
                 readonly property bool current: index === shell.selectedTab // qmllint disable unqualified
                 property bool built: false
 
@@ -123,7 +122,6 @@ Item {
         }
     }
 
-    // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
     Component {
         id: homeTab
 
@@ -133,7 +131,6 @@ Item {
         }
     }
 
-    // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
     Component {
         id: supportTab
 

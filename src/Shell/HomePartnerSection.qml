@@ -37,7 +37,6 @@ ColumnLayout {
         running: section.active
         cornerRadius: 22
 
-        // Reads outer ids: the carousel's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         evenPage: Component {
             TarvikButton {
                 objectName: "referralLink"
@@ -48,7 +47,6 @@ ColumnLayout {
             }
         }
 
-        // Reads outer ids: the carousel's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         oddPage: Component {
             TarvikButton {
                 objectName: "relocationLink"
@@ -95,7 +93,6 @@ ColumnLayout {
                     subtitle: card.modelData.subtitle
                     tint: card.modelData.tint
                 }
-                // Reads outer ids: Qt 6.4 cannot bind this file, as a Loader loads its carousel pages.
                 onClicked: section.open(modelData.destination, {}) // qmllint disable unqualified
             }
         }

@@ -40,7 +40,6 @@ ColumnLayout {
         running: section.active
         cornerRadius: 24
 
-        // Reads outer ids: the carousel's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         evenPage: Component {
             HomeProductCard {
                 objectName: "balanceCard"
@@ -55,7 +54,6 @@ ColumnLayout {
             }
         }
 
-        // Reads outer ids: the carousel's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         oddPage: Component {
             TarvikButton {
                 objectName: "addAddressLink"

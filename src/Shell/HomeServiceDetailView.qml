@@ -9,8 +9,8 @@ import Tarvik.Shell
 // whether its account exists, the button opens the partner TV account sheet, and closing that
 // sheet reloads the account; for any other service the button confirms with the shared
 // confirmation sheet. Push it onto a NavigationStack.
-//   required title, subtitle: string; required icon: symbol name; serviceId: string (the
-//   service's id, if it has one); actionPresented: bool
+//   title: string (the service's name); required subtitle: string; required icon: symbol name;
+//   serviceId: string (the service's id, if it has one); actionPresented: bool
 DetailPage {
     id: view
 

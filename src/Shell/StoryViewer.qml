@@ -90,8 +90,6 @@ Item {
         ]
 
         // The next story, unfolding from behind as the current one turns away to the left.
-        // The two stories beside it read outer ids: Qt 6.4's Loader cannot load the bound
-        // components qmllint wants.
         // qmllint disable unqualified
         Loader {
             anchors.fill: parent
@@ -167,7 +165,6 @@ Item {
             Repeater {
                 model: logic.count
 
-                // Reads outer ids: Qt 6.4 cannot bind this file, as Loaders load the stories beside.
                 Rectangle {
                     required property int index
                     Layout.fillWidth: true

@@ -4,7 +4,7 @@ import Tarvik.Platform
 // The "added" state of a shop button: confirm() turns it on, plays the soft haptic and ends it
 // 900 ms later. Every press gets its own 900 ms; the first to end turns the label back, so after
 // quick presses it returns 900 ms after the first.
-//   readonly added: bool; confirm()
+//   added: bool (confirm() and its timer set it); confirm()
 QtObject {
     id: confirmation
 

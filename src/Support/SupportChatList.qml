@@ -142,7 +142,6 @@ ListView {
         }
     }
 
-    // Reads outer ids: Qt 6.4 cannot bind this file, as its view makes a header and a footer.
     delegate: SupportChatBubble {
         id: bubbleRow
 
@@ -154,7 +153,6 @@ ListView {
         onCopyRequested: list.conversation.copyMessage(bubbleRow.messageId) // qmllint disable unqualified
     }
 
-    // Reads outer ids: Qt 6.4's views cannot make the bound footer qmllint wants.
     footer: Item {
         readonly property bool shown: list.conversation.pendingResponses > 0 // qmllint disable unqualified
 

@@ -5,7 +5,7 @@ import Tarvik.Design
 // The assistant is typing: three dots in a white bubble on the assistant's side, the lit dot
 // walking 0, 1, 2, 0, … one step every 0.32 s while it runs, from the first dot each time it
 // starts. Run it only while it shows and its screen is on top: its steps redraw the window.
-//   running: bool; readonly phase: index of the lit dot
+//   running: bool; phase: index of the lit dot (the indicator steps it)
 Item {
     id: indicator
 

@@ -212,7 +212,6 @@ NavigationPage {
                 objectName: "officeLoader"
                 anchors.fill: parent
                 active: screen.section === 1
-                // Reads outer ids: Qt 6.4's Loader cannot load the bound component qmllint wants.
                 sourceComponent: SupportOfficeSection {
                     location: office // qmllint disable unqualified
                     onCallRequested: screen.call(OperatorPhone.link, OperatorPhone.text) // qmllint disable unqualified
@@ -311,7 +310,6 @@ NavigationPage {
         presented: screen.onScreen && screen.infoMessage !== null
         color: Theme.tarPaper
         onClosed: screen.infoMessage = null
-        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: SupportMessageInfoSheet {
             message: screen.infoMessage // qmllint disable unqualified
             onLinkRequested: link => screen.openLink(link)
@@ -325,7 +323,6 @@ NavigationPage {
         presented: screen.onScreen && screen.sharePresented
         color: Theme.tarPaper
         onClosed: screen.sharePresented = false
-        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: SupportShareSheet {
             text: screen.shareText // qmllint disable unqualified
         }
@@ -338,7 +335,6 @@ NavigationPage {
         presented: screen.onScreen && screen.callPresented
         color: Theme.tarPaper
         onClosed: screen.callPresented = false
-        // Reads outer ids: a sheet's Loader (Qt 6.4) cannot load the bound component qmllint wants.
         sourceComponent: CopySheet {
             title: "Позвонить"
             hint: "На этом устройстве нет приложения для звонков. Наберите номер с телефона:"

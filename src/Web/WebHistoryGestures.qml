@@ -47,7 +47,6 @@ Item {
         onSwiped: root.view.goForward()
     }
 
-    // Qt 6.4's qmllint cannot look up StandardKey, an enum QtQuick gives through a value type.
     Shortcut {
         sequences: [StandardKey.Back] // qmllint disable unqualified
         enabled: root.enabled && root.visible
