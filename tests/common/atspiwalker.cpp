@@ -1,0 +1,221 @@
+#include "atspiwalker.h"
+
+#include <QAccessible>
+#include <QDBusArgument>
+#include <QDBusObjectPath>
+#include <QDBusPendingCall>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QTest>
+
+namespace
+{
+const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
+const QString objectPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
+// The bridge's own connection to the accessibility bus, named so by Qt.
+const QString bridgeConnection = QStringLiteral("a11y");
+
+// AT-SPI's states, in the order of their bits.
+const QStringList stateNames{
+    QStringLiteral("invalid"),      QStringLiteral("active"),       QStringLiteral("armed"),
+    QStringLiteral("busy"),         QStringLiteral("checked"),      QStringLiteral("collapsed"),
+    QStringLiteral("defunct"),      QStringLiteral("editable"),     QStringLiteral("enabled"),
+    QStringLiteral("expandable"),   QStringLiteral("expanded"),     QStringLiteral("focusable"),
+    QStringLiteral("focused"),      QStringLiteral("has-tooltip"),  QStringLiteral("horizontal"),
+    QStringLiteral("iconified"),    QStringLiteral("modal"),        QStringLiteral("multi-line"),
+    QStringLiteral("multiselectable"), QStringLiteral("opaque"),    QStringLiteral("pressed"),
+    QStringLiteral("resizable"),    QStringLiteral("selectable"),   QStringLiteral("selected"),
+    QStringLiteral("sensitive"),    QStringLiteral("showing"),      QStringLiteral("single-line"),
+    QStringLiteral("stale"),        QStringLiteral("transient"),    QStringLiteral("vertical"),
+    QStringLiteral("visible"),      QStringLiteral("manages-descendants"), QStringLiteral("indeterminate"),
+    QStringLiteral("required"),     QStringLiteral("truncated"),    QStringLiteral("animated"),
+    QStringLiteral("invalid-entry"), QStringLiteral("supports-autocompletion"), QStringLiteral("selectable-text"),
+    QStringLiteral("is-default"),   QStringLiteral("visited"),      QStringLiteral("checkable"),
+    QStringLiteral("has-popup"),    QStringLiteral("read-only"),
+};
+
+AtspiWalker::Node readReference(const QDBusArgument &argument)
+{
+    AtspiWalker::Node node;
+    QDBusObjectPath path;
+    argument.beginStructure();
+    argument >> node.service >> path;
+    argument.endStructure();
+    node.path = path.path();
+    return node;
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('\n'), QLatin1String("\\n")) + QLatin1Char('"');
+}
+} // namespace
+
+AtspiWalker::AtspiWalker()
+    : m_bus(QString())
+    , m_connectionName(QStringLiteral("atspi-walker-%1").arg(quintptr(this), 0, 16))
+{
+}
+
+AtspiWalker::~AtspiWalker()
+{
+    QDBusConnection::disconnectFromBus(m_connectionName);
+}
+
+bool AtspiWalker::connect()
+{
+    const bool joined = QTest::qWaitFor([] { return QAccessible::isActive() && QDBusConnection(bridgeConnection).isConnected(); }, 10000);
+    if (!joined) {
+        m_error = QStringLiteral("Qt's accessibility bridge is not on the accessibility bus");
+        return false;
+    }
+    m_appService = QDBusConnection(bridgeConnection).baseService();
+
+    QString address = qEnvironmentVariable("AT_SPI_BUS_ADDRESS");
+    if (address.isEmpty()) {
+        const QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                                                QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
+        const QDBusReply<QString> reply = QDBusConnection::sessionBus().call(ask, QDBus::Block, 10000);
+        if (!reply.isValid()) {
+            m_error = QStringLiteral("no accessibility bus: ") + reply.error().message();
+            return false;
+        }
+        address = reply.value();
+    }
+    m_bus = QDBusConnection::connectToBus(address, m_connectionName);
+    if (!m_bus.isConnected()) {
+        m_error = QStringLiteral("could not connect to the accessibility bus: ") + m_bus.lastError().message();
+        return false;
+    }
+    return true;
+}
+
+AtspiWalker::Node AtspiWalker::application() const
+{
+    return {m_appService, objectPrefix + QStringLiteral("root")};
+}
+
+AtspiWalker::Node AtspiWalker::node(QAccessibleInterface *interface) const
+{
+    // The bridge names an object by its interface's id; the application is the root.
+    if (!interface)
+        return {};
+    if (interface->role() == QAccessible::Application)
+        return application();
+    return {m_appService, objectPrefix + QString::number(QAccessible::uniqueId(interface))};
+}
+
+QDBusMessage AtspiWalker::call(const Node &node, const QString &interface, const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(node.service, node.path, interface, method);
+    message.setArguments(arguments);
+    QDBusPendingCall pending = m_bus.asyncCall(message, 10000);
+    if (!QTest::qWaitFor([&pending] { return pending.isFinished(); }, 12000))
+        return message.createErrorReply(QDBusError::Timeout, QStringLiteral("no answer"));
+    return pending.reply();
+}
+
+QVariant AtspiWalker::property(const Node &node, const QString &name)
+{
+    const QDBusMessage reply = call(node, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"), {accessibleInterface, name});
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {};
+    return reply.arguments().constFirst().value<QDBusVariant>().variant();
+}
+
+QList<AtspiWalker::Node> AtspiWalker::children(const Node &node)
+{
+    QList<Node> found;
+    const QDBusMessage reply = call(node, accessibleInterface, QStringLiteral("GetChildren"));
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return found;
+    const auto argument = reply.arguments().constFirst().value<QDBusArgument>();
+    argument.beginArray();
+    while (!argument.atEnd())
+        found.append(readReference(argument));
+    argument.endArray();
+    return found;
+}
+
+QString AtspiWalker::role(const Node &node)
+{
+    const QDBusMessage reply = call(node, accessibleInterface, QStringLiteral("GetRoleName"));
+    return reply.arguments().value(0).toString();
+}
+
+QString AtspiWalker::name(const Node &node)
+{
+    return property(node, QStringLiteral("Name")).toString();
+}
+
+QStringList AtspiWalker::states(const Node &node)
+{
+    QStringList set;
+    const QDBusMessage reply = call(node, accessibleInterface, QStringLiteral("GetState"));
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return set;
+    QList<uint> words;
+    reply.arguments().constFirst().value<QDBusArgument>() >> words;
+    for (qsizetype bit = 0; bit < stateNames.size(); ++bit) {
+        const qsizetype word = bit / 32;
+        if (word < words.size() && (words.at(word) >> (bit % 32)) & 1u)
+            set.append(stateNames.at(bit));
+    }
+    return set;
+}
+
+int AtspiWalker::indexInParent(const Node &node)
+{
+    const QDBusMessage reply = call(node, accessibleInterface, QStringLiteral("GetIndexInParent"));
+    return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toInt() : -2;
+}
+
+AtspiWalker::Node AtspiWalker::parent(const Node &node)
+{
+    const QVariant value = property(node, QStringLiteral("Parent"));
+    return value.canConvert<QDBusArgument>() ? readReference(value.value<QDBusArgument>()) : Node{};
+}
+
+void AtspiWalker::walk(const Node &node, const std::function<bool(const Node &, int)> &visitor)
+{
+    const std::function<void(const Node &, int)> visit = [&](const Node &at, int depth) {
+        if (!visitor(at, depth))
+            return;
+        for (const Node &child : children(at))
+            visit(child, depth + 1);
+    };
+    visit(node, 0);
+}
+
+QList<AtspiWalker::Node> AtspiWalker::find(const Node &from, const QString &role, const QString &name)
+{
+    QList<Node> found;
+    walk(from, [&](const Node &node, int) {
+        if (this->role(node) == role && (name.isEmpty() || this->name(node) == name))
+            found.append(node);
+        return true;
+    });
+    return found;
+}
+
+QString AtspiWalker::dump(const Node &from)
+{
+    QString text;
+    const std::function<void(const Node &, int, int)> visit = [&](const Node &node, int depth, int place) {
+        QString line = QString(2 * depth, QLatin1Char(' ')) + role(node) + QLatin1Char(' ') + quoted(name(node));
+        const QStringList set = states(node);
+        if (!set.isEmpty())
+            line += QStringLiteral(" [") + set.join(QLatin1Char(' ')) + QLatin1Char(']');
+        if (place >= 0) {
+            const int told = indexInParent(node);
+            if (told != place)
+                line += QStringLiteral(" (index in parent %1, found at %2)").arg(told).arg(place);
+        }
+        text += line + QLatin1Char('\n');
+        const QList<Node> below = children(node);
+        for (qsizetype i = 0; i < below.size(); ++i)
+            visit(below.at(i), depth + 1, int(i));
+    };
+    visit(from, 0, -1);
+    return text;
+}
