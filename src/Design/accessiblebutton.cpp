@@ -52,7 +52,7 @@ QAccessible::Role AccessibleButton::role() const
     if (button->inherits("QQuickTabButton"))
         return QAccessible::PageTab;
     // One choice of several (a plan, a way to pay) is a radio button, whatever draws it.
-    if (button->inherits("QQuickRadioButton")
+    if (button->inherits("QQuickRadioButton") || button->inherits("QQuickRadioDelegate")
         || (button->property("checkable").toBool() && button->property("autoExclusive").toBool()))
         return QAccessible::RadioButton;
     const int role = accessibleProperty("role").toInt();
@@ -69,6 +69,11 @@ QAccessible::State AccessibleButton::state() const
         state.checked = state.checkable && button->property("checked").toBool();
         state.pressed = button->property("down").toBool();
         state.focusable = button->property("focusPolicy").toInt() != Qt::NoFocus;
+        // A tab is the selected one of its list while it is checked.
+        if (role() == QAccessible::PageTab) {
+            state.selectable = true;
+            state.selected = state.checked;
+        }
     }
     return state;
 }

@@ -7,6 +7,7 @@
 #include "accessibletextfield.h"
 #include "pagescope.h"
 #include "returnkeypress.h"
+#include "textareatabkey.h"
 
 #include <QGuiApplication>
 
@@ -41,7 +42,9 @@ QAccessibleInterface *factory(const QString &, QObject *object)
         return nullptr;
     if (item->inherits("QQuickAbstractButton"))
         return new AccessibleButton(item);
-    if (item->inherits("QQuickTextInput"))
+    // A text area to edit is one too (Qt Quick's own would hang it under the nearest item with an
+    // `Accessible`, which need not be in the tree).
+    if (item->inherits("QQuickTextInput") || (item->inherits("QQuickTextEdit") && !item->property("readOnly").toBool()))
         return new AccessibleTextField(item);
     if (item->inherits("QQuickPopupItem"))
         return new AccessibleDialog(item);
@@ -50,7 +53,7 @@ QAccessibleInterface *factory(const QString &, QObject *object)
     const int role = AccessibleKit::attached(item)->property("role").toInt();
     if (item->inherits("QQuickText") || AccessibleLabel::isLabelRole(role))
         return new AccessibleLabel(item);
-    // Qt Quick's own keeps what it does more of: values, and text areas to edit.
+    // Qt Quick's own keeps what it does more of: values, and read-only text areas.
     if (role == QAccessible::Slider || role == QAccessible::SpinBox || role == QAccessible::Dial || role == QAccessible::ScrollBar
         || role == QAccessible::ProgressBar || item->inherits("QQuickTextEdit"))
         return nullptr;
@@ -73,6 +76,20 @@ void forwardUpdate(QAccessibleEvent *event)
     QAccessible::installUpdateHandler(&filterUpdate);
 }
 
+// A tab's selected state follows its checked one (AccessibleButton): its change is told with it.
+bool forwardTabSelection(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::StateChanged || !event->object() || !event->object()->inherits("QQuickTabButton"))
+        return false;
+    QAccessible::State changed = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates();
+    if (!changed.checked || changed.selected)
+        return false;
+    changed.selected = true;
+    QAccessibleStateChangeEvent both(event->object(), changed);
+    forwardUpdate(&both);
+    return true;
+}
+
 // Qt Quick's TextInput reports edits of a password with the characters themselves: they go on
 // with the mask in their place (nothing at all for a field that shows nothing).
 void filterUpdate(QAccessibleEvent *event)
@@ -84,6 +101,8 @@ void filterUpdate(QAccessibleEvent *event)
         if (item && !AccessibleKit::isExposed(item))
             return;
     }
+    if (forwardTabSelection(event))
+        return;
     QObject *field = event->object();
     if (!AccessibleTextField::isSecret(field)) {
         forwardUpdate(event);
@@ -150,6 +169,7 @@ void install()
     QAccessible::installFactory(&factory);
     previousHandler = QAccessible::installUpdateHandler(&filterUpdate);
     qGuiApp->installEventFilter(new ReturnKeyPress(qGuiApp));
+    qGuiApp->installEventFilter(new TextAreaTabKey(qGuiApp));
     installed = true;
 }
 
@@ -179,10 +199,13 @@ void expose(QQuickItem *item)
 bool isExposed(const QQuickItem *item)
 {
     // Qt gives every control an `Accessible`; one with neither a role nor a name (a card, a frame)
-    // only holds what is in it.
+    // only holds what is in it. A button is seen whatever its `Accessible` says: Qt 6.4 gives
+    // neither role nor name to a checkable one made while accessibility is on (a tab, a radio
+    // button, a switch), and AccessibleButton settles both.
     const QObject *accessible = attached(item);
     return accessible && !accessible->property("ignored").toBool()
-        && (accessible->property("role").toInt() != QAccessible::NoRole || !accessible->property("name").toString().isEmpty());
+        && (accessible->property("role").toInt() != QAccessible::NoRole || !accessible->property("name").toString().isEmpty()
+            || item->inherits("QQuickAbstractButton"));
 }
 
 QList<QQuickItem *> exposedChildren(const QQuickItem *item)

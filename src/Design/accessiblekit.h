@@ -14,8 +14,10 @@ class QQuickWindow;
 namespace AccessibleKit
 {
 // Adds the factory that builds these interfaces, the filter that keeps a password's characters
-// out of every accessibility event, and Return and Enter as keys that press a focused button
-// (ReturnKeyPress). main() and the tests call it once, after the application object is made.
+// out of every accessibility event (and tells a tab's selection with its check), Return and
+// Enter as keys that press a focused button (ReturnKeyPress), and Tab and Shift+Tab as keys that
+// leave a text area (TextAreaTabKey). main() and the tests call it once, after the application
+// object is made.
 void install();
 
 // The item's `Accessible` attached object, when it has one (null otherwise; never made here).

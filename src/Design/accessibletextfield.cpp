@@ -32,7 +32,14 @@ QString AccessibleTextField::readableText() const
     QQuickItem *field = item();
     if (!field)
         return {};
-    return isSecret(field) ? masked(field, field->property("text").toString()) : field->property("displayText").toString();
+    if (isSecret(field))
+        return masked(field, field->property("text").toString());
+    if (field->inherits("QQuickTextInput"))
+        return field->property("displayText").toString();
+    // A text area: its text without the markup of a rich one.
+    QString plain;
+    QMetaObject::invokeMethod(field, "getText", Q_RETURN_ARG(QString, plain), Q_ARG(int, 0), Q_ARG(int, field->property("length").toInt()));
+    return plain;
 }
 
 bool AccessibleTextField::isMask() const
@@ -77,6 +84,7 @@ QAccessible::State AccessibleTextField::state() const
     state.editable = acceptsEdits();
     state.readOnly = item() && item()->property("readOnly").toBool();
     state.passwordEdit = isSecret(item());
+    state.multiLine = item() && item()->inherits("QQuickTextEdit");
     return state;
 }
 
@@ -180,10 +188,12 @@ void AccessibleTextField::replaceText(int startOffset, int endOffset, const QStr
     if (startOffset < 0 || endOffset < startOffset || endOffset > current.size())
         return;
     QString replaced = current.left(startOffset) + text + current.mid(endOffset);
-    const int limit = field->property("maximumLength").toInt();
-    if (limit >= 0 && replaced.size() > limit)
-        replaced.truncate(limit);
+    // A text area has no limit, and no signal for an edit of the user's.
+    const QVariant limit = field->property("maximumLength");
+    if (limit.isValid() && limit.toInt() >= 0 && replaced.size() > limit.toInt())
+        replaced.truncate(limit.toInt());
     field->setProperty("text", replaced);
     field->setProperty("cursorPosition", std::min<int>(startOffset + int(text.size()), int(replaced.size())));
-    QMetaObject::invokeMethod(field, "textEdited");
+    if (field->metaObject()->indexOfSignal("textEdited()") >= 0)
+        QMetaObject::invokeMethod(field, "textEdited");
 }

@@ -3,8 +3,8 @@
 #include "accessibleitem.h"
 #include "accessiblereadabletext.h"
 
-// A one-line text field (any Qt Quick TextInput, so every TextField): named by `Accessible.name`,
-// else by its placeholder. Its text is what the field shows, so a password reads as a mask as long
+// A text field (any Qt Quick TextInput, so every TextField) or an editable text area (TextEdit,
+// TextArea, read as multi-line): named by `Accessible.name`, else by its placeholder. Its text is what the field shows, so a password reads as a mask as long
 // as its text, by any boundary; the text can be replaced, inserted and deleted through the
 // interface, as typing would (the field's own limits apply and it reports the edit).
 class AccessibleTextField : public AccessibleItem, public AccessibleReadableText, public QAccessibleEditableTextInterface

@@ -12,14 +12,21 @@ namespace
 constexpr qreal margin = 16;
 
 // The content position that shows [start, end) (in content coordinates) in a view `extent` long
-// at `position`, moving as little as possible; within [first, last].
+// at `position`, moving as little as possible; within [first, last]. The margin is what room the
+// view leaves around the item, up to `margin`: an item as long as its view (a carousel's page)
+// fills it exactly. One longer than its view shows its start, with the margin.
 qreal revealed(qreal position, qreal extent, qreal start, qreal end, qreal first, qreal last)
 {
     qreal target = position;
-    if (end - start + 2 * margin > extent || start - margin < position)
+    if (end - start > extent) {
         target = start - margin;
-    else if (end + margin > position + extent)
-        target = end + margin - extent;
+    } else {
+        const qreal room = std::min(margin, (extent - (end - start)) / 2);
+        if (start - room < position)
+            target = start - room;
+        else if (end + room > position + extent)
+            target = end + room - extent;
+    }
     return std::clamp(target, first, std::max(first, last));
 }
 

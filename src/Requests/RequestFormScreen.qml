@@ -37,6 +37,16 @@ NavigationPage {
         id: confirmation
     }
 
+    // It stays at its place while the form scrolls, over the card once the card comes up to it.
+    // Declared before the form, so that Tab meets it first, as it reads; drawn over the form.
+    RoundBackButton {
+        x: 16
+        y: 50
+        z: 1
+        visible: screen.showsBackButton
+        onClicked: Presentation.dismiss()
+    }
+
     Flickable {
         id: scroller
 
@@ -97,14 +107,6 @@ NavigationPage {
                 }
             }
         }
-    }
-
-    // It stays at its place while the form scrolls, over the card once the card comes up to it.
-    RoundBackButton {
-        x: 16
-        y: 50
-        visible: screen.showsBackButton
-        onClicked: Presentation.dismiss()
     }
 
     RequestConfirmationSheet {

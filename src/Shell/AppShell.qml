@@ -62,7 +62,7 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.top: parent.top
-        anchors.bottom: tabBar.visible ? tabBar.top : parent.bottom
+        anchors.bottom: tabBar.tucked ? parent.bottom : tabBar.top
 
         Repeater {
             id: pages
@@ -90,11 +90,15 @@ Item {
     ShellTabBar {
         id: tabBar
 
+        // Under the keyboard, as on a phone: while a field is edited the screen keeps the room, and
+        // the bar waits just below the shell's end, out of sight (the window ends the screens
+        // there) but still in the Tab order: Tab and Shift+Tab reach it from the field next to it,
+        // which ends the editing and brings it back.
+        readonly property bool tucked: TextEditing.keyboardHeight > 0
+
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.bottom: parent.bottom
-        // Under the keyboard, as on a phone: while a field is edited the screen keeps the room.
-        visible: TextEditing.keyboardHeight === 0
+        y: tucked ? parent.height : parent.height - height
         tabs: shell.tabs
         currentIndex: shell.selectedTab
         onTabClicked: index => shell.selectedTab = index

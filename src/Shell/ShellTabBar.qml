@@ -58,7 +58,6 @@ Item {
                 // Not exclusive: the shown tab alone checks a tab, whatever a tap did.
                 autoExclusive: false
                 checked: selected
-                Accessible.selected: selected
                 onClicked: {
                     bar.tabClicked(index)
                     // The tap checked this tab itself; the shown tab decides.

@@ -17,8 +17,8 @@ Rectangle {
     implicitHeight: column.implicitHeight + 20
     color: Theme.ultraThinMaterial
 
-    // A quick topic's icon and title, sized by bindings rather than a positioner: the topics'
-    // list places a chip by the width it has when it is made.
+    // A quick topic's icon and title, sized by bindings rather than a positioner, so that a chip
+    // has its width as soon as it is made.
     component ChipLabel: Item {
         property string icon
         property string title
@@ -54,46 +54,57 @@ Rectangle {
         width: composer.width - 28
         spacing: 8
 
-        ListView {
-            id: topicList
-
+        // Every chip is made, in the topics' order (a few small ones), so that each has its place
+        // in the Tab order, scrolled out of the strip or not.
+        Flickable {
             objectName: "quickTopics"
             Layout.fillWidth: true
             implicitHeight: 44
-            orientation: ListView.Horizontal
-            spacing: 8
+            contentWidth: topicRow.implicitWidth
+            contentHeight: height
+            flickableDirection: Flickable.HorizontalFlick
             clip: true
             boundsBehavior: Flickable.StopAtBounds
-            model: composer.topics
 
-            delegate: TarvikButton {
-                id: chip
+            Row {
+                id: topicRow
 
-                required property var modelData
-                required property int index
+                height: parent.height
+                spacing: 8
 
-                objectName: "topic" + index
-                implicitHeight: 44
-                leftPadding: 13
-                rightPadding: 13
-                buttonStyle: TarvikButton.Plain
-                text: modelData.title
-                // The topic is sent once: what comes next is typed into the message.
-                onClicked: {
-                    composer.conversation.sendText(chip.modelData.message)
-                    field.forceActiveFocus()
-                }
+                Repeater {
+                    model: composer.topics
 
-                background: Rectangle {
-                    y: 3
-                    height: 38
-                    radius: 19
-                    color: Theme.white
-                    opacity: chip.down ? 0.7 : 1
-                }
-                contentItem: ChipLabel {
-                    icon: chip.modelData.icon
-                    title: chip.modelData.title
+                    delegate: TarvikButton {
+                        id: chip
+
+                        required property var modelData
+                        required property int index
+
+                        objectName: "topic" + index
+                        implicitHeight: 44
+                        leftPadding: 13
+                        rightPadding: 13
+                        buttonStyle: TarvikButton.Plain
+                        text: modelData.title
+                        // The topic is sent once: what comes next is typed into the message.
+                        onClicked: {
+                            composer.conversation.sendText(chip.modelData.message)
+                            field.forceActiveFocus()
+                        }
+
+                        background: Rectangle {
+                            y: 3
+                            height: 38
+                            radius: 19
+                            color: Theme.white
+                            opacity: chip.down ? 0.7 : 1
+                        }
+                        contentItem: ChipLabel {
+                            icon: chip.modelData.icon
+                            title: chip.modelData.title
+                        }
+                    }
                 }
             }
         }

@@ -66,6 +66,7 @@ QtObject {
         case "payments": shell.selectedTab = 1; return shell.tabItem(1)
         case "statistics": return push(0, s + "Payments/StatisticsView.qml")
         case "profile": return push(0, s + "Profile/ProfileView.qml")
+        case "tariffs": return push(2, s + "Services/TariffSelectionView.qml")
         case "services": shell.selectedTab = 2; return shell.tabItem(2)
         case "chat": shell.selectedTab = 3; return shell.tabItem(3)
         case "top-up": return present("TopUpFlow { initialAmount: '' }")

@@ -109,7 +109,7 @@ private Q_SLOTS:
         tabBar = tabBar->parentItem();
         while (tabBar->parentItem() != m_app.shell)
             tabBar = tabBar->parentItem();
-        QVERIFY(tabBar->isVisible());
+        QVERIFY(!shownRect(tabBar).isEmpty());
 
         QList<QQuickItem *> shown;
         collect(root, shown);
@@ -125,12 +125,12 @@ private Q_SLOTS:
                 return shown == item->mapRectToScene(QRectF(0, 0, item->width(), item->height())) && shown.bottom() <= barRect.top();
             };
             QTRY_VERIFY2(whollyAboveTheBar(field) && whollyAboveTheBar(mainButton), qPrintable(describe(field)));
-            QVERIFY2(!tabBar->isVisible() || shownRect(tabBar).top() >= barRect.bottom(), qPrintable(describe(field)));
+            QVERIFY2(shownRect(tabBar).isEmpty() || shownRect(tabBar).top() >= barRect.bottom(), qPrintable(describe(field)));
         }
         m_app.window->grabWindow().save(
             QDir(screenshotDir()).filePath(QStringLiteral("keyboardbar-%1-last-field.png").arg(screen)));
         TextEditing::endEditing();
-        QTRY_VERIFY(tabBar->isVisible());
+        QTRY_VERIFY(!shownRect(tabBar).isEmpty());
     }
 };
 
