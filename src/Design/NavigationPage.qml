@@ -7,9 +7,10 @@ import Tarvik.Design
 // Presentation.dismiss() from inside a pushed page goes back; from the root page it reaches
 // whatever presents the stack (a sheet). Each time it comes on screen (pushed, shown by its tab,
 // with the app's screens) the focus moves to its heading, so that a screen reader starts there;
-// a page a pop uncovers gives the focus back to what had it when it was covered. Shown in a sheet
-// whose dialog it names, its title is read once, as the dialog's name: the bar's title is not a
-// heading then, and the focus goes to the dialog.
+// a page a pop uncovers gives the focus back to what had it when it was covered (by the reason it
+// had it: from the keyboard, it shows its focus again). Shown in a sheet whose dialog it names, its
+// title is read once, as the dialog's name: the bar's title is not a heading then, and the focus
+// goes to the dialog.
 //   readonly onScreen: shown, and no page pushed over it (a page outside any stack: shown). A page
 //   presents a sheet or an alert of its own accord (after a wait) only while on screen, so that
 //   nothing comes up over the screen that replaced it; an outcome held meanwhile shows on return.
@@ -33,8 +34,9 @@ T.Page {
     // The modal dialog (a sheet) the page is shown in, and whether that is named by its title.
     readonly property Item dialog: Window.window ? ScreenReader.dialogAround(page) : null
     readonly property bool titleNamesDialog: dialog !== null && title.length > 0 && dialog.Accessible.name === title
-    // What had the focus when a pushed page covered this one.
+    // What had the focus when a pushed page covered this one, and how it had come by it.
     property Item returnFocus: null
+    property int returnFocusReason: Qt.OtherFocusReason
     // Once in a stack, judged by its status, also after the stack has let it go.
     property bool inStack: false
 
@@ -51,12 +53,20 @@ T.Page {
             return
         const back = returnFocus
         returnFocus = null
-        ScreenReader.enterScreen(page, back)
+        ScreenReader.enterScreen(page, back, returnFocusReason)
+    }
+
+    // A control keeps the reason it had the focus by: one the keyboard had reached shows its focus
+    // again, one a tap had reached does not.
+    function coverFocus() {
+        const focused = Window.activeFocusItem
+        returnFocus = focused
+        returnFocusReason = (focused as T.Control)?.focusReason ?? Qt.OtherFocusReason
     }
 
     // Called later: a page made with its screen is not in its window yet.
     T.StackView.onActivated: Qt.callLater(page.takeFocus) // qmllint disable type
-    T.StackView.onDeactivating: returnFocus = Window.activeFocusItem
+    T.StackView.onDeactivating: coverFocus()
     T.StackView.onViewChanged: if (T.StackView.view) inStack = true
     onVisibleChanged: if (visible) Qt.callLater(page.takeFocus) // qmllint disable type
 

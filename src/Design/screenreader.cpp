@@ -25,7 +25,7 @@ void ScreenReader::accessibilityActiveChanged(bool active)
     Q_EMIT activeChanged();
 }
 
-void ScreenReader::announce(QQuickItem *item)
+void ScreenReader::announce(QQuickItem *item, int reason)
 {
     if (!item || !item->isVisible() || !item->window())
         return;
@@ -33,7 +33,7 @@ void ScreenReader::announce(QQuickItem *item)
     if (!popups.isEmpty() && popups.constLast() != item && !popups.constLast()->isAncestorOf(item))
         return;
     if (!item->hasActiveFocus()) {
-        item->forceActiveFocus(Qt::OtherFocusReason);
+        item->forceActiveFocus(Qt::FocusReason(reason));
         return;
     }
     QAccessibleEvent focus(item, QAccessible::Focus);
@@ -78,14 +78,20 @@ QQuickItem *ScreenReader::dialogAround(QQuickItem *item)
     return nullptr;
 }
 
-void ScreenReader::enterScreen(QQuickItem *screen, QQuickItem *preferred)
+void ScreenReader::enterScreen(QQuickItem *screen, QQuickItem *preferred, int reason)
 {
     QQuickWindow *window = screen ? screen->window() : nullptr;
-    if (!window || !screen->isVisible() || screen->isAncestorOf(window->activeFocusItem()))
+    if (!window || !screen->isVisible())
+        return;
+    // Qt Quick may have given the focus back already, when the screen showed, by a reason of its
+    // own: a control takes the one it had.
+    if (preferred && preferred->hasActiveFocus() && reason != Qt::OtherFocusReason && preferred->property("focusReason").isValid())
+        preferred->setProperty("focusReason", reason);
+    if (screen->isAncestorOf(window->activeFocusItem()))
         return;
     const bool shown = preferred && preferred->isVisible() && preferred->isEnabled() && preferred->window() == window;
     QQuickItem *target = shown ? preferred : screenHeading(screen);
     if (target && target == window->activeFocusItem())
         return;
-    announce(target);
+    announce(target, shown ? reason : int(Qt::OtherFocusReason));
 }

@@ -27,13 +27,15 @@ public:
     // Moves the focus to `item` (an error message, a result, a screen's heading), so that it is read
     // out; when it already has the focus, reports the focus again so that it is read once more.
     // Nothing happens to an item that is hidden, or under an open modal popup (a sheet, an alert):
-    // the popup keeps the focus, and gives it back to what opened it when it closes.
-    Q_INVOKABLE static void announce(QQuickItem *item);
+    // the popup keeps the focus, and gives it back to what opened it when it closes. `reason` is
+    // the Qt::FocusReason the item gets the focus by.
+    Q_INVOKABLE static void announce(QQuickItem *item, int reason = Qt::OtherFocusReason);
     // Puts the focus where a screen reader starts on a screen that has just come up: on `preferred`
     // when it is shown (what had the focus before the screen was covered, a sign-in screen's first
-    // field), else on the screen's heading; unless the focus is on the screen already (the user
-    // was quicker) or on that item already (it has just been read).
-    Q_INVOKABLE static void enterScreen(QQuickItem *screen, QQuickItem *preferred);
+    // field), by `reason` (how it had the focus then: from the keyboard, it shows as it did), else
+    // on the screen's heading; unless the focus is on the screen already (the user was quicker) or
+    // on that item already (it has just been read).
+    Q_INVOKABLE static void enterScreen(QQuickItem *screen, QQuickItem *preferred, int reason = Qt::OtherFocusReason);
     // What a screen reader starts from on the screen (the NavigationPage) that holds `item`: the
     // page's `heading` when it has one shown, else the first heading in view on it (so that the
     // focus does not scroll the page away from where the user left it), else its first heading;

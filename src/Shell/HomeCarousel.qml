@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Shell
 
@@ -8,8 +9,10 @@ import Tarvik.Shell
 // `interval` ms; near the end of the strip it first jumps back to the middle, to a page of the
 // same kind, so the jump does not show. A swipe moves one page; the next turn goes on from there.
 // The corners are rounded by painting `cornerColor` over them (the colour behind the strip). It
-// holds still while someone reads it: while one of its pages has the focus, while the pointer is
-// over it, and whenever a screen reader follows the app.
+// holds still while someone reads it: while one of its pages has the keyboard's focus (a page that
+// a tap, or a screen closing, gave the focus to turns on), while the pointer is over it, and
+// whenever a screen reader follows the app. A page that takes the focus is shown whole, as the
+// strip's current page.
 //   currentIndex: int (starts at 500); interval: ms; running: bool; readonly turning: bool
 //   required evenPage, oddPage: Component (each page is the size of the strip)
 //   cornerRadius: real (24); cornerColor: color (white)
@@ -25,7 +28,9 @@ Item {
     required property Component evenPage
     required property Component oddPage
     readonly property alias view: list
-    readonly property bool turning: running && !list.activeFocus && !pointer.hovered && !ScreenReader.active
+    // A page has the focus, and shows it: the keyboard brought it there.
+    readonly property bool keyboardFocused: list.activeFocus && ((Window.activeFocusItem as T.Control)?.visualFocus ?? false)
+    readonly property bool turning: running && !keyboardFocused && !pointer.hovered && !ScreenReader.active
     // Set while show() moves the index itself.
     property bool positioning: false
 
@@ -94,6 +99,7 @@ Item {
             visible: x + width > list.contentX && x < list.contentX + list.width
             active: visible
             sourceComponent: index % 2 === 0 ? carousel.evenPage : carousel.oddPage
+            onActiveFocusChanged: if (activeFocus) carousel.show(index, false)
         }
 
         onCountChanged: currentIndex = -1

@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Tarvik.Platform
 import Tarvik.Account
+import Tarvik.Design
 import Tarvik.Shell
 import TarvikTest
 
@@ -11,6 +12,9 @@ Item {
     id: root
     width: 393
     height: 852
+
+    // As the app's window has one: the focus scrolls what it lands on into view.
+    FocusScroller {}
 
     Component {
         id: homeComponent
@@ -169,8 +173,14 @@ Item {
             compare(findChild(products.parent, "dot0").width, 7)
         }
 
-        // A strip holds still while someone reads it: while one of its pages has the focus, or the
-        // pointer is over it; it turns on once either has left.
+        // Whether the strip stands on a page: its content where the page shown begins.
+        function aligned(strip) {
+            const shown = strip.view.itemAtIndex(strip.currentIndex)
+            return shown !== null && Math.abs(strip.view.contentX - shown.x) < 0.5
+        }
+
+        // A strip holds still while someone reads it: while one of its pages has the keyboard's
+        // focus, or the pointer is over it; it turns on once either has left.
         function test_carouselHoldsStillWhileRead_data() {
             return [{ tag: "a page has the focus" }, { tag: "the pointer is over it" }]
         }
@@ -178,18 +188,60 @@ Item {
         function test_carouselHoldsStillWhileRead(data) {
             const products = part("productsCarousel")
             reveal(products)
-            if (data.tag === "a page has the focus")
-                products.view.itemAtIndex(products.currentIndex).forceActiveFocus()
-            else
+            if (data.tag === "a page has the focus") {
+                // Tab from the bell reaches the balance card.
+                part("bellLink").forceActiveFocus(Qt.TabFocusReason)
+                keyClick(Qt.Key_Tab)
+                compare(root.Window.activeFocusItem.text, "Баланс")
+            } else
                 mouseMove(products, products.width / 2, products.height / 2)
             products.interval = 60
             verify(!products.turning)
+            verify(aligned(products))
             const held = home.productCarouselIndex
             if (data.tag === "a page has the focus")
                 part("homeSearchField").forceActiveFocus()
             else
                 mouseMove(root, 5, 5)
             tryCompare(home, "productCarouselIndex", held + 1)
+            tryVerify(() => aligned(products))
+        }
+
+        // A page that opened a screen has the focus back when it closes, standing whole in the
+        // strip. Reached by the keyboard it holds the strip still, as before; tapped, the strip
+        // turns on for whoever uses the mouse.
+        function test_carouselAfterAPageScreenCloses_data() {
+            return [{ tag: "tapped", keyboard: false }, { tag: "reached by Tab, pressed by Space", keyboard: true }]
+        }
+
+        function test_carouselAfterAPageScreenCloses(data) {
+            const products = part("productsCarousel")
+            products.interval = 60
+            products.running = false
+            home.productCarouselIndex = 501
+            reveal(products)
+            const link = shownLink("productsCarousel")
+            compare(link.objectName, "addAddressLink")
+            if (data.keyboard) {
+                link.forceActiveFocus(Qt.TabFocusReason)
+                keyClick(Qt.Key_Space)
+            } else {
+                mouseClick(link)
+            }
+            tryCompare(home.stack, "depth", 2)
+            home.stack.pop()
+            tryCompare(home, "onScreen", true)
+            tryVerify(() => link.activeFocus)
+            // Shown as focused again when the keyboard had brought the focus there.
+            if (data.keyboard)
+                tryVerify(() => link.visualFocus)
+            verify(aligned(products))
+            products.running = true
+            compare(products.turning, !data.keyboard)
+            if (!data.keyboard) {
+                tryVerify(() => home.productCarouselIndex > 501)
+                tryVerify(() => aligned(products))
+            }
         }
 
         function test_turnNearTheEnd_data() {
