@@ -3,9 +3,16 @@
 // stored), and to the first frame of the signed-in dashboard (credentials stored, the session
 // restored against the stand-in site, no delay added, the sign-in flag stored as a returning
 // subscriber has it), with the peak resident memory at each.
-// Runs alternate (app without credentials, app with, minimal window); medians of 15.
+// Runs alternate (app without credentials, app with, minimal window); medians of 15. Then the
+// processor time the signed-in dashboard takes while it sits untouched (its carousels turning), as
+// a share of one core: medians of 3 runs of 30 s each, from 10 s after start.
 //   scripts/with-session-bus.sh --keyring build/bench/startup build/src/App/tarvik build/bench/minimal-window
-// Without a Secret Service the app cannot find stored credentials: the dashboard row is left out.
+// Without a Secret Service the app cannot find stored credentials: the dashboard rows are left out.
+// As a desktop with its accessibility bus up (and no screen reader) runs it, on Xvfb:
+//   scripts/with-session-bus.sh --keyring bash -c 'dbus-send --session --dest=org.a11y.Bus
+//     /org/a11y/bus org.a11y.Bus.GetAddress; QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/startup
+//     build/src/App/tarvik build/bench/minimal-window'
+
 #include "defaultskeys.h"
 #include "secretstore.h"
 #include "standinsite.h"
@@ -24,6 +31,8 @@
 #include <cstdio>
 #include <map>
 
+#include <unistd.h>
+
 namespace
 {
 constexpr int runs = 15;
@@ -32,6 +41,22 @@ struct Frame {
     double milliseconds = 0;
     double peakMiB = 0;
 };
+
+// The processor time a running process has used so far (user and system), in seconds.
+double cpuSecondsOf(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    // The fields after the command's name, which is in parentheses and may hold spaces.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    constexpr int utime = 11;
+    constexpr int stime = 12;
+    if (fields.size() <= stime)
+        return 0;
+    return (fields.at(utime).toDouble() + fields.at(stime).toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
 
 // The peak resident memory of a running process, from its status file.
 double peakMiBOf(qint64 pid)
@@ -48,23 +73,30 @@ double peakMiBOf(qint64 pid)
 
 // Each "frame <name> [<peak KiB>]" line the program prints, with the time since its start. A
 // program that does not report its peak is read from outside when the line arrives.
-std::map<QByteArray, Frame> measure(const QString &program, const QStringList &arguments, bool returning = false)
+// The environment of one run of a program, with a home of its own in `home`: a returning
+// subscriber's app has its sign-in flag stored.
+QProcessEnvironment runEnvironment(const QTemporaryDir &home, bool returning)
 {
-    QTemporaryDir home;
-    // A returning subscriber's app has its sign-in flag stored.
     if (returning) {
         UserDefaults defaults(home.filePath(QStringLiteral("config/Tarvik/Tarvik/userdefaults.ini")));
         defaults.setValue(Defaults::signedIn, true);
     }
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
-    environment.insert(QStringLiteral("TARVIK_REPORT_FRAMES"), QStringLiteral("1"));
     if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return environment;
+}
+
+std::map<QByteArray, Frame> measure(const QString &program, const QStringList &arguments, bool returning = false)
+{
+    QTemporaryDir home;
+    QProcess process;
+    QProcessEnvironment environment = runEnvironment(home, returning);
+    environment.insert(QStringLiteral("TARVIK_REPORT_FRAMES"), QStringLiteral("1"));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 
@@ -88,6 +120,33 @@ std::map<QByteArray, Frame> measure(const QString &program, const QStringList &a
     }
     process.waitForFinished(30000);
     return frames;
+}
+
+// The share of one core the signed-in app takes while nobody touches it.
+double idleShare(const QString &program, const QStringList &arguments)
+{
+    constexpr int settleSeconds = 10;
+    constexpr int idleSeconds = 30;
+    QTemporaryDir home;
+    QProcess process;
+    process.setProcessEnvironment(runEnvironment(home, true));
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return -1;
+    QThread::sleep(settleSeconds);
+    const qint64 pid = process.processId();
+    const double before = cpuSecondsOf(pid);
+    QElapsedTimer clock;
+    clock.start();
+    QThread::sleep(idleSeconds);
+    const double used = cpuSecondsOf(pid) - before;
+    const double elapsed = double(clock.nsecsElapsed()) / 1e9;
+    const bool running = process.state() == QProcess::Running;
+    process.terminate();
+    if (!process.waitForFinished(10000))
+        process.kill();
+    return running ? used / elapsed : -1;
 }
 
 double median(std::vector<double> values)
@@ -192,6 +251,18 @@ int main(int argc, char *argv[])
     row("Tarvik, sign-in screen", signIn);
     if (withDashboard)
         row("Tarvik, signed-in dashboard", dashboard);
+    if (withDashboard) {
+        std::vector<double> shares;
+        for (int i = 0; i < 3; ++i) {
+            const double share = idleShare(tarvik, siteArguments(storedSite));
+            if (share < 0) {
+                std::fprintf(stderr, "the app did not stay up on its dashboard\n");
+                return 1;
+            }
+            shares.push_back(share);
+        }
+        std::printf("Tarvik, dashboard left alone           %5.2f %% of a core\n", 100 * median(shares));
+    }
     if (withDashboard) {
         TarvikCredentialVault credentials(secrets.get(), storedSite.host());
         QCoro::waitFor(credentials.load());

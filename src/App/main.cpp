@@ -11,6 +11,7 @@
 #include "localnotificationservice.h"
 #include "motionpreference.h"
 #include "motionpreferencesingleton.h"
+#include "screenreaderstatus.h"
 #include "networkaccess.h"
 #include "notificationpermission.h"
 #include "passwordrecoveryservice.h"
@@ -190,6 +191,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Tarvik"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
     LazyWebEngine::prepare();
+    // A screen reader started after the app finds it on the accessibility bus.
+    ScreenReaderStatus::joinAccessibilityBus();
     QGuiApplication app(argc, argv);
     fonts.applicationMade();
     AccessibleKit::install();
@@ -298,13 +301,15 @@ int main(int argc, char *argv[])
     if (tarvikApp.signedIn())
         KeychainSecretStore::preloadClientLibrary();
     // What the greeting does not need waits until it has been drawn: the symbols' outlines (read on
-    // a thread of their own), the desktop's motion preference (connecting to the session bus
-    // blocks; only a tap on the background animates by it) and Qt's own texts in Russian (the
+    // a thread of their own), the desktop's motion preference and whether a screen reader runs
+    // (connecting to the session bus blocks; only a tap on the background animates by the one, and
+    // only the carousels and web pages follow the other) and Qt's own texts in Russian (the
     // controls' menus and dialogs).
     QTranslator qtTexts;
     QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&motion, &qtTexts] {
         SymbolImage::preloadOutlines();
         motion.start();
+        ScreenReaderStatus::current()->start();
         if (qtTexts.load(QLocale(), QStringLiteral("qt"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtTexts);
     }, static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));

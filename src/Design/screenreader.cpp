@@ -1,28 +1,21 @@
 #include "screenreader.h"
 
 #include "accessiblekit.h"
+#include "screenreaderstatus.h"
 
+#include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWindow>
 
 ScreenReader::ScreenReader(QObject *parent)
     : QObject(parent)
-    , m_active(QAccessible::isActive())
 {
-    QAccessible::installActivationObserver(this);
+    connect(ScreenReaderStatus::current(), &ScreenReaderStatus::activeChanged, this, &ScreenReader::activeChanged);
 }
 
-ScreenReader::~ScreenReader()
+bool ScreenReader::isActive() const
 {
-    QAccessible::removeActivationObserver(this);
-}
-
-void ScreenReader::accessibilityActiveChanged(bool active)
-{
-    if (active == m_active)
-        return;
-    m_active = active;
-    Q_EMIT activeChanged();
+    return ScreenReaderStatus::current()->isActive();
 }
 
 void ScreenReader::announce(QQuickItem *item, int reason)

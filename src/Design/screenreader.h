@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAccessible>
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
@@ -10,19 +9,18 @@ class QQuickItem;
 // own, and its desktop bridge (AT-SPI) drops the alert event; what it does carry is the move of
 // the focus, which every screen reader reads out (and a notification shown: see Announcement).
 // Reached from QML as the singleton `ScreenReader`.
-class ScreenReader : public QObject, public QAccessible::ActivationObserver
+class ScreenReader : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    // Whether assistive technology follows the app (on the desktop: anything on its accessibility bus).
+    // Whether assistive technology follows the app (ScreenReaderStatus).
     Q_PROPERTY(bool active READ isActive NOTIFY activeChanged)
 
 public:
     explicit ScreenReader(QObject *parent = nullptr);
-    ~ScreenReader() override;
 
-    bool isActive() const { return m_active; }
+    bool isActive() const;
 
     // Moves the focus to `item` (an error message, a result, a screen's heading), so that it is read
     // out; when it already has the focus, reports the focus again so that it is read once more.
@@ -48,8 +46,5 @@ Q_SIGNALS:
     void activeChanged();
 
 private:
-    void accessibilityActiveChanged(bool active) override;
     static QQuickItem *firstHeading(QQuickItem *scope, bool inViewOnly);
-
-    bool m_active = false;
 };

@@ -1,7 +1,7 @@
 #include "lazywebengine.h"
 #include "mappedlibrary.h"
+#include "screenreaderstatus.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,32 +17,28 @@ void LazyWebEngine::prepare()
 
 namespace
 {
-class ScreenReaderFollower : public QAccessible::ActivationObserver
+void forceRendererAccessibility()
 {
-public:
-    void accessibilityActiveChanged(bool active) override
-    {
-        if (!active)
-            return;
-        const QByteArray flags = qgetenv(chromiumFlags);
-        const QByteArray force("--force-renderer-accessibility");
-        if (!flags.contains(force))
-            qputenv(chromiumFlags, (flags + ' ' + force).trimmed());
-    }
-
-private:
     static constexpr const char *chromiumFlags = "QTWEBENGINE_CHROMIUM_FLAGS";
-};
+    const QByteArray flags = qgetenv(chromiumFlags);
+    const QByteArray force("--force-renderer-accessibility");
+    if (!flags.contains(force))
+        qputenv(chromiumFlags, (flags + ' ' + force).trimmed());
+}
 } // namespace
 
 void LazyWebEngine::followScreenReader()
 {
-    static ScreenReaderFollower follower;
     static bool following = false;
     if (following)
         return;
-    QAccessible::installActivationObserver(&follower);
-    follower.accessibilityActiveChanged(QAccessible::isActive());
+    ScreenReaderStatus *status = ScreenReaderStatus::current();
+    QObject::connect(status, &ScreenReaderStatus::activeChanged, status, [status] {
+        if (status->isActive())
+            forceRendererAccessibility();
+    });
+    if (status->isActive())
+        forceRendererAccessibility();
     following = true;
 }
 

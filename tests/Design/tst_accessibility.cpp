@@ -580,8 +580,10 @@ private Q_SLOTS:
     // Qt WebEngine builds a page's tree only if told when it starts (with the first web page).
     void webPagesShowTheirContentOnceAScreenReaderIsAbout()
     {
+        QAccessible::setActive(false);
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
         QAccessible::setActive(true);
+        QAccessible::setActive(false);
         QAccessible::setActive(true);
         QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--disable-gpu --force-renderer-accessibility"));
         qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
