@@ -113,6 +113,38 @@ private Q_SLOTS:
         QCOMPARE(chosen, QStringList{selected});
     }
 
+    // Every node a screen reader reaches from the window says it is where it was found: its parent
+    // is the node that lists it, at the index it was listed at (a text area too).
+    void everyNodeIsWhereItsParentListsIt_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char *screen : {"home", "payments", "statistics", "chat", "request form", "tariff connection"})
+            QTest::newRow(screen) << QString::fromLatin1(screen);
+    }
+
+    void everyNodeIsWhereItsParentListsIt()
+    {
+        QFETCH(QString, screen);
+        const QHash<QString, QString> opened{{QStringLiteral("request form"), QStringLiteral("relocation")},
+                                             {QStringLiteral("tariff connection"), QStringLiteral("tariff order")}};
+        QVERIFY(m_app.open(opened.value(screen, screen)));
+        QStringList misplaced;
+        int nodes = 0;
+        const std::function<void(const AtspiWalker::Node &)> check = [&](const AtspiWalker::Node &node) {
+            const QList<AtspiWalker::Node> children = m_walker.children(node);
+            for (qsizetype i = 0; i < children.size(); ++i) {
+                ++nodes;
+                const AtspiWalker::Node &child = children.at(i);
+                if (m_walker.indexInParent(child) != i || !(m_walker.parent(child) == node))
+                    misplaced.append(m_walker.role(child) + QStringLiteral(" \"") + m_walker.name(child) + QLatin1Char('"'));
+                check(child);
+            }
+        };
+        check(m_walker.node(QAccessible::queryAccessibleInterface(m_app.window)));
+        QVERIFY(nodes > 20);
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral(", "))));
+    }
+
     // Tab goes round the screen once, in reading order, the shell's tabs included, and back to where
     // it began; Shift+Tab goes the same way back. Every stop is a control a screen reader sees, met
     // once (a carousel is one stop: the page it shows).

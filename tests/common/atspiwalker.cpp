@@ -3,10 +3,12 @@
 #include <QAccessible>
 #include <QDBusArgument>
 #include <QDBusObjectPath>
-#include <QDBusPendingCall>
 #include <QDBusReply>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
 namespace
 {
@@ -109,10 +111,18 @@ QDBusMessage AtspiWalker::call(const Node &node, const QString &interface, const
 {
     QDBusMessage message = QDBusMessage::createMethodCall(node.service, node.path, interface, method);
     message.setArguments(arguments);
-    QDBusPendingCall pending = m_bus.asyncCall(message, 10000);
-    if (!QTest::qWaitFor([&pending] { return pending.isFinished(); }, 12000))
+    // A loop of its own, left as soon as the answer is in: the bridge answers from this thread's
+    // events, which the loop runs.
+    const QDBusPendingCall pending = m_bus.asyncCall(message, 10000);
+    QDBusPendingCallWatcher watcher(pending);
+    QEventLoop loop;
+    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(12000, &loop, &QEventLoop::quit);
+    if (!watcher.isFinished())
+        loop.exec();
+    if (!watcher.isFinished())
         return message.createErrorReply(QDBusError::Timeout, QStringLiteral("no answer"));
-    return pending.reply();
+    return watcher.reply();
 }
 
 QVariant AtspiWalker::property(const Node &node, const QString &name)
