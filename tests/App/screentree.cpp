@@ -1,13 +1,15 @@
 // Prints what a screen reader and a keyboard user meet on the signed-in app's screens, against the
 // stand-in site: the window's whole accessibility tree as read over the accessibility bus (role,
 // name, states, children; a child whose index in its parent is wrong says so), then the Tab order
-// from the screen's first stop around to itself, and the Shift+Tab order the same way.
+// from the screen's first control (the one after the shell's last tab) around to itself, and the
+// Shift+Tab order from there the same way.
 //
 //   scripts/with-accessibility-bus.sh build/tests/App/screentree [--out <folder>] [screen...]
 //
 // Screens: home payments statistics services chat profile relocation "tariff order" (all of them
-// when none is named), and any other name tests/App/appscreens.h opens. With --out, each screen
-// goes to <folder>/<screen>.txt (to compare two builds with diff -r); else all go to stdout.
+// when none is named), and any other name tests/App/appscreens.h opens ("tariffs", "shop", ...).
+// With --out, each screen goes to <folder>/<screen>.txt (to compare two builds with diff -r); else
+// all go to stdout.
 #include "appscreens.h"
 #include "atspiwalker.h"
 #include "taborder.h"
@@ -82,6 +84,9 @@ int main(int argc, char *argv[])
         QTest::qWait(600);
         QString text = QStringLiteral("== %1\n").arg(screen);
         text += walker.dump(walker.node(QAccessible::queryAccessibleInterface(window)));
+        // The walk starts on the screen's first control: the one after the shell's last tab.
+        if (QQuickItem *lastTab = AppScreens::findItem(signedIn.shell, [](QQuickItem *item) { return item->objectName() == u"tab3"; }))
+            lastTab->forceActiveFocus(Qt::TabFocusReason);
         text += QStringLiteral("-- Tab\n") + tabOrder(walker, window, false);
         text += QStringLiteral("-- Shift+Tab\n") + tabOrder(walker, window, true);
         if (out.isEmpty()) {
