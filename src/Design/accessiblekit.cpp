@@ -90,8 +90,9 @@ bool forwardTabSelection(QAccessibleEvent *event)
     return true;
 }
 
-// Qt Quick's TextInput reports edits of a password with the characters themselves: they go on
-// with the mask in their place (nothing at all for a field that shows nothing).
+// Every event on its way to the bridge. Qt Quick's TextInput reports edits of a password with the
+// characters themselves: they go on with the mask in their place (nothing at all for a field that
+// shows nothing).
 void filterUpdate(QAccessibleEvent *event)
 {
     // Qt Quick reports the focus of any item; one outside the tree (a frame, an item that holds the

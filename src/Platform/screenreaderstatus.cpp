@@ -23,6 +23,14 @@ void ScreenReaderStatus::joinAccessibilityBus()
     s_joinedBySelf = true;
 }
 
+QProcessEnvironment ScreenReaderStatus::childEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (s_joinedBySelf)
+        environment.remove(QString::fromLatin1(alwaysOn));
+    return environment;
+}
+
 ScreenReaderStatus *ScreenReaderStatus::current()
 {
     static ScreenReaderStatus *status = new ScreenReaderStatus(QCoreApplication::instance());

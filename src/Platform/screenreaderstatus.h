@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QDBusConnection>
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QVariantMap>
 
 #include <optional>
@@ -21,6 +22,9 @@ class ScreenReaderStatus : public QObject, public QAccessible::ActivationObserve
 public:
     // Before the application object: the bridge joins the accessibility bus as the app starts.
     static void joinAccessibilityBus();
+    // The environment for a program the app starts: without the switch joinAccessibilityBus()
+    // set, which is the app's own choice, not that program's.
+    static QProcessEnvironment childEnvironment();
     // The one the app follows, made on first use (after the application object).
     static ScreenReaderStatus *current();
 

@@ -1,5 +1,7 @@
 #include "xdgurlopener.h"
 
+#include "screenreaderstatus.h"
+
 #include <QCoroDBusPendingCall>
 #include <QCoroDBusPendingReply>
 #include <QCoroProcess>
@@ -116,6 +118,7 @@ QCoro::Task<bool> XdgUrlOpener::openWithProgram(QString address)
     process.setProgram(program);
     process.setArguments({QStringLiteral("open"), address});
     process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessEnvironment(ScreenReaderStatus::childEnvironment());
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     if (!co_await qCoro(process).start(QIODevice::ReadOnly, programTimeout)) {
         qCWarning(lcOpenUrl) << "could not start" << program;

@@ -1,3 +1,4 @@
+#include "screenreaderstatus.h"
 #include "xdgurlopener.h"
 
 #include <QCoroTask>
@@ -71,7 +72,11 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(config));
         qputenv("XDG_DATA_HOME", data.toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
-        writeFile(QStringLiteral("handler.sh"), "#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"" + logPath().toLocal8Bit() + "\"\n", true);
+        // The handler notes the switch that puts a Qt program on the accessibility bus, if it got it.
+        writeFile(QStringLiteral("handler.sh"),
+                  "#!/bin/sh\nprintf '%s\\n' \"$1${QT_LINUX_ACCESSIBILITY_ALWAYS_ON:+ (bus switch)}\" >> \"" + logPath().toLocal8Bit()
+                      + "\"\n",
+                  true);
         writeFile(QStringLiteral("data/applications/tarvik-test-bank.desktop"),
                   "[Desktop Entry]\nType=Application\nName=Test bank\nExec=" + m_dir.filePath(QStringLiteral("handler.sh")).toLocal8Bit()
                       + " %u\nMimeType=x-scheme-handler/" + digitScheme.toLatin1() + ";\nNoDisplay=true\n");
@@ -113,6 +118,23 @@ private Q_SLOTS:
             QTRY_COMPARE(readLog(), QStringList{address});
         else
             QCOMPARE(readLog(), QStringList());
+    }
+
+    // The app switches Qt's accessibility bridge on for itself; the program it hands an address to
+    // makes its own choice.
+    void theHandlerDoesNotGetTheAppsBusSwitch()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty())
+            QSKIP("gio is not installed");
+        qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+        ScreenReaderStatus::joinAccessibilityBus();
+        QVERIFY(qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"));
+        writeFile(QStringLiteral("config/mimeapps.list"),
+                  "[Default Applications]\nx-scheme-handler/" + digitScheme.toLatin1() + "=tarvik-test-bank.desktop\n");
+        const QString address = digitScheme + QStringLiteral("://pay");
+        XdgUrlOpener opener(nullptr, QStringLiteral("gio"), false);
+        QVERIFY(QCoro::waitFor(opener.openAddress(address)));
+        QTRY_COMPARE(readLog(), QStringList{address});
     }
 
     void aMissingProgramOpensNothing()
