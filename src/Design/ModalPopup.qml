@@ -27,8 +27,9 @@ T.Popup {
     signal cancelled()
 
     // Internal state.
-    // What had the focus when it opened, and the heading of its screen.
+    // What had the focus when it opened, how it had come by it, and the heading of its screen.
     property Item returnFocus: null
+    property int returnFocusReason: Qt.OtherFocusReason
     property Item returnHeading: null
     // From opening until the focus has been placed in it; from the start of closing.
     property bool placingFocus: false
@@ -39,16 +40,19 @@ T.Popup {
 
     onAboutToShow: {
         returnFocus = opener ? opener : parent ? parent.Window.activeFocusItem : null
+        // One the keyboard had reached shows its focus again (a carousel's page then holds still).
+        returnFocusReason = (returnFocus as T.Control)?.focusReason ?? Qt.OtherFocusReason
         returnHeading = ScreenReader.screenHeading(returnFocus)
         placingFocus = true
         closing = false
     }
     onAboutToHide: closing = true
     onClosed: {
-        const back = returnFocus && returnFocus.visible && returnFocus.enabled ? returnFocus : returnHeading
+        const opened = returnFocus && returnFocus.visible && returnFocus.enabled
+        const back = opened ? returnFocus : returnHeading
         returnFocus = null
         returnHeading = null
-        ScreenReader.announce(back)
+        ScreenReader.announce(back, opened ? returnFocusReason : Qt.OtherFocusReason)
     }
 
     parent: T.Overlay.overlay

@@ -18,6 +18,17 @@ bool ScreenReader::isActive() const
     return ScreenReaderStatus::current()->isActive();
 }
 
+namespace
+{
+// Qt Quick may have given the focus back already, by a reason of its own (a screen showing again, a
+// popup closing): a control takes the one it had.
+void keepFocusReason(QQuickItem *item, int reason)
+{
+    if (item && item->hasActiveFocus() && reason != Qt::OtherFocusReason && item->property("focusReason").isValid())
+        item->setProperty("focusReason", reason);
+}
+} // namespace
+
 void ScreenReader::announce(QQuickItem *item, int reason)
 {
     if (!item || !item->isVisible() || !item->window())
@@ -29,6 +40,7 @@ void ScreenReader::announce(QQuickItem *item, int reason)
         item->forceActiveFocus(Qt::FocusReason(reason));
         return;
     }
+    keepFocusReason(item, reason);
     QAccessibleEvent focus(item, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }
@@ -76,10 +88,7 @@ void ScreenReader::enterScreen(QQuickItem *screen, QQuickItem *preferred, int re
     QQuickWindow *window = screen ? screen->window() : nullptr;
     if (!window || !screen->isVisible())
         return;
-    // Qt Quick may have given the focus back already, when the screen showed, by a reason of its
-    // own: a control takes the one it had.
-    if (preferred && preferred->hasActiveFocus() && reason != Qt::OtherFocusReason && preferred->property("focusReason").isValid())
-        preferred->setProperty("focusReason", reason);
+    keepFocusReason(preferred, reason);
     if (screen->isAncestorOf(window->activeFocusItem()))
         return;
     const bool shown = preferred && preferred->isVisible() && preferred->isEnabled() && preferred->window() == window;

@@ -207,29 +207,46 @@ Item {
             tryVerify(() => aligned(products))
         }
 
-        // A page that opened a screen has the focus back when it closes, standing whole in the
-        // strip. Reached by the keyboard it holds the strip still, as before; tapped, the strip
-        // turns on for whoever uses the mouse.
+        // A page that opened a screen or a sheet has the focus back when it closes, standing whole
+        // in the strip. Reached by the keyboard it holds the strip still, as before; tapped, the
+        // strip turns on for whoever uses the mouse.
         function test_carouselAfterAPageScreenCloses_data() {
-            return [{ tag: "tapped", keyboard: false }, { tag: "reached by Tab, pressed by Space", keyboard: true }]
+            return [
+                { tag: "tapped", keyboard: false, index: 501, link: "addAddressLink" },
+                { tag: "reached by Tab, pressed by Space", keyboard: true, index: 501, link: "addAddressLink" },
+                { tag: "the top-up sheet, tapped", keyboard: false, index: 500, link: "balanceCard" },
+                { tag: "the top-up sheet, by the keyboard", keyboard: true, index: 500, link: "balanceCard" },
+            ]
         }
 
         function test_carouselAfterAPageScreenCloses(data) {
             const products = part("productsCarousel")
             products.interval = 60
             products.running = false
-            home.productCarouselIndex = 501
+            home.productCarouselIndex = data.index
             reveal(products)
-            const link = shownLink("productsCarousel")
-            compare(link.objectName, "addAddressLink")
+            const page = shownLink("productsCarousel")
+            compare(page.objectName, data.link)
+            // The balance card is read and pressed as its button.
+            const link = data.link === "balanceCard" ? Array.from(page.children).find(child => child.text === "Баланс") : page
             if (data.keyboard) {
                 link.forceActiveFocus(Qt.TabFocusReason)
                 keyClick(Qt.Key_Space)
             } else {
                 mouseClick(link)
             }
-            tryCompare(home.stack, "depth", 2)
-            home.stack.pop()
+            if (data.link === "balanceCard") {
+                const sheet = part("topUpSheet")
+                tryCompare(sheet, "opened", true)
+                if (data.keyboard)
+                    keyClick(Qt.Key_Escape)
+                else
+                    sheet.close()
+                tryCompare(sheet, "visible", false)
+            } else {
+                tryCompare(home.stack, "depth", 2)
+                home.stack.pop()
+            }
             tryCompare(home, "onScreen", true)
             tryVerify(() => link.activeFocus)
             // Shown as focused again when the keyboard had brought the focus there.
@@ -239,7 +256,7 @@ Item {
             products.running = true
             compare(products.turning, !data.keyboard)
             if (!data.keyboard) {
-                tryVerify(() => home.productCarouselIndex > 501)
+                tryVerify(() => home.productCarouselIndex > data.index)
                 tryVerify(() => aligned(products))
             }
         }
