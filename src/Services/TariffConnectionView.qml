@@ -207,9 +207,6 @@ DetailPage {
                     selectedTextColor: Theme.label
                     text: connectionOrder.comment
                     Accessible.name: "Комментарий для специалиста"
-                    // Tab goes on to the next control, as from any field, instead of into the text.
-                    Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
-                    Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
                     onTextChanged: connectionOrder.comment = text
                 }
 

@@ -120,9 +120,6 @@ DetailPage {
                     id: commentEditor
                     objectName: "commentEditor"
                     Accessible.name: "Комментарий для инженера"
-                    // Tab goes on to the next control, as from any field, instead of into the text.
-                    Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
-                    Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
                     anchors.fill: parent
                     padding: 15
                     topPadding: 18
