@@ -1,8 +1,8 @@
 #include "motionpreference.h"
 
+#include "dbusread.h"
+
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDBusVariant>
 
 namespace
@@ -44,15 +44,7 @@ void MotionPreference::start()
                   SLOT(settingChanged(QString, QString, QDBusVariant)));
     QDBusMessage read = QDBusMessage::createMethodCall(portalService, portalPath, settingsInterface, QStringLiteral("Read"));
     read << group << key;
-    // Only a portal that runs: none is started for this.
-    read.setAutoStartService(false);
-    auto *watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(read), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
-        call->deleteLater();
-        const QDBusPendingReply<QDBusVariant> reply = *call;
-        if (!reply.isError())
-            setAnimationsEnabled(reply.value().variant());
-    });
+    readFromRunningService<QDBusVariant>(*m_bus, read, this, [this](const QDBusVariant &value) { setAnimationsEnabled(value.variant()); });
 }
 
 void MotionPreference::settingChanged(const QString &changedGroup, const QString &changedKey, const QDBusVariant &value)

@@ -1,9 +1,9 @@
 #include "screenreaderstatus.h"
 
+#include "dbusread.h"
+
 #include <QCoreApplication>
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 
 namespace
 {
@@ -61,15 +61,7 @@ void ScreenReaderStatus::start()
                    SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
     QDBusMessage read = QDBusMessage::createMethodCall(busService, busPath, propertiesInterface, QStringLiteral("GetAll"));
     read << statusInterface;
-    // Only a bus that runs: none is started for this.
-    read.setAutoStartService(false);
-    auto *watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(read), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
-        call->deleteLater();
-        const QDBusPendingReply<QVariantMap> reply = *call;
-        if (!reply.isError())
-            takeSwitches(reply.value());
-    });
+    readFromRunningService<QVariantMap>(*m_bus, read, this, [this](const QVariantMap &values) { takeSwitches(values); });
 }
 
 void ScreenReaderStatus::propertiesChanged(const QString &interface, const QVariantMap &changed, const QStringList &)
