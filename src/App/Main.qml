@@ -20,6 +20,8 @@ Window {
 
     // Scrolls whatever takes the focus into view.
     FocusScroller {}
+    // Shows the keyboard's focus, and keeps it on a named control when what had it goes.
+    FocusIndicator {}
 
     KeyboardDismissModifier {
         anchors.fill: parent

@@ -6,7 +6,8 @@ import Tarvik.Design
 // window, shown while `presented` (or by open() and close()). Assistive technology sees a modal
 // dialog named by `title` and described by `message`. It takes the focus as it opens (or puts it
 // on `initialFocus`), and gives the focus back to its opener when it closes (what had the focus
-// when it opened, unless told), or to the heading of the screen beneath when that is gone.
+// when it opened, unless told) if that still shows, else to the named control of the screen
+// beneath nearest to where the opener was (ScreenReader.giveBack).
 //   presented: bool — drive it from the presenter's flag and reset the flag in onClosed
 //   title, message: string; initialFocus: Item (null: the dialog itself)
 //   opener: Item — what the focus goes back to (null: what had it when it opened); set it before
@@ -27,10 +28,11 @@ T.Popup {
     signal cancelled()
 
     // Internal state.
-    // What had the focus when it opened, how it had come by it, and the heading of its screen.
+    // What had the focus when it opened, how it had come by it, its screen and its place there.
     property Item returnFocus: null
     property int returnFocusReason: Qt.OtherFocusReason
-    property Item returnHeading: null
+    property Item returnScreen: null
+    property rect returnPlace
     // From opening until the focus has been placed in it; from the start of closing.
     property bool placingFocus: false
     property bool closing: false
@@ -39,20 +41,22 @@ T.Popup {
     Component.onCompleted: if (presented) open()
 
     onAboutToShow: {
-        returnFocus = opener ? opener : parent ? parent.Window.activeFocusItem : null
+        const back = ScreenReader.returnPoint(parent, opener)
+        returnFocus = back.item
+        returnScreen = back.screen
+        returnPlace = back.place
         // One the keyboard had reached shows its focus again (a carousel's page then holds still).
         returnFocusReason = (returnFocus as T.Control)?.focusReason ?? Qt.OtherFocusReason
-        returnHeading = ScreenReader.screenHeading(returnFocus)
         placingFocus = true
         closing = false
     }
     onAboutToHide: closing = true
     onClosed: {
-        const opened = returnFocus && returnFocus.visible && returnFocus.enabled
-        const back = opened ? returnFocus : returnHeading
+        const opener = returnFocus
+        const screen = returnScreen
         returnFocus = null
-        returnHeading = null
-        ScreenReader.announce(back, opened ? returnFocusReason : Qt.OtherFocusReason)
+        returnScreen = null
+        ScreenReader.giveBack(opener, screen, returnPlace, returnFocusReason)
     }
 
     parent: T.Overlay.overlay

@@ -8,7 +8,8 @@ import Tarvik.Design
 // whatever presents the stack (a sheet). Each time it comes on screen (pushed, shown by its tab,
 // with the app's screens) the focus moves to its heading, so that a screen reader starts there;
 // a page a pop uncovers gives the focus back to what had it when it was covered (by the reason it
-// had it: from the keyboard, it shows its focus again). Shown in a sheet whose dialog it names, its
+// had it: from the keyboard, it shows its focus again), or, when that has gone meanwhile, to the
+// named control nearest to where it was. Shown in a sheet whose dialog it names, its
 // title is read once, as the dialog's name: the bar's title is not a heading then, and the focus
 // goes to the dialog.
 //   readonly onScreen: shown, and no page pushed over it (a page outside any stack: shown). A page
@@ -34,9 +35,10 @@ T.Page {
     // The modal dialog (a sheet) the page is shown in, and whether that is named by its title.
     readonly property Item dialog: Window.window ? ScreenReader.dialogAround(page) : null
     readonly property bool titleNamesDialog: dialog !== null && title.length > 0 && dialog.Accessible.name === title
-    // What had the focus when a pushed page covered this one, and how it had come by it.
+    // What had the focus when a pushed page covered this one, how it had come by it, and where.
     property Item returnFocus: null
     property int returnFocusReason: Qt.OtherFocusReason
+    property rect returnPlace
     // Once in a stack, judged by its status, also after the stack has let it go.
     property bool inStack: false
 
@@ -52,8 +54,10 @@ T.Page {
         if (!visible || T.StackView.status !== T.StackView.Active)
             return
         const back = returnFocus
+        const place = returnPlace
         returnFocus = null
-        ScreenReader.enterScreen(page, back, returnFocusReason)
+        returnPlace = Qt.rect(0, 0, 0, 0)
+        ScreenReader.enterScreen(page, back, returnFocusReason, place)
     }
 
     // A control keeps the reason it had the focus by: one the keyboard had reached shows its focus
@@ -62,6 +66,7 @@ T.Page {
         const focused = Window.activeFocusItem
         returnFocus = focused
         returnFocusReason = (focused as T.Control)?.focusReason ?? Qt.OtherFocusReason
+        returnPlace = ScreenReader.placeOf(focused)
     }
 
     // Called later: a page made with its screen is not in its window yet.

@@ -96,10 +96,11 @@ bool forwardTabSelection(QAccessibleEvent *event)
 void filterUpdate(QAccessibleEvent *event)
 {
     // Qt Quick reports the focus of any item; one outside the tree (a frame, an item that holds the
-    // focus for a moment) could only be read as an unnamed object.
+    // focus for a moment) could only be read as an unnamed object, and a hidden one (a page that
+    // comes back gives the focus to what had it, shown or not) is not there to read.
     if (event->type() == QAccessible::Focus) {
         const auto *item = qobject_cast<QQuickItem *>(event->object());
-        if (item && !AccessibleKit::isExposed(item))
+        if (item && (!AccessibleKit::isExposed(item) || !item->isVisible()))
             return;
     }
     if (forwardTabSelection(event))

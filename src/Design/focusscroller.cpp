@@ -86,21 +86,52 @@ void FocusScroller::itemChange(ItemChange change, const ItemChangeData &value)
 }
 
 // An edited field is shown again, once layout is done, whenever it or a view around it changes size
-// or its cursor moves; the focus on anything else is shown once.
+// or its cursor moves. A control (a Tab stop) is shown again whenever the layout moves it inside
+// its view (a section above it opens), until the user scrolls that view: the views' own scrolling
+// is left alone. A control a tap gave the focus to is not followed. Anything else with the focus (a heading) is shown once.
 void FocusScroller::follow(QQuickItem *item)
 {
     for (const QMetaObject::Connection &connection : std::as_const(m_followed))
         disconnect(connection);
     m_followed.clear();
+    stopFollowingMoves();
     m_item = item;
-    if (!TextEditing::isEditable(item))
+    const bool edited = TextEditing::isEditable(item);
+    if (!item || (!edited && !item->activeFocusOnTab()))
         return;
-    m_followed.append(connect(item, SIGNAL(cursorRectangleChanged()), this, SLOT(revealLater())));
-    m_followed.append(connect(item, &QQuickItem::heightChanged, this, &FocusScroller::revealLater));
-    for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
-        if (view->inherits("QQuickFlickable"))
-            m_followed.append(connect(view, &QQuickItem::heightChanged, this, &FocusScroller::revealLater));
+    if (edited) {
+        m_followed.append(connect(item, SIGNAL(cursorRectangleChanged()), this, SLOT(revealLater())));
+        m_followed.append(connect(item, &QQuickItem::heightChanged, this, &FocusScroller::revealLater));
     }
+    // A control the pointer gave the focus to stays where the layout takes it, as a tapped one does.
+    const QVariant keyboard = item->property("visualFocus");
+    const bool followMoves = !keyboard.isValid() || keyboard.toBool();
+    QList<QQuickItem *> moving;
+    for (QQuickItem *above = item; above && above->parentItem(); above = above->parentItem()) {
+        QQuickItem *holder = above->parentItem();
+        if (!holder->inherits("QQuickFlickable")) {
+            moving.append(above);
+            continue;
+        }
+        // `above` is the view's content, which its scrolling moves.
+        if (edited)
+            m_followed.append(connect(holder, &QQuickItem::heightChanged, this, &FocusScroller::revealLater));
+        m_followed.append(connect(holder, SIGNAL(movementStarted()), this, SLOT(stopFollowingMoves())));
+        for (QQuickItem *moved : std::as_const(moving)) {
+            if (!followMoves)
+                break;
+            m_moves.append(connect(moved, &QQuickItem::xChanged, this, &FocusScroller::revealLater));
+            m_moves.append(connect(moved, &QQuickItem::yChanged, this, &FocusScroller::revealLater));
+        }
+        moving.clear();
+    }
+}
+
+void FocusScroller::stopFollowingMoves()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(m_moves))
+        disconnect(connection);
+    m_moves.clear();
 }
 
 void FocusScroller::revealLater()

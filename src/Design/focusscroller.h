@@ -9,7 +9,8 @@ class FocusScrollerAttached;
 
 // The one way the app scrolls something into view: whatever the focus moves to (Tab, a screen
 // reader, a tap on a field) is shown whole, with a margin where the view has room for one, by
-// every scrolling view (Flickable, ListView) around it, which moves as little as it can. An edited field stays in view as it grows,
+// every scrolling view (Flickable, ListView) around it, which moves as little as it can. A control
+// stays in view as the layout moves it (until the user scrolls). An edited field stays in view as it grows,
 // as its cursor moves to another line and as the views around it shrink (the keyboard's bar takes
 // the window's bottom); a field taller than its view shows the line of its cursor. A page may name
 // its main control (FocusScroller.mainControl: its send button); a field of that page is then shown
@@ -34,12 +35,14 @@ protected:
 
 private Q_SLOTS:
     void revealLater();
+    void stopFollowingMoves();
 
 private:
     void follow(QQuickItem *item);
 
     QMetaObject::Connection m_focusConnection;
     QList<QMetaObject::Connection> m_followed;
+    QList<QMetaObject::Connection> m_moves;
     QPointer<QQuickItem> m_item;
     bool m_revealPending = false;
 };

@@ -1,6 +1,8 @@
 #include "screenreader.h"
 
 #include "accessiblekit.h"
+#include "focuskeeper.h"
+#include "focusrules.h"
 #include "screenreaderstatus.h"
 
 #include <QAccessible>
@@ -83,17 +85,62 @@ QQuickItem *ScreenReader::dialogAround(QQuickItem *item)
     return nullptr;
 }
 
-void ScreenReader::enterScreen(QQuickItem *screen, QQuickItem *preferred, int reason)
+void ScreenReader::enterScreen(QQuickItem *screen, QQuickItem *preferred, int reason, const QRectF &place)
 {
     QQuickWindow *window = screen ? screen->window() : nullptr;
     if (!window || !screen->isVisible())
         return;
     keepFocusReason(preferred, reason);
-    if (screen->isAncestorOf(window->activeFocusItem()))
+    // A screen that comes back gives the focus to what had it inside it (Qt's focus scope), though
+    // it may have gone meanwhile (hidden): only a place the focus may rest on was the user's.
+    QQuickItem *focused = window->activeFocusItem();
+    if (screen->isAncestorOf(focused) && FocusRules::isRestingPlace(focused) && FocusRules::shows(focused))
         return;
-    const bool shown = preferred && preferred->isVisible() && preferred->isEnabled() && preferred->window() == window;
-    QQuickItem *target = shown ? preferred : screenHeading(screen);
-    if (target && target == window->activeFocusItem())
+    const bool shown = preferred && preferred->window() == window && FocusRules::shows(preferred);
+    QQuickItem *target = shown ? preferred : nullptr;
+    if (!target && !place.isEmpty())
+        target = FocusRules::nearest(screen, place);
+    if (!target)
+        target = screenHeading(screen);
+    if (target && target == focused)
         return;
     announce(target, shown ? reason : int(Qt::OtherFocusReason));
+}
+
+void ScreenReader::giveBack(QQuickItem *opener, QQuickItem *screen, const QRectF &place, int reason)
+{
+    if (opener && opener->window() && FocusRules::shows(opener)) {
+        // Qt may have given it back already (to what had the focus in the popup beneath): that was
+        // read out.
+        if (opener->hasActiveFocus())
+            keepFocusReason(opener, reason);
+        else
+            announce(opener, reason);
+        return;
+    }
+    if (!screen || !screen->window() || !screen->isVisible())
+        return;
+    QQuickItem *target = FocusRules::nearest(screen, place);
+    announce(target ? target : screenHeading(screen), target ? reason : int(Qt::OtherFocusReason));
+}
+
+QRectF ScreenReader::placeOf(QQuickItem *item)
+{
+    return item ? FocusRules::place(item) : QRectF();
+}
+
+QVariantMap ScreenReader::returnPoint(QQuickItem *item, QQuickItem *opener)
+{
+    const QQuickWindow *window = item ? item->window() : nullptr;
+    QQuickItem *back = opener ? opener : window ? window->activeFocusItem() : nullptr;
+    FocusKeeper::Place place{back, FocusRules::screenOf(back), back ? FocusRules::place(back) : QRectF()};
+    // The focus has fallen off a control that is going or working, onto what holds it: the keeper
+    // knows where it was while it was still there.
+    if (!opener && window && !FocusRules::isRestingPlace(back)) {
+        if (const std::optional<FocusKeeper::Place> last = FocusKeeper::lastFocus(window))
+            place = *last;
+    }
+    return {{QStringLiteral("item"), QVariant::fromValue(place.item.data())},
+            {QStringLiteral("screen"), QVariant::fromValue(place.screen.data())},
+            {QStringLiteral("place"), place.rect}};
 }

@@ -143,6 +143,8 @@ NavigationPage {
 
                         objectName: "searchField"
                         Layout.fillWidth: true
+                        // A plain text input is not a Tab stop by itself; a field always is.
+                        activeFocusOnTab: true
                         text: view.search
                         font: Theme.font(Theme.Body)
                         color: Theme.label

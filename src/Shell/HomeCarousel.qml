@@ -10,9 +10,11 @@ import Tarvik.Shell
 // same kind, so the jump does not show. A swipe moves one page; the next turn goes on from there.
 // The corners are rounded by painting `cornerColor` over them (the colour behind the strip). It
 // holds still while someone reads it: while one of its pages has the keyboard's focus (a page that
-// a tap, or a screen closing, gave the focus to turns on), while the pointer is over it, and
-// whenever a screen reader follows the app. A page that takes the focus is shown whole, as the
-// strip's current page.
+// a tap, or a screen closing, gave the focus to turns on), while the pointer is over it, while a
+// sheet or an alert covers it, and whenever a screen reader follows the app. Both kinds of page
+// are always there for the keyboard and a screen reader, in their order: the page shown and the
+// other one of its pair (an even page and the odd one after it), whichever of them shows. A page
+// that takes the focus is shown whole, as the strip's current page.
 //   currentIndex: int (starts at 500); interval: ms; running: bool; readonly turning: bool
 //   required evenPage, oddPage: Component (each page is the size of the strip)
 //   cornerRadius: real (24); cornerColor: color (white)
@@ -30,7 +32,11 @@ Item {
     readonly property alias view: list
     // A page has the focus, and shows it: the keyboard brought it there.
     readonly property bool keyboardFocused: list.activeFocus && ((Window.activeFocusItem as T.Control)?.visualFocus ?? false)
-    readonly property bool turning: running && !keyboardFocused && !pointer.hovered && !ScreenReader.active
+    // A sheet or an alert is over the screen: it keeps the focus of its opener, a page maybe.
+    readonly property bool covered: ScreenReader.dialogAround(Window.activeFocusItem) !== null
+    readonly property bool turning: running && !keyboardFocused && !pointer.hovered && !ScreenReader.active && !covered
+    // The pair of pages that stay made: the even page at the current one or before it, and the next.
+    readonly property int pairStart: currentIndex - currentIndex % 2
     // Set while show() moves the index itself.
     property bool positioning: false
 
@@ -85,7 +91,8 @@ Item {
             carousel.show(carousel.currentIndex, false)
         }
 
-        cacheBuffer: 0
+        // The page beside the shown one is kept, for the pair.
+        cacheBuffer: width
         // The strip keeps its own index; a current item would keep page 0 alive.
         currentIndex: -1
 
@@ -93,12 +100,15 @@ Item {
             required property int index
             width: list.width
             height: list.height
-            // Only a page in sight is made and shown: the list keeps a page beside it, which would
-            // otherwise be built and drawn for nothing, and be in the Tab order and in what
-            // assistive technology reads. A page coming in is made in the frame that first shows it.
-            visible: x + width > list.contentX && x < list.contentX + list.width
+            // Made and shown: a page in sight, and the pair, which the keyboard and a screen reader
+            // reach wherever the strip has turned to. Any other page the list keeps beside them
+            // would be built and drawn for nothing, and be read twice. A page coming in is made in
+            // the frame that first shows it.
+            visible: (x + width > list.contentX && x < list.contentX + list.width)
+                     || index === carousel.pairStart || index === carousel.pairStart + 1
             active: visible
             sourceComponent: index % 2 === 0 ? carousel.evenPage : carousel.oddPage
+            FocusKeeper.tabIndex: index
             onActiveFocusChanged: if (activeFocus) carousel.show(index, false)
         }
 

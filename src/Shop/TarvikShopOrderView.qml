@@ -119,6 +119,8 @@ DetailPage {
                 TextEdit {
                     id: commentEditor
                     objectName: "commentEditor"
+                    // A plain text editor is not a Tab stop by itself; a field always is.
+                    activeFocusOnTab: true
                     Accessible.name: "Комментарий для инженера"
                     anchors.fill: parent
                     padding: 15

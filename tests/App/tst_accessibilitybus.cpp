@@ -147,7 +147,8 @@ private Q_SLOTS:
 
     // Tab goes round the screen once, in reading order, the shell's tabs included, and back to where
     // it began; Shift+Tab goes the same way back. Every stop is a control a screen reader sees, met
-    // once (a carousel is one stop: the page it shows).
+    // once (each page of a carousel too), and the focus ring shows on it: it changes the pixels of
+    // the control's box all round it, on the frame as rendered.
     void tabGoesRoundEachScreenOnce_data()
     {
         QTest::addColumn<QString>("screen");
@@ -156,8 +157,10 @@ private Q_SLOTS:
                                 QStringLiteral("page tab \"Сервисы\""), QStringLiteral("page tab \"Поддержка\"")};
         QTest::newRow("home") << "home"
                               << QStringList{QStringLiteral("text \"Поиск по приложению\""), QStringLiteral("push button \"Баланс\""),
+                                             QStringLiteral("push button \"Добавить новый адрес\""),
                                              QStringLiteral("push button \"Что входит в тариф\""),
-                                             QStringLiteral("push button \"Приведи друга\""), QStringLiteral("push button \"Поддержка\"")}
+                                             QStringLiteral("push button \"Приведи друга\""), QStringLiteral("push button \"Переезд\""),
+                                             QStringLiteral("push button \"Поддержка\"")}
                                      + shell;
         QTest::newRow("payments") << "payments" << QStringList{QStringLiteral("push button \"Пополнить баланс\"")} + shell;
         QTest::newRow("statistics") << "statistics"
@@ -174,6 +177,10 @@ private Q_SLOTS:
                                       << QStringList{QStringLiteral("push button \"Назад\""), QStringLiteral("text \"Новый адрес\""),
                                                      QStringLiteral("text \"Комментарий\"")}
                                              + shell;
+        QTest::newRow("shop checkout") << "checkout"
+                                       << QStringList{QStringLiteral("push button \"Назад\""), QStringLiteral("radio button \"СБП\""),
+                                                      QStringLiteral("text \"Комментарий для инженера\"")}
+                                              + shell;
         QTest::newRow("tariff connection") << "tariff order"
                                            << QStringList{QStringLiteral("text \"Комментарий для специалиста\""),
                                                           QStringLiteral("push button \"Отправить заявку\"")}
@@ -186,11 +193,21 @@ private Q_SLOTS:
         QFETCH(QStringList, includes);
         QVERIFY(m_app.open(screen));
         const auto describer = [this](QAccessibleInterface *interface) { return describe(interface); };
-        const TabOrder::Walk forward = TabOrder::walk(m_app.window, false, describer);
+        const TabOrder::Walk forward = TabOrder::walk(m_app.window, false, describer, 150, true);
         const QStringList stops = descriptions(forward);
         QVERIFY2(forward.wrapped, qPrintable(stops.join(QStringLiteral(" → "))));
-        for (const TabOrder::Stop &stop : forward.stops)
+        int ringed = 0;
+        for (const TabOrder::Stop &stop : forward.stops) {
             QVERIFY2(stop.seen, qPrintable(stop.description));
+            // At least three quarters of the outline's length: the ring's band inside the box.
+            if (stop.ringPixels >= stop.outline * 3 / 4)
+                ++ringed;
+            else
+                qWarning().noquote() << "no ring on" << stop.description << stop.ringPixels << "of" << stop.outline;
+        }
+        qInfo().noquote() << screen << ":" << stops.join(QStringLiteral(" → "));
+        qInfo().noquote() << screen << ": the ring changed the pixels of" << ringed << "of" << forward.stops.size() << "stops";
+        QCOMPARE(ringed, forward.stops.size());
         for (const QString &control : includes)
             QVERIFY2(stops.count(control) == 1, qPrintable(control + QStringLiteral(" in ") + stops.join(QStringLiteral(" → "))));
         // The shell's tabs close the round, as they close the screen: from the screen's first

@@ -186,6 +186,21 @@ AtspiWalker::Node AtspiWalker::parent(const Node &node)
     return value.canConvert<QDBusArgument>() ? readReference(value.value<QDBusArgument>()) : Node{};
 }
 
+bool AtspiWalker::doAction(const Node &node, const QString &action)
+{
+    const QString actions = QStringLiteral("org.a11y.atspi.Action");
+    const QDBusMessage count = call(node, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                                    {actions, QStringLiteral("NActions")});
+    const int n = count.arguments().value(0).value<QDBusVariant>().variant().toInt();
+    for (int i = 0; i < n; ++i) {
+        if (call(node, actions, QStringLiteral("GetName"), {i}).arguments().value(0).toString() != action)
+            continue;
+        const QDBusMessage done = call(node, actions, QStringLiteral("DoAction"), {i});
+        return done.type() == QDBusMessage::ReplyMessage && done.arguments().value(0).toBool();
+    }
+    return false;
+}
+
 void AtspiWalker::walk(const Node &node, const std::function<bool(const Node &, int)> &visitor)
 {
     const std::function<void(const Node &, int)> visit = [&](const Node &at, int depth) {

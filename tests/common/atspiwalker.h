@@ -46,6 +46,9 @@ public:
     QStringList states(const Node &node);
     int indexInParent(const Node &node);
     Node parent(const Node &node);
+    // Carries out the node's action of that name ("Press"), as a screen reader does; false when the
+    // node has none.
+    bool doAction(const Node &node, const QString &action);
 
     // Every node under `node` (itself included), depth first, with its depth below `node`;
     // `visitor` answers false to leave a node's children out.

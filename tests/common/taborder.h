@@ -1,8 +1,10 @@
 #pragma once
 
 #include "accessiblekit.h"
+#include "focuskeeper.h"
 
 #include <QAccessible>
+#include <QImage>
 #include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -11,7 +13,7 @@
 #include <functional>
 
 // The Tab order of a window as a keyboard user meets it: Tab (or Shift+Tab) pressed from where
-// the focus is, each stop read as assistive technology sees it.
+// the focus is, each stop read as assistive technology sees it, with the focus ring drawn on it.
 namespace TabOrder
 {
 // One stop: the item with the focus, the one a screen reader is told has it (the item itself, or
@@ -21,7 +23,41 @@ struct Stop {
     QPointer<QQuickItem> item;
     QPointer<QQuickItem> seen;
     QString description;
+    // The pixels of the seen item's box that the focus ring changed, on a rendered frame with the
+    // ring against one without it; -1 when the window has no ring or nothing is seen.
+    int ringPixels = -1;
+    // The length of the outline of the seen item's box as shown (its perimeter, in pixels).
+    int outline = 0;
 };
+
+// How many pixels of `item`'s box (as it shows in the window) the window's focus ring changes:
+// two frames rendered, with the ring and without it. -1 when the window has no ring.
+inline int ringPixels(QQuickWindow *window, QQuickItem *item, QRect *box = nullptr)
+{
+    auto *ring = window->findChild<FocusKeeper *>();
+    if (!ring || !item)
+        return -1;
+    const QImage with = window->grabWindow();
+    const qreal opacity = ring->opacity();
+    ring->setOpacity(0);
+    const QImage without = window->grabWindow();
+    ring->setOpacity(opacity);
+    QRectF shown = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    for (const QQuickItem *above = item->parentItem(); above; above = above->parentItem()) {
+        if (above->clip())
+            shown &= above->mapRectToScene(QRectF(0, 0, above->width(), above->height()));
+    }
+    const qreal scale = with.devicePixelRatio();
+    const QRect pixels = QRectF(shown.topLeft() * scale, shown.size() * scale).toAlignedRect() & with.rect();
+    if (box)
+        *box = pixels;
+    int changed = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            changed += with.pixel(x, y) != without.pixel(x, y);
+    }
+    return changed;
+}
 
 // A node as "role name" by Qt's own numbers; for a screen reader's words see AtspiWalker.
 inline QString describe(QAccessibleInterface *node)
@@ -55,14 +91,31 @@ inline Stop stopAt(QQuickWindow *window, const Describer &describer = describe)
     return {focused, seen, describer(node)};
 }
 
+// The stop the focus is on, with its ring measured.
+inline Stop measuredStopAt(QQuickWindow *window, const Describer &describer = describe)
+{
+    Stop stop = stopAt(window, describer);
+    if (stop.seen) {
+        // The ring is placed as the frame is made.
+        const auto *ring = window->findChild<FocusKeeper *>();
+        if (ring && !QTest::qWaitFor([ring] { return ring->isShown(); }, 1000))
+            return stop;
+        QRect box;
+        stop.ringPixels = ringPixels(window, stop.seen, &box);
+        stop.outline = 2 * (box.width() + box.height());
+    }
+    return stop;
+}
+
 // Presses Tab (Shift+Tab when `backwards`) until the focus is back on the first stop reached, a
-// stop comes twice, or `limit` presses are made.
-inline Walk walk(QQuickWindow *window, bool backwards = false, const Describer &describer = describe, int limit = 150)
+// stop comes twice, or `limit` presses are made; with `measured`, each stop's ring is measured.
+inline Walk walk(QQuickWindow *window, bool backwards = false, const Describer &describer = describe, int limit = 150,
+                 bool measured = false)
 {
     Walk walk;
     for (int press = 0; press < limit; ++press) {
         QTest::keyClick(window, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
-        const Stop stop = stopAt(window, describer);
+        const Stop stop = measured ? measuredStopAt(window, describer) : stopAt(window, describer);
         const auto same = [&stop](const Stop &other) { return other.item == stop.item; };
         const qsizetype seen = std::find_if(walk.stops.cbegin(), walk.stops.cend(), same) - walk.stops.cbegin();
         if (seen == 0 && !walk.stops.isEmpty()) {
