@@ -4,6 +4,7 @@
 #include "jsonfields.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -29,29 +30,44 @@ void forEachText(Account &account, Visit visit)
     visit("additionalServicePrice", account.additionalServicePrice);
     visit("monthlyCharges", account.monthlyCharges);
 }
+
+bool hasLetter(const QString &word)
+{
+    const QList<uint> points = word.toUcs4();
+    return std::any_of(points.cbegin(), points.cend(), [](uint point) { return QChar::isLetter(char32_t(point)); });
+}
+
+// Ends of a patronymic, also as written in Latin letters: "-ович", "-евич" and "-ильич" end in
+// "ич", "-инична" in "ична".
+const QStringList patronymicEndings { QStringLiteral("ич"), QStringLiteral("овна"), QStringLiteral("евна"), QStringLiteral("ична"),
+    QStringLiteral("ich"), QStringLiteral("ovna"), QStringLiteral("evna"), QStringLiteral("ichna") };
+// A Turkic patronymic is the father's name with "оглы" (son) or "кызы" (daughter), apart or joined by a hyphen.
+const QStringList turkicMarkers { QStringLiteral("оглы"), QStringLiteral("кызы") };
 } // namespace
 
 // The site gives the name in the Russian order, surname first ("Смирнова Анна Сергеевна"), though not
 // always. Where a patronymic shows which word is the given name, that word is the one before it;
-// anything else keeps the first word.
+// anything else keeps the first word. The site's words may be parted by any white space (a
+// no-break space, a tab), and a word without a letter (an emoji) is no part of the name.
 QString TarvikAccountData::firstName() const
 {
-    const QStringList words = fullName.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    static const QRegularExpression space(QStringLiteral("\\s+"), QRegularExpression::UseUnicodePropertiesOption);
+    QStringList words = fullName.split(space, Qt::SkipEmptyParts);
+    words.removeIf([](const QString &word) { return !hasLetter(word); });
     if (words.isEmpty())
         return QStringLiteral("Абонент");
     for (qsizetype i = 1; i < words.size(); ++i) {
         const QString word = words.at(i).toLower();
-        // "-ович", "-евич" and "-инична" end in these too.
-        static const QStringList endings = {QStringLiteral("ич"), QStringLiteral("овна"), QStringLiteral("евна"),
-                                            QStringLiteral("ична")};
-        const bool patronymic = std::any_of(endings.cbegin(), endings.cend(), [&](const QString &ending) {
-            return word.size() >= ending.size() + 2 && word.endsWith(ending);
-        });
+        const bool patronymic = std::any_of(patronymicEndings.cbegin(), patronymicEndings.cend(),
+            [&](const QString &ending) { return word.size() >= ending.size() + 2 && word.endsWith(ending); });
         if (patronymic)
             return words.at(i - 1);
-        // A Turkic patronymic is the father's name followed by "оглы" (son) or "кызы" (daughter).
-        if ((word == QStringLiteral("оглы") || word == QStringLiteral("кызы")) && i >= 2)
-            return words.at(i - 2);
+        for (const QString &marker : turkicMarkers) {
+            if (word == marker && i >= 2)
+                return words.at(i - 2);
+            if (word.size() > marker.size() + 1 && word.endsWith(QLatin1Char('-') + marker))
+                return words.at(i - 1);
+        }
     }
     return words.first();
 }

@@ -67,12 +67,12 @@ QCoro::Task<> TarvikCookieVault::save(QList<QNetworkCookie> cookies)
     const QByteArray json = TarvikStoredCookie::listToJson(records(cookies, m_host));
     const Result<void> written = co_await m_secrets->write(TarvikCredentialVault::service(), m_account, json);
     if (!written)
-        qCWarning(lcSecrets) << "the session cookies cannot be stored:" << written.error().description();
+        qCWarning(lcSecrets) << "the session cookies cannot be stored:" << written.error();
 }
 
 QCoro::Task<> TarvikCookieVault::remove()
 {
     const Result<void> removed = co_await m_secrets->remove(TarvikCredentialVault::service(), m_account);
     if (!removed)
-        qCWarning(lcSecrets) << "the stored session cookies cannot be deleted:" << removed.error().description();
+        qCWarning(lcSecrets) << "the stored session cookies cannot be deleted:" << removed.error();
 }

@@ -22,7 +22,7 @@ QCoro::Task<> TarvikCredentialVault::load()
 {
     const auto stored = co_await m_secrets->read(service(), m_account);
     if (!stored)
-        qCWarning(lcSecrets) << "the stored credentials cannot be read:" << stored.error().description();
+        qCWarning(lcSecrets) << "the stored credentials cannot be read:" << stored.error();
     if (!stored || !stored->has_value()) {
         m_credentials.reset();
         co_return;
@@ -40,7 +40,7 @@ QCoro::Task<Result<void>> TarvikCredentialVault::save(QString login, QString pas
     const Result<void> written = co_await m_secrets->write(service(), m_account, credentials.toJson());
     if (written)
         co_return written;
-    qCWarning(lcSecrets) << "the credentials cannot be stored:" << written.error().description();
+    qCWarning(lcSecrets) << "the credentials cannot be stored:" << written.error();
     if (m_credentials == credentials)
         m_credentials.reset();
     co_return makeError(TarvikAccountError::Unavailable);
@@ -51,5 +51,5 @@ QCoro::Task<> TarvikCredentialVault::remove()
     m_credentials.reset();
     const Result<void> removed = co_await m_secrets->remove(service(), m_account);
     if (!removed)
-        qCWarning(lcSecrets) << "the stored credentials cannot be deleted:" << removed.error().description();
+        qCWarning(lcSecrets) << "the stored credentials cannot be deleted:" << removed.error();
 }

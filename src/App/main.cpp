@@ -16,6 +16,7 @@
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
 #include "qmlnetworkaccessfactory.h"
+#include "qttexts.h"
 #include "screenreaderstatus.h"
 #include "secretstore.h"
 #include "httpsofficegeocoder.h"
@@ -50,14 +51,12 @@
 #include <QCoroTask>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -303,15 +302,14 @@ int main(int argc, char *argv[])
     // What the greeting does not need waits until it has been drawn: the symbols' outlines (read on
     // a thread of their own), the desktop's motion preference and whether a screen reader runs
     // (connecting to the session bus blocks; only a tap on the background animates by the one, and
-    // only the carousels and web pages follow the other) and Qt's own texts in Russian (the
-    // controls' menus and dialogs).
-    QTranslator qtTexts;
-    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&motion, &qtTexts] {
+    // only the carousels and web pages follow the other) and Qt's own texts in Russian (dialog
+    // buttons, the web pages' context menu).
+    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&motion, &app] {
         SymbolImage::preloadOutlines();
         motion.start();
         ScreenReaderStatus::current()->start();
-        if (qtTexts.load(QLocale(), QStringLiteral("qt"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qtTexts);
+        if (!QtTexts::install(QLocale(), &app))
+            qWarning("Some of Qt's own texts are not installed in Russian");
     }, static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 
     // The secret storage answers over D-Bus while the greeting is on screen. Its client library

@@ -25,7 +25,7 @@ QCoro::Task<Result<void>> FallbackSecretStore::write(QString service, QString ac
         if (!m_memory) {
             qWarning().noquote() << QStringLiteral("No usable Secret Service (%1): the session is kept in memory and will not survive a "
                                                    "restart.")
-                                        .arg(written.error().description());
+                                        .arg(written.error().payload());
             m_memory = std::make_unique<MemorySecretStore>();
         }
     }

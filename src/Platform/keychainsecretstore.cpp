@@ -52,9 +52,11 @@ QCoro::Task<> run(QKeychain::Job *job)
     co_await qCoro(job, &QKeychain::Job::finished);
 }
 
+// QtKeychain's words (English, naming the service) are kept for the log, never shown.
 TarvikError failure(const QKeychain::Job &job)
 {
-    return TarvikError(TarvikError::Domain::Secrets, int(job.error()), job.errorString());
+    return TarvikError(TarvikError::Domain::Secrets, int(job.error()), QStringLiteral("Хранилище паролей недоступно."), 0,
+                       job.errorString());
 }
 
 // In a KDE session QtKeychain keeps its items in KWallet, not in the Secret Service.

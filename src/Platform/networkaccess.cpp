@@ -3,6 +3,7 @@
 #include "curlnetworkaccessmanager.h"
 #include "curlnetworkreply.h"
 #include "logging.h"
+#include "networkfailure.h"
 #include "sharedcookiestore.h"
 
 #include <QFile>
@@ -154,7 +155,7 @@ QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetwork
     }
     const QNetworkReply::NetworkError error = reply->error();
     if (*stop == Stop::Deadline)
-        co_return TarvikError::transport(QNetworkReply::TimeoutError, QStringLiteral("Превышено время ожидания ответа сервера."));
+        co_return TarvikError::transport(QNetworkReply::TimeoutError, NetworkFailure::text(NetworkFailure::Kind::TimedOut));
     if (*stop == Stop::Oversized || CurlNetworkReply::headTooLarge(reply.get())) {
         if (*stop == Stop::Oversized)
             qCWarning(lcHttp) << "reply larger than" << bodyLimit << "bytes refused" << reply->url().path();
@@ -166,8 +167,11 @@ QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetwork
         co_return TarvikError::cancelled();
     // 1-199: connection, TLS and proxy failures; the errors from 200 on describe an HTTP status.
     if (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied) {
-        qCDebug(lcHttp) << "transport failure" << error << reply->url().path();
-        co_return TarvikError::transport(error, reply->errorString());
+        // The transport's words name the library and the server's address: the log's, not the
+        // subscriber's. The query stays out of it (a recovery request carries phone numbers).
+        qCWarning(lcHttp).noquote() << "transport failure" << error << reply->url().toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo)
+                                 << reply->errorString();
+        co_return TarvikError::transport(error, NetworkFailure::text(error));
     }
     co_return std::move(reply);
 }

@@ -64,7 +64,8 @@ public:
 
     // Sends `request` on `manager` (one of createManager()'s) within `limit`, and gives back the
     // reply once it carries an HTTP answer, its body of at most `bodyLimit` bytes read. A failure
-    // below HTTP (time-out, connection, TLS, a head or body past its limit) is a Transport error;
+    // below HTTP (time-out, connection, TLS, a head or body past its limit) is a Transport error
+    // described in the subscriber's words (NetworkFailure), the transport's own going to the log;
     // an aborted request, or one whose manager was deleted meanwhile, is a cancellation. Every
     // answer's cookies go to the manager's jar, unless the request says otherwise or, in the
     // cookie store, the epoch it was sent in has ended. The caller resumes from the event loop,

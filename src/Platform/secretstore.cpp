@@ -16,7 +16,7 @@ QCoro::Task<std::unique_ptr<SecretStore>> SecretStore::open(QString service)
     if (written) {
         const Result<void> removed = co_await keychain->remove(service, probe);
         if (!removed)
-            qCWarning(lcSecrets) << "the probe item stays behind:" << removed.error().description();
+            qCWarning(lcSecrets) << "the probe item stays behind:" << removed.error();
         co_return std::unique_ptr<SecretStore>(std::move(keychain));
     }
 
@@ -25,7 +25,7 @@ QCoro::Task<std::unique_ptr<SecretStore>> SecretStore::open(QString service)
         told = true;
         qWarning().noquote() << QStringLiteral("No usable Secret Service (%1): the session is kept in memory and will "
                                                "not survive a restart.")
-                                    .arg(written.error().description());
+                                    .arg(written.error().payload());
     }
     co_return std::make_unique<MemorySecretStore>();
 }

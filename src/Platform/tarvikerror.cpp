@@ -32,6 +32,9 @@ QDebug operator<<(QDebug debug, const TarvikError &error)
     debug.nospace() << "TarvikError(" << error.domain() << ", " << error.code();
     if (error.number() != 0)
         debug << ", " << error.number();
-    debug << ", " << error.description() << ')';
+    debug << ", " << error.description();
+    if (!error.payload().isEmpty() && error.payload() != error.description())
+        debug << ", " << error.payload();
+    debug << ')';
     return debug;
 }

@@ -18,9 +18,9 @@ public:
         Payment,   // TarvikPaymentError
         Api,       // TarvikAPIError
         Recovery,  // PasswordRecoveryError
-        Transport, // network failure of the platform, passed through unchanged
+        Transport, // network failure of the platform, described by NetworkFailure
         Parse,     // JSON parser failure, passed through unchanged
-        Secrets,   // failure of the platform's secret storage, passed through unchanged
+        Secrets,   // failure of the platform's secret storage; the library's own text as the payload
         Cancelled, // an operation overtaken or cancelled; carries no description
     };
     Q_ENUM(Domain)
@@ -36,7 +36,8 @@ public:
     int code() const { return m_code; }
     // Extra number a case carries: an HTTP status, cooldown seconds.
     qint64 number() const { return m_number; }
-    // Extra text a case carries: the site's refusal reason.
+    // Extra text a case carries: the site's refusal reason; of a platform failure, the library's
+    // own words, for the log only.
     QString payload() const { return m_payload; }
     QString description() const { return m_description; }
     bool hasDescription() const { return !m_description.isEmpty(); }

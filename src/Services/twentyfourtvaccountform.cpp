@@ -69,6 +69,8 @@ void TwentyFourTVAccountForm::createAccount()
         play(Haptics::NotificationError);
         return;
     }
+    // A new try starts clean: a failed one's text would otherwise stay under the next one's success.
+    setError({});
     setLoading(true);
     // The request runs on when the sheet goes away; only a living form hears of its result.
     QCoro::connect(m_accountStore->store()->create24TVAccount(digits), this, [this](const Result<QString> &result) {

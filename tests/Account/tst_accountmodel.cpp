@@ -34,6 +34,18 @@ private Q_SLOTS:
         QTest::newRow("-инична, capitals") << QStringLiteral("КУЗЬМИНА ОЛЬГА ИЛЬИНИЧНА") << QStringLiteral("ОЛЬГА");
         QTest::newRow("оглы") << QStringLiteral("Ахмедов Руслан Тимур оглы") << QStringLiteral("Руслан");
         QTest::newRow("кызы") << QStringLiteral("Алиева Лейла Гасан кызы") << QStringLiteral("Лейла");
+        QTest::newRow("-оглы joined") << QStringLiteral("Алиев Рашид Гейдар-оглы") << QStringLiteral("Рашид");
+        QTest::newRow("-кызы joined") << QStringLiteral("Алиева Лейла Гасан-Кызы") << QStringLiteral("Лейла");
+        QTest::newRow("Latin -ovna") << QStringLiteral("Соколова Анна Viktorovna") << QStringLiteral("Анна");
+        QTest::newRow("Latin -evich, all Latin") << QStringLiteral("Sokolov Ivan Sergeevich") << QStringLiteral("Ivan");
+        QTest::newRow("Latin -ichna") << QStringLiteral("Kuzmina Olga ILYINICHNA") << QStringLiteral("Olga");
+        // Words parted by any white space; a word without a letter is no part of the name.
+        QTest::newRow("no-break spaces") << QStringLiteral("Соколова\u00a0Анна\u00a0Викторовна") << QStringLiteral("Анна");
+        QTest::newRow("tabs") << QStringLiteral("Соколова\tАнна\t Викторовна") << QStringLiteral("Анна");
+        QTest::newRow("emoji before the patronymic") << QStringLiteral("Ёлкина-Smith Мария-Luisa 👩‍💻 Викторовна")
+                                                     << QStringLiteral("Мария-Luisa");
+        QTest::newRow("emoji first") << QStringLiteral("👩‍💻 – Анна Смирнова") << QStringLiteral("Анна");
+        QTest::newRow("only emoji") << QStringLiteral("👩‍💻 👋") << QStringLiteral("Абонент");
         // Anything else keeps the first word.
         QTest::newRow("no patronymic") << QStringLiteral("  Анна  Смирнова") << QStringLiteral("Анна");
         QTest::newRow("surname in -ич first") << QStringLiteral("Бабич Сергей") << QStringLiteral("Бабич");

@@ -45,6 +45,9 @@ public:
         m_fixture->site->setOverride(key, StandinSite::Override{.status = status, .body = body.toUtf8()});
     }
 
+    // Closes the connection of every request for `key` without an answer.
+    Q_INVOKABLE void dropConnections(const QString &key) { m_fixture->site->setOverride(key, StandinSite::Override{.dropConnection = true}); }
+
     Q_INVOKABLE int requestCount(const QString &key) const { return int(m_fixture->site->requestKeys().count(key)); }
 
     // The query of the last request for `key`, as received.

@@ -1,7 +1,9 @@
 #include "operatorphone.h"
+#include "qttexts.h"
 #include "russianphone.h"
 #include "russianplural.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <limits>
@@ -124,6 +126,26 @@ private Q_SLOTS:
         QCOMPARE(OperatorPhone::text(), QStringLiteral("+7 (495) 318-42-77"));
         QCOMPARE(OperatorPhone::link(), QStringLiteral("tel:+74953184277"));
         QCOMPARE(OperatorPhone::spoken(), QStringLiteral("плюс семь, 495, 318-42-77"));
+    }
+
+    // Qt's own words that a subscriber meets: a dialog's standard button, and the web pages'
+    // context menu, whose words Qt WebEngine keeps in a catalogue of its own.
+    void qtTexts_data()
+    {
+        QTest::addColumn<QByteArray>("context");
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("dialog button") << QByteArray("QPlatformTheme") << QByteArray("Cancel") << QStringLiteral("Отмена");
+        QTest::newRow("web page, back") << QByteArray("RenderViewContextMenuQt") << QByteArray("Back") << QStringLiteral("Назад");
+        QTest::newRow("web page, copy") << QByteArray("RenderViewContextMenuQt") << QByteArray("Copy") << QStringLiteral("Копировать");
+    }
+    void qtTexts()
+    {
+        QFETCH(QByteArray, context);
+        QFETCH(QByteArray, source);
+        static const bool installed = QtTexts::install(QLocale(QLocale::Russian, QLocale::Russia), qApp);
+        QVERIFY(installed);
+        QTEST(QCoreApplication::translate(context.constData(), source.constData()), "shown");
     }
 };
 

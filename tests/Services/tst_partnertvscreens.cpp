@@ -71,6 +71,9 @@ public:
     {
         m_fixture->site->setOverride(key, StandinSite::Override { .body = body.toUtf8() });
     }
+    // Requests for `key` find their connection closed without an answer, until clearOverrides() or reset().
+    Q_INVOKABLE void dropConnections(const QString &key) { m_fixture->site->setOverride(key, StandinSite::Override{.dropConnection = true}); }
+    Q_INVOKABLE void clearOverrides() { m_fixture->site->clearOverrides(); }
     Q_INVOKABLE int requestCount(const QString &key) const { return int(m_fixture->site->requestKeys().count(key)); }
     Q_INVOKABLE QStringList requestKeys() const { return m_fixture->site->requestKeys(); }
     // The decoded query of the last request for `key`.

@@ -47,12 +47,14 @@ struct AccountFixture {
         return true;
     }
 
-    void reopen()
+    // `apiBase`: where the site's client sends its requests, when not to the stand-in; the
+    // session stays the stand-in host's.
+    void reopen(const QUrl &apiBase = {})
     {
         storeQml.reset();
         store.reset();
         network = std::make_unique<NetworkAccess>(site->caFile());
-        api = std::make_unique<TarvikAPI>(site->baseUrl(), network.get());
+        api = std::make_unique<TarvikAPI>(apiBase.isEmpty() ? site->baseUrl() : apiBase, network.get());
         const QString host = site->baseUrl().host();
         credentials = std::make_unique<TarvikCredentialVault>(&secrets, host);
         await(credentials->load());

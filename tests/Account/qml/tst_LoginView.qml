@@ -54,12 +54,17 @@ Item {
                 { tag: "login of spaces", login: "  ", password: "x", message: "Неверный логин или пароль", requests: 0 },
                 { tag: "site unavailable", login: "demo", password: "tarvik2026", status: 503,
                   message: "Личный кабинет временно недоступен. Попробуйте позже.", requests: 1 },
+                // In the subscriber's words, not the transport's.
+                { tag: "connection lost", login: "demo", password: "tarvik2026", dropped: true,
+                  message: "Соединение с сервером прервалось.", requests: 1 },
             ]
         }
 
         function test_refusedOrFailedSignIn(data) {
             if (data.status)
                 Standin.answer(signInKey, data.status, "")
+            if (data.dropped)
+                Standin.dropConnections(signInKey)
             view.login = data.login
             view.password = data.password
             mouseClick(part("signInButton"))

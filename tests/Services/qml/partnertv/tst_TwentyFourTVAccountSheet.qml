@@ -133,6 +133,28 @@ Item {
             Finder.shoot(this, root, "partnertv-account-sheet-refused", Standin)
         }
 
+        // A broken connection reads as one, in Russian; the next try starts without the old error,
+        // so that it is not left under the success alert.
+        function test_aNewTryClearsTheLastFailure() {
+            Standin.dropConnections("h42tv_add_account")
+            type("9991234567")
+            submit()
+            tryCompare(view.form, "error", "Соединение с сервером прервалось.", 15000)
+            verify(errorText().length > 0)
+            Finder.shoot(this, root, "partnertv-account-sheet-connection-lost", Standin)
+            Standin.clearOverrides()
+            Standin.hold("h42tv_add_account")
+            submit()
+            tryVerify(() => Standin.heldCount() === 1, 10000)
+            compare(errorText(), "")
+            Standin.release("h42tv_add_account")
+            const alert = Finder.find(view, "successAlert")
+            tryVerify(() => alert.presented, 15000)
+            compare(errorText(), "")
+            alert.trigger(alert.buttons[0])
+            tryVerify(() => sheet.item === null)
+        }
+
         function test_noSessionIsUnavailable() {
             Standin.signOut()
             type("9991234567")
