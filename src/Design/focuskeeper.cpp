@@ -239,6 +239,8 @@ void FocusKeeper::setKeyboard(bool keyboard)
     if (m_keyboard == keyboard)
         return;
     m_keyboard = keyboard;
+    if (keyboard && !std::exchange(m_keyboardUsed, true))
+        Q_EMIT keyboardUsedChanged();
     place();
 }
 
@@ -391,8 +393,23 @@ FocusKeeperAttached *FocusKeeper::qmlAttachedProperties(QObject *object)
 FocusKeeperAttached::FocusKeeperAttached(QObject *object)
     : QObject(object)
 {
-    if (auto *item = qobject_cast<QQuickItem *>(object))
-        connect(item, &QQuickItem::parentChanged, this, &FocusKeeperAttached::reorder);
+    auto *item = qobject_cast<QQuickItem *>(object);
+    if (!item)
+        return;
+    connect(item, &QQuickItem::parentChanged, this, &FocusKeeperAttached::reorder);
+    connect(item, &QQuickItem::windowChanged, this, &FocusKeeperAttached::findKeeper);
+    findKeeper(item->window());
+}
+
+void FocusKeeperAttached::findKeeper(QQuickWindow *window)
+{
+    const bool used = isKeyboardUsed();
+    disconnect(m_keeperConnection);
+    m_keeper = FocusKeeper::keepers().value(window);
+    if (m_keeper)
+        m_keeperConnection = connect(m_keeper, &FocusKeeper::keyboardUsedChanged, this, &FocusKeeperAttached::keyboardUsedChanged);
+    if (used != isKeyboardUsed())
+        Q_EMIT keyboardUsedChanged();
 }
 
 void FocusKeeperAttached::setTabIndex(int index)

@@ -32,12 +32,16 @@ class FocusKeeper : public QQuickItem
     // How far the ring reaches out of the control's box (its width is the ring's own: it reaches
     // as far into the box as it has left). Where the window has no room for that, it lies inside.
     Q_PROPERTY(qreal outset READ outset WRITE setOutset NOTIFY outsetChanged)
+    // The keyboard has moved the focus in this window at least once (it stays so): what only the
+    // keyboard reaches is worth making then.
+    Q_PROPERTY(bool keyboardUsed READ isKeyboardUsed NOTIFY keyboardUsedChanged)
 
 public:
     explicit FocusKeeper(QQuickItem *parent = nullptr);
     ~FocusKeeper() override;
 
     bool isShown() const { return m_shown; }
+    bool isKeyboardUsed() const { return m_keyboardUsed; }
     qreal radius() const { return m_radius; }
     qreal outset() const { return m_outset; }
     void setOutset(qreal outset);
@@ -60,12 +64,14 @@ Q_SIGNALS:
     void shownChanged();
     void radiusChanged();
     void outsetChanged();
+    void keyboardUsedChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void itemChange(ItemChange change, const ItemChangeData &value) override;
 
 private:
+    friend class FocusKeeperAttached;
     static QHash<const QQuickWindow *, FocusKeeper *> &keepers();
 
     void focusChanged();
@@ -85,6 +91,7 @@ private:
     // The control the ring is around.
     QPointer<QQuickItem> m_target;
     bool m_keyboard = false;
+    bool m_keyboardUsed = false;
     bool m_shown = false;
     bool m_keepPending = false;
     bool m_waitingForEnable = false;
@@ -94,24 +101,30 @@ private:
 
 // FocusKeeper.tabIndex, set on the delegates of a list whose items take the focus: Tab takes them
 // in the order of their index, whatever order the list made them in (it makes them as they come
-// into view, from either side).
+// into view, from either side). FocusKeeper.keyboardUsed: the window's keeper's, for any item.
 class FocusKeeperAttached : public QObject
 {
     Q_OBJECT
     QML_ANONYMOUS
     Q_PROPERTY(int tabIndex READ tabIndex WRITE setTabIndex NOTIFY tabIndexChanged)
+    Q_PROPERTY(bool keyboardUsed READ isKeyboardUsed NOTIFY keyboardUsedChanged)
 
 public:
     explicit FocusKeeperAttached(QObject *object);
 
     int tabIndex() const { return m_tabIndex; }
     void setTabIndex(int index);
+    bool isKeyboardUsed() const { return m_keeper && m_keeper->isKeyboardUsed(); }
 
 Q_SIGNALS:
     void tabIndexChanged();
+    void keyboardUsedChanged();
 
 private:
     void reorder();
+    void findKeeper(QQuickWindow *window);
 
     int m_tabIndex = -1;
+    QPointer<FocusKeeper> m_keeper;
+    QMetaObject::Connection m_keeperConnection;
 };

@@ -12,9 +12,9 @@ import Tarvik.Shell
 // holds still while someone reads it: while one of its pages has the keyboard's focus (a page that
 // a tap, or a screen closing, gave the focus to turns on), while the pointer is over it, while a
 // sheet or an alert covers it, and whenever a screen reader follows the app. Both kinds of page
-// are always there for the keyboard and a screen reader, in their order: the page shown and the
-// other one of its pair (an even page and the odd one after it), whichever of them shows. A page
-// that takes the focus is shown whole, as the strip's current page.
+// are there for the keyboard and a screen reader, in their order, once either is in use: the page
+// shown and the other one of its pair (an even page and the odd one after it), whichever of them
+// shows. A page that takes the focus is shown whole, as the strip's current page.
 //   currentIndex: int (starts at 500); interval: ms; running: bool; readonly turning: bool
 //   required evenPage, oddPage: Component (each page is the size of the strip)
 //   cornerRadius: real (24); cornerColor: color (white)
@@ -35,7 +35,9 @@ Item {
     // A sheet or an alert is over the screen: it keeps the focus of its opener, a page maybe.
     readonly property bool covered: ScreenReader.dialogAround(Window.activeFocusItem) !== null
     readonly property bool turning: running && !keyboardFocused && !pointer.hovered && !ScreenReader.active && !covered
-    // The pair of pages that stay made: the even page at the current one or before it, and the next.
+    // The pair of pages that stay made for the keyboard and a screen reader: the even page at the
+    // current one or before it, and the next. Pointer and touch use only the page in sight.
+    readonly property bool pairMade: ScreenReader.active || FocusKeeper.keyboardUsed
     readonly property int pairStart: currentIndex - currentIndex % 2
     // Set while show() moves the index itself.
     property bool positioning: false
@@ -91,8 +93,8 @@ Item {
             carousel.show(carousel.currentIndex, false)
         }
 
-        // The page beside the shown one is kept, for the pair.
-        cacheBuffer: width
+        // The page beside the shown one is kept for the pair; else only what is in sight.
+        cacheBuffer: carousel.pairMade ? width : 0
         // The strip keeps its own index; a current item would keep page 0 alive.
         currentIndex: -1
 
@@ -105,7 +107,7 @@ Item {
             // would be built and drawn for nothing, and be read twice. A page coming in is made in
             // the frame that first shows it.
             visible: (x + width > list.contentX && x < list.contentX + list.width)
-                     || index === carousel.pairStart || index === carousel.pairStart + 1
+                     || (carousel.pairMade && (index === carousel.pairStart || index === carousel.pairStart + 1))
             active: visible
             sourceComponent: index % 2 === 0 ? carousel.evenPage : carousel.oddPage
             FocusKeeper.tabIndex: index

@@ -1,6 +1,7 @@
 #include "accountfixture.h"
 #include "appscreens.h"
 #include "appwindow.h"
+#include "taborder.h"
 #include "testpaths.h"
 
 #include <QDir>
@@ -101,6 +102,36 @@ private Q_SLOTS:
         QTRY_VERIFY(findText(window, QStringLiteral("1250,50 ₽")));
         QVERIFY(!findNamed(window, QStringLiteral("signInButton")));
         QCOMPARE(m_fixture->site->requestKeys().count(QStringLiteral("/ajax/login.jsp")), 1);
+    }
+
+    // With the keyboard alone, and no screen reader: Tab reaches both pages of each home strip, in
+    // their order, and the ring shows on each. Until a key is used, each strip makes only the page
+    // it shows.
+    void theKeyboardAloneReachesEveryPageOfTheStrips()
+    {
+        QQuickWindow *window = m_appWindow.window;
+        QVERIFY(window);
+        QTRY_VERIFY(findNamed(window, QStringLiteral("balanceCard")));
+        QVERIFY(!findNamed(window, QStringLiteral("addAddressLink")) && !findNamed(window, QStringLiteral("relocationLink")));
+        QStringList pages;
+        for (int press = 0; press < 30 && pages.size() < 4; ++press) {
+            QTest::keyClick(window, Qt::Key_Tab);
+            QQuickItem *focused = window->activeFocusItem();
+            // The balance card is drawn around its button.
+            const QString name = focused ? (focused->objectName().isEmpty() && focused->parentItem() ? focused->parentItem()->objectName()
+                                                                                                     : focused->objectName())
+                                         : QString();
+            const QStringList strips{QStringLiteral("balanceCard"), QStringLiteral("addAddressLink"), QStringLiteral("referralLink"),
+                                     QStringLiteral("relocationLink")};
+            if (!strips.contains(name))
+                continue;
+            pages.append(name);
+            QRect box;
+            QTRY_VERIFY(window->findChild<FocusKeeper *>()->isShown());
+            QVERIFY2(TabOrder::ringPixels(window, focused, &box) >= (box.width() + box.height()) * 3 / 2, qPrintable(name));
+        }
+        QCOMPARE(pages, QStringList({QStringLiteral("balanceCard"), QStringLiteral("addAddressLink"), QStringLiteral("referralLink"),
+                                     QStringLiteral("relocationLink")}));
     }
 };
 
