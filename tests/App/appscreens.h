@@ -72,6 +72,8 @@ QtObject {
         case "top-up": return present("TopUpFlow { initialAmount: '' }")
         case "autopay": return present("AutopayView {}")
         case "24tv account": return present("TwentyFourTVAccountSheet {}")
+        case "tv packages": return present("TVPackageSelectionSheet { order: TariffConnectionOrder {} }")
+        case "mobile packages": return present("MobilePackageSelectionSheet { order: TariffConnectionOrder {} }")
         case "statement": return push(1, s + "Payments/PaymentStatementRequestView.qml", { kind: 0 })
         case "mobile": return push(2, s + "Services/MobileServiceView.qml")
         case "tariff order": {

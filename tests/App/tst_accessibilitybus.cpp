@@ -57,13 +57,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("tabs");
         QTest::addColumn<QString>("selected");
         const QStringList shell{QStringLiteral("Главная"), QStringLiteral("Оплата"), QStringLiteral("Сервисы"), QStringLiteral("Поддержка")};
-        QTest::newRow("home") << "home" << QString() << shell << QStringLiteral("Главная");
-        QTest::newRow("payments") << "payments" << QString() << shell << QStringLiteral("Оплата");
-        QTest::newRow("services") << "services" << QString() << shell << QStringLiteral("Сервисы");
-        QTest::newRow("chat") << "chat" << QString() << shell << QStringLiteral("Поддержка");
-        QTest::newRow("profile") << "profile" << QString() << shell << QStringLiteral("Главная");
-        QTest::newRow("request form") << "relocation" << QString() << shell << QStringLiteral("Сервисы");
-        QTest::newRow("statistics") << "statistics" << QString() << shell << QStringLiteral("Главная");
+        const QString bar = QStringLiteral("Разделы");
+        QTest::newRow("home") << "home" << bar << shell << QStringLiteral("Главная");
+        QTest::newRow("payments") << "payments" << bar << shell << QStringLiteral("Оплата");
+        QTest::newRow("services") << "services" << bar << shell << QStringLiteral("Сервисы");
+        QTest::newRow("chat") << "chat" << bar << shell << QStringLiteral("Поддержка");
+        QTest::newRow("profile") << "profile" << bar << shell << QStringLiteral("Главная");
+        QTest::newRow("request form") << "relocation" << bar << shell << QStringLiteral("Сервисы");
+        QTest::newRow("statistics") << "statistics" << bar << shell << QStringLiteral("Главная");
         QTest::newRow("statistics period") << "statistics" << QStringLiteral("Период")
                                            << QStringList{QStringLiteral("Месяц"), QStringLiteral("3 месяца"), QStringLiteral("Год")}
                                            << QStringLiteral("Месяц");
@@ -143,6 +144,53 @@ private Q_SLOTS:
         check(m_walker.node(QAccessible::queryAccessibleInterface(m_app.window)));
         QVERIFY(nodes > 20);
         QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral(", "))));
+    }
+
+    // What a screen reader calls the controls: a field by its label, its sample at most
+    // describing it; a switch by its label; one choice of several a radio button, any of several a
+    // check box; the tab bar and each sheet's dialog by name. (`sample`: a name nothing may have.)
+    void controlsAreNamedAndCastForWhatTheyAre_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("partner TV phone") << "24tv account" << "text" << "Номер телефона" << "+7 (999) 123-45-67" << "+7 (999) 123-45-67";
+        QTest::newRow("change wanted") << "checkout" << "text" << "С какой суммы нужна сдача?" << "Например, 5 000" << "Например, 5 000";
+        QTest::newRow("number transfer") << "mobile" << "check box" << "Перенести свой номер" << "Бесплатно" << QString();
+        QTest::newRow("transfer number") << "mobile" << "text" << "Номер для переноса" << "999 123-45-67" << "999 123-45-67";
+        QTest::newRow("no base package") << "tv packages" << "radio button" << "Без 24ТВ" << QString() << QString();
+        QTest::newRow("a base package") << "tv packages" << "radio button" << "Максимальный" << QString() << QString();
+        QTest::newRow("an add-on") << "tv packages" << "check box" << "AMEDIATEKA" << QString() << QString();
+        QTest::newRow("no mobile package") << "mobile packages" << "radio button" << "Без мобильной связи" << QString() << QString();
+        QTest::newRow("a mobile package") << "mobile packages" << "radio button" << "Безлимит" << QString() << QString();
+        QTest::newRow("tab bar") << "home" << "page tab list" << "Разделы" << QString() << QString();
+        QTest::newRow("autopay") << "autopay" << "dialog" << "Подключить автоплатёж" << QString() << QString();
+    }
+
+    void controlsAreNamedAndCastForWhatTheyAre()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, role);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QFETCH(QString, sample);
+        QVERIFY(m_app.open(screen));
+        const AtspiWalker::Node window = m_walker.node(QAccessible::queryAccessibleInterface(m_app.window));
+        const QList<AtspiWalker::Node> found = m_walker.find(window, role, name);
+        QCOMPARE(found.size(), 1);
+        if (!description.isEmpty())
+            QCOMPARE(m_walker.description(found.constFirst()), description);
+        if (!sample.isEmpty()) {
+            QStringList named;
+            m_walker.walk(window, [&](const AtspiWalker::Node &node, int) {
+                if (m_walker.name(node) == sample)
+                    named.append(m_walker.role(node));
+                return true;
+            });
+            QVERIFY2(named.isEmpty(), qPrintable(named.join(QStringLiteral(", "))));
+        }
     }
 
     // Tab goes round the screen once, in reading order, the shell's tabs included, and back to where

@@ -184,6 +184,11 @@ QString AtspiWalker::name(const Node &node)
     return property(node, QStringLiteral("Name")).toString();
 }
 
+QString AtspiWalker::description(const Node &node)
+{
+    return property(node, QStringLiteral("Description")).toString();
+}
+
 QStringList AtspiWalker::states(const Node &node)
 {
     QStringList set;

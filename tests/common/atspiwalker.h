@@ -55,6 +55,7 @@ public:
     // The role as the bridge names it ("page tab list", "push button").
     QString role(const Node &node);
     QString name(const Node &node);
+    QString description(const Node &node);
     // The names of the states set ("focusable", "selected", "showing").
     QStringList states(const Node &node);
     int indexInParent(const Node &node);
