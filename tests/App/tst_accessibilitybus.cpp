@@ -3,6 +3,7 @@
 #include "taborder.h"
 
 #include "accessiblekit.h"
+#include "accessibletree.h"
 
 #include <QDeadlineTimer>
 #include <QTest>
@@ -253,6 +254,64 @@ private Q_SLOTS:
         QStringList back = descriptions(backward);
         std::reverse(back.begin(), back.end());
         QCOMPARE(back, stops);
+    }
+
+    // What changes without moving the focus is said (a notification comes into view, read out
+    // unasked), and a result that takes the place of the button that asked for it takes the focus:
+    // either reaches a screen reader listening on the bus. Last: with a listener about, the bridge
+    // holds each key until the registry has seen it, which the Tab walks above do not wait for.
+    void eachChangeReachesAScreenReader_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("pressed");
+        QTest::addColumn<QString>("heard");
+        const QString more = QStringLiteral("Увеличить количество");
+        const QString fewer = QStringLiteral("Уменьшить количество");
+        QTest::newRow("one more in the cart") << "cart" << QStringList{more} << "notification \"Количество: 2\"";
+        QTest::newRow("one fewer in the cart") << "cart" << QStringList{fewer} << "notification \"Количество: 1\"";
+        QTest::newRow("the last one taken out") << "cart" << QStringList{fewer} << "notification \"Товар «SNR AX2» удалён из корзины\"";
+        QTest::newRow("added from the catalog") << "shop" << QStringList{QStringLiteral("Добавить SNR AX2 в корзину")}
+                                                << "notification \"Добавлено в корзину\"";
+        QTest::newRow("added on the product's page") << "product" << QStringList{QStringLiteral("Добавить SNR AX2 в корзину")}
+                                                     << "notification \"Добавлено в корзину\"";
+        QTest::newRow("trust payment") << "trust payment"
+                                       << QStringList{QStringLiteral("Подключить доверительный платёж"), QStringLiteral("Подключить")}
+                                       << "focused label \"Готово. Доверительный платёж подключён на 3 дня\"";
+    }
+
+    void eachChangeReachesAScreenReader()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, pressed);
+        QFETCH(QString, heard);
+        AtspiWalker reader;
+        QVERIFY2(reader.connect(), qPrintable(reader.errorString()));
+        QVERIFY2(reader.listen(QStringLiteral("object:state-changed")), qPrintable(reader.errorString()));
+        QVERIFY(m_app.open(screen));
+        const auto said = [&] {
+            QStringList list;
+            for (const AtspiWalker::Event &event : reader.events()) {
+                if (event.member != QLatin1String("StateChanged") || event.detail1 != 1)
+                    continue;
+                const QString name = QStringLiteral(" \"") + reader.name(event.node) + QLatin1Char('"');
+                if (event.detail == QLatin1String("showing") && reader.role(event.node) == QLatin1String("notification"))
+                    list.append(QStringLiteral("notification") + name);
+                else if (event.detail == QLatin1String("focused"))
+                    list.append(QStringLiteral("focused ") + reader.role(event.node) + name);
+            }
+            return list;
+        };
+        for (const QString &name : std::as_const(pressed)) {
+            // Pressed as a screen reader presses, once it shows and may be pressed.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                [&] {
+                    QAccessibleInterface *button = AccessibleTree::find(m_app.window, QAccessible::Button, name);
+                    return button && !button->state().disabled;
+                }(),
+                10000);
+            QVERIFY(AccessibleTree::press(AccessibleTree::find(m_app.window, QAccessible::Button, name)));
+        }
+        QTRY_VERIFY2_WITH_TIMEOUT(said().contains(heard), qPrintable(said().join(QStringLiteral(", "))), 10000);
     }
 };
 
