@@ -117,9 +117,9 @@ Item {
                             horizontalAlignment: Text.AlignHCenter
                             text: String(row.item.quantity)
                             textStyle: Theme.Subheadline
-                            Accessible.name: "Количество: " + text
                             weight: Font.Bold
                             color: Theme.tarInk
+                            Accessible.name: "Количество: " + text
                         }
                         SymbolButton {
                             objectName: "plusButton"

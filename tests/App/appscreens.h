@@ -85,6 +85,7 @@ QtObject {
         }
         case "tv package": return push(2, s + "Services/TVPackageDetailView.qml", { tvPackage: TVPackageCatalog.mainCatalog[3] })
         case "relocation": return push(2, s + "Requests/RelocationRequestView.qml")
+        case "static ip": return push(2, s + "Requests/StaticIPOrderView.qml")
         case "referral": return push(2, s + "Requests/ReferralFriendView.qml")
         case "shop": return push(2, s + "Shop/TarvikShopView.qml")
         case "checkout": return push(2, s + "Shop/TarvikShopOrderView.qml", { items: ShopCart.items, paymentMethod: "cash" })

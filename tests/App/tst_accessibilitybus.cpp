@@ -270,6 +270,7 @@ private Q_SLOTS:
         QTest::newRow("one more in the cart") << "cart" << QStringList{more} << "notification \"Количество: 2\"";
         QTest::newRow("one fewer in the cart") << "cart" << QStringList{fewer} << "notification \"Количество: 1\"";
         QTest::newRow("the last one taken out") << "cart" << QStringList{fewer} << "notification \"Товар «SNR AX2» удалён из корзины\"";
+        QTest::newRow("one more static address") << "static ip" << QStringList{QStringLiteral("Больше")} << "notification \"2 IP-адреса\"";
         QTest::newRow("added from the catalog") << "shop" << QStringList{QStringLiteral("Добавить SNR AX2 в корзину")}
                                                 << "notification \"Добавлено в корзину\"";
         QTest::newRow("added on the product's page") << "product" << QStringList{QStringLiteral("Добавить SNR AX2 в корзину")}
