@@ -19,8 +19,8 @@ namespace
 // that text with what the node it is about says at that moment.
 struct Sent {
     QAccessible::Event type;
+    QObject *object;
     QAccessible::Role role = QAccessible::NoRole;
-    QObject *object = nullptr;
     int position = -1;
     QString text;
     QString carried;
@@ -29,35 +29,18 @@ QList<Sent> sent;
 
 void record(QAccessibleEvent *event)
 {
-    Sent one{event->type()};
-    one.object = event->object();
-    switch (event->type()) {
-    case QAccessible::TextInserted: {
-        const auto *edit = static_cast<QAccessibleTextInsertEvent *>(event);
+    Sent one{event->type(), event->object()};
+    if (event->type() == QAccessible::TextInserted || event->type() == QAccessible::TextRemoved
+        || event->type() == QAccessible::TextUpdated) {
+        const auto *edit = static_cast<QAccessibleTextUpdateEvent *>(event);
         one.position = edit->changePosition();
-        one.text = edit->textInserted();
-        break;
-    }
-    case QAccessible::TextRemoved: {
-        const auto *edit = static_cast<QAccessibleTextRemoveEvent *>(event);
-        one.position = edit->changePosition();
-        one.text = edit->textRemoved();
-        break;
-    }
-    case QAccessible::TextUpdated: {
-        const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
-        one.position = update->changePosition();
-        one.text = update->textRemoved() + update->textInserted();
-        break;
-    }
-    case QAccessible::TextCaretMoved:
+        one.text = event->type() == QAccessible::TextInserted ? static_cast<QAccessibleTextInsertEvent *>(event)->textInserted()
+            : event->type() == QAccessible::TextRemoved       ? static_cast<QAccessibleTextRemoveEvent *>(event)->textRemoved()
+                                                              : edit->textRemoved() + edit->textInserted();
+    } else if (event->type() == QAccessible::TextCaretMoved) {
         one.position = static_cast<QAccessibleTextCursorEvent *>(event)->cursorPosition();
-        break;
-    case QAccessible::ValueChanged:
+    } else if (event->type() == QAccessible::ValueChanged) {
         one.text = static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
-        break;
-    default:
-        break;
     }
     one.carried = one.text;
     if (QAccessibleInterface *node = event->accessibleInterface()) {
@@ -74,20 +57,15 @@ void record(QAccessibleEvent *event)
     QAccessible::installUpdateHandler(current);
 }
 
-// The edits sent about `field`, as "+3 (9" (inserted at 3) and "-3 d" (removed at 3); a text
-// replaced whole shows as "=".
+// The edits sent about `field`, as "+3 (9" (inserted at 3), "-3 d" (removed at 3) and "=0 ..."
+// (a text replaced whole).
 QStringList editsOf(const QObject *field)
 {
+    const QHash<int, QString> signs{{QAccessible::TextInserted, "+"}, {QAccessible::TextRemoved, "-"}, {QAccessible::TextUpdated, "="}};
     QStringList edits;
     for (const Sent &one : std::as_const(sent)) {
-        if (one.object != field)
-            continue;
-        const QString sign = one.type == QAccessible::TextInserted ? QStringLiteral("+")
-            : one.type == QAccessible::TextRemoved                 ? QStringLiteral("-")
-            : one.type == QAccessible::TextUpdated                 ? QStringLiteral("=")
-                                                                   : QString();
-        if (!sign.isEmpty())
-            edits.append(sign + QString::number(one.position) + QLatin1Char(' ') + one.text);
+        if (one.object == field && signs.contains(one.type))
+            edits.append(signs.value(one.type) + QString::number(one.position) + QLatin1Char(' ') + one.text);
     }
     return edits;
 }
@@ -98,21 +76,10 @@ QString replayed(QString text, const QObject *field)
     for (const Sent &one : std::as_const(sent)) {
         if (one.object == field && one.type == QAccessible::TextInserted)
             text.insert(one.position, one.text);
-        else if (one.object == field && one.type == QAccessible::TextRemoved && text.mid(one.position, one.text.size()) == one.text)
-            text.remove(one.position, one.text.size());
-        else if (one.object == field && one.type == QAccessible::TextRemoved)
-            return QStringLiteral("(removed \"%1\" at %2 from \"%3\")").arg(one.text).arg(one.position).arg(text);
+        if (one.object == field && one.type == QAccessible::TextRemoved)
+            text.replace(one.position, one.text.size(), text.mid(one.position, one.text.size()) == one.text ? QString() : QStringLiteral("?"));
     }
     return text;
-}
-
-int lastCaretOf(const QObject *field)
-{
-    for (auto it = sent.crbegin(); it != sent.crend(); ++it) {
-        if (it->object == field && it->type == QAccessible::TextCaretMoved)
-            return it->position;
-    }
-    return -1;
 }
 
 // Runs what the events handled so far have queued (a field tells its edit once the event that
@@ -126,8 +93,7 @@ void settle()
 
 QString shownText(QAccessibleInterface *field)
 {
-    QAccessibleTextInterface *text = field->textInterface();
-    return text->text(0, text->characterCount());
+    return field->textInterface()->text(0, field->textInterface()->characterCount());
 }
 } // namespace
 
@@ -186,21 +152,16 @@ private Q_SLOTS:
         QTest::newRow("Backspace") << line << "word" << -1 << -1 << "key:backspace" << QStringList{"-3 d"};
         QTest::newRow("Delete inside") << line << "word" << 1 << 1 << "key:delete" << QStringList{"-1 o"};
         QTest::newRow("typed into a run of one letter") << line << "aa" << 1 << 1 << "type:a" << QStringList{"+1 a"};
-        QTest::newRow("a paste") << line << "ab" << 1 << 1 << "paste:XY" << QStringList{"+1 XY"};
         QTest::newRow("a paste over a selection") << line << "hello world" << 6 << 11 << "paste:there"
                                                   << QStringList{"-6 world", "+6 there"};
         QTest::newRow("typed over a selection") << line << "abc" << 0 << 3 << "type:x" << QStringList{"-0 abc", "+0 x"};
         QTest::newRow("set by the screen") << line << "abc" << -1 << -1 << "set:abd" << QStringList{"-2 c", "+2 d"};
-        QTest::newRow("cleared by the screen") << line << "abc" << -1 << -1 << "set:" << QStringList{"-0 abc"};
         QTest::newRow("text area, typed") << area << "" << -1 << -1 << "type:ab" << QStringList{"+0 a", "+1 b"};
         QTest::newRow("text area, Backspace") << area << "ab" << 2 << 2 << "key:backspace" << QStringList{"-1 b"};
-        QTest::newRow("text area, a paste") << area << "ab" << 1 << 1 << "paste:XY" << QStringList{"+1 XY"};
         // The phone rule shows "+7 " when empty; a digit brings its bracket.
         QTest::newRow("phone, a digit") << phone << "" << -1 << -1 << "type:9" << QStringList{"+3 (9"};
-        QTest::newRow("phone, a third digit") << phone << "99" << -1 << -1 << "type:9" << QStringList{"+6 9) "};
         QTest::newRow("phone, a number pasted") << phone << "" << -1 << -1 << "paste:8 999 123 45 67"
                                                 << QStringList{"+3 (999) 123-45-67"};
-        QTest::newRow("phone, the last digit deleted") << phone << "9991234567" << -1 << -1 << "key:backspace" << QStringList{"-17 7"};
         QTest::newRow("phone, a separator deleted") << phone << "9991234567" << 13 << 13 << "key:backspace" << QStringList{};
     }
 
@@ -251,10 +212,12 @@ private Q_SLOTS:
         settle();
 
         QCOMPARE(editsOf(field), expected);
-        // The reader's copy is the field as shown, and its caret where the field's is.
+        // The reader's copy is the field as shown, and the caret, told last, is where the field's is.
         QCOMPARE(replayed(before, field), shownText(node));
-        if (!expected.isEmpty())
-            QCOMPARE(lastCaretOf(field), node->textInterface()->cursorPosition());
+        if (!expected.isEmpty()) {
+            QCOMPARE(sent.constLast().type, QAccessible::TextCaretMoved);
+            QCOMPARE(sent.constLast().position, node->textInterface()->cursorPosition());
+        }
     }
 
     void passwordCharactersNeverLeaveTheApp_data()
@@ -299,7 +262,6 @@ private Q_SLOTS:
             const qsizetype hidden = sent.size();
             password->setProperty("echoMode", 0);
             settle();
-            QCOMPARE(field->text(QAccessible::Value), secret);
             for (qsizetype i = hidden; i < sent.size(); ++i)
                 QVERIFY(!sent.at(i).text.contains(secret.front()));
             sent.resize(hidden);
@@ -316,10 +278,9 @@ private Q_SLOTS:
         QCOMPARE(replayed(QString(), password), shownText(field));
     }
 
-    // Over the accessibility bus, as a screen reader (listening for text changes) receives them: a
-    // typed word arrives a character at a time where it was typed, a Backspace as the character
-    // it took, a password as its mask.
-    void aScreenReaderReceivesTheEditsOverTheBus_data()
+    // Over the accessibility bus, as a screen reader listening for text changes receives them:
+    // each typed key where it went, Backspace as what it took, a password as its mask.
+    void aScreenReaderHearsEachKeyOverTheBus_data()
     {
         QTest::addColumn<int>("echoMode");
         QTest::addColumn<QString>("typed");
@@ -328,56 +289,46 @@ private Q_SLOTS:
         QTest::newRow("password") << 2 << QStringLiteral("qwz7") << QString(4, QChar(0x2022));
     }
 
-    void aScreenReaderReceivesTheEditsOverTheBus()
+    void aScreenReaderHearsEachKeyOverTheBus()
     {
         QFETCH(int, echoMode);
         QFETCH(QString, typed);
         QFETCH(QString, heard);
-        AtspiWalker walker;
-        QVERIFY2(walker.connect(), qPrintable(walker.errorString()));
-        QVERIFY2(walker.listen(QStringLiteral("object:text-changed")), qPrintable(walker.errorString()));
-        QQuickWindow *window = show(R"(
-            TarvikTextField { objectName: "field"; width: 393; placeholderText: "Имя" })");
+        AtspiWalker reader;
+        QVERIFY2(reader.connect() && reader.listen(QStringLiteral("object:text-changed")), qPrintable(reader.errorString()));
+        QQuickWindow *window = show(R"(TarvikTextField { objectName: "field"; width: 393; placeholderText: "Имя" })");
         QVERIFY(window);
         auto *field = m_root->findChild<QQuickItem *>(QStringLiteral("field"));
         field->forceActiveFocus();
-        // The bridge hears of the listener a moment later: until then it sends nothing.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                field->setProperty("text", field->property("text").toString().isEmpty() ? QStringLiteral("x") : QString());
-                settle();
-                return !walker.events().isEmpty();
-            }(),
-            10000);
-        const AtspiWalker::Node node = walker.node(QAccessible::queryAccessibleInterface(field));
+        const AtspiWalker::Node node = reader.node(QAccessible::queryAccessibleInterface(field));
         const auto changes = [&] {
             QStringList list;
-            for (const AtspiWalker::Event &event : walker.events()) {
+            for (const AtspiWalker::Event &event : reader.events()) {
                 if (event.node == node && event.member == QLatin1String("TextChanged"))
                     list.append(QStringLiteral("%1 %2 %3 %4").arg(event.detail).arg(event.detail1).arg(event.detail2).arg(event.data.toString()));
             }
             return list;
         };
-        // The bus keeps the order of the bridge's signals: once this one is in, so is every one
-        // before it.
-        field->setProperty("text", QStringLiteral("ready"));
-        QTRY_VERIFY(changes().contains(QStringLiteral("insert 0 5 ready")));
-        field->setProperty("text", QString());
-        QTRY_VERIFY(changes().contains(QStringLiteral("delete 0 5 ready")));
+        // The bridge sends nothing until it hears of the listener.
+        QTRY_VERIFY_WITH_TIMEOUT((field->setProperty("text", field->property("text").toString().isEmpty() ? QStringLiteral("x") : QString()),
+                                  settle(), !changes().isEmpty()),
+                                 10000);
+        // The bus keeps the order of the bridge's signals: once these are in, so is every one before.
+        for (const QString &text : {QStringLiteral("ready"), QString()}) {
+            field->setProperty("text", text);
+            QTRY_VERIFY(changes().contains(text.isEmpty() ? QStringLiteral("delete 0 5 ready") : QStringLiteral("insert 0 5 ready")));
+        }
         field->setProperty("echoMode", echoMode);
-        walker.clearEvents();
-
+        reader.clearEvents();
         // With a listener about, the bridge holds each key until the registry has seen it: a key
-        // is typed once the one before it has been heard.
+        // is typed once the one before it is heard.
         QStringList expected;
-        for (int i = 0; i < heard.size(); ++i) {
-            QTest::keyClick(static_cast<QWindow *>(window), typed.at(i).toLatin1());
-            expected.append(QStringLiteral("insert %1 1 %2").arg(i).arg(heard.at(i)));
+        for (int i = 0; i <= heard.size(); ++i) {
+            QTest::keyClick(static_cast<QWindow *>(window), i < heard.size() ? Qt::Key(typed.at(i).toUpper().unicode()) : Qt::Key_Backspace);
+            expected.append(i < heard.size() ? QStringLiteral("insert %1 1 %2").arg(i).arg(heard.at(i))
+                                             : QStringLiteral("delete %1 1 %2").arg(i - 1).arg(heard.back()));
             QTRY_COMPARE(changes(), expected);
         }
-        QTest::keyClick(static_cast<QWindow *>(window), Qt::Key_Backspace);
-        expected.append(QStringLiteral("delete %1 1 %2").arg(heard.size() - 1).arg(heard.back()));
-        QTRY_COMPARE(changes(), expected);
     }
 
     // An answer in the chat is said where the user types: a notification comes into view (what a
