@@ -7,8 +7,8 @@ import Tarvik.Design
 // its own width (up to `valueMaximumWidth`) and the texts the room that is left. Placed by
 // bindings, not layouts, so that the row's height is known when a list makes it.
 // A `pressable` row is one button for a screen reader (named by its title, described by its
-// subtitle and value, checked with `checked` when `checkable`) and presses by tap, Return and
-// Space; any other row reads as one text, unless its accessory is a control that is named after
+// subtitle and value, checked with `checked` when `checkable`, a radio button when `exclusive`)
+// and presses by tap, Return and Space; any other row reads as one text, unless its accessory is a control that is named after
 // it (a field: `readAsText` false). The slots only draw: their items have no Accessible.
 //   leading, accessory: Item (none; left out while invisible)
 //   title, subtitle, value: string (the subtitle and the value are shown when not empty; a row
@@ -20,6 +20,7 @@ import Tarvik.Design
 //   valueSpacing: from the texts to the value (spacing); accessorySpacing: before the accessory
 //     (spacing); valueMaximumWidth: real (no limit); minimumHeight: real (0)
 //   pressable, checkable, checked: bool (false); readAsText: bool (unless pressable)
+//   exclusive: bool (false) — the row is one choice of several (with `checkable`)
 //   readonly down: bool; clicked()
 //   padding, background: as any control's
 T.Control {
@@ -41,6 +42,7 @@ T.Control {
     property bool pressable: false
     property bool checkable: false
     property bool checked: false
+    property bool exclusive: false
     property bool readAsText: !pressable
     readonly property bool down: press.item !== null && (press.item as T.AbstractButton).down
 
@@ -61,6 +63,7 @@ T.Control {
             text: row.title // qmllint disable unqualified
             checkable: row.checkable // qmllint disable unqualified
             checked: row.checked // qmllint disable unqualified
+            autoExclusive: row.exclusive // qmllint disable unqualified
             Accessible.name: row.title // qmllint disable unqualified
             Accessible.description: [row.subtitle, row.value].filter(text => text.length > 0).join(", ") // qmllint disable type unqualified
             // A tap asks for the choice; whoever owns it makes it, and `checked` follows.

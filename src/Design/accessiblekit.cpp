@@ -103,6 +103,10 @@ void filterUpdate(QAccessibleEvent *event)
         if (item && (!AccessibleKit::isExposed(item) || !item->isVisible()))
             return;
     }
+    // A text field tells its own edits and caret (AccessibleTextField): Qt Quick's would tell a
+    // typed character by the caret alone and a text set by the screen as replaced whole.
+    if (AccessibleTextField::isSuperseded(event))
+        return;
     if (forwardTabSelection(event))
         return;
     QObject *field = event->object();

@@ -8,7 +8,8 @@ class QQuickWindow;
 
 // What Qt Quick 6.4 leaves out of its accessibility interfaces, put back for the app's items:
 // buttons report their disabled and checked states and carry out the press action; text fields
-// offer their text for editing and show only the mask of a password; labels offer their text;
+// offer their text for editing, tell each edit as the text removed and inserted, and show only
+// the mask of a password; labels offer their text;
 // pages are panes; popups are modal dialogs; the page under an open modal popup (a PageScope) is
 // out of the tree. (Web pages follow a screen reader through LazyWebEngine::followScreenReader().)
 namespace AccessibleKit

@@ -2,6 +2,7 @@
 
 #include "accessiblekit.h"
 
+#include <QMetaProperty>
 #include <QQuickWindow>
 
 #include <algorithm>
@@ -11,7 +12,144 @@ namespace
 // TextInput.EchoMode: Normal, NoEcho, Password, PasswordEchoOnEdit.
 constexpr int normalEcho = 0;
 constexpr int noEcho = 1;
+
+// One change of a text: `removed` and then `inserted` at `start`.
+struct Change {
+    int start = 0;
+    QString removed;
+    QString inserted;
+};
+
+// The change from `before` to `after`, the caret at `cursor` after it. Among the places a
+// character typed into a run of the same ones ("aa" to "aaa") could have gone, the caret tells
+// where it did (so it does for a mask, whose characters are all alike).
+Change difference(const QString &before, const QString &after, int cursor)
+{
+    const qsizetype common = std::min(before.size(), after.size());
+    qsizetype start = 0;
+    while (start < common && before.at(start) == after.at(start))
+        ++start;
+    qsizetype end = 0;
+    while (end < common - start && before.at(before.size() - 1 - end) == after.at(after.size() - 1 - end))
+        ++end;
+    const qsizetype grown = after.size() - before.size();
+    if (start + end == common && grown != 0) {
+        const QStringView longer = grown > 0 ? after : before;
+        const QStringView shorter = grown > 0 ? before : after;
+        const qsizetype at = grown > 0 ? cursor - grown : cursor;
+        if (at >= 0 && at <= shorter.size() && longer.left(at) == shorter.left(at) && longer.mid(at + std::abs(grown)) == shorter.mid(at)) {
+            start = at;
+            end = shorter.size() - at;
+        }
+    }
+    return {int(start), before.mid(start, before.size() - start - end), after.mid(start, after.size() - start - end)};
+}
 } // namespace
+
+// What a screen reader was last told a field shows, and where its caret was. A change is told
+// once the event that made it has been handled, so that a rule that rewrites the field (the phone
+// rule) has had its turn: a reader hears what the field came to show, never a text it did not.
+class TextEditReport : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TextEditReport(QQuickItem *field)
+        : QObject(field)
+        , m_field(field)
+    {
+        setObjectName(QStringLiteral("TextEditReport"));
+        const QMetaObject *type = field->metaObject();
+        const QMetaMethod changed = metaObject()->method(metaObject()->indexOfSlot("changed()"));
+        for (const char *name : {"text", "displayText", "cursorPosition", "echoMode"}) {
+            const int index = type->indexOfProperty(name);
+            if (index >= 0 && type->property(index).hasNotifySignal())
+                connect(field, type->property(index).notifySignal(), this, changed);
+        }
+        m_told = shown();
+        m_toldCursor = cursor();
+        m_toldSecret = AccessibleTextField::isSecret(field);
+    }
+
+    static TextEditReport *of(const QObject *field)
+    {
+        return field ? field->findChild<TextEditReport *>(QStringLiteral("TextEditReport"), Qt::FindDirectChildrenOnly) : nullptr;
+    }
+
+    // True while this report's own events are on their way.
+    static inline bool telling = false;
+
+public Q_SLOTS:
+    void changed()
+    {
+        if (m_pending)
+            return;
+        m_pending = true;
+        QMetaObject::invokeMethod(this, &TextEditReport::tell, Qt::QueuedConnection);
+    }
+
+private:
+    QString shown() const { return AccessibleTextField::shownText(m_field); }
+
+    int cursor() const { return m_field->property("cursorPosition").toInt(); }
+
+    void post(QAccessibleEvent &&event)
+    {
+        if (QAccessible::isActive())
+            QAccessible::updateAccessibility(&event);
+    }
+
+    void tell()
+    {
+        m_pending = false;
+        const QString now = shown();
+        const int caret = cursor();
+        const bool secret = AccessibleTextField::isSecret(m_field);
+        // A password shown or hidden again changes its characters, not its text: nothing to
+        // tell (and a shown one's characters must not go out as typed).
+        const bool edited = now != m_told && secret == m_toldSecret;
+        const bool moved = caret != m_toldCursor;
+        const Change edit = difference(m_told, now, caret);
+        m_told = now;
+        m_toldCursor = caret;
+        m_toldSecret = secret;
+        if (!edited && !moved)
+            return;
+        telling = true;
+        if (edited && !edit.removed.isEmpty())
+            post(QAccessibleTextRemoveEvent(m_field, edit.start, edit.removed));
+        if (edited && !edit.inserted.isEmpty())
+            post(QAccessibleTextInsertEvent(m_field, edit.start, edit.inserted));
+        post(QAccessibleTextCursorEvent(m_field, caret));
+        telling = false;
+    }
+
+    QQuickItem *m_field;
+    QString m_told;
+    int m_toldCursor = 0;
+    bool m_toldSecret = false;
+    bool m_pending = false;
+};
+
+AccessibleTextField::AccessibleTextField(QQuickItem *item)
+    : AccessibleItem(item)
+{
+    if (!TextEditReport::of(item))
+        new TextEditReport(item);
+}
+
+bool AccessibleTextField::isSuperseded(const QAccessibleEvent *event)
+{
+    switch (event->type()) {
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+        return !TextEditReport::telling && TextEditReport::of(event->object());
+    default:
+        return false;
+    }
+}
 
 bool AccessibleTextField::isSecret(const QObject *field)
 {
@@ -29,7 +167,11 @@ QString AccessibleTextField::masked(const QObject *field, const QString &text)
 
 QString AccessibleTextField::readableText() const
 {
-    QQuickItem *field = item();
+    return shownText(item());
+}
+
+QString AccessibleTextField::shownText(QQuickItem *field)
+{
     if (!field)
         return {};
     if (isSecret(field))
@@ -197,3 +339,5 @@ void AccessibleTextField::replaceText(int startOffset, int endOffset, const QStr
     if (field->metaObject()->indexOfSignal("textEdited()") >= 0)
         QMetaObject::invokeMethod(field, "textEdited");
 }
+
+#include "accessibletextfield.moc"

@@ -7,10 +7,13 @@
 // TextArea, read as multi-line): named by `Accessible.name`, else by its placeholder. Its text is what the field shows, so a password reads as a mask as long
 // as its text, by any boundary; the text can be replaced, inserted and deleted through the
 // interface, as typing would (the field's own limits apply and it reports the edit).
+// Every change of what it shows (typed, deleted, pasted, set by the screen, rewritten by a rule)
+// is told as the text removed and inserted, at its offset, then where the caret is: Qt Quick 6.4
+// tells a typed character by the caret alone, and a text set by the screen as replaced whole.
 class AccessibleTextField : public AccessibleItem, public AccessibleReadableText, public QAccessibleEditableTextInterface
 {
 public:
-    using AccessibleItem::AccessibleItem;
+    explicit AccessibleTextField(QQuickItem *item);
 
     QString text(QAccessible::Text type) const override;
     QAccessible::Role role() const override;
@@ -38,6 +41,11 @@ public:
     static bool isSecret(const QObject *field);
     // What a hidden field shows in place of `text`: as many mask characters, or nothing.
     static QString masked(const QObject *field, const QString &text);
+    // What the field shows, as a screen reader reads it (a password: its mask).
+    static QString shownText(QQuickItem *field);
+    // Whether `event` is Qt Quick's own report of an edit or a caret move of a field whose edits
+    // this interface tells itself (the update filter drops it).
+    static bool isSuperseded(const QAccessibleEvent *event);
 
 protected:
     QString readableText() const override;

@@ -31,6 +31,8 @@ NavigationStack {
         // The day being edited comes into view with "ПОДКЛЮЧИТЬ".
         FocusScroller.mainControl: connectButton
 
+        // No bar shows it: it names the sheet's dialog for a screen reader.
+        title: "Подключить автоплатёж"
         navigationBarHidden: true
         color: Theme.tarPaper
 
@@ -100,6 +102,8 @@ NavigationStack {
                             tracking: -0.8
                             color: Theme.tarInk
                             Accessible.role: Accessible.Heading
+                            // Read once, as the dialog's name, in a sheet.
+                            Accessible.ignored: page.titleNamesDialog
                         }
 
                         StyledText {

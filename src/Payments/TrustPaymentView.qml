@@ -26,6 +26,23 @@ NavigationStack {
 
     Component.onCompleted: trustController.loadStatus()
 
+    // The result takes the place of the button that asked for it, and the focus with it, so that
+    // it is read out. While the confirmation is still closing, it waits for it: the closing
+    // alert gives the focus back first.
+    function tellResult() {
+        if (trustController.hasResult && !confirmationAlert.visible)
+            ScreenReader.announce(resultCard)
+    }
+
+    Connections {
+        target: trustController
+
+        function onResultMessageChanged() {
+            // Once the card shows it.
+            Qt.callLater(view.tellResult) // qmllint disable type
+        }
+    }
+
     initialItem: DetailPage {
         title: "Доверительный платёж"
         leadingItems: [
@@ -134,12 +151,17 @@ NavigationStack {
         }
 
         Rectangle {
+            id: resultCard
+
             objectName: "resultCard"
             visible: trustController.hasResult
             Layout.fillWidth: true
             implicitHeight: resultColumn.implicitHeight + 36
             radius: 18
             color: Theme.white
+            // Read as one text.
+            Accessible.role: Accessible.StaticText
+            Accessible.name: "Готово. " + trustController.resultMessage
 
             ColumnLayout {
                 id: resultColumn
@@ -162,6 +184,7 @@ NavigationStack {
                         text: "Готово"
                         textStyle: Theme.Headline
                         color: Theme.systemGreen
+                        Accessible.ignored: true
                     }
                 }
 
@@ -172,6 +195,7 @@ NavigationStack {
                     textStyle: Theme.Subheadline
                     color: Theme.secondaryLabel
                     wrapMode: Text.Wrap
+                    Accessible.ignored: true
                 }
             }
         }
@@ -203,9 +227,14 @@ NavigationStack {
     }
 
     Alert {
+        id: confirmationAlert
+
         objectName: "confirmationAlert"
         presented: view.showConfirmation
-        onClosed: view.showConfirmation = false
+        onClosed: {
+            view.showConfirmation = false
+            Qt.callLater(view.tellResult) // qmllint disable type
+        }
         title: "Подключить доверительный платёж?"
         message: "Биллинг рассчитает сумму автоматически. Погасить её нужно в течение 5 календарных дней."
         buttons: [

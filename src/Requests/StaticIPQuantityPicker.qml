@@ -4,7 +4,8 @@ import Tarvik.Design
 import Tarvik.Requests
 
 // How many static addresses: "Количество" and the count on the left, minus, the number and plus
-// in a white capsule on the right; the quantity stays within 1…5.
+// in a white capsule on the right; the quantity stays within 1…5. A press says the new count (the
+// focus stays on the button).
 //   quantity: int (1); the picker writes it
 Rectangle {
     id: picker
@@ -14,6 +15,15 @@ Rectangle {
     implicitHeight: row.implicitHeight + 26
     radius: 20
     color: Theme.withOpacity(Theme.tarPaper, 0.78)
+
+    function choose(quantity) {
+        picker.quantity = quantity
+        countAnnouncement.say(RequestRules.staticIpCountText(quantity))
+    }
+
+    Announcement {
+        id: countAnnouncement
+    }
 
     RowLayout {
         id: row
@@ -67,7 +77,7 @@ Rectangle {
                     weight: Font.Black
                     color: enabled ? Theme.tarInk : Theme.withOpacity(Theme.tarInk, 0.3)
                     enabled: picker.quantity >= 2
-                    onClicked: picker.quantity = Math.max(picker.quantity - 1, 1)
+                    onClicked: picker.choose(Math.max(picker.quantity - 1, 1))
                 }
                 StyledText {
                     Layout.preferredWidth: 28
@@ -89,7 +99,7 @@ Rectangle {
                     weight: Font.Black
                     color: enabled ? Theme.tarInk : Theme.withOpacity(Theme.tarInk, 0.3)
                     enabled: picker.quantity <= 4
-                    onClicked: picker.quantity = Math.min(picker.quantity + 1, 5)
+                    onClicked: picker.choose(Math.min(picker.quantity + 1, 5))
                 }
             }
         }

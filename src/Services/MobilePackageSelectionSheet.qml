@@ -24,6 +24,7 @@ PackageSelectionFrame {
             Layout.fillWidth: true
             title: "Без мобильной связи"
             subtitle: "Не добавлять мобильный пакет"
+            exclusive: true
             selected: root.order.mobileId.length === 0
             onClicked: root.order.chooseMobile("")
         }
@@ -39,6 +40,7 @@ PackageSelectionFrame {
                 title: modelData.title
                 subtitle: modelData.details
                 price: modelData.priceText
+                exclusive: true
                 selected: root.order.mobileId === modelData.id
                 onClicked: root.order.chooseMobile(modelData.id)
             }

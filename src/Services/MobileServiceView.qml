@@ -111,9 +111,9 @@ DetailPage {
             ToggleSwitch {
                 objectName: "transferSwitch"
                 Layout.fillWidth: true
+                text: "Перенести свой номер"
                 checked: serviceOrder.transferNumber
                 onToggled: serviceOrder.transferNumber = checked
-                Accessible.name: "Перенести свой номер"
 
                 contentItem: ColumnLayout {
                     spacing: 3
@@ -128,12 +128,12 @@ DetailPage {
                         Accessible.ignored: true
                     }
 
+                    // The switch's description.
                     StyledText {
                         text: "Бесплатно"
                         textStyle: Theme.Caption
                         weight: Font.Bold
                         color: Theme.systemGreen
-                        Accessible.ignored: true
                     }
                 }
             }

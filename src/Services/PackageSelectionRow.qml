@@ -2,8 +2,10 @@ import QtQuick
 import Tarvik.Design
 
 // A row of the package selection sheets: title over a grey subtitle, an optional price, and the
-// choice mark; the whole row is tappable.
+// choice mark; the whole row is tappable. A row of a section where one package is chosen is
+// `exclusive` (a radio button to a screen reader); a row of one where any are, a check box.
 //   required title, subtitle: string; price: string (none by default); required selected: bool
+//   exclusive: bool (false)
 //   subtitleLines: the subtitle's line limit (0: none); clicked()
 ListRow {
     id: row

@@ -26,6 +26,7 @@ PackageSelectionFrame {
             title: "Без 24ТВ"
             subtitle: "Не добавлять основной пакет"
             subtitleLines: 2
+            exclusive: true
             selected: root.order.tvBaseId.length === 0
             onClicked: root.order.chooseNoTV()
         }
@@ -41,6 +42,7 @@ PackageSelectionFrame {
                 title: modelData.title
                 subtitle: modelData.channelCount + " · " + modelData.price
                 subtitleLines: 2
+                exclusive: true
                 selected: root.order.tvBaseId === modelData.id
                 onClicked: root.order.chooseTVBase(modelData.id)
             }

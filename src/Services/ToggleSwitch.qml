@@ -4,6 +4,9 @@ import Tarvik.Design
 
 // The platform's switch with its label at the leading edge: a 51 × 31 track, tinted when on.
 //   checked: bool; tint: color (pink); contentItem: the label; toggled(): the user flipped it
+//   text: the switch's name for a screen reader (contentItem draws the label); the texts of the
+//   label that a screen reader sees describe it. (Qt 6.4 gives a switch a second `Accessible`,
+//   which the kit reads: an `Accessible.name` or `.description` set on a switch is not seen.)
 //   readonly settled: the knob is at rest
 T.Switch {
     id: control

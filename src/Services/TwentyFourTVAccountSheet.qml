@@ -95,6 +95,8 @@ NavigationStack {
                 radius: 15
                 placeholderText: "+7 (999) 123-45-67"
                 inputMethodHints: Qt.ImhDialableCharactersOnly | Qt.ImhNoPredictiveText
+                // Named by the caption above it; the sample only describes it.
+                Accessible.name: "Номер телефона"
                 onTextChanged: form.phoneNumber = text
 
                 PhoneFieldRule {

@@ -19,6 +19,7 @@ Item {
     implicitHeight: 49
     // Assistive technology sees the tabs in a tab list.
     Accessible.role: Accessible.PageTabList
+    Accessible.name: "Разделы"
 
     Rectangle {
         anchors.fill: parent

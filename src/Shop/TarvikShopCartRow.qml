@@ -4,12 +4,18 @@ import Tarvik.Design
 import Tarvik.Shop
 
 // One line of the cart: thumbnail, name with the trash button, unit price and the stepper.
-// Every button goes straight to the cart.
-//   required item: shopCartItem
+// Every button goes straight to the cart, and `announcement` says what came of it (the focus stays
+// on the button, or goes with the line).
+//   required item: shopCartItem; announcement: Announcement (none)
 Item {
     id: row
 
     required property var item
+    property Announcement announcement: null
+
+    function removed() {
+        announcement?.say("Товар «" + item.product.name + "» удалён из корзины")
+    }
 
     implicitHeight: content.implicitHeight + 30
 
@@ -59,7 +65,10 @@ Item {
                     symbol: "trash"
                     text: "Удалить " + row.item.product.name
                     color: Theme.systemRed
-                    onClicked: ShopCart.remove(row.item.id)
+                    onClicked: {
+                        row.removed()
+                        ShopCart.remove(row.item.id)
+                    }
                 }
             }
 
@@ -94,7 +103,13 @@ Item {
                             size: Theme.textStyleSize(Theme.Caption)
                             weight: Font.Bold
                             color: Theme.tarInk
-                            onClicked: ShopCart.decrement(row.item.id)
+                            onClicked: {
+                                if (row.item.quantity > 1)
+                                    row.announcement?.say("Количество: " + (row.item.quantity - 1))
+                                else
+                                    row.removed()
+                                ShopCart.decrement(row.item.id)
+                            }
                         }
                         StyledText {
                             objectName: "quantity"
@@ -104,6 +119,7 @@ Item {
                             textStyle: Theme.Subheadline
                             weight: Font.Bold
                             color: Theme.tarInk
+                            Accessible.name: "Количество: " + text
                         }
                         SymbolButton {
                             objectName: "plusButton"
@@ -114,7 +130,10 @@ Item {
                             size: Theme.textStyleSize(Theme.Caption)
                             weight: Font.Bold
                             color: Theme.tarInk
-                            onClicked: ShopCart.increment(row.item.id)
+                            onClicked: {
+                                ShopCart.increment(row.item.id)
+                                row.announcement?.say("Количество: " + row.item.quantity)
+                            }
                         }
                     }
                 }

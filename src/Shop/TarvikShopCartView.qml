@@ -28,6 +28,12 @@ DetailPage {
         TarvikShopOrderView {}
     }
 
+    // Says what a line's buttons did; outside the column, where a shown one would take spacing.
+    readonly property Announcement announcement: Announcement {
+        objectName: "cartAnnouncement"
+        parent: screen.contentItem
+    }
+
     EmptyState {
         objectName: "emptyState"
         visible: screen.lineCount === 0
@@ -65,6 +71,7 @@ DetailPage {
                     id: line
                     required property int index
                     Layout.fillWidth: true
+                    announcement: screen.announcement
 
                     Divider {
                         objectName: "rowDivider"

@@ -244,10 +244,14 @@ DetailPage {
             spacing: 10
 
             StyledText {
+                id: changeCaption
+
                 text: "С какой суммы нужна сдача?"
                 size: 18
                 weight: Font.Black
                 rounded: true
+                // Read as the field's name.
+                Accessible.ignored: true
             }
             Rectangle {
                 Layout.fillWidth: true
@@ -270,6 +274,7 @@ DetailPage {
                         rightPadding: 0
                         placeholderText: "Например, 5 000"
                         inputMethodHints: Qt.ImhDigitsOnly
+                        Accessible.name: changeCaption.text
                         text: screen.cashAmount
                         onTextEdited: screen.cashAmount = text
                     }

@@ -31,6 +31,11 @@ Item {
 
     ShopAddConfirmation {
         id: confirmation
+        announcement: addedAnnouncement
+    }
+
+    Announcement {
+        id: addedAnnouncement
     }
 
     ColumnLayout {

@@ -20,6 +20,7 @@ DetailPage {
 
     ShopAddConfirmation {
         id: confirmation
+        announcement: addedAnnouncement
     }
 
     // Picture pager.
@@ -285,6 +286,10 @@ DetailPage {
     footer: Rectangle {
         color: Theme.tarPaper
         implicitHeight: buyButton.implicitHeight + 18
+
+        Announcement {
+            id: addedAnnouncement
+        }
 
         TarvikButton {
             id: buyButton

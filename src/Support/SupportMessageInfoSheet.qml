@@ -18,6 +18,9 @@ Rectangle {
 
     signal linkRequested(url link)
 
+    // The sheet's dialog is named by it, which is read once: the heading is not read again.
+    readonly property string title: "Информация о сообщении"
+
     color: Theme.tarPaper
 
     Flickable {
@@ -40,10 +43,10 @@ Rectangle {
 
                 StyledText {
                     anchors.centerIn: parent
-                    text: "Информация о сообщении"
+                    text: sheet.title
                     textStyle: Theme.Headline
                     color: Theme.tarInk
-                    Accessible.role: Accessible.Heading
+                    Accessible.ignored: true
                 }
 
                 TarvikButton {

@@ -72,6 +72,9 @@ QtObject {
         case "top-up": return present("TopUpFlow { initialAmount: '' }")
         case "autopay": return present("AutopayView {}")
         case "24tv account": return present("TwentyFourTVAccountSheet {}")
+        case "tv packages": return present("TVPackageSelectionSheet { order: TariffConnectionOrder {} }")
+        case "mobile packages": return present("MobilePackageSelectionSheet { order: TariffConnectionOrder {} }")
+        case "trust payment": return present("TrustPaymentView {}")
         case "statement": return push(1, s + "Payments/PaymentStatementRequestView.qml", { kind: 0 })
         case "mobile": return push(2, s + "Services/MobileServiceView.qml")
         case "tariff order": {
@@ -82,9 +85,12 @@ QtObject {
         }
         case "tv package": return push(2, s + "Services/TVPackageDetailView.qml", { tvPackage: TVPackageCatalog.mainCatalog[3] })
         case "relocation": return push(2, s + "Requests/RelocationRequestView.qml")
+        case "static ip": return push(2, s + "Requests/StaticIPOrderView.qml")
         case "referral": return push(2, s + "Requests/ReferralFriendView.qml")
         case "shop": return push(2, s + "Shop/TarvikShopView.qml")
         case "checkout": return push(2, s + "Shop/TarvikShopOrderView.qml", { items: ShopCart.items, paymentMethod: "cash" })
+        case "cart": return push(2, s + "Shop/TarvikShopCartView.qml")
+        case "product": return push(2, s + "Shop/TarvikShopProductView.qml", { product: ShopCatalog.products()[0] })
         case "add account": return push(0, s + "Account/AddAccountView.qml")
         case "e-mail": return push(0, s + "Profile/EmailVerificationView.qml")
         case "promo codes": return push(0, s + "Profile/PromoCodesView.qml")

@@ -3,6 +3,8 @@
 #include "taborder.h"
 
 #include "accessiblekit.h"
+#include "accessibletree.h"
+#include "screenreader.h"
 
 #include <QDeadlineTimer>
 #include <QTest>
@@ -57,13 +59,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("tabs");
         QTest::addColumn<QString>("selected");
         const QStringList shell{QStringLiteral("Главная"), QStringLiteral("Оплата"), QStringLiteral("Сервисы"), QStringLiteral("Поддержка")};
-        QTest::newRow("home") << "home" << QString() << shell << QStringLiteral("Главная");
-        QTest::newRow("payments") << "payments" << QString() << shell << QStringLiteral("Оплата");
-        QTest::newRow("services") << "services" << QString() << shell << QStringLiteral("Сервисы");
-        QTest::newRow("chat") << "chat" << QString() << shell << QStringLiteral("Поддержка");
-        QTest::newRow("profile") << "profile" << QString() << shell << QStringLiteral("Главная");
-        QTest::newRow("request form") << "relocation" << QString() << shell << QStringLiteral("Сервисы");
-        QTest::newRow("statistics") << "statistics" << QString() << shell << QStringLiteral("Главная");
+        const QString bar = QStringLiteral("Разделы");
+        QTest::newRow("home") << "home" << bar << shell << QStringLiteral("Главная");
+        QTest::newRow("payments") << "payments" << bar << shell << QStringLiteral("Оплата");
+        QTest::newRow("services") << "services" << bar << shell << QStringLiteral("Сервисы");
+        QTest::newRow("chat") << "chat" << bar << shell << QStringLiteral("Поддержка");
+        QTest::newRow("profile") << "profile" << bar << shell << QStringLiteral("Главная");
+        QTest::newRow("request form") << "relocation" << bar << shell << QStringLiteral("Сервисы");
+        QTest::newRow("statistics") << "statistics" << bar << shell << QStringLiteral("Главная");
         QTest::newRow("statistics period") << "statistics" << QStringLiteral("Период")
                                            << QStringList{QStringLiteral("Месяц"), QStringLiteral("3 месяца"), QStringLiteral("Год")}
                                            << QStringLiteral("Месяц");
@@ -145,6 +148,41 @@ private Q_SLOTS:
         QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral(", "))));
     }
 
+    // What a screen reader calls the controls: a field by its label, its sample only describing
+    // it; a switch by its label; one choice of several a radio button, any of several a check
+    // box; the tab bar and each sheet's dialog by name.
+    void controlsAreNamedAndCastForWhatTheyAre_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("partner TV phone") << "24tv account" << "text" << "Номер телефона" << "+7 (999) 123-45-67";
+        QTest::newRow("change wanted") << "checkout" << "text" << "С какой суммы нужна сдача?" << "Например, 5 000";
+        QTest::newRow("number transfer") << "mobile" << "check box" << "Перенести свой номер" << "Бесплатно";
+        QTest::newRow("transfer number") << "mobile" << "text" << "Номер для переноса" << "999 123-45-67";
+        QTest::newRow("no base package") << "tv packages" << "radio button" << "Без 24ТВ" << QString();
+        QTest::newRow("a base package") << "tv packages" << "radio button" << "Максимальный" << QString();
+        QTest::newRow("an add-on") << "tv packages" << "check box" << "AMEDIATEKA" << QString();
+        QTest::newRow("no mobile package") << "mobile packages" << "radio button" << "Без мобильной связи" << QString();
+        QTest::newRow("a mobile package") << "mobile packages" << "radio button" << "Безлимит" << QString();
+        QTest::newRow("tab bar") << "home" << "page tab list" << "Разделы" << QString();
+        QTest::newRow("autopay") << "autopay" << "dialog" << "Подключить автоплатёж" << QString();
+    }
+
+    void controlsAreNamedAndCastForWhatTheyAre()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, role);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QVERIFY(m_app.open(screen));
+        const QList<AtspiWalker::Node> found = m_walker.find(m_walker.node(QAccessible::queryAccessibleInterface(m_app.window)), role, name);
+        QCOMPARE(found.size(), 1);
+        if (!description.isEmpty())
+            QCOMPARE(m_walker.description(found.constFirst()), description);
+    }
+
     // Tab goes round the screen once, in reading order, the shell's tabs included, and back to where
     // it began; Shift+Tab goes the same way back. Every stop is a control a screen reader sees, met
     // once (each page of a carousel too), and the focus ring shows on it: it changes the pixels of
@@ -222,6 +260,67 @@ private Q_SLOTS:
         QStringList back = descriptions(backward);
         std::reverse(back.begin(), back.end());
         QCOMPARE(back, stops);
+    }
+
+    // What changes without moving the focus is said (a notification comes into view, read out
+    // unasked), and a result that takes the place of the button that asked for it takes the focus:
+    // either reaches a screen reader listening on the bus. Last: with a listener about, the bridge
+    // holds each key until the registry has seen it, which the Tab walks above do not wait for.
+    void eachChangeReachesAScreenReader_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("pressed");
+        QTest::addColumn<QString>("heard");
+        const QString more = QStringLiteral("Увеличить количество");
+        const QString fewer = QStringLiteral("Уменьшить количество");
+        QTest::newRow("one more in the cart") << "cart" << QStringList{more} << "notification \"Количество: 2\"";
+        QTest::newRow("one fewer in the cart") << "cart" << QStringList{fewer} << "notification \"Количество: 1\"";
+        QTest::newRow("the last one taken out") << "cart" << QStringList{fewer} << "notification \"Товар «SNR AX2» удалён из корзины\"";
+        QTest::newRow("one more static address") << "static ip" << QStringList{QStringLiteral("Больше")} << "notification \"2 IP-адреса\"";
+        QTest::newRow("added from the catalog") << "shop" << QStringList{QStringLiteral("Добавить SNR AX2 в корзину")}
+                                                << "notification \"Добавлено в корзину\"";
+        QTest::newRow("added on the product's page") << "product" << QStringList{QStringLiteral("Добавить SNR AX2 в корзину")}
+                                                     << "notification \"Добавлено в корзину\"";
+        QTest::newRow("trust payment") << "trust payment"
+                                       << QStringList{QStringLiteral("Подключить доверительный платёж"), QStringLiteral("Подключить")}
+                                       << "focused label \"Готово. Доверительный платёж подключён на 3 дня\"";
+    }
+
+    void eachChangeReachesAScreenReader()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, pressed);
+        QFETCH(QString, heard);
+        AtspiWalker reader;
+        QVERIFY2(reader.connect() && reader.listen(QStringLiteral("object:state-changed")), qPrintable(reader.errorString()));
+        QVERIFY(m_app.open(screen));
+        // The bridge sends nothing until it hears of the listener: the focus is told again until
+        // it has.
+        QTRY_VERIFY_WITH_TIMEOUT((ScreenReader::announce(m_app.window->activeFocusItem()), !reader.events().isEmpty()), 10000);
+        const auto said = [&] {
+            QStringList list;
+            for (const AtspiWalker::Event &event : reader.events()) {
+                if (event.member != QLatin1String("StateChanged") || event.detail1 != 1)
+                    continue;
+                const QString name = QStringLiteral(" \"") + reader.name(event.node) + QLatin1Char('"');
+                if (event.detail == QLatin1String("showing") && reader.role(event.node) == QLatin1String("notification"))
+                    list.append(QStringLiteral("notification") + name);
+                else if (event.detail == QLatin1String("focused"))
+                    list.append(QStringLiteral("focused ") + reader.role(event.node) + name);
+            }
+            return list;
+        };
+        for (const QString &name : std::as_const(pressed)) {
+            // Pressed as a screen reader presses, once it shows and may be pressed.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                [&] {
+                    QAccessibleInterface *button = AccessibleTree::find(m_app.window, QAccessible::Button, name);
+                    return button && !button->state().disabled;
+                }(),
+                10000);
+            QVERIFY(AccessibleTree::press(AccessibleTree::find(m_app.window, QAccessible::Button, name)));
+        }
+        QTRY_VERIFY2_WITH_TIMEOUT(said().contains(heard), qPrintable(said().join(QStringLiteral(", "))), 10000);
     }
 };
 

@@ -10,6 +10,29 @@
 #include <QTest>
 #include <QTimer>
 
+// Receives the bridge's event signals on the walker's connection.
+class AtspiEventRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<AtspiWalker::Event> events;
+
+public Q_SLOTS:
+    void receive(const QDBusMessage &message)
+    {
+        const QVariantList arguments = message.arguments();
+        AtspiWalker::Event event;
+        event.node = {message.service(), message.path()};
+        event.member = message.member();
+        event.detail = arguments.value(0).toString();
+        event.detail1 = arguments.value(1).toInt();
+        event.detail2 = arguments.value(2).toInt();
+        event.data = arguments.value(3).value<QDBusVariant>().variant();
+        events.append(event);
+    }
+};
+
 namespace
 {
 const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
@@ -61,6 +84,9 @@ AtspiWalker::AtspiWalker()
 
 AtspiWalker::~AtspiWalker()
 {
+    if (m_recorder)
+        m_bus.disconnect(m_appService, QString(), QStringLiteral("org.a11y.atspi.Event.Object"), QString(), m_recorder.get(),
+                         SLOT(receive(QDBusMessage)));
     QDBusConnection::disconnectFromBus(m_connectionName);
 }
 
@@ -158,6 +184,11 @@ QString AtspiWalker::name(const Node &node)
     return property(node, QStringLiteral("Name")).toString();
 }
 
+QString AtspiWalker::description(const Node &node)
+{
+    return property(node, QStringLiteral("Description")).toString();
+}
+
 QStringList AtspiWalker::states(const Node &node)
 {
     QStringList set;
@@ -244,3 +275,36 @@ QString AtspiWalker::dump(const Node &from)
     visit(from, 0, -1);
     return text;
 }
+
+bool AtspiWalker::listen(const QString &event)
+{
+    if (!m_recorder) {
+        m_recorder = std::make_unique<AtspiEventRecorder>();
+        if (!m_bus.connect(m_appService, QString(), QStringLiteral("org.a11y.atspi.Event.Object"), QString(), m_recorder.get(),
+                           SLOT(receive(QDBusMessage)))) {
+            m_error = QStringLiteral("cannot receive the bridge's events: ") + m_bus.lastError().message();
+            return false;
+        }
+    }
+    const Node registry{QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry")};
+    const QDBusMessage reply = call(registry, QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("RegisterEvent"),
+                                    {event, QStringList(), QString()});
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        m_error = QStringLiteral("the registry takes no listener: ") + reply.errorMessage();
+        return false;
+    }
+    return true;
+}
+
+QList<AtspiWalker::Event> AtspiWalker::events() const
+{
+    return m_recorder ? m_recorder->events : QList<Event>();
+}
+
+void AtspiWalker::clearEvents()
+{
+    if (m_recorder)
+        m_recorder->events.clear();
+}
+
+#include "atspiwalker.moc"

@@ -7,8 +7,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QAccessibleInterface;
+class AtspiEventRecorder;
 
 // This process's windows as a screen reader reads them: over the accessibility bus (AT-SPI over
 // D-Bus), from a connection of its own, asking the names Qt's bridge gives this process there. The
@@ -23,6 +25,17 @@ public:
         QString path;
         bool isNull() const { return service.isEmpty() || path.isEmpty(); }
         friend bool operator==(const Node &, const Node &) = default;
+    };
+
+    // A signal the bridge sent about a node: its member ("TextChanged", "TextCaretMoved"), the
+    // detail ("insert", "delete"), the two numbers and the data that come with it.
+    struct Event {
+        Node node;
+        QString member;
+        QString detail;
+        int detail1 = 0;
+        int detail2 = 0;
+        QVariant data;
     };
 
     AtspiWalker();
@@ -42,6 +55,7 @@ public:
     // The role as the bridge names it ("page tab list", "push button").
     QString role(const Node &node);
     QString name(const Node &node);
+    QString description(const Node &node);
     // The names of the states set ("focusable", "selected", "showing").
     QStringList states(const Node &node);
     int indexInParent(const Node &node);
@@ -59,6 +73,13 @@ public:
     // than its place among the parent's children says so. Children indented under their parent.
     QString dump(const Node &from);
 
+    // Asks the registry for the events of a kind ("object:text-changed"), as a screen reader does
+    // (the bridge sends only those some listener asked for), and records the ones of this process
+    // from then on, in events(). The bridge hears of the listener a moment later.
+    bool listen(const QString &event);
+    QList<Event> events() const;
+    void clearEvents();
+
 private:
     QDBusMessage call(const Node &node, const QString &interface, const QString &method, const QVariantList &arguments = {});
     QVariant property(const Node &node, const QString &name);
@@ -67,4 +88,5 @@ private:
     QString m_connectionName;
     QString m_appService;
     QString m_error;
+    std::unique_ptr<AtspiEventRecorder> m_recorder;
 };
