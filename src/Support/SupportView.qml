@@ -297,6 +297,9 @@ NavigationPage {
 
         objectName: "deleteAlert"
         presented: screen.onScreen && screen.deleteCandidate !== null
+        // The menu has given the focus back to the message; the list gives it to the message in
+        // its place once it is deleted.
+        opener: chatList
         title: "Удалить сообщение?"
         buttons: screen.deleteCandidate && screen.deleteCandidate.outgoing ? [deleteMine, deleteEverywhere, cancelDelete]
                                                                             : [deleteMine, cancelDelete]

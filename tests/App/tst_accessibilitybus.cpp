@@ -147,7 +147,7 @@ private Q_SLOTS:
 
     // Tab goes round the screen once, in reading order, the shell's tabs included, and back to where
     // it began; Shift+Tab goes the same way back. Every stop is a control a screen reader sees, met
-    // once (a carousel is one stop: the page it shows).
+    // once (a carousel is one stop: the page it shows; the chat's list too: its newest message).
     void tabGoesRoundEachScreenOnce_data()
     {
         QTest::addColumn<QString>("screen");
@@ -166,7 +166,9 @@ private Q_SLOTS:
                                            + shell;
         QTest::newRow("services") << "services" << QStringList{QStringLiteral("text \"Поиск сервисов\"")} + shell;
         QTest::newRow("chat") << "chat"
-                              << QStringList{QStringLiteral("page tab \"Офис\""), QStringLiteral("push button \"Нет интернета\""),
+                              << QStringList{QStringLiteral("page tab \"Офис\""),
+                                             QStringLiteral("label \"Здравствуйте! Меня зовут Мария. Я помогу с оплатой, тарифом, услугами и заявками.\""),
+                                             QStringLiteral("push button \"Нет интернета\""),
                                              QStringLiteral("push button \"Позвать оператора\""), QStringLiteral("text \"Сообщение\"")}
                                      + shell;
         QTest::newRow("profile") << "profile" << QStringList{QStringLiteral("push button \"Выйти из приложения\"")} + shell;
