@@ -200,6 +200,8 @@ NavigationPage {
                 }
 
                 SupportComposer {
+                    id: composer
+
                     Layout.fillWidth: true
                     conversation: screen.conversation
                     topics: screen.quickTopics
@@ -303,7 +305,12 @@ NavigationPage {
         title: "Удалить сообщение?"
         buttons: screen.deleteCandidate && screen.deleteCandidate.outgoing ? [deleteMine, deleteEverywhere, cancelDelete]
                                                                             : [deleteMine, cancelDelete]
-        onClosed: screen.deleteCandidate = null
+        onClosed: {
+            screen.deleteCandidate = null
+            // With its last message gone the list has none to give the focus to: the user writes next.
+            if (chatList.count === 0 && chatList.activeFocus)
+                composer.focusField(null)
+        }
     }
 
     Sheet {

@@ -228,7 +228,8 @@ private Q_SLOTS:
 
     // A message reached by keyboard from the message field opens its menu with the Menu key or
     // Shift+F10, and a reader opens it by the message's action. The menu is a dialog by name, and
-    // Escape hands the focus back to the message; "Редактировать" leaves it in the message field.
+    // Escape hands the focus back to the message; "Редактировать" leaves it in the message field,
+    // and so does sending the edit with the send button.
     void messageMenuByKeyboardAndReader_data()
     {
         QTest::addColumn<QString>("way");
@@ -275,6 +276,11 @@ private Q_SLOTS:
         QTRY_VERIFY(node(QAccessible::Button, QStringLiteral("Редактировать")));
         QVERIFY(press(node(QAccessible::Button, QStringLiteral("Редактировать"))));
         QTRY_COMPARE(focused(), as(QAccessible::EditableText, QStringLiteral("Сообщение")));
+        key(Qt::Key_Tab);
+        QTRY_COMPARE(focused(), as(QAccessible::Button, QStringLiteral("Отправить сообщение")));
+        key(Qt::Key_Return);
+        QTRY_COMPARE(focused(), as(QAccessible::EditableText, QStringLiteral("Сообщение")));
+        QVERIFY(!list->property("conversation").value<QObject *>()->property("editing").toBool());
     }
 
     // Signed out, Tab goes from the password to "Показать пароль" and on.

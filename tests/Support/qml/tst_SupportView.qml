@@ -121,6 +121,8 @@ Item {
             compare(SupportChat.count, start + 1)
             compare(SupportChat.get(start).text, "No network")
             compare(findChild(screen, "composerField").text, "")
+            // The button, disabled now, handed the focus on to the field.
+            verify(findChild(screen, "composerField").activeFocus)
             tryVerify(() => findChild(screen, "typingIndicator") && findChild(screen, "typingIndicator").visible)
             tryCompare(SupportChat, "count", start + 2)
             tryCompare(screen.conversation, "pendingResponses", 0)
@@ -163,7 +165,7 @@ Item {
         }
 
         // Edit from the menu: the field holds the text, the send button shows a tick, the close
-        // button empties the field.
+        // button empties the field. A reply and the close button leave the focus in the field.
         function test_editsThroughTheMenu() {
             const screen = makeTab().currentItem
             screen.conversation.sendText("Черновик")
@@ -179,6 +181,9 @@ Item {
             mouseClick(findChild(screen, "contextCloseButton"))
             compare(field.text, "")
             tryCompare(bar, "visible", false)
+            verify(field.activeFocus)
+            openMenu(screen, row, "reply")
+            tryVerify(() => field.activeFocus && screen.conversation.replying)
 
             openMenu(screen, row, "edit")
             tryCompare(bar, "opacity", 1)
@@ -188,7 +193,8 @@ Item {
             verify(SupportChat.get(row).edited)
         }
 
-        // The focus comes back to the message, or once it is deleted to the one in its place.
+        // The focus comes back to the message, or once it is deleted to the one in its place, or
+        // with the last one gone to the message field.
         function test_deleteAsksFirst() {
             const screen = makeTab().currentItem
             screen.conversation.sendText("Удалить меня")
@@ -212,6 +218,12 @@ Item {
             compare(SupportChat.count, start - 1)
             tryCompare(screen, "deleteCandidate", null)
             tryCompare(root.Window, "activeFocusItem", bubbleAt(screen, answer - 1).accessibleMessage)
+
+            SupportTest.fillChat(["Одно"])
+            openMenu(screen, 0, "delete")
+            tryCompare(alert, "opened", true)
+            alert.trigger(alert.buttons[0])
+            tryVerify(() => findChild(screen, "composerField").activeFocus)
         }
 
         function test_reactionsAndPinBanner() {
