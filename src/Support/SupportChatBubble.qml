@@ -5,18 +5,19 @@ import Tarvik.Support
 
 // One message of the chat as a row of the list: the subscriber's own on the right in a pink
 // bubble, the assistant's on the left in a white one beside her avatar, with call and link
-// buttons (when the text holds a number or an address) and the rating row under it. A long press
-// or the secondary button asks for the message menu. It changes nothing itself: every action is a
-// signal.
+// buttons (when the text holds a number or an address) and the rating row under it. A long press,
+// the secondary button, or the Menu key or Shift+F10 on the focused message asks for the message
+// menu. It changes nothing itself: every action is a signal.
 // Every position and size here is a binding on sizes known as soon as the row is made (text
 // metrics, fixed heights), with no layout or positioner that settles later: the list places the
 // row by the height it has when it is made, and a height that changed afterwards made the list
 // drop the row and make it again, over and over, while it was wheeled up.
 //   messageId, text, outgoing, timeText, edited, pinned, reaction ("like", "dislike" or ""),
 //   hasReply, replyAuthor, replyText: the message (the chat model's roles)
+//   current: the list's current message, whose message and buttons are stops of the Tab order
 //   menuRequested(bubble), reactionRequested(reaction), linkRequested(url),
 //   replyRequested(), copyRequested(): the accessibility actions of the bubble
-Item {
+FocusScope {
     id: row
 
     required property string messageId
@@ -29,6 +30,7 @@ Item {
     required property bool hasReply
     required property string replyAuthor
     required property string replyText
+    property bool current: false
 
     // The bubble itself, for placing the menu beside it, and what reads the message out, where the
     // focus comes back from the menu.
@@ -47,6 +49,9 @@ Item {
     signal linkRequested(url link)
     signal replyRequested()
     signal copyRequested()
+
+    // The keyboard comes back to a message at the message itself, not at a button it left.
+    onActiveFocusChanged: if (!activeFocus) accessibleMessage.focus = true
 
     // Whole points: the list adds the rows up to place them and to know where its ends are.
     implicitHeight: Math.ceil(outgoing ? bubble.height : extras.y + extras.height)
@@ -199,8 +204,17 @@ Item {
             name: row.text
             description: row.timeText + (row.edited ? ", " + editedMark.text : "")
             Accessible.role: Accessible.StaticText
+            focus: true
+            activeFocusOnTab: row.current
             onReplyRequested: row.replyRequested()
             onCopyRequested: row.copyRequested()
+            onMenuRequested: row.menuRequested(bubble)
+            Keys.onPressed: event => {
+                if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && event.modifiers & Qt.ShiftModifier)) {
+                    event.accepted = true
+                    row.menuRequested(bubble)
+                }
+            }
         }
 
         TapHandler {
@@ -216,6 +230,9 @@ Item {
     // Under an assistant message: call and link buttons (number first), then the rating row.
     Item {
         id: extras
+
+        // Only the current message's buttons are stops of the Tab order.
+        readonly property int focusPolicy: row.current ? Qt.StrongFocus : Qt.ClickFocus
 
         visible: !row.outgoing
         x: row.columnX
@@ -291,6 +308,7 @@ Item {
 
         LinkButton {
             id: phoneButton
+            focusPolicy: extras.focusPolicy
             visible: row.hasPhone
             y: 0
             text: "Позвонить по номеру"
@@ -299,6 +317,7 @@ Item {
         }
         LinkButton {
             id: webButton
+            focusPolicy: extras.focusPolicy
             visible: row.hasWeb
             y: row.hasPhone ? phoneButton.height + 7 : 0
             text: "Перейти по ссылке"
@@ -315,6 +334,7 @@ Item {
 
             RatingButton {
                 id: like
+                focusPolicy: extras.focusPolicy
                 kind: "like"
                 symbol: "hand.thumbsup.fill"
                 text: "Нравится"
@@ -323,6 +343,7 @@ Item {
             }
             RatingButton {
                 id: dislike
+                focusPolicy: extras.focusPolicy
                 x: like.width + 6
                 kind: "dislike"
                 symbol: "hand.thumbsdown.fill"

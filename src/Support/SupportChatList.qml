@@ -7,6 +7,10 @@ import Tarvik.Support
 // shared history, and the typing indicator while an answer is awaited. The list opens at its end
 // and stays there while its bubbles come in; a new message or the typing indicator brings the end
 // into view with a short ease-out.
+// For the keyboard and a screen reader it is the list "Переписка" and one stop of the Tab order:
+// its current message (with that message's buttons). Up and Down go from message to message, and
+// the list makes the current one if it has not yet and scrolls it into view. Away from the list,
+// the current message stays where the keyboard left it, and follows the newest one as they come.
 //   conversation: the screen's SupportConversation; active: the list is on screen (the typing
 //   dots move only then); userScrolled: the user has moved the list
 //   menuRequested(row): a bubble asks for its menu (row: the SupportChatBubble)
@@ -21,6 +25,10 @@ ListView {
 
     signal menuRequested(SupportChatBubble row)
     signal linkRequested(url link)
+
+    // Internal state.
+    // The number of messages after the last change, to tell a message added from one removed.
+    property int knownCount: 0
 
     // Puts the end of the list, its bottom margin included, at the bottom.
     function jumpToEnd() {
@@ -52,6 +60,28 @@ ListView {
         Qt.callLater(easeToEnd) // qmllint disable type
     }
 
+    // Away from the list, the newest message becomes the one the keyboard comes back to. The list
+    // stays where it is meanwhile: the end comes into view by its own ease-out.
+    function currentToEnd() {
+        if (activeFocus || count === 0)
+            return
+        const y = contentY
+        currentIndex = count - 1
+        contentY = y
+    }
+
+    // Up and Down. The message is laid out in view first: the list gives a message it makes the
+    // focus before it places it, and the focus would scroll to where it was made.
+    function step(event, by) {
+        const index = currentIndex + by
+        event.accepted = index >= 0 && index < count
+        if (!event.accepted)
+            return
+        scroller.stop()
+        positionViewAtIndex(index, ListView.Contain)
+        currentIndex = index
+    }
+
     clip: true
     model: SupportChat
     spacing: 12
@@ -60,12 +90,27 @@ ListView {
     leftMargin: 16
     rightMargin: 16
     boundsBehavior: Flickable.StopAtBounds
+    Accessible.role: Accessible.List
+    Accessible.name: "Переписка"
 
-    onCountChanged: scrollToEnd()
+    onCountChanged: {
+        if (count > knownCount)
+            Qt.callLater(currentToEnd) // qmllint disable type
+        knownCount = count
+        scrollToEnd()
+    }
+    Keys.onUpPressed: event => step(event, -1)
+    Keys.onDownPressed: event => step(event, 1)
     onMovementStarted: userScrolled = true
+    // The keyboard moves the list too: it stays where the keyboard has taken it.
+    onCurrentIndexChanged: if (activeFocus) userScrolled = true
     onContentHeightChanged: Qt.callLater(settleAtEnd) // qmllint disable type
     onHeightChanged: Qt.callLater(settleAtEnd) // qmllint disable type
-    Component.onCompleted: Qt.callLater(jumpToEnd) // qmllint disable type
+    Component.onCompleted: {
+        knownCount = count
+        Qt.callLater(currentToEnd) // qmllint disable type
+        Qt.callLater(jumpToEnd) // qmllint disable type
+    }
 
     // New messages rise into place; deleted ones fade.
     add: Transition {
@@ -145,7 +190,14 @@ ListView {
     delegate: SupportChatBubble {
         id: bubbleRow
 
+        required property int index
+
         width: ListView.view.width - 32
+        // Until the focus has gone on from it: an item that has the focus stays in the Tab order.
+        current: ListView.isCurrentItem || activeFocus
+        onActiveFocusChanged: if (activeFocus) list.currentIndex = index // qmllint disable unqualified
+        // Fading out, it takes no focus: the list's goes to the message in its place.
+        ListView.onRemove: enabled = false
         onMenuRequested: list.menuRequested(bubbleRow) // qmllint disable unqualified
         onReactionRequested: reaction => list.conversation.toggleReaction(reaction, bubbleRow.messageId)
         onLinkRequested: link => list.linkRequested(link)

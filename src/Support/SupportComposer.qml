@@ -6,8 +6,10 @@ import Tarvik.Support
 
 // The chat's composer: the quick topics, the context bar of a reply or an edit in progress, and
 // the message field with its send button, on the thin material. Everything it does goes to the
-// screen's conversation.
+// screen's conversation. Whatever is done here, or starts a reply or an edit, leaves the focus in
+// the message field, where the user goes on.
 //   conversation: SupportConversation; topics: [{ title, message, icon }]
+//   focusField(control): puts the focus in the message field (control: what had it, or null)
 Rectangle {
     id: composer
 
@@ -16,6 +18,13 @@ Rectangle {
 
     implicitHeight: column.implicitHeight + 20
     color: Theme.ultraThinMaterial
+
+    // Called before what `control` does disables or hides it, so that the focus never falls out
+    // of the screen. The field takes the reason the control had the focus by: a focus the keyboard
+    // brought still shows.
+    function focusField(control) {
+        field.forceActiveFocus(control && control.activeFocus ? control.focusReason : Qt.OtherFocusReason)
+    }
 
     // A quick topic's icon and title, sized by bindings rather than a positioner, so that a chip
     // has its width as soon as it is made.
@@ -89,8 +98,8 @@ Rectangle {
                         text: modelData.title
                         // The topic is sent once: what comes next is typed into the message.
                         onClicked: {
+                            composer.focusField(chip)
                             composer.conversation.sendText(chip.modelData.message)
-                            field.forceActiveFocus()
                         }
 
                         background: Rectangle {
@@ -149,6 +158,8 @@ Rectangle {
                 elide: Text.ElideRight
             }
             SymbolButton {
+                id: closeContext
+
                 objectName: "contextCloseButton"
                 implicitWidth: 28
                 implicitHeight: 28
@@ -157,7 +168,10 @@ Rectangle {
                 size: Theme.textStyleSize(Theme.Caption)
                 weight: Font.Bold
                 color: Theme.secondaryLabel
-                onClicked: composer.conversation.clearComposerContext()
+                onClicked: {
+                    composer.focusField(closeContext)
+                    composer.conversation.clearComposerContext()
+                }
             }
         }
 
@@ -194,7 +208,7 @@ Rectangle {
                     Connections {
                         target: composer.conversation
                         function onComposerContextChanged() {
-                            if (composer.conversation.editing)
+                            if (composer.conversation.editing || composer.conversation.replying)
                                 field.forceActiveFocus()
                         }
                     }
@@ -210,7 +224,10 @@ Rectangle {
                 enabled: composer.conversation.canSend
                 opacity: enabled ? 1 : 0.45
                 text: "Отправить сообщение"
-                onClicked: composer.conversation.sendDraft()
+                onClicked: {
+                    composer.focusField(send)
+                    composer.conversation.sendDraft()
+                }
 
                 background: Rectangle {
                     radius: 25

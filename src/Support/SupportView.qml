@@ -200,6 +200,8 @@ NavigationPage {
                 }
 
                 SupportComposer {
+                    id: composer
+
                     Layout.fillWidth: true
                     conversation: screen.conversation
                     topics: screen.quickTopics
@@ -297,10 +299,18 @@ NavigationPage {
 
         objectName: "deleteAlert"
         presented: screen.onScreen && screen.deleteCandidate !== null
+        // The menu has given the focus back to the message; the list gives it to the message in
+        // its place once it is deleted.
+        opener: chatList
         title: "Удалить сообщение?"
         buttons: screen.deleteCandidate && screen.deleteCandidate.outgoing ? [deleteMine, deleteEverywhere, cancelDelete]
                                                                             : [deleteMine, cancelDelete]
-        onClosed: screen.deleteCandidate = null
+        onClosed: {
+            screen.deleteCandidate = null
+            // With its last message gone the list has none to give the focus to: the user writes next.
+            if (chatList.count === 0 && chatList.activeFocus)
+                composer.focusField(null)
+        }
     }
 
     Sheet {

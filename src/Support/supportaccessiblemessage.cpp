@@ -6,7 +6,7 @@
 
 namespace
 {
-// The message's node: read as a label (its text through the text interface too), with two actions.
+// The message's node: read as a label (its text through the text interface too), with its actions.
 class MessageInterface : public AccessibleLabel
 {
 public:
@@ -30,19 +30,30 @@ public:
         }
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
+    // Only the list's current message is a stop of the Tab order, but a reader may put the focus
+    // on any of them (which makes it the current one).
     QAccessible::State state() const override
     {
         QAccessible::State state = AccessibleLabel::state();
         state.readOnly = true;
+        state.focusable = true;
         return state;
     }
 
     QStringList actionNames() const override
     {
-        return {SupportAccessibleMessage::replyAction(), SupportAccessibleMessage::copyAction()};
+        return QStringList{SupportAccessibleMessage::replyAction(), SupportAccessibleMessage::copyAction(),
+                           SupportAccessibleMessage::menuAction()}
+            + AccessibleLabel::actionNames();
     }
-    QString localizedActionName(const QString &name) const override { return name; }
-    QString localizedActionDescription(const QString &name) const override { return name; }
+    QString localizedActionName(const QString &name) const override
+    {
+        return ownAction(name) ? name : AccessibleLabel::localizedActionName(name);
+    }
+    QString localizedActionDescription(const QString &name) const override
+    {
+        return ownAction(name) ? name : AccessibleLabel::localizedActionDescription(name);
+    }
     void doAction(const QString &name) override
     {
         if (!m_item)
@@ -51,9 +62,19 @@ public:
             Q_EMIT m_item->replyRequested();
         else if (name == SupportAccessibleMessage::copyAction())
             Q_EMIT m_item->copyRequested();
+        else if (name == SupportAccessibleMessage::menuAction())
+            Q_EMIT m_item->menuRequested();
+        else
+            AccessibleLabel::doAction(name);
     }
 
 private:
+    static bool ownAction(const QString &name)
+    {
+        return name == SupportAccessibleMessage::replyAction() || name == SupportAccessibleMessage::copyAction()
+            || name == SupportAccessibleMessage::menuAction();
+    }
+
     QPointer<SupportAccessibleMessage> m_item;
 };
 
@@ -85,6 +106,11 @@ QString SupportAccessibleMessage::replyAction()
 QString SupportAccessibleMessage::copyAction()
 {
     return QStringLiteral("Скопировать");
+}
+
+QString SupportAccessibleMessage::menuAction()
+{
+    return QStringLiteral("Показать меню");
 }
 
 void SupportAccessibleMessage::setName(const QString &name)

@@ -185,8 +185,9 @@ private Q_SLOTS:
 
     // Tab goes round the screen once, in reading order, the shell's tabs included, and back to where
     // it began; Shift+Tab goes the same way back. Every stop is a control a screen reader sees, met
-    // once (each page of a carousel too), and the focus ring shows on it: it changes the pixels of
-    // the control's box all round it, on the frame as rendered.
+    // once (each page of a carousel too; the chat's list is one stop: its newest message), and the
+    // focus ring shows on it: it changes the pixels of the control's box all round it, on the frame
+    // as rendered.
     void tabGoesRoundEachScreenOnce_data()
     {
         QTest::addColumn<QString>("screen");
@@ -207,7 +208,9 @@ private Q_SLOTS:
                                            + shell;
         QTest::newRow("services") << "services" << QStringList{QStringLiteral("text \"Поиск сервисов\"")} + shell;
         QTest::newRow("chat") << "chat"
-                              << QStringList{QStringLiteral("page tab \"Офис\""), QStringLiteral("push button \"Нет интернета\""),
+                              << QStringList{QStringLiteral("page tab \"Офис\""),
+                                             QStringLiteral("label \"Здравствуйте! Меня зовут Мария. Я помогу с оплатой, тарифом, услугами и заявками.\""),
+                                             QStringLiteral("push button \"Нет интернета\""),
                                              QStringLiteral("push button \"Позвать оператора\""), QStringLiteral("text \"Сообщение\"")}
                                      + shell;
         QTest::newRow("profile") << "profile" << QStringList{QStringLiteral("push button \"Выйти из приложения\"")} + shell;

@@ -27,8 +27,9 @@ void recordFocus(QAccessibleEvent *event)
 } // namespace
 
 // The signed-in app under Qt's real accessibility bridge, worked by keyboard and screen reader:
-// Escape cancels a picker, an alert and the chat's message menu and leaves the focus where it was;
-// Return takes the time; the things a reader reads are read once, in order, with their state.
+// Escape cancels a picker, an alert and the chat's message menu (opened by key or by a reader's
+// action) and leaves the focus where it was; Return takes the time; the things a reader reads are
+// read once, in order, with their state.
 class ReaderKeysTest : public QObject
 {
     Q_OBJECT
@@ -225,30 +226,61 @@ private Q_SLOTS:
         QVERIFY(m_app.appWindow.app->signedIn());
     }
 
-    // The message menu is a dialog by name; Escape hands the focus back to its message, and
-    // "Редактировать" leaves it in the message field.
-    void messageMenuReturnsToItsMessage()
+    // A message reached by keyboard from the message field opens its menu with the Menu key or
+    // Shift+F10, and a reader opens it by the message's action. The menu is a dialog by name, and
+    // Escape hands the focus back to the message; "Редактировать" leaves it in the message field,
+    // and so does sending the edit with the send button.
+    void messageMenuByKeyboardAndReader_data()
     {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Menu") << QStringLiteral("Menu");
+        QTest::newRow("Shift+F10") << QStringLiteral("Shift+F10");
+        QTest::newRow("reader") << QStringLiteral("reader");
+    }
+
+    void messageMenuByKeyboardAndReader()
+    {
+        QFETCH(QString, way);
         m_app.shell->setProperty("selectedTab", 3);
         QTRY_VERIFY(node(QAccessible::Button, QStringLiteral("Нет интернета")));
         QVERIFY(press(node(QAccessible::Button, QStringLiteral("Нет интернета"))));
         const QString message = QStringLiteral("У меня не работает интернет. Помогите найти причину.");
-        QTRY_VERIFY(node(QAccessible::StaticText, message));
-        const auto openMenu = [this] {
-            QQuickItem *bubble = findItem(m_window->contentItem(), [](QQuickItem *item) {
-                return item->property("outgoing").toBool() && item->property("accessibleMessage").isValid() && item->isVisible();
-            });
-            return bubble && QMetaObject::invokeMethod(bubble, "menuRequested", Q_ARG(QQuickItem *, bubble->property("bubble").value<QQuickItem *>()));
+        QTRY_COMPARE(focused(), as(QAccessible::EditableText, QStringLiteral("Сообщение")));
+        QQuickItem *list = findItem(m_window->contentItem(), [](QQuickItem *item) { return item->objectName() == "messageList" && item->isVisible(); });
+        QVERIFY(list);
+        QTRY_COMPARE(list->property("conversation").value<QObject *>()->property("pendingResponses").toInt(), 0);
+
+        // Back past the quick topics into the list, on the answer; up to the message, which alone
+        // is read.
+        for (int i = 0; i < 20 && !focused().startsWith(as(QAccessible::StaticText, QString())); ++i)
+            QTest::keyClick(m_window, Qt::Key_Tab, Qt::ShiftModifier);
+        focusEvents.clear();
+        key(Qt::Key_Up);
+        QTRY_COMPARE(focused(), as(QAccessible::StaticText, message));
+        QCOMPARE(focusEvents, QStringList{message});
+
+        const auto openMenu = [&] {
+            if (way == QLatin1String("Menu"))
+                key(Qt::Key_Menu);
+            else if (way == QLatin1String("Shift+F10"))
+                QTest::keyClick(m_window, Qt::Key_F10, Qt::ShiftModifier);
+            else
+                node(QAccessible::StaticText, message)->actionInterface()->doAction(QStringLiteral("Показать меню"));
         };
-        QVERIFY(openMenu());
+        openMenu();
         QTRY_COMPARE(focused(), as(QAccessible::Dialog, QStringLiteral("Действия с сообщением")));
         key(Qt::Key_Escape);
         QTRY_COMPARE(focused(), as(QAccessible::StaticText, message));
 
-        QVERIFY(openMenu());
+        openMenu();
         QTRY_VERIFY(node(QAccessible::Button, QStringLiteral("Редактировать")));
         QVERIFY(press(node(QAccessible::Button, QStringLiteral("Редактировать"))));
         QTRY_COMPARE(focused(), as(QAccessible::EditableText, QStringLiteral("Сообщение")));
+        key(Qt::Key_Tab);
+        QTRY_COMPARE(focused(), as(QAccessible::Button, QStringLiteral("Отправить сообщение")));
+        key(Qt::Key_Return);
+        QTRY_COMPARE(focused(), as(QAccessible::EditableText, QStringLiteral("Сообщение")));
+        QVERIFY(!list->property("conversation").value<QObject *>()->property("editing").toBool());
     }
 
     // Signed out, Tab goes from the password to "Показать пароль" and on.

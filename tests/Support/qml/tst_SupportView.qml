@@ -10,6 +10,9 @@ Item {
     width: 393
     height: 852
 
+    // As in the app's window: the focus is brought into view.
+    FocusScroller {}
+
     Component {
         id: tabComponent
         NavigationStack {
@@ -46,10 +49,12 @@ Item {
 
         function bubbleAt(screen, row) {
             const view = list(screen)
-            view.positionViewAtIndex(row, ListView.Contain)
-            const item = view.itemAtIndex(row)
-            verify(item)
-            return item
+            // A screen just made lays its list out with its first frame.
+            tryVerify(() => {
+                view.positionViewAtIndex(row, ListView.Contain)
+                return view.itemAtIndex(row) !== null
+            })
+            return view.itemAtIndex(row)
         }
 
         function typeDraft(screen, text) {
@@ -68,6 +73,12 @@ Item {
             for (let i = 0; i < buttons.length; ++i)
                 found.push(buttons[i].text)
             return found
+        }
+
+        // The text of the message that has the focus ("" when none has it).
+        function focusedMessage() {
+            const item = root.Window.activeFocusItem
+            return item && item.objectName === "accessibleMessage" ? item.name : ""
         }
 
         function openMenu(screen, row, entry) {
@@ -110,6 +121,8 @@ Item {
             compare(SupportChat.count, start + 1)
             compare(SupportChat.get(start).text, "No network")
             compare(findChild(screen, "composerField").text, "")
+            // The button, disabled now, handed the focus on to the field.
+            verify(findChild(screen, "composerField").activeFocus)
             tryVerify(() => findChild(screen, "typingIndicator") && findChild(screen, "typingIndicator").visible)
             tryCompare(SupportChat, "count", start + 2)
             tryCompare(screen.conversation, "pendingResponses", 0)
@@ -152,7 +165,7 @@ Item {
         }
 
         // Edit from the menu: the field holds the text, the send button shows a tick, the close
-        // button empties the field.
+        // button empties the field. A reply and the close button leave the focus in the field.
         function test_editsThroughTheMenu() {
             const screen = makeTab().currentItem
             screen.conversation.sendText("Черновик")
@@ -168,6 +181,9 @@ Item {
             mouseClick(findChild(screen, "contextCloseButton"))
             compare(field.text, "")
             tryCompare(bar, "visible", false)
+            verify(field.activeFocus)
+            openMenu(screen, row, "reply")
+            tryVerify(() => field.activeFocus && screen.conversation.replying)
 
             openMenu(screen, row, "edit")
             tryCompare(bar, "opacity", 1)
@@ -177,6 +193,8 @@ Item {
             verify(SupportChat.get(row).edited)
         }
 
+        // The focus comes back to the message, or once it is deleted to the one in its place, or
+        // with the last one gone to the message field.
         function test_deleteAsksFirst() {
             const screen = makeTab().currentItem
             screen.conversation.sendText("Удалить меня")
@@ -190,6 +208,7 @@ Item {
             compare(texts(alert.buttons), ["Удалить только у меня", "Отмена"])
             alert.trigger(alert.buttons[1])
             tryCompare(alert, "visible", false)
+            tryCompare(root.Window, "activeFocusItem", bubbleAt(screen, answer).accessibleMessage)
             const start = SupportChat.count
 
             openMenu(screen, answer - 1, "delete")
@@ -198,6 +217,13 @@ Item {
             alert.trigger(alert.buttons[0])
             compare(SupportChat.count, start - 1)
             tryCompare(screen, "deleteCandidate", null)
+            tryCompare(root.Window, "activeFocusItem", bubbleAt(screen, answer - 1).accessibleMessage)
+
+            SupportTest.fillChat(["Одно"])
+            openMenu(screen, 0, "delete")
+            tryCompare(alert, "opened", true)
+            alert.trigger(alert.buttons[0])
+            tryVerify(() => findChild(screen, "composerField").activeFocus)
         }
 
         function test_reactionsAndPinBanner() {
@@ -216,8 +242,8 @@ Item {
             verify(!SupportChat.hasPinned)
         }
 
-        // A screen reader finds the message field by its name and on a message offers "Ответить"
-        // and "Скопировать".
+        // A screen reader finds the message field by its name, the messages in the list "Переписка",
+        // and on a message offers "Ответить", "Скопировать" and "Показать меню".
         function test_screenReaderUse() {
             const screen = makeTab().currentItem
             screen.conversation.sendText("Нет связи с утра")
@@ -233,12 +259,41 @@ Item {
             const message = findChild(bubbleAt(screen, row), "accessibleMessage")
             const node = SupportTest.accessibility(message)
             compare(node.name, "Нет связи с утра")
-            compare(node.actions, ["Ответить", "Скопировать"])
+            compare(node.actions, ["Ответить", "Скопировать", "Показать меню", "SetFocus"])
             verify(node.parented, "the message is a child of the list in the tree")
+            compare(SupportTest.accessibility(list(screen)).name, "Переписка")
             SupportTest.doAccessibleAction(message, "Скопировать")
             compare(SupportTest.clipboardText(), "Нет связи с утра")
             SupportTest.doAccessibleAction(message, "Ответить")
             compare(screen.conversation.composerContextTitle, "Ответ Вы: Нет связи с утра")
+        }
+
+        // The list is one stop of the Tab order, between the quick topics and the section picker:
+        // its newest message. Up walks every message, the ones not made yet included, each
+        // brought into view.
+        function test_keyboardWalksTheMessages() {
+            const texts = []
+            for (let i = 0; i < 40; ++i)
+                texts.push("Сообщение " + i)
+            SupportTest.fillChat(texts)
+            const screen = makeTab().currentItem
+            const view = list(screen)
+            tryVerify(() => view.atYEnd)
+            findChild(screen, "composerField").forceActiveFocus()
+            for (let i = 0; i <= screen.quickTopics.length; ++i)
+                keyClick(Qt.Key_Tab, Qt.ShiftModifier)
+            compare(focusedMessage(), texts[39])
+            for (let i = 38; i >= 0; --i) {
+                keyClick(Qt.Key_Up)
+                compare(focusedMessage(), texts[i])
+                const shown = () => {
+                    const place = root.Window.activeFocusItem.mapToItem(view, 0, 0)
+                    return place.y >= 0 && place.y + root.Window.activeFocusItem.height <= view.height
+                }
+                tryVerify(shown, 5000, texts[i] + " in view")
+            }
+            keyClick(Qt.Key_Tab, Qt.ShiftModifier)
+            verify(findChild(screen, "segment1").activeFocus)
         }
 
         // Message text is selected with the mouse and copied as it reads.
