@@ -48,16 +48,14 @@ void WebViewFrame::keyReleaseEvent(QKeyEvent *event)
     passOn(event);
 }
 
-// Qt WebEngine gives a key the page did not use to the view's parent alone, once the page has
-// answered; Qt Quick would have offered it to every item up to the window.
+// Qt WebEngine hands a key the page left to the view's parent alone, where Qt Quick offers a key
+// to every item up to the window. (A key that came here the usual way goes on by itself.)
 void WebViewFrame::passOn(QKeyEvent *event)
 {
     event->ignore();
-    // While the page has the focus the view takes every key itself: any other key came here
-    // the usual way, and goes on by itself.
     if (!m_view || !window() || !isWithin(window()->activeFocusItem(), m_view))
         return;
-    // The engine moves the focus out of the page itself when a Tab goes past its last control.
+    // Past the page's last control the engine moves the focus on itself.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         return;
     for (QQuickItem *item = parentItem(); item; item = item->parentItem()) {
@@ -71,8 +69,7 @@ void WebViewFrame::passOn(QKeyEvent *event)
 
 bool WebViewFrame::eventFilter(QObject *watched, QEvent *event)
 {
-    // Tab reached the view itself, or it was given the focus: the page gets it by the same reason,
-    // from which the engine picks the page's first or last control.
+    // The page gets the view's focus by the same reason: by Tab, the engine starts at its first control.
     if (event->type() == QEvent::FocusIn && watched == m_view) {
         if (m_pageItem && !m_pageItem->hasFocus())
             m_pageItem->setFocus(true, static_cast<QFocusEvent *>(event)->reason());
@@ -80,9 +77,8 @@ bool WebViewFrame::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() != QEvent::KeyPress || watched != m_pageItem)
         return false;
-    // The engine never hands back the press of a key that comes with text, which it takes for
-    // typing, and Escape's text is a control character nothing types. Without it the press comes
-    // back when the page leaves it (no handler, dialog or field of its own used it), as F5's does.
+    // The engine never hands back the press of a key with text, which it takes for typing; Escape's
+    // is a control character. Without it the press comes back when the page leaves it, as F5's does.
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_Escape || key->text().isEmpty())
         return false;
@@ -99,7 +95,6 @@ void WebViewFrame::findPageItem()
     if (m_view) {
         const QList<QQuickItem *> children = m_view->childItems();
         for (QQuickItem *child : children) {
-            // A popup of the page (a list box) is one too, but never takes the focus by Tab.
             if (child->inherits("QtWebEngineCore::RenderWidgetHostViewQtDelegateItem") && child->activeFocusOnTab()) {
                 found = child;
                 break;
@@ -108,8 +103,7 @@ void WebViewFrame::findPageItem()
     }
     if (found == m_pageItem)
         return;
-    // The engine gives a new item the focus inside the view right after making it its child: it
-    // is taken up once that is done.
+    // Once the engine, right after making it the view's child, has given it the focus in the view.
     QMetaObject::invokeMethod(
         this, [this, item = QPointer<QQuickItem>(found)] { takeUp(item); }, Qt::QueuedConnection);
 }
@@ -129,10 +123,9 @@ void WebViewFrame::takeUp(QQuickItem *pageItem)
     viewFocusChanged();
 }
 
-// The engine answers a request to focus something in the page (a screen reader's, through the
-// page's accessibility interface) by giving its item the focus inside the view only, which leaves
-// the keyboard where it was: Return and Space then miss the link the reader is on. The item holds
-// that focus only while the view has the keyboard's, so that the engine's request shows as a change.
+// A screen reader focusing a node of the page makes the engine give its item the focus in the view
+// only, and Return then misses the link the reader is on. The item keeps that focus only while the
+// view has the keyboard's, so that the engine's request shows as a change.
 void WebViewFrame::viewFocusChanged()
 {
     if (!m_view || !m_pageItem)
@@ -141,8 +134,7 @@ void WebViewFrame::viewFocusChanged()
         m_pageItem->setFocus(false);
 }
 
-// Looked at once the change is over: the item's focus inside the view also comes first when the
-// keyboard's focus is moved to it (by Tab, a tap or a screen closing), which then follows.
+// Looked at later: a move of the keyboard's focus to the item (Tab, a tap) also sets this first.
 void WebViewFrame::pageItemFocusChanged(bool focus)
 {
     if (!focus)
