@@ -121,8 +121,9 @@ Item {
         function test_returnFollowsTheLinkAReaderIsOn() {
             const catalog = open()
             tryCompare(root.Window, "activeFocusItem", Finder.find(view, "navigationTitle"))
-            verify(Standin.focusLinkAsReader(catalog, "Создать аккаунт"))
-            tryVerify(() => root.Window.activeFocusItem.parent === catalog)
+            tryVerify(() => Standin.focusLinkAsReader(catalog, "Создать аккаунт"), 10000)
+            tryVerify(() => root.Window.activeFocusItem.parent === catalog
+                      && run(catalog, "document.activeElement.textContent") === "Создать аккаунт")
             keyClick(Qt.Key_Return)
             tryVerify(() => view.showAccountCreation, 10000)
         }
