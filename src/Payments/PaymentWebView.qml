@@ -10,10 +10,10 @@ import Tarvik.Web
 // `errorMessage` are what the checkout sheet shows. The address is loaded once, when the view is
 // made, never from a cache; a later change of `url` does not reload (a retry makes a new view). A
 // drag from the left or right edge, or Alt+Left / Alt+Right, goes back or forward in the view's
-// history.
+// history. A key the page leaves goes on to the sheet (Escape closes it as anywhere in it).
 //   required url: the checkout page; loadTimeout: ms a page may take (45 s)
 //   readonly isLoading: bool; readonly errorMessage: string ("" while none)
-Item {
+WebViewFrame {
     id: root
 
     required property url url
@@ -22,6 +22,8 @@ Item {
     readonly property alias errorMessage: coordinator.errorMessage
     readonly property alias webView: webView
     readonly property string linkMarker: "tarvik-followed-link "
+
+    view: webView
 
     WebHistoryGestures {
         anchors.fill: parent

@@ -8,11 +8,12 @@ import "partnertvwebprofile.js" as SharedProfile
 // One partner TV web page: loads `url` once with `script` injected when the document is ready (main
 // frame only) and hands every navigation to the page's coordinator. A load that takes longer than
 // `loadTimeout` is stopped; a page that fails to load stays blank. With `backForwardGestures`, a
-// drag from the left or right edge, or Alt+Left / Alt+Right, goes back or forward in its history.
+// drag from the left or right edge, or Alt+Left / Alt+Right, goes back or forward in its history. A
+// key the page leaves goes on to the screen around it (Escape goes back as its back button does).
 //   required url, script, page (PartnerTVPageCoordinator.Page); loadTimeout: ms (60 s)
 //   backForwardGestures: bool (false)
 //   signals: createAccountRequested(), packageSelected(title), connectRequested()
-Item {
+WebViewFrame {
     id: root
 
     required property url url
@@ -25,6 +26,8 @@ Item {
     signal createAccountRequested()
     signal packageSelected(string title)
     signal connectRequested()
+
+    view: webView
 
     WebHistoryGestures {
         anchors.fill: parent

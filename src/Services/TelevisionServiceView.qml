@@ -7,7 +7,7 @@ import Tarvik.Services
 // The "24ТВ" screen: the re-branded catalog page full screen. Its sign-in links open the account
 // sheet; its package cards push the partner's page of the package the title resolves to (an
 // unknown title does nothing). Loads the account's packages when it has none, and again when the
-// account sheet closes.
+// account sheet closes. Escape goes back as the back button does, wherever the focus is on it.
 NavigationPage {
     id: view
 
@@ -27,6 +27,13 @@ NavigationPage {
     }
 
     title: "24ТВ"
+
+    // The page passes on what it leaves of the keyboard (WebViewFrame), so this holds inside it too.
+    Keys.onEscapePressed: event => {
+        event.accepted = view.canGoBack && T.StackView.status === T.StackView.Active
+        if (event.accepted)
+            view.pop()
+    }
 
     // Each time the screen comes into view, the first time included.
     T.StackView.onActivated: {

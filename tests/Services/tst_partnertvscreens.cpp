@@ -1,3 +1,4 @@
+#include "accessiblekit.h"
 #include "accountfixture.h"
 #include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
@@ -11,10 +12,12 @@
 #include "webcertificatetrust.h"
 #include "webprofiledata.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QFile>
 #include <QDir>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QUrlQuery>
 
 #include <algorithm>
@@ -102,6 +105,22 @@ public:
     }
     // The folders of the persistent profile `storageName`, as WebProfileData finds them.
     Q_INVOKABLE QStringList profileFolders(const QString &storageName) const { return WebProfileData::folders(storageName); }
+    // Does what Qt's accessibility bridge does when a screen reader moves its focus to the link
+    // named `name` in the page `view` shows; false when the page shows no such link.
+    Q_INVOKABLE bool focusLinkAsReader(QQuickItem *view, const QString &name) const
+    {
+        QList<QAccessibleInterface *> nodes{QAccessible::queryAccessibleInterface(view)};
+        for (qsizetype i = 0; i < nodes.size() && nodes[i]; ++i) {
+            QAccessibleInterface *node = nodes[i];
+            if (node->role() == QAccessible::Link && node->text(QAccessible::Name) == name && node->actionInterface()) {
+                node->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+                return true;
+            }
+            for (int child = 0; child < node->childCount(); ++child)
+                nodes.append(node->child(child));
+        }
+        return false;
+    }
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {
         return QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
@@ -125,6 +144,8 @@ public:
     {
         // Before the application object exists.
         LazyWebEngine::prepare();
+        // As while a screen reader runs: the engine builds the pages' accessibility trees.
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--force-renderer-accessibility");
     }
 
 protected:
@@ -147,6 +168,8 @@ protected:
 
     std::unique_ptr<QObject> prepare(AccountFixture *fixture) override
     {
+        // As main() does: Return presses a focused button.
+        AccessibleKit::install();
         WebCertificateTrust::setExtraAuthorities(fixture->network->extraCaCertificates());
         // Qt Quick's image loads (the channel logos) trust the stand-in's CA as the app's do.
         m_factory = std::make_unique<QmlNetworkAccessFactory>(fixture->network.get());

@@ -27,6 +27,14 @@ Item {
         }
     }
 
+    // The keys that came up to `watched` from a page inside it.
+    property Item watched: null
+    property var passedOn: []
+    Connections {
+        target: root.watched ? root.watched.Keys : null
+        function onPressed(event) { root.passedOn.push(event.key) }
+    }
+
     SignalSpy {
         id: accountSpy
         target: AccountStore
@@ -143,9 +151,11 @@ Item {
         function test_checkoutRoad_data() {
             return [
                 { tag: "SBP, closed by its button", method: TarvikPaymentMethod.Sbp, key: "/ajax/sbplink.jsp", parameter: "payment",
-                  page: "/checkout/sbp?amount=500", close: "button" },
+                  page: "/checkout/sbp?amount=500", close: "button", name: "СБП" },
                 { tag: "bank card, closed by a swipe", method: TarvikPaymentMethod.BankCard, key: "/payment_yookassa_velmor.jsp",
-                  parameter: "amount", page: "/checkout/card?amount=500", close: "swipe" }
+                  parameter: "amount", page: "/checkout/card?amount=500", close: "swipe", name: "Банковская карта" },
+                { tag: "SBP, closed by Escape inside the page", method: TarvikPaymentMethod.Sbp, key: "/ajax/sbplink.jsp",
+                  parameter: "payment", page: "/checkout/sbp?amount=500", close: "escape", name: "СБП" }
             ]
         }
 
@@ -154,7 +164,8 @@ Item {
             const methods = openMethods()
             compare(Finder.find(methods, "summaryAmount").text, "500 ₽")
             Finder.shoot(this, root, "payments-methods", Standin)
-            mouseClick(Finder.find(methods, "method" + data.method))
+            const methodButton = Finder.button(Finder.find(methods, "method" + data.method), data.name)
+            mouseClick(methodButton)
 
             const checkoutSheet = Finder.find(methods, "checkoutSheet")
             tryCompare(checkoutSheet, "opened", true, 10000)
@@ -173,12 +184,30 @@ Item {
             accountSpy.clear()
             if (data.close === "button") {
                 mouseClick(Finder.button(checkout, "Закрыть"))
+            } else if (data.close === "escape") {
+                // From the bar into the page. An Escape the page takes for itself stays there: once
+                // F5, which the page leaves, has come back, so has the Escape before it.
+                Finder.button(checkout, "Закрыть").forceActiveFocus(Qt.TabFocusReason)
+                keyClick(Qt.Key_Tab)
+                tryVerify(() => root.Window.activeFocusItem.parent === checkout.webView)
+                let ready = false
+                checkout.webView.runJavaScript("document.onkeydown = e => { document.onkeydown = null; e.preventDefault() }", () => ready = true)
+                tryVerify(() => ready)
+                root.passedOn = []
+                root.watched = checkout
+                keyClick(Qt.Key_Escape)
+                keyClick(Qt.Key_F5)
+                tryVerify(() => root.passedOn.includes(Qt.Key_F5), 5000)
+                verify(!root.passedOn.includes(Qt.Key_Escape) && checkoutSheet.opened)
+                keyClick(Qt.Key_Escape)
             } else {
                 // Down from the sheet's bar: the page itself scrolls.
                 const bar = mapFromItem(checkout, checkout.width / 2, 20)
                 mouseDrag(root, bar.x, bar.y, 0, 500)
             }
             tryCompare(checkoutSheet, "visible", false)
+            // The focus is back on the row that opened the sheet.
+            tryVerify(() => root.Window.activeFocusItem === methodButton)
             accountSpy.wait(10000)
             compare(Standin.requestCount("/ajax/login.jsp"), loginsBefore + 1)
             compare(AccountStore.account.balance, "1750.50")

@@ -7,7 +7,8 @@ import TarvikTest
 import "../../../common/qml/finder.js" as Finder
 
 // The "24ТВ" screen end to end: the catalog page, a package card pushing the partner's page of the
-// package it resolves to, the connect control opening the account sheet, and the refreshes.
+// package it resolves to, the connect control opening the account sheet, and the refreshes; the
+// pages worked by keyboard.
 Item {
     id: root
     width: 393
@@ -18,6 +19,20 @@ Item {
         NavigationStack {
             anchors.fill: parent
             initialItem: TelevisionServiceView {}
+        }
+    }
+
+    // The screen pushed by a button, as the dashboard pushes it.
+    Component {
+        id: openerComponent
+        NavigationStack {
+            id: home
+            anchors.fill: parent
+            initialItem: TarvikButton {
+                objectName: "opener"
+                text: "24ТВ"
+                onClicked: home.push(Qt.resolvedUrl("qrc:/qt/qml/Tarvik/Services/TelevisionServiceView.qml"))
+            }
         }
     }
 
@@ -50,6 +65,67 @@ Item {
             tryCompare(web, "loading", false, 20000)
             tryVerify(() => String(run(web, "(function(){var a=document.getElementById('packet-light');return a?a.getAttribute('href'):''})()")).indexOf("tarvik-package:") === 0, 20000)
             return web
+        }
+
+        // What has the focus in the page: its id, else its tag and text ("" for none).
+        function pageFocus(webView) {
+            return String(run(webView, "(function (e) { return !e || e === document.body ? '' : e.id || e.tagName + e.textContent })(document.activeElement)"))
+        }
+
+        // Tab from the screen's back button into its page, on to the page's control `id`.
+        function tabTo(page, webView, id) {
+            Finder.button(page, "Назад").forceActiveFocus(Qt.TabFocusReason)
+            let current = ""
+            for (let presses = 0; presses < 20 && current !== id; ++presses) {
+                const before = current
+                keyClick(Qt.Key_Tab)
+                tryVerify(() => (current = pageFocus(webView)) !== before, 5000)
+            }
+            compare(current, id)
+        }
+
+        // Return follows a package card's link and Space presses the connect button; Escape,
+        // wherever the focus is in a page, goes back as the back button does, and the focus comes
+        // back to what opened the page.
+        function test_keyboard() {
+            stack = createTemporaryObject(openerComponent, root)
+            const opener = Finder.find(stack, "opener")
+            opener.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Return)
+            tryVerify(() => stack.depth === 2 && !stack.busy && stack.currentItem.catalogView !== null, 10000)
+            view = stack.currentItem
+            const catalog = view.catalogView.webView
+            tryVerify(() => String(run(catalog, "document.getElementById('packet-light').getAttribute('href')")).startsWith("tarvik-package:"), 20000)
+            tabTo(view, catalog, "packet-light")
+            keyClick(Qt.Key_Return)
+            tryVerify(() => stack.depth === 3 && !stack.busy && stack.currentItem.pageView !== null, 10000)
+            const packagePage = stack.currentItem
+            const partnerPage = packagePage.pageView.webView
+            tryVerify(() => String(run(partnerPage, "document.querySelectorAll('[data-tarvik-lockup]').length")) === "1", 20000)
+            tabTo(packagePage, partnerPage, "connect")
+            keyClick(Qt.Key_Space)
+            tryVerify(() => Finder.find(view, "accountCreationSheet").opened, 10000)
+            keyClick(Qt.Key_Escape)
+            tryVerify(() => !view.showAccountCreation && root.Window.activeFocusItem.parent === partnerPage)
+
+            keyClick(Qt.Key_Escape)
+            tryVerify(() => stack.depth === 2 && !stack.busy, 10000)
+            tryVerify(() => root.Window.activeFocusItem.parent === catalog && pageFocus(catalog) === "packet-light")
+            keyClick(Qt.Key_Escape)
+            tryVerify(() => stack.depth === 1)
+            tryCompare(root.Window, "activeFocusItem", opener)
+        }
+
+        // A screen reader's focus moved onto a link, as Qt's accessibility bridge moves it, brings
+        // the keyboard's along from the heading the screen started on: Return follows that link.
+        function test_returnFollowsTheLinkAReaderIsOn() {
+            const catalog = open()
+            tryCompare(root.Window, "activeFocusItem", Finder.find(view, "navigationTitle"))
+            tryVerify(() => Standin.focusLinkAsReader(catalog, "Создать аккаунт"), 10000)
+            tryVerify(() => root.Window.activeFocusItem.parent === catalog
+                      && run(catalog, "document.activeElement.textContent") === "Создать аккаунт")
+            keyClick(Qt.Key_Return)
+            tryVerify(() => view.showAccountCreation, 10000)
         }
 
         function test_loadsPackagesWhenItHasNone() {
