@@ -5,6 +5,7 @@
 #include "accessiblelabel.h"
 #include "accessiblepagescope.h"
 #include "accessibletextfield.h"
+#include "focusrules.h"
 #include "pagescope.h"
 #include "returnkeypress.h"
 #include "textareatabkey.h"
@@ -95,12 +96,13 @@ bool forwardTabSelection(QAccessibleEvent *event)
 // shows nothing).
 void filterUpdate(QAccessibleEvent *event)
 {
-    // Qt Quick reports the focus of any item; one outside the tree (a frame, an item that holds the
-    // focus for a moment) could only be read as an unnamed object, and a hidden one (a page that
-    // comes back gives the focus to what had it, shown or not) is not there to read.
+    // Qt Quick reports the focus of any item; one outside the tree or an unnamed container (a frame,
+    // a page, what holds the focus for a moment while a control goes) could only be read as an
+    // unnamed object, and a hidden one (a page that comes back gives the focus to what had it,
+    // shown or not) is not there to read. The focus moves on from those (FocusKeeper).
     if (event->type() == QAccessible::Focus) {
         const auto *item = qobject_cast<QQuickItem *>(event->object());
-        if (item && (!AccessibleKit::isExposed(item) || !item->isVisible()))
+        if (item && (!AccessibleKit::isExposed(item) || !FocusRules::isRestingPlace(item)))
             return;
     }
     // A text field tells its own edits and caret (AccessibleTextField): Qt Quick's would tell a

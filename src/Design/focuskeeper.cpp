@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QQuickWindow>
 #include <QtQml/qqml.h>
 
@@ -136,6 +137,9 @@ bool isReadPlace(const QQuickItem *item)
         return false;
     }
 }
+
+// How long a control may stay disabled with the focus gone from it before it counts as gone.
+constexpr std::chrono::milliseconds disabledGrace{1500};
 
 bool differ(qreal a, qreal b)
 {
@@ -311,23 +315,29 @@ void FocusKeeper::keepFocus()
         m_waitingForEnable = false;
         return;
     }
-    const bool gone = !m_focused || !m_focused->isVisible() || m_focused->opacity() <= 0.01 || !m_focused->window();
-    if (!gone) {
-        if (!m_focused->isEnabled()) {
-            // A control that works for a moment (a payment method while its checkout is made) gets
-            // the focus back when it is done, unless the user has gone on meanwhile.
-            m_waitingForEnable = true;
-        } else if (std::exchange(m_waitingForEnable, false) && m_focused != focused) {
-            ScreenReader::announce(m_focused, m_keyboard ? Qt::ShortcutFocusReason : Qt::OtherFocusReason);
+    bool gone = !m_focused || !m_focused->isVisible() || m_focused->opacity() <= 0.01 || !m_focused->window();
+    if (!gone && !m_focused->isEnabled()) {
+        // A control that works for a moment (a payment method while its checkout is made) gets the
+        // focus back when it is done, unless the user has gone on meanwhile, and a popup opened
+        // meanwhile returns to it; one that stays disabled (a counter at its limit) has gone.
+        if (!std::exchange(m_waitingForEnable, true))
+            m_disabledFor.start();
+        if (m_disabledFor.elapsed() < disabledGrace.count()) {
+            QTimer::singleShot(disabledGrace, this, &FocusKeeper::keepFocusLater);
+            return;
         }
+        gone = true;
+    }
+    if (!gone) {
+        if (std::exchange(m_waitingForEnable, false) && m_focused != focused)
+            ScreenReader::announce(m_focused, m_keyboard ? Qt::ShortcutFocusReason : Qt::OtherFocusReason);
         // Else the focus was taken off it on purpose (editing ended by a tap beside the field).
         return;
     }
     m_waitingForEnable = false;
     // Only within a screen that stays: a sheet, an alert or a page that closes gives the focus back
-    // itself, to what opened it.
-    // A screen is a page or a popup: what is shown whole in place of another (the sign-in screen
-    // for the app's) hands the focus on by itself.
+    // itself, to what opened it. A screen is a page or a popup: what is shown whole in place of
+    // another (the sign-in screen for the app's) hands the focus on by itself.
     QQuickItem *screen = m_focusedScreen;
     if (!screen || !screen->isVisible() || screen->window() != m_window || screen == m_window->contentItem()
         || (m_focused && m_focused->inherits("QQuickPopupItem")))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QRectF>
 
@@ -95,6 +96,7 @@ private:
     bool m_shown = false;
     bool m_keepPending = false;
     bool m_waitingForEnable = false;
+    QElapsedTimer m_disabledFor;
     qreal m_radius = 0;
     qreal m_outset = 3;
 };

@@ -42,6 +42,17 @@ qreal distance(const QRectF &a, const QRectF &b)
     return std::hypot(dx, dy);
 }
 
+// Lays out what has changed under `item`, from the top down: where the controls are is asked
+// before the frame that would lay them out (a row just taken out of a list).
+void layOut(QQuickItem *item)
+{
+    item->ensurePolished();
+    for (QQuickItem *child : item->childItems()) {
+        if (child->isVisible())
+            layOut(child);
+    }
+}
+
 void collectControls(const QQuickItem *item, QList<QQuickItem *> *found)
 {
     for (QQuickItem *child : item->childItems()) {
@@ -151,8 +162,10 @@ QQuickItem *screenOf(const QQuickItem *item)
 QList<QQuickItem *> controls(const QQuickItem *screen)
 {
     QList<QQuickItem *> found;
-    if (screen)
-        collectControls(screen, &found);
+    if (!screen)
+        return found;
+    layOut(const_cast<QQuickItem *>(screen));
+    collectControls(screen, &found);
     return found;
 }
 

@@ -3,6 +3,7 @@
 #include "appscreens.h"
 #include "atspiwalker.h"
 #include "focuskeeper.h"
+#include "focusrules.h"
 #include "screenreaderstatus.h"
 #include "taborder.h"
 
@@ -294,6 +295,36 @@ private Q_SLOTS:
         QTRY_VERIFY(named(QStringLiteral("relocationRequestView")));
         QTRY_COMPARE(focusedName(), QStringLiteral("Переезд"));
         QCOMPARE(QAccessible::queryAccessibleInterface(focusedNode())->role(), QAccessible::Heading);
+    }
+
+    // A control that stays disabled (a counter at its limit) hands the focus on to its neighbour;
+    // one that works for a moment gets it back (aFailedMethodKeepsTheFocus).
+    void aCounterAtItsLimitHandsTheFocusOn()
+    {
+        QVERIFY(m_app.open(QStringLiteral("static ip")));
+        QVERIFY(reach(QStringLiteral("Больше")));
+        for (int press = 0; press < 4; ++press)
+            key(Qt::Key_Space);
+        focusEvents.clear();
+        QTRY_COMPARE_WITH_TIMEOUT(focusedName(), QStringLiteral("Меньше"), 5000);
+        expectFocus(QStringLiteral("Меньше"), QStringLiteral("\"Больше\" at its limit"));
+    }
+
+    // The last piece of a cart line taken away takes the line with it: the focus goes to the line
+    // that takes its place.
+    void aRemovedCartLineGivesTheFocusToTheNext()
+    {
+        QVERIFY(m_app.open(QStringLiteral("cart")));
+        QTRY_COMPARE(focusedName(), QStringLiteral("Корзина"));
+        QVERIFY(reach(QStringLiteral("Уменьшить количество")));
+        const QRectF place = shownRect(focusedNode());
+        focusEvents.clear();
+        key(Qt::Key_Space);
+        QTRY_COMPARE(m_app.shop->cart->items().size(), 1);
+        QTRY_VERIFY(FocusRules::isNamedControl(focusedNode()));
+        QVERIFY(shownRect(focusedNode()).intersects(place.adjusted(-1, -80, 1, 80)));
+        expectFocus(focusedName(), QStringLiteral("The last piece of a cart line taken away"));
+        m_app.shop->cart->add(m_app.shop->product(1));
     }
 };
 
