@@ -34,18 +34,13 @@ bool takesRing(const QQuickItem *item)
         return false;
     switch (QAccessible::Role(accessible->property("role").toInt())) {
     case QAccessible::NoRole:
-    case QAccessible::Heading:
-    case QAccessible::StaticText:
-    case QAccessible::Paragraph:
-    case QAccessible::Notification:
-    case QAccessible::AlertMessage:
     case QAccessible::Dialog:
     case QAccessible::Pane:
     case QAccessible::Window:
     case QAccessible::Client:
         return false;
     default:
-        return true;
+        return !FocusRules::isReadText(item);
     }
 }
 
@@ -118,24 +113,6 @@ bool isTyping(const QQuickItem *focused, const QKeyEvent *key)
         return true;
     const QString text = key->text();
     return !text.isEmpty() && text.at(0).isPrint();
-}
-
-// A text the focus was put on to be read, which Tab does not reach by itself.
-bool isReadPlace(const QQuickItem *item)
-{
-    if (!item || item->activeFocusOnTab() || TextEditing::isEditable(item) || item->inherits("QQuickAbstractButton")
-        || !AccessibleKit::isExposed(item))
-        return false;
-    switch (QAccessible::Role(AccessibleKit::attached(item)->property("role").toInt())) {
-    case QAccessible::Heading:
-    case QAccessible::StaticText:
-    case QAccessible::Paragraph:
-    case QAccessible::Notification:
-    case QAccessible::AlertMessage:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // How long a control may stay disabled with the focus gone from it before it counts as gone.
@@ -217,7 +194,7 @@ bool FocusKeeper::eventFilter(QObject *watched, QEvent *event)
         if (!isModifier(key->key()) && !isTyping(focused, key))
             setKeyboard(true);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (!tab || (key->modifiers() & ~Qt::ShiftModifier) || !isReadPlace(focused))
+        if (!tab || (key->modifiers() & ~Qt::ShiftModifier) || !FocusRules::isReadText(focused))
             return false;
         // Qt would go on from the start of what holds the text: Tab goes on from where it is read.
         const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);

@@ -115,17 +115,24 @@ bool isRestingPlace(const QQuickItem *item)
     // A control that the keyboard reaches by arrows, not by Tab (a day of a calendar).
     if (item->inherits("QQuickAbstractButton"))
         return item->isEnabled() && (!AccessibleKit::attached(item) || AccessibleKit::isExposed(item));
+    // Anything else the app named for a screen reader: a text to read, a message of the chat.
+    return AccessibleKit::isExposed(item) && roleOf(item) != QAccessible::Pane && roleOf(item) != QAccessible::NoRole
+        && !item->inherits("QQuickPage");
+}
+
+bool isReadText(const QQuickItem *item)
+{
+    if (!item || isTabStop(item) || item->inherits("QQuickAbstractButton") || !AccessibleKit::isExposed(item))
+        return false;
     switch (roleOf(item)) {
     case QAccessible::Heading:
     case QAccessible::StaticText:
     case QAccessible::Paragraph:
     case QAccessible::Notification:
     case QAccessible::AlertMessage:
-        return AccessibleKit::isExposed(item);
+        return true;
     default:
-        // Anything else the app named for a screen reader (a message of the chat).
-        return AccessibleKit::isExposed(item) && roleOf(item) != QAccessible::Pane && roleOf(item) != QAccessible::NoRole
-            && !item->inherits("QQuickPage");
+        return false;
     }
 }
 

@@ -14,6 +14,9 @@ namespace FocusRules
 // A control the keyboard reaches (a Tab stop, or a field) that assistive technology sees by a
 // name, enabled and visible.
 bool isNamedControl(const QQuickItem *item);
+// A text a screen reader reads, which the focus is put on to be read (a heading, a label, an
+// error, a notification); not a control.
+bool isReadText(const QQuickItem *item);
 // Somewhere the focus may rest: a named control, a heading or a label read by a screen reader, or
 // a dialog. Not a frame, a page or the window's own content.
 bool isRestingPlace(const QQuickItem *item);

@@ -13,22 +13,6 @@
 
 using namespace AppScreens;
 
-namespace
-{
-// The names of the focus events that leave the app, as a screen reader hears them.
-QStringList focusEvents;
-
-void recordFocus(QAccessibleEvent *event)
-{
-    if (event->type() == QAccessible::Focus) {
-        QAccessibleInterface *node = event->accessibleInterface();
-        focusEvents.append(node ? node->text(QAccessible::Name) : QString());
-    }
-    const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(current);
-}
-} // namespace
 
 // The signed-in app by keyboard alone and through Qt's real accessibility bridge: the focus shows
 // on every stop of every main screen, Tab goes round each screen once, and wherever something
@@ -89,8 +73,8 @@ private:
         QVERIFY(AccessibleKit::inView(node));
         QTRY_VERIFY(keeper()->isShown());
         QCOMPARE(keeper()->target(), node);
-        QVERIFY2(focusEvents.contains(name), qPrintable(focusEvents.join(QStringLiteral(", "))));
-        qInfo().noquote() << scene << "→ a reader hears:" << focusEvents.join(QStringLiteral(" / "));
+        QVERIFY2(AccessibleTree::focusEvents().contains(name), qPrintable(AccessibleTree::focusEvents().join(QStringLiteral(", "))));
+        qInfo().noquote() << scene << "→ a reader hears:" << AccessibleTree::focusEvents().join(QStringLiteral(" / "));
     }
 
     QQuickItem *named(const QString &objectName) const
@@ -116,7 +100,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QAccessible::installUpdateHandler(&recordFocus);
+        AccessibleTree::recordFocusEvents();
         AccessibleKit::install();
         const QString failed = m_app.start();
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
@@ -158,7 +142,7 @@ private Q_SLOTS:
         QVERIFY(!note.isEmpty());
         key(Qt::Key_Return);
         QTRY_COMPARE(openPopups(), 1);
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Escape);
         expectFocus(note, QStringLiteral("A note closed in the inbox"));
     }
@@ -175,7 +159,7 @@ private Q_SLOTS:
         key(Qt::Key_Return);
         QTRY_COMPARE(openPopups(), 3);
         QVERIFY(reach(QStringLiteral("Понятно")));
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Return);
         expectFocus(QStringLiteral("СБП"), QStringLiteral("\"Понятно\" on the zero-amount alert"));
     }
@@ -202,7 +186,7 @@ private Q_SLOTS:
         QTRY_COMPARE(AccessibleKit::openModalPopups(m_app.window).size(), 0);
         QTRY_COMPARE(focusedName(), QStringLiteral("Подтвердить заказ"));
         QVERIFY(reach(QStringLiteral("Назад"), true));
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Return);
         QTRY_VERIFY(named(QStringLiteral("emptyState")));
         expectFocus(QStringLiteral("Назад"), QStringLiteral("Back on the emptied cart"));
@@ -218,12 +202,12 @@ private Q_SLOTS:
         QVERIFY(reach(QStringLiteral("Открыть SNR AX2")));
         key(Qt::Key_Return);
         QVERIFY(reach(QStringLiteral("Подробнее")));
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Return);
         QTRY_COMPARE(focusedName(), QStringLiteral("Скрыть"));
         QTRY_VERIFY(AccessibleKit::inView(focusedNode()) && shownRect(focusedNode()).height() >= focusedNode()->height() - 1);
         QTRY_COMPARE(keeper()->target(), focusedNode());
-        qInfo().noquote() << "\"Подробнее\" pressed → a reader hears:" << focusEvents.join(QStringLiteral(" / "));
+        qInfo().noquote() << "\"Подробнее\" pressed → a reader hears:" << AccessibleTree::focusEvents().join(QStringLiteral(" / "));
     }
 
     // The search's clear button goes with the text it clears: the focus goes to the field.
@@ -234,7 +218,7 @@ private Q_SLOTS:
         QVERIFY(reach(QStringLiteral("Поиск сервисов")));
         type(m_app.window, QStringLiteral("ip"));
         QVERIFY(reach(QStringLiteral("Очистить поиск")));
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Return);
         expectFocus(QStringLiteral("Поиск сервисов"), QStringLiteral("\"Очистить поиск\" pressed"));
     }
@@ -252,7 +236,7 @@ private Q_SLOTS:
         QTRY_COMPARE(focusedName(), QStringLiteral("Пополнение"));
         QVERIFY(!strip->property("turning").toBool());
         const int shown = strip->property("currentIndex").toInt();
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Escape);
         expectFocus(QStringLiteral("Баланс"), QStringLiteral("The top-up sheet closed by Escape"));
         QCOMPARE(strip->property("currentIndex").toInt(), shown);
@@ -305,7 +289,7 @@ private Q_SLOTS:
         QVERIFY(reach(QStringLiteral("Больше")));
         for (int press = 0; press < 4; ++press)
             key(Qt::Key_Space);
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         QTRY_COMPARE_WITH_TIMEOUT(focusedName(), QStringLiteral("Меньше"), 5000);
         expectFocus(QStringLiteral("Меньше"), QStringLiteral("\"Больше\" at its limit"));
     }
@@ -318,7 +302,7 @@ private Q_SLOTS:
         QTRY_COMPARE(focusedName(), QStringLiteral("Корзина"));
         QVERIFY(reach(QStringLiteral("Уменьшить количество")));
         const QRectF place = shownRect(focusedNode());
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Space);
         QTRY_COMPARE(m_app.shop->cart->items().size(), 1);
         QTRY_VERIFY(FocusRules::isNamedControl(focusedNode()));

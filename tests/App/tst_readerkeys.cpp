@@ -9,22 +9,6 @@
 using namespace AccessibleTree;
 using namespace AppScreens;
 
-namespace
-{
-// The names of the focus events that leave the app, as a screen reader hears them.
-QStringList focusEvents;
-
-void recordFocus(QAccessibleEvent *event)
-{
-    if (event->type() == QAccessible::Focus) {
-        QAccessibleInterface *node = event->accessibleInterface();
-        focusEvents.append(node ? node->text(QAccessible::Name) : QString());
-    }
-    const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(current);
-}
-} // namespace
 
 // The signed-in app under Qt's real accessibility bridge, worked by keyboard and screen reader:
 // Escape cancels a picker, an alert and the chat's message menu (opened by key or by a reader's
@@ -68,7 +52,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QAccessible::installUpdateHandler(&recordFocus);
+        AccessibleTree::recordFocusEvents();
         AccessibleKit::install();
         QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         const QString failure = m_app.start();
@@ -150,10 +134,10 @@ private Q_SLOTS:
         QTRY_VERIFY(node(QAccessible::Button, QStringLiteral("Дата, 29.12.2026")));
         QVERIFY(press(node(QAccessible::Button, QStringLiteral("Дата, 29.12.2026"))));
         QTRY_COMPARE(focused(), as(QAccessible::Button, QStringLiteral("29 декабря 2026")));
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Down);
         QTRY_COMPARE(focused(), as(QAccessible::Button, QStringLiteral("5 января 2027")));
-        QCOMPARE(focusEvents, QStringList({QStringLiteral("5 января 2027")}));
+        QCOMPARE(AccessibleTree::focusEvents(), QStringList({QStringLiteral("5 января 2027")}));
         key(Qt::Key_Escape);
         QTRY_COMPARE(focused(), as(QAccessible::Button, QStringLiteral("Дата, 29.12.2026")));
     }
@@ -204,11 +188,11 @@ private Q_SLOTS:
         QTRY_COMPARE(countNamed(QStringLiteral("Заявления")), 1);
         m_app.closeAll();
 
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         QVERIFY(m_app.open(QStringLiteral("top-up")));
         QTRY_COMPARE(focused(), as(QAccessible::Dialog, QStringLiteral("Пополнение")));
         QTRY_COMPARE(countNamed(QStringLiteral("Пополнение")), 1);
-        QCOMPARE(focusEvents, QStringList({QStringLiteral("Пополнение")}));
+        QCOMPARE(AccessibleTree::focusEvents(), QStringList({QStringLiteral("Пополнение")}));
     }
 
     // The sign-out question goes with Escape, as with "Отмена": still signed in, back on the
@@ -254,10 +238,10 @@ private Q_SLOTS:
         // is read.
         for (int i = 0; i < 20 && !focused().startsWith(as(QAccessible::StaticText, QString())); ++i)
             QTest::keyClick(m_window, Qt::Key_Tab, Qt::ShiftModifier);
-        focusEvents.clear();
+        AccessibleTree::focusEvents().clear();
         key(Qt::Key_Up);
         QTRY_COMPARE(focused(), as(QAccessible::StaticText, message));
-        QCOMPARE(focusEvents, QStringList{message});
+        QCOMPARE(AccessibleTree::focusEvents(), QStringList{message});
 
         const auto openMenu = [&] {
             if (way == QLatin1String("Menu"))

@@ -34,6 +34,28 @@ inline QQuickWindow *showKitWindow(QQmlEngine &engine, const QByteArray &body, s
     return QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 
+// The names of the focus events that leave the app, as a screen reader hears them, from
+// recordFocusEvents() on.
+inline QStringList &focusEvents()
+{
+    static QStringList events;
+    return events;
+}
+
+// Records every focus event before the bridge (or Qt's own delivery) gets it.
+inline void recordFocusEvents()
+{
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::Focus) {
+            QAccessibleInterface *node = event->accessibleInterface();
+            focusEvents().append(node ? node->text(QAccessible::Name) : QString());
+        }
+        const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(current);
+    });
+}
+
 inline QAccessibleInterface *tree(QQuickWindow *window)
 {
     QAccessible::setActive(true);
