@@ -4,7 +4,6 @@
 #include "jsonfields.h"
 
 #include <QJsonArray>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -51,8 +50,9 @@ const QStringList turkicMarkers { QStringLiteral("оглы"), QStringLiteral("к
 // no-break space, a tab), and a word without a letter (an emoji) is no part of the name.
 QString TarvikAccountData::firstName() const
 {
-    static const QRegularExpression space(QStringLiteral("\\s+"), QRegularExpression::UseUnicodePropertiesOption);
-    QStringList words = fullName.split(space, Qt::SkipEmptyParts);
+    // simplified() turns every run of white space into one space, without a regular expression
+    // (whose engine costs the greeting half a megabyte).
+    QStringList words = fullName.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     words.removeIf([](const QString &word) { return !hasLetter(word); });
     if (words.isEmpty())
         return QStringLiteral("Абонент");
