@@ -134,10 +134,10 @@ FocusKeeper::FocusKeeper(QQuickItem *parent)
 
 FocusKeeper::~FocusKeeper()
 {
-    if (m_window) {
+    if (m_window)
         m_window->removeEventFilter(this);
-        keepers().remove(m_window);
-    }
+    // Also when the window has gone first: another may come at its address.
+    keepers().removeIf([this](const auto &entry) { return entry.value() == this; });
 }
 
 void FocusKeeper::setOutset(qreal outset)
@@ -157,10 +157,9 @@ void FocusKeeper::itemChange(ItemChange change, const ItemChangeData &value)
     for (const QMetaObject::Connection &connection : std::as_const(m_windowConnections))
         disconnect(connection);
     m_windowConnections.clear();
-    if (m_window) {
+    if (m_window)
         m_window->removeEventFilter(this);
-        keepers().remove(m_window);
-    }
+    keepers().removeIf([this](const auto &entry) { return entry.value() == this; });
     m_window = value.window;
     if (!m_window)
         return;
