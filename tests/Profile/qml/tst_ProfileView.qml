@@ -180,9 +180,12 @@ Item {
             compare(settings.title, "Настройки")
             // No notification service answers in this test: the switch keeps what it showed.
             verify(findChild(settings, "notificationsSwitch").checked)
+            // A screen reader hears the switch's state, which only the picture shows.
+            compare(findChild(settings, "notificationsRow").value, "Включены")
             save("settings")
             notificationsEnabled.value = false
             verify(!findChild(settings, "notificationsSwitch").checked)
+            compare(findChild(settings, "notificationsRow").value, "Выключены")
 
             const layer = push(settings, "notificationsRow")
             compare(layer.objectName, "notificationLayerView")
