@@ -20,8 +20,13 @@ Window {
 
     // Scrolls whatever takes the focus into view.
     FocusScroller {}
-    // Shows the keyboard's focus, and keeps it on a named control when what had it goes.
-    FocusIndicator {}
+    // Shows the keyboard's focus, and keeps it on a named control when what had it goes: from the
+    // first real screen on (the greeting has nothing to focus), over every screen and popup.
+    Loader {
+        z: 2000000
+        active: TarvikApp.startupFinished
+        sourceComponent: FocusIndicator {}
+    }
 
     KeyboardDismissModifier {
         anchors.fill: parent

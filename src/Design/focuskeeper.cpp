@@ -164,6 +164,12 @@ void FocusKeeper::itemChange(ItemChange change, const ItemChangeData &value)
     if (!m_window)
         return;
     keepers().insert(m_window, this);
+    // Items made before this keeper (a screen loaded with it) learn of it now.
+    for (FocusKeeperAttached *attached : std::as_const(FocusKeeperAttached::all())) {
+        const auto *item = qobject_cast<const QQuickItem *>(attached->parent());
+        if (item && item->window() == m_window)
+            attached->findKeeper(m_window);
+    }
     m_window->installEventFilter(this);
     m_windowConnections.append(connect(m_window, &QQuickWindow::activeFocusItemChanged, this, &FocusKeeper::focusChanged));
     // The control moves with what holds it (a scrolled list, a sliding sheet): the ring follows it
@@ -379,12 +385,24 @@ FocusKeeperAttached *FocusKeeper::qmlAttachedProperties(QObject *object)
 FocusKeeperAttached::FocusKeeperAttached(QObject *object)
     : QObject(object)
 {
+    all().insert(this);
     auto *item = qobject_cast<QQuickItem *>(object);
     if (!item)
         return;
     connect(item, &QQuickItem::parentChanged, this, &FocusKeeperAttached::reorder);
     connect(item, &QQuickItem::windowChanged, this, &FocusKeeperAttached::findKeeper);
     findKeeper(item->window());
+}
+
+FocusKeeperAttached::~FocusKeeperAttached()
+{
+    all().remove(this);
+}
+
+QSet<FocusKeeperAttached *> &FocusKeeperAttached::all()
+{
+    static QSet<FocusKeeperAttached *> attached;
+    return attached;
 }
 
 void FocusKeeperAttached::findKeeper(QQuickWindow *window)

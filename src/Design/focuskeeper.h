@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QRectF>
+#include <QSet>
 
 #include <optional>
 #include <QMetaObject>
@@ -113,6 +114,7 @@ class FocusKeeperAttached : public QObject
 
 public:
     explicit FocusKeeperAttached(QObject *object);
+    ~FocusKeeperAttached() override;
 
     int tabIndex() const { return m_tabIndex; }
     void setTabIndex(int index);
@@ -123,6 +125,8 @@ Q_SIGNALS:
     void keyboardUsedChanged();
 
 private:
+    friend class FocusKeeper;
+    static QSet<FocusKeeperAttached *> &all();
     void reorder();
     void findKeeper(QQuickWindow *window);
 
