@@ -21,10 +21,12 @@ Window {
     // Scrolls whatever takes the focus into view.
     FocusScroller {}
     // Shows the keyboard's focus, and keeps it on a named control when what had it goes: from the
-    // first real screen on (the greeting has nothing to focus), over every screen and popup.
+    // first real screen on (the greeting has nothing to focus), made beside that screen's first
+    // frame rather than before it, over every screen and popup.
     Loader {
         z: 2000000
         active: TarvikApp.startupFinished
+        asynchronous: true
         sourceComponent: FocusIndicator {}
     }
 
