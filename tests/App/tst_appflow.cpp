@@ -111,7 +111,7 @@ private Q_SLOTS:
     {
         QQuickWindow *window = m_appWindow.window;
         QVERIFY(window);
-        QTRY_VERIFY(findNamed(window, QStringLiteral("balanceCard")));
+        QTRY_VERIFY(findNamed(window, QStringLiteral("balanceCard")) && window->findChild<FocusKeeper *>());
         QVERIFY(!findNamed(window, QStringLiteral("addAddressLink")) && !findNamed(window, QStringLiteral("relocationLink")));
         QStringList pages;
         for (int press = 0; press < 30 && pages.size() < 4; ++press) {

@@ -105,7 +105,7 @@ private Q_SLOTS:
         const QString failed = m_app.start();
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
         QVERIFY2(m_walker.connect(), qPrintable(m_walker.errorString()));
-        QVERIFY(keeper());
+        QTRY_VERIFY(keeper());
     }
 
     void cleanupTestCase() { m_app.stop(); }
