@@ -24,6 +24,8 @@ T.TextField {
     verticalAlignment: TextInput.AlignVCenter
     // A text longer than the field scrolls inside it and is drawn nowhere else.
     clip: true
+    // The outline shows the focus: the keyboard's ring leaves the field alone.
+    FocusKeeper.marksFocus: outlined
 
     font: Theme.font(Theme.Body)
     color: Theme.label

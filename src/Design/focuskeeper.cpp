@@ -2,45 +2,45 @@
 
 #include "accessiblekit.h"
 #include "focusrules.h"
-#include "screenreader.h"
 #include "textediting.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QQuickWindow>
 #include <QtQml/qqml.h>
 
 namespace
 {
-bool isControl(const QQuickItem *item)
+bool marksOwnFocus(const QQuickItem *item)
 {
-    return item->activeFocusOnTab() || TextEditing::isEditable(item) || item->inherits("QQuickAbstractButton");
+    const auto *attached = qobject_cast<FocusKeeperAttached *>(qmlAttachedPropertiesObject<FocusKeeper>(item, false));
+    return attached && attached->marksFocus();
 }
 
-// What the ring is drawn around: a control, not a text that the focus was put on to be read (a
-// heading, an error) nor a dialog or a page. (Without assistive technology, Qt Quick gives a
-// control no `Accessible`.)
+// What the ring is drawn around: a control, or a text the focus was put on in place of one (a
+// result, an error); not a screen's heading, a dialog or a page, and nothing the page of a web view
+// holds. (Without assistive technology, Qt Quick gives a control no `Accessible`.) A control
+// disabled while it works keeps its ring.
 bool takesRing(const QQuickItem *item)
 {
-    if (!item || !FocusRules::shows(item))
+    if (!item || !FocusRules::shows(item) || FocusRules::isInWebPage(item) || marksOwnFocus(item) || item->inherits("QQuickPopupItem"))
         return false;
     const QObject *accessible = AccessibleKit::attached(item);
     if (accessible && !AccessibleKit::isExposed(item))
         return false;
-    if (isControl(item))
-        return true;
-    if (!accessible)
+    if (!item->isEnabled())
+        return FocusRules::isTabStop(item) || item->inherits("QQuickAbstractButton");
+    if (!FocusRules::isRestingPlace(item) || FocusRules::isHeading(item))
         return false;
+    if (!accessible)
+        return true;
     switch (QAccessible::Role(accessible->property("role").toInt())) {
-    case QAccessible::NoRole:
     case QAccessible::Dialog:
-    case QAccessible::Pane:
     case QAccessible::Window:
     case QAccessible::Client:
         return false;
     default:
-        return !FocusRules::isReadText(item);
+        return true;
     }
 }
 
@@ -104,23 +104,45 @@ bool isModifier(int key)
     }
 }
 
-// Typing into a field: the characters and their deletion, which neither show nor hide the ring.
-bool isTyping(const QQuickItem *focused, const QKeyEvent *key)
+// A key that moves the focus from where it is, or leaves it: Tab, Escape, the menu.
+bool isNavigation(const QKeyEvent *key)
 {
-    if (!TextEditing::isEditable(focused) || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return false;
-    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Menu:
         return true;
-    const QString text = key->text();
-    return !text.isEmpty() && text.at(0).isPrint();
+    default:
+        return (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35) || (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+    }
 }
 
-// How long a control may stay disabled with the focus gone from it before it counts as gone.
-constexpr std::chrono::milliseconds disabledGrace{1500};
+// A key a field takes (typing, deleting, moving the cursor, Return, a paste) or that a web page
+// takes: it neither shows nor hides the ring. A page marks its own focus, whatever moves it.
+bool isEditing(const QQuickItem *focused, const QKeyEvent *key)
+{
+    if (FocusRules::isInWebPage(focused))
+        return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Escape;
+    return TextEditing::isEditable(focused) && !isNavigation(key);
+}
+
+// Qt Quick may have given the focus back already, by a reason of its own (a screen showing again, a
+// popup closing): a control takes the one it had.
+void keepFocusReason(QQuickItem *item, int reason)
+{
+    if (item && item->hasActiveFocus() && reason != Qt::OtherFocusReason && item->property("focusReason").isValid())
+        item->setProperty("focusReason", reason);
+}
 
 bool differ(qreal a, qreal b)
 {
     return std::abs(a - b) > 0.25;
+}
+
+bool differ(const QRectF &a, const QRectF &b)
+{
+    return differ(a.x(), b.x()) || differ(a.y(), b.y()) || differ(a.width(), b.width()) || differ(a.height(), b.height());
 }
 } // namespace
 
@@ -128,6 +150,8 @@ FocusKeeper::FocusKeeper(QQuickItem *parent)
     : QQuickItem(parent)
 {
     setVisible(false);
+    // Cut to the view of its control.
+    setClip(true);
     // Over every screen, and over Qt's popup layer (at 1000001).
     setZ(2000000);
 }
@@ -196,14 +220,20 @@ bool FocusKeeper::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
         QQuickItem *focused = m_window->activeFocusItem();
-        if (!isModifier(key->key()) && !isTyping(focused, key))
+        if (!isModifier(key->key()) && !isEditing(focused, key))
             setKeyboard(true);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (!tab || (key->modifiers() & ~Qt::ShiftModifier) || !FocusRules::isReadText(focused))
+        if (!tab || (key->modifiers() & ~Qt::ShiftModifier))
             return false;
-        // Qt would go on from the start of what holds the text: Tab goes on from where it is read.
+        // Qt would go on from the start of what holds the focus: Tab goes on from where it is read,
+        // or from the control that keeps the focus's place while it works.
+        const QQuickItem *from = FocusRules::isReadText(focused) ? focused : nullptr;
+        if (!from && m_parked && m_focused && !FocusRules::isRestingPlace(focused))
+            from = m_focused;
+        if (!from)
+            return false;
         const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
-        QQuickItem *next = FocusRules::stepFrom(focused, forward);
+        QQuickItem *next = FocusRules::stepFrom(from, forward);
         if (!next)
             return false;
         next->forceActiveFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -234,23 +264,15 @@ void FocusKeeper::focusChanged()
 {
     QQuickItem *focused = m_window ? m_window->activeFocusItem() : nullptr;
     if (FocusRules::isRestingPlace(focused)) {
+        m_parked = false;
         if (focused != m_focused)
             remember(focused);
-        m_waitingForEnable = false;
     } else if (focused) {
         // Fallen off what had it, onto what holds it (Qt gives the focus to the nearest focus scope
         // around a control that goes, or that is disabled).
         keepFocusLater();
     }
     place();
-}
-
-std::optional<FocusKeeper::Place> FocusKeeper::lastFocus(const QQuickWindow *window)
-{
-    const FocusKeeper *keeper = keepers().value(window);
-    if (!keeper || !keeper->m_focused || !keeper->m_focusedScreen)
-        return std::nullopt;
-    return Place{keeper->m_focused, keeper->m_focusedScreen, keeper->m_focusedPlace};
 }
 
 // What had the focus last, and its going, by any of the ways it can: hidden with what holds it (Qt
@@ -275,6 +297,14 @@ void FocusKeeper::remember(QQuickItem *item)
     m_watched.append(connect(item, &QObject::destroyed, this, &FocusKeeper::keepFocusLater));
 }
 
+void FocusKeeper::park(QQuickItem *item)
+{
+    if (item != m_focused)
+        remember(item);
+    m_parked = true;
+    place();
+}
+
 void FocusKeeper::keepFocusLater()
 {
     if (std::exchange(m_keepPending, true))
@@ -294,29 +324,28 @@ void FocusKeeper::keepFocus()
     QQuickItem *focused = m_window ? m_window->activeFocusItem() : nullptr;
     // The window has lost the focus to another one, or the focus rests where it may.
     if (!focused || (FocusRules::isRestingPlace(focused) && FocusRules::shows(focused))) {
-        m_waitingForEnable = false;
+        place();
         return;
     }
-    bool gone = !m_focused || !m_focused->isVisible() || m_focused->opacity() <= 0.01 || !m_focused->window();
-    if (!gone && !m_focused->isEnabled()) {
-        // A control that works for a moment (a payment method while its checkout is made) gets the
-        // focus back when it is done, unless the user has gone on meanwhile, and a popup opened
-        // meanwhile returns to it; one that stays disabled (a counter at its limit) has gone.
-        if (!std::exchange(m_waitingForEnable, true))
-            m_disabledFor.start();
-        if (m_disabledFor.elapsed() < disabledGrace.count()) {
-            QTimer::singleShot(disabledGrace, this, &FocusKeeper::keepFocusLater);
+    const int reason = m_keyboard ? Qt::ShortcutFocusReason : Qt::OtherFocusReason;
+    const bool gone = !m_focused || !m_focused->window() || !m_focused->isVisible() || m_focused->opacity() <= 0.01;
+    if (!gone) {
+        if (!m_focused->isEnabled()) {
+            // Busy, not gone: a button disabled while its request runs keeps the focus's place.
+            park(m_focused);
             return;
         }
-        gone = true;
-    }
-    if (!gone) {
-        if (std::exchange(m_waitingForEnable, false) && m_focused != focused)
-            ScreenReader::announce(m_focused, m_keyboard ? Qt::ShortcutFocusReason : Qt::OtherFocusReason);
+        // Done working: the focus goes back to it, unless the user has gone on meanwhile. A field
+        // takes it back only from the keyboard: for a pointer it would start editing of itself.
+        const bool wasParked = std::exchange(m_parked, false);
+        if (wasParked && m_focused != focused && (m_keyboard || !TextEditing::isEditable(m_focused)))
+            moveFocus(m_focused, reason);
         // Else the focus was taken off it on purpose (editing ended by a tap beside the field).
+        place();
         return;
     }
-    m_waitingForEnable = false;
+    m_parked = false;
+    place();
     // Only within a screen that stays: a sheet, an alert or a page that closes gives the focus back
     // itself, to what opened it. A screen is a page or a popup: what is shown whole in place of
     // another (the sign-in screen for the app's) hands the focus on by itself.
@@ -327,11 +356,8 @@ void FocusKeeper::keepFocus()
     const QList<QQuickItem *> popups = AccessibleKit::openModalPopups(m_window);
     if (!popups.isEmpty() && popups.constLast() != screen && !popups.constLast()->isAncestorOf(screen))
         return;
-    QQuickItem *target = FocusRules::nearest(screen, m_focusedPlace);
-    if (!target)
-        target = ScreenReader::screenHeading(screen);
-    if (target)
-        ScreenReader::announce(target, m_keyboard ? Qt::ShortcutFocusReason : Qt::OtherFocusReason);
+    if (QQuickItem *target = FocusRules::replacement(screen, m_focusedPlace))
+        moveFocus(target, FocusRules::isHeading(target) ? int(Qt::OtherFocusReason) : reason);
 }
 
 QHash<const QQuickWindow *, FocusKeeper *> &FocusKeeper::keepers()
@@ -343,30 +369,49 @@ QHash<const QQuickWindow *, FocusKeeper *> &FocusKeeper::keepers()
 void FocusKeeper::place()
 {
     QQuickItem *focused = m_window && m_keyboard ? m_window->activeFocusItem() : nullptr;
-    // A control's inner item takes the ring of the control around it.
-    while (focused && focused != m_window->contentItem() && !AccessibleKit::isExposed(focused) && !isControl(focused))
-        focused = focused->parentItem();
-    const bool shown = takesRing(focused) && parentItem();
+    if (focused && m_parked && m_focused && !FocusRules::isRestingPlace(focused)) {
+        // The control at work keeps the ring while the focus waits for it.
+        focused = m_focused;
+    } else if (FocusRules::isInWebPage(focused)) {
+        // The page marks its own focus.
+        focused = nullptr;
+    } else {
+        // A control's inner item takes the ring of the control around it.
+        while (focused && focused != m_window->contentItem() && !FocusRules::isRestingPlace(focused))
+            focused = focused->parentItem();
+    }
+    bool shown = takesRing(focused) && parentItem();
     if (shown) {
         const QRectF box = FocusRules::place(focused);
+        // The room the ring has: the window, and the views that scroll the control.
+        const QRectF room = FocusRules::viewport(focused);
         QRectF ring = box.adjusted(-m_outset, -m_outset, m_outset, m_outset);
         qreal radius = std::min(cornerRadius(focused), std::min(box.width(), box.height()) / 2);
-        // A control that fills the window's width (a page of a strip, a row) takes the ring inside
-        // its box, where the window does not cut it.
-        const QRectF window(QPointF(), m_window->size());
-        if (!window.contains(ring)) {
-            ring = box & window;
-        } else {
+        if (room.contains(ring))
             radius += m_outset;
-        }
-        const QRectF local = parentItem()->mapRectFromScene(ring);
-        if (differ(x(), local.x()) || differ(y(), local.y()))
-            setPosition(local.topLeft());
-        if (differ(width(), local.width()) || differ(height(), local.height()))
-            setSize(local.size());
-        if (differ(m_radius, radius)) {
-            m_radius = radius;
-            Q_EMIT radiusChanged();
+        else if (room.contains(box))
+            // A control that fills its room (a row as wide as the window, a page of a strip) takes
+            // the ring inside its box.
+            ring = box;
+        // A control scrolled partly out of its view takes its ring there, cut by the view's edge,
+        // never over a bar or a header beside the view.
+        const QRectF frame = ring & room;
+        shown = !frame.isEmpty();
+        if (shown) {
+            const QRectF local = parentItem()->mapRectFromScene(frame);
+            if (differ(x(), local.x()) || differ(y(), local.y()))
+                setPosition(local.topLeft());
+            if (differ(width(), local.width()) || differ(height(), local.height()))
+                setSize(local.size());
+            const QRectF inside = ring.translated(-frame.topLeft());
+            if (differ(m_ring, inside)) {
+                m_ring = inside;
+                Q_EMIT ringChanged();
+            }
+            if (differ(m_radius, radius)) {
+                m_radius = radius;
+                Q_EMIT radiusChanged();
+            }
         }
     }
     m_target = shown ? focused : nullptr;
@@ -375,6 +420,80 @@ void FocusKeeper::place()
         m_shown = shown;
         Q_EMIT shownChanged();
     }
+}
+
+void FocusKeeper::moveFocus(QQuickItem *item, int reason)
+{
+    if (!item || !item->isVisible() || !item->window())
+        return;
+    const QList<QQuickItem *> popups = AccessibleKit::openModalPopups(item->window());
+    if (!popups.isEmpty() && popups.constLast() != item && !popups.constLast()->isAncestorOf(item))
+        return;
+    if (!item->hasActiveFocus()) {
+        item->forceActiveFocus(Qt::FocusReason(reason));
+        return;
+    }
+    keepFocusReason(item, reason);
+    QAccessibleEvent focus(item, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void FocusKeeper::land(QQuickItem *preferred, bool there, QQuickItem *screen, const QRectF &place, int reason)
+{
+    if (there && !preferred->isEnabled()) {
+        // At work still: the focus waits for it, where a keeper is.
+        if (FocusKeeper *keeper = keepers().value(preferred->window()))
+            keeper->park(preferred);
+        return;
+    }
+    QQuickItem *target = there ? preferred : FocusRules::replacement(screen, place);
+    if (!target)
+        return;
+    if (!there && FocusRules::isHeading(target))
+        reason = Qt::OtherFocusReason;
+    // Qt may have given it the focus already (a screen showing again, a popup closing): that was
+    // read out.
+    if (target->hasActiveFocus())
+        keepFocusReason(target, reason);
+    else
+        moveFocus(target, reason);
+}
+
+void FocusKeeper::enterScreen(QQuickItem *screen, QQuickItem *preferred, int reason, const QRectF &place)
+{
+    QQuickWindow *window = screen ? screen->window() : nullptr;
+    if (!window || !screen->isVisible())
+        return;
+    keepFocusReason(preferred, reason);
+    // A screen that comes back gives the focus to what had it inside it (Qt's focus scope), though
+    // it may have gone meanwhile (hidden): only a place the focus may rest on was the user's.
+    QQuickItem *focused = window->activeFocusItem();
+    if (screen->isAncestorOf(focused) && FocusRules::isRestingPlace(focused) && FocusRules::isPresent(focused))
+        return;
+    const bool there = preferred && preferred->window() == window && FocusRules::isPresent(preferred);
+    land(preferred, there, screen, place, reason);
+}
+
+void FocusKeeper::giveBack(QQuickItem *opener, QQuickItem *screen, const QRectF &place, int reason)
+{
+    const bool there = opener && opener->window() && FocusRules::shows(opener);
+    if (!there && (!screen || !screen->window() || !screen->isVisible()))
+        return;
+    land(opener, there, screen, place, reason);
+}
+
+FocusKeeper::Place FocusKeeper::returnPoint(QQuickItem *item, QQuickItem *opener)
+{
+    const QQuickWindow *window = item ? item->window() : nullptr;
+    QQuickItem *back = opener ? opener : window ? window->activeFocusItem() : nullptr;
+    // The focus has fallen off a control that is going or working, onto what holds it: the keeper
+    // knows where it was while it was still there.
+    if (!opener && window && !FocusRules::isRestingPlace(back)) {
+        const FocusKeeper *keeper = keepers().value(window);
+        if (keeper && keeper->m_focused && keeper->m_focusedScreen)
+            return {keeper->m_focused, keeper->m_focusedScreen, keeper->m_focusedPlace};
+    }
+    return {back, FocusRules::screenOf(back), back ? FocusRules::place(back) : QRectF()};
 }
 
 FocusKeeperAttached *FocusKeeper::qmlAttachedProperties(QObject *object)
@@ -414,6 +533,14 @@ void FocusKeeperAttached::findKeeper(QQuickWindow *window)
         m_keeperConnection = connect(m_keeper, &FocusKeeper::keyboardUsedChanged, this, &FocusKeeperAttached::keyboardUsedChanged);
     if (used != isKeyboardUsed())
         Q_EMIT keyboardUsedChanged();
+}
+
+void FocusKeeperAttached::setMarksFocus(bool marks)
+{
+    if (m_marksFocus == marks)
+        return;
+    m_marksFocus = marks;
+    Q_EMIT marksFocusChanged();
 }
 
 void FocusKeeperAttached::setTabIndex(int index)

@@ -9,11 +9,6 @@
 
 namespace
 {
-bool isTabStop(const QQuickItem *item)
-{
-    return item->activeFocusOnTab() || TextEditing::isEditable(item);
-}
-
 QAccessible::Role roleOf(const QQuickItem *item)
 {
     const QObject *accessible = AccessibleKit::attached(item);
@@ -86,10 +81,35 @@ QList<QQuickItem *> tabChain(const QQuickItem *from)
     }
     return chain;
 }
+QQuickItem *firstHeading(QQuickItem *scope, bool inViewOnly)
+{
+    for (QQuickItem *item : AccessibleKit::exposedChildren(scope)) {
+        if (!item->isVisible())
+            continue;
+        if (roleOf(item) == QAccessible::Heading && (!inViewOnly || AccessibleKit::inView(item)))
+            return item;
+        if (QQuickItem *inner = firstHeading(item, inViewOnly))
+            return inner;
+    }
+    return nullptr;
+}
+
+qreal opacityOf(const QQuickItem *item)
+{
+    qreal opacity = 1;
+    for (const QQuickItem *above = item; above; above = above->parentItem())
+        opacity *= above->opacity();
+    return opacity;
+}
 } // namespace
 
 namespace FocusRules
 {
+bool isTabStop(const QQuickItem *item)
+{
+    return item && (item->activeFocusOnTab() || TextEditing::isEditable(item));
+}
+
 bool isNamedControl(const QQuickItem *item)
 {
     if (!item || !item->isVisible() || !item->isEnabled() || !isTabStop(item))
@@ -120,6 +140,21 @@ bool isRestingPlace(const QQuickItem *item)
         && !item->inherits("QQuickPage");
 }
 
+bool isHeading(const QQuickItem *item)
+{
+    return item && !isTabStop(item) && AccessibleKit::isExposed(item) && roleOf(item) == QAccessible::Heading;
+}
+
+bool isInWebPage(const QQuickItem *item)
+{
+    // Key and focus events of a page reach an item of the engine's own below the view.
+    for (const QQuickItem *above = item; above; above = above->parentItem()) {
+        if (above->inherits("QQuickWebEngineView"))
+            return true;
+    }
+    return false;
+}
+
 bool isReadText(const QQuickItem *item)
 {
     if (!item || isTabStop(item) || item->inherits("QQuickAbstractButton") || !AccessibleKit::isExposed(item))
@@ -136,16 +171,12 @@ bool isReadText(const QQuickItem *item)
     }
 }
 
-bool shows(const QQuickItem *item)
+bool isPresent(const QQuickItem *item)
 {
-    if (!item || !item->window() || !item->isVisible() || !item->isEnabled() || item->width() <= 0 || item->height() <= 0)
+    if (!item || !item->window() || !item->isVisible() || item->width() <= 0 || item->height() <= 0)
         return false;
-    qreal opacity = 1;
     QRectF shown = place(item);
-    for (const QQuickItem *above = item; above; above = above->parentItem()) {
-        opacity *= above->opacity();
-        if (above == item)
-            continue;
+    for (const QQuickItem *above = item->parentItem(); above; above = above->parentItem()) {
         // What a view scrolls out of sight, the focus scrolls back in: what counts is the view.
         if (above->inherits("QQuickFlickable"))
             shown = place(above);
@@ -154,7 +185,12 @@ bool shows(const QQuickItem *item)
         if (shown.isEmpty())
             return false;
     }
-    return opacity > 0.01 && shown.intersects(QRectF(QPointF(), item->window()->size()));
+    return shown.intersects(QRectF(QPointF(), item->window()->size()));
+}
+
+bool shows(const QQuickItem *item)
+{
+    return isPresent(item) && opacityOf(item) > 0.01;
 }
 
 QQuickItem *screenOf(const QQuickItem *item)
@@ -164,6 +200,20 @@ QQuickItem *screenOf(const QQuickItem *item)
             return above;
     }
     return item && item->window() ? item->window()->contentItem() : nullptr;
+}
+
+QQuickItem *screenHeading(QQuickItem *item)
+{
+    QQuickItem *page = item;
+    while (page && (!page->inherits("QQuickPage") || page->inherits("QQuickPopupItem")))
+        page = page->parentItem();
+    if (!page)
+        return nullptr;
+    auto *heading = page->property("heading").value<QQuickItem *>();
+    if (heading && heading->isVisible())
+        return heading;
+    QQuickItem *shown = firstHeading(page, true);
+    return shown ? shown : firstHeading(page, false);
 }
 
 QList<QQuickItem *> controls(const QQuickItem *screen)
@@ -187,6 +237,12 @@ QQuickItem *nearest(const QQuickItem *screen, const QRectF &where)
     if (!next || !previous)
         return next ? next : previous;
     return distance(place(previous), where) < distance(place(next), where) ? previous : next;
+}
+
+QQuickItem *replacement(QQuickItem *screen, const QRectF &where)
+{
+    QQuickItem *control = where.isEmpty() ? nullptr : nearest(screen, where);
+    return control ? control : screenHeading(screen);
 }
 
 QQuickItem *stepFrom(const QQuickItem *from, bool forward)
@@ -221,5 +277,21 @@ QQuickItem *stepFrom(const QQuickItem *from, bool forward)
 QRectF place(const QQuickItem *item)
 {
     return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
+
+QRectF viewport(const QQuickItem *item)
+{
+    QRectF shown(QPointF(), item->window() ? QSizeF(item->window()->size()) : QSizeF());
+    for (const QQuickItem *above = item->parentItem(); above; above = above->parentItem()) {
+        if (!above->inherits("QQuickFlickable"))
+            continue;
+        // Along the way it scrolls: across it, what it holds may reach past it.
+        const QRectF view = place(above);
+        if (above->property("contentHeight").toReal() > above->height() + 0.5)
+            shown &= QRectF(shown.left(), view.top(), shown.width(), view.height());
+        if (above->property("contentWidth").toReal() > above->width() + 0.5)
+            shown &= QRectF(view.left(), shown.top(), view.width(), shown.height());
+    }
+    return shown;
 }
 } // namespace FocusRules

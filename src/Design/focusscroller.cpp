@@ -117,11 +117,19 @@ void FocusScroller::follow(QQuickItem *item)
         if (edited)
             m_followed.append(connect(holder, &QQuickItem::heightChanged, this, &FocusScroller::revealLater));
         m_followed.append(connect(holder, SIGNAL(movementStarted()), this, SLOT(stopFollowingMoves())));
+        if (!followMoves) {
+            moving.clear();
+            continue;
+        }
         for (QQuickItem *moved : std::as_const(moving)) {
-            if (!followMoves)
-                break;
             m_moves.append(connect(moved, &QQuickItem::xChanged, this, &FocusScroller::revealLater));
             m_moves.append(connect(moved, &QQuickItem::yChanged, this, &FocusScroller::revealLater));
+        }
+        // A view that shrinks (the tab bar back under it once editing ends) would cover the
+        // control: it is shown whole again.
+        if (!edited) {
+            m_moves.append(connect(holder, &QQuickItem::heightChanged, this, &FocusScroller::revealLater));
+            m_moves.append(connect(holder, &QQuickItem::widthChanged, this, &FocusScroller::revealLater));
         }
         moving.clear();
     }

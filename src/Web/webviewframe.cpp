@@ -4,18 +4,6 @@
 #include <QKeyEvent>
 #include <QQuickWindow>
 
-namespace
-{
-bool isWithin(const QQuickItem *item, const QQuickItem *ancestor)
-{
-    for (; item; item = item->parentItem()) {
-        if (item == ancestor)
-            return true;
-    }
-    return false;
-}
-} // namespace
-
 WebViewFrame::WebViewFrame(QQuickItem *parent)
     : QQuickItem(parent)
 { }
@@ -53,7 +41,8 @@ void WebViewFrame::keyReleaseEvent(QKeyEvent *event)
 void WebViewFrame::passOn(QKeyEvent *event)
 {
     event->ignore();
-    if (!m_view || !window() || !isWithin(window()->activeFocusItem(), m_view))
+    QQuickItem *focused = window() ? window()->activeFocusItem() : nullptr;
+    if (!m_view || !focused || (focused != m_view && !m_view->isAncestorOf(focused)))
         return;
     // Past the page's last control the engine moves the focus on itself.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)

@@ -240,7 +240,7 @@ private Q_SLOTS:
         int ringed = 0;
         for (const TabOrder::Stop &stop : forward.stops) {
             QVERIFY2(stop.seen, qPrintable(stop.description));
-            // At least three quarters of the outline's length: the ring's band inside the box.
+            // At least three quarters of the outline's length: the ring's band around the box (or a field's own outline).
             if (stop.ringPixels >= stop.outline * 3 / 4)
                 ++ringed;
             else
