@@ -73,7 +73,14 @@ QByteArray page(const QString &path, const QString &origin, const QString &plain
     if (path == QLatin1String("/checkout/sbp") || path == QLatin1String("/checkout/card"))
         return checkout(path.mid(10), origin, plainOrigin, amount).toUtf8();
     if (path == QLatin1String("/checkout/next"))
-        return document(QStringLiteral("Данные карты"), QStringLiteral("<h1 id=\"title\">Данные карты</h1><p>Введите номер карты.</p>")).toUtf8();
+        return document(QStringLiteral("Данные карты"),
+                        QStringLiteral("<h1 id=\"title\">Данные карты</h1><p>Введите номер карты.</p>"
+                                       "<input id=\"card\" inputmode=\"numeric\" autocomplete=\"cc-number\" "
+                                       "placeholder=\"Номер карты\" style=\"display:block;width:100%;box-sizing:border-box;"
+                                       "font-size:20px;padding:14px\">"
+                                       "<input id=\"expiry\" inputmode=\"numeric\" autocomplete=\"cc-exp\" placeholder=\"ММ/ГГ\" "
+                                       "style=\"display:block;margin-top:12px;font-size:20px;padding:14px\">"))
+            .toUtf8();
     if (path == QLatin1String("/checkout/window"))
         return document(QStringLiteral("Чек"), QStringLiteral("<h1 id=\"title\">Чек</h1><p>Чек об оплате.</p>")).toUtf8();
     if (path == QLatin1String("/checkout/slow"))

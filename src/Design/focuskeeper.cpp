@@ -464,6 +464,19 @@ void FocusKeeper::enterScreen(QQuickItem *screen, QQuickItem *preferred, int rea
     QQuickWindow *window = screen ? screen->window() : nullptr;
     if (!window || !screen->isVisible())
         return;
+    // A screen made before its window had a size is laid out for the window's first frame: it is
+    // entered then.
+    if (preferred && preferred->window() == window && preferred->isVisible() && (preferred->width() <= 0 || preferred->height() <= 0)) {
+        const QPointer<QQuickItem> later(preferred);
+        connect(
+            window, &QQuickWindow::frameSwapped, screen,
+            [screen, later, reason, place] {
+                if (later && later->width() > 0 && later->height() > 0)
+                    enterScreen(screen, later, reason, place);
+            },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+        return;
+    }
     keepFocusReason(preferred, reason);
     // A screen that comes back gives the focus to what had it inside it (Qt's focus scope), though
     // it may have gone meanwhile (hidden): only a place the focus may rest on was the user's.

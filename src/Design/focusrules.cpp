@@ -7,6 +7,8 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 
+#include <functional>
+
 namespace
 {
 QAccessible::Role roleOf(const QQuickItem *item)
@@ -239,8 +241,37 @@ QQuickItem *nearest(const QQuickItem *screen, const QRectF &where)
     return distance(place(previous), where) < distance(place(next), where) ? previous : next;
 }
 
+QQuickItem *successor(QQuickItem *screen, const QRectF &where)
+{
+    if (!screen || where.isEmpty())
+        return nullptr;
+    layOut(screen);
+    QQuickItem *found = nullptr;
+    qreal foundArea = 0;
+    const QPointF centre = where.center();
+    std::function<void(QQuickItem *)> look = [&](QQuickItem *item) {
+        for (QQuickItem *child : item->childItems()) {
+            if (!child->isVisible() || isPopupItem(child))
+                continue;
+            const QRectF box = place(child);
+            if (!box.contains(centre))
+                continue;
+            const qreal area = box.width() * box.height();
+            if (isRestingPlace(child) && !isHeading(child) && shows(child) && (!found || area < foundArea)) {
+                found = child;
+                foundArea = area;
+            }
+            look(child);
+        }
+    };
+    look(screen);
+    return found;
+}
+
 QQuickItem *replacement(QQuickItem *screen, const QRectF &where)
 {
+    if (QQuickItem *inPlace = successor(screen, where))
+        return inPlace;
     QQuickItem *control = where.isEmpty() ? nullptr : nearest(screen, where);
     return control ? control : screenHeading(screen);
 }

@@ -46,9 +46,13 @@ QList<QQuickItem *> controls(const QQuickItem *screen);
 // in reading order, before or after it, whichever is closer (after it when both are as close);
 // null when the screen has none.
 QQuickItem *nearest(const QQuickItem *screen, const QRectF &place);
-// Where the focus goes on `screen` in place of `preferred` when that no longer shows: the named
-// control nearest to `place` (none when `place` is empty), else the screen's heading. Null when
-// there is neither.
+// What now stands where something of `screen` was (`place`, a rectangle of the window): the
+// smallest place the focus may rest on that shows there (a result in place of the button that
+// asked for it, the row that moved up into a removed one's place). Null when there is none.
+QQuickItem *successor(QQuickItem *screen, const QRectF &place);
+// Where the focus goes on `screen` in place of something that no longer shows from `place`: what
+// now stands there (successor()), else the named control nearest to it (none when `place` is
+// empty), else the screen's heading. Null when there is none of them.
 QQuickItem *replacement(QQuickItem *screen, const QRectF &place);
 // The Tab stop that Tab (or Shift+Tab, `forward` false) reaches from `from`, an item that is not a
 // stop itself (a heading, a control disabled while it works): the first control after its place in

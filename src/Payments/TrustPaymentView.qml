@@ -27,10 +27,10 @@ NavigationStack {
     Component.onCompleted: trustController.loadStatus()
 
     // The result takes the place of the button that asked for it, and the focus with it, so that
-    // it is read out. While the confirmation is still closing, it waits for it: the closing
-    // alert gives the focus back first.
+    // it is read out (once: the button that went may have handed it on already). While the
+    // confirmation is still closing, it waits for it: the closing alert gives the focus back first.
     function tellResult() {
-        if (trustController.hasResult && !confirmationAlert.visible)
+        if (trustController.hasResult && !confirmationAlert.visible && !resultCard.activeFocus)
             ScreenReader.announce(resultCard)
     }
 

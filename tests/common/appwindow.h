@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accountfixture.h"
+#include "lazywebengine.h"
 #include "passwordrecoveryservice.h"
 #include "passwordrecoveryserviceqml.h"
 #include "tarvikapp.h"
@@ -34,6 +35,7 @@ struct AppWindow {
         if (network)
             engine->setNetworkAccessManagerFactory(network);
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        LazyWebEngine::addImportPaths(engine.get());
         engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvik/App/Main.qml")));
         if (engine->rootObjects().isEmpty())
             return nullptr;
