@@ -1,6 +1,7 @@
 #include "networkaccess.h"
 #include "fakeofficegeocoder.h"
 #include "httpsofficegeocoder.h"
+#include "monotonicclock.h"
 #include "standinfixture.h"
 #include "standinsupport.h"
 #include "supportmap.h"
@@ -22,12 +23,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using WebMercator::Coordinate;
+using namespace std::chrono_literals;
+
+// How the tile server turns a request down.
+using Refusal = StandinSite::Override;
 
 // The office map: the projection, the tiles a view needs and their disk cache against the
-// stand-in's tile server, and the office lookup (once per screen, silent on failure).
+// stand-in's tile server, tried again after failures, and the office lookup (once per screen,
+// silent on failure).
 class SupportMapTest : public QObject
 {
     Q_OBJECT
@@ -36,6 +43,16 @@ private:
     std::unique_ptr<StandinSite> m_site;
     std::unique_ptr<NetworkAccess> m_network;
     QString tileTemplate() const { return m_site->baseUrl().toString(QUrl::RemovePath) + QStringLiteral("/tiles/{z}/{x}/{y}.png"); }
+    int requestsFor(const QString &key) const { return int(m_site->requestKeys().count(key)); }
+
+    static void addRefusals()
+    {
+        QTest::addColumn<Refusal>("refusal");
+        QTest::newRow("service unavailable") << Refusal{.status = 503, .body = QByteArray("busy")};
+        // Not a reset before any answer: the transport itself sends such a request once more.
+        QTest::newRow("answer cut short") << Refusal{.fault = StandinFault::TruncatedBody};
+        QTest::newRow("an error page") << Refusal{.status = 200, .body = QByteArray("<html>")};
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -203,11 +220,12 @@ private Q_SLOTS:
         QCOMPARE(m_site->requestKeys().count(QStringLiteral("/geocode")), 1);
         QCOMPARE(ready.size(), 0);
         QVERIFY(cache.source(3, 1, 1).isEmpty());
-        QCOMPARE(cache.requestedKeys().size(), 1); // a failed tile is not asked for again
+        QCOMPARE(cache.requestedKeys().size(), 1); // a failed tile is not asked for again at once
         m_site->clearRequests();
     }
 
-    // A tile is a square of the map's tile size: another picture is not kept, nor asked for again.
+    // A tile is a square of the map's tile size: another picture is not kept, nor asked for again
+    // at once.
     void keepsOnlyTileSizedPictures_data()
     {
         QTest::addColumn<QSize>("size");
@@ -275,6 +293,114 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(earlier.at(1)));
         QVERIFY(QFile::exists(earlier.at(2)) && QFile::exists(earlier.at(3)));
         QVERIFY(!cache.cachedSource(10, 619, 320).isEmpty() && !cache.cachedSource(10, 620, 320).isEmpty());
+        m_site->clearRequests();
+    }
+
+    // The server turns every tile down, then serves them: the map fills again without a restart,
+    // on the next show or pan after a tile's pause, and not before it, however often it is needed.
+    void refusedTilesComeBack_data() { addRefusals(); }
+    void refusedTilesComeBack()
+    {
+        QFETCH(Refusal, refusal);
+        QTemporaryDir dir;
+        ManualMonotonicClock clock;
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        cache.setClock(&clock);
+        const Coordinate center{55.7579, 37.6125};
+        const QSizeF size(393, 600);
+        const QList<WebMercator::Tile> tiles = WebMercator::visibleTiles(center, 15.6, size);
+        QStringList paths;
+        QSet<QString> keys;
+        for (const WebMercator::Tile &tile : tiles) {
+            paths.append(QStringLiteral("/tiles/%1/%2/%3.png").arg(tile.z).arg(tile.x).arg(tile.y));
+            keys.insert(TarvikTileCache::key(tile.z, tile.x, tile.y));
+        }
+        // As the cache sends them (the server may not have seen the last yet).
+        const auto sentCount = [&] {
+            const QStringList sent = cache.requestedKeys();
+            return int(std::count_if(sent.cbegin(), sent.cend(), [&](const QString &key) { return keys.contains(key); }));
+        };
+        for (const QString &path : paths)
+            m_site->setOverride(path, refusal);
+
+        // One support screen shows the map, another opens it later on the same cache.
+        const auto showMap = [&](TarvikMapLayout &layout) {
+            layout.setTileCache(&cache);
+            layout.setWidth(size.width());
+            layout.setHeight(size.height());
+            layout.setCenterLatitude(center.latitude);
+            layout.setCenterLongitude(center.longitude);
+            layout.setZoom(15.6);
+        };
+        TarvikMapLayout layout;
+        showMap(layout);
+        QTRY_COMPARE(sentCount(), int(tiles.size()));
+        QTRY_COMPARE(cache.pendingCount(), 0);
+        QCOMPARE(layout.tiles()->rowCount(), 0);
+
+        // Within the pause neither a pan, a zoom out and back, coming back on screen nor another
+        // screen's map asks again, though the server answers again.
+        m_site->clearOverrides();
+        clock.advance(TarvikTileCache::retryPause.first() - 1ms);
+        layout.panBy(2, 2);
+        QCoreApplication::processEvents();
+        layout.setZoom(14.4);
+        QCoreApplication::processEvents();
+        layout.setZoom(15.6);
+        layout.refresh();
+        QCoreApplication::processEvents();
+        {
+            TarvikMapLayout reopened;
+            showMap(reopened);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(sentCount(), int(tiles.size()));
+
+        // Past it, the next pan fetches them, and the map fills.
+        clock.advance(1ms);
+        layout.panBy(-2, -2);
+        QTRY_COMPARE(layout.tiles()->rowCount(), int(tiles.size()));
+        QCOMPARE(sentCount(), 2 * int(tiles.size()));
+        m_site->clearRequests();
+    }
+
+    // A tile the server keeps turning down, needed at every step of a long pan: a few requests
+    // in the first minute, fewer later, and asked again still after a long time.
+    void aRefusedTileIsNotHammered_data() { addRefusals(); }
+    void aRefusedTileIsNotHammered()
+    {
+        QFETCH(Refusal, refusal);
+        QTemporaryDir dir;
+        ManualMonotonicClock clock;
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        cache.setClock(&clock);
+        const QString path = QStringLiteral("/tiles/12/2475/1282.png");
+        m_site->clearRequests();
+        m_site->setOverride(path, refusal);
+        const auto needEverySecondFor = [&](int seconds) {
+            for (int second = 0; second < seconds; ++second) {
+                QVERIFY(cache.source(12, 2475, 1282).isEmpty());
+                QTRY_COMPARE(cache.pendingCount(), 0);
+                clock.advance(1s);
+            }
+        };
+        needEverySecondFor(60);
+        if (QTest::currentTestFailed())
+            return;
+        const int firstMinute = requestsFor(path);
+        QVERIFY2(firstMinute >= 2 && firstMinute <= 5, qPrintable(QString::number(firstMinute)));
+        needEverySecondFor(300);
+        if (QTest::currentTestFailed())
+            return;
+        const int nextFiveMinutes = requestsFor(path) - firstMinute;
+        QVERIFY2(nextFiveMinutes >= 2 && nextFiveMinutes <= 5, qPrintable(QString::number(nextFiveMinutes)));
+
+        m_site->clearOverrides();
+        QSignalSpy ready(&cache, &TarvikTileCache::tileReady);
+        clock.advance(10min);
+        QVERIFY(cache.source(12, 2475, 1282).isEmpty());
+        QVERIFY(ready.wait());
+        QVERIFY(!cache.source(12, 2475, 1282).isEmpty());
         m_site->clearRequests();
     }
 
