@@ -29,12 +29,12 @@
 using WebMercator::Coordinate;
 using namespace std::chrono_literals;
 
-// How the tile server turns a request down.
+// How the tile server or the geocoder turns a request down.
 using Refusal = StandinSite::Override;
 
 // The office map: the projection, the tiles a view needs and their disk cache against the
-// stand-in's tile server, tried again after failures, and the office lookup (once per screen,
-// silent on failure).
+// stand-in's tile server, tried again after failures, and the office lookup (silent on failure,
+// tried again when the office shows again).
 class SupportMapTest : public QObject
 {
     Q_OBJECT
@@ -43,6 +43,7 @@ private:
     std::unique_ptr<StandinSite> m_site;
     std::unique_ptr<NetworkAccess> m_network;
     QString tileTemplate() const { return m_site->baseUrl().toString(QUrl::RemovePath) + QStringLiteral("/tiles/{z}/{x}/{y}.png"); }
+    QUrl geocoderUrl() const { return QUrl(m_site->baseUrl().toString(QUrl::RemovePath) + QStringLiteral("/geocode")); }
     int requestsFor(const QString &key) const { return int(m_site->requestKeys().count(key)); }
 
     static void addRefusals()
@@ -460,6 +461,54 @@ private Q_SLOTS:
         QVERIFY(!await(plain.geocode(SupportMap::officeAddress())));
     }
 
+    // After a lookup that found nothing the geocoder asks nothing until its pause has passed, a
+    // longer one after each failure in a row.
+    void aFailedLookupWaitsItsPause_data() { addRefusals(); }
+    void aFailedLookupWaitsItsPause()
+    {
+        QFETCH(Refusal, refusal);
+        ManualMonotonicClock clock;
+        HttpsOfficeGeocoder geocoder(geocoderUrl(), m_network.get());
+        geocoder.setClock(&clock);
+        const auto first = HttpsOfficeGeocoder::retryPause.first();
+        const QString key = QStringLiteral("/geocode");
+        const QString address = SupportMap::officeAddress();
+        const int before = requestsFor(key);
+        m_site->setOverride(key, refusal);
+
+        QVERIFY(!await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 1);
+        clock.advance(first - 1ms);
+        QVERIFY(!await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 1);
+        clock.advance(1ms);
+        QVERIFY(!await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 2);
+        // The second pause is longer than the first.
+        clock.advance(first);
+        QVERIFY(!await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 2);
+
+        m_site->clearOverrides();
+        clock.advance(first);
+        QVERIFY(await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 3);
+    }
+
+    // A geocoder deleted while its lookup is under way: the lookup ends with nothing, and
+    // touches nothing of the deleted geocoder (the sanitizer and memcheck runs would show it).
+    void aGeocoderGoneMidLookup()
+    {
+        m_site->hold(QStringLiteral("/geocode"), 1);
+        QSignalSpy held(m_site.get(), &StandinSite::requestHeld);
+        auto geocoder = std::make_unique<HttpsOfficeGeocoder>(geocoderUrl(), m_network.get());
+        auto lookup = geocoder->geocode(SupportMap::officeAddress());
+        QVERIFY(held.wait());
+        geocoder.reset();
+        QVERIFY(!await(std::move(lookup)));
+        m_site->releaseHeld();
+    }
+
     // Two appearances, one lookup; the answer moves marker and region, also while the section is
     // hidden (the location lives with the screen, not the section).
     void locatesOncePerScreen()
@@ -496,18 +545,32 @@ private Q_SLOTS:
         QCOMPARE(geocoder.requestCount, 2);
     }
 
-    void failsSilently()
+    // A lookup that found nothing changes nothing on screen; the office's next appearance looks
+    // up again (a second appearance while one is under way does not), until the office is found.
+    void triesAgainAfterAFailure()
     {
         FakeOfficeGeocoder geocoder; // answers nothing
+        geocoder.held = true;
         SupportOfficeLocation location;
         location.setGeocoder(&geocoder);
         QSignalSpy moved(&location, &SupportOfficeLocation::moveRequested);
         location.locate();
+        location.locate();
+        QCOMPARE(geocoder.requestCount, 1);
+        geocoder.release();
         QCoreApplication::processEvents();
         QCOMPARE(moved.size(), 0);
         QVERIFY(location.isLocated());
         QCOMPARE(location.latitude(), SupportMap::officeLatitude());
         QCOMPARE(location.regionLatitudeSpan(), 0.012);
+
+        geocoder.answer = Coordinate{55.76, 37.62};
+        location.locate();
+        QCOMPARE(geocoder.requestCount, 2);
+        QTRY_COMPARE(moved.size(), 1);
+        QCOMPARE(location.latitude(), 55.76);
+        location.locate();
+        QCOMPARE(geocoder.requestCount, 2);
     }
 
     // An answer that arrives after the screen has gone touches nothing.
