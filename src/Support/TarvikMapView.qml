@@ -5,7 +5,7 @@ import Tarvik.Support
 // The office map: raster tiles of the tile server, the office pin, the tile source's attribution.
 // It starts at the location's region; the location's moveRequested() brings it to the new region
 // with a 0.35 s ease-out; pans, pinches, the wheel and double taps move it and are written back
-// into the location's region.
+// into the location's region. Tiles that failed are asked for again as the view needs them.
 //   location: SupportOfficeLocation (required); readonly layout: the view's arithmetic
 Item {
     id: map
@@ -43,6 +43,8 @@ Item {
     Accessible.role: Accessible.Graphic
     Accessible.name: "Интерактивная карта с адресом"
 
+    // Back on screen (the tab shown again), tiles that failed meanwhile are asked for again.
+    onVisibleChanged: if (visible) layout.refresh()
     onWidthChanged: if (height > 0 && width > 0 && !shown.done) shown.start()
     onHeightChanged: if (height > 0 && width > 0 && !shown.done) shown.start()
 

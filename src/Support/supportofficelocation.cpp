@@ -20,18 +20,23 @@ void SupportOfficeLocation::setGeocoder(OfficeGeocoder *geocoder)
 
 void SupportOfficeLocation::locate()
 {
-    if (m_located)
+    if (m_found || m_lookingUp)
         return;
-    m_located = true;
-    Q_EMIT locatedChanged();
+    if (!m_located) {
+        m_located = true;
+        Q_EMIT locatedChanged();
+    }
     SupportMap *map = SupportMap::instance();
     OfficeGeocoder *geocoder = m_geocoderSet ? m_geocoder.data() : map ? map->geocoder() : nullptr;
     if (!geocoder)
         return;
+    m_lookingUp = true;
     // Delivered to this object only while it lives: a closed screen gets nothing.
     QCoro::connect(geocoder->geocode(SupportMap::officeAddress()), this, [this](const std::optional<WebMercator::Coordinate> &found) {
+        m_lookingUp = false;
         if (!found)
             return;
+        m_found = true;
         m_coordinate = *found;
         Q_EMIT coordinateChanged();
         m_region = {*found, 0.009, 0.009};

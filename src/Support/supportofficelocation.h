@@ -10,7 +10,8 @@
 
 // One support screen's office state: where the marker stands, the map region (which the map
 // writes back as the user pans and zooms) and whether the address has been looked up. The
-// lookup runs once per screen, on the office section's first appearance; a failure is silent.
+// lookup runs when the office section appears, until it has found the office once; a failure is
+// silent, and the geocoder spaces out the tries that follow.
 class SupportOfficeLocation : public QObject
 {
     Q_OBJECT
@@ -39,7 +40,8 @@ public:
     // Tests and the app hand in the geocoder; by default the SupportMap singleton's.
     void setGeocoder(OfficeGeocoder *geocoder);
 
-    // The office section came on screen: looks the address up, the first time only.
+    // The office section came on screen: looks the address up, unless it has been found or is
+    // being looked up.
     Q_INVOKABLE void locate();
     // The map's own change of what it shows (pan, zoom).
     Q_INVOKABLE void setRegion(double latitude, double longitude, double latitudeSpan, double longitudeSpan);
@@ -57,4 +59,6 @@ private:
     WebMercator::Coordinate m_coordinate;
     WebMercator::Region m_region;
     bool m_located = false;
+    bool m_lookingUp = false;
+    bool m_found = false;
 };

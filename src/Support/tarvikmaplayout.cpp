@@ -119,6 +119,11 @@ void TarvikMapLayout::zoomAround(double steps, double x, double y)
 void TarvikMapLayout::changed()
 {
     Q_EMIT viewChanged();
+    refresh();
+}
+
+void TarvikMapLayout::refresh()
+{
     // Many properties change together (an animation step, a pinch): the tiles follow once.
     if (m_refreshQueued)
         return;

@@ -50,6 +50,8 @@ public:
     Q_INVOKABLE void panBy(double dx, double dy);
     // Zooms by `steps` (1: twice as close) keeping the coordinate under (x, y) in place.
     Q_INVOKABLE void zoomAround(double steps, double x, double y);
+    // The map came back on screen: the tiles it lacks are asked for again.
+    Q_INVOKABLE void refresh();
 
 Q_SIGNALS:
     void viewChanged();

@@ -102,7 +102,9 @@ QUrl TarvikTileCache::cachedSource(int z, int x, int y) const
 void TarvikTileCache::fetch(int z, int x, int y)
 {
     const QString tile = key(z, x, y);
-    if (!m_manager || m_inFlight.contains(tile) || m_failed.contains(tile))
+    if (!m_manager || m_inFlight.contains(tile))
+        return;
+    if (const auto failed = m_failed.constFind(tile); failed != m_failed.constEnd() && !failed->mayTry(now()))
         return;
     const QUrl url = tileUrl(z, x, y);
     if (!url.isValid() || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
@@ -112,20 +114,32 @@ void TarvikTileCache::fetch(int z, int x, int y)
     const QString path = filePath(z, x, y);
     QCoro::connect(download(m_network, m_manager, url, m_timeLimit), this, [this, tile, path](const std::optional<QByteArray> &body) {
         m_inFlight.remove(tile);
+        const auto failed = [this, &tile] {
+            auto pause = m_failed.find(tile);
+            if (pause == m_failed.end())
+                pause = m_failed.insert(tile, retryPause);
+            pause->failed(now());
+        };
         // Only a tile goes into the cache; an error page would otherwise stay there for good.
         if (!body || !isTile(*body)) {
-            m_failed.insert(tile);
+            failed();
             return;
         }
         QDir().mkpath(QFileInfo(path).absolutePath());
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(*body) != body->size() || !file.commit()) {
-            m_failed.insert(tile);
+            failed();
             return;
         }
+        m_failed.remove(tile);
         kept(path, body->size());
         Q_EMIT tileReady(tile);
     });
+}
+
+std::chrono::nanoseconds TarvikTileCache::now() const
+{
+    return m_clock ? m_clock->now() : m_ownClock.now();
 }
 
 void TarvikTileCache::kept(const QString &path, qint64 bytes)

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "monotonicclock.h"
+#include "retrypause.h"
+
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -16,8 +20,9 @@ class QNetworkAccessManager;
 
 // Raster map tiles from a tile server whose address template holds "{z}", "{x}" and "{y}",
 // kept on disk so that a tile is fetched once. A tile not yet on disk is requested when it is
-// first asked for; tileReady() says when it has arrived. Only square pictures of tileSize pixels
-// are kept, and the folder holds at most maxDiskBytes of them, the oldest going first.
+// asked for; tileReady() says when it has arrived. A tile that failed is requested again when it
+// is asked for after its pause (retryPause). Only square pictures of tileSize pixels are kept, and
+// the folder holds at most maxDiskBytes of them, the oldest going first.
 class TarvikTileCache : public QObject
 {
     Q_OBJECT
@@ -32,6 +37,9 @@ public:
     // The most the folder keeps: a few thousand tiles, the streets around the office at every zoom
     // and more. Past it the tiles written longest ago are removed.
     static constexpr qint64 maxDiskBytes = 48 * 1024 * 1024;
+    // How long a tile that failed is left before it is asked for again: 5 s, doubling with each
+    // failure in a row, at most 2 min.
+    static constexpr RetryPause retryPause{std::chrono::seconds(5), std::chrono::minutes(2)};
 
     // Without `network` nothing is fetched (only tiles already on disk show).
     TarvikTileCache(QString urlTemplate, NetworkAccess *network, QString directory = defaultDirectory(), QObject *parent = nullptr);
@@ -56,6 +64,8 @@ public:
     // tileTimeLimit and maxDiskBytes unless changed (tests).
     void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
     void setDiskLimit(qint64 bytes) { m_diskLimit = bytes; }
+    // What the pauses after failures are measured on; a clock of its own unless set (tests).
+    void setClock(const MonotonicClock *clock) { m_clock = clock; }
 
 Q_SIGNALS:
     void tileReady(const QString &key);
@@ -70,6 +80,7 @@ private:
     void fetch(int z, int x, int y);
     // Keeps a tile just written; removes the oldest while the folder holds more than the bound.
     void kept(const QString &path, qint64 bytes);
+    std::chrono::nanoseconds now() const;
 
     QString m_template;
     NetworkAccess *m_network;
@@ -77,9 +88,11 @@ private:
     QNetworkAccessManager *m_manager = nullptr;
     std::chrono::milliseconds m_timeLimit = tileTimeLimit;
     qint64 m_diskLimit = maxDiskBytes;
+    ElapsedMonotonicClock m_ownClock;
+    QPointer<const MonotonicClock> m_clock;
     QSet<QString> m_inFlight;
-    // Tiles that failed this run are not asked for again until the next start.
-    QSet<QString> m_failed;
+    // Tiles whose last request failed, until one succeeds.
+    QHash<QString, RetryPause> m_failed;
     QStringList m_requested;
     // The tiles on disk, oldest first; read once, with the first tile written.
     std::optional<std::deque<StoredTile>> m_stored;

@@ -1,6 +1,7 @@
 #include "networkaccess.h"
 #include "fakeofficegeocoder.h"
 #include "httpsofficegeocoder.h"
+#include "monotonicclock.h"
 #include "standinfixture.h"
 #include "standinsupport.h"
 #include "supportmap.h"
@@ -22,12 +23,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using WebMercator::Coordinate;
+using namespace std::chrono_literals;
+
+// How the tile server or the geocoder turns a request down.
+using Refusal = StandinSite::Override;
 
 // The office map: the projection, the tiles a view needs and their disk cache against the
-// stand-in's tile server, and the office lookup (once per screen, silent on failure).
+// stand-in's tile server, tried again after failures, and the office lookup (silent on failure,
+// tried again when the office shows again).
 class SupportMapTest : public QObject
 {
     Q_OBJECT
@@ -36,6 +43,17 @@ private:
     std::unique_ptr<StandinSite> m_site;
     std::unique_ptr<NetworkAccess> m_network;
     QString tileTemplate() const { return m_site->baseUrl().toString(QUrl::RemovePath) + QStringLiteral("/tiles/{z}/{x}/{y}.png"); }
+    QUrl geocoderUrl() const { return QUrl(m_site->baseUrl().toString(QUrl::RemovePath) + QStringLiteral("/geocode")); }
+    int requestsFor(const QString &key) const { return int(m_site->requestKeys().count(key)); }
+
+    static void addRefusals()
+    {
+        QTest::addColumn<Refusal>("refusal");
+        QTest::newRow("service unavailable") << Refusal{.status = 503, .body = QByteArray("busy")};
+        // Not a reset before any answer: the transport itself sends such a request once more.
+        QTest::newRow("answer cut short") << Refusal{.fault = StandinFault::TruncatedBody};
+        QTest::newRow("an error page") << Refusal{.status = 200, .body = QByteArray("<html>")};
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -203,11 +221,12 @@ private Q_SLOTS:
         QCOMPARE(m_site->requestKeys().count(QStringLiteral("/geocode")), 1);
         QCOMPARE(ready.size(), 0);
         QVERIFY(cache.source(3, 1, 1).isEmpty());
-        QCOMPARE(cache.requestedKeys().size(), 1); // a failed tile is not asked for again
+        QCOMPARE(cache.requestedKeys().size(), 1); // a failed tile is not asked for again at once
         m_site->clearRequests();
     }
 
-    // A tile is a square of the map's tile size: another picture is not kept, nor asked for again.
+    // A tile is a square of the map's tile size: another picture is not kept, nor asked for again
+    // at once.
     void keepsOnlyTileSizedPictures_data()
     {
         QTest::addColumn<QSize>("size");
@@ -278,6 +297,114 @@ private Q_SLOTS:
         m_site->clearRequests();
     }
 
+    // The server turns every tile down, then serves them: the map fills again without a restart,
+    // on the next show or pan after a tile's pause, and not before it, however often it is needed.
+    void refusedTilesComeBack_data() { addRefusals(); }
+    void refusedTilesComeBack()
+    {
+        QFETCH(Refusal, refusal);
+        QTemporaryDir dir;
+        ManualMonotonicClock clock;
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        cache.setClock(&clock);
+        const Coordinate center{55.7579, 37.6125};
+        const QSizeF size(393, 600);
+        const QList<WebMercator::Tile> tiles = WebMercator::visibleTiles(center, 15.6, size);
+        QStringList paths;
+        QSet<QString> keys;
+        for (const WebMercator::Tile &tile : tiles) {
+            paths.append(QStringLiteral("/tiles/%1/%2/%3.png").arg(tile.z).arg(tile.x).arg(tile.y));
+            keys.insert(TarvikTileCache::key(tile.z, tile.x, tile.y));
+        }
+        // As the cache sends them (the server may not have seen the last yet).
+        const auto sentCount = [&] {
+            const QStringList sent = cache.requestedKeys();
+            return int(std::count_if(sent.cbegin(), sent.cend(), [&](const QString &key) { return keys.contains(key); }));
+        };
+        for (const QString &path : paths)
+            m_site->setOverride(path, refusal);
+
+        // One support screen shows the map, another opens it later on the same cache.
+        const auto showMap = [&](TarvikMapLayout &layout) {
+            layout.setTileCache(&cache);
+            layout.setWidth(size.width());
+            layout.setHeight(size.height());
+            layout.setCenterLatitude(center.latitude);
+            layout.setCenterLongitude(center.longitude);
+            layout.setZoom(15.6);
+        };
+        TarvikMapLayout layout;
+        showMap(layout);
+        QTRY_COMPARE(sentCount(), int(tiles.size()));
+        QTRY_COMPARE(cache.pendingCount(), 0);
+        QCOMPARE(layout.tiles()->rowCount(), 0);
+
+        // Within the pause neither a pan, a zoom out and back, coming back on screen nor another
+        // screen's map asks again, though the server answers again.
+        m_site->clearOverrides();
+        clock.advance(TarvikTileCache::retryPause.first() - 1ms);
+        layout.panBy(2, 2);
+        QCoreApplication::processEvents();
+        layout.setZoom(14.4);
+        QCoreApplication::processEvents();
+        layout.setZoom(15.6);
+        layout.refresh();
+        QCoreApplication::processEvents();
+        {
+            TarvikMapLayout reopened;
+            showMap(reopened);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(sentCount(), int(tiles.size()));
+
+        // Past it, the next pan fetches them, and the map fills.
+        clock.advance(1ms);
+        layout.panBy(-2, -2);
+        QTRY_COMPARE(layout.tiles()->rowCount(), int(tiles.size()));
+        QCOMPARE(sentCount(), 2 * int(tiles.size()));
+        m_site->clearRequests();
+    }
+
+    // A tile the server keeps turning down, needed at every step of a long pan: a few requests
+    // in the first minute, fewer later, and asked again still after a long time.
+    void aRefusedTileIsNotHammered_data() { addRefusals(); }
+    void aRefusedTileIsNotHammered()
+    {
+        QFETCH(Refusal, refusal);
+        QTemporaryDir dir;
+        ManualMonotonicClock clock;
+        TarvikTileCache cache(tileTemplate(), m_network.get(), dir.path());
+        cache.setClock(&clock);
+        const QString path = QStringLiteral("/tiles/12/2475/1282.png");
+        m_site->clearRequests();
+        m_site->setOverride(path, refusal);
+        const auto needEverySecondFor = [&](int seconds) {
+            for (int second = 0; second < seconds; ++second) {
+                QVERIFY(cache.source(12, 2475, 1282).isEmpty());
+                QTRY_COMPARE(cache.pendingCount(), 0);
+                clock.advance(1s);
+            }
+        };
+        needEverySecondFor(60);
+        if (QTest::currentTestFailed())
+            return;
+        const int firstMinute = requestsFor(path);
+        QVERIFY2(firstMinute >= 2 && firstMinute <= 5, qPrintable(QString::number(firstMinute)));
+        needEverySecondFor(300);
+        if (QTest::currentTestFailed())
+            return;
+        const int nextFiveMinutes = requestsFor(path) - firstMinute;
+        QVERIFY2(nextFiveMinutes >= 2 && nextFiveMinutes <= 5, qPrintable(QString::number(nextFiveMinutes)));
+
+        m_site->clearOverrides();
+        QSignalSpy ready(&cache, &TarvikTileCache::tileReady);
+        clock.advance(10min);
+        QVERIFY(cache.source(12, 2475, 1282).isEmpty());
+        QVERIFY(ready.wait());
+        QVERIFY(!cache.source(12, 2475, 1282).isEmpty());
+        m_site->clearRequests();
+    }
+
     void zoomsAroundAPoint()
     {
         TarvikMapLayout layout;
@@ -334,6 +461,54 @@ private Q_SLOTS:
         QVERIFY(!await(plain.geocode(SupportMap::officeAddress())));
     }
 
+    // After a lookup that found nothing the geocoder asks nothing until its pause has passed, a
+    // longer one after each failure in a row.
+    void aFailedLookupWaitsItsPause_data() { addRefusals(); }
+    void aFailedLookupWaitsItsPause()
+    {
+        QFETCH(Refusal, refusal);
+        ManualMonotonicClock clock;
+        HttpsOfficeGeocoder geocoder(geocoderUrl(), m_network.get());
+        geocoder.setClock(&clock);
+        const auto first = HttpsOfficeGeocoder::retryPause.first();
+        const QString key = QStringLiteral("/geocode");
+        const QString address = SupportMap::officeAddress();
+        const int before = requestsFor(key);
+        m_site->setOverride(key, refusal);
+
+        QVERIFY(!await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 1);
+        clock.advance(first - 1ms);
+        QVERIFY(!await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 1);
+        clock.advance(1ms);
+        QVERIFY(!await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 2);
+        // The second pause is longer than the first.
+        clock.advance(first);
+        QVERIFY(!await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 2);
+
+        m_site->clearOverrides();
+        clock.advance(first);
+        QVERIFY(await(geocoder.geocode(address)));
+        QCOMPARE(requestsFor(key), before + 3);
+    }
+
+    // A geocoder deleted while its lookup is under way: the lookup ends with nothing, and
+    // touches nothing of the deleted geocoder (the sanitizer and memcheck runs would show it).
+    void aGeocoderGoneMidLookup()
+    {
+        m_site->hold(QStringLiteral("/geocode"), 1);
+        QSignalSpy held(m_site.get(), &StandinSite::requestHeld);
+        auto geocoder = std::make_unique<HttpsOfficeGeocoder>(geocoderUrl(), m_network.get());
+        auto lookup = geocoder->geocode(SupportMap::officeAddress());
+        QVERIFY(held.wait());
+        geocoder.reset();
+        QVERIFY(!await(std::move(lookup)));
+        m_site->releaseHeld();
+    }
+
     // Two appearances, one lookup; the answer moves marker and region, also while the section is
     // hidden (the location lives with the screen, not the section).
     void locatesOncePerScreen()
@@ -370,18 +545,32 @@ private Q_SLOTS:
         QCOMPARE(geocoder.requestCount, 2);
     }
 
-    void failsSilently()
+    // A lookup that found nothing changes nothing on screen; the office's next appearance looks
+    // up again (a second appearance while one is under way does not), until the office is found.
+    void triesAgainAfterAFailure()
     {
         FakeOfficeGeocoder geocoder; // answers nothing
+        geocoder.held = true;
         SupportOfficeLocation location;
         location.setGeocoder(&geocoder);
         QSignalSpy moved(&location, &SupportOfficeLocation::moveRequested);
         location.locate();
+        location.locate();
+        QCOMPARE(geocoder.requestCount, 1);
+        geocoder.release();
         QCoreApplication::processEvents();
         QCOMPARE(moved.size(), 0);
         QVERIFY(location.isLocated());
         QCOMPARE(location.latitude(), SupportMap::officeLatitude());
         QCOMPARE(location.regionLatitudeSpan(), 0.012);
+
+        geocoder.answer = Coordinate{55.76, 37.62};
+        location.locate();
+        QCOMPARE(geocoder.requestCount, 2);
+        QTRY_COMPARE(moved.size(), 1);
+        QCOMPARE(location.latitude(), 55.76);
+        location.locate();
+        QCOMPARE(geocoder.requestCount, 2);
     }
 
     // An answer that arrives after the screen has gone touches nothing.
