@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
 import Tarvik.Design
-import Tarvik.Payments
 
 // The checkout sheet: the payment service's page in the payment web view, an overlay while a page
 // loads, and a failure card with "Повторить" when a page cannot be loaded or a bank app cannot be
@@ -55,7 +54,7 @@ NavigationStack {
             }
         }
 
-        CheckoutMaterialCard {
+        MaterialCard {
             objectName: "loadingOverlay"
             anchors.centerIn: parent
             backdrop: webViewLoader
@@ -77,7 +76,7 @@ NavigationStack {
             }
         }
 
-        CheckoutMaterialCard {
+        MaterialCard {
             objectName: "failureCard"
             anchors.centerIn: parent
             backdrop: webViewLoader

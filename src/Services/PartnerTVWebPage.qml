@@ -1,17 +1,21 @@
 import QtQuick
+import QtQuick.Layouts
 import QtWebEngine
+import Tarvik.Design
 import Tarvik.Platform
 import Tarvik.Services
 import Tarvik.Web
 import "partnertvwebprofile.js" as SharedProfile
 
 // One partner TV web page: loads `url` once with `script` injected when the document is ready (main
-// frame only) and hands every navigation to the page's coordinator. A load that takes longer than
-// `loadTimeout` is stopped; a page that fails to load stays blank. With `backForwardGestures`, a
-// drag from the left or right edge, or Alt+Left / Alt+Right, goes back or forward in its history. A
-// key the page leaves goes on to the screen around it (Escape goes back as its back button does).
-//   required url, script, page (PartnerTVPageCoordinator.Page); loadTimeout: ms (60 s)
-//   backForwardGestures: bool (false)
+// frame only) and hands every navigation to the page's coordinator. A page that fails to load (not
+// one a newer navigation replaces) shows the failure card with "Повторить" over the view, and so
+// does one still loading after `loadTimeout`, which is stopped; "Повторить" loads `url` again. With
+// `backForwardGestures`, a drag from the left or right edge, or Alt+Left / Alt+Right, goes back or
+// forward in its history. A key the page leaves goes on to the screen around it (Escape goes back
+// as its back button does).
+//   required url, script, page (PartnerTVPageCoordinator.Page); loadTimeout: ms (45 s)
+//   backForwardGestures: bool (false); readonly errorMessage: string ("" while no card shows)
 //   signals: createAccountRequested(), packageSelected(title), connectRequested()
 WebViewFrame {
     id: root
@@ -19,9 +23,10 @@ WebViewFrame {
     required property url url
     required property string script
     required property int page
-    property int loadTimeout: 60000
+    property alias loadTimeout: coordinator.loadTimeout
     property bool backForwardGestures: false
     readonly property alias webView: webView
+    readonly property alias errorMessage: coordinator.errorMessage
 
     signal createAccountRequested()
     signal packageSelected(string title)
@@ -39,16 +44,12 @@ WebViewFrame {
         id: coordinator
 
         page: root.page
+        pageLoading: webView.loading
+        onStopRequested: webView.stop()
+        onReloadRequested: webView.url = root.url
         onCreateAccountRequested: root.createAccountRequested()
         onPackageSelected: title => root.packageSelected(title)
         onConnectRequested: root.connectRequested()
-    }
-
-    Timer {
-        id: loadLimit
-
-        interval: root.loadTimeout
-        onTriggered: webView.stop()
     }
 
     WebEngineView {
@@ -69,10 +70,7 @@ WebViewFrame {
                 request.reject()
         }
         onLoadingChanged: function(loadingInfo) {
-            if (loadingInfo.status === WebEngineView.LoadStartedStatus)
-                loadLimit.restart()
-            else
-                loadLimit.stop()
+            coordinator.loadingChanged(loadingInfo.status, loadingInfo.errorCode)
         }
         onCertificateError: function(error) {
             const unknownAuthority = error.type === WebEngineCertificateError.CertificateAuthorityInvalid
@@ -91,6 +89,36 @@ WebViewFrame {
             injected.runsOnSubFrames = false
             webView.userScripts.insert(injected)
             webView.url = root.url
+        }
+    }
+
+    // Over the page, clear of the screen's edges; after the view in the Tab order, so that Tab goes
+    // from the page on to "Повторить". It takes no focus when it shows.
+    MaterialCard {
+        objectName: "failureCard"
+        anchors.centerIn: parent
+        backdrop: webView
+        width: parent.width - 32
+        visible: coordinator.errorMessage.length > 0
+
+        contentItem: ColumnLayout {
+            width: parent ? parent.width - 48 : 0
+            spacing: 16
+
+            StyledText {
+                objectName: "failureMessage"
+                Layout.fillWidth: true
+                text: coordinator.errorMessage
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+            }
+
+            TarvikButton {
+                objectName: "retryButton"
+                Layout.alignment: Qt.AlignHCenter
+                text: "Повторить"
+                onClicked: coordinator.retry()
+            }
         }
     }
 }

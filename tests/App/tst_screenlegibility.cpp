@@ -51,7 +51,7 @@ int largestDifference(const QImage &a, const QImage &b, const QRect &area)
 // Lines of dark text behind a panel (or none), then the panel.
 QByteArray overText(const QByteArray &panel, bool withText)
 {
-    return QByteArray("import QtQuick\nimport Tarvik.Design\nimport Tarvik.Payments\nRectangle {\n    color: \"white\"\n")
+    return QByteArray("import QtQuick\nimport Tarvik.Design\nRectangle {\n    color: \"white\"\n")
         + "    Column { id: page; anchors.fill: parent; Repeater { model: " + (withText ? "40" : "0")
         + "; Text { text: \"Сбербанк Онлайн · Выбрать способ оплаты · Добавить лицевой счёт\"; font.pixelSize: 19; font.bold: true } } }\n"
         + panel + "\n}\n";
@@ -82,11 +82,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("panel");
         QTest::addColumn<QRect>("inside");
 
-        QTest::newRow("checkout failure card")
-            << QByteArray("    CheckoutMaterialCard { x: 16; y: 300; width: 361; height: 160 }") << QRect(24, 308, 345, 144);
+        QTest::newRow("material card")
+            << QByteArray("    MaterialCard { x: 16; y: 300; width: 361; height: 160 }") << QRect(24, 308, 345, 144);
         // With the page behind it given: blurred where the renderer can (OpenGL), else the same fill.
-        QTest::newRow("checkout card over the page")
-            << QByteArray("    CheckoutMaterialCard { x: 16; y: 300; width: 361; height: 160; backdrop: page }") << QRect(24, 308, 345, 144);
+        QTest::newRow("material card over the page")
+            << QByteArray("    MaterialCard { x: 16; y: 300; width: 361; height: 160; backdrop: page }") << QRect(24, 308, 345, 144);
         QTest::newRow("alert") << QByteArray("    Alert { presented: true; title: \"Не удалось\"; message: \"\" }") << QRect(70, 400, 250, 30);
     }
 

@@ -14,6 +14,9 @@ using namespace PartnerTVNavigationPolicy;
 Q_DECLARE_METATYPE(PartnerTVNavigationPolicy::Page)
 Q_DECLARE_METATYPE(PartnerTVNavigationPolicy::Action)
 
+// A page's load events in order: status and error code.
+using LoadEvents = QList<QPair<int, int>>;
+
 class TestPartnerTV : public QObject
 {
     Q_OBJECT
@@ -106,6 +109,65 @@ private Q_SLOTS:
         QVERIFY(!packagePage.allowsNavigation(QUrl(QStringLiteral("tarvik-package://select?title=A"))));
         QVERIFY(!packagePage.allowsNavigation(QUrl(QStringLiteral("tarvik-account://create"))));
         QCOMPARE(connected.size(), 1);
+    }
+
+    // What the page's load events leave on its card: a failure shows it; a load that a newer one
+    // cancels, one that stops or one that loads does not; a new load takes it away.
+    void loadEvents_data()
+    {
+        using C = PartnerTVPageCoordinator;
+        QTest::addColumn<LoadEvents>("events");
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("refused") << LoadEvents{{C::LoadStartedStatus, 0}, {C::LoadFailedStatus, -102}} << true;
+        QTest::newRow("cancelled by a newer load")
+            << LoadEvents{{C::LoadStartedStatus, 0}, {C::LoadFailedStatus, C::cancelledLoadCode}} << false;
+        QTest::newRow("stopped") << LoadEvents{{C::LoadStartedStatus, 0}, {C::LoadStoppedStatus, 0}} << false;
+        QTest::newRow("loaded") << LoadEvents{{C::LoadStartedStatus, 0}, {C::LoadSucceededStatus, 0}} << false;
+        QTest::newRow("a new load clears the card")
+            << LoadEvents{{C::LoadStartedStatus, 0}, {C::LoadFailedStatus, -102}, {C::LoadStartedStatus, 0}} << false;
+        QTest::newRow("the newer load fails")
+            << LoadEvents{{C::LoadStartedStatus, 0}, {C::LoadFailedStatus, C::cancelledLoadCode},
+                          {C::LoadStartedStatus, 0}, {C::LoadFailedStatus, -7}}
+            << true;
+    }
+
+    void loadEvents()
+    {
+        QFETCH(LoadEvents, events);
+        QFETCH(bool, failed);
+        PartnerTVPageCoordinator coordinator;
+        for (const auto &[status, code] : std::as_const(events))
+            coordinator.loadingChanged(status, code);
+        QCOMPARE(coordinator.errorMessage(), failed ? PartnerTVPageCoordinator::loadFailureText : QString());
+    }
+
+    // A page that is still loading at the limit is stopped and fails; one whose load ended before
+    // it does not. (The second page's longer limit runs out after the first one's would have.)
+    void loadLimit()
+    {
+        PartnerTVPageCoordinator stalled;
+        PartnerTVPageCoordinator loaded;
+        QSignalSpy stalledStops(&stalled, &PartnerTVPageCoordinator::stopRequested);
+        QSignalSpy loadedStops(&loaded, &PartnerTVPageCoordinator::stopRequested);
+        loaded.setLoadTimeout(100);
+        stalled.setLoadTimeout(400);
+        loaded.setPageLoading(true);
+        stalled.setPageLoading(true);
+        loaded.setPageLoading(false);
+        QVERIFY(stalledStops.wait(5000));
+        QCOMPARE(stalled.errorMessage(), PartnerTVPageCoordinator::loadFailureText);
+        QCOMPARE(loadedStops.size(), 0);
+        QCOMPARE(loaded.errorMessage(), QString());
+
+        // "Повторить" takes the card away and loads the page again, with a limit of its own.
+        QSignalSpy reloads(&stalled, &PartnerTVPageCoordinator::reloadRequested);
+        stalled.setPageLoading(false);
+        stalled.retry();
+        QCOMPARE(reloads.size(), 1);
+        QCOMPARE(stalled.errorMessage(), QString());
+        stalled.setPageLoading(true);
+        QVERIFY(stalledStops.wait(5000));
+        QCOMPARE(stalled.errorMessage(), PartnerTVPageCoordinator::loadFailureText);
     }
 
     void pageAddresses()

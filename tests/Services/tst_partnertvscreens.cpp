@@ -1,4 +1,5 @@
 #include "accessiblekit.h"
+#include "accessibletree.h"
 #include "accountfixture.h"
 #include "fakeurlopener.h"
 #include "fixturequicktestsetup.h"
@@ -16,8 +17,10 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QDir>
+#include <QMetaEnum>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QTcpServer>
 #include <QUrlQuery>
 
 #include <algorithm>
@@ -120,6 +123,32 @@ public:
                 nodes.append(node->child(child));
         }
         return false;
+    }
+    // An address of the stand-in's host where nothing listens (yet): a connection is refused.
+    Q_INVOKABLE QString refusedOrigin() const
+    {
+        QTcpServer probe;
+        if (!probe.listen(m_fixture->site->address(), 0))
+            return {};
+        return QStringLiteral("https://%1:%2").arg(m_fixture->site->address().toString()).arg(probe.serverPort());
+    }
+    // The stand-in answers at `origin` (one of refusedOrigin()) too, from now on.
+    Q_INVOKABLE bool serveAt(const QString &origin)
+    {
+        const QUrl url(origin);
+        return m_fixture->site->listen(QHostAddress(url.host()), quint16(url.port())) == url.port();
+    }
+    // What a screen reader finds under `item` that it shows, as "Role name", in the tree's order.
+    Q_INVOKABLE QStringList readerNodes(QQuickItem *item) const
+    {
+        QStringList nodes;
+        const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+        for (QAccessibleInterface *node : AccessibleTree::shown(item->window())) {
+            const auto *shown = qobject_cast<QQuickItem *>(node->object());
+            if (shown && (shown == item || item->isAncestorOf(shown)))
+                nodes.append(QString::fromLatin1(roles.valueToKey(node->role())) + u' ' + node->text(QAccessible::Name));
+        }
+        return nodes;
     }
     Q_INVOKABLE QString screenshotPath(const QString &name) const
     {

@@ -1,14 +1,18 @@
 import QtQuick
 import QtTest
+import Tarvik.Services
 import TarvikTest
 import "../../../common/qml/finder.js" as Finder
 
 // The two partner pages of the stand-in in the web engine with their injected scripts: the
-// re-branded texts and links, the hidden header controls, the lockup, and the callbacks.
+// re-branded texts and links, the hidden header controls, the lockup, the callbacks, and the
+// failure card of a page that cannot be shown.
 Item {
     id: root
     width: 393
     height: 852
+
+    readonly property string failureText: "Не удалось загрузить страницу. Проверьте подключение к интернету и повторите попытку."
 
     Component {
         id: catalogComponent
@@ -23,6 +27,17 @@ Item {
             property string packageID
             anchors.fill: parent
             Component.onCompleted: setSource("qrc:/qt/qml/Tarvik/Services/Branded24TVPackageWebView.qml", { packageID: packageID })
+        }
+    }
+
+    // The catalog page at an address of our choosing.
+    Component {
+        id: catalogAtComponent
+        Loader {
+            property string address
+            anchors.fill: parent
+            Component.onCompleted: setSource("qrc:/qt/qml/Tarvik/Services/PartnerTVWebPage.qml", {
+                url: address, script: PartnerTVPages.catalogScript, page: PartnerTVPageCoordinator.CatalogPage })
         }
     }
 
@@ -78,6 +93,24 @@ Item {
             tryCompare(page.webView, "loading", false, 20000)
             // The late card has arrived and been re-branded.
             tryVerify(() => href("packet-late") === "tarvik-package://select?title=" + encodeURIComponent("Кино и сериалы"), 10000)
+        }
+
+        function failureCard() {
+            return Finder.find(page, "failureCard")
+        }
+
+        // The page is shown, re-branded, and no card is over it.
+        function verifyCatalogShown() {
+            tryVerify(() => !page.webView.loading && text("headline") === "24ТВ от Tarvik", 20000)
+            verify(!failureCard().visible)
+            compare(page.errorMessage, "")
+        }
+
+        // "Повторить" takes the card away at once, and the page comes.
+        function retryShowsCatalog() {
+            mouseClick(Finder.find(failureCard(), "retryButton"))
+            verify(!failureCard().visible)
+            verifyCatalogShown()
         }
 
         function openPackage(id) {
@@ -150,6 +183,9 @@ Item {
             compare(createSpy.count, 1)
             compare(page.webView.url.toString(), before)
             compare(text("headline"), "24ТВ от Tarvik")
+            // Refused loads have ended, so no load limit runs on to a card over the page.
+            tryCompare(page.webView, "loading", false)
+            verify(!failureCard().visible)
         }
 
         function test_packagePage() {
@@ -282,6 +318,41 @@ Item {
             const profile = createTemporaryQmlObject("import QtWebEngine; WebEngineProfile { storageName: 'TarvikFolderCheck';"
                     + " offTheRecord: false }", root)
             compare([profile.persistentStoragePath, profile.cachePath], Standin.profileFolders("TarvikFolderCheck"))
+        }
+
+        // Nothing listens at the page's host: the card says so, and once the host answers,
+        // "Повторить" shows the page.
+        function test_aRefusedHostShowsTheFailureCard() {
+            const origin = Standin.refusedOrigin()
+            verify(origin.length > 0)
+            const loader = createTemporaryObject(catalogAtComponent, root, { address: origin + "/24tv/index.html" })
+            tryVerify(() => loader.item !== null, 10000)
+            page = loader.item
+            tryVerify(() => failureCard().visible, 20000)
+            compare(Finder.find(failureCard(), "failureMessage").text, root.failureText)
+            verify(!page.webView.loading)
+            Finder.shoot(this, root, "partnertv-page-failure", Standin)
+
+            verify(Standin.serveAt(origin))
+            retryShowsCatalog()
+        }
+
+        // A page that never answers fails by the view's own limit, the real one: the load is
+        // stopped and the card shows; "Повторить" with the page answering again shows it.
+        function test_aPageThatNeverAnswersShowsTheFailureCard() {
+            Standin.hold("/24tv/index.html")
+            const loader = createTemporaryObject(catalogComponent, root)
+            tryVerify(() => loader.item !== null, 10000)
+            page = loader.item
+            tryVerify(() => Standin.heldCount() > 0, 10000)
+            verify(page.webView.loading)
+            verify(!failureCard().visible)
+            tryVerify(() => failureCard().visible, 45000 + 7000)
+            compare(Finder.find(failureCard(), "failureMessage").text, root.failureText)
+            tryCompare(page.webView, "loading", false, 5000)
+
+            Standin.release("/24tv/index.html")
+            retryShowsCatalog()
         }
 
         function test_packageWithoutDigitsLoadsTheBarePrefix() {

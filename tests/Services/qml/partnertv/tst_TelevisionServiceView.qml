@@ -8,11 +8,13 @@ import "../../../common/qml/finder.js" as Finder
 
 // The "24ТВ" screen end to end: the catalog page, a package card pushing the partner's page of the
 // package it resolves to, the connect control opening the account sheet, and the refreshes; the
-// pages worked by keyboard.
+// pages worked by keyboard; the failure card of a page that cannot load.
 Item {
     id: root
     width: 393
     height: 852
+
+    readonly property string failureText: "Не удалось загрузить страницу. Проверьте подключение к интернету и повторите попытку."
 
     Component {
         id: stackComponent
@@ -34,6 +36,12 @@ Item {
                 onClicked: home.push(Qt.resolvedUrl("qrc:/qt/qml/Tarvik/Services/TelevisionServiceView.qml"))
             }
         }
+    }
+
+    // The app window's focus ring, which also keeps the focus on what shows.
+    Component {
+        id: focusRingComponent
+        FocusIndicator {}
     }
 
     SignalSpy { id: selectSpy; signalName: "selectPackage" }
@@ -126,6 +134,57 @@ Item {
                       && run(catalog, "document.activeElement.textContent") === "Создать аккаунт")
             keyClick(Qt.Key_Return)
             tryVerify(() => view.showAccountCreation, 10000)
+        }
+
+        // Either page that cannot load shows the card over it, as the checkout sheet does: its
+        // message and "Повторить" read by a screen reader, the focus left where the screen put it,
+        // "Повторить" next after the page for Tab. Return on it with the page answering shows the
+        // page, and the focus goes on to it.
+        function test_aPageThatCannotLoadShowsTheFailureCard_data() {
+            return [
+                { tag: "catalog page", path: "/24tv/index.html" },
+                { tag: "package page", path: "/packets/1_514", packagePage: true }
+            ]
+        }
+        function test_aPageThatCannotLoadShowsTheFailureCard(data) {
+            createTemporaryObject(focusRingComponent, root)
+            stack = createTemporaryObject(openerComponent, root)
+            Finder.find(stack, "opener").forceActiveFocus(Qt.TabFocusReason)
+            if (!data.packagePage)
+                Standin.dropConnections(data.path)
+            keyClick(Qt.Key_Return)
+            tryVerify(() => stack.depth === 2 && !stack.busy && stack.currentItem.catalogView !== null, 10000)
+            view = stack.currentItem
+            let screen = view
+            let frame = view.catalogView
+            if (data.packagePage) {
+                tryVerify(() => String(run(frame.webView, "document.getElementById('packet-light').getAttribute('href')")).startsWith("tarvik-package:"), 20000)
+                Standin.dropConnections(data.path)
+                run(frame.webView, "document.getElementById('packet-light').click()")
+                tryVerify(() => stack.depth === 3 && !stack.busy && stack.currentItem.pageView !== null, 10000)
+                screen = stack.currentItem
+                frame = screen.pageView
+            }
+            const card = Finder.find(frame, "failureCard")
+            tryVerify(() => card.visible, 20000)
+            compare(Standin.readerNodes(card), ["StaticText " + root.failureText, "Button Повторить"])
+            tryCompare(root.Window, "activeFocusItem", Finder.find(screen, "navigationTitle"))
+
+            const retry = Finder.find(card, "retryButton")
+            Finder.button(screen, "Назад").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            tryVerify(() => root.Window.activeFocusItem.parent === frame.webView)
+            keyClick(Qt.Key_Tab)
+            tryCompare(root.Window, "activeFocusItem", retry)
+            Finder.shoot(this, root, "partnertv-failure-" + (data.packagePage ? "package" : "catalog"), Standin)
+
+            Standin.clearOverrides()
+            keyClick(Qt.Key_Return)
+            verify(!card.visible)
+            tryVerify(() => !frame.webView.loading && String(run(frame.webView, "document.querySelectorAll('[data-tarvik-lockup]').length")) === "1", 20000)
+            verify(!card.visible)
+            // Off the button that went, on to the page that came in its place.
+            tryVerify(() => root.Window.activeFocusItem.parent === frame.webView)
         }
 
         function test_loadsPackagesWhenItHasNone() {

@@ -1,9 +1,9 @@
 import QtQuick
 import Tarvik.Design
 
-// The frosted card of the checkout sheet's overlays: the regular material in a rounded rectangle
-// of radius 16, blurring the page behind it where the renderer can; a soft shadow and a hairline
-// keep it apart from the page.
+// The frosted card laid over a web page (a page's loading overlay, its failure card): the regular
+// material in a rounded rectangle of radius 16, blurring the page behind it where the renderer
+// can; a soft shadow and a hairline keep it apart from the page.
 //   contentItem: what the card holds, centred; padding (24); backdrop: the page behind
 Item {
     id: card
