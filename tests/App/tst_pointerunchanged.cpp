@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -238,6 +239,69 @@ private Q_SLOTS:
         QCOMPARE(keeper()->isShown(), keyboard);
         if (keyboard)
             QCOMPARE(keeper()->target(), focused);
+    }
+
+    // A home strip turns on time under a sheet, as it does uncovered, though the pointer that
+    // opened the sheet rests where the strip is; closing the sheet does not start the strip's wait
+    // over. Uncovered, the pointer resting on the strip holds it still.
+    void aStripTurnsUnderASheet()
+    {
+        QVERIFY(m_app.open(QStringLiteral("home")));
+        QQuickItem *strip = named(QStringLiteral("productsCarousel"));
+        QVERIFY(strip);
+        QObject *slide = nullptr;
+        for (QObject *child : strip->children()) {
+            if (child->inherits("QQuickNumberAnimation"))
+                slide = child;
+        }
+        QVERIFY(slide);
+        const auto restore = qScopeGuard([strip, slide, interval = strip->property("interval"), duration = slide->property("duration")] {
+            strip->setProperty("interval", interval);
+            slide->setProperty("duration", duration);
+        });
+        // A turn every 0.4 s, for a short test.
+        strip->setProperty("interval", 400);
+        QTRY_VERIFY(strip->property("currentIndex").toInt() % 2 == 0
+            && !strip->property("view").value<QQuickItem *>()->property("moving").toBool());
+        QQuickItem *card = shown([&](QQuickItem *item) {
+            return item->property("text").toString() == u"Баланс" && item->inherits("QQuickAbstractButton") && FocusRules::shows(item);
+        });
+        QVERIFY(card);
+        const QPoint onCard = card->mapToScene(QPointF(card->width() / 2, card->height() / 2)).toPoint();
+        QTest::mouseMove(m_app.window, onCard);
+        QTRY_VERIFY(!strip->property("turning").toBool());
+
+        QTest::mouseClick(m_app.window, Qt::LeftButton, {}, onCard);
+        QTRY_COMPARE(openPopups(), 1);
+        QPointer<QObject> sheet = AccessibleKit::openModalPopups(m_app.window).constFirst()->parent();
+        QTRY_VERIFY(sheet->property("opened").toBool());
+        QTRY_VERIFY(strip->property("turning").toBool());
+        QSignalSpy held(strip, SIGNAL(turningChanged()));
+        const int shownFirst = strip->property("currentIndex").toInt();
+        QTRY_VERIFY(strip->property("currentIndex").toInt() >= shownFirst + 2);
+
+        // The sheet closes while the strip slides from page to page (one slide, made slow enough
+        // to be under way then): the focus comes back to a page of the strip, which slides on.
+        QQuickItem *view = strip->property("view").value<QQuickItem *>();
+        strip->setProperty("interval", 3600000);
+        slide->setProperty("duration", 8000);
+        const qreal slidFrom = view->property("contentX").toReal();
+        QMetaObject::invokeMethod(strip, "advance");
+        QTRY_VERIFY(view->property("contentX").toReal() > slidFrom + 10);
+        QQuickItem *close = button(QStringLiteral("Закрыть"));
+        QVERIFY(close);
+        tap(m_app.window, close);
+        QTRY_VERIFY((!sheet || !sheet->property("visible").toBool()) && view->isAncestorOf(m_app.window->activeFocusItem()));
+        QVERIFY(slide->property("running").toBool());
+        const qreal within = std::fmod(view->property("contentX").toReal() - view->property("originX").toReal(), view->width());
+        QVERIFY2(within > 0.5 && within < view->width() - 0.5, "the strip stands on a page: its slide was cut short");
+        slide->setProperty("duration", 380);
+        strip->setProperty("interval", 400);
+
+        const int shownThen = strip->property("currentIndex").toInt();
+        QTRY_VERIFY(strip->property("currentIndex").toInt() > shownThen);
+        QCOMPARE(held.count(), 0);
+        QVERIFY(!keeper()->isShown());
     }
 };
 
