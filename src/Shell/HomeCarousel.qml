@@ -10,11 +10,13 @@ import Tarvik.Shell
 // same kind, so the jump does not show. A swipe moves one page; the next turn goes on from there.
 // The corners are rounded by painting `cornerColor` over them (the colour behind the strip). It
 // holds still while someone reads it: while one of its pages has the keyboard's focus (a page that
-// a tap, or a screen closing, gave the focus to turns on), while the pointer is over it, while a
-// sheet or an alert covers it, and whenever a screen reader follows the app. Both kinds of page
+// a tap, or a screen closing, gave the focus to turns on), while the pointer is over it (not over a
+// sheet or an alert above it), and whenever a screen reader follows the app; under a sheet or an
+// alert it turns on time, and closing one does not start its wait over. Both kinds of page
 // are there for the keyboard and a screen reader, in their order, once either is in use: the page
 // shown and the other one of its pair (an even page and the odd one after it), whichever of them
-// shows. A page that takes the focus is shown whole, as the strip's current page.
+// shows. A page that the keyboard or a screen reader brings the focus to is shown whole, as the
+// strip's current page; one that the pointer gives it to moves nothing.
 //   currentIndex: int (starts at 500); interval: ms; running: bool; readonly turning: bool
 //   required evenPage, oddPage: Component (each page is the size of the strip)
 //   cornerRadius: real (24); cornerColor: color (white)
@@ -32,9 +34,7 @@ Item {
     readonly property alias view: list
     // A page has the focus, and shows it: the keyboard brought it there.
     readonly property bool keyboardFocused: list.activeFocus && ((Window.activeFocusItem as T.Control)?.visualFocus ?? false)
-    // A sheet or an alert is over the screen: it keeps the focus of its opener, a page maybe.
-    readonly property bool covered: ScreenReader.dialogAround(Window.activeFocusItem) !== null
-    readonly property bool turning: running && !keyboardFocused && !pointer.hovered && !ScreenReader.active && !covered
+    readonly property bool turning: running && !keyboardFocused && !pointer.hovered && !ScreenReader.active
     // The pair of pages that stay made for the keyboard and a screen reader: the even page at the
     // current one or before it, and the next. Pointer and touch use only the page in sight.
     readonly property bool pairMade: ScreenReader.active || FocusKeeper.keyboardUsed
@@ -60,9 +60,9 @@ Item {
         positioning = false
         if (animated && shown) {
             // Pages are equally wide: the target lies whole pages away from the page shown.
-            slide.from = list.contentX
-            slide.to = shown.x + (index - shown.index) * list.width
-            slide.start()
+            slide.startX = list.contentX
+            slide.endX = shown.x + (index - shown.index) * list.width
+            slide.restart()
         } else {
             list.positionViewAtIndex(index, ListView.Beginning)
         }
@@ -111,7 +111,20 @@ Item {
             active: visible
             sourceComponent: index % 2 === 0 ? carousel.evenPage : carousel.oddPage
             FocusKeeper.tabIndex: index
-            onActiveFocusChanged: if (activeFocus) carousel.show(index, false)
+            onActiveFocusChanged: {
+                if (!activeFocus)
+                    return
+                if (carousel.keyboardFocused || ScreenReader.active) {
+                    carousel.show(index, false)
+                    return
+                }
+                // Given by the pointer, or back to it when a sheet closes: the strip stays where it
+                // is, or goes on sliding, wherever the focus has brought this page into view.
+                if (slide.running)
+                    list.contentX = slide.position()
+                else if (!list.moving)
+                    carousel.show(carousel.currentIndex, false)
+            }
         }
 
         onCountChanged: currentIndex = -1
@@ -128,12 +141,26 @@ Item {
         }
     }
 
+    // The slide from one page to the next, kept as its progress: where it has the strip can be put
+    // back when something else has moved it.
     NumberAnimation {
         id: slide
-        target: list
-        property: "contentX"
+
+        property real startX
+        property real endX
+        property real progress
+
+        function position() {
+            return startX + (endX - startX) * progress
+        }
+
+        target: slide
+        property: "progress"
+        from: 0
+        to: 1
         duration: 380
         easing.type: Easing.InOutQuad
+        onProgressChanged: list.contentX = position()
     }
 
     HoverHandler {

@@ -11,6 +11,9 @@ import Tarvik.Support
 // its current message (with that message's buttons). Up and Down go from message to message, and
 // the list makes the current one if it has not yet and scrolls it into view. Away from the list,
 // the current message stays where the keyboard left it, and follows the newest one as they come.
+// When its current message is deleted, the list makes current the message in its place, or the
+// nearest one, that shows once the list is at its end: the focus coming back to the list (from the
+// delete alert) lands there and scrolls nothing.
 //   conversation: the screen's SupportConversation; active: the list is on screen (the typing
 //   dots move only then); userScrolled: the user has moved the list
 //   menuRequested(row): a bubble asks for its menu (row: the SupportChatBubble)
@@ -29,22 +32,59 @@ ListView {
     // Internal state.
     // The number of messages after the last change, to tell a message added from one removed.
     property int knownCount: 0
+    // Where the current message was removed, until another takes its place; -1: none is.
+    property int removedCurrent: -1
 
-    // Puts the end of the list, its bottom margin included, at the bottom.
+    // Where the list's content stands with its end, bottom margin included, at the bottom.
+    function endY() {
+        return Math.max(originY - topMargin, originY + contentHeight - height + bottomMargin)
+    }
+
+    // Puts the end of the list at the bottom.
     function jumpToEnd() {
         positionViewAtEnd()
-        contentY = Math.max(originY - topMargin, originY + contentHeight - height + bottomMargin)
+        contentY = endY()
+    }
+
+    // Of the messages wholly in view with the list at its end (laid out there), the one at `row`,
+    // else the one nearest to it. Reckoned from the bottom by the rows' heights: rows moving up
+    // into a removed one's room are not yet where they go. Wholly means with the room the focus
+    // keeps around what it brings into view, so that the focus moves nothing.
+    function rowShownAtEnd(row) {
+        let bottom = height - bottomMargin - (footerItem ? footerItem.height : 0)
+        let first = count
+        for (let index = count - 1; index >= 0; --index) {
+            const item = itemAtIndex(index)
+            if (!item)
+                break
+            const room = Math.min(16, (height - item.height) / 2)
+            if (bottom - item.height < room || bottom > height - room)
+                break
+            first = index
+            bottom -= item.height + spacing
+        }
+        if (first === count)
+            return count - 1
+        return Math.max(first, Math.min(row, count - 1))
     }
 
     // The same with a short ease-out.
     function easeToEnd() {
         const from = contentY
         jumpToEnd()
-        const to = contentY
-        if (Math.abs(to - from) < 1)
+        if (removedCurrent >= 0 && count > 0) {
+            currentIndex = rowShownAtEnd(removedCurrent)
+            // A current message pulls the list along as it moves (into the removed one's room);
+            // placing the list again ends that, and the message is in view there.
+            jumpToEnd()
+        }
+        removedCurrent = -1
+        // The user is taken to the end, and the list keeps it in view while its content settles.
+        userScrolled = false
+        if (Math.abs(contentY - from) < 1)
             return
         contentY = from
-        scroller.to = to
+        scroller.startY = from
         scroller.restart()
     }
 
@@ -101,7 +141,10 @@ ListView {
     }
     Keys.onUpPressed: event => step(event, -1)
     Keys.onDownPressed: event => step(event, 1)
-    onMovementStarted: userScrolled = true
+    onMovementStarted: {
+        userScrolled = true
+        scroller.stop()
+    }
     // The keyboard moves the list too: it stays where the keyboard has taken it.
     onCurrentIndexChanged: if (activeFocus) userScrolled = true
     onContentHeightChanged: Qt.callLater(settleAtEnd) // qmllint disable type
@@ -124,12 +167,29 @@ ListView {
         NumberAnimation { property: "y"; duration: 200; easing.type: Easing.OutQuad }
     }
 
+    // The ease runs toward the end as it stands in each frame: the rows met on the way, made with
+    // their own heights, move the end from where the list had reckoned it from afar.
     NumberAnimation {
         id: scroller
-        target: list
-        property: "contentY"
+
+        property real startY
+        property real progress
+
+        target: scroller
+        property: "progress"
+        from: 0
+        to: 1
         duration: 220
         easing.type: Easing.OutQuad
+        onProgressChanged: list.contentY = startY + (list.endY() - startY) * progress
+    }
+
+    Connections {
+        target: SupportChat
+        function onRowsAboutToBeRemoved(parent, first, last) {
+            if (list.currentIndex >= first && list.currentIndex <= last)
+                list.removedCurrent = first
+        }
     }
 
     Connections {

@@ -299,8 +299,8 @@ NavigationPage {
 
         objectName: "deleteAlert"
         presented: screen.onScreen && screen.deleteCandidate !== null
-        // The menu has given the focus back to the message; the list gives it to the message in
-        // its place once it is deleted.
+        // The menu has given the focus back to the message; once it is deleted, the list gives it
+        // to the message in its place, or the nearest one, that shows with the list at its end.
         opener: chatList
         title: "Удалить сообщение?"
         buttons: screen.deleteCandidate && screen.deleteCandidate.outgoing ? [deleteMine, deleteEverywhere, cancelDelete]
