@@ -127,6 +127,14 @@ void StandinSite::stop()
 {
     for (QTcpServer *server : servers())
         server->close();
+    m_stopped = true;
+}
+
+bool StandinSite::resume()
+{
+    if (m_stopped && listen(m_address, m_port) == m_port)
+        m_stopped = false;
+    return !m_stopped;
 }
 
 QUrl StandinSite::baseUrl() const

@@ -104,6 +104,8 @@ public:
     int heldCount() const { return int(m_heldIds.size()); }
     // Stops accepting connections, as if the site were unreachable.
     void stop();
+    // Accepts them again after stop(), on the same address and port; true when it does.
+    bool resume();
     // Drops every session, as if they had expired on the site.
     void expireSessions() { m_sessions.clear(); }
 
@@ -162,6 +164,7 @@ private:
     std::map<quint64, Pending> m_pending;
     quint64 m_nextId = 1;
     bool m_rejectCredentials = false;
+    bool m_stopped = false;
     std::chrono::milliseconds m_latency{0};
     std::chrono::milliseconds m_slowPageDelay{1500};
     QDateTime m_lastRecovery;

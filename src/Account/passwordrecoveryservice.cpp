@@ -3,6 +3,7 @@
 #include "boundedtext.h"
 #include "logging.h"
 #include "networkaccess.h"
+#include "networkfailure.h"
 #include "passwordrecoveryerror.h"
 
 #include <QCoroNetworkReply>
@@ -82,7 +83,7 @@ QCoro::Task<Result<QString>> PasswordRecoveryService::send(QString accountNumber
     request.setAttribute(NetworkAccess::SentOnceAttribute, true);
     const auto reply = co_await m_network->send(m_manager, request, "GET", {}, timeout);
     if (!reply)
-        co_return reply.error();
+        co_return NetworkFailure::ofAction(reply.error());
     const QVariant status = (*reply)->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         co_return PasswordRecoveryErrors::invalidResponse();

@@ -23,7 +23,8 @@ public:
     ~PasswordRecoveryService() override;
 
     // Sends the digits of the account and of the phone ("79XXXXXXXXX"); the success text, a
-    // PasswordRecoveryError, or the transport failure as it happened.
+    // PasswordRecoveryError, or the transport failure as it happened (one after the request left
+    // says that the SMS may have gone).
     QCoro::Task<Result<QString>> send(QString accountNumber, QString phoneNumber);
 
     // The request's address, or an invalid URL when none can be formed from `baseUrl`.

@@ -3,6 +3,7 @@
 #include "boundedtext.h"
 #include "clock.h"
 #include "logging.h"
+#include "networkfailure.h"
 #include "sharedcookiestore.h"
 #include "tarvikaccountcache.h"
 #include "tarvikaccounterror.h"
@@ -349,13 +350,29 @@ QCoro::Task<Result<QString>> TarvikAccountStore::create24TVAccount(QString phone
 {
     if (const Result<void> guard = requireSession(); !guard)
         co_return guard.error();
+    const QString created = QStringLiteral("Аккаунт 24ТВ создан");
+    // Known before the request: what the site says afterwards can then tell whether it was done.
+    const bool hadAccount = m_account.televisionConnected;
     const TarvikAPI::Form parameters{{QStringLiteral("logname"), phoneNumber}};
     const auto reply = co_await m_api->perform(QStringLiteral("h42tv_add_account"), parameters);
-    if (!reply)
-        co_return reply.error();
+    if (!reply) {
+        const TarvikError &failure = reply.error();
+        // Its answer lost, the site may have made the account: look before offering to make a second.
+        // A site that ran out of time may still be making it, and one already there tells nothing.
+        if (!failure.requestSent() || hadAccount || failure.code() == QNetworkReply::TimeoutError)
+            co_return failure;
+        const auto exists = co_await m_api->tvAccountExists();
+        if (!exists)
+            co_return failure;
+        if (!*exists)
+            co_return NetworkFailure::ofActionNotDone(failure);
+        const Result<void> refreshed = co_await refresh();
+        Q_UNUSED(refreshed);
+        co_return created;
+    }
     const Result<void> refreshed = co_await refresh();
     Q_UNUSED(refreshed);
-    co_return reply->text(QStringLiteral("reason"), QStringLiteral("Аккаунт 24ТВ создан"));
+    co_return reply->text(QStringLiteral("reason"), created);
 }
 
 void TarvikAccountStore::publish(const Snapshot &snapshot)

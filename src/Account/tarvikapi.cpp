@@ -2,6 +2,7 @@
 
 #include "logging.h"
 #include "networkaccess.h"
+#include "networkfailure.h"
 #include "tarvikapierror.h"
 
 #include <QCoroNetworkReply>
@@ -103,8 +104,13 @@ QCoro::Task<Result<QByteArray>> TarvikAPI::send(QNetworkRequest request, QByteAr
         }
         const auto sent = co_await m_network->send(m_manager, request, verb, body,
                                                    std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0)));
-        if (!sent)
-            co_return sent.error();
+        if (!sent) {
+            // The site answered the first hop: whatever the later ones meet, it had the request.
+            const TarvikError &error = sent.error();
+            if (redirects > 0 && error.domain() == TarvikError::Domain::Transport)
+                co_return TarvikError::transport(error.code(), error.description(), true);
+            co_return error;
+        }
         const std::unique_ptr<QNetworkReply> &reply = *sent;
         if (hopCookies)
             hopCookies->setCookiesFromUrl(reply->header(QNetworkRequest::SetCookieHeader).value<QList<QNetworkCookie>>(), reply->url());
@@ -190,7 +196,10 @@ QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::object(QString action, Form para
 
 QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::perform(QString action, Form parameters)
 {
-    return answer(sentOnce(mobileRequest(action, std::move(parameters))));
+    auto reply = co_await answer(sentOnce(mobileRequest(action, std::move(parameters))));
+    if (!reply)
+        co_return NetworkFailure::ofAction(reply.error());
+    co_return reply;
 }
 
 QCoro::Task<Result<TarvikAPIObject>> TarvikAPI::answer(QNetworkRequest request)
@@ -239,7 +248,7 @@ QCoro::Task<Result<QUrl>> TarvikAPI::checkout(QString amount, bool sbp)
 
     const auto body = co_await send(page);
     if (!body)
-        co_return body.error();
+        co_return NetworkFailure::ofAction(body.error());
     co_return checkoutAddress(*body);
 }
 

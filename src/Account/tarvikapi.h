@@ -33,6 +33,8 @@ public:
 
     // Sign-in, sign-out, perform() and the checkout change something at the operator: each is
     // sent at most once (NetworkAccess::SentOnceAttribute); the reads may be sent again once.
+    // perform() and the checkout, which may do harm when repeated, fail in NetworkFailure's words
+    // for a request that may have been carried out when their connection broke after sending.
 
     // Signs in; success means the session cookies are set.
     QCoro::Task<Result<void>> authenticate(QString login, QString password);

@@ -72,6 +72,8 @@ struct CurlHttpTransport::Transfer {
     qint64 uploaded = 0;
     // Times the request was handed to a connection since the last answer began.
     int sendsUnanswered = 0;
+    // It was handed to a connection at least once.
+    bool sending = false;
     bool resendRefused = false;
     bool headComplete = false;
     bool headTooLarge = false;
@@ -131,7 +133,7 @@ void CurlHttpTransport::start(const Request &request, Receiver *receiver)
     if (!request.url.isValid() || !configure(transfer)) {
         // Told from the event loop, as every end is.
         release(receiver);
-        m_ended.push_back({receiver, {Failure::Other, QStringLiteral("the request could not be made"), 0}});
+        m_ended.push_back({receiver, {Failure::Other, QStringLiteral("the request could not be made"), 0, false}});
         QMetaObject::invokeMethod(&m_context, [this] { dispatch(); }, Qt::QueuedConnection);
         return;
     }
@@ -155,6 +157,39 @@ void CurlHttpTransport::cancel(Receiver *receiver)
 {
     release(receiver);
     std::erase_if(m_ended, [receiver](const auto &ended) { return ended.first == receiver; });
+}
+
+bool CurlHttpTransport::requestSent(const Receiver *receiver) const
+{
+    const auto found = m_transfers.find(const_cast<Receiver *>(receiver));
+    if (found != m_transfers.end())
+        return requestSent(*found->second);
+    // Over, and not yet told.
+    for (const auto &[ended, end] : m_ended) {
+        if (ended == receiver)
+            return end.requestSent;
+    }
+    return false;
+}
+
+bool CurlHttpTransport::requestSent(const Transfer &transfer)
+{
+    // Whatever came back answers a request the server had.
+    if (transfer.headBytes > 0)
+        return true;
+    // Never handed to a connection: no name, no connection or no handshake.
+    if (!transfer.sending || !transfer.easy)
+        return false;
+    // What left of it, head and body, against what was to leave. Sizes that cannot be read count
+    // as sent: a request that may have arrived is never reported as one that did not.
+    long headSent = 0;
+    curl_off_t bodySent = 0;
+    if (curl_easy_getinfo(transfer.easy, CURLINFO_REQUEST_SIZE, &headSent) != CURLE_OK
+        || curl_easy_getinfo(transfer.easy, CURLINFO_SIZE_UPLOAD_T, &bodySent) != CURLE_OK)
+        return true;
+    if (headSent <= 0 && bodySent <= 0)
+        return false;
+    return transfer.request.bodySize <= 0 || qint64(bodySent) >= transfer.request.bodySize;
 }
 
 bool CurlHttpTransport::configure(Transfer &transfer)
@@ -262,10 +297,13 @@ std::unique_ptr<CurlHttpTransport::Transfer> CurlHttpTransport::release(Receiver
 
 void CurlHttpTransport::end(Receiver *receiver, Failure failure, const QString &error)
 {
-    const std::unique_ptr<Transfer> transfer = release(receiver);
-    if (!transfer)
+    const auto found = m_transfers.find(receiver);
+    if (found == m_transfers.end())
         return;
-    m_ended.push_back({receiver, {failure, error, transfer->headBytes}});
+    // Read from the easy handle, before it goes.
+    const bool sent = requestSent(*found->second);
+    const std::unique_ptr<Transfer> transfer = release(receiver);
+    m_ended.push_back({receiver, {failure, error, transfer->headBytes, sent}});
     dispatch();
 }
 
@@ -310,11 +348,12 @@ void CurlHttpTransport::drive(curl_socket_t fd, int events)
 
 CurlHttpTransport::End CurlHttpTransport::endOf(Transfer &transfer, CURLcode code) const
 {
+    const bool sent = requestSent(transfer);
     const auto failed = [&](Failure failure, const QString &text = {}) {
         if (!text.isEmpty())
-            return End{failure, text, transfer.headBytes};
+            return End{failure, text, transfer.headBytes, sent};
         const char *detail = transfer.errorBuffer[0] ? transfer.errorBuffer : curl_easy_strerror(code);
-        return End{failure, QString::fromUtf8(detail), transfer.headBytes};
+        return End{failure, QString::fromUtf8(detail), transfer.headBytes, sent};
     };
     if (transfer.headTooLarge)
         return failed(Failure::HeadTooLarge, QStringLiteral("the reply's head is larger than allowed"));
@@ -327,7 +366,7 @@ CurlHttpTransport::End CurlHttpTransport::endOf(Transfer &transfer, CURLcode cod
         // curl takes a head cut off by the connection's end as a whole answer; it is not one.
         if (!transfer.headComplete)
             return failed(Failure::RemoteClosed, QStringLiteral("the reply's head broke off"));
-        return End{Failure::None, {}, transfer.headBytes};
+        return End{Failure::None, {}, transfer.headBytes, true};
     case CURLE_COULDNT_RESOLVE_HOST:
         return failed(Failure::HostNotFound);
     case CURLE_COULDNT_CONNECT:
@@ -536,8 +575,10 @@ int CurlHttpTransport::onSeek(void *pointer, curl_off_t offset, int origin)
 int CurlHttpTransport::onSending(void *pointer, char *, char *, int, int)
 {
     auto *transfer = static_cast<Transfer *>(pointer);
-    if (++transfer->sendsUnanswered <= (transfer->request.sentOnce ? 1 : 2))
+    if (++transfer->sendsUnanswered <= (transfer->request.sentOnce ? 1 : 2)) {
+        transfer->sending = true;
         return CURL_PREREQFUNC_OK;
+    }
     transfer->resendRefused = true;
     return CURL_PREREQFUNC_ABORT;
 }

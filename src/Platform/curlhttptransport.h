@@ -25,6 +25,7 @@ public:
 
     void start(const Request &request, Receiver *receiver) override;
     void cancel(Receiver *receiver) override;
+    bool requestSent(const Receiver *receiver) const override;
 
 private:
     struct Transfer;
@@ -48,6 +49,7 @@ private:
     // Ends the exchanges curl has finished, then tells the receivers what moved and what ended.
     void dispatch();
     End endOf(Transfer &transfer, CURLcode code) const;
+    static bool requestSent(const Transfer &transfer);
     void end(Receiver *receiver, Failure failure, const QString &error);
     // Takes the transfer out of curl and frees it; its receiver hears nothing more of it.
     std::unique_ptr<Transfer> release(Receiver *receiver);

@@ -122,6 +122,12 @@ bool CurlNetworkReply::headTooLarge(const QNetworkReply *reply)
     return ours && ours->m_headTooLarge;
 }
 
+bool CurlNetworkReply::requestSent(const QNetworkReply *reply)
+{
+    const auto *ours = qobject_cast<const CurlNetworkReply *>(reply);
+    return ours && ours->m_requestSent;
+}
+
 void CurlNetworkReply::startHop()
 {
     QNetworkRequest shaped = m_hop;
@@ -235,6 +241,8 @@ void CurlNetworkReply::ended(const HttpTransport::End &end)
 {
     takeHeads();
     m_headBytesLeft -= end.headBytes;
+    // A hop answered stays answered: the next one's failure does not take it back.
+    m_requestSent = m_requestSent || end.requestSent;
     if (end.failure == HttpTransport::Failure::None && m_following) {
         const QUrl target = *std::exchange(m_following, std::nullopt);
         --m_redirectsLeft;
@@ -357,8 +365,10 @@ void CurlNetworkReply::abort()
 {
     if (m_state == State::Finished)
         return;
-    if (m_state == State::Running)
+    if (m_state == State::Running) {
+        m_requestSent = m_requestSent || m_transport->requestSent(this);
         m_transport->cancel(this);
+    }
     m_state = State::Finished;
     QNetworkReply::close();
     m_buffer.clear();

@@ -36,6 +36,10 @@ public:
 
     // Whether `reply` failed because its response head passed the limit.
     static bool headTooLarge(const QNetworkReply *reply);
+    // Whether the server may have `reply`'s request, though the reply failed or was aborted: it
+    // was sent whole, or answered, on this hop or on one that led here by a redirect. False for a
+    // reply of another kind.
+    static bool requestSent(const QNetworkReply *reply);
 
     void abort() override;
     void close() override;
@@ -101,4 +105,5 @@ private:
     qint64 m_total = -1;
     bool m_deliveryPending = false;
     bool m_headTooLarge = false;
+    bool m_requestSent = false;
 };

@@ -86,6 +86,9 @@ public:
         QString error;
         // Head bytes taken in this exchange.
         qint64 headBytes = 0;
+        // The request left whole, or an answer to it began: the server may have acted on it. False
+        // only when it certainly did not (no connection, no handshake, nothing or part of it sent).
+        bool requestSent = false;
     };
 
     // What an exchange reports to. Those called from inside curl only record what they are given
@@ -112,7 +115,7 @@ public:
     // built against another version of this interface.
     using Factory = HttpTransport *(int interfaceVersion, const QByteArray &extraCaPem);
     static constexpr const char *factoryName = "tarvikMakeHttpTransport";
-    static constexpr int interfaceVersion = 2;
+    static constexpr int interfaceVersion = 3;
 
     virtual ~HttpTransport() = default;
 
@@ -129,4 +132,7 @@ public:
     // Ends `receiver`'s exchange, if it has one, without calling it back. Never waits: a name
     // lookup under way is left to finish on its own.
     virtual void cancel(Receiver *receiver) = 0;
+    // Whether `receiver`'s exchange, still under way, has sent its request as End::requestSent
+    // says; what a receiver that cancels it learns of it, asked before cancel().
+    virtual bool requestSent(const Receiver *receiver) const = 0;
 };

@@ -154,8 +154,10 @@ QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetwork
         co_return TarvikError::cancelled();
     }
     const QNetworkReply::NetworkError error = reply->error();
+    // Whether the server may have the request, though its answer never came whole.
+    const bool sent = CurlNetworkReply::requestSent(reply.get());
     if (*stop == Stop::Deadline)
-        co_return TarvikError::transport(QNetworkReply::TimeoutError, NetworkFailure::text(NetworkFailure::Kind::TimedOut));
+        co_return TarvikError::transport(QNetworkReply::TimeoutError, NetworkFailure::text(NetworkFailure::Kind::TimedOut), sent);
     if (*stop == Stop::Oversized || CurlNetworkReply::headTooLarge(reply.get())) {
         if (*stop == Stop::Oversized)
             qCWarning(lcHttp) << "reply larger than" << bodyLimit << "bytes refused" << reply->url().path();
@@ -170,8 +172,8 @@ QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetwork
         // The transport's words name the library and the server's address: the log's, not the
         // subscriber's. The query stays out of it (a recovery request carries phone numbers).
         qCWarning(lcHttp).noquote() << "transport failure" << error << reply->url().toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo)
-                                 << reply->errorString();
-        co_return TarvikError::transport(error, NetworkFailure::text(error));
+                                 << reply->errorString() << (sent ? "(the request had left)" : "(the request never left)");
+        co_return TarvikError::transport(error, NetworkFailure::text(error), sent);
     }
     co_return std::move(reply);
 }

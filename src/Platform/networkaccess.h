@@ -66,6 +66,8 @@ public:
     // reply once it carries an HTTP answer, its body of at most `bodyLimit` bytes read. A failure
     // below HTTP (time-out, connection, TLS, a head or body past its limit) is a Transport error
     // described in the subscriber's words (NetworkFailure), the transport's own going to the log;
+    // one of the connection or of the time after the request had left whole says so
+    // (TarvikError::requestSent), for the caller of a request that changes something to tell;
     // an aborted request, or one whose manager was deleted meanwhile, is a cancellation. Every
     // answer's cookies go to the manager's jar, unless the request says otherwise or, in the
     // cookie store, the epoch it was sent in has ended. The caller resumes from the event loop,

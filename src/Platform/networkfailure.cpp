@@ -1,5 +1,7 @@
 #include "networkfailure.h"
 
+#include "tarvikerror.h"
+
 NetworkFailure::Kind NetworkFailure::kindOf(QNetworkReply::NetworkError error)
 {
     switch (error) {
@@ -42,4 +44,23 @@ QString NetworkFailure::text(Kind kind)
         break;
     }
     return QStringLiteral("Не удалось связаться с сервером.");
+}
+
+QString NetworkFailure::sentText()
+{
+    return QStringLiteral("Связь прервалась после отправки запроса: он мог быть выполнен. Проверьте результат, прежде чем повторять.");
+}
+
+TarvikError NetworkFailure::ofAction(const TarvikError &failure)
+{
+    if (failure.domain() != TarvikError::Domain::Transport || !failure.requestSent())
+        return failure;
+    return TarvikError::transport(failure.code(), sentText(), true);
+}
+
+TarvikError NetworkFailure::ofActionNotDone(const TarvikError &failure)
+{
+    if (failure.domain() != TarvikError::Domain::Transport)
+        return failure;
+    return TarvikError::transport(failure.code(), text(QNetworkReply::NetworkError(failure.code())));
 }

@@ -16,9 +16,11 @@ TarvikError TarvikError::cancelled()
     return TarvikError(Domain::Cancelled, 0, {});
 }
 
-TarvikError TarvikError::transport(int networkError, const QString &description)
+TarvikError TarvikError::transport(int networkError, const QString &description, bool requestSent)
 {
-    return TarvikError(Domain::Transport, networkError, description);
+    TarvikError error(Domain::Transport, networkError, description);
+    error.m_requestSent = requestSent;
+    return error;
 }
 
 TarvikError TarvikError::parse(const QString &description)
@@ -35,6 +37,8 @@ QDebug operator<<(QDebug debug, const TarvikError &error)
     debug << ", " << error.description();
     if (!error.payload().isEmpty() && error.payload() != error.description())
         debug << ", " << error.payload();
+    if (error.requestSent())
+        debug << ", request sent";
     debug << ')';
     return debug;
 }

@@ -29,7 +29,9 @@ public:
     TarvikError(Domain domain, int code, QString description, qint64 number = 0, QString payload = {});
 
     static TarvikError cancelled();
-    static TarvikError transport(int networkError, const QString &description);
+    // `requestSent`: the request left whole before the connection failed (the server may have
+    // carried it out), as the transport tells.
+    static TarvikError transport(int networkError, const QString &description, bool requestSent = false);
     static TarvikError parse(const QString &description);
 
     Domain domain() const { return m_domain; }
@@ -43,6 +45,9 @@ public:
     bool hasDescription() const { return !m_description.isEmpty(); }
 
     bool isCancellation() const { return m_domain == Domain::Cancelled; }
+    // A transport failure that came after the request had left whole: the server may have it and
+    // may have done what it asked. False for every other failure.
+    bool requestSent() const { return m_requestSent; }
 
     template<typename Enum>
     bool is(Enum value) const;
@@ -55,6 +60,7 @@ private:
     QString m_description;
     qint64 m_number = 0;
     QString m_payload;
+    bool m_requestSent = false;
 };
 
 // Each error enumeration names its domain through this trait (specialised next to the enumeration).

@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslConfiguration>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,6 +62,13 @@ private:
     std::unique_ptr<NetworkAccess> m_network;
     QNetworkAccessManager *m_manager = nullptr;
 
+    // A port on which nothing listens.
+    static quint16 closedPort()
+    {
+        QTcpServer probe;
+        return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
+    }
+
     Result<std::unique_ptr<QNetworkReply>> get(
         const QString &key, std::chrono::milliseconds limit = 10s, qint64 bodyLimit = NetworkAccess::defaultBodyLimit)
     {
@@ -106,6 +114,46 @@ private Q_SLOTS:
             QCOMPARE(result.error().description(), QStringLiteral("Превышено время ожидания ответа сервера."));
         }
         m_site->releaseHeld();
+    }
+
+    // A failure tells whether the server may have the request, where the transport alone knows:
+    // a form whose body left with it, a deadline that aborts a request before its handshake ends
+    // (nothing left), a redirect whose earlier hop the server answered. (The site's actions meet
+    // every other breakage in tst_transportfailures.)
+    void failuresTellWhetherTheRequestWasSent_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<StandinSite::Override>("answer");
+        QTest::addColumn<QByteArray>("verb");
+        QTest::addColumn<bool>("sent");
+        const QString site = QStringLiteral("site");
+        const StandinSite::Override dropped{.dropConnection = true};
+        const StandinSite::Override nowhere{.status = 302, .location = "https://127.0.0.1:" + QByteArray::number(closedPort()) + "/x"};
+        QTest::newRow("form closed without an answer") << site << dropped << QByteArray("POST") << true;
+        QTest::newRow("no handshake before the deadline") << QStringLiteral("silent") << StandinSite::Override{} << QByteArray("GET") << false;
+        QTest::newRow("redirected to where nothing listens") << site << nowhere << QByteArray("GET") << true;
+    }
+    void failuresTellWhetherTheRequestWasSent()
+    {
+        QFETCH(QString, server);
+        QFETCH(StandinSite::Override, answer);
+        QFETCH(QByteArray, verb);
+        QUrl url = m_site->baseUrl().resolved(QUrl(QStringLiteral("ajax/login.jsp")));
+        // Takes connections and keeps them (its children) without a word.
+        QTcpServer silent;
+        if (server == QLatin1String("silent")) {
+            QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+            url.setPort(silent.serverPort());
+        }
+        m_site->setOverride(QStringLiteral("/ajax/login.jsp"), answer);
+        QNetworkRequest request(url);
+        request.setAttribute(NetworkAccess::SentOnceAttribute, true);
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
+        const QByteArray body = verb == "POST" ? QByteArray("login=1&owner=VELMOR&password=2") : QByteArray();
+        const auto result = await(m_network->send(m_manager, request, verb, body, server == QLatin1String("silent") ? 1s : 20s));
+        QVERIFY(!result);
+        QCOMPARE(result.error().domain(), TarvikError::Domain::Transport);
+        QTEST(result.error().requestSent(), "sent");
     }
 
     // A manager deleted under a request (its owner went: the app quitting, a screen's cache) takes

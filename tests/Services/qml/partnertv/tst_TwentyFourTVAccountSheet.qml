@@ -133,13 +133,14 @@ Item {
             Finder.shoot(this, root, "partnertv-account-sheet-refused", Standin)
         }
 
-        // A broken connection reads as one, in Russian; the next try starts without the old error,
-        // so that it is not left under the success alert.
+        // A connection broken after the site read the request says, in Russian, that the account may
+        // have been made (the subscriber has one already: the site cannot tell); the next try
+        // starts without the old error, so that it is not left under the success alert.
         function test_aNewTryClearsTheLastFailure() {
             Standin.dropConnections("h42tv_add_account")
             type("9991234567")
             submit()
-            tryCompare(view.form, "error", "Соединение с сервером прервалось.", 15000)
+            tryCompare(view.form, "error", "Связь прервалась после отправки запроса: он мог быть выполнен. Проверьте результат, прежде чем повторять.", 15000)
             verify(errorText().length > 0)
             Finder.shoot(this, root, "partnertv-account-sheet-connection-lost", Standin)
             Standin.clearOverrides()
