@@ -387,12 +387,19 @@ void FocusKeeper::place()
         const QRectF room = FocusRules::viewport(focused);
         QRectF ring = box.adjusted(-m_outset, -m_outset, m_outset, m_outset);
         qreal radius = std::min(cornerRadius(focused), std::min(box.width(), box.height()) / 2);
-        if (room.contains(ring))
+        // Where a control meets the edge of its room (a row as wide as the window, a page of a
+        // strip, a bar's button at the window's top), the ring runs along the inside of its box on
+        // that side.
+        if (ring.left() < room.left() && box.left() >= room.left())
+            ring.setLeft(box.left());
+        if (ring.right() > room.right() && box.right() <= room.right())
+            ring.setRight(box.right());
+        if (ring.top() < room.top() && box.top() >= room.top())
+            ring.setTop(box.top());
+        if (ring.bottom() > room.bottom() && box.bottom() <= room.bottom())
+            ring.setBottom(box.bottom());
+        if (ring == box.adjusted(-m_outset, -m_outset, m_outset, m_outset))
             radius += m_outset;
-        else if (room.contains(box))
-            // A control that fills its room (a row as wide as the window, a page of a strip) takes
-            // the ring inside its box.
-            ring = box;
         // A control scrolled partly out of its view takes its ring there, cut by the view's edge,
         // never over a bar or a header beside the view.
         const QRectF frame = ring & room;

@@ -223,8 +223,9 @@ private Q_SLOTS:
         expectFocus(QStringLiteral("Поиск сервисов"), QStringLiteral("\"Очистить поиск\" pressed"));
     }
 
-    // The balance card opens the top-up sheet; however long the sheet stays, the strip behind it
-    // holds still, and Escape gives the focus back to the card.
+    // The balance card opens the top-up sheet; with a screen reader following the app the strip
+    // behind it holds still (without one it turns on: tst_pointerunchanged), and Escape gives the
+    // focus back to the card, on the page it was.
     void theTopUpSheetReturnsToTheCard()
     {
         QVERIFY(m_app.open(QStringLiteral("home")));
