@@ -76,33 +76,10 @@ NavigationStack {
             }
         }
 
-        MaterialCard {
-            objectName: "failureCard"
-            anchors.centerIn: parent
+        LoadFailureCard {
             backdrop: webViewLoader
-            // Clear of the sheet's edges.
-            width: parent.width - 32
-            visible: view.errorMessage.length > 0
-
-            contentItem: ColumnLayout {
-                width: parent ? parent.width - 48 : 0
-                spacing: 16
-
-                StyledText {
-                    objectName: "failureMessage"
-                    Layout.fillWidth: true
-                    text: view.errorMessage
-                    horizontalAlignment: Text.AlignHCenter
-                    wrapMode: Text.Wrap
-                }
-
-                TarvikButton {
-                    objectName: "retryButton"
-                    Layout.alignment: Qt.AlignHCenter
-                    text: "Повторить"
-                    onClicked: view.retry()
-                }
-            }
+            message: view.errorMessage
+            onRetry: view.retry()
         }
     }
 }

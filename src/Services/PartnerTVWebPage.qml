@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import QtWebEngine
 import Tarvik.Design
 import Tarvik.Platform
@@ -94,31 +93,9 @@ WebViewFrame {
 
     // Over the page, clear of the screen's edges; after the view in the Tab order, so that Tab goes
     // from the page on to "Повторить". It takes no focus when it shows.
-    MaterialCard {
-        objectName: "failureCard"
-        anchors.centerIn: parent
+    LoadFailureCard {
         backdrop: webView
-        width: parent.width - 32
-        visible: coordinator.errorMessage.length > 0
-
-        contentItem: ColumnLayout {
-            width: parent ? parent.width - 48 : 0
-            spacing: 16
-
-            StyledText {
-                objectName: "failureMessage"
-                Layout.fillWidth: true
-                text: coordinator.errorMessage
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.Wrap
-            }
-
-            TarvikButton {
-                objectName: "retryButton"
-                Layout.alignment: Qt.AlignHCenter
-                text: "Повторить"
-                onClicked: coordinator.retry()
-            }
-        }
+        message: coordinator.errorMessage
+        onRetry: coordinator.retry()
     }
 }
