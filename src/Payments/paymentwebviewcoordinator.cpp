@@ -14,8 +14,6 @@ const QString PaymentWebViewCoordinator::bankAppFailureText =
 PaymentWebViewCoordinator::PaymentWebViewCoordinator(QObject *parent)
     : QObject(parent)
 {
-    m_limit.setSingleShot(true);
-    m_limit.setInterval(defaultLoadTimeout);
     connect(&m_limit, &QTimer::timeout, this, [this] {
         if (!m_isLoading)
             return;
@@ -36,13 +34,8 @@ void PaymentWebViewCoordinator::setOpener(UrlOpener *opener)
 
 void PaymentWebViewCoordinator::setLoadTimeout(int milliseconds)
 {
-    if (m_limit.interval() == milliseconds)
-        return;
-    const bool running = m_limit.isActive();
-    m_limit.setInterval(milliseconds);
-    if (running)
-        m_limit.start();
-    Q_EMIT loadTimeoutChanged();
+    if (m_limit.setLimit(milliseconds))
+        Q_EMIT loadTimeoutChanged();
 }
 
 bool PaymentWebViewCoordinator::allowsNavigation(const QUrl &url, bool isMainFrame)

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "loadlimit.h"
 #include "urlopener.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
@@ -81,7 +81,7 @@ private:
     bool m_isLoading = true;
     QString m_errorMessage;
     QPointer<UrlOpener> m_opener;
-    QTimer m_limit;
+    LoadLimit m_limit{defaultLoadTimeout};
     // The engine reports the start of a main-frame load before or after asking the policy, and a
     // refused load then stops. A refused navigation must change nothing on the sheet: the start
     // is undone, or, when the refusal came first, ignored.

@@ -8,8 +8,6 @@ const QString PartnerTVPageCoordinator::loadFailureText
 PartnerTVPageCoordinator::PartnerTVPageCoordinator(QObject *parent)
     : QObject(parent)
 {
-    m_limit.setSingleShot(true);
-    m_limit.setInterval(defaultLoadTimeout);
     // A page that never answers never fails by itself.
     connect(&m_limit, &QTimer::timeout, this, [this] {
         setErrorMessage(loadFailureText);
@@ -41,13 +39,8 @@ void PartnerTVPageCoordinator::setPageLoading(bool loading)
 
 void PartnerTVPageCoordinator::setLoadTimeout(int milliseconds)
 {
-    if (m_limit.interval() == milliseconds)
-        return;
-    const bool running = m_limit.isActive();
-    m_limit.setInterval(milliseconds);
-    if (running)
-        m_limit.start();
-    Q_EMIT loadTimeoutChanged();
+    if (m_limit.setLimit(milliseconds))
+        Q_EMIT loadTimeoutChanged();
 }
 
 bool PartnerTVPageCoordinator::allowsNavigation(const QUrl &url)

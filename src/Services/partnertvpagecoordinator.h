@@ -1,7 +1,8 @@
 #pragma once
 
+#include "loadlimit.h"
+
 #include <QObject>
-#include <QTimer>
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
@@ -72,5 +73,5 @@ private:
     Page m_page = CatalogPage;
     bool m_pageLoading = false;
     QString m_errorMessage;
-    QTimer m_limit;
+    LoadLimit m_limit{defaultLoadTimeout};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessiblekit.h"
 #include "accountfixture.h"
 #include "appwindow.h"
 #include "partnertvconfig.h"
@@ -7,6 +8,7 @@
 #include "shopfixture.h"
 #include "textediting.h"
 
+#include <QAccessible>
 #include <QByteArray>
 #include <QQmlComponent>
 #include <QQuickItem>
@@ -178,6 +180,24 @@ inline QRectF shownRect(QQuickItem *item)
     }
     rect &= QRectF(QPointF(0, 0), item->window()->size());
     return opacity > 0.01 ? rect : QRectF();
+}
+
+// The node a screen reader is told has the focus: the focused item, or the nearest item around it
+// that assistive technology sees; null when there is none.
+inline QQuickItem *focusedNode(QQuickWindow *window)
+{
+    QQuickItem *seen = window->activeFocusItem();
+    while (seen && seen != window->contentItem() && !AccessibleKit::isExposed(seen))
+        seen = seen->parentItem();
+    return seen == window->contentItem() ? nullptr : seen;
+}
+
+// The name a screen reader reads of the focused node.
+inline QString focusedName(QQuickWindow *window)
+{
+    QQuickItem *node = focusedNode(window);
+    QAccessibleInterface *interface = node ? QAccessible::queryAccessibleInterface(node) : nullptr;
+    return interface ? interface->text(QAccessible::Name) : QString();
 }
 
 inline bool isEditable(QQuickItem *item)

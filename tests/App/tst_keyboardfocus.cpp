@@ -33,22 +33,8 @@ private:
         return m_walker.role(node) + QStringLiteral(" \"") + m_walker.name(node) + QLatin1Char('"');
     }
 
-    // The node a screen reader is told has the focus: the focused item, or the nearest item around
-    // it that assistive technology sees.
-    QQuickItem *focusedNode() const
-    {
-        QQuickItem *seen = m_app.window->activeFocusItem();
-        while (seen && seen != m_app.window->contentItem() && !AccessibleKit::isExposed(seen))
-            seen = seen->parentItem();
-        return seen == m_app.window->contentItem() ? nullptr : seen;
-    }
-
-    QString focusedName() const
-    {
-        QQuickItem *node = focusedNode();
-        QAccessibleInterface *interface = node ? QAccessible::queryAccessibleInterface(node) : nullptr;
-        return interface ? interface->text(QAccessible::Name) : QString();
-    }
+    QQuickItem *focusedNode() const { return AppScreens::focusedNode(m_app.window); }
+    QString focusedName() const { return AppScreens::focusedName(m_app.window); }
 
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(m_app.window, key, modifiers); }
 
