@@ -163,7 +163,8 @@ QCoro::Task<Result<std::unique_ptr<QNetworkReply>>> NetworkAccess::send(QNetwork
             qCWarning(lcHttp) << "reply larger than" << bodyLimit << "bytes refused" << reply->url().path();
         else
             qCWarning(lcHttp) << "reply head past its limit refused" << reply->url().path();
-        co_return TarvikError::transport(QNetworkReply::UnknownContentError, oversizedReplyText);
+        // An answer came, though not one to keep: the server had the request.
+        co_return TarvikError::transport(QNetworkReply::UnknownContentError, oversizedReplyText, sent);
     }
     if (error == QNetworkReply::OperationCanceledError)
         co_return TarvikError::cancelled();
