@@ -2,6 +2,7 @@
 
 #include "accessiblekit.h"
 #include "focuskeeper.h"
+#include "theme.h"
 
 #include <QAccessible>
 #include <QImage>
@@ -64,7 +65,7 @@ inline int ringPixels(QQuickWindow *window, QQuickItem *item, QRect *box = nullp
         *box = pixels;
     const qreal reach = ownMark ? 0 : ring->outset() * scale;
     const QRect around = pixels.adjusted(-reach, -reach, reach, reach) & with.rect();
-    const QColor tint(226, 84, 155);
+    const QColor tint = Theme::tarPink();
     const auto near = [](int a, int b) { return std::abs(a - b) <= 40; };
     int changed = 0;
     for (int y = around.top(); y <= around.bottom(); ++y) {
