@@ -361,11 +361,15 @@ QCoro::Task<Result<QString>> TarvikAccountStore::create24TVAccount(QString phone
         // A site that ran out of time may still be making it, and one already there tells nothing.
         if (!failure.requestSent() || hadAccount || failure.code() == QNetworkReply::TimeoutError)
             co_return failure;
-        const auto exists = co_await m_api->tvAccountExists();
-        if (!exists)
+        const auto login = co_await m_api->tvAccountLogin();
+        if (!login)
             co_return failure;
-        if (!*exists)
+        if (login->isEmpty())
             co_return NetworkFailure::ofActionNotDone(failure);
+        // Only the number just sent is the account this request made: another one was there
+        // before, hidden from the last load.
+        if (*login != phoneNumber.trimmed())
+            co_return failure;
         const Result<void> refreshed = co_await refresh();
         Q_UNUSED(refreshed);
         co_return created;

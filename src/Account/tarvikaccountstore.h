@@ -75,9 +75,10 @@ public:
     // Turns the trust payment on and refreshes; the site's message, or the default one.
     QCoro::Task<Result<QString>> activateTrustPayment();
     // Creates the partner TV account for `phoneNumber` (sent as typed) and refreshes. When the
-    // answer is lost after the request left, the site is asked whether the account now exists:
-    // made (success), not made (the connection's plain words: trying again is safe), or unknown
-    // (the words of a request that may have been carried out).
+    // answer is lost after the request left, the site is asked which account now exists: one for
+    // the number sent (made: success), none (not made: the connection's plain words, trying again
+    // is safe), or another one or no answer (the words of a request that may have been carried
+    // out).
     QCoro::Task<Result<QString>> create24TVAccount(QString phoneNumber);
 
 Q_SIGNALS:

@@ -279,12 +279,20 @@ Result<QUrl> TarvikAPI::checkoutAddress(const QByteArray &body)
 
 QCoro::Task<Result<bool>> TarvikAPI::tvAccountExists()
 {
+    const auto login = co_await tvAccountLogin();
+    if (!login)
+        co_return login.error();
+    co_return !login->isEmpty();
+}
+
+QCoro::Task<Result<QString>> TarvikAPI::tvAccountLogin()
+{
     const auto document = co_await sendForJson(mobileRequest(QStringLiteral("h42tv_account_info"), {}));
     if (!document)
         co_return document.error();
     if (!document->isObject())
         co_return TarvikAPIErrors::invalidResponse();
-    co_return !TarvikAPIObject(document->object()).text(QStringLiteral("login"), QString()).isEmpty();
+    co_return TarvikAPIObject(document->object()).text(QStringLiteral("login"), QString());
 }
 
 QCoro::Task<Result<QList<TarvikAPIObject>>> TarvikAPI::tvPackages()

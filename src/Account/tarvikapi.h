@@ -51,6 +51,9 @@ public:
     // The address of a checkout page for `amount`, a plain decimal text ("500", "500.5").
     QCoro::Task<Result<QUrl>> checkout(QString amount, bool sbp);
     QCoro::Task<Result<bool>> tvAccountExists();
+    // The login of the partner TV account the site reports (the lenient, trimmed "login"); empty
+    // when there is none.
+    QCoro::Task<Result<QString>> tvAccountLogin();
     QCoro::Task<Result<QList<TarvikAPIObject>>> tvPackages();
 
     // The checkout address a reply of the checkout request gives, or why it gives none.

@@ -6,7 +6,7 @@ import Tarvik.Support
 
 // The office section of the support screen: the map with the office pin under a card with the
 // address, the opening hours and a button that calls the support line. Each time it comes on
-// screen it asks the location to look the address up (which it does until it has found it).
+// screen it asks the location to look the address up (which it does once per screen).
 //   location: the screen's SupportOfficeLocation; callRequested(): the call button was tapped
 Item {
     id: section
@@ -16,7 +16,6 @@ Item {
     signal callRequested()
 
     Component.onCompleted: location.locate()
-    onVisibleChanged: if (visible) location.locate()
 
     TarvikMapView {
         id: map

@@ -58,27 +58,6 @@ std::optional<WebMercator::Coordinate> HttpsOfficeGeocoder::parseReply(const QBy
 
 QCoro::Task<std::optional<WebMercator::Coordinate>> HttpsOfficeGeocoder::geocode(QString address)
 {
-    if (!m_pause.mayTry(now()))
-        co_return std::nullopt;
-    QPointer<HttpsOfficeGeocoder> self(this);
-    const auto found = co_await lookUp(std::move(address));
-    // Gone meanwhile (its manager with it): the answer is a cancellation, nothing to note.
-    if (!self)
-        co_return std::nullopt;
-    if (found)
-        m_pause.succeeded();
-    else
-        m_pause.failed(now());
-    co_return found;
-}
-
-std::chrono::nanoseconds HttpsOfficeGeocoder::now() const
-{
-    return m_clock ? m_clock->now() : m_ownClock.now();
-}
-
-QCoro::Task<std::optional<WebMercator::Coordinate>> HttpsOfficeGeocoder::lookUp(QString address)
-{
     if (!m_manager || m_endpoint.scheme() != QLatin1String("https"))
         co_return std::nullopt;
     QUrl url = m_endpoint;

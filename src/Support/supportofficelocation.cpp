@@ -20,23 +20,18 @@ void SupportOfficeLocation::setGeocoder(OfficeGeocoder *geocoder)
 
 void SupportOfficeLocation::locate()
 {
-    if (m_found || m_lookingUp)
+    if (m_located)
         return;
-    if (!m_located) {
-        m_located = true;
-        Q_EMIT locatedChanged();
-    }
+    m_located = true;
+    Q_EMIT locatedChanged();
     SupportMap *map = SupportMap::instance();
     OfficeGeocoder *geocoder = m_geocoderSet ? m_geocoder.data() : map ? map->geocoder() : nullptr;
     if (!geocoder)
         return;
-    m_lookingUp = true;
     // Delivered to this object only while it lives: a closed screen gets nothing.
     QCoro::connect(geocoder->geocode(SupportMap::officeAddress()), this, [this](const std::optional<WebMercator::Coordinate> &found) {
-        m_lookingUp = false;
         if (!found)
             return;
-        m_found = true;
         m_coordinate = *found;
         Q_EMIT coordinateChanged();
         m_region = {*found, 0.009, 0.009};

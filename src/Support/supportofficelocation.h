@@ -10,8 +10,7 @@
 
 // One support screen's office state: where the marker stands, the map region (which the map
 // writes back as the user pans and zooms) and whether the address has been looked up. The
-// lookup runs when the office section appears, until it has found the office once; a failure is
-// silent, and the geocoder spaces out the tries that follow.
+// lookup runs once per screen, on the office section's first appearance; a failure is silent.
 class SupportOfficeLocation : public QObject
 {
     Q_OBJECT
@@ -40,8 +39,7 @@ public:
     // Tests and the app hand in the geocoder; by default the SupportMap singleton's.
     void setGeocoder(OfficeGeocoder *geocoder);
 
-    // The office section came on screen: looks the address up, unless it has been found or is
-    // being looked up.
+    // The office section came on screen: looks the address up, the first time only.
     Q_INVOKABLE void locate();
     // The map's own change of what it shows (pan, zoom).
     Q_INVOKABLE void setRegion(double latitude, double longitude, double latitudeSpan, double longitudeSpan);
@@ -59,6 +57,4 @@ private:
     WebMercator::Coordinate m_coordinate;
     WebMercator::Region m_region;
     bool m_located = false;
-    bool m_lookingUp = false;
-    bool m_found = false;
 };

@@ -81,7 +81,7 @@ const BreakageInfo breakages[] = {
 };
 
 // What the partner TV account's site says of the account once the answer to its creation is lost.
-enum class TVAccountAfterwards { Made, NotMade, LookFails, ThereBefore, TimedOut };
+enum class TVAccountAfterwards { Made, NotMade, AnotherThere, LookFails, ThereBefore, TimedOut };
 
 // A screen that shows an action's failure, in a state that a test can drive: act() sends the
 // action; `message` is what the subscriber reads of its failure (empty until then).
@@ -346,6 +346,8 @@ private Q_SLOTS:
         const QString cut = NetworkFailure::text(NetworkFailure::Kind::ConnectionLost);
         QTest::newRow("made") << TVAccountAfterwards::Made << QStringLiteral("Аккаунт 24ТВ создан") << true << true;
         QTest::newRow("not made") << TVAccountAfterwards::NotMade << cut << false << true;
+        // One of another number, which the last load could not see: not the one asked for.
+        QTest::newRow("another one there") << TVAccountAfterwards::AnotherThere << NetworkFailure::sentText() << false << true;
         QTest::newRow("the look fails") << TVAccountAfterwards::LookFails << NetworkFailure::sentText() << false << true;
         QTest::newRow("one there before") << TVAccountAfterwards::ThereBefore << NetworkFailure::sentText() << false << false;
         QTest::newRow("no answer in time") << TVAccountAfterwards::TimedOut << NetworkFailure::sentText() << false << false;
@@ -364,6 +366,8 @@ private Q_SLOTS:
             site.setOverride(key, { .dropConnection = true });
         if (afterwards == TVAccountAfterwards::LookFails)
             site.setOverride(QStringLiteral("h42tv_account_info"), { .dropConnection = true });
+        if (afterwards == TVAccountAfterwards::AnotherThere)
+            site.setActionReply(QStringLiteral("h42tv_account_info"), QJsonObject{{QStringLiteral("login"), QStringLiteral("79123456789")}});
         // The site makes the account as it reads the request, whatever becomes of its answer.
         QObject context;
         if (afterwards == TVAccountAfterwards::Made) {
