@@ -21,6 +21,8 @@ class SupportTestControl : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int geocodeCount READ geocodeCount)
+    // Whether the geocoder finds the office (it does unless told).
+    Q_PROPERTY(bool officeFound READ officeFound WRITE setOfficeFound)
     Q_PROPERTY(QStringList openedUrls READ openedUrls)
 
 public:
@@ -31,6 +33,11 @@ public:
     {
     }
     int geocodeCount() const { return m_geocoder->requestCount; }
+    bool officeFound() const { return m_geocoder->answer.has_value(); }
+    void setOfficeFound(bool found)
+    {
+        m_geocoder->answer = found ? std::optional(WebMercator::Coordinate{55.76, 37.62}) : std::nullopt;
+    }
     QStringList openedUrls() const { return m_opener->requestedUrls(); }
 
     // Replaces the history with `texts`, the assistant's and the subscriber's in turn.

@@ -35,6 +35,10 @@ Item {
         name: "SupportView"
         when: windowShown
 
+        function cleanup() {
+            SupportTest.officeFound = true
+        }
+
         function makeTab() {
             const stack = createTemporaryObject(tabComponent, root)
             verify(stack)
@@ -357,6 +361,26 @@ Item {
             tryCompare(sheet, "opened", true)
             sheet.close()
             tryCompare(screen, "callPresented", false)
+        }
+
+        // A lookup that found nothing is not made again as the office shows again: the marker
+        // stays at the office's configured place, and nothing is said.
+        function test_aFailedLookupIsMadeOnce() {
+            SupportTest.officeFound = false
+            const screen = makeTab().currentItem
+            const before = SupportTest.geocodeCount
+            const start = { latitude: screen.office.latitude, longitude: screen.office.longitude }
+            for (let shown = 0; shown < 4; ++shown) {
+                mouseClick(findChild(screen, "segment1"))
+                tryVerify(() => findChild(screen, "officeMap") !== null)
+                waitForRendering(screen)
+                mouseClick(findChild(screen, "segment0"))
+                tryVerify(() => findChild(screen, "officeMap") === null)
+            }
+            compare(SupportTest.geocodeCount, before + 1)
+            compare(screen.office.latitude, start.latitude)
+            compare(screen.office.longitude, start.longitude)
+            compare(screen.office.regionLatitudeSpan, 0.012)
         }
 
         // The office section looks the address up once per screen, however often it shows.
