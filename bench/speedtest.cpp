@@ -225,7 +225,8 @@ int main(int argc, char *argv[])
     }
     std::printf("targets %s\n", met ? "met" : "not met");
 
-    standin.kill();
+    // Stopped, not killed: it removes its throw-away keys as it ends.
+    standin.terminate();
     standin.waitForFinished();
     return 0;
 }

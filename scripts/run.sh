@@ -19,7 +19,15 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 runtime=$(mktemp -d)
 standin=""
-trap '[ -n "$standin" ] && kill "$standin" 2>/dev/null; rm -rf "$runtime"' EXIT
+# The stand-in removes its throw-away keys as it stops: waited for before the run's own folder goes.
+stop_standin() {
+    if [ -n "$standin" ]; then
+        kill "$standin" 2>/dev/null || true
+        wait "$standin" 2>/dev/null || true
+    fi
+    rm -rf "$runtime"
+}
+trap stop_standin EXIT
 "$build/standin/tarvik-standin" --address "$address" --port "$port" --write-ca "$runtime/ca.pem" >"$runtime/standin.txt" &
 standin=$!
 for _ in $(seq 100); do
