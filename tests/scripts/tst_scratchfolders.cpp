@@ -13,11 +13,14 @@ class ScratchFoldersTest : public QObject
     Q_OBJECT
 
 private:
-    static QProcessEnvironment inside(const QTemporaryDir &temporary)
+    // Starts `program` with `temporary` as its temporary folder.
+    static void startIn(QProcess &process, const QTemporaryDir &temporary, const QString &program, const QStringList &arguments)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TMPDIR"), temporary.path());
-        return environment;
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(program, arguments);
     }
 
     static QStringList leftIn(const QTemporaryDir &temporary)
@@ -61,10 +64,8 @@ private Q_SLOTS:
         QTemporaryDir temporary;
         QVERIFY(temporary.isValid());
         QProcess wrapper;
-        wrapper.setProcessEnvironment(inside(temporary));
-        wrapper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        wrapper.start(QStringLiteral(TARVIK_SCRIPTS_DIR "/with-session-bus.sh"),
-                      options + QStringList{QStringLiteral("bash"), QStringLiteral("-c"), script});
+        startIn(wrapper, temporary, QStringLiteral(TARVIK_SCRIPTS_DIR "/with-session-bus.sh"),
+                options + QStringList{QStringLiteral("bash"), QStringLiteral("-c"), script});
         QVERIFY(waitForLine(wrapper, "started"));
         // Its home is in the folder while the command runs.
         QCOMPARE(leftIn(temporary).size(), 1);
@@ -89,9 +90,7 @@ private Q_SLOTS:
         QTemporaryDir temporary;
         QVERIFY(temporary.isValid());
         QProcess standin;
-        standin.setProcessEnvironment(inside(temporary));
-        standin.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        standin.start(QStringLiteral(TARVIK_STANDIN_PROGRAM), {QStringLiteral("--port"), QStringLiteral("0")});
+        startIn(standin, temporary, QStringLiteral(TARVIK_STANDIN_PROGRAM), {QStringLiteral("--port"), QStringLiteral("0")});
         QVERIFY(waitForLine(standin, "Demo password"));
         // Its keys and certificates are in the folder while it serves.
         QCOMPARE(leftIn(temporary).size(), 1);
