@@ -12,7 +12,7 @@ packages=(
     qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qtwebengine
     qml6-module-qt5compat-graphicaleffects qml6-module-qtpositioning qml6-module-qtquick-dialogs
     qml6-module-qtqml qml6-module-qtqml-models
-    dbus-daemon dbus-x11 gnome-keyring xvfb xauth xdg-utils libglib2.0-bin at-spi2-core
+    dbus-daemon dbus-x11 gnome-keyring xvfb xauth xdg-utils libglib2.0-bin at-spi2-core procps util-linux
     fonts-inter fonts-noto-color-emoji fonts-dejavu-core fonts-material-design-icons-iconfont
 )
 

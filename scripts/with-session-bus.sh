@@ -19,6 +19,13 @@ cleanup() {
     if [ -n "$session" ]; then
         kill -TERM -- "-$session" 2>/dev/null || true
         wait "$session" 2>/dev/null || true
+        # The keyring writes its files as it stops: what is left of the group is waited for (at
+        # most 10 s); an ended process that nobody has reaped yet writes nothing.
+        for _ in $(seq 200); do
+            ps --no-headers -o stat= --pgid "$session" | grep -qv '^Z' || break
+            sleep 0.05
+        done
+        kill -KILL -- "-$session" 2>/dev/null || true
     fi
     rm -rf "$scratch"
 }
