@@ -47,8 +47,8 @@ Q_DECLARE_METATYPE(Press)
 // slow network would notice. The app's whole window, through Qt's real accessibility bridge: the
 // sign-in field takes the first keys, a control at work keeps the focus where the press left it
 // for as long as its request is held, keys typed into a web page show no ring, every stop of the
-// forms lies between the bars, ring included, and the long screens are read to their end by keys
-// while the focus stays.
+// forms lies between the bars, ring included, the long screens are read to their end by keys
+// while the focus stays, and the arrows move it only along a row of tabs.
 class SteadyFocusTest : public QObject
 {
     Q_OBJECT
@@ -468,6 +468,46 @@ private Q_SLOTS:
         QCOMPARE(at(view, "contentY"), at(view, "originY") - at(view, "topMargin"));
         QCOMPARE(m_app.window->activeFocusItem(), focused);
         QVERIFY2(AccessibleTree::focusEvents().isEmpty(), qPrintable(AccessibleTree::focusEvents().join(u',')));
+    }
+
+    // No arrow takes the focus off a named control that shows: on a row of tabs Left and Right go
+    // along it and choose as they go (a reader hears the tab reached), Up and Down do nothing; on a
+    // control over a list (the channel grid's) the focus stays.
+    void arrowsMoveTheFocusOnlyAlongARowOfTabs()
+    {
+        // The focus rests on `name`, a named control that shows with its ring, chosen if it moved
+        // there; a reader heard of it only then.
+        const auto after = [this](Qt::Key pressed, const QString &name) {
+            QQuickItem *start = focusedNode();
+            AccessibleTree::focusEvents().clear();
+            key(pressed);
+            QQuickItem *focused = nullptr;
+            return QTest::qWaitFor([&] { return focusedName() == name && keeper()->target() == (focused = focusedNode()); })
+                && FocusRules::isNamedControl(focused) && FocusRules::shows(focused)
+                && AccessibleTree::focusEvents() == (focused == start ? QStringList() : QStringList{name})
+                && (focused == start || focused->property("checked").toBool());
+        };
+        QVERIFY(openAtHeading(QStringLiteral("statistics"), QStringLiteral("Статистика")));
+        QVERIFY(reach(QStringLiteral("3 месяца")));
+        for (const auto &[pressed, name] : {std::pair{Qt::Key_Down, "3 месяца"}, {Qt::Key_Up, "3 месяца"}, {Qt::Key_Left, "Месяц"},
+                                            {Qt::Key_Right, "3 месяца"}, {Qt::Key_Right, "Год"}, {Qt::Key_Right, "Год"}})
+            QVERIFY2(after(pressed, QString::fromUtf8(name)), qPrintable(focusedName()));
+        QVERIFY(reach(QStringLiteral("Оплата")));
+        QVERIFY2(after(Qt::Key_Down, QStringLiteral("Оплата")), qPrintable(focusedName()));
+        QVERIFY2(after(Qt::Key_Right, QStringLiteral("Оплата")), qPrintable(focusedName()));
+        m_app.closeAll();
+        QVERIFY(openAtHeading(QStringLiteral("tariffs"), QStringLiteral("Другой тариф")));
+        QVERIFY(reach(QStringLiteral("Интернет")));
+        QVERIFY2(after(Qt::Key_Right, QStringLiteral("Интернет + ТВ")), qPrintable(focusedName()));
+        m_app.closeAll();
+        QVERIFY(openAtHeading(QStringLiteral("chat"), QStringLiteral("Поддержка")));
+        QVERIFY(reach(QStringLiteral("Онлайн-чат")));
+        QVERIFY2(after(Qt::Key_Right, QStringLiteral("Офис")), qPrintable(focusedName()));
+        m_app.closeAll();
+        QVERIFY(openAtHeading(QStringLiteral("tv package"), QStringLiteral("Стартовый")));
+        QVERIFY(reach(QStringLiteral("Подключить")));
+        QVERIFY2(after(Qt::Key_Down, QStringLiteral("Подключить")), qPrintable(focusedName()));
+        QVERIFY2(after(Qt::Key_Right, QStringLiteral("Подключить")), qPrintable(focusedName()));
     }
 };
 
