@@ -4,8 +4,11 @@ import QtQuick.Templates as T
 import Tarvik.Design
 
 // The platform's segmented picker: equal segments on a grey track, the chosen one raised white.
+// A list of tabs for the keyboard too: Left and Right take the focus to the segment beside and
+// choose it, as a click on it does (the choice shows at once, as Qt's tab bars choose); Up and Down
+// are the row's and do nothing, so that no view behind it takes them.
 //   required model: list of segment titles; currentIndex: int; required label: accessibility name
-//   activated(index): a segment was tapped (write currentIndex back there)
+//   activated(index): a segment was tapped or reached by an arrow (write currentIndex back there)
 Rectangle {
     id: picker
 
@@ -14,6 +17,14 @@ Rectangle {
     property int currentIndex: 0
 
     signal activated(int index)
+
+    // Past either end of the row nothing moves.
+    function choose(index) {
+        if (index < 0 || index >= segments.count)
+            return
+        picker.activated(index)
+        segments.itemAt(index).forceActiveFocus(Qt.TabFocusReason)
+    }
 
     implicitWidth: 300
     implicitHeight: 32
@@ -44,6 +55,8 @@ Rectangle {
         anchors.margins: 2
 
         Repeater {
+            id: segments
+
             model: picker.model
 
             // A tab button: assistive technology sees a tab, checked while it is the chosen one.
@@ -65,6 +78,10 @@ Rectangle {
                     // The tap checked this segment itself; the chosen index decides.
                     checked = Qt.binding(() => segment.index === picker.currentIndex)
                 }
+                Keys.onLeftPressed: picker.choose(segment.index - 1)
+                Keys.onRightPressed: picker.choose(segment.index + 1)
+                Keys.onUpPressed: event => event.accepted = true
+                Keys.onDownPressed: event => event.accepted = true
 
                 contentItem: StyledText {
                     text: segment.text

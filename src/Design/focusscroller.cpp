@@ -1,7 +1,9 @@
 #include "focusscroller.h"
 
+#include "focusrules.h"
 #include "textediting.h"
 
+#include <QKeyEvent>
 #include <QMetaProperty>
 #include <QQuickWindow>
 
@@ -10,6 +12,8 @@
 namespace
 {
 constexpr qreal margin = 16;
+// What an arrow scrolls; a page keeps as much of the last one in view.
+constexpr qreal line = 40;
 
 // The content position that shows [start, end) (in content coordinates) in a view `extent` long
 // at `position`, moving as little as possible; within [first, last]. The margin is what room the
@@ -37,6 +41,125 @@ bool keepsItsCurrentItemInPlace(const QQuickItem *view)
     const QMetaObject *type = view->metaObject();
     const QMetaProperty mode = type->property(type->indexOfProperty("highlightRangeMode"));
     return mode.isValid() && qstrcmp(mode.enumerator().valueToKey(mode.read(view).toInt()), "StrictlyEnforceRange") == 0;
+}
+
+// Where a view's content stands along an axis, and the positions it may take (its margins
+// included).
+struct Span {
+    qreal position;
+    qreal first;
+    qreal last;
+    qreal extent;
+};
+
+Span spanOf(const QQuickItem *view, Qt::Orientation axis)
+{
+    const bool vertical = axis == Qt::Vertical;
+    const qreal extent = vertical ? view->height() : view->width();
+    const qreal origin = view->property(vertical ? "originY" : "originX").toReal();
+    const qreal first = origin - view->property(vertical ? "topMargin" : "leftMargin").toReal();
+    const qreal last = origin + view->property(vertical ? "contentHeight" : "contentWidth").toReal()
+        + view->property(vertical ? "bottomMargin" : "rightMargin").toReal() - extent;
+    return {view->property(vertical ? "contentY" : "contentX").toReal(), first, std::max(first, last), extent};
+}
+
+// A key that scrolls where no control takes it: along which axis, how far (a line, a page, to
+// the edge), which way.
+struct Scroll {
+    enum Reach { None, Line, Page, Edge };
+    Reach reach = None;
+    Qt::Orientation axis = Qt::Vertical;
+    int way = 0;
+};
+
+Scroll scrollOf(const QKeyEvent *key)
+{
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return {};
+    switch (key->key()) {
+    case Qt::Key_Up:
+        return {Scroll::Line, Qt::Vertical, -1};
+    case Qt::Key_Down:
+        return {Scroll::Line, Qt::Vertical, 1};
+    case Qt::Key_Left:
+        return {Scroll::Line, Qt::Horizontal, -1};
+    case Qt::Key_Right:
+        return {Scroll::Line, Qt::Horizontal, 1};
+    case Qt::Key_PageUp:
+        return {Scroll::Page, Qt::Vertical, -1};
+    case Qt::Key_PageDown:
+        return {Scroll::Page, Qt::Vertical, 1};
+    case Qt::Key_Home:
+        return {Scroll::Edge, Qt::Vertical, -1};
+    case Qt::Key_End:
+        return {Scroll::Edge, Qt::Vertical, 1};
+    default:
+        return {};
+    }
+}
+
+// A view the keys can move `scroll`'s way from where it stands: one the user moves that way, not
+// a wheel or a strip of pages, whose resting place is their value.
+bool moves(const QQuickItem *view, const Scroll &scroll)
+{
+    if (!view->inherits("QQuickFlickable") || !view->isVisible() || !view->property("interactive").toBool()
+        || keepsItsCurrentItemInPlace(view) || view->property("snapMode").toInt() != 0)
+        return false;
+    // Flickable::HorizontalFlick and VerticalFlick.
+    const int direction = view->property("flickableDirection").toInt();
+    if (direction == (scroll.axis == Qt::Vertical ? 0x1 : 0x2))
+        return false;
+    const Span span = spanOf(view, scroll.axis);
+    return scroll.way < 0 ? span.position > span.first + 0.5 : span.position < span.last - 0.5;
+}
+
+// Of the views inside `item` that the keys can move, the largest (a screen's own); none inside a
+// view that can.
+void findLargest(QQuickItem *item, const Scroll &scroll, QQuickItem *&found)
+{
+    for (QQuickItem *child : item->childItems()) {
+        if (!child->isVisible())
+            continue;
+        if (moves(child, scroll)) {
+            if (!found || child->width() * child->height() > found->width() * found->height())
+                found = child;
+            continue;
+        }
+        findLargest(child, scroll, found);
+    }
+}
+
+// The screen gave the item keys of its own (the chat's list goes from message to message by Up
+// and Down).
+bool hasOwnKeys(const QQuickItem *item)
+{
+    const QObjectList &children = item->children();
+    return std::any_of(children.cbegin(), children.cend(), [](const QObject *child) {
+        return child->inherits("QQuickKeysAttached") || child->inherits("QQuickKeyNavigationAttached");
+    });
+}
+
+// Moves `view` as `scroll` says. A list reckons its end from the rows it has made, and makes those
+// it comes to: it is placed again until its end holds still.
+void scrollView(QQuickItem *view, const Scroll &scroll)
+{
+    const char *property = scroll.axis == Qt::Vertical ? "contentY" : "contentX";
+    const Span start = spanOf(view, scroll.axis);
+    const qreal step = scroll.reach == Scroll::Line ? line : std::max(line, start.extent - line);
+    const qreal wanted = scroll.reach == Scroll::Edge ? (scroll.way < 0 ? -qInf() : qInf()) : start.position + scroll.way * step;
+    QMetaObject::invokeMethod(view, "cancelFlick");
+    // The keys move it as a drag does: what keeps a view in place until the user moves it (a
+    // control followed into view, a list that holds its end) lets go.
+    QMetaObject::invokeMethod(view, "movementStarted");
+    for (int pass = 0; pass < 4; ++pass) {
+        const Span span = spanOf(view, scroll.axis);
+        const qreal target = std::clamp(wanted, span.first, span.last);
+        if (qAbs(target - span.position) <= 0.5)
+            break;
+        view->setProperty(property, target);
+        view->ensurePolished();
+    }
+    QMetaObject::invokeMethod(view, "movementEnded");
 }
 
 // The main control named by the nearest item around `item` that names one.
@@ -76,13 +199,79 @@ void FocusScroller::itemChange(ItemChange change, const ItemChangeData &value)
         return;
     disconnect(m_focusConnection);
     follow(nullptr);
+    watchKeys(nullptr);
     if (QQuickWindow *window = value.window) {
         m_focusConnection = connect(window, &QQuickWindow::activeFocusItemChanged, this, [this, window] {
             QQuickItem *item = window->activeFocusItem();
             reveal(item);
             follow(item);
+            watchKeys(item);
         });
     }
+}
+
+// A key goes from the focused item up through the items around it until one takes it. The lists
+// on the way see it before their own keys do; the screen sees it once nothing has taken it.
+void FocusScroller::watchKeys(QQuickItem *item)
+{
+    for (const QPointer<QQuickItem> &watched : std::as_const(m_keyLists)) {
+        if (watched)
+            watched->removeEventFilter(this);
+    }
+    m_keyLists.clear();
+    if (m_keyScreen)
+        m_keyScreen->removeEventFilter(this);
+    m_keyScreen = nullptr;
+    if (!item || !item->window())
+        return;
+    // A page or a sheet that has the focus itself is the screen its keys scroll.
+    m_keyScreen = item->inherits("QQuickPage") || item->inherits("QQuickPopupItem") ? item : FocusRules::screenOf(item);
+    for (QQuickItem *above = item; above && above != m_keyScreen; above = above->parentItem()) {
+        if (above->inherits("QQuickItemView")) {
+            above->installEventFilter(this);
+            m_keyLists.append(above);
+        }
+    }
+    if (m_keyScreen)
+        m_keyScreen->installEventFilter(this);
+}
+
+bool FocusScroller::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const Scroll scroll = scrollOf(key);
+    auto *receiver = qobject_cast<QQuickItem *>(watched);
+    if (scroll.reach == Scroll::None || !receiver || !receiver->window())
+        return false;
+    if (receiver != m_keyScreen) {
+        // A list's own arrows would make another of its rows current and give it the focus, a
+        // row that is no control (an operation of the statistics, a channel's tile): they go on
+        // to the screen instead, unless the screen gave the list keys of its own, or it is a
+        // wheel, whose arrows turn it.
+        if (hasOwnKeys(receiver) || keepsItsCurrentItemInPlace(receiver))
+            return false;
+        key->ignore();
+        return true;
+    }
+    QQuickItem *focused = receiver->window()->activeFocusItem();
+    if (!focused || FocusRules::isInWebPage(focused) || (TextEditing::isEditable(focused) && scroll.reach != Scroll::Page))
+        return false;
+    QQuickItem *view = nullptr;
+    for (QQuickItem *above = focused; above && above != receiver && !view; above = above->parentItem()) {
+        if (moves(above, scroll))
+            view = above;
+    }
+    // Nothing around the focus moves (it is on the screen's heading or bar): the screen's own
+    // view does. The window's content is no screen of its own: the tab bar scrolls nothing.
+    if (!view && receiver != receiver->window()->contentItem())
+        findLargest(receiver, scroll, view);
+    if (!view)
+        return false;
+    scrollView(view, scroll);
+    key->accept();
+    return true;
 }
 
 // An edited field is shown again, once layout is done, whenever it or a view around it changes size
@@ -184,22 +373,16 @@ void FocusScroller::reveal(QQuickItem *item)
                 shown = both;
         }
 
-        const qreal contentHeight = view->property("contentHeight").toReal();
-        if (contentHeight > 0) {
-            const qreal y = view->property("contentY").toReal();
-            const qreal first = view->property("originY").toReal() - view->property("topMargin").toReal();
-            const qreal last = view->property("originY").toReal() + contentHeight + view->property("bottomMargin").toReal() - view->height();
-            const qreal target = revealed(y, view->height(), shown.top(), shown.bottom(), first, last);
-            if (qAbs(y - target) > 0.5)
+        if (view->property("contentHeight").toReal() > 0) {
+            const Span span = spanOf(view, Qt::Vertical);
+            const qreal target = revealed(span.position, span.extent, shown.top(), shown.bottom(), span.first, span.last);
+            if (qAbs(span.position - target) > 0.5)
                 view->setProperty("contentY", target);
         }
-        const qreal contentWidth = view->property("contentWidth").toReal();
-        if (contentWidth > view->width()) {
-            const qreal x = view->property("contentX").toReal();
-            const qreal first = view->property("originX").toReal() - view->property("leftMargin").toReal();
-            const qreal last = view->property("originX").toReal() + contentWidth + view->property("rightMargin").toReal() - view->width();
-            const qreal target = revealed(x, view->width(), shown.left(), shown.right(), first, last);
-            if (qAbs(x - target) > 0.5)
+        if (view->property("contentWidth").toReal() > view->width()) {
+            const Span span = spanOf(view, Qt::Horizontal);
+            const qreal target = revealed(span.position, span.extent, shown.left(), shown.right(), span.first, span.last);
+            if (qAbs(span.position - target) > 0.5)
                 view->setProperty("contentX", target);
         }
     }

@@ -14,7 +14,14 @@ class FocusScrollerAttached;
 // as its cursor moves to another line and as the views around it shrink (the keyboard's bar takes
 // the window's bottom); a field taller than its view shows the line of its cursor. A page may name
 // its main control (FocusScroller.mainControl: its send button); a field of that page is then shown
-// together with it whenever both fit. One per window.
+// together with it whenever both fit.
+// The keyboard reads a screen to its end as on a web page: Page Down and Page Up scroll by a page
+// less a line, Home and End to the start and the end, the arrows by a line, wherever no control
+// takes the key (a field keeps its cursor keys, a row of tabs and a list with keys of its own their
+// arrows, a web page all its keys). What moves is the innermost view around the focus that can
+// move that way, else the screen's own view. A list's own arrows, which would give the focus to a
+// row that is no control, scroll instead. The focus stays where it is, and Tab goes on from it.
+// One per window.
 class FocusScroller : public QQuickItem
 {
     Q_OBJECT
@@ -32,6 +39,7 @@ public:
 
 protected:
     void itemChange(ItemChange change, const ItemChangeData &value) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:
     void revealLater();
@@ -39,11 +47,15 @@ private Q_SLOTS:
 
 private:
     void follow(QQuickItem *item);
+    // Watches the keys that reach the lists around `item` and its screen.
+    void watchKeys(QQuickItem *item);
 
     QMetaObject::Connection m_focusConnection;
     QList<QMetaObject::Connection> m_followed;
     QList<QMetaObject::Connection> m_moves;
     QPointer<QQuickItem> m_item;
+    QList<QPointer<QQuickItem>> m_keyLists;
+    QPointer<QQuickItem> m_keyScreen;
     bool m_revealPending = false;
 };
 

@@ -96,6 +96,15 @@ QtObject {
         case "add account": return push(0, s + "Account/AddAccountView.qml")
         case "e-mail": return push(0, s + "Profile/EmailVerificationView.qml")
         case "promo codes": return push(0, s + "Profile/PromoCodesView.qml")
+        case "notifications": return push(0, s + "Profile/NotificationsView.qml")
+        case "notification": {
+            const inbox = push(0, s + "Profile/NotificationsView.qml")
+            inbox.openNote(inbox.inbox.notes[0])
+            return inbox
+        }
+        case "settings": return push(0, s + "Profile/SettingsView.qml")
+        case "about": return push(0, s + "Profile/AboutAppView.qml")
+        case "tariff overview": return push(2, s + "Services/TariffManagementView.qml")
         }
         return null
     }

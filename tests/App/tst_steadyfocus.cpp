@@ -14,6 +14,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace AppScreens;
@@ -45,8 +46,9 @@ Q_DECLARE_METATYPE(Press)
 // What the keyboard's focus and its ring do besides showing the focus: nothing a pointer user or a
 // slow network would notice. The app's whole window, through Qt's real accessibility bridge: the
 // sign-in field takes the first keys, a control at work keeps the focus where the press left it
-// for as long as its request is held, keys typed into a web page show no ring, and every stop of
-// the forms lies between the bars, ring included.
+// for as long as its request is held, keys typed into a web page show no ring, every stop of the
+// forms lies between the bars, ring included, the long screens are read to their end by keys
+// while the focus stays, and the arrows move it only along a row of tabs.
 class SteadyFocusTest : public QObject
 {
     Q_OBJECT
@@ -117,6 +119,14 @@ private:
         if (!QTest::qWaitFor([&result] { return result.done; }, 10000))
             qWarning() << "no answer from the page to" << script;
         return result.value;
+    }
+
+    // Opens `screen` and waits for the focus on its heading or dialog (none when empty), where a
+    // screen reader starts.
+    bool openAtHeading(const QString &screen, const QString &heading)
+    {
+        return m_app.open(screen)
+            && (heading.isEmpty() || QTest::qWaitFor([&] { return !FocusRules::isTabStop(focusedNode()) && focusedName() == heading; }));
     }
 
     // The keyboard's input bar ("Готово") is up.
@@ -395,6 +405,109 @@ private Q_SLOTS:
             }
         }
         QVERIFY(stops > 1);
+    }
+
+    // In the smallest window, each long screen comes to its end by the key alone, pressed again and
+    // again from its heading or a control: its end shows above the tab bar, Home brings the top
+    // back, and the focus stays where it was all along.
+    void longScreensAreReadToTheirEndByKeys_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<Qt::Key>("key");
+        const auto row = [](const char *screen, const char *heading, const char *from, Qt::Key key, const char *name) {
+            QTest::addRow("%s, %s", screen, name) << QString::fromUtf8(screen) << QString::fromUtf8(heading) << QString::fromUtf8(from) << key;
+        };
+        row("statistics", "Статистика", "Статистика", Qt::Key_Down, "Down");
+        row("statistics", "Статистика", "3 месяца", Qt::Key_End, "End from a period");
+        row("statistics", "Статистика", "3 месяца", Qt::Key_PageDown, "Page Down from a period");
+        row("tariff overview", "", "Назад", Qt::Key_End, "End from the back button");
+        const QList<std::pair<const char *, const char *>> screens{
+            {"statistics", "Статистика"}, {"payments", "Оплата"}, {"notifications", "Уведомления"}, {"about", "О приложении"},
+            {"tv package", "Стартовый"},   {"product", "SNR AX2"}, {"autopay", "Подключить автоплатёж"},
+            {"static ip", "Статический IP-адрес"}, {"tariffs", "Другой тариф"}, {"home", "Твои продукты"},
+        };
+        for (const auto &[screen, heading] : screens) {
+            row(screen, heading, heading, Qt::Key_End, "End");
+            row(screen, heading, heading, Qt::Key_PageDown, "Page Down");
+        }
+    }
+    void longScreensAreReadToTheirEndByKeys()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, heading);
+        QFETCH(QString, from);
+        QFETCH(Qt::Key, key);
+        const QSize size = m_app.window->size();
+        const auto restore = qScopeGuard([&] { m_app.window->resize(size); });
+        m_app.window->resize(m_app.window->minimumSize());
+        QVERIFY(openAtHeading(screen, heading));
+        QVERIFY(from == heading || reach(from));
+        QQuickItem *focused = m_app.window->activeFocusItem();
+        AccessibleTree::focusEvents().clear();
+        // The screen's view: the tallest that runs past its frame.
+        const QList<QQuickItem *> popups = AccessibleKit::openModalPopups(m_app.window);
+        QList<QQuickItem *> items;
+        collect(popups.isEmpty() ? FocusRules::screenOf(focused) : popups.constLast(), items);
+        const auto at = [](QQuickItem *item, const char *name) { return item->property(name).toReal(); };
+        QQuickItem *view = nullptr;
+        for (QQuickItem *item : std::as_const(items)) {
+            if (item->inherits("QQuickFlickable") && at(item, "contentHeight") > item->height() + 1 && at(item, "snapMode") == 0
+                && (!view || item->height() > view->height()))
+                view = item;
+        }
+        QVERIFY(view);
+        const auto end = [&] { return at(view, "originY") + at(view, "contentHeight") + at(view, "bottomMargin") - view->height(); };
+        for (int press = 0; press < 60 && at(view, "contentY") < end() - 0.5; ++press)
+            this->key(key);
+        QCOMPARE(at(view, "contentY"), end());
+        QQuickItem *tabBar = named(QStringLiteral("tab0"))->parentItem()->parentItem();
+        QVERIFY(!popups.isEmpty() || FocusRules::place(view).bottom() <= FocusRules::place(tabBar).top() + 0.5);
+        this->key(Qt::Key_Home);
+        QCOMPARE(at(view, "contentY"), at(view, "originY") - at(view, "topMargin"));
+        QCOMPARE(m_app.window->activeFocusItem(), focused);
+        QVERIFY2(AccessibleTree::focusEvents().isEmpty(), qPrintable(AccessibleTree::focusEvents().join(u',')));
+    }
+
+    // No arrow takes the focus off a named control that shows: on a row of tabs Left and Right go
+    // along it and choose as they go (a reader hears the tab reached), Up and Down do nothing; on a
+    // control over a list (the channel grid's) the focus stays.
+    void arrowsMoveTheFocusOnlyAlongARowOfTabs()
+    {
+        // The focus rests on `name`, a named control that shows with its ring, chosen if it moved
+        // there; a reader heard of it only then.
+        const auto after = [this](Qt::Key pressed, const QString &name) {
+            QQuickItem *start = focusedNode();
+            AccessibleTree::focusEvents().clear();
+            key(pressed);
+            QQuickItem *focused = nullptr;
+            return QTest::qWaitFor([&] { return focusedName() == name && keeper()->target() == (focused = focusedNode()); })
+                && FocusRules::isNamedControl(focused) && FocusRules::shows(focused)
+                && AccessibleTree::focusEvents() == (focused == start ? QStringList() : QStringList{name})
+                && (focused == start || focused->property("checked").toBool());
+        };
+        QVERIFY(openAtHeading(QStringLiteral("statistics"), QStringLiteral("Статистика")));
+        QVERIFY(reach(QStringLiteral("3 месяца")));
+        for (const auto &[pressed, name] : {std::pair{Qt::Key_Down, "3 месяца"}, {Qt::Key_Up, "3 месяца"}, {Qt::Key_Left, "Месяц"},
+                                            {Qt::Key_Right, "3 месяца"}, {Qt::Key_Right, "Год"}, {Qt::Key_Right, "Год"}})
+            QVERIFY2(after(pressed, QString::fromUtf8(name)), qPrintable(focusedName()));
+        QVERIFY(reach(QStringLiteral("Оплата")));
+        QVERIFY2(after(Qt::Key_Down, QStringLiteral("Оплата")), qPrintable(focusedName()));
+        QVERIFY2(after(Qt::Key_Right, QStringLiteral("Оплата")), qPrintable(focusedName()));
+        m_app.closeAll();
+        QVERIFY(openAtHeading(QStringLiteral("tariffs"), QStringLiteral("Другой тариф")));
+        QVERIFY(reach(QStringLiteral("Интернет")));
+        QVERIFY2(after(Qt::Key_Right, QStringLiteral("Интернет + ТВ")), qPrintable(focusedName()));
+        m_app.closeAll();
+        QVERIFY(openAtHeading(QStringLiteral("chat"), QStringLiteral("Поддержка")));
+        QVERIFY(reach(QStringLiteral("Онлайн-чат")));
+        QVERIFY2(after(Qt::Key_Right, QStringLiteral("Офис")), qPrintable(focusedName()));
+        m_app.closeAll();
+        QVERIFY(openAtHeading(QStringLiteral("tv package"), QStringLiteral("Стартовый")));
+        QVERIFY(reach(QStringLiteral("Подключить")));
+        QVERIFY2(after(Qt::Key_Down, QStringLiteral("Подключить")), qPrintable(focusedName()));
+        QVERIFY2(after(Qt::Key_Right, QStringLiteral("Подключить")), qPrintable(focusedName()));
     }
 };
 
