@@ -257,6 +257,8 @@ void FocusKeeper::setKeyboard(bool keyboard)
     m_keyboard = keyboard;
     if (keyboard && !std::exchange(m_keyboardUsed, true))
         Q_EMIT keyboardUsedChanged();
+    // Before the ring is placed: what shows the focus for the keyboard (a strip's page) moves first.
+    Q_EMIT keyboardInUseChanged();
     place();
 }
 
@@ -547,12 +549,19 @@ QSet<FocusKeeperAttached *> &FocusKeeperAttached::all()
 void FocusKeeperAttached::findKeeper(QQuickWindow *window)
 {
     const bool used = isKeyboardUsed();
-    disconnect(m_keeperConnection);
+    const bool inUse = isKeyboardInUse();
+    for (const QMetaObject::Connection &connection : std::as_const(m_keeperConnections))
+        disconnect(connection);
+    m_keeperConnections.clear();
     m_keeper = FocusKeeper::keepers().value(window);
-    if (m_keeper)
-        m_keeperConnection = connect(m_keeper, &FocusKeeper::keyboardUsedChanged, this, &FocusKeeperAttached::keyboardUsedChanged);
+    if (m_keeper) {
+        m_keeperConnections.append(connect(m_keeper, &FocusKeeper::keyboardUsedChanged, this, &FocusKeeperAttached::keyboardUsedChanged));
+        m_keeperConnections.append(connect(m_keeper, &FocusKeeper::keyboardInUseChanged, this, &FocusKeeperAttached::keyboardInUseChanged));
+    }
     if (used != isKeyboardUsed())
         Q_EMIT keyboardUsedChanged();
+    if (inUse != isKeyboardInUse())
+        Q_EMIT keyboardInUseChanged();
 }
 
 void FocusKeeperAttached::setMarksFocus(bool marks)

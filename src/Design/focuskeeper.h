@@ -39,6 +39,9 @@ class FocusKeeper : public QQuickItem
     // The keyboard has moved the focus in this window at least once (it stays so): what only the
     // keyboard reaches is worth making then.
     Q_PROPERTY(bool keyboardUsed READ isKeyboardUsed NOTIFY keyboardUsedChanged)
+    // The keyboard moves the focus now, from its last key until the next press of the pointer: the
+    // ring shows around what has the focus, wherever that takes a ring.
+    Q_PROPERTY(bool keyboardInUse READ isKeyboardInUse NOTIFY keyboardInUseChanged)
 
 public:
     explicit FocusKeeper(QQuickItem *parent = nullptr);
@@ -46,6 +49,7 @@ public:
 
     bool isShown() const { return m_shown; }
     bool isKeyboardUsed() const { return m_keyboardUsed; }
+    bool isKeyboardInUse() const { return m_keyboard; }
     QRectF ring() const { return m_ring; }
     qreal radius() const { return m_radius; }
     qreal outset() const { return m_outset; }
@@ -87,6 +91,7 @@ Q_SIGNALS:
     void radiusChanged();
     void outsetChanged();
     void keyboardUsedChanged();
+    void keyboardInUseChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -130,8 +135,8 @@ private:
 // FocusKeeper.tabIndex, set on the delegates of a list whose items take the focus: Tab takes them
 // in the order of their index, whatever order the list made them in (it makes them as they come
 // into view, from either side). FocusKeeper.marksFocus, set on a control that draws its own focus
-// mark (a field's outline): the ring leaves it alone. FocusKeeper.keyboardUsed: the window's
-// keeper's, for any item.
+// mark (a field's outline): the ring leaves it alone. FocusKeeper.keyboardUsed and
+// FocusKeeper.keyboardInUse: the window's keeper's, for any item.
 class FocusKeeperAttached : public QObject
 {
     Q_OBJECT
@@ -139,6 +144,7 @@ class FocusKeeperAttached : public QObject
     Q_PROPERTY(int tabIndex READ tabIndex WRITE setTabIndex NOTIFY tabIndexChanged)
     Q_PROPERTY(bool marksFocus READ marksFocus WRITE setMarksFocus NOTIFY marksFocusChanged)
     Q_PROPERTY(bool keyboardUsed READ isKeyboardUsed NOTIFY keyboardUsedChanged)
+    Q_PROPERTY(bool keyboardInUse READ isKeyboardInUse NOTIFY keyboardInUseChanged)
 
 public:
     explicit FocusKeeperAttached(QObject *object);
@@ -149,11 +155,13 @@ public:
     bool marksFocus() const { return m_marksFocus; }
     void setMarksFocus(bool marks);
     bool isKeyboardUsed() const { return m_keeper && m_keeper->isKeyboardUsed(); }
+    bool isKeyboardInUse() const { return m_keeper && m_keeper->isKeyboardInUse(); }
 
 Q_SIGNALS:
     void tabIndexChanged();
     void marksFocusChanged();
     void keyboardUsedChanged();
+    void keyboardInUseChanged();
 
 private:
     friend class FocusKeeper;
@@ -164,5 +172,5 @@ private:
     int m_tabIndex = -1;
     bool m_marksFocus = false;
     QPointer<FocusKeeper> m_keeper;
-    QMetaObject::Connection m_keeperConnection;
+    QList<QMetaObject::Connection> m_keeperConnections;
 };

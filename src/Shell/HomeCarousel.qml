@@ -1,6 +1,5 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Templates as T
 import Tarvik.Design
 import Tarvik.Shell
 
@@ -9,14 +8,16 @@ import Tarvik.Shell
 // `interval` ms; near the end of the strip it first jumps back to the middle, to a page of the
 // same kind, so the jump does not show. A swipe moves one page; the next turn goes on from there.
 // The corners are rounded by painting `cornerColor` over them (the colour behind the strip). It
-// holds still while someone reads it: while one of its pages has the keyboard's focus (a page that
-// a tap, or a screen closing, gave the focus to turns on), while the pointer is over it (not over a
-// sheet or an alert above it), and whenever a screen reader follows the app; under a sheet or an
-// alert it turns on time, and closing one does not start its wait over. Both kinds of page
+// holds still while someone reads it: while one of its pages has the keyboard's focus (the ring
+// shows on it; a page that has the focus from a tap turns on), while the pointer is over it (not
+// over a sheet or an alert above it), and whenever a screen reader follows the app; under a sheet
+// or an alert it turns on time, and closing one does not start its wait over. Both kinds of page
 // are there for the keyboard and a screen reader, in their order, once either is in use: the page
 // shown and the other one of its pair (an even page and the odd one after it), whichever of them
-// shows. A page that the keyboard or a screen reader brings the focus to is shown whole, as the
-// strip's current page; one that the pointer gives it to moves nothing.
+// shows. A page that has the focus while the keyboard or a screen reader is in use, however it
+// came by it (Tab, a sheet closing, a key after a tap), is shown whole, as the strip's current
+// page. For the pointer the strip moves for no focus: a page the focus comes back to after the
+// strip has turned away from it hands it on to the page shown.
 //   currentIndex: int (starts at 500); interval: ms; running: bool; readonly turning: bool
 //   required evenPage, oddPage: Component (each page is the size of the strip)
 //   cornerRadius: real (24); cornerColor: color (white)
@@ -32,8 +33,8 @@ Item {
     required property Component evenPage
     required property Component oddPage
     readonly property alias view: list
-    // A page has the focus, and shows it: the keyboard brought it there.
-    readonly property bool keyboardFocused: list.activeFocus && ((Window.activeFocusItem as T.Control)?.visualFocus ?? false)
+    // A page has the focus, and the keyboard's ring shows it there.
+    readonly property bool keyboardFocused: list.activeFocus && FocusKeeper.keyboardInUse
     readonly property bool turning: running && !keyboardFocused && !pointer.hovered && !ScreenReader.active
     // The pair of pages that stay made for the keyboard and a screen reader: the even page at the
     // current one or before it, and the next. Pointer and touch use only the page in sight.
@@ -68,9 +69,48 @@ Item {
         }
     }
 
+    // The page that holds the focus (its delegate), if one does.
+    function focusedPage() {
+        for (let item = Window.activeFocusItem; item; item = item.parent) {
+            if (item.parent === list.contentItem)
+                return item
+        }
+        return null
+    }
+
+    // The focus has come to `page`. Whoever reads by the keyboard or a screen reader finds it
+    // shown; for the pointer the strip stays where it is, or goes on sliding, wherever the focus
+    // has scrolled this page into view, and a page it has turned away from hands the focus on to
+    // the page shown (or the one it slides to). The keeper is asked, not the page's focus
+    // reason: a popup that closes gives the focus back by a reason of its own.
+    function focusEntered(page) {
+        if (FocusKeeper.keyboardInUse || ScreenReader.active) {
+            show(page.index, false)
+            return
+        }
+        if (slide.running)
+            list.contentX = slide.position()
+        else if (!list.moving)
+            show(currentIndex, false)
+        const shown = page.index === currentIndex ? null : list.itemAtIndex(currentIndex)
+        const stop = shown?.item ? shown.nextItemInFocusChain(true) : null
+        for (let inside = stop; inside; inside = inside.parent) {
+            if (inside === shown) {
+                stop.forceActiveFocus(Qt.OtherFocusReason)
+                return
+            }
+        }
+    }
+
     onCurrentIndexChanged: {
         if (!positioning && !list.moving)
             show(currentIndex, false)
+    }
+    // The keyboard comes into use while a page has the focus (a key after a tap): it is shown.
+    onKeyboardFocusedChanged: {
+        const page = keyboardFocused ? focusedPage() : null
+        if (page)
+            show(page.index, false)
     }
     Component.onCompleted: list.rebuild()
 
@@ -111,20 +151,7 @@ Item {
             active: visible
             sourceComponent: index % 2 === 0 ? carousel.evenPage : carousel.oddPage
             FocusKeeper.tabIndex: index
-            onActiveFocusChanged: {
-                if (!activeFocus)
-                    return
-                if (carousel.keyboardFocused || ScreenReader.active) {
-                    carousel.show(index, false)
-                    return
-                }
-                // Given by the pointer, or back to it when a sheet closes: the strip stays where it
-                // is, or goes on sliding, wherever the focus has brought this page into view.
-                if (slide.running)
-                    list.contentX = slide.position()
-                else if (!list.moving)
-                    carousel.show(carousel.currentIndex, false)
-            }
+            onActiveFocusChanged: if (activeFocus) carousel.focusEntered(this)
         }
 
         onCountChanged: currentIndex = -1

@@ -28,6 +28,12 @@ private:
     SignedInApp m_app;
     // The chat's history, in memory.
     SupportChatStore m_chat { nullptr };
+    // The products strip of the home screen, as showBalanceCard() found it.
+    QPointer<QQuickItem> m_strip;
+    QPointer<QQuickItem> m_view;
+    QPointer<QObject> m_slide;
+    QPointer<QQuickItem> m_card;
+    QVariant m_stripInterval;
 
     FocusKeeper *keeper() const { return m_app.window->findChild<FocusKeeper *>(); }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(m_app.window, key, modifiers); }
@@ -103,6 +109,42 @@ private:
         QGuiApplication::sendEvent(m_app.window, &event);
     }
 
+    // Home, its products strip standing on the balance card's page (500), turned only by
+    // turnStrip(), and the card's neighbour kept made beside the page shown, as it is once the
+    // keyboard has been used in the window.
+    bool showBalanceCard()
+    {
+        if (!m_app.open(QStringLiteral("home")))
+            return false;
+        if (!keeper()->isKeyboardUsed())
+            key(Qt::Key_Tab);
+        m_strip = named(QStringLiteral("productsCarousel"));
+        m_view = m_strip ? m_strip->property("view").value<QQuickItem *>() : nullptr;
+        m_slide = nullptr;
+        for (QObject *child : m_strip ? m_strip->children() : QObjectList()) {
+            if (child->inherits("QQuickNumberAnimation"))
+                m_slide = child;
+        }
+        if (!m_slide)
+            return false;
+        m_stripInterval = m_strip->property("interval");
+        m_strip->setProperty("interval", 3600000);
+        m_strip->setProperty("currentIndex", 500);
+        m_card = shown([](QQuickItem *item) {
+            return item->property("text").toString() == u"Баланс" && item->inherits("QQuickAbstractButton") && FocusRules::shows(item);
+        });
+        return m_card;
+    }
+
+    // One turn of the strip, as its timer makes it, and the strip at rest after it.
+    bool turnStrip()
+    {
+        const int from = m_strip->property("currentIndex").toInt();
+        QMetaObject::invokeMethod(m_strip, "advance");
+        return QTest::qWaitFor([this] { return !m_slide->property("running").toBool(); })
+            && m_strip->property("currentIndex").toInt() == from + 1;
+    }
+
     // Frames drawn with nothing asked of the app: enough for what a change of the focus queues.
     void drawFrames(int frames)
     {
@@ -136,7 +178,12 @@ private Q_SLOTS:
         SupportChatSingleton::setInstance(nullptr);
     }
 
-    void cleanup() { m_app.closeAll(); }
+    void cleanup()
+    {
+        m_app.closeAll();
+        if (m_strip && m_stripInterval.isValid())
+            m_strip->setProperty("interval", std::exchange(m_stripInterval, {}));
+    }
 
     // A deleted message leaves the list at its end (eased there), whichever way it was reached and
     // deleted, and the list stays there. The focus rests on a message that shows whole: the one
@@ -302,6 +349,86 @@ private Q_SLOTS:
         QTRY_VERIFY(strip->property("currentIndex").toInt() > shownThen);
         QCOMPARE(held.count(), 0);
         QVERIFY(!keeper()->isShown());
+    }
+
+    // The balance card opens the top-up sheet, and the strip turns under it by one page (the card
+    // is kept, off screen, for the keyboard) or by two (the card is gone). Once the sheet has closed
+    // the focus is on the page the strip shows, whole. Closed by the keyboard (the ring shows), the
+    // strip has turned back to the card where it is still there, ringed whole, and holds still;
+    // closed by the pointer, the strip stands where it stood and nothing is ringed.
+    void aClosedSheetLeavesTheFocusOnThePageShown_data()
+    {
+        QTest::addColumn<bool>("openedByKeyboard");
+        QTest::addColumn<bool>("closedByKeyboard");
+        QTest::addColumn<int>("turns");
+        QTest::newRow("Return, one turn, Escape") << true << true << 1;
+        QTest::newRow("Return, two turns, Escape") << true << true << 2;
+        QTest::newRow("click, one turn, click") << false << false << 1;
+        QTest::newRow("click, two turns, click") << false << false << 2;
+        QTest::newRow("Return, one turn, click") << true << false << 1;
+        QTest::newRow("click, one turn, Escape") << false << true << 1;
+    }
+
+    void aClosedSheetLeavesTheFocusOnThePageShown()
+    {
+        QFETCH(bool, openedByKeyboard);
+        QFETCH(bool, closedByKeyboard);
+        QFETCH(int, turns);
+        QVERIFY(showBalanceCard());
+        if (openedByKeyboard) {
+            named(QStringLiteral("bellLink"))->forceActiveFocus(Qt::TabFocusReason);
+            QVERIFY(tabTo(m_card));
+            key(Qt::Key_Return);
+        } else {
+            tap(m_app.window, m_card);
+        }
+        QTRY_VERIFY(topPopupOpened());
+        for (int turn = 0; turn < turns; ++turn)
+            QVERIFY(turnStrip());
+        QCOMPARE(m_card.isNull(), turns == 2);
+        QVERIFY(!m_card || shownRect(m_card).isEmpty());
+        const qreal standing = m_view->property("contentX").toReal();
+
+        if (closedByKeyboard)
+            key(Qt::Key_Escape);
+        else
+            tap(m_app.window, button(QStringLiteral("Закрыть")));
+        QTRY_COMPARE(openPopups(), 0);
+        drawFrames(3);
+        QQuickItem *focused = m_app.window->activeFocusItem();
+        const int shownIndex = m_strip->property("currentIndex").toInt();
+        QQuickItem *page = nullptr;
+        QMetaObject::invokeMethod(m_view, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, page), Q_ARG(int, shownIndex));
+        QVERIFY2(page && page->isAncestorOf(focused), "the focus is not on the page shown");
+        QCOMPARE(shownRect(focused), FocusRules::place(focused));
+        if (closedByKeyboard) {
+            QVERIFY(!m_card || (focused == m_card && shownIndex == 500));
+            QVERIFY(!m_strip->property("turning").toBool());
+            QCOMPARE(keeper()->target(), focused);
+            // Not cut by the strip's edge: the ring lies whole inside the keeper's frame.
+            const QRectF ring = keeper()->ring();
+            QVERIFY(QRectF(0, 0, keeper()->width(), keeper()->height()).adjusted(-0.5, -0.5, 0.5, 0.5).contains(ring));
+        } else {
+            QCOMPARE(shownIndex, 500 + turns);
+            QCOMPARE(m_view->property("contentX").toReal(), standing);
+            QVERIFY(!keeper()->isShown());
+        }
+    }
+
+    // The pointer's focus stays on a page the strip turns away from; the first key shows that page
+    // again before it acts on it: Return opens what the strip shows.
+    void aKeyShowsThePageItActsOn()
+    {
+        QVERIFY(showBalanceCard());
+        // A press on the strip's heading puts the pointer in use; the card has the focus from it.
+        tap(m_app.window, shown([](QQuickItem *item) { return item->property("text").toString() == u"Твои продукты"; }));
+        m_card->forceActiveFocus(Qt::MouseFocusReason);
+        QVERIFY(turnStrip() && m_card && shownRect(m_card).isEmpty() && m_card->hasActiveFocus());
+
+        key(Qt::Key_Return);
+        QTRY_VERIFY(topPopupOpened());
+        QCOMPARE(m_strip->property("currentIndex").toInt(), 500);
+        QCOMPARE(shownRect(m_card), FocusRules::place(m_card));
     }
 };
 

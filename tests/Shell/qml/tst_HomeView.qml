@@ -16,6 +16,14 @@ Item {
     // As the app's window has one: the focus scrolls what it lands on into view.
     FocusScroller {}
 
+    // As the app's window has one: the keyboard's focus is ringed, and a strip shows the page that
+    // has it. A new one for each test, which starts with the keyboard not yet used.
+    Component {
+        id: keeperComponent
+
+        FocusKeeper {}
+    }
+
     Component {
         id: homeComponent
 
@@ -45,6 +53,7 @@ Item {
         function init() {
             Standin.reset()
             sessionEnded.clear()
+            verify(createTemporaryObject(keeperComponent, root))
             home = createTemporaryObject(homeComponent, root)
             verify(home)
             tryCompare(home, "onScreen", true)
