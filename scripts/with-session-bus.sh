@@ -22,7 +22,7 @@ cleanup() {
         # The keyring writes its files as it stops: what is left of the group is waited for (at
         # most 10 s); an ended process that nobody has reaped yet writes nothing.
         for _ in $(seq 200); do
-            ps --no-headers -o stat= --pgid "$session" | grep -qv '^Z' || break
+            ps -e -o pgid= -o stat= | awk -v group="$session" '$1 == group && $2 !~ /^Z/ { found = 1 } END { exit !found }' || break
             sleep 0.05
         done
         kill -KILL -- "-$session" 2>/dev/null || true
